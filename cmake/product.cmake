@@ -1,0 +1,19 @@
+# The product's own code: built without the C runtime (no start-up code, no
+# exceptions, no static constructors), warnings are errors.
+set(DUELMARK_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
+set(DUELMARK_FLAGS -Wall -Wextra -Werror -ffreestanding -fno-exceptions -fno-rtti
+    -fno-threadsafe-statics -fno-stack-protector -fno-asynchronous-unwind-tables)
+set(DUELMARK_SYSTEM_LIBS kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid)
+
+# Everything but the process entry goes into one static library, so test
+# programs link exactly the pieces they exercise.
+file(GLOB DUELMARK_CORE_SOURCES CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/model/*.cpp ${PROJECT_SOURCE_DIR}/file/*.cpp
+     ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/app/*.cpp)
+list(FILTER DUELMARK_CORE_SOURCES EXCLUDE REGEX "/app/(start_program|runtime_support)\\.cpp$")
+
+add_library(duelmark_core STATIC ${DUELMARK_CORE_SOURCES})
+target_include_directories(duelmark_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_definitions(duelmark_core PUBLIC ${DUELMARK_DEFINES})
+target_compile_options(duelmark_core PRIVATE ${DUELMARK_FLAGS})
+target_link_libraries(duelmark_core PUBLIC ${DUELMARK_SYSTEM_LIBS})

@@ -1,0 +1,65 @@
+/* The open document: a perfect binary tree of slots. Base slots (the
+ * first-round teams) are the leaves, the root is the champion's slot, and
+ * every slot between holds the pick of the match between its two children. */
+#ifndef DUELMARK_MODEL_BRACKET_H
+#define DUELMARK_MODEL_BRACKET_H
+
+#include <windows.h>
+
+enum {
+    NAME_CAPACITY = 128,   /* 127 UTF-16 units and the terminator */
+    TITLE_CAPACITY = 256,  /* 255 UTF-16 units and the terminator */
+    MAX_TEAM_COUNT = 256   /* larger brackets are refused, from files too */
+};
+
+struct BracketNode {
+    BracketNode *parent;
+    BracketNode *left;
+    BracketNode *right;
+    UINT id;               /* 1 .. 2N-1: base slots first, the root last */
+    HWND control;          /* the slot's edit or combobox, or NULL */
+    WCHAR name[NAME_CAPACITY];
+};
+
+struct Bracket {
+    int dirty;
+    int slotCount;         /* N, a power of two; 0 when no bracket is open */
+    int depth;             /* D = log2 N */
+    BracketNode root;      /* lives inside the record, never freed alone */
+    BracketNode **nodeTable; /* 2N-1 entries; entry id-1 is the node with that id */
+    WCHAR title[TITLE_CAPACITY];
+    HMODULE resourceModule;
+};
+
+/* Puts a fresh record into the empty state; keeps module when it is NULL.
+ * Returns the record. */
+Bracket *initBracket(Bracket *bracket, HMODULE module);
+
+/* Builds and numbers the tree for teamCount teams (rounded up to a power of
+ * two; 1 or less gives the lone champion's slot) in an empty record.
+ * Returns 1, or 0 with the record empty again when the count is above
+ * MAX_TEAM_COUNT or memory ran out part-way. */
+int buildBracket(Bracket *bracket, int teamCount);
+
+/* Gives node levelsBelow levels of children. Returns 0 when an allocation
+ * failed; the nodes made so far stay linked so the caller can free them. */
+int buildSubtree(BracketNode *node, int levelsBelow);
+
+/* The node k steps down the left edge (stops early at a base slot). */
+BracketNode *leftmostAtLevel(Bracket *bracket, int k);
+
+/* The right-hand neighbour on the same level, or NULL at the right end. */
+BracketNode *nextInLevel(BracketNode *node);
+
+/* Destroys every slot control and frees every node and the node table.
+ * Leaves the record's fields as they were: follow it with resetBracket. */
+void destroyBracket(Bracket *bracket);
+
+/* Empties the open bracket (controls destroyed, nodes freed, title, names,
+ * counts and dirty cleared); resourceModule stays. New, Open and Close use it. */
+void resetBracket(Bracket *bracket);
+
+/* destroyBracket, then frees the record itself. */
+void freeBracket(Bracket *bracket);
+
+#endif

@@ -1,0 +1,66 @@
+#include "model/pick_rules.h"
+
+void blankPickControl(HWND control)
+{
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)L"");
+    SendMessageW(control, CB_SETCURSEL, 0, 0);
+}
+
+static void clearPick(BracketNode *node)
+{
+    if (node->control)
+        blankPickControl(node->control);
+    node->name[0] = 0;
+}
+
+int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
+{
+    if (bracket->slotCount == 0 || !node)
+        return 0;
+    if (lstrcmpW(newText, node->name) == 0)
+        return 1;
+    bracket->dirty = 1;
+    if (node->name[0]) {
+        for (BracketNode *up = node->parent; up && lstrcmpW(up->name, node->name) == 0; up = up->parent)
+            clearPick(up);
+    }
+    lstrcpynW(node->name, newText, NAME_CAPACITY);
+    return 1;
+}
+
+static int isInvalidPick(const BracketNode *node)
+{
+    return node->name[0] && lstrcmpW(node->name, node->left->name) != 0 &&
+           lstrcmpW(node->name, node->right->name) != 0;
+}
+
+int validatePicks(Bracket *bracket, int clear)
+{
+    if (bracket->slotCount == 0)
+        return 1;
+    int result = 1;
+    for (int k = bracket->depth - 1; k >= 0; k--) {
+        for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node)) {
+            if (!isInvalidPick(node))
+                continue;
+            result = 0;
+            if (clear) {
+                bracket->dirty = 1;
+                clearPick(node);
+            }
+        }
+    }
+    return result;
+}
+
+void clearNonBasePicks(Bracket *bracket)
+{
+    if (bracket->slotCount == 0)
+        return;
+    for (int k = 0; k < bracket->depth; k++) {
+        for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
+            clearPick(node);
+    }
+    bracket->dirty = 1;
+}

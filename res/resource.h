@@ -1,0 +1,42 @@
+/* Every resource, control and command identifier of the editor. The numbers
+ * are fixed: satellite resource files carry the same ones. */
+#ifndef DUELMARK_RESOURCE_H
+#define DUELMARK_RESOURCE_H
+
+/* Dialog templates */
+#define IDD_MAIN                1
+#define IDD_SETUP               2
+
+/* Menu and icon */
+#define IDR_MAIN_MENU           1
+#define IDI_APP                 1
+
+/* Strings */
+#define IDS_APP_TITLE           1
+#define IDS_TITLE_FORMAT        2
+#define IDS_INVALID_PICKS       3
+
+/* Controls of the templates */
+#define IDC_TEAMS_LABEL         9
+#define IDC_TEAMS_COMBO         10
+#define IDC_TITLE_EDIT          11
+#define IDC_SETUP_OK            12
+#define IDC_PARKED_BUTTON       20000
+
+/* Slot controls created at run time; all of a kind share the id */
+#define IDC_PICK_COMBO          20
+#define IDC_TEAM_EDIT           21
+
+/* Menu commands (IDCANCEL, 2, is Exit) */
+#define IDM_FILE_NEW            30
+#define IDM_FILE_OPEN           31
+#define IDM_FILE_CLOSE          32
+#define IDM_FILE_SAVE           33
+#define IDM_FILE_SAVE_AS        34
+#define IDM_EDIT_LOCK_BASE      40
+#define IDM_EDIT_UNLOCK_BASE    41
+#define IDM_EDIT_CLEAR_PICKS    42
+#define IDM_EDIT_VALIDATE       43
+#define IDM_EDIT_TITLE          44
+
+#endif

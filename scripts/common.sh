@@ -1,0 +1,72 @@
+# Sourced by run.sh, test.sh and the screenshot scripts: installs what is
+# missing, builds, and prepares the build folder's private Wine prefix.
+# Safe to repeat; works as root or through sudo.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export DUELMARK_BUILD="${DUELMARK_BUILD:-$ROOT/build}"
+
+PACKAGES="cmake ninja-build googletest mingw-w64 g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-win32 wine wine64 fonts-wine fonts-droid-fallback
+  fonts-arphic-uming xvfb xauth imagemagick python3 libxml2-utils"
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_packages() {
+  local missing=""
+  for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  echo "Installing:$missing"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing </dev/null
+}
+
+build_project() {
+  if [ ! -f "$DUELMARK_BUILD/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$DUELMARK_BUILD" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  fi
+  cmake --build "$DUELMARK_BUILD"
+}
+
+# A prefix of our own, with the null display driver as fallback so tests run
+# headless, Wine's fonts where its GDI finds them, and a CJK face for the
+# Chinese texts.
+prepare_prefix() {
+  . "$ROOT/cmake/wine-env.sh"
+  local stamp="$WINEPREFIX/.duelmark-ready"
+  [ -f "$stamp" ] && return 0
+  mkdir -p "$DUELMARK_BUILD"
+  (unset DISPLAY; wineboot -i) </dev/null >/dev/null 2>&1 || true
+  local reg="$DUELMARK_BUILD/prefix-settings.reg"
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Graphics"="x11,null"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"PMingLiU"="AR PL UMing TW"
+"MingLiU"="AR PL UMing TW"
+"Microsoft JhengHei"="AR PL UMing TW"
+REG
+  (unset DISPLAY; wine regedit /S "$(winepath -w "$reg")") </dev/null >/dev/null 2>&1
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  wineserver -w
+  touch "$stamp"
+}
+
+# Wine's helper processes outlive the program that started them; one
+# persistent wineserver plus a throw-away start keeps each test fast, and
+# stop_wine leaves nothing running.
+start_wine() {
+  . "$ROOT/cmake/wine-env.sh"
+  wineserver -p
+  (unset DISPLAY; wine cmd /c exit) </dev/null >/dev/null 2>&1 || true
+}
+stop_wine() {
+  . "$ROOT/cmake/wine-env.sh"
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
