@@ -210,10 +210,13 @@ void BracketFileTest::SetUp()
     window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
     ASSERT_NE(nullptr, window) << "the main window template must load";
     folder = makeScratchFolder();
+    armDialogAnswer(&unexpected, IDNO);
 }
 
 void BracketFileTest::TearDown()
 {
+    disarmDialogAnswer();
+    EXPECT_EQ(0, unexpected.count) << "a question nobody expected was shown: \"" << utf8(unexpected.text) << "\"";
     resetBracket(&bracket);
     if (window)
         DestroyWindow(window);

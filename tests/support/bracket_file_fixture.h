@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/bracket.h"
+#include "support/dialog_answer.h"
 
 // A fresh folder under the temporary folder; removed with everything in it
 // (read-only files included) by removeScratchFolder.
@@ -35,6 +36,9 @@ struct BracketFileTest : ::testing::Test {
     Bracket bracket;
     HWND window = NULL;
     std::wstring folder;
+    // Catches any question a test did not arm for, answering No; the test
+    // then fails instead of hanging.
+    DialogAnswer unexpected;
 
     void SetUp() override;
     void TearDown() override;

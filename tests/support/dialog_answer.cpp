@@ -97,11 +97,21 @@ LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam)
 
 void armDialogAnswer(DialogAnswer *answer, int button)
 {
-    disarmDialogAnswer();
     ZeroMemory(answer, sizeof *answer);
     answer->button = button;
+    resumeDialogAnswer(answer);
+}
+
+void resumeDialogAnswer(DialogAnswer *answer)
+{
+    disarmDialogAnswer();
     current = answer;
     hook = SetWindowsHookExW(WH_CBT, cbtHook, NULL, GetCurrentThreadId());
+}
+
+DialogAnswer *activeDialogAnswer(void)
+{
+    return current;
 }
 
 void disarmDialogAnswer(void)

@@ -25,12 +25,25 @@ void armDialogAnswer(DialogAnswer *answer, int button);
 // Stops answering. Safe to call when not armed.
 void disarmDialogAnswer(void);
 
-// Arms for the lifetime of a scope: tests disarm on every path, failed
-// assertions included.
+// The answer in force, or NULL.
+DialogAnswer *activeDialogAnswer(void);
+
+// Answers into answer again without resetting what it recorded.
+void resumeDialogAnswer(DialogAnswer *answer);
+
+// Arms for the lifetime of a scope and then puts back whatever answer was
+// in force before, so a fixture can keep a catch-all answer that stops an
+// unexpected box from hanging a test.
 struct ScopedDialogAnswer {
     DialogAnswer answer;
-    explicit ScopedDialogAnswer(int button) { armDialogAnswer(&answer, button); }
-    ~ScopedDialogAnswer() { disarmDialogAnswer(); }
+    DialogAnswer *outer;
+    explicit ScopedDialogAnswer(int button) : outer(activeDialogAnswer()) { armDialogAnswer(&answer, button); }
+    ~ScopedDialogAnswer()
+    {
+        disarmDialogAnswer();
+        if (outer)
+            resumeDialogAnswer(outer);
+    }
     ScopedDialogAnswer(const ScopedDialogAnswer &) = delete;
     ScopedDialogAnswer &operator=(const ScopedDialogAnswer &) = delete;
 };
