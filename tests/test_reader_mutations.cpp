@@ -260,6 +260,9 @@ TEST(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
         int result = loadBracketFile(&bracket, window, path);
         ULONGLONG elapsed = GetTickCount64() - start;
         slowest = elapsed > slowest ? elapsed : slowest;
+        if (getenv("DUELMARK_MUTATIONS_VERBOSE") && elapsed > 100)
+            printf("file %d: %zu bytes, %d slots, asked %d, %s, %llu ms\n", i, xml.size(), bracket.slotCount, questionsAsked - askedBefore,
+                   result ? "loaded" : "refused", elapsed);
         ASSERT_LT(elapsed, 5000u) << "file " << i << " took " << elapsed << " ms";
         if (result) {
             loaded++;
