@@ -10,7 +10,7 @@ prepare_prefix
 
 TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
 SATELLITE="$DUELMARK_BUILD/lang/en/duelmark.exe.mui"
-OUT="$ROOT/docs"
+OUT="${SCREENSHOT_OUT:-$ROOT/docs}"
 WORK=$(mktemp -d)
 DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-77}
 XVFB_PID=""
@@ -43,7 +43,7 @@ shoot() {
   rm -f "$ready"
   wait "$wine_pid" || true
   /usr/bin/convert "$WORK/$name.png" -trim +repage -trim +repage "$OUT/$name.png"
-  echo "docs/$name.png"
+  echo "$OUT/$name.png"
 }
 
 mkdir -p "$OUT"
