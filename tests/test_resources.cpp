@@ -203,6 +203,16 @@ std::wstring tableString(HMODULE module, int id, WORD language)
 
 namespace {
 
+// Both modules must load: a NULL module would make FindResourceExW search
+// this program instead and hide a missing file.
+struct ResourcesTest : ::testing::Test {
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, executableResources()) << "the editor did not load as a data file";
+        ASSERT_NE(nullptr, satellite()) << "the English satellite did not load from " << DUELMARK_SATELLITE;
+    }
+};
+
 struct ExpectedMenuEntry {
     int depth;
     WORD flags;
@@ -232,7 +242,7 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_CLEAR_PICKS, L"清除非基底選擇(&C)"},
 };
 
-TEST(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
+TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
 {
     Menu menu = readMenu(executableResources(), CHINESE_HONG_KONG);
     EXPECT_EQ(0, menu.version) << "expected the plain menu format, not the extended one";
@@ -250,7 +260,7 @@ TEST(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
 
 // Both menus as the editor gets them: two popups, their items enabled and
 // unchecked, separators where the table has them.
-TEST(ResourcesTest, PlatformLoadsBothMenusWithTheSameCommands)
+TEST_F(ResourcesTest, PlatformLoadsBothMenusWithTheSameCommands)
 {
     HMODULE modules[] = {executableResources(), satellite()};
     for (HMODULE module : modules) {
@@ -286,7 +296,7 @@ TEST(ResourcesTest, PlatformLoadsBothMenusWithTheSameCommands)
     }
 }
 
-TEST(ResourcesTest, StringsAreExactUnderHongKongChinese)
+TEST_F(ResourcesTest, StringsAreExactUnderHongKongChinese)
 {
     HMODULE module = executableResources();
     EXPECT_EQ(std::wstring(L"Duelmark"), tableString(module, IDS_APP_TITLE, CHINESE_HONG_KONG));
@@ -306,10 +316,9 @@ TEST(ResourcesTest, StringsAreExactUnderHongKongChinese)
 
 // Only the English copies are in the satellite, so the thread's language
 // cannot make the platform pick a Chinese one.
-TEST(ResourcesTest, SatelliteStringsAreEnglishAndAloneInIt)
+TEST_F(ResourcesTest, SatelliteStringsAreEnglishAndAloneInIt)
 {
     HMODULE module = satellite();
-    ASSERT_NE(nullptr, module) << "the English satellite did not load from " << DUELMARK_SATELLITE;
     EXPECT_EQ(std::wstring(L"Duelmark"), tableString(module, IDS_APP_TITLE, ENGLISH_US));
     EXPECT_EQ(std::wstring(L"Duelmark - %s"), tableString(module, IDS_TITLE_FORMAT, ENGLISH_US));
     std::wstring question = tableString(module, IDS_INVALID_PICKS, ENGLISH_US);
@@ -329,7 +338,7 @@ void expectDialogFont(const DialogTemplate &d)
     EXPECT_EQ(0, d.charset);
 }
 
-TEST(ResourcesTest, MainTemplateHasItsStylesMenuFontAndParkedButton)
+TEST_F(ResourcesTest, MainTemplateHasItsStylesMenuFontAndParkedButton)
 {
     DialogTemplate d = readDialog(executableResources(), IDD_MAIN, CHINESE_HONG_KONG);
     EXPECT_EQ(1, d.version) << "expected an extended template";
@@ -372,7 +381,7 @@ const ExpectedControl CHINESE_SETUP[] = {
     {L"BUTTON", IDCANCEL, 190, 39, 50, 14, 0x50010000, L"取消(&C)"},
 };
 
-TEST(ResourcesTest, SetupTemplateHasItsStylesFontAndControlsInTabOrder)
+TEST_F(ResourcesTest, SetupTemplateHasItsStylesFontAndControlsInTabOrder)
 {
     DialogTemplate d = readDialog(executableResources(), IDD_SETUP, CHINESE_HONG_KONG);
     EXPECT_EQ(1, d.version) << "expected an extended template";
@@ -401,7 +410,7 @@ TEST(ResourcesTest, SetupTemplateHasItsStylesFontAndControlsInTabOrder)
 
 // A satellite must drive the same code: every id, class, style, position and
 // height as the executable's; only texts and label widths may differ.
-TEST(ResourcesTest, SatelliteTemplatesMatchTheExecutablesButForTexts)
+TEST_F(ResourcesTest, SatelliteTemplatesMatchTheExecutablesButForTexts)
 {
     for (int id : {IDD_MAIN, IDD_SETUP}) {
         SCOPED_TRACE(id == IDD_MAIN ? "IDD_MAIN" : "IDD_SETUP");
@@ -436,7 +445,7 @@ TEST(ResourcesTest, SatelliteTemplatesMatchTheExecutablesButForTexts)
     }
 }
 
-TEST(ResourcesTest, SatelliteMenuHasTheSameCommandsWithEnglishTexts)
+TEST_F(ResourcesTest, SatelliteMenuHasTheSameCommandsWithEnglishTexts)
 {
     Menu zh = readMenu(executableResources(), CHINESE_HONG_KONG);
     Menu en = readMenu(satellite(), ENGLISH_US);
@@ -458,7 +467,7 @@ TEST(ResourcesTest, SatelliteMenuHasTheSameCommandsWithEnglishTexts)
 
 // Drawn in the dialog's own font, each label and button text must fit its
 // control on one line: a static wraps its overflow out of sight.
-TEST(ResourcesTest, SetupLabelsAndButtonsFitTheirTextsInBothLanguages)
+TEST_F(ResourcesTest, SetupLabelsAndButtonsFitTheirTextsInBothLanguages)
 {
     HMODULE modules[] = {executableResources(), satellite()};
     for (HMODULE module : modules) {
@@ -491,7 +500,7 @@ TEST(ResourcesTest, SetupLabelsAndButtonsFitTheirTextsInBothLanguages)
     }
 }
 
-TEST(ResourcesTest, VersionBlockIsChineseUtf16WithItsFiveStrings)
+TEST_F(ResourcesTest, VersionBlockIsChineseUtf16WithItsFiveStrings)
 {
     std::vector<BYTE> block = resourceBytes(executableResources(), RT_VERSION, MAKEINTRESOURCEW(1), CHINESE_HONG_KONG);
     ASSERT_FALSE(block.empty()) << "no version block under 0x0C04";
@@ -522,7 +531,7 @@ TEST(ResourcesTest, VersionBlockIsChineseUtf16WithItsFiveStrings)
     }
 }
 
-TEST(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)
+TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)
 {
     HMODULE module = executableResources();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
@@ -549,7 +558,7 @@ TEST(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)
 
 // This program links the same resources, so its process runs with the
 // manifest: the platform must redirect comctl32 to version 6.
-TEST(ResourcesTest, ManifestMakesThePlatformUseCommonControlsSix)
+TEST_F(ResourcesTest, ManifestMakesThePlatformUseCommonControlsSix)
 {
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof data;
@@ -558,7 +567,7 @@ TEST(ResourcesTest, ManifestMakesThePlatformUseCommonControlsSix)
         << "expected comctl32.dll to be redirected by the manifest, error " << GetLastError();
 }
 
-TEST(ResourcesTest, IconGroupHasA32And16PixelImageOf16Colours)
+TEST_F(ResourcesTest, IconGroupHasA32And16PixelImageOf16Colours)
 {
     HMODULE module = executableResources();
     std::vector<BYTE> group = resourceBytes(module, RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_APP), CHINESE_HONG_KONG);
