@@ -9,17 +9,9 @@
 
 #include "app/resource_module.h"
 #include "res/resource.h"
+#include "support/build_paths.h"
 
 namespace {
-
-// A build path as Wine sees it: the Unix root is drive Z:.
-std::wstring dosPath(const char *unixPath)
-{
-    std::wstring path = L"Z:";
-    for (const char *c = unixPath; *c; c++)
-        path += *c == '/' ? L'\\' : (WCHAR)(unsigned char)*c;
-    return path;
-}
 
 struct ResourceModuleTest : ::testing::Test {
     // Every case uses the same "<program>.mui", and CTest may run two cases
@@ -55,7 +47,7 @@ struct ResourceModuleTest : ::testing::Test {
     }
     void placeEnglishSatellite()
     {
-        ASSERT_TRUE(CopyFileW(dosPath(DUELMARK_SATELLITE).c_str(), satellitePath, FALSE))
+        ASSERT_TRUE(CopyFileW(dosPathOf(DUELMARK_SATELLITE).c_str(), satellitePath, FALSE))
             << "could not copy the satellite from " << DUELMARK_SATELLITE;
     }
     static std::wstring question(HMODULE module)

@@ -9,27 +9,19 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/build_paths.h"
 
 namespace {
 
 const WORD CHINESE_HONG_KONG = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_HONGKONG);
 const WORD ENGLISH_US = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
-// A build path as Wine sees it: the Unix root is drive Z:.
-std::wstring dosPath(const char *unixPath)
-{
-    std::wstring path = L"Z:";
-    for (const char *c = unixPath; *c; c++)
-        path += *c == '/' ? L'\\' : (WCHAR)(unsigned char)*c;
-    return path;
-}
-
 // The editor when it is built, else this test program, which links the
 // very same compiled resource script.
 HMODULE executableResources()
 {
 #ifdef DUELMARK_EXECUTABLE
-    static HMODULE module = LoadLibraryExW(dosPath(DUELMARK_EXECUTABLE).c_str(), NULL,
+    static HMODULE module = LoadLibraryExW(dosPathOf(DUELMARK_EXECUTABLE).c_str(), NULL,
                                            LOAD_LIBRARY_AS_DATAFILE);
     return module;
 #else
@@ -39,7 +31,7 @@ HMODULE executableResources()
 
 HMODULE satellite()
 {
-    static HMODULE module = LoadLibraryExW(dosPath(DUELMARK_SATELLITE).c_str(), NULL,
+    static HMODULE module = LoadLibraryExW(dosPathOf(DUELMARK_SATELLITE).c_str(), NULL,
                                            LOAD_LIBRARY_AS_DATAFILE);
     return module;
 }
@@ -198,10 +190,6 @@ std::wstring tableString(HMODULE module, int id, WORD language)
         s += (WCHAR)r.word();
     return s;
 }
-
-}  // namespace
-
-namespace {
 
 // Both modules must load: a NULL module would make FindResourceExW search
 // this program instead and hide a missing file.
