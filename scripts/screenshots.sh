@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Photographs the setup dialog and the two menus, in Chinese (the
+# executable's own resources) and in English (the satellite), into docs/.
+# Starts its own Xvfb and stops it and Wine again, whatever happens.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_packages
+build_project
+prepare_prefix
+. "$ROOT/cmake/wine-env.sh"
+
+TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
+SATELLITE="$DUELMARK_BUILD/lang/en/duelmark.exe.mui"
+OUT="$ROOT/docs"
+WORK=$(mktemp -d)
+DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-77}
+XVFB_PID=""
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 2
+
+# shoot NAME VIEW [SATELLITE]: runs the tool on a virtual desktop, captures
+# the screen once the tool says it is drawn, and trims away the screen
+# around the virtual desktop, then the desktop around the window.
+shoot() {
+  local name=$1 view=$2 ready="$WORK/$1.ready"
+  local args=("$view" "$(winepath -w "$ready")")
+  [ $# -gt 2 ] && args+=("$(winepath -w "$3")")
+  wine explorer /desktop=shot,640x360 "$(winepath -w "$TOOL")" "${args[@]}" </dev/null >/dev/null 2>&1 &
+  local wine_pid=$!
+  for _ in $(seq 600); do [ -f "$ready" ] && break; sleep 0.1; done
+  if [ ! -f "$ready" ]; then echo "$name: the dialog never appeared" >&2; return 1; fi
+  /usr/bin/import -window root "$WORK/$name.png"
+  rm -f "$ready"
+  wait "$wine_pid" || true
+  /usr/bin/convert "$WORK/$name.png" -trim +repage -trim +repage "$OUT/$name.png"
+  echo "docs/$name.png"
+}
+
+mkdir -p "$OUT"
+shoot setup-zh setup
+shoot file-menu-zh file-menu
+shoot edit-menu-zh edit-menu
+shoot setup-en setup "$SATELLITE"
+shoot file-menu-en file-menu "$SATELLITE"
+shoot edit-menu-en edit-menu "$SATELLITE"
