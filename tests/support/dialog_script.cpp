@@ -160,12 +160,14 @@ std::string DialogScript::narrow(const std::wstring &text)
     return buffer;
 }
 
-void pumpMessages(DWORD milliseconds)
+void pumpMessages(HWND dialog, DWORD milliseconds)
 {
     DWORD start = GetTickCount();
     do {
         MSG message;
         while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) {
+            if (IsDialogMessageW(dialog, &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -56,7 +56,8 @@ private:
     HWND findOpenDialog();
 };
 
-// Pumps this thread's messages for a while (posted clicks, closing windows).
-void pumpMessages(DWORD milliseconds);
+// Pumps this thread's messages for a while, as a modeless dialog's loop
+// does: keys for dialog go through IsDialogMessageW (Esc, Enter, Tab).
+void pumpMessages(HWND dialog, DWORD milliseconds);
 
 #endif
