@@ -52,6 +52,17 @@ DialogScript::DialogScript(HWND mainWindow, std::function<void(DialogScript &)> 
 {
     processId = 0;
     GetWindowThreadProcessId(mainWindow, &processId);
+    start(steps);
+}
+
+DialogScript::DialogScript(DWORD processId, std::function<void(DialogScript &)> steps)
+    : mainWindow(NULL), processId(processId)
+{
+    start(steps);
+}
+
+void DialogScript::start(std::function<void(DialogScript &)> steps)
+{
     worker = std::thread([this, steps]() {
         steps(*this);
         // Whatever opens after the script ran out would keep the command

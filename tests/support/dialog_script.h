@@ -17,6 +17,8 @@ public:
     // Starts steps on its own thread at once. mainWindow's process is the
     // one whose dialogs are answered; mainWindow itself never counts.
     DialogScript(HWND mainWindow, std::function<void(DialogScript &)> steps);
+    // Every dialog of the process counts, its main window included.
+    DialogScript(DWORD processId, std::function<void(DialogScript &)> steps);
     ~DialogScript();
 
     // The next visible, enabled dialog (#32770: message boxes, the setup
@@ -54,6 +56,7 @@ private:
     std::thread worker;
 
     HWND findOpenDialog();
+    void start(std::function<void(DialogScript &)> steps);
 };
 
 // Pumps this thread's messages for a while, as a modeless dialog's loop
