@@ -56,7 +56,7 @@ struct SavePromptTest : ::testing::Test {
 };
 
 // The question box itself: owned by the main window, fixed English texts,
-// Yes, No and Cancel with Yes the default. Answered here with No.
+// Yes, No and Cancel with Yes the default.
 void answerTheQuestion(DialogScript &s, int button)
 {
     HWND box = s.next("the save-changes question");
@@ -65,7 +65,8 @@ void answerTheQuestion(DialogScript &s, int button)
     EXPECT_NE(nullptr, GetDlgItem(box, IDYES));
     EXPECT_NE(nullptr, GetDlgItem(box, IDNO));
     EXPECT_NE(nullptr, GetDlgItem(box, IDCANCEL));
-    EXPECT_EQ(IDYES, LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0))) << "Yes must be the default button";
+    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongW(GetDlgItem(box, IDYES), GWL_STYLE) & BS_TYPEMASK)
+        << "Yes must be the default button";
     s.press(box, button);
 }
 

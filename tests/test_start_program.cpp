@@ -150,8 +150,9 @@ struct Editor {
     }
     static std::wstring text(HWND control)
     {
+        // GetWindowTextW does not ask a control of another process.
         WCHAR buffer[128] = L"";
-        GetWindowTextW(control, buffer, 128);
+        SendMessageW(control, WM_GETTEXT, 128, (LPARAM)buffer);
         return buffer;
     }
     void pick(HWND combo, const WCHAR *name)
@@ -175,7 +176,7 @@ struct Editor {
     }
 };
 
-std::wstring quoted(const std::wstring &path)
+std::wstring quotedArgument(const std::wstring &path)
 {
     return L" \"" + path + L"\"";
 }
@@ -186,7 +187,7 @@ TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
     std::wstring file = folder.file(L"spring cup.xml");
     writeFileBytes(file, CUP_XML);
     Editor editor;
-    ASSERT_TRUE(editor.start(quoted(file)));
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
     ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup")) << "the file named on the command line must open";
     std::vector<HWND> edits = editor.baseEdits();
     ASSERT_EQ(4u, edits.size());
@@ -217,7 +218,7 @@ TEST(EditorProcess, AMissingOrForeignFileGivesAnEmptyWindowWithoutAMessage)
     writeFileBytes(foreign, "<Notes>not a bracket</Notes>");
     for (const std::wstring &file : {folder.file(L"no such file.xml"), foreign}) {
         Editor editor;
-        ASSERT_TRUE(editor.start(quoted(file)));
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
         ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark")) << "for " << DialogScript::narrow(file);
         EXPECT_TRUE(editor.baseEdits().empty());
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor.window, IDC_PARKED_BUTTON)));
@@ -268,7 +269,7 @@ TEST(EditorProcess, NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion)
     }
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quoted(target + L".xml")));
+        ASSERT_TRUE(editor.start(quotedArgument(target + L".xml")));
         ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Derby \u8cfd"));
         std::vector<HWND> edits = editor.baseEdits();
         ASSERT_EQ(4u, edits.size());
@@ -296,7 +297,7 @@ TEST(EditorProcess, NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion)
     }
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quoted(target + L".xml")));
+        ASSERT_TRUE(editor.start(quotedArgument(target + L".xml")));
         ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Derby \u8cfd"));
         EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
         SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");

@@ -24,15 +24,15 @@ void fillBracketFileDialog(OPENFILENAMEW *dialog, HWND owner, WCHAR *buffer, DWO
     dialog->lpstrDefExt = L"xml";
 }
 
-/* Yes, No or Cancel. A box that could not be shown at all (0) counts as
- * Cancel: going on as if No had been answered would drop the changes
- * without the user ever having been asked. */
+/* Yes, No or Cancel. A box that could not be shown at all (0, or -1 from
+ * the dialog manager) counts as Cancel: going on as if No had been answered
+ * would drop the changes without the user ever having been asked. */
 static int askToSaveChanges(HWND window)
 {
     int answer = MessageBoxW(window, SAVE_QUESTION_TEXT, SAVE_QUESTION_CAPTION, MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDYES || answer == IDCANCEL)
+    if (answer == IDYES || answer == IDNO)
         return answer;
-    return answer == 0 ? IDCANCEL : IDNO;
+    return IDCANCEL;
 }
 
 int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName)
