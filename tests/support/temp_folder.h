@@ -1,4 +1,5 @@
-// A scratch folder of its own for each test, removed with what it holds.
+// A scratch folder of its own for each test, removed with what it holds
+// when the test ends; file helpers come with it.
 #ifndef DUELMARK_TESTS_TEMP_FOLDER_H
 #define DUELMARK_TESTS_TEMP_FOLDER_H
 
@@ -6,17 +7,14 @@
 
 #include <string>
 
+#include "support/bracket_file_fixture.h"
+
 struct TempFolder {
-    std::wstring path;  // ends with a backslash
+    std::wstring path;
 
-    TempFolder();
-    ~TempFolder();
-    std::wstring file(const std::wstring &name) const { return path + name; }
+    TempFolder() : path(makeScratchFolder()) {}
+    ~TempFolder() { removeScratchFolder(path); }
+    std::wstring file(const std::wstring &name) const { return path + L"\\" + name; }
 };
-
-bool fileExists(const std::wstring &path);
-// The file's bytes as text (UTF-8 files come back as they are).
-std::string readFileBytes(const std::wstring &path);
-void writeFileBytes(const std::wstring &path, const std::string &bytes);
 
 #endif
