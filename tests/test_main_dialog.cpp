@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/bracket.h"
+#include "model/heap.h"
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
@@ -240,6 +241,30 @@ TEST_F(MainDialogTest, ASetupDialogThatCannotBeShownChangesNothing)
     EXPECT_EQ(0, bracket.dirty);
     EXPECT_EQ(L"Duelmark - Cup", caption());
     EXPECT_FALSE(parkedEnabled());
+}
+
+int failEveryAllocation(void)
+{
+    return 1;
+}
+
+// The old bracket is gone by the time the new tree is built; when that
+// build runs out of memory the window falls back to the empty state
+// instead of showing a bracket with no slots.
+TEST_F(MainDialogTest, ANewBracketThatCannotBeBuiltLeavesTheWindowEmpty)
+{
+    openWindow(cup);
+    setAllocationFailureHook(failEveryAllocation);
+    std::string failures = send(IDM_FILE_NEW, [](DialogScript &s) { fillSetup(s, L"Too big", 4); });
+    setAllocationFailureHook(NULL);
+    EXPECT_EQ("", failures);
+    EXPECT_EQ(0, bracket.slotCount);
+    EXPECT_EQ(0, bracket.dirty) << "nothing is open, so nothing is unsaved";
+    EXPECT_STREQ(L"", state.path);
+    EXPECT_TRUE(parkedEnabled());
+    EXPECT_EQ(GetDlgItem(window, IDC_PARKED_BUTTON), GetWindow(window, GW_CHILD));
+    EXPECT_EQ(nullptr, GetWindow(GetWindow(window, GW_CHILD), GW_HWNDNEXT)) << "no slot control may be left";
+    EXPECT_EQ("", send(IDCANCEL)) << "and the window ends without a question";
 }
 
 TEST_F(MainDialogTest, OpenLoadsTheChosenFileAndCancelOrABadFileChangeNothing)
