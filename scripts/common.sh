@@ -32,7 +32,11 @@ build_project() {
 
 # A prefix of our own, with the null display driver as fallback so tests run
 # headless, Wine's fonts where its GDI finds them, and a CJK face for the
-# Chinese texts.
+# Chinese texts. Dialogs ask for "MS Shell Dlg", which Wine substitutes with
+# Tahoma; Tahoma has no CJK glyphs and borrows them through its system font
+# link from PMingLiU, which is not there: the replacement below names the
+# installed UMing under that name (without it every Chinese character is a
+# box). The link itself is left as Wine writes it.
 prepare_prefix() {
   . "$ROOT/cmake/wine-env.sh"
   local stamp="$WINEPREFIX/.duelmark-ready"

@@ -10,9 +10,8 @@ prepare_prefix
 
 TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
 SATELLITE="$DUELMARK_BUILD/lang/en/duelmark.exe.mui"
-OUT="$ROOT/docs"
+OUT="${SCREENSHOT_OUT:-$ROOT/docs}"
 WORK=$(mktemp -d)
-DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-77}
 XVFB_PID=""
 
 cleanup() {
@@ -23,10 +22,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and reports its number once it listens.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 2
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$WORK/display")"
 
 # shoot NAME VIEW [SATELLITE]: runs the tool on a virtual desktop, captures
 # the screen once the tool says it is drawn, and trims away the screen
@@ -42,8 +43,8 @@ shoot() {
   /usr/bin/import -window root "$WORK/$name.png"
   rm -f "$ready"
   wait "$wine_pid" || true
-  /usr/bin/convert "$WORK/$name.png" -trim +repage -trim +repage "$OUT/$name.png"
-  echo "docs/$name.png"
+  /usr/bin/convert "$WORK/$name.png" -trim +repage -trim +repage -strip "$OUT/$name.png"
+  echo "$OUT/$name.png"
 }
 
 mkdir -p "$OUT"
