@@ -41,21 +41,23 @@ double median(double *values, int count)
 // The product: every slot control created, bound and placed, the window
 // fitted, centred and captioned, then the reset that New, Open and Close use
 // (controls destroyed, nodes freed).
-double timeLayout(Bracket *bracket, HWND window, int teams)
+double timeLayout(Bracket *bracket, HWND window, int teams, double *teardown)
 {
     buildBracket(bracket, teams);
     lstrcpyW(bracket->title, L"Benchmark");
-    LARGE_INTEGER start, end;
+    LARGE_INTEGER start, middle, end;
     QueryPerformanceCounter(&start);
     layoutBracket(bracket, window, 1);
+    QueryPerformanceCounter(&middle);
     resetBracket(bracket);
     QueryPerformanceCounter(&end);
+    *teardown = seconds(middle, end);
     return seconds(start, end);
 }
 
 // The floor: the same windows with the same classes, styles and sizes, and
 // nothing else done to them.
-double timeBareControls(HWND window, int teams, HWND *controls)
+double timeBareControls(HWND window, int teams, HWND *controls, double *teardown)
 {
     HINSTANCE instance = GetModuleHandleW(NULL);
     int count = 2 * teams - 1;
@@ -69,9 +71,12 @@ double timeBareControls(HWND window, int teams, HWND *controls)
             controls[i] = CreateWindowExW(0, L"ComboBox", NULL, 0x50010203, 88, 10 + 20 * (i % 32), 78, 100, window,
                                           (HMENU)IDC_PICK_COMBO, instance, NULL);
     }
+    LARGE_INTEGER middle;
+    QueryPerformanceCounter(&middle);
     for (int i = 0; i < count; i++)
         DestroyWindow(controls[i]);
     QueryPerformanceCounter(&end);
+    *teardown = seconds(middle, end);
     return seconds(start, end);
 }
 
@@ -88,24 +93,29 @@ int main()
     static HWND controls[2 * MAX_TEAM_COUNT];
     static double layoutTimes[ROUNDS];
     static double floorTimes[ROUNDS];
+    static double layoutTeardowns[ROUNDS];
+    static double floorTeardowns[ROUNDS];
+    double ignored;
     initBracket(&bracket, GetModuleHandleW(NULL));
     int worst = 0;
     const int sizes[] = {64, 256};
     double worstRatio = 0;
     for (int size : sizes) {
         for (int i = 0; i < WARM_UP_ROUNDS; i++) {
-            timeLayout(&bracket, window, size);
-            timeBareControls(window, size, controls);
+            timeLayout(&bracket, window, size, &ignored);
+            timeBareControls(window, size, controls, &ignored);
         }
         for (int i = 0; i < ROUNDS; i++) {
-            layoutTimes[i] = timeLayout(&bracket, window, size);
-            floorTimes[i] = timeBareControls(window, size, controls);
+            layoutTimes[i] = timeLayout(&bracket, window, size, &layoutTeardowns[i]);
+            floorTimes[i] = timeBareControls(window, size, controls, &floorTeardowns[i]);
         }
         double layout = median(layoutTimes, ROUNDS);
         double floor = median(floorTimes, ROUNDS);
         double ratio = layout / floor;
-        printf("%3d teams (%3d controls): layout and teardown %.2f ms, bare controls %.2f ms, ratio %.2fx\n", size,
-               2 * size - 1, layout * 1000, floor * 1000, ratio);
+        printf("%3d teams (%3d controls): layout and teardown %.1f ms (teardown %.1f), bare controls %.1f ms "
+               "(destroying %.1f), ratio %.2fx\n",
+               size, 2 * size - 1, layout * 1000, median(layoutTeardowns, ROUNDS) * 1000, floor * 1000,
+               median(floorTeardowns, ROUNDS) * 1000, ratio);
         if (ratio > worstRatio) {
             worstRatio = ratio;
             worst = size;

@@ -203,6 +203,7 @@ TEST_F(LayoutTest, SixtyFourTeamsStandInColumnsOfThirtyTwo)
 {
     build(64);
     layOut(1);
+    expectClosedForm(1);
     for (int row = 0; row < 32; row++) {
         expectSlotControl(1 + row, 10, 10 + 20 * row, 1);
         expectSlotControl(33 + row, 10 + 78 * 12, 10 + 20 * row, 1);

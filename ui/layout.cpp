@@ -83,7 +83,8 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
 }
 
 /* Resizes the window so its client area fits the bracket exactly and
- * centres it in the work area; nothing is clamped. */
+ * centres it in the work area; nothing is clamped. The tree refuses more
+ * than MAX_TEAM_COUNT teams, so the client area is at most 2580 high. */
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
     RECT outer, client, work;
