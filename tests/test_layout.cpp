@@ -276,7 +276,7 @@ TEST_F(LayoutTest, TheWindowIsCentredInTheWorkAreaAtEverySize)
 {
     RECT work;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    for (int teams : {1, 2, 8, 64, 256}) {
+    for (int teams : {1, 8, 256}) {
         SCOPED_TRACE(teams);
         resetBracket(&bracket);
         build(teams);
