@@ -50,7 +50,7 @@ WINE_PID=$!
 sleep "${SCREENSHOT_WAIT:-8}"
 mkdir -p "$(dirname "$OUT")"
 /usr/bin/import -window root "$WORK/screen.png"
-/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage "$OUT"
+/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
 wineserver -k 2>/dev/null || true
 wait "$WINE_PID" 2>/dev/null || true
 echo "docs/$(basename "$OUT")"
