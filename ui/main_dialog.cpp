@@ -38,6 +38,8 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *path)
     return 1;
 }
 
+/* The icon always comes from the executable, never from a satellite. A
+ * start-up file that does not load leaves the empty window, silently. */
 static void initMainWindow(HWND window, DocumentState *state)
 {
     HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
@@ -50,12 +52,14 @@ static void initMainWindow(HWND window, DocumentState *state)
         state->path[0] = 0;
 }
 
+/* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
     if (querySaveChanges(window, state, 0, 0))
         EndDialog(window, 0);
 }
 
+/* A new bracket from the setup dialog: editable, unsaved and without a file. */
 static void newBracket(HWND window, DocumentState *state)
 {
     if (!querySaveChanges(window, state, 0, 0))
@@ -80,6 +84,7 @@ static void newBracket(HWND window, DocumentState *state)
     bracket->dirty = 1;
 }
 
+/* A cancelled Open dialog or a file the reader refuses changes nothing. */
 static void openBracket(HWND window, DocumentState *state)
 {
     if (!querySaveChanges(window, state, 0, 0))
@@ -102,6 +107,8 @@ static void closeBracket(HWND window, DocumentState *state)
     state->path[0] = 0;
 }
 
+/* Save writes even when nothing changed; it asks for a name only when the
+ * bracket has no file yet. Save As always asks. */
 static void saveBracket(HWND window, DocumentState *state)
 {
     querySaveChanges(window, state, 1, 0);
@@ -124,6 +131,8 @@ static void setBaseLock(Bracket *bracket, int locked)
     }
 }
 
+/* Clearing and validating ask nothing: unlike load and save, the user asked
+ * for exactly this. */
 static void clearPicks(Bracket *bracket)
 {
     if (bracket->slotCount)
@@ -136,8 +145,8 @@ static void validateAllPicks(Bracket *bracket)
         validatePicks(bracket, 1);
 }
 
-/* The bracket can be closed by nothing while the dialog runs (it is modal),
- * but the count is looked at again before the title is taken all the same. */
+/* Nothing can close the bracket while the modal dialog runs, but the count
+ * is checked again before the title is taken all the same. */
 static void editTitle(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
