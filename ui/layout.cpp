@@ -51,6 +51,24 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     return control;
 }
 
+/* The format comes from a satellite file that translators write. wsprintfW
+ * would read a second conversion's argument from beyond the one it is given,
+ * so only "%s" (at most once) and "%%" are accepted. */
+static int isTitleFormat(const WCHAR *format)
+{
+    int titles = 0;
+    for (const WCHAR *p = format; *p; p++) {
+        if (*p != L'%')
+            continue;
+        p++;
+        if (*p == L's')
+            titles++;
+        else if (*p != L'%')
+            return 0;
+    }
+    return titles <= 1;
+}
+
 void setBracketCaption(Bracket *bracket, HWND mainWindow)
 {
     WCHAR format[128];
@@ -58,12 +76,15 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
     bracket->title[TITLE_CAPACITY - 1] = 0;
     if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, format, 128))
         format[0] = 0;
+    if (!isTitleFormat(format))
+        lstrcpyW(format, L"%s");
     wsprintfW(caption, format, bracket->title);
     SendMessageW(mainWindow, WM_SETTEXT, 0, (LPARAM)caption);
 }
 
 /* Resizes the window so its client area fits the bracket exactly and
- * centres it in the work area; nothing is clamped. */
+ * centres it in the work area; nothing is clamped. The tree refuses more
+ * than MAX_TEAM_COUNT teams, so the client area is at most 2580 high. */
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
     RECT outer, client, work;
@@ -79,6 +100,27 @@ static void fitAndCentre(Bracket *bracket, HWND mainWindow)
     SetWindowPos(mainWindow, NULL, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+/* Hundreds of visible controls appear one after another; while the window
+ * does not redraw, none of them invalidates it on its own, and one repaint
+ * follows. A window not shown yet (a file loaded while the main window is
+ * being initialised) is left alone: WM_SETREDRAW TRUE would mark it visible
+ * before the dialog manager has shown it. Returns 1 when suspended. */
+static int suspendRedraw(HWND window)
+{
+    if (!IsWindowVisible(window))
+        return 0;
+    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    return 1;
+}
+
+static void resumeRedraw(HWND window, int suspended)
+{
+    if (!suspended)
+        return;
+    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
     HINSTANCE instance = GetModuleHandleW(NULL);
@@ -88,6 +130,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int top = 0;
     int step = BASE_ROW_PITCH;
     int k = depth;
+    int suspended = suspendRedraw(mainWindow);
     /* One pass per level from the base slots up: the first half of the
      * level fills the left column, the second half the mirrored right one. */
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
@@ -107,6 +150,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
+    resumeRedraw(mainWindow, suspended);
 
     fitAndCentre(bracket, mainWindow);
     if (bracket->slotCount != 0)
