@@ -23,4 +23,4 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 # Wine shows the whole Unix tree as drive Z:.
 export DUELMARK_FULL_DISK_FOLDER="Z:${mountpoint//\//\\}"
-"$run" "$program" --gtest_filter='SafeReplaceTest.OnAFullDisk*'
+"$run" "$program" --gtest_filter="${DUELMARK_FULL_DISK_FILTER:-SafeReplaceTest.OnAFullDisk*}"

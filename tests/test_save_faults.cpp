@@ -1,0 +1,165 @@
+// Saves that cannot succeed, asked for by Exit through the save-changes
+// question on the real main window: whatever the fault, the user's file
+// keeps every byte, no temporary file is left beside it, the changes stay
+// unsaved and the window stays open.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/bracket.h"
+#include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "ui/document_state.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+const char CUP_XML[] =
+    "<Games><Title>Cup</Title><Teams>4</Teams>"
+    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
+
+// Answers the save-changes question Yes, on this thread.
+HHOOK answerHook;
+int questionsAnswered;
+LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDYES)) {
+        questionsAnswered++;
+        PostMessageW((HWND)wParam, WM_COMMAND, IDYES, 0);
+    }
+    return CallNextHookEx(answerHook, code, wParam, lParam);
+}
+
+struct SaveFaultTest : ::testing::Test {
+    Bracket bracket;
+    DocumentState state;
+    HWND window = NULL;
+    std::wstring folder;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+        folder = makeScratchFolder();
+        initBracket(&bracket, GetModuleHandleW(NULL));
+        state.bracket = &bracket;
+        questionsAnswered = 0;
+        answerHook = SetWindowsHookExW(WH_CBT, answerYes, NULL, GetCurrentThreadId());
+    }
+    void TearDown() override
+    {
+        UnhookWindowsHookEx(answerHook);
+        resetBracket(&bracket);
+        if (window)
+            DestroyWindow(window);
+        removeScratchFolder(folder);
+        CoUninitialize();
+    }
+
+    // Opens target as the start-up file and renames a team, so there is
+    // something to save.
+    void openAndChange(const std::wstring &target)
+    {
+        writeFileBytes(target, CUP_XML);
+        lstrcpynW(state.path, target.c_str(), PATH_CAPACITY);
+        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
+                                    (LPARAM)&state);
+        ASSERT_NE(nullptr, window);
+        ASSERT_EQ(4, bracket.slotCount) << "the start-up file did not load";
+        SetWindowTextW(bracket.nodeTable[2]->control, L"Cora");
+        ASSERT_EQ(1, bracket.dirty);
+    }
+
+    // Exit, Yes to the question: the save fails, so nothing may be lost.
+    void exitAndExpectNothingLost(const std::wstring &target, const std::string &bytes, const std::string &listing)
+    {
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(1, questionsAnswered) << "Exit with changes asks first";
+        EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
+        EXPECT_EQ(1, bracket.dirty) << "the changes are still unsaved";
+        EXPECT_STREQ(L"Cora", bracket.nodeTable[2]->name);
+        EXPECT_STREQ(target.c_str(), state.path) << "the path stays as it was";
+        EXPECT_EQ(bytes, readFileBytes(target)) << "the old file must keep every byte";
+        EXPECT_EQ(listing, folderListing(folder)) << "no temporary file may be left behind";
+    }
+};
+
+TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
+{
+    std::wstring target = folder + L"\\cup.xml";
+    openAndChange(target);
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    exitAndExpectNothingLost(target, CUP_XML, "cup.xml");
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
+{
+    std::wstring target = folder + L"\\cup.xml";
+    openAndChange(target);
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
+    EXPECT_EQ(1, bracket.dirty);
+    CloseHandle(held);
+    EXPECT_EQ(CUP_XML, readFileBytes(target));
+    EXPECT_EQ("cup.xml", folderListing(folder));
+}
+
+TEST_F(SaveFaultTest, AFolderThatWentMissingCreatesNothing)
+{
+    std::wstring inner = folder + L"\\gone";
+    ASSERT_TRUE(CreateDirectoryW(inner.c_str(), NULL));
+    std::wstring target = inner + L"\\cup.xml";
+    openAndChange(target);
+    DeleteFileW(target.c_str());
+    ASSERT_TRUE(RemoveDirectoryW(inner.c_str()));
+    exitAndExpectNothingLost(target, "<missing>", "");
+}
+
+TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
+{
+    std::wstring target = folder + L"\\cup.xml";
+    openAndChange(target);
+    DeleteFileW(target.c_str());
+    ASSERT_TRUE(CreateDirectoryW(target.c_str(), NULL));
+    SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
+    EXPECT_EQ(1, bracket.dirty);
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        << "the folder must still be there";
+    EXPECT_EQ("cup.xml", folderListing(folder));
+    RemoveDirectoryW(target.c_str());
+}
+
+// Run by full_disk/run_full_disk.sh on a 64 KiB tmpfs (root only).
+TEST_F(SaveFaultTest, OnAFullDiskTheOldFileKeepsEveryByte)
+{
+    WCHAR disk[MAX_PATH];
+    if (!GetEnvironmentVariableW(L"DUELMARK_FULL_DISK_FOLDER", disk, MAX_PATH))
+        GTEST_SKIP() << "needs the tmpfs that full_disk/run_full_disk.sh mounts";
+    removeScratchFolder(folder);
+    folder = disk;
+    std::wstring target = folder + L"\\cup.xml";
+    openAndChange(target);
+    // A long title makes the new file larger than the room that is left.
+    std::wstring title(250, L'\u676f');
+    lstrcpynW(bracket.title, title.c_str(), TITLE_CAPACITY);
+    std::wstring filler = folder + L"\\filler";
+    HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    std::string block(512, 'f');
+    DWORD written = 0;
+    while (WriteFile(file, block.data(), (DWORD)block.size(), &written, NULL) && written == block.size())
+        ;
+    CloseHandle(file);
+    exitAndExpectNothingLost(target, CUP_XML, "cup.xml filler");
+    DeleteFileW(filler.c_str());
+    DeleteFileW(target.c_str());
+    folder = makeScratchFolder();  // for TearDown
+}
+
+}  // namespace
