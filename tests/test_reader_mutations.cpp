@@ -2,7 +2,8 @@
 // by a seeded generator, fed to the real reader on a real main window. Each
 // file either loads into a whole bracket or is refused with the previous
 // bracket untouched; nothing crashes or hangs. DUELMARK_MUTATIONS sets how
-// many files to try (the long run uses 50000).
+// many files to try (the long run uses 50000) and DUELMARK_MUTATION_SEED
+// which series of files, so a long run can be split across processes.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -235,7 +236,8 @@ TEST(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
 
     // Mostly small brackets: a 256-slot layout costs as much as fifty small ones.
     static const int sizes[] = {1, 2, 4, 4, 8, 8, 8, 16, 16, 32, 64};
-    Random random = {0xB5AC4E7ULL};
+    const char *seed = getenv("DUELMARK_MUTATION_SEED");
+    Random random = {0xB5AC4E7ULL + (seed ? strtoull(seed, NULL, 10) : 0)};
     int loaded = 0, refused = 0;
     ULONGLONG slowest = 0;
     for (int i = 0; i < files; i++) {
@@ -254,7 +256,7 @@ TEST(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
         if (getenv("DUELMARK_MUTATIONS_VERBOSE") && elapsed > 100)
             printf("file %d: %zu bytes, %d slots, asked %d, %s, %llu ms\n", i, xml.size(), bracket.slotCount, questionsAsked - askedBefore,
                    result ? "loaded" : "refused", elapsed);
-        ASSERT_LT(elapsed, 5000u) << "file " << i << " took " << elapsed << " ms";
+        ASSERT_LT(elapsed, 15000u) << "file " << i << " took " << elapsed << " ms";
         if (result) {
             loaded++;
             ASSERT_TRUE(bracketIsConsistent(&bracket, true)) << "file " << i;
