@@ -51,6 +51,24 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     return control;
 }
 
+/* The format comes from a satellite file that translators write. wsprintfW
+ * would read a second conversion's argument from beyond the one it is given,
+ * so only "%s" (at most once) and "%%" are accepted. */
+static int isTitleFormat(const WCHAR *format)
+{
+    int titles = 0;
+    for (const WCHAR *p = format; *p; p++) {
+        if (*p != L'%')
+            continue;
+        p++;
+        if (*p == L's')
+            titles++;
+        else if (*p != L'%')
+            return 0;
+    }
+    return titles <= 1;
+}
+
 void setBracketCaption(Bracket *bracket, HWND mainWindow)
 {
     WCHAR format[128];
@@ -58,12 +76,15 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
     bracket->title[TITLE_CAPACITY - 1] = 0;
     if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, format, 128))
         format[0] = 0;
+    if (!isTitleFormat(format))
+        lstrcpyW(format, L"%s");
     wsprintfW(caption, format, bracket->title);
     SendMessageW(mainWindow, WM_SETTEXT, 0, (LPARAM)caption);
 }
 
 /* Resizes the window so its client area fits the bracket exactly and
- * centres it in the work area; nothing is clamped. */
+ * centres it in the work area; nothing is clamped. The tree refuses more
+ * than MAX_TEAM_COUNT teams, so the client area is at most 2580 high. */
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
     RECT outer, client, work;

@@ -1,0 +1,83 @@
+#include "ui/pick_controls.h"
+#include "model/pick_rules.h"
+#include "ui/layout.h"
+
+/* The node a slot control carries, or NULL when the control is not a slot of
+ * the open bracket. Layout binds the node last, so the notifications a
+ * control raises while it is being created and filled land here unbound. */
+static BracketNode *boundNode(Bracket *bracket, HWND control)
+{
+    if (bracket->slotCount == 0)
+        return NULL;
+    return (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
+}
+
+void handleSlotTextChange(Bracket *bracket, HWND control)
+{
+    BracketNode *node = boundNode(bracket, control);
+    if (!node)
+        return;
+    WCHAR text[NAME_CAPACITY];
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+    applySlotText(bracket, node, text);
+}
+
+int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
+{
+    if (!name[0])
+        return 0;
+    SIZE extent;
+    /* A name that cannot be measured must not widen the list by whatever
+     * happened to be in extent; it counts as the control's own width. */
+    int width = COLUMN_WIDTH;
+    if (dc && GetTextExtentPoint32W(dc, name, lstrlenW(name), &extent))
+        width = extent.cx + 8;
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
+    return width;
+}
+
+/* Adds both feeders' names, left first, and returns the widest need. */
+static int addFeederChoices(HWND control, BracketNode *node, int width)
+{
+    HFONT font = (HFONT)SendMessageW(control, WM_GETFONT, 0, 0);
+    HDC dc = GetDC(control);
+    HGDIOBJ replaced = NULL;
+    if (dc && font)
+        replaced = SelectObject(dc, font);
+    int w = addChoiceMeasured(control, dc, node->left->name);
+    if (w > width)
+        width = w;
+    w = addChoiceMeasured(control, dc, node->right->name);
+    if (w > width)
+        width = w;
+    if (dc) {
+        if (replaced)
+            SelectObject(dc, replaced);
+        ReleaseDC(control, dc);
+    }
+    return width;
+}
+
+/* Refilling sends no CBN_SELCHANGE (list messages never do), so reselecting
+ * the previous pick is not a change: the node keeps its name until the user
+ * chooses an item. The search ignores case, as the list box's own does. */
+void fillPickChoices(Bracket *bracket, HWND control)
+{
+    BracketNode *node = boundNode(bracket, control);
+    if (!node)
+        return;
+    WCHAR previous[NAME_CAPACITY];
+    previous[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)previous);
+    previous[NAME_CAPACITY - 1] = 0;
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    int width = COLUMN_WIDTH;
+    if (node->left && node->right)
+        width = addFeederChoices(control, node, width);
+    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)previous);
+    if (index != CB_ERR)
+        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}
