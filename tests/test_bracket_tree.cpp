@@ -126,27 +126,12 @@ int failCountdown()
     return --allocationsLeft < 0;
 }
 
-SIZE_T heapBytesInUse()
-{
-    SIZE_T used = 0;
-    PROCESS_HEAP_ENTRY entry;
-    entry.lpData = NULL;
-    HANDLE heap = GetProcessHeap();
-    HeapLock(heap);
-    while (HeapWalk(heap, &entry)) {
-        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-            used += entry.cbData;
-    }
-    HeapUnlock(heap);
-    return used;
-}
-
 TEST_F(TreeTest, AFailedAllocationAnywhereLeavesAnEmptyUsableRecordAndNoLeak)
 {
     const int allocationsFor64 = 2 * 64 - 2 + 1;  // nodes below the root, and the table
     for (int failAt = 0; failAt < allocationsFor64; failAt++) {
         SCOPED_TRACE(failAt);
-        SIZE_T before = heapBytesInUse();
+        LONG before = liveBlockCount();
         allocationsLeft = failAt;
         setAllocationFailureHook(failCountdown);
         EXPECT_EQ(0, buildBracket(&bracket, 64));
@@ -156,7 +141,7 @@ TEST_F(TreeTest, AFailedAllocationAnywhereLeavesAnEmptyUsableRecordAndNoLeak)
         EXPECT_EQ(nullptr, bracket.nodeTable);
         EXPECT_EQ(nullptr, bracket.root.left);
         EXPECT_EQ(nullptr, bracket.root.right);
-        EXPECT_EQ(before, heapBytesInUse()) << "blocks of the partial tree were not freed";
+        EXPECT_EQ(before, liveBlockCount()) << "blocks of the partial tree were not freed";
     }
     allocationsLeft = allocationsFor64;
     setAllocationFailureHook(failCountdown);
@@ -169,12 +154,12 @@ TEST_F(TreeTest, AThousandBuildsOf64KeepTheHeapFlat)
 {
     ASSERT_EQ(1, buildBracket(&bracket, 64));
     resetBracket(&bracket);
-    SIZE_T before = heapBytesInUse();
+    LONG before = liveBlockCount();
     for (int i = 0; i < 1000; i++) {
         ASSERT_EQ(1, buildBracket(&bracket, 64));
         resetBracket(&bracket);
     }
-    EXPECT_EQ(before, heapBytesInUse());
+    EXPECT_EQ(before, liveBlockCount());
 }
 
 TEST_F(TreeTest, TeardownDestroysEveryControlAndResetKeepsTheModule)
@@ -199,13 +184,13 @@ TEST_F(TreeTest, TeardownDestroysEveryControlAndResetKeepsTheModule)
 TEST_F(TreeTest, FreeBracketReleasesTheRecordAndItsTree)
 {
     resetBracket(&bracket);
-    SIZE_T before = heapBytesInUse();
+    LONG before = liveBlockCount();
     Bracket *record = (Bracket *)allocBlock(sizeof(Bracket));
     ASSERT_NE(nullptr, record);
     initBracket(record, GetModuleHandleW(NULL));
     ASSERT_EQ(1, buildBracket(record, 32));
     freeBracket(record);
-    EXPECT_EQ(before, heapBytesInUse());
+    EXPECT_EQ(before, liveBlockCount());
 }
 
 }  // namespace
