@@ -185,9 +185,20 @@ int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
     initBracket(&staged, NULL);
     if (!path || !readStagedBracket(path, &staged))
         return 0;
+    /* Hundreds of controls go and come: with drawing suspended the window
+     * does not repaint after each one. Only a window already shown: turning
+     * drawing back on marks a window visible, and one still being set up
+     * (a file named on the command line) must be shown by its dialog. */
+    int suspend = IsWindowVisible(window);
+    if (suspend)
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     destroyBracket(bracket);
     adoptStagedBracket(bracket, &staged);
     layoutBracket(bracket, window, 0);
+    if (suspend) {
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     /* Asked once the new bracket is on screen, so the user sees what the
      * question is about. */
     if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES)
