@@ -9,4 +9,7 @@
  * one; 0 with out empty otherwise. */
 int getFirstArgument(WCHAR *out);
 
+/* The same, for a given command line rather than the process's own. */
+int firstArgumentOf(const WCHAR *commandLine, WCHAR *out);
+
 #endif

@@ -23,8 +23,9 @@ int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
  * with value 0 for any other character or a value above 2^31 - 1. */
 int parseDecimal(const WCHAR *text, int *value);
 
-/* Appends <elementName>text</elementName> as parent's last child. */
-void appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
+/* Appends <elementName>text</elementName> as parent's last child. Returns 1,
+ * or 0 when the component failed, so a save never drops the text silently. */
+int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
                        const WCHAR *text);
 
 /* The invalid-picks question, owned by window. Returns the button pressed

@@ -1,0 +1,207 @@
+#include "file/bracket_file.h"
+#include "file/xml_document.h"
+#include "model/pick_rules.h"
+#include "ui/layout.h"
+
+static int isXmlSpace(WCHAR c)
+{
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+
+/* Copies at most capacity - 1 units and never ends on the first half of a
+ * surrogate pair, so a cut text is still valid UTF-16 and saves cleanly. */
+static void copyWhole(WCHAR *target, const WCHAR *source, int capacity)
+{
+    int length = 0;
+    while (source && source[length] && length < capacity - 1)
+        length++;
+    if (source && source[length] && length > 0 && source[length - 1] >= 0xD800 && source[length - 1] <= 0xDBFF)
+        length--;
+    for (int i = 0; i < length; i++)
+        target[i] = source[i];
+    target[length] = 0;
+}
+
+/* The text of the first node at xpath. Returns 1 with the text (NULL for an
+ * element without text, which the caller owns), 0 when there is no such
+ * node or its text cannot be read. */
+static int selectText(IXMLDOMDocument *document, const WCHAR *xpath, BSTR *text)
+{
+    *text = NULL;
+    BSTR query = SysAllocString(xpath);
+    if (!query)
+        return 0;
+    IXMLDOMNode *node = NULL;
+    HRESULT hr = document->selectSingleNode(query, &node);
+    SysFreeString(query);
+    if (FAILED(hr) || !node)
+        return 0;
+    hr = node->get_text(text);
+    node->Release();
+    if (FAILED(hr)) {
+        SysFreeString(*text);
+        *text = NULL;
+        return 0;
+    }
+    return 1;
+}
+
+/* The Teams count, ready for building. Surrounding white space is trimmed
+ * here because the document keeps it (for the title's sake); the count
+ * must be a plain decimal number no larger than the model's bound. */
+static int readTeamCount(IXMLDOMDocument *document, int *count)
+{
+    BSTR text = NULL;
+    if (!selectText(document, L"Games/Teams", &text))
+        return 0;
+    int result = 0;
+    if (!text) {
+        result = parseDecimal(L"", count);
+    } else {
+        WCHAR *start = text;
+        while (isXmlSpace(*start))
+            start++;
+        int length = lstrlenW(start);
+        while (length > 0 && isXmlSpace(start[length - 1]))
+            length--;
+        start[length] = 0;
+        result = parseDecimal(start, count);
+    }
+    SysFreeString(text);
+    return result && *count <= MAX_TEAM_COUNT;
+}
+
+/* The value of an attribute, or NULL when absent or unreadable (the caller
+ * frees it). */
+static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
+{
+    IXMLDOMNode *attribute = NULL;
+    if (FAILED(attributes->getNamedItem(name, &attribute)) || !attribute)
+        return NULL;
+    VARIANT value;
+    VariantInit(&value);
+    HRESULT hr = attribute->get_nodeValue(&value);
+    attribute->Release();
+    if (FAILED(hr))
+        return NULL;
+    if (value.vt != VT_BSTR) {
+        VariantClear(&value);
+        return NULL;
+    }
+    /* An empty value may come back as a NULL BSTR; it is still present. */
+    return value.bstrVal ? value.bstrVal : SysAllocString(L"");
+}
+
+static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BSTR idAttribute)
+{
+    IXMLDOMNamedNodeMap *attributes = NULL;
+    if (FAILED(team->get_attributes(&attributes)) || !attributes)
+        return;
+    BSTR name = attributeValue(attributes, nameAttribute);
+    BSTR id = name ? attributeValue(attributes, idAttribute) : NULL;
+    attributes->Release();
+    int slot = 0;
+    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1)
+        copyWhole(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
+    SysFreeString(id);
+    SysFreeString(name);
+}
+
+/* Every Team child of Games in document order; a later element for the
+ * same id overwrites an earlier one. */
+static void readTeams(IXMLDOMDocument *document, Bracket *staged)
+{
+    BSTR query = SysAllocString(L"Games/Team");
+    BSTR nameAttribute = SysAllocString(L"Name");
+    BSTR idAttribute = SysAllocString(L"id");
+    IXMLDOMNodeList *teams = NULL;
+    long count = 0;
+    if (query && nameAttribute && idAttribute && SUCCEEDED(document->selectNodes(query, &teams)) && teams &&
+        SUCCEEDED(teams->get_length(&count))) {
+        for (long i = 0; i < count; i++) {
+            IXMLDOMNode *team = NULL;
+            if (SUCCEEDED(teams->get_item(i, &team)) && team) {
+                readTeam(staged, team, nameAttribute, idAttribute);
+                team->Release();
+            }
+        }
+    }
+    if (teams)
+        teams->Release();
+    SysFreeString(idAttribute);
+    SysFreeString(nameAttribute);
+    SysFreeString(query);
+}
+
+/* Reads the whole file into a separate record, so that a refusal or a
+ * failed allocation at any point leaves the open bracket as it was. */
+static int readStagedBracket(const WCHAR *path, Bracket *staged)
+{
+    IXMLDOMDocument *document = createBracketDocument();
+    if (!document)
+        return 0;
+    int count = 0;
+    if (!loadDocumentFile(document, path) || !readTeamCount(document, &count) || !buildBracket(staged, count)) {
+        document->Release();
+        return 0;
+    }
+    BSTR title = NULL;
+    if (selectText(document, L"Games/Title", &title))
+        copyWhole(staged->title, title, TITLE_CAPACITY);
+    SysFreeString(title);
+    readTeams(document, staged);
+    document->Release();
+    return 1;
+}
+
+/* Moves the staged tree into the open record. The root lives inside the
+ * record, so its children's parent links and its node-table entry must
+ * follow it. */
+static void adoptStagedBracket(Bracket *bracket, Bracket *staged)
+{
+    BracketNode *root = &bracket->root;
+    bracket->dirty = 0;
+    bracket->slotCount = staged->slotCount;
+    bracket->depth = staged->depth;
+    bracket->nodeTable = staged->nodeTable;
+    lstrcpynW(bracket->title, staged->title, TITLE_CAPACITY);
+    root->parent = NULL;
+    root->left = staged->root.left;
+    root->right = staged->root.right;
+    root->id = staged->root.id;
+    root->control = NULL;
+    lstrcpynW(root->name, staged->root.name, NAME_CAPACITY);
+    if (root->left)
+        root->left->parent = root;
+    if (root->right)
+        root->right->parent = root;
+    bracket->nodeTable[root->id - 1] = root;
+}
+
+int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+{
+    Bracket staged;
+    staged.resourceModule = bracket->resourceModule;
+    initBracket(&staged, NULL);
+    if (!path || !readStagedBracket(path, &staged))
+        return 0;
+    /* Hundreds of controls go and come: with drawing suspended the window
+     * does not repaint after each one. Only a window already shown: turning
+     * drawing back on marks a window visible, and one still being set up
+     * (a file named on the command line) must be shown by its dialog. */
+    int suspend = IsWindowVisible(window);
+    if (suspend)
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    destroyBracket(bracket);
+    adoptStagedBracket(bracket, &staged);
+    layoutBracket(bracket, window, 0);
+    if (suspend) {
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    /* Asked once the new bracket is on screen, so the user sees what the
+     * question is about. */
+    if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES)
+        validatePicks(bracket, 1);
+    return 1;
+}

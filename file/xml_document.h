@@ -1,0 +1,23 @@
+/* The XML documents behind the bracket file: created hardened against
+ * hostile files, filled from a file's bytes, and saved without ever leaving
+ * a half-written file at the target. Private to file/. */
+#ifndef DUELMARK_FILE_XML_DOCUMENT_H
+#define DUELMARK_FILE_XML_DOCUMENT_H
+
+#include <windows.h>
+#include <msxml2.h>
+
+/* A new empty document that loads synchronously, keeps white space, never
+ * resolves external entities or DTDs and does not validate. Returns NULL
+ * when the component cannot be created or refuses any of that. */
+IXMLDOMDocument *createBracketDocument(void);
+
+/* Parses the file at path into document. Returns 1 when it was read and is
+ * well-formed XML without a document type declaration, 0 otherwise. */
+int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path);
+
+/* Serialises document and puts it at path through replaceFileContents.
+ * Returns 1 only when the whole document is there. */
+int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path);
+
+#endif

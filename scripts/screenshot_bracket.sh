@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Photographs the editor itself with a 16-team bracket whose picks are made
+# up to the champion, into docs/bracket-16.png. Starts its own Xvfb and
+# stops it and Wine again, whatever happens.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_packages
+build_project
+prepare_prefix
+. "$ROOT/cmake/wine-env.sh"
+
+OUT="$ROOT/docs/bracket-16.png"
+WORK=$(mktemp -d)
+DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-78}
+XVFB_PID=""
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Sixteen teams; every match decided, round by round, up to the champion.
+python3 - "$WORK/spring-cup.xml" <<'PY'
+import sys
+teams = ["Lions", "Tigers", "Bears", "Wolves", "Eagles", "Hawks", "Sharks", "Orcas",
+         "Foxes", "Owls", "Bulls", "Rams", "Cobras", "Vipers", "Comets", "Stars"]
+winners = [0, 3, 4, 6, 9, 10, 12, 15]          # round two, by base index
+names = list(teams)
+names += [teams[i] for i in winners]            # ids 17..24
+names += [teams[i] for i in (0, 4, 9, 15)]      # ids 25..28
+names += [teams[i] for i in (4, 9)]             # ids 29..30
+names += [teams[4]]                             # id 31, the champion
+xml = "<Games><Title>Spring Cup 2026</Title><Teams>16</Teams>"
+xml += "".join('<Team Name="%s" id="%d"/>' % (n, i + 1) for i, n in enumerate(names))
+xml += "</Games>"
+open(sys.argv[1], "w").write(xml)
+PY
+
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+  "$(winepath -w "$WORK/spring-cup.xml")" </dev/null >/dev/null 2>&1 &
+WINE_PID=$!
+# Nothing tells from outside when Wine has drawn the window; give it time.
+sleep "${SCREENSHOT_WAIT:-8}"
+mkdir -p "$(dirname "$OUT")"
+/usr/bin/import -window root "$WORK/screen.png"
+/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
+wineserver -k 2>/dev/null || true
+wait "$WINE_PID" 2>/dev/null || true
+echo "docs/$(basename "$OUT")"

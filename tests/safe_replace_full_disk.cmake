@@ -1,0 +1,6 @@
+# The full-disk case of test_safe_replace runs through a wrapper that gives
+# it a tiny file system of its own (see full_disk/run_full_disk.sh).
+add_test(NAME SafeReplaceTest.FullDiskThroughATmpfs
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/full_disk/run_full_disk.sh ${CMAKE_BINARY_DIR}/wine-run.sh
+                 $<TARGET_FILE:test_safe_replace> ${CMAKE_CURRENT_BINARY_DIR}/full-disk-tmpfs)
+set_tests_properties(SafeReplaceTest.FullDiskThroughATmpfs PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)

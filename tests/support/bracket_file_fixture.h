@@ -1,0 +1,63 @@
+// A real main window (the IDD_MAIN template), the one bracket and a scratch
+// folder of real files: what the reader and writer tests stand on.
+#ifndef DUELMARK_TESTS_SUPPORT_BRACKET_FILE_FIXTURE_H
+#define DUELMARK_TESTS_SUPPORT_BRACKET_FILE_FIXTURE_H
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "model/bracket.h"
+#include "support/dialog_answer.h"
+
+// A fresh folder under the temporary folder; removed with everything in it
+// (read-only files included) by removeScratchFolder.
+std::wstring makeScratchFolder();
+void removeScratchFolder(const std::wstring &folder);
+
+void writeFileBytes(const std::wstring &path, const std::string &bytes);
+// The file's bytes, or "<missing>" when it cannot be read.
+std::string readFileBytes(const std::wstring &path);
+bool fileExists(const std::wstring &path);
+// Names of the files in folder, sorted, "." and ".." left out.
+std::string folderListing(const std::wstring &folder);
+
+std::string utf8(const std::wstring &text);
+
+// The file as a plain DOM document sees it, independent of the reader:
+// the document element and each child in order, one per line, element
+// children as name, attributes in document order and text, e.g.
+// "Games\nTitle 'Cup'\nTeam Name='A' id='1'\n". Non-element children show
+// as their node type. "<unparsed>" when it does not load.
+std::string describeXmlFile(const std::wstring &path);
+
+struct BracketFileTest : ::testing::Test {
+    Bracket bracket;
+    HWND window = NULL;
+    std::wstring folder;
+    // Catches any question a test did not arm for, answering No; the test
+    // then fails instead of hanging.
+    DialogAnswer unexpected;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    std::wstring pathOf(const std::wstring &name) const { return folder + L"\\" + name; }
+    // Builds and lays out a bracket the way New does, with every base slot
+    // named "T<id>" when named is set, and marks it dirty. Without laidOut
+    // the slots get no controls: enough for saving, and much faster.
+    void build(int teams, const WCHAR *title, bool named = true, bool laidOut = true);
+    BracketNode *slot(int id) { return bracket.nodeTable[id - 1]; }
+    void setName(int id, const WCHAR *name) { lstrcpynW(slot(id)->name, name, NAME_CAPACITY); }
+    std::wstring caption() const;
+    // Slot controls on the window: {edits, comboboxes}.
+    std::pair<int, int> slotControls() const;
+    // Read-only state of every base slot's edit: 1 all read-only, 0 all
+    // editable, -1 mixed or missing.
+    int baseSlotsReadOnly();
+    // The text a slot's control shows.
+    std::wstring shownText(int id);
+};
+
+#endif

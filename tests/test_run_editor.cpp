@@ -1,0 +1,73 @@
+// The editor's run between start-up and teardown, in process: the main
+// window runs modally from the module's template, and without a bracket
+// record it does not run at all.
+#include <gtest/gtest.h>
+
+#include "app/run_editor.h"
+#include "model/heap.h"
+#include "support/dialog_script.h"
+
+namespace {
+
+int mainWindowsCreated;
+LRESULT CALLBACK countDialogs(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        WCHAR className[32] = L"";
+        GetClassNameW((HWND)wParam, className, 32);
+        if (lstrcmpW(className, L"#32770") == 0) {
+            mainWindowsCreated++;
+            return 1;  // refused, so a wrongly started window cannot hang the test
+        }
+    }
+    return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+int failEveryAllocation(void)
+{
+    return 1;
+}
+
+TEST(RunEditor, WithoutABracketRecordNoWindowRunsAtAll)
+{
+    mainWindowsCreated = 0;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, countDialogs, NULL, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    setAllocationFailureHook(failEveryAllocation);
+    int result = runEditor(GetModuleHandleW(NULL));
+    setAllocationFailureHook(NULL);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(0, mainWindowsCreated) << "the main window must not be started with no bracket";
+}
+
+// The real template, run modally; the script plays the user who opens a
+// new bracket (so slot controls exist) and exits without saving.
+TEST(RunEditor, RunsTheMainWindowUntilExitAndTearsEverythingDown)
+{
+    CoInitialize(NULL);
+    HWND seenMain = NULL;
+    DialogScript script(GetCurrentProcessId(), [&](DialogScript &s) {
+        HWND main = s.next("the main window");
+        seenMain = main;
+        if (!main)
+            return;
+        s.handled(main);
+        EXPECT_EQ(L"Duelmark", DialogScript::caption(main));
+        PostMessageW(main, WM_COMMAND, 30, 0);
+        HWND setup = s.next("the setup dialog");
+        s.type(GetDlgItem(setup, 11), L"Short-lived");
+        s.press(setup, 12);
+        Sleep(200);
+        EXPECT_NE(nullptr, FindWindowExW(main, NULL, L"Edit", NULL)) << "New must have laid out slots";
+        PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+        HWND question = s.next("the save-changes question");
+        s.press(question, IDNO);
+    });
+    EXPECT_EQ(1, runEditor(GetModuleHandleW(NULL)));
+    EXPECT_EQ("", script.finish());
+    EXPECT_FALSE(IsWindow(seenMain)) << "the main window is gone after the run";
+    CoUninitialize();
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// Replacing a file's contents through a temporary file beside it: the new
+// bytes arrive whole or the old file stays byte for byte, and no temporary
+// or backup file is ever left behind.
+#include <gtest/gtest.h>
+
+#include "file/safe_replace.h"
+#include "support/bracket_file_fixture.h"
+
+namespace {
+
+struct SafeReplaceTest : ::testing::Test {
+    std::wstring folder;
+    void SetUp() override { folder = makeScratchFolder(); }
+    void TearDown() override { removeScratchFolder(folder); }
+
+    int replace(const std::wstring &path, const std::string &bytes)
+    {
+        return replaceFileContents(path.c_str(), bytes.data(), (DWORD)bytes.size());
+    }
+};
+
+TEST_F(SafeReplaceTest, ANewFileGetsExactlyTheBytesAndNothingElseIsLeft)
+{
+    std::wstring path = folder + L"\\new.xml";
+    ASSERT_EQ(1, replace(path, "<Games/>"));
+    EXPECT_EQ("<Games/>", readFileBytes(path));
+    EXPECT_EQ("new.xml", folderListing(folder));
+}
+
+TEST_F(SafeReplaceTest, AnExistingFileIsReplacedWholeAndItsBackupRemoved)
+{
+    std::wstring path = folder + L"\\cup.xml";
+    writeFileBytes(path, std::string(5000, 'o'));
+    ASSERT_EQ(1, replace(path, "short"));
+    EXPECT_EQ("short", readFileBytes(path)) << "a shorter file leaves no tail of the old one";
+    EXPECT_EQ("cup.xml", folderListing(folder));
+    ASSERT_EQ(1, replace(path, "again"));
+    EXPECT_EQ("again", readFileBytes(path));
+    EXPECT_EQ("cup.xml", folderListing(folder));
+}
+
+TEST_F(SafeReplaceTest, AReadOnlyTargetIsRefusedAndLeftAlone)
+{
+    std::wstring path = folder + L"\\locked.xml";
+    writeFileBytes(path, "old");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(0, replace(path, "new"));
+    EXPECT_EQ("old", readFileBytes(path));
+    EXPECT_TRUE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY) << "still read-only";
+    EXPECT_EQ("locked.xml", folderListing(folder));
+}
+
+TEST_F(SafeReplaceTest, ATargetAnotherProgramHoldsIsRefusedAndLeftAlone)
+{
+    std::wstring path = folder + L"\\busy.xml";
+    writeFileBytes(path, "old");
+    // Held without any sharing, then held by a reader that lets others read
+    // but not write or delete.
+    for (DWORD sharing : {0ul, (DWORD)FILE_SHARE_READ}) {
+        HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, sharing, NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+        EXPECT_EQ(0, replace(path, "new")) << "sharing " << sharing;
+        CloseHandle(holder);
+        EXPECT_EQ("old", readFileBytes(path)) << "sharing " << sharing;
+        EXPECT_EQ("busy.xml", folderListing(folder)) << "sharing " << sharing;
+    }
+}
+
+TEST_F(SafeReplaceTest, AMissingFolderADirectoryOrADeviceIsRefused)
+{
+    EXPECT_EQ(0, replace(folder + L"\\missing\\cup.xml", "new"));
+    CreateDirectoryW((folder + L"\\sub").c_str(), NULL);
+    EXPECT_EQ(0, replace(folder + L"\\sub", "new"));
+    EXPECT_EQ(0, replace(folder + L"\\sub\\", "new"));
+    EXPECT_EQ(0, replace(L"\\\\.\\NUL", "new"));
+    EXPECT_EQ("sub", folderListing(folder));
+    EXPECT_EQ("", folderListing(folder + L"\\sub"));
+}
+
+// A target of 259 units leaves no room for a temporary name beside it in
+// the classic path limit.
+TEST_F(SafeReplaceTest, ATargetAtTheLongestPathIsCreatedAndReplaced)
+{
+    std::wstring sub = folder + L"\\" + std::wstring(245 - folder.size(), L'd');
+    ASSERT_TRUE(CreateDirectoryW(sub.c_str(), NULL)) << utf8(sub);
+    std::wstring path = sub + L"\\" + std::wstring(259 - sub.size() - 1 - 4, L'f') + L".xml";
+    ASSERT_EQ(259u, path.size());
+    ASSERT_EQ(1, replace(path, "first"));
+    ASSERT_EQ(1, replace(path, "second"));
+    EXPECT_EQ("second", readFileBytes(path));
+    EXPECT_EQ(utf8(path.substr(sub.size() + 1)), folderListing(sub));
+}
+
+// Run by full_disk/run_full_disk.sh, which mounts a 64 KiB tmpfs (as root
+// only) and names it in DUELMARK_FULL_DISK_FOLDER; skipped elsewhere.
+TEST_F(SafeReplaceTest, OnAFullDiskTheOldFileStaysAndNoTemporaryIsLeft)
+{
+    WCHAR disk[MAX_PATH];
+    if (!GetEnvironmentVariableW(L"DUELMARK_FULL_DISK_FOLDER", disk, MAX_PATH))
+        GTEST_SKIP() << "needs the tmpfs that full_disk/run_full_disk.sh mounts";
+    std::wstring path = std::wstring(disk) + L"\\cup.xml";
+    std::wstring filler = std::wstring(disk) + L"\\filler";
+    writeFileBytes(path, "old bracket");
+    HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(file, block.data(), (DWORD)block.size(), &written, NULL) && written == block.size())
+        ;
+    CloseHandle(file);
+    ULARGE_INTEGER available;
+    ASSERT_TRUE(GetDiskFreeSpaceExW(disk, &available, NULL, NULL));
+    ASSERT_LT(available.QuadPart, 20000u) << "the filler must leave too little room for the new bytes";
+
+    EXPECT_EQ(0, replace(path, std::string(20000, 'n')));
+    EXPECT_EQ("old bracket", readFileBytes(path));
+    EXPECT_EQ("cup.xml filler", folderListing(disk));
+    DeleteFileW(filler.c_str());
+    DeleteFileW(path.c_str());
+}
+
+} // namespace

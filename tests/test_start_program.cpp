@@ -1,0 +1,313 @@
+// The shipped duelmark.exe: what it imports and how big it is, and whole
+// sessions run against it as its own process, driven from here only through
+// window messages, as a user would drive it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "support/dialog_script.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char CUP_XML[] =
+    "<Games><Title>Cup</Title><Teams>4</Teams>"
+    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
+
+// build/duelmark.exe, beside the tests folder this program runs from.
+std::wstring editorPath()
+{
+    WCHAR path[MAX_PATH];
+    GetModuleFileNameW(NULL, path, MAX_PATH);
+    std::wstring own = path;
+    own = own.substr(0, own.find_last_of(L"\\/"));
+    own = own.substr(0, own.find_last_of(L"\\/"));
+    return own + L"\\duelmark.exe";
+}
+
+std::vector<std::string> importedLibraries(const std::string &image)
+{
+    std::vector<std::string> names;
+    const IMAGE_DOS_HEADER *dos = (const IMAGE_DOS_HEADER *)image.data();
+    const IMAGE_NT_HEADERS64 *nt = (const IMAGE_NT_HEADERS64 *)(image.data() + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER *sections = IMAGE_FIRST_SECTION(nt);
+    auto offsetOf = [&](DWORD rva) -> size_t {
+        for (int i = 0; i < nt->FileHeader.NumberOfSections; i++) {
+            const IMAGE_SECTION_HEADER &s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+                return rva - s.VirtualAddress + s.PointerToRawData;
+        }
+        return 0;
+    };
+    DWORD importRva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    const IMAGE_IMPORT_DESCRIPTOR *import = (const IMAGE_IMPORT_DESCRIPTOR *)(image.data() + offsetOf(importRva));
+    for (; import->Name; import++) {
+        std::string name = image.data() + offsetOf(import->Name);
+        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST(ShippedExecutable, ImportsOnlySystemLibrariesAndIsSmall)
+{
+    ASSERT_TRUE(fileExists(editorPath())) << "duelmark.exe was not built";
+    std::string image = readFileBytes(editorPath());
+    EXPECT_LE(image.size(), 64u * 1024) << "the executable should stay within 64 KiB";
+    const IMAGE_DOS_HEADER *dos = (const IMAGE_DOS_HEADER *)image.data();
+    const IMAGE_NT_HEADERS64 *nt = (const IMAGE_NT_HEADERS64 *)(image.data() + dos->e_lfanew);
+    EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, nt->FileHeader.Machine);
+    EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, nt->OptionalHeader.Subsystem);
+
+    const char *allowed[] = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll",
+                             "shell32.dll", "ole32.dll", "oleaut32.dll"};
+    std::vector<std::string> imports = importedLibraries(image);
+    EXPECT_FALSE(imports.empty());
+    for (const std::string &name : imports) {
+        bool known = std::find(std::begin(allowed), std::end(allowed), name) != std::end(allowed);
+        EXPECT_TRUE(known) << "duelmark.exe imports " << name << "; only system libraries are expected, "
+                           << "no C runtime (msvcrt, ucrtbase, api-ms-win-crt-*, libgcc, libstdc++)";
+    }
+}
+
+// One run of duelmark.exe as its own process.
+struct Editor {
+    PROCESS_INFORMATION process = {};
+    HWND window = NULL;
+
+    // commandTail is appended after the quoted program path.
+    bool start(const std::wstring &commandTail)
+    {
+        std::wstring line = L"\"" + editorPath() + L"\"" + commandTail;
+        std::vector<WCHAR> buffer(line.begin(), line.end());
+        buffer.push_back(0);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process) != 0;
+    }
+
+    // The main window: the program's visible dialog with this caption.
+    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 15000)
+    {
+        DWORD start = GetTickCount();
+        while (GetTickCount() - start < timeoutMs) {
+            for (HWND w = FindWindowW(L"#32770", caption); w; w = FindWindowExW(NULL, w, L"#32770", caption)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == process.dwProcessId && IsWindowVisible(w))
+                    return window = w;
+            }
+            if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
+                return NULL;
+        }
+        return NULL;
+    }
+
+    // Ends with exit code 0 within the time given: true.
+    bool endedCleanly(DWORD timeoutMs = 10000)
+    {
+        if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return false;
+        DWORD code = 1;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code == 0;
+    }
+
+    std::string command(WPARAM wParam, std::function<void(DialogScript &)> steps = [](DialogScript &) {})
+    {
+        DialogScript script(window, steps);
+        SendMessageW(window, WM_COMMAND, wParam, 0);
+        return script.finish();
+    }
+
+    // Slot controls in reading order for a 4-team bracket: the base edits
+    // of the left column top to bottom, then the right column's; the picks
+    // as left semi-final, right semi-final, champion.
+    std::vector<HWND> children(const WCHAR *className)
+    {
+        std::vector<HWND> found;
+        for (HWND c = FindWindowExW(window, NULL, className, NULL); c; c = FindWindowExW(window, c, className, NULL))
+            found.push_back(c);
+        std::sort(found.begin(), found.end(), [&](HWND a, HWND b) {
+            RECT ra, rb;
+            GetWindowRect(a, &ra);
+            GetWindowRect(b, &rb);
+            return ra.left != rb.left ? ra.left < rb.left : ra.top < rb.top;
+        });
+        return found;
+    }
+    std::vector<HWND> baseEdits() { return children(L"Edit"); }
+    std::vector<HWND> picks()
+    {
+        std::vector<HWND> byColumn = children(L"ComboBox");
+        if (byColumn.size() == 3)
+            return {byColumn[0], byColumn[2], byColumn[1]};
+        return byColumn;
+    }
+    static std::wstring text(HWND control)
+    {
+        // GetWindowTextW does not ask a control of another process.
+        WCHAR buffer[128] = L"";
+        SendMessageW(control, WM_GETTEXT, 128, (LPARAM)buffer);
+        return buffer;
+    }
+    void pick(HWND combo, const WCHAR *name)
+    {
+        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name);
+        ASSERT_NE(CB_ERR, index) << "the drop-down list does not offer the name";
+        SendMessageW(combo, CB_SETCURSEL, index, 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)combo);
+    }
+
+    ~Editor()
+    {
+        if (process.hProcess) {
+            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+                TerminateProcess(process.hProcess, 1);
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+    }
+};
+
+std::wstring quotedArgument(const std::wstring &path)
+{
+    return L" \"" + path + L"\"";
+}
+
+TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"spring cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup")) << "the file named on the command line must open";
+    std::vector<HWND> edits = editor.baseEdits();
+    ASSERT_EQ(4u, edits.size());
+    EXPECT_EQ(L"A", Editor::text(edits[0]));
+    EXPECT_EQ(L"D", Editor::text(edits[3]));
+    EXPECT_TRUE(GetWindowLongW(edits[0], GWL_STYLE) & ES_READONLY) << "a loaded bracket's base slots are locked";
+    EXPECT_EQ(L"A", Editor::text(editor.picks()[0]));
+    PostMessageW(editor.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.endedCleanly()) << "the close box ends an unchanged bracket at once, with exit code 0";
+}
+
+TEST(EditorProcess, AnUnquotedArgumentOpensAndLaterTokensAreIgnored)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(L" " + file + L" ignored.xml"));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDCANCEL));
+    EXPECT_TRUE(editor.endedCleanly());
+}
+
+TEST(EditorProcess, AMissingOrForeignFileGivesAnEmptyWindowWithoutAMessage)
+{
+    TempFolder folder;
+    std::wstring foreign = folder.file(L"notes.xml");
+    writeFileBytes(foreign, "<Notes>not a bracket</Notes>");
+    for (const std::wstring &file : {folder.file(L"no such file.xml"), foreign}) {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark")) << "for " << DialogScript::narrow(file);
+        EXPECT_TRUE(editor.baseEdits().empty());
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor.window, IDC_PARKED_BUTTON)));
+        // Nothing is open, so Save As asks for a name and then writes nothing.
+        std::wstring target = folder.file(L"nothing.xml");
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE_AS,
+                                     [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), target); }));
+        EXPECT_FALSE(fileExists(target));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+}
+
+// A whole session: a new bracket typed and picked, saved, reopened from the
+// command line and compared, then changed and left with and without saving.
+TEST(EditorProcess, NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion)
+{
+    TempFolder folder;
+    std::wstring target = folder.file(L"derby final");
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(L""));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark"));
+        EXPECT_EQ("", editor.command(IDM_FILE_NEW, [](DialogScript &s) {
+            HWND setup = s.next("the setup dialog");
+            SendDlgItemMessageW(setup, IDC_TEAMS_COMBO, CB_SETCURSEL, 0, 0);
+            s.type(GetDlgItem(setup, IDC_TITLE_EDIT), L"Derby \u8cfd");
+            s.press(setup, IDC_SETUP_OK);
+        }));
+        EXPECT_EQ(L"Duelmark - Derby \u8cfd", DialogScript::caption(editor.window));
+        std::vector<HWND> edits = editor.baseEdits();
+        ASSERT_EQ(4u, edits.size());
+        const WCHAR *teams[] = {L"Ann", L"Bea", L"Cat", L"Dee"};
+        for (int i = 0; i < 4; i++)
+            SendMessageW(edits[i], WM_SETTEXT, 0, (LPARAM)teams[i]);
+        std::vector<HWND> picks = editor.picks();
+        ASSERT_EQ(3u, picks.size());
+        editor.pick(picks[0], L"Bea");
+        editor.pick(picks[1], L"Dee");
+        editor.pick(picks[2], L"Dee");
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE, [&](DialogScript &s) {
+            HWND save = s.next("the Save dialog");
+            s.chooseFile(save, target);
+        }));
+        EXPECT_TRUE(fileExists(target + L".xml"));
+        EXPECT_EQ("", editor.command(IDCANCEL)) << "saved work ends without a question";
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(target + L".xml")));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Derby \u8cfd"));
+        std::vector<HWND> edits = editor.baseEdits();
+        ASSERT_EQ(4u, edits.size());
+        EXPECT_EQ(L"Ann", Editor::text(edits[0]));
+        EXPECT_EQ(L"Bea", Editor::text(edits[1]));
+        EXPECT_EQ(L"Cat", Editor::text(edits[2]));
+        EXPECT_EQ(L"Dee", Editor::text(edits[3]));
+        std::vector<HWND> picks = editor.picks();
+        ASSERT_EQ(3u, picks.size());
+        EXPECT_EQ(L"Bea", Editor::text(picks[0]));
+        EXPECT_EQ(L"Dee", Editor::text(picks[1]));
+        EXPECT_EQ(L"Dee", Editor::text(picks[2]));
+
+        // A change, then Exit: the question; No ends without saving.
+        EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+        SendMessageW(edits[3], WM_SETTEXT, 0, (LPARAM)L"Eve");
+        EXPECT_EQ(L"", Editor::text(picks[2])) << "renaming the champion's team clears the picks it carried";
+        EXPECT_EQ("", editor.command(IDCANCEL, [](DialogScript &s) {
+            HWND box = s.next("the save-changes question");
+            EXPECT_EQ(L"Changes have been made, do you want to save your changes?", DialogScript::messageText(box));
+            s.press(box, IDNO);
+        }));
+        EXPECT_TRUE(editor.endedCleanly());
+        EXPECT_EQ(std::string::npos, readFileBytes(target + L".xml").find("Eve")) << "No must not save";
+    }
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(target + L".xml")));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Derby \u8cfd"));
+        EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+        SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+        // Yes saves to the file it came from, then the program ends.
+        EXPECT_EQ("", editor.command(IDCANCEL, [](DialogScript &s) { s.press(s.next("the question"), IDYES); }));
+        EXPECT_TRUE(editor.endedCleanly());
+        std::string saved = readFileBytes(target + L".xml");
+        EXPECT_NE(std::string::npos, saved.find("Name=\"Zoe\" id=\"1\""));
+        EXPECT_NE(std::string::npos, saved.find("Name=\"Bea\" id=\"5\"")) << "renaming Ann leaves the pick of Bea";
+    }
+}
+
+} // namespace

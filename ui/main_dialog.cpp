@@ -1,0 +1,218 @@
+#include "ui/main_dialog.h"
+#include <shellapi.h>
+
+#include "app/resource_module.h"
+#include "file/bracket_file.h"
+#include "model/pick_rules.h"
+#include "res/resource.h"
+#include "ui/document_state.h"
+#include "ui/layout.h"
+#include "ui/pick_controls.h"
+#include "ui/save_prompt.h"
+#include "ui/setup_dialog.h"
+
+/* The parked button is enabled exactly while no bracket is open. */
+static void setParkedButtonEnabled(HWND window, BOOL enabled)
+{
+    EnableWindow(GetDlgItem(window, IDC_PARKED_BUTTON), enabled);
+}
+
+/* Runs the setup dialog owned by the main window. Returns 1 on OK only: a
+ * dialog that could not be shown (-1) never set the record, so it is
+ * treated like Cancel. */
+static int runSetupDialog(HWND window, BracketSetup *setup)
+{
+    return DialogBoxParamW(findResourceModule(), MAKEINTRESOURCEW(IDD_SETUP), window, setupDialogProc,
+                           (LPARAM)setup) == 1;
+}
+
+/* The reader lays the bracket out itself; on failure it left everything as
+ * it was, so there is nothing to undo here. */
+static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *path)
+{
+    if (!loadBracketFile(state->bracket, window, path))
+        return 0;
+    setParkedButtonEnabled(window, FALSE);
+    if (path != state->path)
+        lstrcpynW(state->path, path, PATH_CAPACITY);
+    return 1;
+}
+
+/* The icon always comes from the executable, never from a satellite. A
+ * start-up file that does not load leaves the empty window, silently. */
+static void initMainWindow(HWND window, DocumentState *state)
+{
+    HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
+    SendMessageW(window, WM_SETICON, ICON_BIG, (LPARAM)icon);
+    /* Outside the client area for good: the window always has a control,
+     * and that one never takes space or is seen. */
+    SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (state->path[0] && !loadIntoWindow(window, state, state->path))
+        state->path[0] = 0;
+}
+
+/* Exit, the close box and Esc: ends the window unless the user keeps it. */
+static void exitEditor(HWND window, DocumentState *state)
+{
+    if (querySaveChanges(window, state, 0, 0))
+        EndDialog(window, 0);
+}
+
+/* A new bracket from the setup dialog: editable, unsaved and without a file. */
+static void newBracket(HWND window, DocumentState *state)
+{
+    if (!querySaveChanges(window, state, 0, 0))
+        return;
+    BracketSetup setup;
+    setup.title[0] = 0;
+    if (!runSetupDialog(window, &setup))
+        return;
+    Bracket *bracket = state->bracket;
+    setParkedButtonEnabled(window, FALSE);
+    resetBracket(bracket);
+    state->path[0] = 0;
+    if (!buildBracket(bracket, setup.teamCount)) {
+        /* Out of memory: the old bracket is gone already, so the window
+         * falls back to the empty state rather than show a bracket with no
+         * slots. */
+        setParkedButtonEnabled(window, TRUE);
+        return;
+    }
+    lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
+    layoutBracket(bracket, window, 1);
+    bracket->dirty = 1;
+}
+
+/* A cancelled Open dialog or a file the reader refuses changes nothing. */
+static void openBracket(HWND window, DocumentState *state)
+{
+    if (!querySaveChanges(window, state, 0, 0))
+        return;
+    WCHAR buffer[PATH_CAPACITY];
+    OPENFILENAMEW dialog;
+    fillBracketFileDialog(&dialog, window, buffer, OPEN_DIALOG_FLAGS);
+    if (!GetOpenFileNameW(&dialog))
+        return;
+    loadIntoWindow(window, state, buffer);
+}
+
+/* The caption, size and position stay: only the slots go. */
+static void closeBracket(HWND window, DocumentState *state)
+{
+    if (!querySaveChanges(window, state, 0, 0))
+        return;
+    setParkedButtonEnabled(window, TRUE);
+    resetBracket(state->bracket);
+    state->path[0] = 0;
+}
+
+/* Save writes even when nothing changed; it asks for a name only when the
+ * bracket has no file yet. Save As always asks. */
+static void saveBracket(HWND window, DocumentState *state)
+{
+    querySaveChanges(window, state, 1, 0);
+}
+
+static void saveBracketAs(HWND window, DocumentState *state)
+{
+    querySaveChanges(window, state, 1, 1);
+}
+
+/* The read-only state lives only in the edit controls; the model and the
+ * dirty flag are not touched. */
+static void setBaseLock(Bracket *bracket, int locked)
+{
+    if (!bracket->slotCount)
+        return;
+    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node)) {
+        if (node->control)
+            SendMessageW(node->control, EM_SETREADONLY, locked, 0);
+    }
+}
+
+/* Clearing and validating ask nothing: unlike load and save, the user asked
+ * for exactly this. */
+static void clearPicks(Bracket *bracket)
+{
+    if (bracket->slotCount)
+        clearNonBasePicks(bracket);
+}
+
+static void validateAllPicks(Bracket *bracket)
+{
+    if (bracket->slotCount)
+        validatePicks(bracket, 1);
+}
+
+/* Nothing can close the bracket while the modal dialog runs, but the count
+ * is checked again before the title is taken all the same. */
+static void editTitle(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    if (!querySaveChanges(window, state, 0, 0) || !bracket->slotCount)
+        return;
+    BracketSetup setup;
+    lstrcpynW(setup.title, bracket->title, TITLE_CAPACITY);
+    if (!runSetupDialog(window, &setup) || !bracket->slotCount)
+        return;
+    lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
+    setBracketCaption(bracket, window);
+    bracket->dirty = 1;
+}
+
+/* Only the first file counts, however many were dropped. */
+static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
+{
+    WCHAR buffer[PATH_CAPACITY];
+    buffer[0] = 0;
+    if (!DragQueryFileW(drop, 0, buffer, PATH_CAPACITY))
+        buffer[0] = 0;
+    DragFinish(drop);
+    if (!querySaveChanges(window, state, 0, 0))
+        return;
+    loadIntoWindow(window, state, buffer);
+}
+
+/* The whole wParam is matched: menu commands only with notification code
+ * 0, slot notifications only with their exact code and id. */
+static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND control)
+{
+    Bracket *bracket = state->bracket;
+    switch (command) {
+    case IDCANCEL: exitEditor(window, state); break;
+    case IDM_FILE_NEW: newBracket(window, state); break;
+    case IDM_FILE_OPEN: openBracket(window, state); break;
+    case IDM_FILE_CLOSE: closeBracket(window, state); break;
+    case IDM_FILE_SAVE: saveBracket(window, state); break;
+    case IDM_FILE_SAVE_AS: saveBracketAs(window, state); break;
+    case IDM_EDIT_LOCK_BASE: setBaseLock(bracket, 1); break;
+    case IDM_EDIT_UNLOCK_BASE: setBaseLock(bracket, 0); break;
+    case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
+    case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
+    case IDM_EDIT_TITLE: editTitle(window, state); break;
+    /* Also raised while a layout fills the controls in; the handlers find
+     * no slot bound to the control yet and change nothing. */
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): handleSlotTextChange(bracket, control); break;
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
+    }
+}
+
+INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+    DocumentState *state = (DocumentState *)GetWindowLongPtrW(window, DWLP_USER);
+    if (!state || !state->bracket) {
+        if (message == WM_DROPFILES)
+            DragFinish((HDROP)wParam);
+        return FALSE;
+    }
+    switch (message) {
+    case WM_INITDIALOG: initMainWindow(window, state); break;
+    case WM_COMMAND: runCommand(window, state, wParam, (HWND)lParam); break;
+    case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    }
+    return FALSE;
+}
