@@ -10,16 +10,16 @@ static int isXmlSpace(WCHAR c)
 
 /* Copies at most capacity - 1 units and never ends on the first half of a
  * surrogate pair, so a cut text is still valid UTF-16 and saves cleanly. */
-static void copyWhole(WCHAR *target, const WCHAR *source, int capacity)
+static void copyTruncated(WCHAR *target, const WCHAR *source, int capacity)
 {
+    if (!source)
+        source = L"";
     int length = 0;
-    while (source && source[length] && length < capacity - 1)
+    while (source[length] && length < capacity - 1)
         length++;
-    if (source && source[length] && length > 0 && source[length - 1] >= 0xD800 && source[length - 1] <= 0xDBFF)
+    if (source[length] && length > 0 && source[length - 1] >= 0xD800 && source[length - 1] <= 0xDBFF)
         length--;
-    for (int i = 0; i < length; i++)
-        target[i] = source[i];
-    target[length] = 0;
+    lstrcpynW(target, source, length + 1);
 }
 
 /* The text of the first node at xpath. Returns 1 with the text (NULL for an
@@ -102,7 +102,7 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BST
     attributes->Release();
     int slot = 0;
     if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1)
-        copyWhole(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
+        copyTruncated(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
     SysFreeString(id);
     SysFreeString(name);
 }
@@ -147,7 +147,7 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
     }
     BSTR title = NULL;
     if (selectText(document, L"Games/Title", &title))
-        copyWhole(staged->title, title, TITLE_CAPACITY);
+        copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
     document->Release();

@@ -87,6 +87,18 @@ TEST_F(WriterTest, AMissingFolderFailsAndLeavesDirtySet)
     EXPECT_EQ("", folderListing(folder));
 }
 
+TEST_F(WriterTest, ACountThatWasRoundedUpIsSavedAsTheSlotCount)
+{
+    std::wstring path = pathOf(L"five.xml");
+    writeFileBytes(path, "<Games><Title>Five</Title><Teams>5</Teams><Team Name='E' id='5'/></Games>");
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    std::string expected = "Games\nTitle 'Five'\nTeams '8'\n";
+    for (int id = 1; id <= 15; id++)
+        expected += "Team Name='" + std::string(id == 5 ? "E" : "") + "' id='" + std::to_string(id) + "'\n";
+    EXPECT_EQ(expected, describeXmlFile(path));
+}
+
 TEST_F(WriterTest, AnEmptyTitleWritesAnEmptyTitleElement)
 {
     build(1, L"");
