@@ -10,16 +10,16 @@ static int isXmlSpace(WCHAR c)
 
 /* Copies at most capacity - 1 units and never ends on the first half of a
  * surrogate pair, so a cut text is still valid UTF-16 and saves cleanly. */
-static void copyWhole(WCHAR *target, const WCHAR *source, int capacity)
+static void copyTruncated(WCHAR *target, const WCHAR *source, int capacity)
 {
+    if (!source)
+        source = L"";
     int length = 0;
-    while (source && source[length] && length < capacity - 1)
+    while (source[length] && length < capacity - 1)
         length++;
-    if (source && source[length] && length > 0 && source[length - 1] >= 0xD800 && source[length - 1] <= 0xDBFF)
+    if (source[length] && length > 0 && source[length - 1] >= 0xD800 && source[length - 1] <= 0xDBFF)
         length--;
-    for (int i = 0; i < length; i++)
-        target[i] = source[i];
-    target[length] = 0;
+    lstrcpynW(target, source, length + 1);
 }
 
 /* The text of the first node at xpath. Returns 1 with the text (NULL for an
@@ -102,7 +102,7 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BST
     attributes->Release();
     int slot = 0;
     if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1)
-        copyWhole(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
+        copyTruncated(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
     SysFreeString(id);
     SysFreeString(name);
 }
@@ -147,7 +147,7 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
     }
     BSTR title = NULL;
     if (selectText(document, L"Games/Title", &title))
-        copyWhole(staged->title, title, TITLE_CAPACITY);
+        copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
     document->Release();
@@ -185,9 +185,20 @@ int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
     initBracket(&staged, NULL);
     if (!path || !readStagedBracket(path, &staged))
         return 0;
+    /* Hundreds of controls go and come: with drawing suspended the window
+     * does not repaint after each one. Only a window already shown: turning
+     * drawing back on marks a window visible, and one still being set up
+     * (a file named on the command line) must be shown by its dialog. */
+    int suspend = IsWindowVisible(window);
+    if (suspend)
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     destroyBracket(bracket);
     adoptStagedBracket(bracket, &staged);
     layoutBracket(bracket, window, 0);
+    if (suspend) {
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     /* Asked once the new bracket is on screen, so the user sees what the
      * question is about. */
     if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES)

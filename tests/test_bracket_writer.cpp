@@ -2,6 +2,8 @@
 // what it refuses to write, and the invalid-picks question before a save.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "file/bracket_file.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
@@ -85,12 +87,176 @@ TEST_F(WriterTest, AMissingFolderFailsAndLeavesDirtySet)
     EXPECT_EQ("", folderListing(folder));
 }
 
+TEST_F(WriterTest, ACountThatWasRoundedUpIsSavedAsTheSlotCount)
+{
+    std::wstring path = pathOf(L"five.xml");
+    writeFileBytes(path, "<Games><Title>Five</Title><Teams>5</Teams><Team Name='E' id='5'/></Games>");
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    std::string expected = "Games\nTitle 'Five'\nTeams '8'\n";
+    for (int id = 1; id <= 15; id++)
+        expected += "Team Name='" + std::string(id == 5 ? "E" : "") + "' id='" + std::to_string(id) + "'\n";
+    EXPECT_EQ(expected, describeXmlFile(path));
+}
+
 TEST_F(WriterTest, AnEmptyTitleWritesAnEmptyTitleElement)
 {
     build(1, L"");
     std::wstring path = pathOf(L"one.xml");
     ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
     EXPECT_EQ("Games\nTitle\nTeams '1'\nTeam Name='T1' id='1'\n", describeXmlFile(path));
+}
+
+// Names that XML must escape or that need more than one UTF-16 unit, an
+// empty slot, and white space at both ends, cycled over every slot.
+const WCHAR *const TRICKY_NAMES[] = {
+    L"A&B", L"<tag>", L"\"quoted\"", L"it's", L"\x4E2D\x6587\x968A", L"\xD83C\xDFC6 cup", L"", L"  spaced  ",
+    L"tab\there", L"]]>", L"&amp;",
+};
+
+std::wstring longName()
+{
+    return std::wstring(125, L'n') + L"\xD83C\xDFC6";  // 127 units
+}
+
+std::wstring longTitle()
+{
+    return L" <&>\"' \x4E2D\xD83C\xDFC6" + std::wstring(244, L't');  // 255 units, outer space kept
+}
+
+// Fills a bracket's slots with the tricky names and every pick with its
+// left feeder's name, so all picks are valid.
+void fillTricky(Bracket *bracket)
+{
+    for (int id = 1; id <= bracket->slotCount; id++) {
+        std::wstring name = id == 2 ? longName() : TRICKY_NAMES[id % (sizeof TRICKY_NAMES / sizeof *TRICKY_NAMES)];
+        lstrcpynW(bracket->nodeTable[id - 1]->name, name.c_str(), NAME_CAPACITY);
+    }
+    for (int k = bracket->depth - 1; k >= 0; k--) {
+        for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
+            lstrcpyW(node->name, node->left->name);
+    }
+}
+
+TEST_F(WriterTest, EverySizeRoundTripsTitleNamesAndPicksExactly)
+{
+    for (int teams = 1; teams <= 256; teams *= 2) {
+        SCOPED_TRACE(teams);
+        resetBracket(&bracket);
+        build(teams, longTitle().c_str(), false, false);
+        fillTricky(&bracket);
+        std::vector<std::wstring> names;
+        for (int id = 1; id <= 2 * teams - 1; id++)
+            names.push_back(slot(id)->name);
+        std::wstring path = pathOf(L"round.xml");
+        ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+        resetBracket(&bracket);
+
+        ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+        EXPECT_EQ(teams, bracket.slotCount);
+        EXPECT_EQ(longTitle(), bracket.title);
+        for (int id = 1; id <= 2 * teams - 1; id++)
+            ASSERT_EQ(names[id - 1], std::wstring(slot(id)->name)) << "slot " << id;
+        EXPECT_EQ(0, bracket.dirty);
+    }
+}
+
+// The component opens a path as a URL; none of these may be read as one.
+TEST_F(WriterTest, OddFileNamesSaveAndLoadUnderExactlyTheirName)
+{
+    const WCHAR *names[] = {
+        L"with spaces.xml", L"a#b.xml", L"100%.xml", L"a%20b.xml", L"R&D.xml", L"\x8CFD\x7A0B #1.xml",
+        L"semi;colon,comma'quote.xml", L"\xD83C\xDFC6.xml", L"file:x.xml" + 5,
+    };
+    for (const WCHAR *name : names) {
+        std::wstring path = pathOf(name);
+        resetBracket(&bracket);
+        build(4, name);
+        ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str())) << utf8(name);
+        EXPECT_EQ(utf8(name), folderListing(folder)) << "written under exactly its name";
+        resetBracket(&bracket);
+        ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str())) << utf8(name);
+        EXPECT_STREQ(name, bracket.title);
+        DeleteFileW(path.c_str());
+    }
+}
+
+TEST_F(WriterTest, APathOf259UnitsSavesAndLoads)
+{
+    std::wstring sub = folder + L"\\" + std::wstring(240 - folder.size(), L'd');
+    ASSERT_TRUE(CreateDirectoryW(sub.c_str(), NULL));
+    std::wstring path = sub + L"\\" + std::wstring(259 - sub.size() - 1 - 4, L'\x4E2D') + L".xml";
+    ASSERT_EQ(259u, path.size());
+    build(8, L"Long");
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str())) << "replacing works at the limit too";
+    resetBracket(&bracket);
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    EXPECT_STREQ(L"Long", bracket.title);
+    EXPECT_EQ(8, bracket.slotCount);
+}
+
+// A failed save leaves the user's file as it was and the bracket dirty.
+TEST_F(WriterTest, ReadOnlyAndBusyTargetsAreRefusedAndKeepTheirBytes)
+{
+    build(4, L"Cup");
+    std::wstring locked = pathOf(L"locked.xml");
+    writeFileBytes(locked, "old locked");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(0, saveBracketFile(&bracket, window, locked.c_str()));
+    EXPECT_EQ("old locked", readFileBytes(locked));
+    EXPECT_EQ(1, bracket.dirty);
+
+    std::wstring busy = pathOf(L"busy.xml");
+    writeFileBytes(busy, "old busy");
+    HANDLE holder = CreateFileW(busy.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    EXPECT_EQ(0, saveBracketFile(&bracket, window, busy.c_str()));
+    CloseHandle(holder);
+    EXPECT_EQ("old busy", readFileBytes(busy));
+    EXPECT_EQ(1, bracket.dirty);
+    EXPECT_EQ("busy.xml locked.xml", folderListing(folder)) << "no temporary file is left";
+}
+
+SIZE_T bytesInAllHeaps()
+{
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    SIZE_T used = 0;
+    for (DWORD i = 0; i < count && i < 64; i++) {
+        PROCESS_HEAP_ENTRY entry;
+        entry.lpData = NULL;
+        HeapLock(heaps[i]);
+        while (HeapWalk(heaps[i], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                used += entry.cbData;
+        }
+        HeapUnlock(heaps[i]);
+    }
+    return used;
+}
+
+// Every document, node, list, map and string is released on every path:
+// sixty rounds of a save, a load and a refused load leave the heaps
+// where they were.
+TEST_F(WriterTest, RepeatedSavesAndLoadsKeepTheHeapsFlat)
+{
+    build(4, L"Leak check");
+    fillTricky(&bracket);
+    std::wstring path = pathOf(L"leak.xml");
+    std::wstring broken = pathOf(L"broken.xml");
+    writeFileBytes(broken, "<Games><Teams>4</Teams>");
+    auto cycle = [&] {
+        saveBracketFile(&bracket, window, path.c_str());
+        loadBracketFile(&bracket, window, path.c_str());
+        loadBracketFile(&bracket, window, broken.c_str());
+    };
+    for (int i = 0; i < 10; i++)
+        cycle();
+    SIZE_T before = bytesInAllHeaps();
+    for (int i = 0; i < 60; i++)
+        cycle();
+    SIZE_T after = bytesInAllHeaps();
+    EXPECT_LT(after, before + 2048) << "grew by " << (after - before) << " bytes over 60 cycles";
 }
 
 } // namespace

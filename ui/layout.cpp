@@ -100,27 +100,6 @@ static void fitAndCentre(Bracket *bracket, HWND mainWindow)
     SetWindowPos(mainWindow, NULL, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-/* Hundreds of visible controls appear one after another; while the window
- * does not redraw, none of them invalidates it on its own, and one repaint
- * follows. A window not shown yet (a file loaded while the main window is
- * being initialised) is left alone: WM_SETREDRAW TRUE would mark it visible
- * before the dialog manager has shown it. Returns 1 when suspended. */
-static int suspendRedraw(HWND window)
-{
-    if (!IsWindowVisible(window))
-        return 0;
-    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    return 1;
-}
-
-static void resumeRedraw(HWND window, int suspended)
-{
-    if (!suspended)
-        return;
-    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
     HINSTANCE instance = GetModuleHandleW(NULL);
@@ -130,7 +109,6 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int top = 0;
     int step = BASE_ROW_PITCH;
     int k = depth;
-    int suspended = suspendRedraw(mainWindow);
     /* One pass per level from the base slots up: the first half of the
      * level fills the left column, the second half the mirrored right one. */
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
@@ -150,7 +128,6 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
-    resumeRedraw(mainWindow, suspended);
 
     fitAndCentre(bracket, mainWindow);
     if (bracket->slotCount != 0)

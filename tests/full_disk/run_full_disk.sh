@@ -9,6 +9,11 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "not root: cannot mount a tmpfs, full-disk case skipped"
   exit 77
 fi
+# A run killed outright (a CTest timeout sends SIGKILL, which no trap sees)
+# leaves its tmpfs behind: take it down first.
+if mountpoint -q "$mountpoint" 2>/dev/null; then
+  umount "$mountpoint" 2>/dev/null || umount -l "$mountpoint"
+fi
 mkdir -p "$mountpoint"
 if ! mount -t tmpfs -o size=64k,mode=0777 duelmark-full-disk "$mountpoint"; then
   echo "cannot mount a tmpfs here, full-disk case skipped"

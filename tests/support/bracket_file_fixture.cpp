@@ -224,7 +224,7 @@ void BracketFileTest::TearDown()
     CoUninitialize();
 }
 
-void BracketFileTest::build(int teams, const WCHAR *title, bool named)
+void BracketFileTest::build(int teams, const WCHAR *title, bool named, bool laidOut)
 {
     ASSERT_EQ(1, buildBracket(&bracket, teams));
     lstrcpynW(bracket.title, title, TITLE_CAPACITY);
@@ -235,7 +235,8 @@ void BracketFileTest::build(int teams, const WCHAR *title, bool named)
             setName(id, name);
         }
     }
-    layoutBracket(&bracket, window, 1);
+    if (laidOut)
+        layoutBracket(&bracket, window, 1);
     bracket.dirty = 1;
 }
 

@@ -44,9 +44,10 @@ struct BracketFileTest : ::testing::Test {
     void TearDown() override;
 
     std::wstring pathOf(const std::wstring &name) const { return folder + L"\\" + name; }
-    // Builds and lays out a bracket the way New does, with every slot named
-    // "T<id>" when named is set, and marks it dirty.
-    void build(int teams, const WCHAR *title, bool named = true);
+    // Builds and lays out a bracket the way New does, with every base slot
+    // named "T<id>" when named is set, and marks it dirty. Without laidOut
+    // the slots get no controls: enough for saving, and much faster.
+    void build(int teams, const WCHAR *title, bool named = true, bool laidOut = true);
     BracketNode *slot(int id) { return bracket.nodeTable[id - 1]; }
     void setName(int id, const WCHAR *name) { lstrcpynW(slot(id)->name, name, NAME_CAPACITY); }
     std::wstring caption() const;

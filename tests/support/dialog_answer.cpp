@@ -17,8 +17,11 @@ int isDialogClass(HWND window)
     return GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0;
 }
 
+// Activation of no window at all (wParam NULL) happens when one is hidden.
 int takePending(HWND window)
 {
+    if (!window)
+        return 0;
     for (HWND &slot : pending) {
         if (slot == window) {
             slot = NULL;

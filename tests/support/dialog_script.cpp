@@ -120,11 +120,19 @@ void DialogScript::type(HWND edit, const std::wstring &text)
     SendMessageW(edit, WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
+// On a loaded machine the dialog can be visible a moment before its
+// children are all in place, so the field is looked for a while.
 HWND DialogScript::fileNameEdit(HWND fileDialog)
 {
-    ChildSearch search = {NULL};
-    EnumChildWindows(fileDialog, considerFileNameEdit, (LPARAM)&search);
-    return search.found;
+    DWORD start = GetTickCount();
+    do {
+        ChildSearch search = {NULL};
+        EnumChildWindows(fileDialog, considerFileNameEdit, (LPARAM)&search);
+        if (search.found)
+            return search.found;
+        Sleep(20);
+    } while (GetTickCount() - start < 3000);
+    return NULL;
 }
 
 void DialogScript::chooseFile(HWND fileDialog, const std::wstring &path)
