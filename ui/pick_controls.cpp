@@ -12,15 +12,22 @@ static BracketNode *boundNode(Bracket *bracket, HWND control)
     return (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
 }
 
+/* What the control shows (for a pick, the selected item), cut to a name's
+ * capacity. */
+static void readSlotText(HWND control, WCHAR *text)
+{
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+}
+
 void handleSlotTextChange(Bracket *bracket, HWND control)
 {
     BracketNode *node = boundNode(bracket, control);
     if (!node)
         return;
     WCHAR text[NAME_CAPACITY];
-    text[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
-    text[NAME_CAPACITY - 1] = 0;
+    readSlotText(control, text);
     applySlotText(bracket, node, text);
 }
 
@@ -69,9 +76,7 @@ void fillPickChoices(Bracket *bracket, HWND control)
     if (!node)
         return;
     WCHAR previous[NAME_CAPACITY];
-    previous[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)previous);
-    previous[NAME_CAPACITY - 1] = 0;
+    readSlotText(control, previous);
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
     int width = COLUMN_WIDTH;
     if (node->left && node->right)
