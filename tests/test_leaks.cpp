@@ -98,8 +98,10 @@ HHOOK answerHook;
 int setupsAnswered, questionsAnswered;
 LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE) {
+    /* A box can be activated more than once; each is answered once. */
+    if (code == HCBT_ACTIVATE && !GetPropW((HWND)wParam, L"answered")) {
         HWND dialog = (HWND)wParam;
+        SetPropW(dialog, L"answered", (HANDLE)1);
         if (GetDlgItem(dialog, IDC_TEAMS_COMBO) && GetDlgItem(dialog, IDC_TITLE_EDIT)) {
             SetDlgItemTextW(dialog, IDC_TITLE_EDIT, L"Cup");
             SendDlgItemMessageW(dialog, IDC_TEAMS_COMBO, CB_SETCURSEL, 4, 0);

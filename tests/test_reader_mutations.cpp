@@ -197,7 +197,10 @@ LRESULT CALLBACK answerQuestion(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_ACTIVATE) {
         WCHAR className[16] = L"";
         GetClassNameW((HWND)wParam, className, 16);
-        if (lstrcmpW(className, L"#32770") == 0 && GetDlgItem((HWND)wParam, IDYES)) {
+        /* A box can be activated more than once; each is answered once. */
+        if (lstrcmpW(className, L"#32770") == 0 && GetDlgItem((HWND)wParam, IDYES) &&
+            !GetPropW((HWND)wParam, L"answered")) {
+            SetPropW((HWND)wParam, L"answered", (HANDLE)1);
             questionsAsked++;
             PostMessageW((HWND)wParam, WM_COMMAND, answers.below(2) ? IDYES : IDNO, 0);
         }

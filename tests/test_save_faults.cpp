@@ -25,7 +25,9 @@ HHOOK answerHook;
 int questionsAnswered;
 LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDYES)) {
+    /* A box can be activated more than once; each is answered once. */
+    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDYES) && !GetPropW((HWND)wParam, L"answered")) {
+        SetPropW((HWND)wParam, L"answered", (HANDLE)1);
         questionsAnswered++;
         PostMessageW((HWND)wParam, WM_COMMAND, IDYES, 0);
     }
