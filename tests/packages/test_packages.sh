@@ -6,7 +6,8 @@
 #            the unpacked folder, in Chinese, and in English once the
 #            satellite is copied beside it as README.txt says
 #   msi      install, Start-menu shortcut, Open-with entry, upgrade to a
-#            higher version, the English feature, uninstall leaving nothing;
+#            higher version and no way back, the English feature, uninstall
+#            leaving nothing;
 #            in a copy of the build's prefix, so the shared one stays clean
 # Usage: test_packages.sh version <build> <window_probe.exe> <version> <version as FILEVERSION: 1,0,0,0>
 #        test_packages.sh zip <build> <window_probe.exe> <version>
@@ -162,6 +163,11 @@ check_msi() {
   expect_installed "upgrade to $next_version" "$next_version" no
   probe_run 'C:\Program Files\Duelmark\duelmark.exe'
   expect_chinese_editor "upgraded editor"
+
+  # An older package refuses to go over a newer one.
+  ! installer /i "$msi_w" || fail "msiexec /i $msi_w over $next_version succeeded: a downgrade"
+  read_install_state
+  expect_eq "after the refused downgrade: installed products" "$next_version" "$(state_of installed)"
 
   installer /x "$next_w" || fail "msiexec /x $next_w failed"
   expect_nothing_left "uninstall of $next_version"
