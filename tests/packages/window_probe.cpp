@@ -1,12 +1,12 @@
 // Starts a program the way Windows' shell does and reports what a user sees:
 // its main window's caption and, through New, the setup dialog's team-count
-// label (which tells the interface language: menus live inside their
-// process, a dialog's texts can be read from outside), then closes the
-// window as the close box does and reports how the process ended. The package tests
-// run it on the unpacked and the installed editor, on the Start-menu
-// shortcut and on an .xml file through the Open-with entry.
+// label, which tells the interface language (a menu cannot be read from
+// another process under Wine, a dialog's texts can). Then it closes the
+// window as the close box does and reports how the process ended. The
+// package tests run it on the unpacked and the installed editor, on the
+// Start-menu shortcut and on an .xml file through the Open-with entry.
 //
-// Usage: window_probe [--class <ProgId>] <file> [argument]
+// Usage: window_probe [--class <ProgId>] <file>
 // Prints, in UTF-8, one line each: "caption: ...", "setup: ...", "exit: N";
 // for a shortcut (.lnk) first "target: ..." (Wine's shell starts a shortcut
 // through a helper, so the probe follows the link itself).
@@ -116,7 +116,7 @@ int wmain(int argc, wchar_t **argv)
         at = 3;
     }
     if (at >= argc) {
-        print(L"usage: window_probe [--class <ProgId>] <file> [argument]");
+        print(L"usage: window_probe [--class <ProgId>] <file>");
         return 1;
     }
     CoInitialize(NULL);
@@ -132,7 +132,6 @@ int wmain(int argc, wchar_t **argv)
     run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | (progId ? SEE_MASK_CLASSNAME : 0);
     run.lpClass = progId;
     run.lpFile = file.c_str();
-    run.lpParameters = at + 1 < argc ? argv[at + 1] : NULL;
     run.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&run) || !run.hProcess) {
         print(L"could not start " + file + L": error " + std::to_wstring(GetLastError()));
