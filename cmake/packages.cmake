@@ -5,9 +5,10 @@
 #   duelmark-<version>-win64.msi  a Windows Installer package (packaging/duelmark.wxs)
 # Both take their files from one staging folder, so they ship the same bytes.
 find_program(DUELMARK_WIXL wixl)
+find_program(DUELMARK_MSIBUILD msibuild)
 find_program(DUELMARK_ZIP_TOOL zip)
-if(NOT TARGET duelmark OR NOT DUELMARK_WIXL OR NOT DUELMARK_ZIP_TOOL)
-  message(STATUS "Packages are not built: they need the editor, wixl (msitools) and zip")
+if(NOT TARGET duelmark OR NOT DUELMARK_WIXL OR NOT DUELMARK_MSIBUILD OR NOT DUELMARK_ZIP_TOOL)
+  message(STATUS "Packages are not built: they need the editor, wixl, msibuild (msitools) and zip")
   return()
 endif()
 
@@ -45,16 +46,12 @@ add_custom_command(OUTPUT ${DUELMARK_ZIP}
   VERBATIM)
 
 # An installer package of the staged files with the given product version.
-# wixl finds the files named in the .wxs relative to its working folder
-# only, so it runs inside the staging folder.
 function(duelmark_add_msi output version)
-  get_filename_component(folder ${output} DIRECTORY)
   add_custom_command(OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND ${DUELMARK_WIXL} -a x64 -D Version=${version} -D Executable=duelmark.exe
-            -D Satellite=lang/en/duelmark.exe.mui -o ${output} ${PROJECT_SOURCE_DIR}/packaging/duelmark.wxs
+    COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-msi.sh ${PROJECT_SOURCE_DIR}/packaging/duelmark.wxs ${version} ${output}
     WORKING_DIRECTORY ${DUELMARK_STAGE_DIR}
     DEPENDS ${DUELMARK_STAGED_EXE} ${DUELMARK_STAGED_SATELLITE} ${PROJECT_SOURCE_DIR}/packaging/duelmark.wxs
+            ${PROJECT_SOURCE_DIR}/cmake/make-msi.sh
     COMMENT "Building ${output}"
     VERBATIM)
 endfunction()

@@ -24,12 +24,15 @@ math(EXPR next_minor "${DUELMARK_VERSION_MINOR} + 1")
 set(DUELMARK_NEXT_VERSION "${DUELMARK_VERSION_MAJOR}.${next_minor}")
 set(DUELMARK_NEXT_MSI ${CMAKE_CURRENT_BINARY_DIR}/packages/duelmark-${DUELMARK_NEXT_VERSION}-win64.msi)
 duelmark_add_msi(${DUELMARK_NEXT_MSI} ${DUELMARK_NEXT_VERSION})
-add_custom_target(package_tests ALL DEPENDS ${DUELMARK_NEXT_MSI} window_probe install_state)
+# The same version built again: a product code of its own, like any rebuild.
+set(DUELMARK_REBUILT_MSI ${CMAKE_CURRENT_BINARY_DIR}/packages/rebuilt/duelmark-${DUELMARK_VERSION}-win64.msi)
+duelmark_add_msi(${DUELMARK_REBUILT_MSI} ${DUELMARK_VERSION})
+add_custom_target(package_tests ALL DEPENDS ${DUELMARK_NEXT_MSI} ${DUELMARK_REBUILT_MSI} window_probe install_state)
 
 set(script ${CMAKE_CURRENT_SOURCE_DIR}/packages/test_packages.sh)
 set(common_arguments ${CMAKE_BINARY_DIR} $<TARGET_FILE:window_probe> ${DUELMARK_VERSION})
 add_test(NAME packages_version COMMAND bash ${script} version ${common_arguments} ${DUELMARK_VERSION_COMMAS})
 add_test(NAME packages_zip COMMAND bash ${script} zip ${common_arguments})
 add_test(NAME packages_msi COMMAND bash ${script} msi ${common_arguments} ${DUELMARK_NEXT_MSI}
-         $<TARGET_FILE:install_state>)
+         ${DUELMARK_REBUILT_MSI} $<TARGET_FILE:install_state>)
 set_tests_properties(packages_version packages_zip packages_msi PROPERTIES TIMEOUT 180)

@@ -5,13 +5,14 @@
 #   zip      the archive holds exactly its four files; the editor runs from
 #            the unpacked folder, in Chinese, and in English once the
 #            satellite is copied beside it as README.txt says
-#   msi      install, Start-menu shortcut, Open-with entry, upgrade to a
-#            higher version and no way back, the English feature, uninstall
-#            leaving nothing;
-#            in a copy of the build's prefix, so the shared one stays clean
+#   msi      install, Start-menu shortcut, Open-with entry, a rebuild of the
+#            same version and a higher version each replacing what is there,
+#            no way back, the English feature, uninstall leaving nothing; in
+#            a copy of the build's prefix, so the shared one stays clean
 # Usage: test_packages.sh version <build> <window_probe.exe> <version> <version as FILEVERSION: 1,0,0,0>
 #        test_packages.sh zip <build> <window_probe.exe> <version>
-#        test_packages.sh msi <build> <window_probe.exe> <version> <higher-version msi> <install_state.exe>
+#        test_packages.sh msi <build> <window_probe.exe> <version> <higher-version msi> <rebuilt same-version msi>
+#                             <install_state.exe>
 set -u
 mode=$1 build=$2 probe=$3 version=$4
 shift 4
@@ -130,8 +131,8 @@ expect_nothing_left() {
 }
 
 check_msi() {
-  local next_msi=$1 msi_w next_w next_version
-  install_state=$2
+  local next_msi=$1 rebuilt_msi=$2 msi_w next_w next_version
+  install_state=$3
   next_version=$(msiinfo export "$next_msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductVersion" {print $2}')
   local source_prefix="$WINEPREFIX"
   export WINEPREFIX="$work/prefix"
@@ -157,6 +158,9 @@ check_msi() {
   probe_run --class Duelmark.Bracket "$(windows_path "$work/cup.xml")"
   expect_eq "editor opened through Open with: caption" "Duelmark - Cup" "$caption"
   expect_eq "editor opened through Open with: exit code" "0" "$exit_line"
+
+  installer /i "$(windows_path "$rebuilt_msi")" || fail "msiexec /i $rebuilt_msi (same version rebuilt) failed"
+  expect_installed "rebuilt $version over $version" "$version" no
 
   installer /i "$next_w" || fail "msiexec /i $next_w (upgrade) failed"
   expect_installed "upgrade to $next_version" "$next_version" no
