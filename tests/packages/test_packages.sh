@@ -93,9 +93,9 @@ check_zip() {
 # --- installer ---------------------------------------------------------------
 
 install_dir=""
-# Every Wine start costs about half a second: the registry is read in one go.
 installer() { wine msiexec "$@" /qn </dev/null >/dev/null 2>&1; }
 start_menu_shortcuts() { find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Duelmark.lnk'; }
+# Every Wine start costs about half a second: the registry is read in one go.
 read_install_state() { state=$(wine "$install_state" </dev/null 2>/dev/null | tr -d '\r'); }
 state_of() { sed -n "s/^$1: //p" <<<"$state" | tr '\n' ' ' | sed 's/ $//'; }
 
