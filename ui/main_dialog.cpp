@@ -8,6 +8,9 @@
 #include "ui/document_state.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
+#include "ui/picture_clipboard.h"
+#include "ui/picture_export.h"
+#include "ui/print_picture.h"
 #include "ui/save_prompt.h"
 #include "ui/setup_dialog.h"
 
@@ -191,6 +194,9 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
     case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
     case IDM_EDIT_TITLE: editTitle(window, state); break;
+    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, bracket); break;
+    case IDM_EDIT_COPY_PICTURE: copyPicture(window, bracket); break;
+    case IDM_FILE_PRINT: printPicture(window, bracket); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
