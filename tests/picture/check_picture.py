@@ -4,9 +4,10 @@ own (zlib over the IDAT chunks) and a BMP reader, against where the boxes
 and lines of a bracket must be.
 
   check_picture.py files <folder>   exported PNGs and the clipboard's copy
-  check_picture.py page <page.png> <picture.png>
+  check_picture.py page <page.png> <picture.png> [landscape]
                                     a printed page (rasterised by
-                                    ghostscript) against the exported PNG
+                                    ghostscript) against the exported PNG;
+                                    landscape when the PostScript says so
 """
 import struct
 import sys
@@ -265,8 +266,36 @@ def ink_box(image):
     return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
 
 
-def check_page(page_path, picture_path):
+def turned(image, clockwise):
+    """The image turned a quarter, as a landscape page is turned to be read."""
+    w, h = image.width, image.height
+    if clockwise:
+        rows = [b''.join(image.rows[h - 1 - x][3 * y:3 * y + 3] for x in range(h)) for y in range(w)]
+    else:
+        rows = [b''.join(image.rows[x][3 * (w - 1 - y):3 * (w - y)] for x in range(h)) for y in range(w)]
+    return Image(h, w, rows)
+
+
+def check_page(page_path, picture_path, landscape):
+    """A landscape page is rasterised on portrait paper with its content
+    turned; only one of the two quarter turns can match the picture (its
+    title is on top), so both are tried."""
     page, picture = read_png(page_path), read_png(picture_path)
+    if not landscape:
+        fail('the page was not printed in landscape orientation')
+        return check_one_page(page, picture)
+    global failures
+    outcomes = []
+    for clockwise in (True, False):
+        failures = []
+        check_one_page(turned(page, clockwise) if page.height > page.width else page, picture)
+        outcomes.append(failures)
+        if not failures:
+            return
+    failures = min(outcomes, key=len)
+
+
+def check_one_page(page, picture):
     if page.width <= page.height:
         fail('page %dx%d is not landscape' % (page.width, page.height))
     ink = ink_box(page)
@@ -274,16 +303,20 @@ def check_page(page_path, picture_path):
         fail('the printed page is blank')
         return
     left, top, right, bottom = ink
-    # The picture fills the page one way and is centred both ways.
-    if abs(left - (page.width - right)) > page.width // 50 or abs(top - (page.height - bottom)) > page.height // 50:
-        fail('ink %s is not centred on a %dx%d page' % (ink, page.width, page.height))
-    scale = min((right - left) / picture.width, (bottom - top) / picture.height)
-    fill_w, fill_h = picture.width * scale / page.width, picture.height * scale / page.height
-    if max(fill_w, fill_h) < 0.8:
-        fail('the picture fills only %.0f%% x %.0f%% of the page' % (100 * fill_w, 100 * fill_h))
+    # Ink runs from the first box's border to the last one's across, and
+    # down to the bottom boxes' border: the picture's frame follows.
+    scale = (right - left) / (picture.width - 2 * MARGIN)
+    origin_x = left - MARGIN * scale
+    origin_y = bottom - (picture.height - MARGIN) * scale
+    frame_w, frame_h = picture.width * scale, picture.height * scale
+    if abs(origin_x - (page.width - origin_x - frame_w)) > page.width / 100 or \
+            abs(origin_y - (page.height - origin_y - frame_h)) > page.height / 100:
+        fail('picture frame at (%.0f, %.0f) size %.0fx%.0f is not centred on a %dx%d page'
+             % (origin_x, origin_y, frame_w, frame_h, page.width, page.height))
+    if max(frame_w / page.width, frame_h / page.height) < 0.8:
+        fail('the picture fills only %.0f%% x %.0f%% of the page'
+             % (100 * frame_w / page.width, 100 * frame_h / page.height))
     # The page's ink where the picture has its boxes and lines.
-    origin_x = (page.width - picture.width * scale) / 2
-    origin_y = (page.height - picture.height * scale) / 2
     missing = []
     for level, index, (l, t, r, b) in all_boxes(4):
         for x, y in ((l, (t + b) // 2), (r - 1, (t + b) // 2), ((l + r) // 2, t), ((l + r) // 2, b - 1)):
@@ -306,7 +339,7 @@ if __name__ == '__main__':
         if sys.argv[1] == 'files':
             check_files(sys.argv[2])
         else:
-            check_page(sys.argv[2], sys.argv[3])
+            check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
     except (OSError, ValueError, StopIteration) as error:
         fail(str(error))
     for message in failures[:40]:

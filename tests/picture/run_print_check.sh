@@ -17,11 +17,15 @@ windows_folder="Z:${folder//\//\\}\\out"
 wine "$program" printer
 wine "$program" print "$windows_folder"
 wine "$program" export "$windows_folder" >/dev/null
-ps=$(ls "$folder/out"/*.ps "$folder/out"/FILE* 2>/dev/null | head -1 || true)
+# The printer's port is FILE: and no output name is given, so Wine writes
+# the page to a file of that very name in the current folder.
+ps=$(ls "$folder/out"/FILE* 2>/dev/null | head -1 || true)
 if [ -z "$ps" ]; then
   echo "FAIL: no printed file in $folder/out:"; ls -la "$folder/out"; exit 1
 fi
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r100 -sOutputFile="$folder/page-%d.png" "$ps"
 pages=$(ls "$folder"/page-*.png | wc -l)
 [ "$pages" -eq 1 ] || { echo "FAIL: $pages pages printed, expected 1"; exit 1; }
-python3 "$here/check_picture.py" page "$folder/page-1.png" "$folder/out/b16.png"
+orientation=portrait
+grep -aq '^%%Orientation: Landscape' "$ps" && orientation=landscape
+python3 "$here/check_picture.py" page "$folder/page-1.png" "$folder/out/b16.png" $orientation
