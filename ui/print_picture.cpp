@@ -8,7 +8,8 @@
 
 /* The default printer's settings turned to landscape: a bracket is wider
  * than tall from 8 teams on. With no printer installed both handles stay
- * NULL and the dialog says so itself. */
+ * NULL and the print dialog itself tells the user (this request shows
+ * nothing). */
 static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
 {
     PRINTDLGW defaults = {};

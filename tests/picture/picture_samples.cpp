@@ -228,8 +228,11 @@ int printSample(const std::wstring &folder)
     SetCurrentDirectoryW(folder.c_str());
     return window.command(IDM_FILE_PRINT, [](DialogScript &s) {
         HWND dialog = s.next("the print dialog");
-        if (dialog)
+        if (dialog) {
+            fprintf(stderr, "print dialog \"%s\" %s\n", DialogScript::narrow(DialogScript::caption(dialog)).c_str(),
+                    DialogScript::narrow(DialogScript::messageText(dialog)).c_str());
             s.press(dialog, IDOK);
+        }
     }) ? 0 : 1;
 }
 
