@@ -52,13 +52,13 @@ int encodePicturePng(const PictureRaster *raster, HGLOBAL *png, DWORD *size)
     IStream *stream = NULL;
     HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, NULL, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                   (void **)&factory);
-    /* The stream does not own the block: it outlives the stream for the
-     * caller. */
+    /* The stream does not free its block on release: the block outlives it
+     * for the caller. */
     HGLOBAL block = NULL;
-    if (SUCCEEDED(hr)) {
-        block = GlobalAlloc(GMEM_MOVEABLE, 0);
-        hr = block ? CreateStreamOnHGlobal(block, FALSE, &stream) : E_OUTOFMEMORY;
-    }
+    if (SUCCEEDED(hr))
+        hr = CreateStreamOnHGlobal(NULL, FALSE, &stream);
+    if (SUCCEEDED(hr))
+        hr = GetHGlobalFromStream(stream, &block);
     if (SUCCEEDED(hr))
         hr = encodeFrame(factory, stream, raster);
     STATSTG stat;
@@ -76,8 +76,11 @@ int encodePicturePng(const PictureRaster *raster, HGLOBAL *png, DWORD *size)
         SetLastError((DWORD)hr);
         return 0;
     }
-    *png = block;
+    /* The stream grows its block in steps; readers of the clipboard take
+     * the block's size for the picture's. */
     *size = (DWORD)stat.cbSize.QuadPart;
+    HGLOBAL exact = GlobalReAlloc(block, *size, 0);
+    *png = exact ? exact : block;
     return 1;
 }
 

@@ -28,6 +28,7 @@ static int columnLeft(int column)
     return PICTURE_MARGIN + column * (PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP);
 }
 
+/* Top of the first row of boxes, under the title and the headings. */
 static int rowsTop(void)
 {
     return PICTURE_MARGIN + PICTURE_TITLE_BAND + PICTURE_HEADING_BAND;
@@ -72,12 +73,15 @@ SIZE bracketPictureSize(Bracket *bracket)
     return size;
 }
 
+/* A font of height logical units; it scales with the picture's mapping.
+ * The caller deletes it. */
 static HFONT createPictureFont(int height, int weight)
 {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);
 }
 
+/* One straight connector segment in the selected pen. */
 static void drawLine(HDC dc, int x1, int y1, int x2, int y2)
 {
     MoveToEx(dc, x1, y1, NULL);
@@ -91,6 +95,7 @@ static void drawFittedText(HDC dc, const WCHAR *text, RECT rect, UINT align)
     DrawTextW(dc, text, -1, &rect, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
+/* The faces one drawing uses, made once per drawing. */
 struct PictureFonts {
     HFONT title, heading, name, smallName, champion;
 };
@@ -154,6 +159,7 @@ static void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
     }
 }
 
+/* One heading over each column, the champion's included. */
 static void drawHeadings(HDC dc, Bracket *bracket, HFONT font)
 {
     HGDIOBJ oldFont = SelectObject(dc, font);

@@ -60,6 +60,8 @@ def read_png(path, header_only=False):
         elif kind == b'IDAT':
             idat += body
         elif kind == b'IEND':
+            if pos + 12 != len(data):
+                raise ValueError('%s: %d bytes after the end chunk' % (path, len(data) - pos - 12))
             break
         pos += 12 + length
     width, height, depth, colour, _, _, interlace = header
@@ -243,6 +245,9 @@ def check_files(folder):
                 if 0 <= x < long.width and not long.white(x, y):
                     fail('long.png: ink outside box level %d #%d at (%d, %d)' % (level, index, x, y))
                     break
+
+    huge = read_png(folder + '/huge.png')
+    check_layout('huge.png', huge, 4)
 
     # The clipboard holds the very same picture twice.
     reference = read_png(folder + '/b16.png')

@@ -2,7 +2,8 @@
 // run_print_check.sh drive it); python decodes what it writes:
 //   export <folder>     the real main window, File > Export picture through
 //                       the Save dialog for a 4-team bracket, and the
-//                       export routine for the other samples;
+//                       export routine for the other samples (a file with
+//                       1 MiB names among them);
 //   clipboard <folder>  Edit > Copy picture, then the clipboard's CF_DIB
 //                       and PNG read back into clip.bmp and clip.png;
 //   printer             installs a PostScript printer on FILE: as the
@@ -17,6 +18,7 @@
 
 #include <string>
 
+#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/dialog_script.h"
@@ -86,6 +88,36 @@ struct Window {
     }
 };
 
+bool writeBytes(const std::wstring &path, const void *bytes, size_t size)
+{
+    FILE *file = _wfopen(path.c_str(), L"wb");
+    if (!file)
+        return false;
+    bool ok = fwrite(bytes, 1, size, file) == size;
+    return fclose(file) == 0 && ok;
+}
+
+// A bracket file whose title and first name are 1 MiB each, opened as the
+// editor opens files, then exported.
+int exportHugeNames(const std::wstring &folder)
+{
+    std::string huge(1 << 20, 'M');
+    std::string xml = "<Games><Title>" + huge + "</Title><Teams>4</Teams><Team Name=\"" + huge + "\" id=\"1\"/>";
+    for (int id = 2; id <= 7; id++)
+        xml += "<Team Name=\"" + std::string(id <= 4 ? "T" + std::to_string(id) : "") + "\" id=\"" +
+               std::to_string(id) + "\"/>";
+    xml += "</Games>";
+    std::wstring source = folder + L"\\huge.xml";
+    if (!writeBytes(source, xml.data(), xml.size()))
+        return fprintf(stderr, "cannot write huge.xml\n"), 1;
+    Window window(0, L"");
+    if (!loadBracketFile(&window.bracket, window.handle, source.c_str()))
+        return fprintf(stderr, "huge.xml does not open\n"), 1;
+    if (!exportPictureTo(window.handle, &window.bracket, (folder + L"\\huge.png").c_str()))
+        return fprintf(stderr, "export of huge.xml failed\n"), 1;
+    return 0;
+}
+
 int exportSamples(const std::wstring &folder)
 {
     int failures = 0;
@@ -135,16 +167,7 @@ int exportSamples(const std::wstring &folder)
         fprintf(stderr, "export with long names failed\n");
         failures++;
     }
-    return failures;
-}
-
-bool writeBytes(const std::wstring &path, const void *bytes, size_t size)
-{
-    FILE *file = _wfopen(path.c_str(), L"wb");
-    if (!file)
-        return false;
-    bool ok = fwrite(bytes, 1, size, file) == size;
-    return fclose(file) == 0 && ok;
+    return failures + exportHugeNames(folder);
 }
 
 int clipboardSample(const std::wstring &folder)
