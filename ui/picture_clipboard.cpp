@@ -3,6 +3,7 @@
 #include "file/picture_file.h"
 #include "res/resource.h"
 #include "ui/bracket_picture.h"
+#include "ui/fallback_string.h"
 #include "ui/picture_failure.h"
 
 /* CF_DIB as every reader takes it: a bottom-up 24-bit bitmap, rows padded
@@ -86,7 +87,10 @@ int copyPicture(HWND window, Bracket *bracket)
         }
         releasePictureCanvas(&canvas);
     }
-    if (!copied)
-        showPictureFailure(window, bracket, IDS_COPY_FAILED, bracket->title, reason);
+    if (!copied) {
+        WCHAR name[128];
+        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+        showPictureFailure(window, bracket, IDS_COPY_FAILED, bracket->title[0] ? bracket->title : name, reason);
+    }
     return copied;
 }
