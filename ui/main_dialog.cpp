@@ -12,6 +12,7 @@
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
 #include "ui/save_prompt.h"
+#include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 
 /* The parked button is enabled exactly while no bracket is open. */
@@ -107,6 +108,7 @@ static void closeBracket(HWND window, DocumentState *state)
         return;
     setParkedButtonEnabled(window, TRUE);
     resetBracket(state->bracket);
+    resetScrollView(window);
     state->path[0] = 0;
 }
 
@@ -202,6 +204,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): handleSlotTextChange(bracket, control); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
     }
 }
 
@@ -219,6 +223,9 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG: initMainWindow(window, state); break;
     case WM_COMMAND: runCommand(window, state, wParam, (HWND)lParam); break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
+    case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
+    case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     }
     return FALSE;
 }
