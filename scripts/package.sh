@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor and its English satellite,
+# and packs them for Windows users into dist/ at the root:
+#   dist/duelmark-<version>-win64.zip  unpack and run; English satellite in
+#                                      lang/en/, README.txt, LICENSE.txt
+#   dist/duelmark-<version>-win64.msi  Windows Installer package
+# The version is the one in the VERSION file.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_packages
+if [ ! -f "$DUELMARK_BUILD/build.ninja" ]; then
+  cmake -S "$ROOT" -B "$DUELMARK_BUILD" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+fi
+# Only what the packages hold: no tests, no benchmarks.
+cmake --build "$DUELMARK_BUILD" --target packages
+version=$(head -n1 "$ROOT/VERSION")
+mkdir -p "$ROOT/dist"
+for package in "$DUELMARK_BUILD/dist/duelmark-$version-win64".{zip,msi}; do
+  cp "$package" "$ROOT/dist/"
+  echo "dist/$(basename "$package")"
+done
