@@ -16,6 +16,12 @@
 #define IDS_TITLE_FORMAT        2
 #define IDS_INVALID_PICKS       3
 
+/* Strings: the message of a failed save (%1 the file, %2 the reason) */
+#define IDS_SAVE_FAILED         100
+#define IDS_SAVE_BAD_NAME       101
+#define IDS_SAVE_BAD_TITLE      102
+#define IDS_SAVE_UNREADABLE     103
+#define IDS_SAVE_ERROR_CODE     104
 /* The bracket picture: round headings, file type, failures */
 #define IDS_PICTURE_FINAL           140
 #define IDS_PICTURE_SEMI_FINALS     141
