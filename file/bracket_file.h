@@ -19,6 +19,35 @@ int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
  * (dirty cleared), 0 when nothing was written. */
 int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
 
+/* Why a save wrote nothing, for the message that tells the user. */
+enum SaveFault {
+    SAVE_FAULT_NONE,        /* written */
+    SAVE_FAULT_DECLINED,    /* nothing open, or the user kept invalid picks: no message */
+    SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
+    SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
+    SAVE_FAULT_SYSTEM       /* the platform refused; error holds its code */
+};
+
+struct SaveReport {
+    int fault;    /* a SaveFault */
+    DWORD error;  /* SAVE_FAULT_SYSTEM: the platform's error code */
+    int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title */
+};
+
+/* saveBracketFile, telling in report why nothing was written. A title or
+ * name that cannot be written is refused before anything else is asked. */
+int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report);
+
+/* Whether text holds a character XML 1.0 cannot carry (controls other than
+ * tab, line feed and carriage return, U+FFFE, U+FFFF) or half a surrogate
+ * pair. Returns 1 when it does. */
+int holdsUnwritableCharacter(const WCHAR *text);
+
+/* Reads the file at path the way loadBracketFile does, without touching any
+ * open bracket. Returns 1 when the reader would load it as a bracket of
+ * slotCount slots. */
+int readsBackAsBracket(const WCHAR *path, int slotCount);
+
 /* ASCII digits only; the empty text is 0. Returns 1 with the value, or 0
  * with value 0 for any other character or a value above 2^31 - 1. */
 int parseDecimal(const WCHAR *text, int *value);

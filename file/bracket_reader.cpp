@@ -154,6 +154,15 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
     return 1;
 }
 
+int readsBackAsBracket(const WCHAR *path, int slotCount)
+{
+    Bracket staged;
+    initBracket(&staged, NULL);
+    int result = readStagedBracket(path, &staged) && staged.slotCount == slotCount;
+    resetBracket(&staged);
+    return result;
+}
+
 /* Moves the staged tree into the open record. The root lives inside the
  * record, so its children's parent links and its node-table entry must
  * follow it. */

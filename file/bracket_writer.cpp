@@ -91,21 +91,94 @@ static int fillDocument(IXMLDOMDocument *document, Bracket *bracket)
     return result;
 }
 
-int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+int holdsUnwritableCharacter(const WCHAR *text)
 {
+    for (; *text; text++) {
+        WCHAR c = *text;
+        if (c < 0x20 && c != L'\t' && c != L'\n' && c != L'\r')
+            return 1;
+        if (c == 0xFFFE || c == 0xFFFF)
+            return 1;
+        if (c >= 0xDC00 && c <= 0xDFFF)
+            return 1;
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (text[1] < 0xDC00 || text[1] > 0xDFFF)
+                return 1;
+            text++;
+        }
+    }
+    return 0;
+}
+
+/* The first text the file could not carry: 1 with the slot id in slotId,
+ * 0 for the title; 0 when every text can be written. */
+static int findUnwritableText(Bracket *bracket, int *slotId)
+{
+    *slotId = 0;
+    if (holdsUnwritableCharacter(bracket->title))
+        return 1;
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
+        if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->name)) {
+            *slotId = id;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+/* What the writer hands the crash-safe replace to judge its temporary file
+ * with, and what it learns back. */
+struct ReadBackCheck {
+    int slotCount;
+    int refused;
+};
+
+/* The temporary file goes through the reader's own load and shape checks:
+ * a file the reader would refuse must never replace a good one. */
+static int checkReadBack(const WCHAR *temporaryPath, void *context)
+{
+    ReadBackCheck *check = (ReadBackCheck *)context;
+    check->refused = !readsBackAsBracket(temporaryPath, check->slotCount);
+    return !check->refused;
+}
+
+static int reportFault(SaveReport *report, int fault, DWORD error)
+{
+    report->fault = fault;
+    report->error = error;
+    return 0;
+}
+
+int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report)
+{
+    report->slotId = 0;
     if (bracket->slotCount == 0 || !path)
-        return 0;
+        return reportFault(report, SAVE_FAULT_DECLINED, 0);
+    if (findUnwritableText(bracket, &report->slotId))
+        return reportFault(report, SAVE_FAULT_TEXT, ERROR_INVALID_DATA);
     if (!validatePicks(bracket, 0)) {
         if (askClearInvalidPicks(bracket, window) != IDYES)
-            return 0;
+            return reportFault(report, SAVE_FAULT_DECLINED, 0);
         validatePicks(bracket, 1);
     }
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
-        return 0;
-    int result = fillDocument(document, bracket) && saveDocumentFile(document, path);
+        return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);
+    ReadBackCheck check = {bracket->slotCount, 0};
+    int filled = fillDocument(document, bracket);
+    int result = filled && saveDocumentFile(document, path, checkReadBack, &check);
+    DWORD error = filled ? GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
     document->Release();
-    if (result)
-        bracket->dirty = 0;
-    return result;
+    if (!result)
+        return reportFault(report, check.refused ? SAVE_FAULT_UNREADABLE : SAVE_FAULT_SYSTEM, error);
+    bracket->dirty = 0;
+    report->fault = SAVE_FAULT_NONE;
+    report->error = 0;
+    return 1;
+}
+
+int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+{
+    SaveReport report;
+    return saveBracketFileReporting(bracket, window, path, &report);
 }

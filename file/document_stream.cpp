@@ -88,16 +88,19 @@ int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path)
 /* Serialised into memory first: the component truncates a target before
  * writing and can report a failed write as S_FALSE, so it never writes a
  * file itself. */
-int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path)
+int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context)
 {
     IStream *stream = NULL;
-    if (FAILED(CreateStreamOnHGlobal(NULL, TRUE, &stream)) || !stream)
+    if (FAILED(CreateStreamOnHGlobal(NULL, TRUE, &stream)) || !stream) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
+    }
     VARIANT target;
     VariantInit(&target);
     target.vt = VT_UNKNOWN;
     target.punkVal = stream;
     int result = 0;
+    DWORD error = ERROR_INVALID_DATA;  /* the component could not serialise it */
     STATSTG stat;
     HGLOBAL memory = NULL;
     if (document->save(target) == S_OK && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)) &&
@@ -105,10 +108,13 @@ int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path)
         SUCCEEDED(GetHGlobalFromStream(stream, &memory))) {
         void *bytes = GlobalLock(memory);
         if (bytes) {
-            result = replaceFileContents(path, bytes, (DWORD)stat.cbSize.QuadPart);
+            result = replaceFileContentsChecked(path, bytes, (DWORD)stat.cbSize.QuadPart, check, context);
+            error = GetLastError();
             GlobalUnlock(memory);
         }
     }
     stream->Release();
+    if (!result)
+        SetLastError(error);
     return result;
 }

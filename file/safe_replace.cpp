@@ -13,11 +13,19 @@ static int startsWith(const WCHAR *text, const WCHAR *prefix)
     return 1;
 }
 
+/* Every failure below leaves its reason in the thread's last error, which
+ * the save's message shows the user. */
+static int failWith(DWORD error)
+{
+    SetLastError(error);
+    return 0;
+}
+
 static int appendText(WCHAR *buffer, int capacity, const WCHAR *text)
 {
     int used = lstrlenW(buffer);
     if (used + lstrlenW(text) >= capacity)
-        return 0;
+        return failWith(ERROR_FILENAME_EXCED_RANGE);
     lstrcpyW(buffer + used, text);
     return 1;
 }
@@ -28,13 +36,15 @@ static int extendedFullPath(const WCHAR *path, WCHAR *out)
 {
     WCHAR full[LONG_PATH_CAPACITY];
     DWORD length = GetFullPathNameW(path, LONG_PATH_CAPACITY, full, NULL);
-    if (length == 0 || length >= LONG_PATH_CAPACITY)
+    if (length == 0)
         return 0;
+    if (length >= LONG_PATH_CAPACITY)
+        return failWith(ERROR_FILENAME_EXCED_RANGE);
     out[0] = 0;
     if (startsWith(full, L"\\\\?\\"))
         return appendText(out, LONG_PATH_CAPACITY, full);
     if (startsWith(full, L"\\\\.\\"))
-        return 0;
+        return failWith(ERROR_INVALID_NAME);
     if (startsWith(full, L"\\\\"))
         return appendText(out, LONG_PATH_CAPACITY, L"\\\\?\\UNC\\") &&
                appendText(out, LONG_PATH_CAPACITY, full + 2);
@@ -51,7 +61,7 @@ static int siblingName(const WCHAR *target, const WCHAR *kind, WCHAR *out)
             folderEnd = i;
     }
     if (folderEnd < 0 || target[folderEnd + 1] == 0)
-        return 0;
+        return failWith(ERROR_INVALID_NAME);
     lstrcpynW(out, target, folderEnd + 2);
     WCHAR suffix[48];
     wsprintfW(suffix, L"~dm%lx-%lx.%s", GetCurrentProcessId(), (unsigned long)InterlockedIncrement(&counter),
@@ -62,7 +72,17 @@ static int siblingName(const WCHAR *target, const WCHAR *kind, WCHAR *out)
 static int writeAll(HANDLE file, const void *bytes, DWORD size)
 {
     DWORD written = 0;
-    return WriteFile(file, bytes, size, &written, NULL) && written == size;
+    if (!WriteFile(file, bytes, size, &written, NULL))
+        return 0;
+    return written == size || failWith(ERROR_DISK_FULL);
+}
+
+/* Deletes a file without losing the reason of the failure that led here. */
+static void deleteKeepingError(const WCHAR *path)
+{
+    DWORD error = GetLastError();
+    DeleteFileW(path);
+    SetLastError(error);
 }
 
 /* Creates a fresh temporary file beside target holding the bytes, flushed
@@ -79,13 +99,18 @@ static int writeTemporary(const WCHAR *target, const void *bytes, DWORD size, WC
             return 0;
         }
         int complete = writeAll(file, bytes, size) && FlushFileBuffers(file);
-        if (!CloseHandle(file))
-            complete = 0;
+        if (complete) {
+            complete = CloseHandle(file);
+        } else {
+            DWORD error = GetLastError();
+            CloseHandle(file);
+            SetLastError(error);
+        }
         if (!complete)
-            DeleteFileW(temp);
+            deleteKeepingError(temp);
         return complete;
     }
-    return 0;
+    return failWith(ERROR_FILE_EXISTS);
 }
 
 /* An existing target must be one we may write and delete right now; a file
@@ -97,7 +122,7 @@ static int checkTarget(const WCHAR *target)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_FILE_NOT_FOUND ? 1 : 0;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
-        return 0;
+        return failWith(ERROR_ACCESS_DENIED);
     HANDLE probe = CreateFileW(target, GENERIC_READ | GENERIC_WRITE | DELETE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING, 0,
                                NULL);
@@ -122,24 +147,38 @@ static int swapIn(const WCHAR *target, const WCHAR *temp)
     }
     /* The one failure that leaves the old file under the backup name:
      * put it back. */
-    if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
         MoveFileExW(backup, target, MOVEFILE_WRITE_THROUGH);
-    return 0;
+    return failWith(error);
 }
 
-int replaceFileContents(const WCHAR *path, const void *bytes, DWORD size)
+int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check,
+                               void *context)
 {
     WCHAR target[LONG_PATH_CAPACITY];
     WCHAR temp[LONG_PATH_CAPACITY];
-    if (!path || !extendedFullPath(path, target))
+    if (!path)
+        return failWith(ERROR_INVALID_NAME);
+    if (!extendedFullPath(path, target))
         return 0;
     int state = checkTarget(target);
     if (state == 0 || !writeTemporary(target, bytes, size, temp))
         return 0;
+    if (check && !check(temp, context)) {
+        SetLastError(ERROR_INVALID_DATA);
+        deleteKeepingError(temp);
+        return 0;
+    }
     /* No MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile is not
      * ours to overwrite. */
     int replaced = state == 2 ? swapIn(target, temp) : MoveFileExW(temp, target, MOVEFILE_WRITE_THROUGH);
     if (!replaced)
-        DeleteFileW(temp);
+        deleteKeepingError(temp);
     return replaced != 0;
+}
+
+int replaceFileContents(const WCHAR *path, const void *bytes, DWORD size)
+{
+    return replaceFileContentsChecked(path, bytes, size, NULL, NULL);
 }

@@ -4,10 +4,20 @@
 
 #include <windows.h>
 
+/* Judges the complete, flushed temporary file before it takes the target's
+ * place. Returns 1 to let it in, 0 to keep the old file. */
+typedef int (*ReplacementCheck)(const WCHAR *temporaryPath, void *context);
+
 /* Writes size bytes to a temporary file beside path, flushes it, then puts
  * it in path's place in one step. Returns 1 when path holds exactly those
- * bytes; 0 with the old file (or its absence) untouched and no temporary
- * file left. A read-only, busy or directory target is refused. */
+ * bytes; 0 with the old file (or its absence) untouched, no temporary file
+ * left and GetLastError() giving the reason. A read-only, busy or directory
+ * target is refused. */
 int replaceFileContents(const WCHAR *path, const void *bytes, DWORD size);
+
+/* The same, with check asked between writing the temporary file and
+ * swapping it in; a refusal gives 0 with ERROR_INVALID_DATA. */
+int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check,
+                               void *context);
 
 #endif

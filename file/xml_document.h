@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <msxml2.h>
 
+#include "file/safe_replace.h"
+
 /* A new empty document that loads synchronously, keeps white space, never
  * resolves external entities or DTDs and does not validate. Returns NULL
  * when the component cannot be created or refuses any of that. */
@@ -16,8 +18,9 @@ IXMLDOMDocument *createBracketDocument(void);
  * well-formed XML without a document type declaration, 0 otherwise. */
 int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path);
 
-/* Serialises document and puts it at path through replaceFileContents.
- * Returns 1 only when the whole document is there. */
-int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path);
+/* Serialises document and puts it at path through replaceFileContentsChecked,
+ * check judging the temporary file first (NULL: no check). Returns 1 only
+ * when the whole document is there; 0 with GetLastError() giving why. */
+int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context);
 
 #endif

@@ -16,6 +16,23 @@
 #define IDS_TITLE_FORMAT        2
 #define IDS_INVALID_PICKS       3
 
+/* Strings: the message of a failed save (%1 the file, %2 the reason) */
+#define IDS_SAVE_FAILED         100
+#define IDS_SAVE_BAD_NAME       101
+#define IDS_SAVE_BAD_TITLE      102
+#define IDS_SAVE_UNREADABLE     103
+#define IDS_SAVE_ERROR_CODE     104
+/* The bracket picture: round headings, file type, failures */
+#define IDS_PICTURE_FINAL           140
+#define IDS_PICTURE_SEMI_FINALS     141
+#define IDS_PICTURE_QUARTER_FINALS  142
+#define IDS_PICTURE_ROUND_OF        143
+#define IDS_PICTURE_CHAMPION        144
+#define IDS_PICTURE_FILE_TYPE       145
+#define IDS_EXPORT_FAILED           146
+#define IDS_COPY_FAILED             147
+#define IDS_PRINT_FAILED            148
+
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
 #define IDC_TEAMS_COMBO         10
@@ -38,5 +55,10 @@
 #define IDM_EDIT_CLEAR_PICKS    42
 #define IDM_EDIT_VALIDATE       43
 #define IDM_EDIT_TITLE          44
+
+/* The bracket picture: export, copy, print */
+#define IDM_FILE_EXPORT_PICTURE 60
+#define IDM_EDIT_COPY_PICTURE   61
+#define IDM_FILE_PRINT          62
 
 #endif

@@ -7,7 +7,7 @@ export DUELMARK_BUILD="${DUELMARK_BUILD:-$ROOT/build}"
 
 PACKAGES="cmake ninja-build googletest mingw-w64 g++-mingw-w64-x86-64-posix
   g++-mingw-w64-x86-64-win32 wine wine64 fonts-wine fonts-droid-fallback
-  fonts-arphic-uming xvfb xauth imagemagick python3 libxml2-utils
+  fonts-arphic-uming xvfb xauth imagemagick python3 libxml2-utils ghostscript
   wixl msitools zip unzip"
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -23,27 +23,44 @@ install_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing </dev/null
 }
 
+# Builds the targets named, or every target when none is named.
 build_project() {
   if [ ! -f "$DUELMARK_BUILD/build.ninja" ]; then
     cmake -S "$ROOT" -B "$DUELMARK_BUILD" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
   fi
-  cmake --build "$DUELMARK_BUILD"
+  if [ $# -gt 0 ]; then
+    local targets=()
+    for t in "$@"; do targets+=(--target "$t"); done
+    cmake --build "$DUELMARK_BUILD" "${targets[@]}"
+  else
+    cmake --build "$DUELMARK_BUILD"
+  fi
 }
 
 # A prefix of our own, with the null display driver as fallback so tests run
 # headless, Wine's fonts where its GDI finds them, and a CJK face for the
-# Chinese texts. Dialogs ask for "MS Shell Dlg", which Wine substitutes with
-# Tahoma; Tahoma has no CJK glyphs and borrows them through its system font
-# link from PMingLiU, which is not there: the replacement below names the
-# installed UMing under that name (without it every Chinese character is a
-# box). The link itself is left as Wine writes it.
+# Chinese texts. Dialogs ask for "MS Shell Dlg" and the slots for the stock
+# GUI font, which Wine also names "MS Shell Dlg"; both become Tahoma, which has
+# no CJK glyphs. Text drawn by characters (static texts, buttons, menus, the
+# drop-downs, the caption) borrows them through Tahoma's system font link from
+# PMingLiU. Edit controls shape their text through Uniscribe into glyph
+# indices, which no font link reaches: Uniscribe falls back on its own, to
+# SimSun for Han characters. Neither face is installed, so the replacements
+# below name the installed UMing under both (without them every Chinese
+# character is a box, without SimSun only in edit boxes). The link itself is
+# left as Wine writes it.
+# The stamp holds the settings' version: a prefix prepared by an older set-up
+# gets the current settings the next time any script runs.
+PREFIX_SETTINGS_VERSION=2
 prepare_prefix() {
   . "$ROOT/cmake/wine-env.sh"
   local stamp="$WINEPREFIX/.duelmark-ready"
-  [ -f "$stamp" ] && return 0
+  [ "$(cat "$stamp" 2>/dev/null)" = "settings $PREFIX_SETTINGS_VERSION" ] && return 0
   mkdir -p "$DUELMARK_BUILD"
-  (unset DISPLAY; wineboot -i) </dev/null >/dev/null 2>&1 || true
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    (unset DISPLAY; wineboot -i) </dev/null >/dev/null 2>&1 || true
+  fi
   local reg="$DUELMARK_BUILD/prefix-settings.reg"
   cat > "$reg" <<'REG'
 REGEDIT4
@@ -55,11 +72,12 @@ REGEDIT4
 "PMingLiU"="AR PL UMing TW"
 "MingLiU"="AR PL UMing TW"
 "Microsoft JhengHei"="AR PL UMing TW"
+"SimSun"="AR PL UMing TW"
 REG
   (unset DISPLAY; wine regedit /S "$(winepath -w "$reg")") </dev/null >/dev/null 2>&1
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
-  touch "$stamp"
+  echo "settings $PREFIX_SETTINGS_VERSION" > "$stamp"
 }
 
 # Wine's helper processes outlive the program that started them; one

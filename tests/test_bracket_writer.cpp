@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "file/bracket_file.h"
+#include "model/heap.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 
@@ -215,6 +216,92 @@ TEST_F(WriterTest, ReadOnlyAndBusyTargetsAreRefusedAndKeepTheirBytes)
     EXPECT_EQ("old busy", readFileBytes(busy));
     EXPECT_EQ(1, bracket.dirty);
     EXPECT_EQ("busy.xml locked.xml", folderListing(folder)) << "no temporary file is left";
+}
+
+// What XML 1.0 cannot carry, and its neighbours that it can.
+TEST(UnwritableCharacters, ControlsNonCharactersAndHalfPairsAreFoundTheRestPasses)
+{
+    const WCHAR *unwritable[] = {L"\x0001", L"a\x000B", L"\x001F b", L"x\xFFFE", L"\xFFFFx",
+                                 L"lone \xD800", L"\xD83C", L"\xDC00 first", L"\xDFC6\xD83C", L"\x0008"};
+    for (const WCHAR *text : unwritable)
+        EXPECT_EQ(1, holdsUnwritableCharacter(text)) << utf8(text) << " must be refused";
+    const WCHAR *writable[] = {L"", L"tab\there", L"line\nfeed", L"carriage\rreturn", L"\xD83C\xDFC6 cup",
+                               L"\xFFFD", L"\xFFFC\xFFEF", L"\x8CFD & <co> \"q\"", L"\x0020\x007F\x0085\xE000"};
+    for (const WCHAR *text : writable)
+        EXPECT_EQ(0, holdsUnwritableCharacter(text)) << utf8(text) << " must be written";
+}
+
+// A name or title the format cannot carry is refused before anything is
+// asked or written, and the report says which one.
+TEST_F(WriterTest, AnUnwritableNameOrTitleWritesNothingAndIsReported)
+{
+    build(4, L"Cup");
+    setName(5, L"Nobody");  // an invalid pick: its question must not come first
+    std::wstring path = pathOf(L"cup.xml");
+    writeFileBytes(path, "good old file");
+    ScopedDialogAnswer noQuestion(IDYES);
+    SaveReport report;
+
+    setName(3, L"Co\x0001ra");
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_TEXT, report.fault);
+    EXPECT_EQ(3, report.slotId) << "the third slot's name is at fault";
+    setName(3, L"T3");
+
+    lstrcpyW(bracket.title, L"Cup \xD800");
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_TEXT, report.fault);
+    EXPECT_EQ(0, report.slotId) << "the title is at fault";
+
+    EXPECT_EQ(0, noQuestion.answer.count) << "no question before a refused text";
+    EXPECT_EQ("good old file", readFileBytes(path));
+    EXPECT_EQ(1, bracket.dirty);
+    EXPECT_STREQ(L"Nobody", slot(5)->name);
+    EXPECT_EQ("cup.xml", folderListing(folder));
+}
+
+int failEveryAllocation(void)
+{
+    return 1;
+}
+
+// The file is read back through the reader before it replaces anything:
+// when the reader cannot take it (here it cannot build the bracket), the
+// good file stays and the report says the new one would not read back.
+TEST_F(WriterTest, AFileTheReaderWouldRefuseNeverReplacesTheOldOne)
+{
+    build(4, L"Cup");
+    std::wstring path = pathOf(L"cup.xml");
+    writeFileBytes(path, "good old file");
+    SaveReport report;
+    setAllocationFailureHook(failEveryAllocation);
+    int result = saveBracketFileReporting(&bracket, window, path.c_str(), &report);
+    setAllocationFailureHook(NULL);
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(SAVE_FAULT_UNREADABLE, report.fault);
+    EXPECT_EQ("good old file", readFileBytes(path));
+    EXPECT_EQ("cup.xml", folderListing(folder)) << "no temporary file is left";
+    EXPECT_EQ(1, bracket.dirty);
+
+    ASSERT_EQ(1, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_NONE, report.fault);
+    EXPECT_NE(std::string::npos, readFileBytes(path).find("<Title>Cup</Title>"));
+}
+
+// A platform refusal keeps its error code for the message.
+TEST_F(WriterTest, APlatformRefusalIsReportedWithItsErrorCode)
+{
+    build(4, L"Cup");
+    std::wstring locked = pathOf(L"locked.xml");
+    writeFileBytes(locked, "old locked");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    SaveReport report;
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, locked.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_SYSTEM, report.fault);
+    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, report.error);
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, pathOf(L"gone\\cup.xml").c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_SYSTEM, report.fault);
+    EXPECT_EQ((DWORD)ERROR_PATH_NOT_FOUND, report.error);
 }
 
 SIZE_T bytesInAllHeaps()

@@ -218,6 +218,9 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_FILE_SAVE, L"儲存檔案(&S)"},
     {1, 0, IDM_FILE_SAVE_AS, L"另存新檔(&A)..."},
     {1, 0, 0, L""},
+    {1, 0, IDM_FILE_EXPORT_PICTURE, L"匯出圖片(&I)..."},
+    {1, 0, IDM_FILE_PRINT, L"列印(&P)...\tCtrl+P"},
+    {1, 0, 0, L""},
     {1, 0, IDCANCEL, L"結束(&E)"},
     {0, MF_POPUP, 0, L"編輯(&E)"},
     {1, 0, IDM_EDIT_LOCK_BASE, L"鎖定基底選擇(&L)"},
@@ -228,6 +231,8 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_VALIDATE, L"驗證選擇(&V)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_CLEAR_PICKS, L"清除非基底選擇(&C)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_COPY_PICTURE, L"複製圖片(&Y)"},
 };
 
 TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
@@ -315,6 +320,32 @@ TEST_F(ResourcesTest, SatelliteStringsAreEnglishAndAloneInIt)
     EXPECT_EQ(L'?', question.back());
     EXPECT_EQ(nullptr, FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(1), CHINESE_HONG_KONG));
     EXPECT_EQ(nullptr, FindResourceExW(module, RT_MENU, MAKEINTRESOURCEW(IDR_MAIN_MENU), CHINESE_HONG_KONG));
+}
+
+// The picture's strings go through wsprintfW: a placeholder too many or of
+// the wrong kind would read past its arguments.
+TEST_F(ResourcesTest, PictureStringsHaveTheirPlaceholdersInBothLanguages)
+{
+    struct Expected {
+        UINT id;
+        const WCHAR *placeholders;
+    } strings[] = {
+        {IDS_PICTURE_FINAL, L""}, {IDS_PICTURE_SEMI_FINALS, L""}, {IDS_PICTURE_QUARTER_FINALS, L""},
+        {IDS_PICTURE_ROUND_OF, L"d"}, {IDS_PICTURE_CHAMPION, L""}, {IDS_PICTURE_FILE_TYPE, L""},
+        {IDS_EXPORT_FAILED, L"ss"}, {IDS_COPY_FAILED, L"ss"}, {IDS_PRINT_FAILED, L"ss"},
+    };
+    for (HMODULE module : {executableResources(), satellite()}) {
+        WORD language = module == satellite() ? ENGLISH_US : CHINESE_HONG_KONG;
+        for (const Expected &e : strings) {
+            std::wstring text = tableString(module, e.id, language);
+            EXPECT_FALSE(text.empty()) << "string " << e.id << " missing under " << language;
+            std::wstring found;
+            for (size_t i = 0; i + 1 < text.size(); i++)
+                if (text[i] == L'%')
+                    found += text[++i];
+            EXPECT_EQ(std::wstring(e.placeholders), found) << "placeholders of string " << e.id << " under " << language;
+        }
+    }
 }
 
 void expectDialogFont(const DialogTemplate &d)

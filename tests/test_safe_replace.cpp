@@ -77,6 +77,76 @@ TEST_F(SafeReplaceTest, AMissingFolderADirectoryOrADeviceIsRefused)
     EXPECT_EQ("", folderListing(folder + L"\\sub"));
 }
 
+// The reason of each refusal survives to the caller: the failed save's
+// message gives the platform's text for it.
+TEST_F(SafeReplaceTest, EachRefusalLeavesItsReasonInTheLastError)
+{
+    std::wstring locked = folder + L"\\locked.xml";
+    writeFileBytes(locked, "old");
+    ASSERT_TRUE(SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    SetLastError(0);
+    EXPECT_EQ(0, replace(locked, "new"));
+    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, GetLastError()) << "read-only target";
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    std::wstring busy = folder + L"\\busy.xml";
+    writeFileBytes(busy, "old");
+    HANDLE holder = CreateFileW(busy.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    SetLastError(0);
+    EXPECT_EQ(0, replace(busy, "new"));
+    EXPECT_EQ((DWORD)ERROR_SHARING_VIOLATION, GetLastError()) << "target held without sharing";
+    CloseHandle(holder);
+
+    SetLastError(0);
+    EXPECT_EQ(0, replace(folder + L"\\missing\\cup.xml", "new"));
+    EXPECT_EQ((DWORD)ERROR_PATH_NOT_FOUND, GetLastError()) << "missing folder";
+
+    CreateDirectoryW((folder + L"\\sub").c_str(), NULL);
+    SetLastError(0);
+    EXPECT_EQ(0, replace(folder + L"\\sub", "new"));
+    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, GetLastError()) << "a folder at the path";
+}
+
+struct SeenByCheck {
+    int calls = 0;
+    std::wstring folder;
+    std::string bytes;
+    int answer = 1;
+};
+
+int recordTemporary(const WCHAR *temporaryPath, void *context)
+{
+    SeenByCheck *seen = (SeenByCheck *)context;
+    seen->calls++;
+    std::wstring path = temporaryPath;
+    seen->folder = path.substr(0, path.find_last_of(L'\\'));
+    seen->bytes = readFileBytes(path);
+    return seen->answer;
+}
+
+// The check sees the complete temporary file beside the target before
+// anything is replaced; its refusal keeps the old file byte for byte.
+TEST_F(SafeReplaceTest, TheCheckSeesTheWholeTemporaryFileAndItsRefusalKeepsTheOldOne)
+{
+    std::wstring path = folder + L"\\cup.xml";
+    writeFileBytes(path, "old bracket");
+    SeenByCheck seen;
+    seen.answer = 0;
+    SetLastError(0);
+    EXPECT_EQ(0, replaceFileContentsChecked(path.c_str(), "new bracket", 11, recordTemporary, &seen));
+    EXPECT_EQ((DWORD)ERROR_INVALID_DATA, GetLastError());
+    EXPECT_EQ(1, seen.calls);
+    EXPECT_EQ("new bracket", seen.bytes) << "the check must see every byte, flushed";
+    EXPECT_NE(std::wstring::npos, seen.folder.find(folder.substr(3))) << "the temporary file lies beside the target";
+    EXPECT_EQ("old bracket", readFileBytes(path));
+    EXPECT_EQ("cup.xml", folderListing(folder)) << "the refused temporary file is gone";
+
+    seen.answer = 1;
+    EXPECT_EQ(1, replaceFileContentsChecked(path.c_str(), "new bracket", 11, recordTemporary, &seen));
+    EXPECT_EQ("new bracket", readFileBytes(path));
+    EXPECT_EQ("cup.xml", folderListing(folder));
+}
+
 // A target of 259 units leaves no room for a temporary name beside it in
 // the classic path limit.
 TEST_F(SafeReplaceTest, ATargetAtTheLongestPathIsCreatedAndReplaced)

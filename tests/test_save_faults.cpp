@@ -1,7 +1,7 @@
 // Saves that cannot succeed, asked for by Exit through the save-changes
 // question on the real main window: whatever the fault, the user's file
 // keeps every byte, no temporary file is left beside it, the changes stay
-// unsaved and the window stays open.
+// unsaved, the window stays open and one message names the file.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -15,21 +15,38 @@
 
 namespace {
 
+const WCHAR READ_ONLY[] = L"read-only";
+const WCHAR HELD_OPEN[] = L"held open";
+
 const char CUP_XML[] =
     "<Games><Title>Cup</Title><Teams>4</Teams>"
     "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
     "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 
-// Answers the save-changes question Yes, on this thread.
+// Answers the save-changes question Yes and the failed save's message OK,
+// on this thread, keeping the message's text and owner.
 HHOOK answerHook;
 int questionsAnswered;
+int messagesShown;
+std::wstring messageText;
+HWND messageOwner;
 LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
 {
     /* A box can be activated more than once; each is answered once. */
-    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDYES) && !GetPropW((HWND)wParam, L"answered")) {
-        SetPropW((HWND)wParam, L"answered", (HANDLE)1);
-        questionsAnswered++;
-        PostMessageW((HWND)wParam, WM_COMMAND, IDYES, 0);
+    HWND box = (HWND)wParam;
+    if (code == HCBT_ACTIVATE && GetWindow(box, GW_OWNER) && !GetPropW(box, L"answered")) {
+        SetPropW(box, L"answered", (HANDLE)1);
+        if (GetDlgItem(box, IDYES)) {
+            questionsAnswered++;
+            PostMessageW(box, WM_COMMAND, IDYES, 0);
+        } else {
+            messagesShown++;
+            WCHAR text[1024] = L"";
+            GetDlgItemTextW(box, 0xFFFF, text, 1024);
+            messageText = text;
+            messageOwner = GetWindow(box, GW_OWNER);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
     }
     return CallNextHookEx(answerHook, code, wParam, lParam);
 }
@@ -47,6 +64,9 @@ struct SaveFaultTest : ::testing::Test {
         initBracket(&bracket, GetModuleHandleW(NULL));
         state.bracket = &bracket;
         questionsAnswered = 0;
+        messagesShown = 0;
+        messageText.clear();
+        messageOwner = NULL;
         answerHook = SetWindowsHookExW(WH_CBT, answerYes, NULL, GetCurrentThreadId());
     }
     void TearDown() override
@@ -73,11 +93,32 @@ struct SaveFaultTest : ::testing::Test {
         ASSERT_EQ(1, bracket.dirty);
     }
 
+    // The one message of a failed save: owned by the main window, naming
+    // the file and giving the platform's reason.
+    void expectOneMessageNaming(const std::wstring &target, const WCHAR *reason)
+    {
+        EXPECT_EQ(1, messagesShown) << "a failed save says so, once";
+        EXPECT_EQ(window, messageOwner) << "the message belongs to the main window";
+        EXPECT_NE(std::wstring::npos, messageText.find(target)) << "the message must name the file";
+        if (reason) {
+            WCHAR expected[512] = L"";
+            FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL,
+                           reason == READ_ONLY ? ERROR_ACCESS_DENIED : ERROR_SHARING_VIOLATION, 0, expected, 512,
+                           NULL);
+            std::wstring system = expected;
+            while (!system.empty() && (system.back() == L'\n' || system.back() == L'\r' || system.back() == L' '))
+                system.pop_back();
+            EXPECT_FALSE(system.empty());
+            EXPECT_NE(std::wstring::npos, messageText.find(system)) << "the message must give the platform's reason";
+        }
+    }
+
     // Exit, Yes to the question: the save fails, so nothing may be lost.
     void exitAndExpectNothingLost(const std::wstring &target, const std::string &bytes, const std::string &listing)
     {
         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(1, questionsAnswered) << "Exit with changes asks first";
+        expectOneMessageNaming(target, nullptr);
         EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
         EXPECT_EQ(1, bracket.dirty) << "the changes are still unsaved";
         EXPECT_STREQ(L"Cora", bracket.nodeTable[2]->name);
@@ -93,6 +134,7 @@ TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
     openAndChange(target);
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
     exitAndExpectNothingLost(target, CUP_XML, "cup.xml");
+    expectOneMessageNaming(target, READ_ONLY);
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -105,6 +147,7 @@ TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
     SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
     EXPECT_EQ(1, bracket.dirty);
+    expectOneMessageNaming(target, HELD_OPEN);
     CloseHandle(held);
     EXPECT_EQ(CUP_XML, readFileBytes(target));
     EXPECT_EQ("cup.xml", folderListing(folder));
@@ -130,6 +173,7 @@ TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
     SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(IsWindowVisible(window)) << "a failed save must not let Exit go on";
     EXPECT_EQ(1, bracket.dirty);
+    expectOneMessageNaming(target, nullptr);
     DWORD attributes = GetFileAttributesW(target.c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         << "the folder must still be there";

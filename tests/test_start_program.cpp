@@ -311,3 +311,34 @@ TEST(EditorProcess, NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion)
 }
 
 } // namespace
+
+// The shipped program shares its bracket: Export picture through the Save
+// dialog (the extension added), Copy picture onto the clipboard in both
+// formats, seen from this other process.
+TEST(EditorProcess, ExportAndCopyPictureOfTheOpenBracket)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_PICTURE, [&](DialogScript &s) {
+        s.chooseFile(s.next("the Save dialog for the picture"), folder.file(L"cup picture"));
+    }));
+    std::string png = readFileBytes(folder.file(L"cup picture.png"));
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), png.substr(0, 8)) << "expected a PNG file named cup picture.png";
+
+    EXPECT_EQ("", editor.command(IDM_EDIT_COPY_PICTURE));
+    ASSERT_TRUE(OpenClipboard(NULL));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB)) << "the clipboard should hold the picture as a DIB";
+    EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"PNG"))) << "and as PNG";
+    HGLOBAL copied = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
+    ASSERT_NE(nullptr, copied);
+    EXPECT_EQ(png, std::string((const char *)GlobalLock(copied), GlobalSize(copied)))
+        << "the clipboard's PNG should be the exported file, byte for byte";
+    GlobalUnlock(copied);
+    CloseClipboard();
+    PostMessageW(editor.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.endedCleanly());
+}

@@ -1,5 +1,6 @@
 #include "ui/layout.h"
 #include "res/resource.h"
+#include "ui/scroll_view.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -83,21 +84,13 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
 }
 
 /* Resizes the window so its client area fits the bracket exactly and
- * centres it in the work area; nothing is clamped. The tree refuses more
- * than MAX_TEAM_COUNT teams, so the client area is at most 2580 high. */
+ * centres it in the work area. A bracket larger than the work area scrolls
+ * inside it (ui/scroll_view); the tree refuses more than MAX_TEAM_COUNT
+ * teams, so the client area is at most 2580 high. */
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
-    RECT outer, client, work;
-    GetWindowRect(mainWindow, &outer);
-    GetClientRect(mainWindow, &client);
-    int width = (outer.right - outer.left) - (client.right - client.left) +
-                2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN;
-    int height = (outer.bottom - outer.top) - (client.bottom - client.top) +
-                 10 * bracket->slotCount + 2 * LAYOUT_MARGIN;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int x = work.left + (work.right - work.left - width) / 2;
-    int y = work.top + (work.bottom - work.top - height) / 2;
-    SetWindowPos(mainWindow, NULL, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    placeScrollView(mainWindow, 2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN,
+                    10 * bracket->slotCount + 2 * LAYOUT_MARGIN);
 }
 
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
@@ -109,6 +102,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int top = 0;
     int step = BASE_ROW_PITCH;
     int k = depth;
+    resetScrollView(mainWindow);
     /* One pass per level from the base slots up: the first half of the
      * level fills the left column, the second half the mirrored right one. */
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {

@@ -5,10 +5,15 @@
 #include "file/bracket_file.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
+#include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
+#include "ui/picture_clipboard.h"
+#include "ui/picture_export.h"
+#include "ui/print_picture.h"
 #include "ui/save_prompt.h"
+#include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 
 /* The parked button is enabled exactly while no bracket is open. */
@@ -27,14 +32,15 @@ static int runSetupDialog(HWND window, BracketSetup *setup)
 }
 
 /* The reader lays the bracket out itself; on failure it left everything as
- * it was, so there is nothing to undo here. */
-static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *path)
+ * it was, so there is nothing to undo here. The name is made full first, so
+ * the path kept is the file that was read wherever the folder moves. */
+static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
-    if (!loadBracketFile(state->bracket, window, path))
+    WCHAR path[PATH_CAPACITY];
+    if (!makeFullPath(name, path) || !loadBracketFile(state->bracket, window, path))
         return 0;
     setParkedButtonEnabled(window, FALSE);
-    if (path != state->path)
-        lstrcpynW(state->path, path, PATH_CAPACITY);
+    lstrcpynW(state->path, path, PATH_CAPACITY);
     return 1;
 }
 
@@ -104,6 +110,7 @@ static void closeBracket(HWND window, DocumentState *state)
         return;
     setParkedButtonEnabled(window, TRUE);
     resetBracket(state->bracket);
+    resetScrollView(window);
     state->path[0] = 0;
 }
 
@@ -191,12 +198,34 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
     case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
     case IDM_EDIT_TITLE: editTitle(window, state); break;
+    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, bracket); break;
+    case IDM_EDIT_COPY_PICTURE: copyPicture(window, bracket); break;
+    case IDM_FILE_PRINT: printPicture(window, bracket); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): handleSlotTextChange(bracket, control); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
     }
+}
+
+/* Log-off and shutdown ask what Exit asks: Yes saves (a failed save keeps
+ * the session), No lets it end, Cancel keeps it. The answer goes back
+ * through the dialog's message result. */
+static INT_PTR answerEndSessionQuery(HWND window, DocumentState *state)
+{
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, querySaveChanges(window, state, 0, 0) ? TRUE : FALSE);
+    return TRUE;
+}
+
+/* The session really ends: the query settled the unsaved work already, so
+ * the window ends without asking anything more. */
+static void endSession(HWND window, BOOL ending)
+{
+    if (ending)
+        EndDialog(window, 0);
 }
 
 INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -211,8 +240,18 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     switch (message) {
     case WM_INITDIALOG: initMainWindow(window, state); break;
-    case WM_COMMAND: runCommand(window, state, wParam, (HWND)lParam); break;
+    case WM_COMMAND:
+        /* Any process may post a command naming any window: only this
+         * window's own controls are read from. */
+        if (!lParam || IsChild(window, (HWND)lParam))
+            runCommand(window, state, wParam, (HWND)lParam);
+        break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
+    case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
+    case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
+    case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
+    case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
     }
     return FALSE;
 }

@@ -1,5 +1,7 @@
 #include "ui/save_prompt.h"
 #include "file/bracket_file.h"
+#include "ui/document_path.h"
+#include "ui/save_failure.h"
 
 /* Fixed English on purpose: a satellite module does not replace them. */
 static const WCHAR SAVE_QUESTION_TEXT[] = L"Changes have been made, do you want to save your changes?";
@@ -35,6 +37,24 @@ static int askToSaveChanges(HWND window)
     return IDCANCEL;
 }
 
+/* The Save dialog's name, made full at once. Returns 1 with it in chosen;
+ * 0 when the user cancelled (no message) or the name cannot be made full
+ * (the failed save's message already shown). */
+static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
+{
+    WCHAR picked[PATH_CAPACITY];
+    OPENFILENAMEW dialog;
+    fillBracketFileDialog(&dialog, window, picked, SAVE_DIALOG_FLAGS);
+    if (!GetSaveFileNameW(&dialog))
+        return 0;
+    if (makeFullPath(picked, chosen))
+        return 1;
+    SaveReport report = {SAVE_FAULT_SYSTEM, GetLastError(), 0};
+    if (bracket)
+        reportSaveFailure(window, bracket, picked, &report);
+    return 0;
+}
+
 int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName)
 {
     Bracket *bracket = state->bracket;
@@ -50,14 +70,17 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
     WCHAR chosen[PATH_CAPACITY];
     const WCHAR *target = state->path;
     if (askName || !state->path[0]) {
-        OPENFILENAMEW dialog;
-        fillBracketFileDialog(&dialog, window, chosen, SAVE_DIALOG_FLAGS);
-        if (!GetSaveFileNameW(&dialog))
+        if (!askSaveName(window, bracket, chosen))
             return 0;
         target = chosen;
     }
-    if (!bracket || !saveBracketFile(bracket, window, target))
+    SaveReport report;
+    if (!bracket)
         return 0;
+    if (!saveBracketFileReporting(bracket, window, target, &report)) {
+        reportSaveFailure(window, bracket, target, &report);
+        return 0;
+    }
     if (target != state->path)
         lstrcpynW(state->path, target, PATH_CAPACITY);
     return 1;

@@ -1,0 +1,354 @@
+#!/usr/bin/env python3
+"""Checks the bracket pictures the editor wrote, with a PNG decoder of its
+own (zlib over the IDAT chunks) and a BMP reader, against where the boxes
+and lines of a bracket must be.
+
+  check_picture.py files <folder>   exported PNGs and the clipboard's copy
+  check_picture.py page <page.png> <picture.png> [landscape]
+                                    a printed page (rasterised by
+                                    ghostscript) against the exported PNG;
+                                    landscape when the PostScript says so
+"""
+import struct
+import sys
+import zlib
+
+# Where things are, in pixels at natural size.
+MARGIN, TITLE_BAND, HEADING_BAND = 24, 56, 30
+BOX_W, BOX_H, GAP, PITCH = 150, 26, 36, 34
+ROWS_TOP = MARGIN + TITLE_BAND + HEADING_BAND
+
+failures = []
+
+
+def fail(message):
+    failures.append(message)
+
+
+class Image:
+    def __init__(self, width, height, rows):
+        self.width, self.height, self.rows = width, height, rows  # rows of (r, g, b) tuples flattened
+
+    def at(self, x, y):
+        row = self.rows[y]
+        return row[3 * x], row[3 * x + 1], row[3 * x + 2]
+
+    def dark(self, x, y):
+        return max(self.at(x, y)) < 110
+
+    def white(self, x, y):
+        return min(self.at(x, y)) > 240
+
+    def dark_near(self, x, y, reach=1):
+        return any(self.dark(x + dx, y + dy) for dx in range(-reach, reach + 1) for dy in range(-reach, reach + 1)
+                   if 0 <= x + dx < self.width and 0 <= y + dy < self.height)
+
+
+def read_png(path, header_only=False):
+    data = open(path, 'rb').read()
+    if data[:8] != b'\x89PNG\r\n\x1a\n':
+        raise ValueError(path + ': not a PNG signature')
+    pos, idat, header = 8, b'', None
+    while pos < len(data):
+        length, kind = struct.unpack('>I4s', data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        crc, = struct.unpack('>I', data[pos + 8 + length:pos + 12 + length])
+        if zlib.crc32(kind + body) & 0xFFFFFFFF != crc:
+            raise ValueError('%s: bad CRC in %s' % (path, kind))
+        if kind == b'IHDR':
+            header = struct.unpack('>IIBBBBB', body)
+        elif kind == b'IDAT':
+            idat += body
+        elif kind == b'IEND':
+            if pos + 12 != len(data):
+                raise ValueError('%s: %d bytes after the end chunk' % (path, len(data) - pos - 12))
+            break
+        pos += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    if depth != 8 or colour not in (2, 6) or interlace:
+        raise ValueError('%s: unexpected PNG format depth %d colour %d' % (path, depth, colour))
+    channels = 3 if colour == 2 else 4
+    raw = zlib.decompress(idat)
+    stride = width * channels
+    if len(raw) != height * (1 + stride):
+        raise ValueError('%s: %d bytes of pixel data for %dx%d' % (path, len(raw), width, height))
+    if header_only:
+        return Image(width, height, [])
+    rows, previous, pos = [], bytearray(stride), 0
+    for _ in range(height):
+        kind, line = raw[pos], bytearray(raw[pos + 1:pos + 1 + stride])
+        pos += 1 + stride
+        for i in range(stride):
+            a = line[i - channels] if i >= channels else 0
+            b = previous[i]
+            c = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        previous = line
+        if channels == 4:
+            if any(line[3::4][x] != 255 for x in range(0, width, max(1, width // 50))):
+                raise ValueError(path + ': transparent pixels')
+            line = bytearray(v for i, v in enumerate(line) if i % 4 != 3)
+        rows.append(bytes(line))
+    return Image(width, height, rows)
+
+
+def read_bmp(path):
+    data = open(path, 'rb').read()
+    offset, = struct.unpack('<I', data[10:14])
+    size, width, height, planes, bits, compression = struct.unpack('<IiiHHI', data[14:34])
+    if bits != 24 or compression != 0:
+        raise ValueError('%s: %d bits, compression %d' % (path, bits, compression))
+    stride = (width * 3 + 3) & ~3
+    rows = []
+    for y in range(abs(height)):
+        source = y if height < 0 else abs(height) - 1 - y
+        line = data[offset + source * stride:offset + source * stride + width * 3]
+        rows.append(bytes(v for x in range(width) for v in (line[3 * x + 2], line[3 * x + 1], line[3 * x])))
+    return Image(width, abs(height), rows)
+
+
+def expected_size(teams):
+    depth = teams.bit_length() - 1
+    rows = teams // 2 if depth else 1
+    return (2 * MARGIN + 2 * depth * (BOX_W + GAP) + BOX_W,
+            ROWS_TOP + rows * PITCH - (PITCH - BOX_H) + MARGIN)
+
+
+def box(depth, level, index):
+    """(left, top, right, bottom) of a slot, right and bottom exclusive."""
+    column, row = depth, 0
+    if level > 0:
+        half = 1 << (level - 1)
+        column = depth - level if index < half else depth + level
+        row = index if index < half else index - half
+    span = 1 << (depth - (level if level else min(depth, 1)))
+    centre = ROWS_TOP + BOX_H // 2 + PITCH * (2 * span * row + span - 1) // 2
+    left = MARGIN + column * (BOX_W + GAP)
+    return left, centre - BOX_H // 2, left + BOX_W, centre - BOX_H // 2 + BOX_H
+
+
+def centre_y(b):
+    return (b[1] + b[3]) // 2
+
+
+def connector_segments(depth):
+    """Every connector as (x1, y1, x2, y2), horizontal or vertical."""
+    segments = []
+    for level in range(1, depth):
+        for index in range(1 << level):
+            fed, a, b = box(depth, level, index), box(depth, level + 1, 2 * index), box(depth, level + 1, 2 * index + 1)
+            right_half = fed[0] < a[0]
+            edge = a[0] if right_half else a[2]
+            middle = edge - GAP // 2 if right_half else edge + GAP // 2
+            segments += [(edge, centre_y(a), middle, centre_y(a)), (edge, centre_y(b), middle, centre_y(b)),
+                         (middle, centre_y(a), middle, centre_y(b)),
+                         (middle, centre_y(fed), fed[2] if right_half else fed[0], centre_y(fed))]
+    if depth:
+        champion, left, right = box(depth, 0, 0), box(depth, 1, 0), box(depth, 1, 1)
+        segments += [(left[2], centre_y(champion), champion[0], centre_y(champion)),
+                     (champion[2], centre_y(champion), right[0], centre_y(champion))]
+    return segments
+
+
+def all_boxes(depth):
+    return [(level, index, box(depth, level, index)) for level in range(depth + 1) for index in range(1 << level)]
+
+
+def check_layout(name, image, teams, titled=True):
+    depth = teams.bit_length() - 1
+    for level, index, (l, t, r, b) in all_boxes(depth):
+        where = '%s: box level %d #%d at %s' % (name, level, index, (l, t, r, b))
+        cx, cy = (l + r) // 2, (t + b) // 2
+        for x, y in ((l, cy), (r - 1, cy), (cx, t), (cx, b - 1), (l + 1, t + 1), (r - 2, b - 2)):
+            if not image.dark(x, y):
+                fail('%s: expected a dark border pixel at (%d, %d), found %s' % (where, x, y, image.at(x, y)))
+        if level == 0 and not image.dark(l + 3, cy):
+            fail('%s: the champion\'s border should be thicker' % where)
+        # Background between this box and the one below it in its column.
+        if level and (index + 1) % (1 << (level - 1)) and level == depth:
+            gap_y = b + (PITCH - BOX_H) // 2
+            if not image.white(cx, gap_y):
+                fail('%s: expected background below it at (%d, %d), found %s' % (where, cx, gap_y,
+                                                                               image.at(cx, gap_y)))
+    for x1, y1, x2, y2 in connector_segments(depth):
+        points = max(abs(x2 - x1), abs(y2 - y1))
+        for step in range(1, points, 3):
+            x = x1 + (x2 - x1) * step // points
+            y = y1 + (y2 - y1) * step // points
+            if not image.dark_near(x, y):
+                fail('%s: connector (%d,%d)-(%d,%d) has no ink at (%d, %d)' % (name, x1, y1, x2, y2, x, y))
+                break
+    # Beside each pair of feeders, before the vertical line: nothing.
+    for level in range(1, depth):
+        for index in range(1 << level):
+            fed, a = box(depth, level, index), box(depth, level + 1, 2 * index)
+            x = a[0] - GAP // 4 if fed[0] < a[0] else a[2] + GAP // 4
+            if not image.white(x, centre_y(fed)):
+                fail('%s: expected background between feeders at (%d, %d)' % (name, x, centre_y(fed)))
+    title_ink = sum(image.dark(x, y) for y in range(MARGIN, MARGIN + TITLE_BAND) for x in range(image.width))
+    if titled and title_ink < 20:
+        fail('%s: the title band has no text (%d dark pixels)' % (name, title_ink))
+    if not titled and title_ink:
+        fail('%s: an untitled picture has %d dark pixels in its title band' % (name, title_ink))
+    if any(not image.white(x, 2) for x in range(0, image.width, 7)):
+        fail('%s: the top margin is not background' % name)
+
+
+def check_files(folder):
+    sizes = {}
+    for teams in (1, 2, 4, 8, 16, 32, 256):
+        name = 'b%d.png' % teams
+        # Big pictures are only decompressed: unfiltering them in python
+        # takes minutes.
+        image = read_png('%s/%s' % (folder, name), header_only=teams > 16)
+        sizes[teams] = (image.width, image.height)
+        if sizes[teams] != expected_size(teams):
+            fail('%s: %dx%d, expected %dx%d' % ((name,) + sizes[teams] + expected_size(teams)))
+        if teams in (4, 16, 2):
+            check_layout(name, image, teams)
+    counts = sorted(sizes)
+    for small, large in zip(counts, counts[1:]):
+        if not (sizes[large][0] > sizes[small][0] and sizes[large][1] >= sizes[small][1]):
+            fail('picture of %d teams (%s) is not larger than of %d (%s)' % (large, sizes[large], small,
+                                                                             sizes[small]))
+    mixed = read_png(folder + '/b16-mixed.png')
+    check_layout('b16-mixed.png', mixed, 16)
+
+    empty = read_png(folder + '/b16-empty.png')
+    check_layout('b16-empty.png', empty, 16, titled=False)
+    for level, index, (l, t, r, b) in all_boxes(4):
+        inside = [(x, y) for y in range(t + 5, b - 5) for x in range(l + 6, r - 6) if empty.dark(x, y)]
+        if level < 4 and inside:
+            fail('b16-empty.png: unpicked box level %d #%d is not empty: ink at %s' % (level, index, inside[0]))
+
+    # Names the boxes cannot hold stay inside them.
+    long = read_png(folder + '/long.png')
+    check_layout('long.png', long, 16)
+    for level, index, (l, t, r, b) in all_boxes(4):
+        text = sum(long.dark(x, y) for y in range(t + 3, b - 3) for x in range(l + 6, r - 6))
+        if not text:
+            fail('long.png: box level %d #%d shows no name' % (level, index))
+        cy = (t + b) // 2
+        for y in range(t - 3, b + 3):
+            if abs(y - cy) <= 2:
+                continue
+            for x in list(range(l - GAP // 2 + 2, l - 1)) + list(range(r + 1, r + GAP // 2 - 2)):
+                if 0 <= x < long.width and not long.white(x, y):
+                    fail('long.png: ink outside box level %d #%d at (%d, %d)' % (level, index, x, y))
+                    break
+
+    huge = read_png(folder + '/huge.png')
+    check_layout('huge.png', huge, 4)
+
+    # The clipboard holds the very same picture twice.
+    reference = read_png(folder + '/b16.png')
+    for label, copy in (('clip.png', read_png(folder + '/clip.png')), ('clip.bmp', read_bmp(folder + '/clip.bmp'))):
+        if (copy.width, copy.height) != (reference.width, reference.height):
+            fail('%s: %dx%d, the export is %dx%d' % (label, copy.width, copy.height, reference.width,
+                                                    reference.height))
+        elif copy.rows != reference.rows:
+            row = next(y for y in range(copy.height) if copy.rows[y] != reference.rows[y])
+            fail('%s: pixels differ from the export from row %d on' % (label, row))
+
+
+def ink_box(image):
+    xs, ys = [], []
+    for y in range(image.height):
+        row = image.rows[y]
+        for x in range(image.width):
+            if min(row[3 * x:3 * x + 3]) < 200:
+                xs.append(x)
+                ys.append(y)
+    return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if xs else None
+
+
+def turned(image, clockwise):
+    """The image turned a quarter, as a landscape page is turned to be read."""
+    w, h = image.width, image.height
+    if clockwise:
+        rows = [b''.join(image.rows[h - 1 - x][3 * y:3 * y + 3] for x in range(h)) for y in range(w)]
+    else:
+        rows = [b''.join(image.rows[x][3 * (w - 1 - y):3 * (w - y)] for x in range(h)) for y in range(w)]
+    return Image(h, w, rows)
+
+
+def check_page(page_path, picture_path, landscape):
+    """A landscape page is rasterised on portrait paper with its content
+    turned; only one of the two quarter turns can match the picture (its
+    title is on top), so both are tried."""
+    page, picture = read_png(page_path), read_png(picture_path)
+    if not landscape:
+        fail('the page was not printed in landscape orientation')
+        return check_one_page(page, picture)
+    global failures
+    outcomes = []
+    for clockwise in (True, False):
+        failures = []
+        check_one_page(turned(page, clockwise) if page.height > page.width else page, picture)
+        outcomes.append(failures)
+        if not failures:
+            return
+    failures = min(outcomes, key=len)
+
+
+def check_one_page(page, picture):
+    if page.width <= page.height:
+        fail('page %dx%d is not landscape' % (page.width, page.height))
+    ink = ink_box(page)
+    if not ink:
+        fail('the printed page is blank')
+        return
+    left, top, right, bottom = ink
+    # Ink runs from the first box's border to the last one's across, and
+    # down to the bottom boxes' border: the picture's frame follows.
+    scale = (right - left) / (picture.width - 2 * MARGIN)
+    origin_x = left - MARGIN * scale
+    origin_y = bottom - (picture.height - MARGIN) * scale
+    frame_w, frame_h = picture.width * scale, picture.height * scale
+    if abs(origin_x - (page.width - origin_x - frame_w)) > page.width / 100 or \
+            abs(origin_y - (page.height - origin_y - frame_h)) > page.height / 100:
+        fail('picture frame at (%.0f, %.0f) size %.0fx%.0f is not centred on a %dx%d page'
+             % (origin_x, origin_y, frame_w, frame_h, page.width, page.height))
+    if max(frame_w / page.width, frame_h / page.height) < 0.8:
+        fail('the picture fills only %.0f%% x %.0f%% of the page'
+             % (100 * frame_w / page.width, 100 * frame_h / page.height))
+    # The page's ink where the picture has its boxes and lines.
+    missing = []
+    for level, index, (l, t, r, b) in all_boxes(4):
+        for x, y in ((l, (t + b) // 2), (r - 1, (t + b) // 2), ((l + r) // 2, t), ((l + r) // 2, b - 1)):
+            px, py = int(origin_x + x * scale), int(origin_y + y * scale)
+            if not page.dark_near(px, py, 2):
+                missing.append((x, y, px, py))
+    for x1, y1, x2, y2 in connector_segments(4):
+        x, y = (x1 + x2) // 2, (y1 + y2) // 2
+        px, py = int(origin_x + x * scale), int(origin_y + y * scale)
+        if not page.dark_near(px, py, 2):
+            missing.append((x, y, px, py))
+    if missing:
+        fail('%d box borders and connectors not inked on the page, first picture (%d,%d) -> page (%d,%d)'
+             % ((len(missing),) + missing[0]))
+    print('page %dx%d, ink %s, scale %.3f' % (page.width, page.height, ink, scale))
+
+
+if __name__ == '__main__':
+    try:
+        if sys.argv[1] == 'files':
+            check_files(sys.argv[2])
+        else:
+            check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
+    except (OSError, ValueError, StopIteration) as error:
+        fail(str(error))
+    for message in failures[:40]:
+        print('FAIL:', message)
+    if failures:
+        print('%d failures' % len(failures))
+    sys.exit(1 if failures else 0)

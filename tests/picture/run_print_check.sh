@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# File > Print end to end: in a copy of the build's prefix (the shared one
+# keeps no printer), install a PostScript printer on FILE:, print a 16-team
+# bracket through the print dialog, rasterise the page with ghostscript and
+# compare it with the exported picture.
+# Usage: run_print_check.sh <build folder> <picture_samples.exe> <scratch folder>
+set -eu
+build=$1 program=$2 folder=$3
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$folder"
+mkdir -p "$folder/out"
+cp -a "$build/wineprefix" "$folder/prefix"
+export WINEPREFIX="$folder/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY
+trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$folder/prefix"' EXIT
+windows_folder="Z:${folder//\//\\}\\out"
+wine "$program" printer
+wine "$program" print "$windows_folder"
+wine "$program" export "$windows_folder" >/dev/null
+# The printer's port is FILE: and no output name is given, so Wine writes
+# the page to a file of that very name in the current folder.
+ps=$(ls "$folder/out"/FILE* 2>/dev/null | head -1 || true)
+if [ -z "$ps" ]; then
+  echo "FAIL: no printed file in $folder/out:"; ls -la "$folder/out"; exit 1
+fi
+gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r100 -sOutputFile="$folder/page-%d.png" "$ps"
+pages=$(ls "$folder"/page-*.png | wc -l)
+[ "$pages" -eq 1 ] || { echo "FAIL: $pages pages printed, expected 1"; exit 1; }
+orientation=portrait
+grep -aq '^%%Orientation: Landscape' "$ps" && orientation=landscape
+python3 "$here/check_picture.py" page "$folder/page-1.png" "$folder/out/b16.png" $orientation

@@ -1,0 +1,4 @@
+# The scrolling cases mean something only where the window is really placed:
+# a small laptop screen and a common desktop screen.
+duelmark_add_display_test(test_scroll_view_1366x768 test_scroll_view "ScrollViewTest.*" 1366x768)
+duelmark_add_display_test(test_scroll_view_1920x1080 test_scroll_view "ScrollViewTest.*" 1920x1080)

@@ -1,0 +1,102 @@
+#include "ui/save_failure.h"
+#include "res/resource.h"
+
+enum { TEMPLATE_CAPACITY = 512, SHOWN_CAPACITY = 1024, MESSAGE_CAPACITY = 2048 };
+
+/* A string of the resource module, or the executable's own when a
+ * satellite made for fewer strings lacks it. Returns 1 when found. */
+static int loadMessageString(Bracket *bracket, UINT id, WCHAR *buffer, int capacity)
+{
+    if (bracket->resourceModule && LoadStringW(bracket->resourceModule, id, buffer, capacity) > 0)
+        return 1;
+    if (LoadStringW(GetModuleHandleW(NULL), id, buffer, capacity) > 0)
+        return 1;
+    buffer[0] = 0;
+    return 0;
+}
+
+/* Appends text if it fits whole; returns 0 when it does not. */
+static int appendShown(WCHAR *shown, int *used, const WCHAR *text)
+{
+    int length = lstrlenW(text);
+    if (*used + length >= SHOWN_CAPACITY - 1)
+        return 0;
+    lstrcpyW(shown + *used, text);
+    *used += length;
+    return 1;
+}
+
+/* The name or title as the user should see it in the message: every unit
+ * the file cannot carry is spelled out as [U+XXXX], since most of them
+ * show as nothing at all. A text too long for the box ends in an ellipsis. */
+static void spellOutUnwritable(const WCHAR *text, WCHAR *shown)
+{
+    int used = 0;
+    shown[0] = 0;
+    for (const WCHAR *p = text; *p; p++) {
+        WCHAR unit[12] = {*p, 0};
+        int pair = *p >= 0xD800 && *p <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF;
+        if (pair) {
+            unit[1] = p[1];
+            unit[2] = 0;
+        } else if (holdsUnwritableCharacter(unit)) {
+            wsprintfW(unit, L"[U+%04X]", (unsigned)*p);
+        }
+        if (!appendShown(shown, &used, unit)) {
+            appendShown(shown, &used, L"\x2026");
+            return;
+        }
+        p += pair;
+    }
+}
+
+/* The platform's text for error without its closing line break, or
+ * "error <number>" from the resources when it has none. */
+static void describeError(Bracket *bracket, DWORD error, WCHAR *reason)
+{
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0,
+                                  reason, TEMPLATE_CAPACITY, NULL);
+    while (length > 0 && (reason[length - 1] == L'\r' || reason[length - 1] == L'\n' || reason[length - 1] == L' '))
+        reason[--length] = 0;
+    if (length > 0)
+        return;
+    WCHAR format[TEMPLATE_CAPACITY];
+    WCHAR number[16];
+    wsprintfW(number, L"%lu", (unsigned long)error);
+    DWORD_PTR arguments[] = {(DWORD_PTR)number};
+    if (!loadMessageString(bracket, IDS_SAVE_ERROR_CODE, format, TEMPLATE_CAPACITY) ||
+        !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, reason,
+                        TEMPLATE_CAPACITY, (va_list *)arguments))
+        lstrcpyW(reason, number);
+}
+
+void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const SaveReport *report)
+{
+    UINT id = 0;
+    WCHAR detail[SHOWN_CAPACITY];
+    detail[0] = 0;
+    switch (report->fault) {
+    case SAVE_FAULT_TEXT:
+        id = report->slotId ? IDS_SAVE_BAD_NAME : IDS_SAVE_BAD_TITLE;
+        spellOutUnwritable(report->slotId ? bracket->nodeTable[report->slotId - 1]->name : bracket->title, detail);
+        break;
+    case SAVE_FAULT_UNREADABLE: id = IDS_SAVE_UNREADABLE; break;
+    case SAVE_FAULT_SYSTEM:
+        id = IDS_SAVE_FAILED;
+        describeError(bracket, report->error, detail);
+        break;
+    default: return;
+    }
+    /* Numbered inserts, so a translation may put the file and the reason
+     * in either order; the inserts themselves are never read as format. */
+    WCHAR format[TEMPLATE_CAPACITY];
+    WCHAR caption[128];
+    WCHAR message[MESSAGE_CAPACITY];
+    DWORD_PTR arguments[] = {(DWORD_PTR)path, (DWORD_PTR)detail};
+    loadMessageString(bracket, IDS_APP_TITLE, caption, 128);
+    if (!loadMessageString(bracket, id, format, TEMPLATE_CAPACITY) ||
+        !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, message,
+                        MESSAGE_CAPACITY, (va_list *)arguments))
+        lstrcpynW(message, path, MESSAGE_CAPACITY);
+    MessageBoxW(window, message, caption, MB_OK | MB_ICONERROR);
+}
