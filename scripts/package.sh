@@ -7,12 +7,8 @@
 # The version is the one in the VERSION file.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
-if [ ! -f "$DUELMARK_BUILD/build.ninja" ]; then
-  cmake -S "$ROOT" -B "$DUELMARK_BUILD" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-fi
 # Only what the packages hold: no tests, no benchmarks.
-cmake --build "$DUELMARK_BUILD" --target packages
+build_project packages
 version=$(head -n1 "$ROOT/VERSION")
 mkdir -p "$ROOT/dist"
 for package in "$DUELMARK_BUILD/dist/duelmark-$version-win64".{zip,msi}; do
