@@ -142,6 +142,7 @@ static int checkReadBack(const WCHAR *temporaryPath, void *context)
     return !check->refused;
 }
 
+/* Notes why nothing was written; returns 0, the writer's result then. */
 static int reportFault(SaveReport *report, int fault, DWORD error)
 {
     report->fault = fault;

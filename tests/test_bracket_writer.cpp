@@ -288,22 +288,6 @@ TEST_F(WriterTest, AFileTheReaderWouldRefuseNeverReplacesTheOldOne)
     EXPECT_NE(std::string::npos, readFileBytes(path).find("<Title>Cup</Title>"));
 }
 
-// A platform refusal keeps its error code for the message.
-TEST_F(WriterTest, APlatformRefusalIsReportedWithItsErrorCode)
-{
-    build(4, L"Cup");
-    std::wstring locked = pathOf(L"locked.xml");
-    writeFileBytes(locked, "old locked");
-    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    SaveReport report;
-    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, locked.c_str(), &report));
-    EXPECT_EQ(SAVE_FAULT_SYSTEM, report.fault);
-    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, report.error);
-    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, pathOf(L"gone\\cup.xml").c_str(), &report));
-    EXPECT_EQ(SAVE_FAULT_SYSTEM, report.fault);
-    EXPECT_EQ((DWORD)ERROR_PATH_NOT_FOUND, report.error);
-}
-
 SIZE_T bytesInAllHeaps()
 {
     HANDLE heaps[64];

@@ -563,4 +563,35 @@ TEST_F(MainDialogTest, CommandsMatchOnTheWholeWParam)
     EXPECT_EQ(L"Quiet", name(1)) << "the right code and id take the control's text";
 }
 
+// Another process can post a notification naming any window. One that is
+// not among the main window's own controls is not read, even when its
+// window data looks like a slot's.
+TEST_F(MainDialogTest, ANotificationFromAWindowThatIsNotItsOwnControlIsIgnored)
+{
+    openWindow(cup);
+    HWND foreign = CreateWindowExW(0, L"Edit", L"Mallory", WS_POPUP, 0, 0, 80, 20, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, foreign);
+    SetWindowLongPtrW(foreign, GWLP_USERDATA, (LONG_PTR)bracket.nodeTable[0]);
+    EXPECT_EQ("", send(MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE), [](DialogScript &) {}, (LPARAM)foreign));
+    EXPECT_EQ(L"A", name(1)) << "the foreign window's text must not be taken";
+    EXPECT_EQ(0, bracket.dirty);
+    DestroyWindow(foreign);
+    EXPECT_EQ("", send(MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE), [](DialogScript &) {}, (LPARAM)control(1)));
+    EXPECT_EQ(L"A", name(1)) << "the slot's own control still counts";
+}
+
+// A relative name dropped on the window is kept as the full path it had
+// at that moment, so moving the current folder later cannot move the file.
+TEST_F(MainDialogTest, ARelativeDroppedNameIsKeptAsAFullPath)
+{
+    openWindow();
+    WCHAR before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    ASSERT_TRUE(SetCurrentDirectoryW(folder.path.c_str()));
+    EXPECT_EQ("", drop({L"cup.xml"}));
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(4, bracket.slotCount);
+    EXPECT_EQ(cup, std::wstring(state.path)) << "the path kept must be the full one";
+}
+
 } // namespace

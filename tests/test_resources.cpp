@@ -348,6 +348,28 @@ TEST_F(ResourcesTest, PictureStringsHaveTheirPlaceholdersInBothLanguages)
     }
 }
 
+// The failed save's texts in both languages: each names the file (%1), and
+// the ones that give a reason or a name carry it (%2); a translation that
+// dropped an insert would hide the file or the fault from the user.
+TEST_F(ResourcesTest, FailedSaveTextsCarryTheFileAndTheReasonInBothLanguages)
+{
+    const struct {
+        int id;
+        bool reason;
+    } texts[] = {{IDS_SAVE_FAILED, true}, {IDS_SAVE_BAD_NAME, true}, {IDS_SAVE_BAD_TITLE, true},
+                 {IDS_SAVE_UNREADABLE, false}, {IDS_SAVE_ERROR_CODE, false}};
+    for (const auto &t : texts) {
+        std::wstring chinese = tableString(executableResources(), t.id, CHINESE_HONG_KONG);
+        std::wstring english = tableString(satellite(), t.id, ENGLISH_US);
+        for (const std::wstring &text : {chinese, english}) {
+            EXPECT_NE(std::wstring::npos, text.find(L"%1")) << "string " << t.id << " must name its subject";
+            EXPECT_EQ(t.reason, text.find(L"%2") != std::wstring::npos) << "string " << t.id;
+            EXPECT_EQ(std::wstring::npos, text.find(L"%3")) << "string " << t.id << " has only two inserts";
+        }
+        EXPECT_NE(chinese, english) << "string " << t.id << " is translated";
+    }
+}
+
 void expectDialogFont(const DialogTemplate &d)
 {
     EXPECT_EQ(9, d.pointSize);

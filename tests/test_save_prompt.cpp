@@ -3,6 +3,7 @@
 // thread as a user would.
 #include <gtest/gtest.h>
 
+#include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
 #include "ui/save_prompt.h"
@@ -231,6 +232,47 @@ TEST_F(SavePromptTest, AQuestionThatCannotBeShownStopsTheCaller)
         EXPECT_EQ(0, result) << "a failed question box must count as Cancel";
     else
         GTEST_SKIP() << "this platform showed the box despite the destroyed owner: " << unexpected;
+}
+
+// A failed save shows one message owned by the main window that names the
+// file and gives the platform's reason, in the executable's language; a
+// satellite made before these texts existed falls back to them.
+TEST_F(SavePromptTest, AFailedSaveSaysWhichFileAndWhyAlsoFromASatelliteWithoutTheTexts)
+{
+    openBracket(1);
+    std::wstring locked = folder.file(L"locked.xml");
+    writeFileBytes(locked, "old");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    setPath(locked);
+    WCHAR reason[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, ERROR_ACCESS_DENIED, 0, reason,
+                   512, NULL);
+    std::wstring denied = reason;
+    denied = denied.substr(0, denied.find_last_not_of(L"\r\n ") + 1);
+    ASSERT_FALSE(denied.empty());
+
+    HMODULE withoutTexts = GetModuleHandleW(L"ntdll.dll");
+    ASSERT_EQ(nullptr, FindResourceW(withoutTexts, MAKEINTRESOURCEW(IDS_SAVE_FAILED / 16 + 1), RT_STRING))
+        << "the stand-in satellite must lack the texts";
+    for (HMODULE module : {GetModuleHandleW(NULL), withoutTexts}) {
+        bracket.resourceModule = module;
+        std::wstring text, caption;
+        HWND owner = NULL;
+        EXPECT_EQ(0, query(1, 0, [&](DialogScript &s) {
+            HWND box = s.next("the failed save's message");
+            text = DialogScript::messageText(box);
+            caption = DialogScript::caption(box);
+            owner = GetWindow(box, GW_OWNER);
+            s.press(box, IDOK);
+        }));
+        EXPECT_EQ(window, owner) << "the message belongs to the main window";
+        EXPECT_EQ(L"Duelmark", caption);
+        EXPECT_EQ(0u, text.find(L"\x7121\x6CD5\x5132\x5B58 " + locked)) << "the executable's text naming the file";
+        EXPECT_NE(std::wstring::npos, text.find(denied)) << "the platform's reason";
+        EXPECT_EQ(1, bracket.dirty);
+        EXPECT_EQ("old", readFileBytes(locked));
+    }
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(BracketFileDialog, ParametersForOpenAndSave)

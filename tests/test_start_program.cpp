@@ -79,15 +79,17 @@ struct Editor {
     PROCESS_INFORMATION process = {};
     HWND window = NULL;
 
-    // commandTail is appended after the quoted program path.
-    bool start(const std::wstring &commandTail)
+    // commandTail is appended after the quoted program path; folder, when
+    // given, is the process's current folder.
+    bool start(const std::wstring &commandTail, const std::wstring &folder = L"")
     {
         std::wstring line = L"\"" + editorPath() + L"\"" + commandTail;
         std::vector<WCHAR> buffer(line.begin(), line.end());
         buffer.push_back(0);
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process) != 0;
+        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL,
+                              folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
     }
 
     // The main window: the program's visible dialog with this caption.
@@ -119,8 +121,15 @@ struct Editor {
 
     std::string command(WPARAM wParam, std::function<void(DialogScript &)> steps = [](DialogScript &) {})
     {
+        LRESULT ignored;
+        return send(WM_COMMAND, wParam, steps, &ignored);
+    }
+
+    // Any message, with what the window answered in result.
+    std::string send(UINT message, WPARAM wParam, std::function<void(DialogScript &)> steps, LRESULT *result)
+    {
         DialogScript script(window, steps);
-        SendMessageW(window, WM_COMMAND, wParam, 0);
+        *result = SendMessageW(window, message, wParam, 0);
         return script.finish();
     }
 
@@ -308,6 +317,223 @@ TEST(EditorProcess, NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion)
         EXPECT_NE(std::string::npos, saved.find("Name=\"Zoe\" id=\"1\""));
         EXPECT_NE(std::string::npos, saved.find("Name=\"Bea\" id=\"5\"")) << "renaming Ann leaves the pick of Bea";
     }
+}
+
+// The message a failed save shows: what the script saw in it.
+std::wstring acknowledgeMessage(DialogScript &s, const char *expected)
+{
+    HWND box = s.next(expected);
+    std::wstring text = box ? DialogScript::messageText(box) : L"";
+    s.press(box, IDOK);
+    return text;
+}
+
+std::wstring systemText(DWORD error)
+{
+    WCHAR text[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0, text, 512, NULL);
+    std::wstring result = text;
+    while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r' || result.back() == L' '))
+        result.pop_back();
+    return result;
+}
+
+bool contains(const std::wstring &text, const std::wstring &part)
+{
+    return text.find(part) != std::wstring::npos;
+}
+
+// Started with a relative name in folder A, the editor keeps saving to
+// A's file after the Open dialog moved the current folder into B, where
+// an unrelated file of the same name must keep every byte.
+TEST(LostWork, ARelativeStartUpNameIsSavedWhereItCameFromAfterTheOpenDialogMovedTheFolder)
+{
+    TempFolder a, b;
+    writeFileBytes(a.file(L"cup.xml"), CUP_XML);
+    const char unrelated[] = "<Games><Title>Other</Title><Teams>4</Teams></Games>";
+    writeFileBytes(b.file(L"cup.xml"), unrelated);
+    Editor editor;
+    ASSERT_TRUE(editor.start(L" cup.xml", a.path));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+    SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+
+    // Into folder B through the Open dialog, then cancelled: the dialog
+    // leaves B as the process's current folder.
+    EXPECT_EQ("", editor.command(IDM_FILE_OPEN, [&](DialogScript &s) {
+        s.press(s.next("the save-changes question"), IDNO);
+        HWND open = s.next("the Open dialog");
+        s.chooseFile(open, b.path);
+        Sleep(1000);
+        PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+    }));
+    EXPECT_EQ("", editor.command(IDM_FILE_SAVE)) << "Save asks nothing for a bracket with a file";
+    EXPECT_NE(std::string::npos, readFileBytes(a.file(L"cup.xml")).find("Name=\"Zoe\" id=\"1\""))
+        << "the file the bracket came from must get the change";
+    EXPECT_EQ(unrelated, readFileBytes(b.file(L"cup.xml"))) << "the unrelated file in B must keep every byte";
+    EXPECT_EQ("cup.xml", folderListing(b.path));
+    EXPECT_EQ("", editor.command(IDCANCEL));
+    EXPECT_TRUE(editor.endedCleanly());
+}
+
+// Names and a title the file cannot carry, brought in as a paste would:
+// Save writes nothing, says which name or that the title is at fault, and
+// the changes stay unsaved.
+TEST(LostWork, ANameOrTitleTheFileCannotCarryIsNamedAndTheGoodFileKept)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+    HWND first = editor.baseEdits()[0];
+    struct {
+        const WCHAR *name;
+        const WCHAR *spelled;
+    } cases[] = {{L"Ann\x0001", L"Ann[U+0001]"}, {L"\x000B" L"Bo", L"[U+000B]Bo"}, {L"Cy\x001F", L"Cy[U+001F]"},
+                 {L"Di\xFFFE", L"Di[U+FFFE]"}, {L"\xFFFF", L"[U+FFFF]"}, {L"Ed \xD800", L"Ed [U+D800]"}};
+    for (const auto &c : cases) {
+        SendMessageW(first, WM_SETTEXT, 0, (LPARAM)c.name);
+        std::wstring message;
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE, [&](DialogScript &s) {
+            message = acknowledgeMessage(s, "the failed save's message");
+        }));
+        EXPECT_TRUE(contains(message, file)) << "the message must name the file: " << DialogScript::narrow(message);
+        EXPECT_TRUE(contains(message, c.spelled)) << "the message must show the name at fault: "
+                                                   << DialogScript::narrow(message);
+        EXPECT_EQ(CUP_XML, readFileBytes(file)) << "the good file must keep every byte";
+    }
+    SendMessageW(first, WM_SETTEXT, 0, (LPARAM)L"Ann");
+    EXPECT_EQ("", editor.command(IDM_EDIT_TITLE, [](DialogScript &s) {
+        s.press(s.next("the save-changes question"), IDNO);
+        HWND setup = s.next("the setup dialog");
+        s.type(GetDlgItem(setup, IDC_TITLE_EDIT), L"Cup\x0002");
+        s.press(setup, IDC_SETUP_OK);
+    }));
+    std::wstring message;
+    EXPECT_EQ("", editor.command(IDM_FILE_SAVE_AS, [&](DialogScript &s) {
+        s.chooseFile(s.next("the Save dialog"), folder.file(L"copy.xml"));
+        message = acknowledgeMessage(s, "the failed save's message");
+    }));
+    EXPECT_TRUE(contains(message, folder.file(L"copy.xml"))) << DialogScript::narrow(message);
+    EXPECT_TRUE(contains(message, L"Cup[U+0002]")) << "the title must be named: " << DialogScript::narrow(message);
+    EXPECT_FALSE(fileExists(folder.file(L"copy.xml")));
+    EXPECT_EQ(CUP_XML, readFileBytes(file));
+
+    // Still unsaved: Exit asks.
+    EXPECT_EQ("", editor.command(IDCANCEL, [](DialogScript &s) { s.press(s.next("the question"), IDNO); }));
+    EXPECT_TRUE(editor.endedCleanly());
+}
+
+// Log-off and shutdown: with nothing unsaved the session may end at once;
+// with changes the save-changes question decides, and a session that ends
+// closes the editor without another word.
+TEST(LostWork, EndingTheSessionAsksLikeExit)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        LRESULT answer = FALSE;
+        EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0, [](DialogScript &) {}, &answer));
+        EXPECT_EQ(TRUE, answer) << "nothing unsaved: the session may end without a question";
+
+        EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+        SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+        EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0, [](DialogScript &s) {
+            HWND box = s.next("the save-changes question");
+            EXPECT_EQ(L"Changes have been made, do you want to save your changes?", DialogScript::messageText(box));
+            s.press(box, IDCANCEL);
+        }, &answer));
+        EXPECT_EQ(FALSE, answer) << "Cancel must keep the session";
+        EXPECT_TRUE(IsWindow(editor.window));
+        EXPECT_EQ(CUP_XML, readFileBytes(file));
+
+        EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0,
+                                  [](DialogScript &s) { s.press(s.next("the question"), IDNO); }, &answer));
+        EXPECT_EQ(TRUE, answer) << "No lets the session end";
+        EXPECT_EQ("", editor.send(WM_ENDSESSION, TRUE, [](DialogScript &) {}, &answer)) << "no further question";
+        EXPECT_TRUE(editor.endedCleanly()) << "the ending session closes the editor";
+        EXPECT_EQ(CUP_XML, readFileBytes(file)) << "No saved nothing";
+    }
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+        SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+        LRESULT answer = FALSE;
+        EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0,
+                                  [](DialogScript &s) { s.press(s.next("the question"), IDYES); }, &answer));
+        EXPECT_EQ(TRUE, answer) << "Yes saves, then lets the session end";
+        EXPECT_NE(std::string::npos, readFileBytes(file).find("Name=\"Zoe\" id=\"1\""));
+        EXPECT_EQ("", editor.send(WM_ENDSESSION, TRUE, [](DialogScript &) {}, &answer));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+}
+
+// Every way of saving that fails says so once, naming the file and giving
+// the platform's reason; the end-session save that fails keeps the session.
+TEST(LostWork, AFailedSaveNamesTheFileAndThePlatformsReason)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+    SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    std::wstring denied = systemText(ERROR_ACCESS_DENIED);
+    ASSERT_FALSE(denied.empty());
+
+    std::wstring message;
+    EXPECT_EQ("", editor.command(IDM_FILE_SAVE, [&](DialogScript &s) { message = acknowledgeMessage(s, "Save's message"); }));
+    EXPECT_TRUE(contains(message, file) && contains(message, denied)) << DialogScript::narrow(message);
+
+    message.clear();
+    EXPECT_EQ("", editor.command(IDCANCEL, [&](DialogScript &s) {
+        s.press(s.next("the save-changes question"), IDYES);
+        message = acknowledgeMessage(s, "the message of Exit's save");
+    }));
+    EXPECT_TRUE(contains(message, file) && contains(message, denied)) << DialogScript::narrow(message);
+    EXPECT_TRUE(IsWindow(editor.window)) << "a failed save must not let Exit go on";
+
+    message.clear();
+    LRESULT answer = TRUE;
+    EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0, [&](DialogScript &s) {
+        s.press(s.next("the save-changes question"), IDYES);
+        message = acknowledgeMessage(s, "the message of the end-session save");
+    }, &answer));
+    EXPECT_EQ(FALSE, answer) << "a failed save must keep the session";
+    EXPECT_TRUE(contains(message, file) && contains(message, denied)) << DialogScript::narrow(message);
+
+    // Save As onto a file another program holds without sharing.
+    std::wstring held = folder.file(L"held.xml");
+    writeFileBytes(held, "held bytes");
+    HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    message.clear();
+    EXPECT_EQ("", editor.command(IDM_FILE_SAVE_AS, [&](DialogScript &s) {
+        s.chooseFile(s.next("the Save dialog"), held);
+        s.press(s.next("the replace confirmation"), IDYES);
+        message = acknowledgeMessage(s, "Save As's message");
+    }));
+    CloseHandle(holder);
+    EXPECT_TRUE(contains(message, held) && contains(message, systemText(ERROR_SHARING_VIOLATION)))
+        << DialogScript::narrow(message);
+    EXPECT_EQ("held bytes", readFileBytes(held));
+
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(CUP_XML, readFileBytes(file));
+    EXPECT_EQ("", editor.command(IDCANCEL, [](DialogScript &s) { s.press(s.next("the question"), IDNO); }));
+    EXPECT_TRUE(editor.endedCleanly());
 }
 
 } // namespace
