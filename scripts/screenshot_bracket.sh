@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Photographs the editor itself with a 16-team bracket whose picks are made
-# up to the champion, into docs/bracket-16.png. Starts its own Xvfb and
-# stops it and Wine again, whatever happens.
+# Photographs the editor itself with a 16-team bracket of Chinese team names
+# whose picks are made up to the champion, into docs/bracket-16.png. Starts
+# its own Xvfb and stops it and Wine again, whatever happens.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
 build_project
@@ -10,7 +10,6 @@ prepare_prefix
 
 OUT="$ROOT/docs/bracket-16.png"
 WORK=$(mktemp -d)
-DISPLAY_NUMBER=${SCREENSHOT_DISPLAY:-78}
 XVFB_PID=""
 
 cleanup() {
@@ -21,11 +20,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Sixteen teams; every match decided, round by round, up to the champion.
+# Sixteen teams with Chinese names, as the first-round boxes (edit controls)
+# and the picks (drop-downs) show them; every match decided, round by round,
+# up to the champion.
 python3 - "$WORK/spring-cup.xml" <<'PY'
 import sys
-teams = ["Lions", "Tigers", "Bears", "Wolves", "Eagles", "Hawks", "Sharks", "Orcas",
-         "Foxes", "Owls", "Bulls", "Rams", "Cobras", "Vipers", "Comets", "Stars"]
+teams = ["台北熊隊", "新竹風隊", "台中鷹隊", "嘉義虎隊", "台南獅隊", "高雄鯨隊", "花蓮豹隊", "宜蘭狼隊",
+         "基隆鯊隊", "桃園龍隊", "彰化牛隊", "屏東鹿隊", "澎湖海豚", "金門戰士", "苗栗山貓", "南投雲豹"]
 winners = [0, 3, 4, 6, 9, 10, 12, 15]          # round two, by base index
 names = list(teams)
 names += [teams[i] for i in winners]            # ids 17..24
@@ -35,13 +36,15 @@ names += [teams[4]]                             # id 31, the champion
 xml = "<Games><Title>Spring Cup 2026</Title><Teams>16</Teams>"
 xml += "".join('<Team Name="%s" id="%d"/>' % (n, i + 1) for i, n in enumerate(names))
 xml += "</Games>"
-open(sys.argv[1], "w").write(xml)
+open(sys.argv[1], "w", encoding="utf-8").write(xml)
 PY
 
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and reports its number once it listens.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$WORK/display")"
 
 wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
   "$(winepath -w "$WORK/spring-cup.xml")" </dev/null >/dev/null 2>&1 &

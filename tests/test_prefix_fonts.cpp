@@ -1,0 +1,156 @@
+// Chinese names are drawn with their own glyphs in every kind of box the
+// editor shows them in, under the Wine prefix the project's scripts prepare
+// (scripts/common.sh). Characters without a glyph come out as identical
+// missing-glyph boxes, so a Chinese name drawn differently from a name of
+// private-use characters, and two Chinese names drawn differently from each
+// other, mean real glyphs. Pixels are read back from a real display; under
+// the null driver every case skips.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/bracket.h"
+#include "res/resource.h"
+#include "support/on_display.h"
+#include "support/slot_window.h"
+#include "ui/layout.h"
+#include "ui/setup_dialog.h"
+
+namespace {
+
+const WCHAR TAIPEI[] = L"台北熊隊";
+const WCHAR KAOHSIUNG[] = L"高雄鷹隊";
+// Private-use characters: no font has glyphs for them.
+const WCHAR PRIVATE_A[] = L"\xE000\xE001\xE002\xE003";
+const WCHAR PRIVATE_B[] = L"\xE010\xE011\xE012\xE013";
+
+void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The control's client area as the screen shows it, one 0xRRGGBB per pixel.
+std::vector<DWORD> pixelsOf(HWND control)
+{
+    UpdateWindow(control);
+    pumpMessages();
+    RECT client;
+    GetClientRect(control, &client);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    DWORD *bits = NULL;
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, (void **)&bits, NULL, 0);
+    HGDIOBJ replaced = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    std::vector<DWORD> pixels;
+    for (int i = 0; bits && i < client.right * client.bottom; i++)
+        pixels.push_back(bits[i] & 0xFFFFFF);
+    SelectObject(memory, replaced);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return pixels;
+}
+
+// How many pixels differ from the first one (the background): text drawn.
+int inkOf(const std::vector<DWORD> &pixels)
+{
+    int ink = 0;
+    for (DWORD pixel : pixels)
+        ink += pixel != pixels[0];
+    return ink;
+}
+
+std::vector<DWORD> editShowing(HWND edit, const WCHAR *text)
+{
+    SetWindowTextW(edit, text);
+    return pixelsOf(edit);
+}
+
+std::vector<DWORD> pickShowing(HWND combo, const WCHAR *text)
+{
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)text);
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    InvalidateRect(combo, NULL, TRUE);
+    return pixelsOf(combo);
+}
+
+struct PrefixFontsTest : ::testing::Test {
+    Bracket bracket;
+    SlotWindow slots = {};
+
+    void SetUp() override { initBracket(&bracket, GetModuleHandleW(NULL)); }
+    void TearDown() override
+    {
+        resetBracket(&bracket);
+        closeSlotWindow(&slots);
+    }
+    // A four-team bracket as New lays it out, on a real main window.
+    void layOut()
+    {
+        ASSERT_NE(nullptr, openSlotWindow(&slots, &bracket));
+        ASSERT_TRUE(buildBracket(&bracket, 4));
+        layoutBracket(&bracket, slots.window, 1);
+        ShowWindow(slots.window, SW_SHOW);
+        pumpMessages();
+    }
+};
+
+// Checks one box: the same control showing each text in turn.
+void expectGlyphs(const std::vector<DWORD> &taipei, const std::vector<DWORD> &kaohsiung,
+                  const std::vector<DWORD> &privateA, const std::vector<DWORD> &privateB)
+{
+    ASSERT_FALSE(taipei.empty()) << "the control could not be read back";
+    EXPECT_GT(inkOf(privateA), 0) << "private-use characters are drawn as boxes, not left out";
+    EXPECT_EQ(privateA, privateB) << "missing glyphs all look alike: the comparison below means something";
+    EXPECT_NE(taipei, privateA) << "a Chinese name is drawn as missing-glyph boxes";
+    EXPECT_NE(taipei, kaohsiung) << "two Chinese names are drawn alike: boxes, not glyphs";
+}
+
+TEST_F(PrefixFontsTest, ABaseSlotShowsChineseNamesWithGlyphs)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    layOut();
+    HWND edit = bracket.nodeTable[0]->control;
+    expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
+                 editShowing(edit, PRIVATE_B));
+}
+
+TEST_F(PrefixFontsTest, APickShowsChineseNamesWithGlyphs)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    layOut();
+    HWND combo = bracket.nodeTable[4]->control;
+    expectGlyphs(pickShowing(combo, TAIPEI), pickShowing(combo, KAOHSIUNG), pickShowing(combo, PRIVATE_A),
+                 pickShowing(combo, PRIVATE_B));
+}
+
+TEST_F(PrefixFontsTest, TheSetupDialogShowsAChineseTitleWithGlyphs)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    BracketSetup setup = {};
+    lstrcpyW(setup.title, TAIPEI);
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_SETUP), NULL, setupDialogProc,
+                                     (LPARAM)&setup);
+    ASSERT_NE(nullptr, dialog);
+    pumpMessages();
+    HWND edit = GetDlgItem(dialog, IDC_TITLE_EDIT);
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SetFocus(GetDlgItem(dialog, IDCANCEL));
+    expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
+                 editShowing(edit, PRIVATE_B));
+    DestroyWindow(dialog);
+}
+
+}  // namespace
