@@ -141,12 +141,26 @@ struct LayoutTest : ::testing::Test {
         for (int i = 0; i < count; i++)
             expectSlotControl(places[i].id, places[i].x, places[i].y, editable);
     }
+    // The client area is the bracket's size where that fits the work area;
+    // in a direction where it does not, the window scrolls over exactly it.
     void expectClientSize(int width, int height)
     {
         RECT client;
         GetClientRect(main.window, &client);
-        EXPECT_EQ(width, client.right) << "client width";
-        EXPECT_EQ(height, client.bottom) << "client height";
+        expectExtent(SB_HORZ, WS_HSCROLL, width, client.right, "client width");
+        expectExtent(SB_VERT, WS_VSCROLL, height, client.bottom, "client height");
+    }
+    void expectExtent(int bar, LONG style, int content, int shown, const char *what)
+    {
+        if (!(GetWindowLongW(main.window, GWL_STYLE) & style)) {
+            EXPECT_EQ(content, shown) << what;
+            return;
+        }
+        SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+        GetScrollInfo(main.window, bar, &info);
+        EXPECT_LT(shown, content) << what << ": a scroll bar only where the bracket does not fit";
+        EXPECT_EQ(content - 1, info.nMax) << what << ": the scroll range is the bracket";
+        EXPECT_EQ(shown, (int)info.nPage) << what << ": a page is what is shown";
     }
     // Every slot against the closed form: level k's row j stands at
     // y = 10 * 2^(D-k) * (2j+1), the left half at x = 10 + 78(D-k), the
@@ -286,9 +300,10 @@ TEST_F(LayoutTest, TheWindowIsCentredInTheWorkAreaAtEverySize)
         int width = outer.right - outer.left;
         int height = outer.bottom - outer.top;
         EXPECT_EQ(centred(work.left, work.right, width), outer.left);
-        EXPECT_EQ(centred(work.top, work.bottom, height), outer.top) << "nothing is clamped";
+        EXPECT_EQ(centred(work.top, work.bottom, height), outer.top);
         if (teams == 256) {
-            EXPECT_LT(outer.top, work.top) << "a window taller than the work area reaches above it";
+            EXPECT_EQ(work.top, outer.top) << "a bracket taller than the work area: the caption stays on screen";
+            EXPECT_EQ(work.bottom - work.top, height) << "and the window spans the work area";
         }
         expectClientSize(156 * bracket.depth + 98, 10 * teams + 20);
     }
