@@ -98,14 +98,18 @@ int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
     if (!validatePicks(bracket, 0)) {
         if (askClearInvalidPicks(bracket, window) != IDYES)
             return 0;
+        beginUndoStep(bracket, 0);
         validatePicks(bracket, 1);
+        endUndoStep(bracket);
     }
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
     int result = fillDocument(document, bracket) && saveDocumentFile(document, path);
     document->Release();
-    if (result)
+    if (result) {
         bracket->dirty = 0;
+        markUndoSavePoint(bracket);
+    }
     return result;
 }

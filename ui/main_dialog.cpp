@@ -6,7 +6,11 @@
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/document_state.h"
+#include "ui/draw_teams.h"
+#include "ui/edit_history.h"
+#include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
+#include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/save_prompt.h"
 #include "ui/setup_dialog.h"
@@ -33,6 +37,7 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *path)
     if (!loadBracketFile(state->bracket, window, path))
         return 0;
     setParkedButtonEnabled(window, FALSE);
+    watchBaseSlotPastes(state->bracket);
     if (path != state->path)
         lstrcpynW(state->path, path, PATH_CAPACITY);
     return 1;
@@ -48,6 +53,7 @@ static void initMainWindow(HWND window, DocumentState *state)
      * and that one never takes space or is seen. */
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    installKeyboardShortcuts(window, state->bracket->resourceModule);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
 }
@@ -81,7 +87,9 @@ static void newBracket(HWND window, DocumentState *state)
     }
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
     layoutBracket(bracket, window, 1);
+    watchBaseSlotPastes(bracket);
     bracket->dirty = 1;
+    forgetUndoSavePoint(bracket);
 }
 
 /* A cancelled Open dialog or a file the reader refuses changes nothing. */
@@ -135,14 +143,20 @@ static void setBaseLock(Bracket *bracket, int locked)
  * for exactly this. */
 static void clearPicks(Bracket *bracket)
 {
-    if (bracket->slotCount)
-        clearNonBasePicks(bracket);
+    if (!bracket->slotCount)
+        return;
+    beginUndoStep(bracket, 0);
+    clearNonBasePicks(bracket);
+    endUndoStep(bracket);
 }
 
 static void validateAllPicks(Bracket *bracket)
 {
-    if (bracket->slotCount)
-        validatePicks(bracket, 1);
+    if (!bracket->slotCount)
+        return;
+    beginUndoStep(bracket, 0);
+    validatePicks(bracket, 1);
+    endUndoStep(bracket);
 }
 
 /* Nothing can close the bracket while the modal dialog runs, but the count
@@ -156,7 +170,9 @@ static void editTitle(HWND window, DocumentState *state)
     lstrcpynW(setup.title, bracket->title, TITLE_CAPACITY);
     if (!runSetupDialog(window, &setup) || !bracket->slotCount)
         return;
+    beginUndoStep(bracket, 0);
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
+    endUndoStep(bracket);
     setBracketCaption(bracket, window);
     bracket->dirty = 1;
 }
@@ -191,10 +207,16 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
     case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
     case IDM_EDIT_TITLE: editTitle(window, state); break;
+    case IDM_EDIT_UNDO: undoEdit(window, bracket); break;
+    case IDM_EDIT_REDO: redoEdit(window, bracket); break;
+    case IDM_EDIT_PASTE_LIST: pasteTeamList(bracket); break;
+    case IDM_EDIT_DRAW_TEAMS: drawTeams(bracket); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
-    case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): handleSlotTextChange(bracket, control); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): recordSlotTextChange(bracket, control); break;
+    /* The keystrokes typed while a slot keeps the focus are one step. */
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     }
 }
@@ -213,6 +235,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG: initMainWindow(window, state); break;
     case WM_COMMAND: runCommand(window, state, wParam, (HWND)lParam); break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_DESTROY: removeKeyboardShortcuts(window); break;
     }
     return FALSE;
 }
