@@ -57,11 +57,6 @@ TEST_F(EditHistoryTest, RandomEditsUndoToTheLoadedFileAndRedoToTheEnd)
 {
     for (unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        if (window) {
-            DestroyWindow(window);
-            window = NULL;
-            resetBracket(&bracket);
-        }
         openOn(WITH_INVALID_PICKS_XML, IDNO);
         std::mt19937 random(seed);
         std::map<int, BracketSnapshot> passed;

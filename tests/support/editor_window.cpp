@@ -1,5 +1,7 @@
 #include "support/editor_window.h"
 
+#include <shlobj.h>
+
 #include "res/resource.h"
 #include "support/dialog_answer.h"
 #include "ui/main_dialog.h"
@@ -35,11 +37,22 @@ void EditorWindowTest::openOn(const char *xml, int answer)
 {
     std::wstring path = folder.file(L"bracket.xml");
     writeFileBytes(path, xml);
-    lstrcpyW(state.path, path.c_str());
-    ScopedDialogAnswer question(answer);
-    window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                (LPARAM)&state);
+    if (!window)
+        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
+                                    (LPARAM)&state);
     ASSERT_NE(nullptr, window) << "IDD_MAIN could not be created";
+    // Dropped rather than named at start: the answering hook must only
+    // see the question, never the main window being created.
+    HGLOBAL handle = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(WCHAR));
+    DROPFILES *header = (DROPFILES *)GlobalLock(handle);
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    lstrcpyW((WCHAR *)(header + 1), path.c_str());
+    GlobalUnlock(handle);
+    {
+        ScopedDialogAnswer question(answer);
+        SendMessageW(window, WM_DROPFILES, (WPARAM)handle, 0);
+    }
     ASSERT_NE(0, bracket.slotCount) << "the file did not load";
     command(IDM_EDIT_UNLOCK_BASE);
 }
