@@ -42,6 +42,8 @@ struct KeyboardShortcutsTest : EditorWindowTest {
         SetForegroundWindow(window);
         SetFocus(control(id));
         pumpMessages(window, 200);
+        chord({}, VK_END);  // type after the name, not before it
+        pumpMessages(window, 100);
     }
     void keys(std::vector<WORD> held, WORD key)
     {
