@@ -6,7 +6,11 @@
 void recordSlotTextChange(Bracket *bracket, HWND control)
 {
     BracketNode *node = bracket->slotCount ? (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA) : NULL;
-    UINT typingSlot = node && !node->left ? node->id : 0;
+    /* A control still being filled by the layout carries no slot yet and
+     * changes nothing: no step to record, no snapshot to take. */
+    if (!node)
+        return;
+    UINT typingSlot = node->left ? 0 : node->id;
     beginUndoStep(bracket, typingSlot);
     handleSlotTextChange(bracket, control);
     endUndoStep(bracket);
