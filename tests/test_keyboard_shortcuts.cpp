@@ -122,6 +122,20 @@ TEST_F(KeyboardShortcutsTest, SaveNewAndOpenKeysRunTheirCommands)
     EXPECT_EQ("", open.finish());
 }
 
+// A satellite made for the first menus has no shortcut table: the
+// executable's serves. (Any module without one stands in for it here.)
+TEST_F(KeyboardShortcutsTest, AResourceModuleWithoutShortcutsFallsBackToTheExecutables)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    bracket.resourceModule = GetModuleHandleW(L"kernel32.dll");
+    ASSERT_EQ(nullptr, LoadAcceleratorsW(bracket.resourceModule, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
+    openOn(SIXTEEN_TEAMS_XML);
+    showAndFocus(6);
+    keys({}, 'W');
+    keys({VK_CONTROL}, 'Z');
+    EXPECT_EQ(L"T6", shown(6));
+}
+
 // While a pick's list is down, Ctrl+Z is the list's.
 TEST_F(KeyboardShortcutsTest, NoShortcutWhileAListIsDown)
 {
