@@ -3,7 +3,7 @@
 set(DUELMARK_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
 set(DUELMARK_FLAGS -Wall -Wextra -Werror -ffreestanding -fno-exceptions -fno-rtti
     -fno-threadsafe-statics -fno-stack-protector -fno-asynchronous-unwind-tables)
-set(DUELMARK_SYSTEM_LIBS kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid)
+set(DUELMARK_SYSTEM_LIBS kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 advapi32 uuid)
 
 # Everything but the process entry goes into one static library, so test
 # programs link exactly the pieces they exercise.

@@ -210,7 +210,11 @@ int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
     }
     /* Asked once the new bracket is on screen, so the user sees what the
      * question is about. */
-    if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES)
+    if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES) {
+        /* The history starts at the file as it is, so this can be undone. */
+        beginUndoStep(bracket, 0);
         validatePicks(bracket, 1);
+        endUndoStep(bracket);
+    }
     return 1;
 }

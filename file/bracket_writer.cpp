@@ -160,7 +160,9 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
     if (!validatePicks(bracket, 0)) {
         if (askClearInvalidPicks(bracket, window) != IDYES)
             return reportFault(report, SAVE_FAULT_DECLINED, 0);
+        beginUndoStep(bracket, 0);
         validatePicks(bracket, 1);
+        endUndoStep(bracket);
     }
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
@@ -173,6 +175,7 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
     if (!result)
         return reportFault(report, check.refused ? SAVE_FAULT_UNREADABLE : SAVE_FAULT_SYSTEM, error);
     bracket->dirty = 0;
+    markUndoSavePoint(bracket);
     report->fault = SAVE_FAULT_NONE;
     report->error = 0;
     return 1;

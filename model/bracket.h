@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "model/undo_history.h"
+
 enum {
     NAME_CAPACITY = 128,   /* 127 UTF-16 units and the terminator */
     TITLE_CAPACITY = 256,  /* 255 UTF-16 units and the terminator */
@@ -29,6 +31,7 @@ struct Bracket {
     BracketNode **nodeTable; /* 2N-1 entries; entry id-1 is the node with that id */
     WCHAR title[TITLE_CAPACITY];
     HMODULE resourceModule;
+    UndoHistory history;   /* steps of the open tree; emptied with it */
 };
 
 /* Puts a fresh record into the empty state; keeps module when it is NULL.
@@ -51,7 +54,8 @@ BracketNode *leftmostAtLevel(Bracket *bracket, int k);
 /* The right-hand neighbour on the same level, or NULL at the right end. */
 BracketNode *nextInLevel(BracketNode *node);
 
-/* Destroys every slot control and frees every node and the node table.
+/* Destroys every slot control and frees every node, the node table and
+ * the undo history.
  * Leaves the record's fields as they were: follow it with resetBracket. */
 void destroyBracket(Bracket *bracket);
 

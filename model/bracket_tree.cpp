@@ -19,6 +19,8 @@ static void emptyRecord(Bracket *bracket)
     emptyNode(&bracket->root, NULL);
     bracket->nodeTable = NULL;
     bracket->title[0] = 0;
+    UndoHistory empty = {};
+    bracket->history = empty;
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -156,6 +158,7 @@ static void destroyControl(BracketNode *node)
 void destroyBracket(Bracket *bracket)
 {
     destroyControl(&bracket->root);
+    discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must
      * still be allocated. */

@@ -11,6 +11,10 @@
 #define IDR_MAIN_MENU           1
 #define IDI_APP                 1
 
+/* Keyboard shortcuts of the main window; a satellite without them uses the
+ * executable's */
+#define IDR_ACCELERATORS        2
+
 /* Strings */
 #define IDS_APP_TITLE           1
 #define IDS_TITLE_FORMAT        2
@@ -56,6 +60,11 @@
 #define IDM_EDIT_VALIDATE       43
 #define IDM_EDIT_TITLE          44
 
+/* Editing at speed: undo and redo, a pasted team list, a draw */
+#define IDM_EDIT_UNDO           50
+#define IDM_EDIT_REDO           51
+#define IDM_EDIT_PASTE_LIST     52
+#define IDM_EDIT_DRAW_TEAMS     53
 /* The bracket picture: export, copy, print */
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61

@@ -209,20 +209,24 @@ struct ExpectedMenuEntry {
 };
 
 // Separators are items with id 0 and no text; no item carries a state.
+// Items with a keyboard shortcut name it after a tab.
 const ExpectedMenuEntry CHINESE_MENU[] = {
     {0, MF_POPUP, 0, L"檔案(&F)"},
-    {1, 0, IDM_FILE_NEW, L"新檔案(&N)"},
-    {1, 0, IDM_FILE_OPEN, L"開啟(&O)..."},
+    {1, 0, IDM_FILE_NEW, L"新檔案(&N)\tCtrl+N"},
+    {1, 0, IDM_FILE_OPEN, L"開啟(&O)...\tCtrl+O"},
     {1, 0, IDM_FILE_CLOSE, L"關閉(&C)"},
     {1, 0, 0, L""},
-    {1, 0, IDM_FILE_SAVE, L"儲存檔案(&S)"},
-    {1, 0, IDM_FILE_SAVE_AS, L"另存新檔(&A)..."},
+    {1, 0, IDM_FILE_SAVE, L"儲存檔案(&S)\tCtrl+S"},
+    {1, 0, IDM_FILE_SAVE_AS, L"另存新檔(&A)...\tCtrl+Shift+S"},
     {1, 0, 0, L""},
     {1, 0, IDM_FILE_EXPORT_PICTURE, L"匯出圖片(&I)..."},
     {1, 0, IDM_FILE_PRINT, L"列印(&P)...\tCtrl+P"},
     {1, 0, 0, L""},
     {1, 0, IDCANCEL, L"結束(&E)"},
     {0, MF_POPUP, 0, L"編輯(&E)"},
+    {1, 0, IDM_EDIT_UNDO, L"復原(&O)\tCtrl+Z"},
+    {1, 0, IDM_EDIT_REDO, L"重做(&R)\tCtrl+Y"},
+    {1, 0, 0, L""},
     {1, 0, IDM_EDIT_LOCK_BASE, L"鎖定基底選擇(&L)"},
     {1, 0, IDM_EDIT_UNLOCK_BASE, L"消除鎖定基底選擇(&U)"},
     {1, 0, 0, L""},
@@ -231,6 +235,9 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_VALIDATE, L"驗證選擇(&V)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_CLEAR_PICKS, L"清除非基底選擇(&C)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_PASTE_LIST, L"貼上隊伍清單(&P)"},
+    {1, 0, IDM_EDIT_DRAW_TEAMS, L"抽籤(&D)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_COPY_PICTURE, L"複製圖片(&Y)"},
 };

@@ -63,8 +63,9 @@ TEST(ShippedExecutable, ImportsOnlySystemLibrariesAndIsSmall)
     EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, nt->FileHeader.Machine);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, nt->OptionalHeader.Subsystem);
 
+    // advapi32: the system's cryptographic random source, for the draw.
     const char *allowed[] = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll",
-                             "shell32.dll", "ole32.dll", "oleaut32.dll"};
+                             "shell32.dll", "ole32.dll", "oleaut32.dll", "advapi32.dll"};
     std::vector<std::string> imports = importedLibraries(image);
     EXPECT_FALSE(imports.empty());
     for (const std::string &name : imports) {
@@ -567,4 +568,38 @@ TEST(EditorProcess, ExportAndCopyPictureOfTheOpenBracket)
     CloseClipboard();
     PostMessageW(editor.window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(editor.endedCleanly());
+}
+
+// The shipped program undoes a typed name with the pick it cleared, draws
+// the teams with the system's random source, undoes that too, and is then
+// clean: the close box ends it without a question.
+TEST(EditorProcess, TypeDrawUndoBothAndCloseWithoutAQuestion)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+    std::vector<HWND> edits = editor.baseEdits();
+    ASSERT_EQ(4u, edits.size());
+    SendMessageW(edits[0], WM_SETTEXT, 0, (LPARAM)L"Ax");
+    EXPECT_EQ(L"", Editor::text(editor.picks()[0])) << "the cascade cleared A's pick";
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNDO));
+    EXPECT_EQ(L"A", Editor::text(edits[0]));
+    EXPECT_EQ(L"A", Editor::text(editor.picks()[0]));
+
+    EXPECT_EQ("", editor.command(IDM_EDIT_DRAW_TEAMS));
+    std::vector<std::wstring> drawn;
+    for (HWND edit : edits)
+        drawn.push_back(Editor::text(edit));
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"A", L"B", L"C", L"D"}), drawn) << "the same four teams";
+    EXPECT_EQ(L"", Editor::text(editor.picks()[0])) << "a draw clears every pick";
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNDO));
+    EXPECT_EQ(L"B", Editor::text(edits[1]));
+    EXPECT_EQ(L"A", Editor::text(editor.picks()[0]));
+    PostMessageW(editor.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.endedCleanly()) << "back at the loaded file: no question";
 }

@@ -7,7 +7,11 @@
 #include "res/resource.h"
 #include "ui/document_path.h"
 #include "ui/document_state.h"
+#include "ui/draw_teams.h"
+#include "ui/edit_history.h"
+#include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
+#include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
@@ -40,6 +44,7 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     if (!makeFullPath(name, path) || !loadBracketFile(state->bracket, window, path))
         return 0;
     setParkedButtonEnabled(window, FALSE);
+    watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
     return 1;
 }
@@ -54,6 +59,7 @@ static void initMainWindow(HWND window, DocumentState *state)
      * and that one never takes space or is seen. */
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    installKeyboardShortcuts(window, state->bracket->resourceModule);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
 }
@@ -87,7 +93,9 @@ static void newBracket(HWND window, DocumentState *state)
     }
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
     layoutBracket(bracket, window, 1);
+    watchBaseSlotPastes(bracket);
     bracket->dirty = 1;
+    forgetUndoSavePoint(bracket);
 }
 
 /* A cancelled Open dialog or a file the reader refuses changes nothing. */
@@ -142,14 +150,20 @@ static void setBaseLock(Bracket *bracket, int locked)
  * for exactly this. */
 static void clearPicks(Bracket *bracket)
 {
-    if (bracket->slotCount)
-        clearNonBasePicks(bracket);
+    if (!bracket->slotCount)
+        return;
+    beginUndoStep(bracket, 0);
+    clearNonBasePicks(bracket);
+    endUndoStep(bracket);
 }
 
 static void validateAllPicks(Bracket *bracket)
 {
-    if (bracket->slotCount)
-        validatePicks(bracket, 1);
+    if (!bracket->slotCount)
+        return;
+    beginUndoStep(bracket, 0);
+    validatePicks(bracket, 1);
+    endUndoStep(bracket);
 }
 
 /* Nothing can close the bracket while the modal dialog runs, but the count
@@ -163,7 +177,9 @@ static void editTitle(HWND window, DocumentState *state)
     lstrcpynW(setup.title, bracket->title, TITLE_CAPACITY);
     if (!runSetupDialog(window, &setup) || !bracket->slotCount)
         return;
+    beginUndoStep(bracket, 0);
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
+    endUndoStep(bracket);
     setBracketCaption(bracket, window);
     bracket->dirty = 1;
 }
@@ -201,10 +217,16 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_FILE_EXPORT_PICTURE: exportPicture(window, bracket); break;
     case IDM_EDIT_COPY_PICTURE: copyPicture(window, bracket); break;
     case IDM_FILE_PRINT: printPicture(window, bracket); break;
+    case IDM_EDIT_UNDO: undoEdit(window, bracket); break;
+    case IDM_EDIT_REDO: redoEdit(window, bracket); break;
+    case IDM_EDIT_PASTE_LIST: pasteTeamList(bracket); break;
+    case IDM_EDIT_DRAW_TEAMS: drawTeams(bracket); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
-    case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): handleSlotTextChange(bracket, control); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): recordSlotTextChange(bracket, control); break;
+    /* The keystrokes typed while a slot keeps the focus are one step. */
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
@@ -252,6 +274,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
+    case WM_DESTROY: removeKeyboardShortcuts(window); break;
     }
     return FALSE;
 }

@@ -1,0 +1,49 @@
+#include "model/team_draw.h"
+#include "model/pick_rules.h"
+
+/* RtlGenRandom: the system's cryptographic generator, exported by advapi32
+ * under this name. */
+extern "C" BOOLEAN WINAPI SystemFunction036(PVOID buffer, ULONG length);
+
+int cryptoRandomBelow(UINT bound, UINT *value, void *)
+{
+    /* Values from the top, incomplete run of multiples of bound would make
+     * the low results likelier: they are drawn again. */
+    const ULONGLONG span = 0x100000000ULL;
+    const ULONGLONG limit = span - span % bound;
+    for (int tries = 0; tries < 64; tries++) {
+        UINT drawn;
+        if (!SystemFunction036(&drawn, sizeof drawn))
+            return 0;
+        if (drawn < limit) {
+            *value = (UINT)(drawn % bound);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int shuffleBaseSlots(Bracket *bracket, RandomBelow random, void *context)
+{
+    int count = bracket->slotCount;
+    if (count == 0 || count > MAX_TEAM_COUNT)
+        return 0;
+    /* Every choice is drawn before any name moves, so a failing source
+     * leaves the bracket as it was. */
+    UINT choices[MAX_TEAM_COUNT];
+    for (int i = count - 1; i > 0; i--) {
+        if (!random((UINT)i + 1, &choices[i], context) || choices[i] > (UINT)i)
+            return 0;
+    }
+    /* Base slots are ids 1 .. N, entries 0 .. N-1 of the node table. */
+    for (int i = count - 1; i > 0; i--) {
+        WCHAR *a = bracket->nodeTable[i]->name;
+        WCHAR *b = bracket->nodeTable[choices[i]]->name;
+        WCHAR held[NAME_CAPACITY];
+        lstrcpynW(held, a, NAME_CAPACITY);
+        lstrcpynW(a, b, NAME_CAPACITY);
+        lstrcpynW(b, held, NAME_CAPACITY);
+    }
+    clearNonBasePicks(bracket);
+    return 1;
+}

@@ -1,0 +1,67 @@
+/* The steps by which changes to the open bracket's names, picks and title
+ * can be undone and redone, and the point at which the bracket was last
+ * saved or loaded. A step is the difference between the bracket before and
+ * after one change, so whatever a change touched (a cascade, a whole clear)
+ * comes back exactly. The history lives in the Bracket record and goes with
+ * its tree: destroying the tree empties it. */
+#ifndef DUELMARK_MODEL_UNDO_HISTORY_H
+#define DUELMARK_MODEL_UNDO_HISTORY_H
+
+#include <windows.h>
+
+struct Bracket;
+struct BracketNode;
+struct UndoStep;
+
+enum { UNDO_STEP_LIMIT = 1000 };  /* the oldest steps beyond this are dropped */
+
+/* All zero is an empty history whose save point is where it starts. */
+struct UndoHistory {
+    UndoStep **steps;      /* UNDO_STEP_LIMIT entries, oldest first, or NULL */
+    int count;             /* steps held */
+    int position;          /* steps below it are done; the rest can be redone */
+    int savePoint;         /* position at which the bracket matches its file */
+    int savePointLost;     /* no held position matches the file */
+    WCHAR *before;         /* the bracket as the open step found it */
+    int beforeNodes;       /* node count that buffer was made for */
+    int beforeMissing;     /* the open step has no "before": drop the history */
+    int openSteps;         /* beginUndoStep calls not yet ended */
+    UINT typingSlot;       /* base slot whose keystrokes gather in one step */
+    int typingStepHeld;    /* the newest step is that slot's typing */
+    int replaying;         /* undo or redo is putting a step back */
+};
+
+/* Opens a step: the bracket as it is now is what undo brings back. Nested
+ * calls join the outermost step. typingSlot is the id of a base slot being
+ * typed in (0 otherwise): its keystrokes join the newest step until
+ * endUndoTyping or any other step. Does nothing while a step is replayed. */
+void beginUndoStep(Bracket *bracket, UINT typingSlot);
+
+/* Closes the step opened by the matching beginUndoStep and records what
+ * changed in between, if anything. When memory runs out the history is
+ * dropped; the change itself always stays. */
+void endUndoStep(Bracket *bracket);
+
+/* The slot being typed in lost the focus: its next keystroke starts a step. */
+void endUndoTyping(Bracket *bracket);
+
+/* The bracket was just saved: where the history stands now is clean. */
+void markUndoSavePoint(Bracket *bracket);
+
+/* The bracket matches no file at any step held (a new bracket). */
+void forgetUndoSavePoint(Bracket *bracket);
+
+/* Told, once the model holds a replayed step, of every slot it changed
+ * (node NULL: the title), so that what shows it can follow. */
+typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context);
+
+/* Puts back the newest done step (undo) or the oldest undone one (redo),
+ * names, picks and title, and sets the dirty flag: clean exactly at the
+ * save point. Returns 1, or 0 when there was no such step. */
+int undoStep(Bracket *bracket, UndoSlotShown shown, void *context);
+int redoStep(Bracket *bracket, UndoSlotShown shown, void *context);
+
+/* Frees every step; the history is empty and its start is the save point. */
+void discardUndoHistory(Bracket *bracket);
+
+#endif

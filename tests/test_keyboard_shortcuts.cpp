@@ -1,0 +1,212 @@
+// Keys in the real main window, through the dialog loop's message filter:
+// shortcuts typed for real (SendInput, on a display of its own), and Up and
+// Down on a pick whose list was never opened.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "res/resource.h"
+#include "support/bracket_invariants.h"
+#include "support/dialog_script.h"
+#include "support/editor_window.h"
+#include "support/on_display.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+void sendKey(WORD key, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+// Presses key with the modifiers held, as fingers would.
+void chord(std::vector<WORD> held, WORD key)
+{
+    for (WORD modifier : held)
+        sendKey(modifier, 0);
+    sendKey(key, 0);
+    sendKey(key, KEYEVENTF_KEYUP);
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        sendKey(*it, KEYEVENTF_KEYUP);
+}
+
+struct KeyboardShortcutsTest : EditorWindowTest {
+    void showAndFocus(int id)
+    {
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        SetFocus(control(id));
+        pumpMessages(window, 200);
+        chord({}, VK_END);  // type after the name, not before it
+        pumpMessages(window, 100);
+    }
+    void keys(std::vector<WORD> held, WORD key)
+    {
+        chord(held, key);
+        pumpMessages(window, 300);
+    }
+    // A key that reaches the pick's own window procedure, as the dialog loop
+    // hands it on.
+    void arrow(int id, WORD key)
+    {
+        PostMessageW(control(id), WM_KEYDOWN, key, 1);
+        PostMessageW(control(id), WM_KEYUP, key, 0xC0000001);
+        pumpMessages(window, 50);
+    }
+};
+
+TEST_F(KeyboardShortcutsTest, UndoAndRedoKeysWorkFromASlotAndTheWindow)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    openOn(SIXTEEN_TEAMS_XML);
+    showAndFocus(1);
+    keys({}, 'X');
+    keys({}, 'Y');
+    EXPECT_EQ(L"T1xy", name(1)) << "real keys reach the slot";
+    EXPECT_EQ(L"", name(17));
+    keys({VK_CONTROL}, 'Z');
+    EXPECT_EQ(L"T1", name(1)) << "both keystrokes were one step";
+    EXPECT_EQ(L"T1", shown(17));
+    EXPECT_EQ(0, bracket.dirty);
+    keys({VK_CONTROL}, 'Y');
+    EXPECT_EQ(L"T1xy", shown(1));
+    keys({VK_CONTROL}, 'Z');
+    SetFocus(window);
+    keys({VK_CONTROL, VK_SHIFT}, 'Z');
+    EXPECT_EQ(L"T1xy", shown(1)) << "Ctrl+Shift+Z redoes, from the window itself too";
+    EXPECT_EQ(1, bracket.dirty);
+}
+
+TEST_F(KeyboardShortcutsTest, SaveNewAndOpenKeysRunTheirCommands)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    openOn(SIXTEEN_TEAMS_XML);
+    showAndFocus(2);
+    keys({}, 'Q');
+    keys({VK_CONTROL}, 'S');
+    EXPECT_EQ(0, bracket.dirty) << "Ctrl+S saved to the bracket's file";
+    EXPECT_NE(std::string::npos, readFileBytes(state.path).find("T2q"));
+
+    DialogScript saveAs(window, [](DialogScript &s) {
+        HWND dialog = s.next("the Save As dialog");
+        if (dialog)
+            s.press(dialog, IDCANCEL);
+    });
+    keys({VK_CONTROL, VK_SHIFT}, 'S');
+    EXPECT_EQ("", saveAs.finish());
+
+    DialogScript setup(window, [&](DialogScript &s) {
+        HWND dialog = s.next("the setup dialog");
+        if (!dialog)
+            return;
+        // Keys while a modal dialog is up are the dialog's: no undo.
+        chord({VK_CONTROL}, 'Z');
+        Sleep(300);
+        s.press(dialog, IDCANCEL);
+    });
+    keys({VK_CONTROL}, 'N');
+    EXPECT_EQ("", setup.finish());
+    EXPECT_EQ(L"T2q", name(2));
+
+    DialogScript open(window, [](DialogScript &s) {
+        HWND dialog = s.next("the Open dialog");
+        if (dialog)
+            s.press(dialog, IDCANCEL);
+    });
+    keys({VK_CONTROL}, 'O');
+    EXPECT_EQ("", open.finish());
+}
+
+// A satellite made for the first menus has no shortcut table: the
+// executable's serves. (Any module without one stands in for it here.)
+TEST_F(KeyboardShortcutsTest, AResourceModuleWithoutShortcutsFallsBackToTheExecutables)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    bracket.resourceModule = GetModuleHandleW(L"kernel32.dll");
+    ASSERT_EQ(nullptr, LoadAcceleratorsW(bracket.resourceModule, MAKEINTRESOURCEW(IDR_ACCELERATORS)));
+    openOn(SIXTEEN_TEAMS_XML);
+    showAndFocus(6);
+    keys({}, 'W');
+    keys({VK_CONTROL}, 'Z');
+    EXPECT_EQ(L"T6", shown(6));
+}
+
+// While a pick's list is down, Ctrl+Z is the list's.
+TEST_F(KeyboardShortcutsTest, NoShortcutWhileAListIsDown)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    openOn(SIXTEEN_TEAMS_XML);
+    showAndFocus(3);
+    keys({}, 'Z');
+    showAndFocus(18);
+    SendMessageW(control(18), CB_SHOWDROPDOWN, TRUE, 0);
+    keys({VK_CONTROL}, 'Z');
+    SendMessageW(control(18), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(L"T3z", name(3));
+}
+
+// The real modal loop of the editor, not a test's: a slot changed, Ctrl+Z,
+// and Exit goes through without a question since undo made it clean.
+TEST_F(KeyboardShortcutsTest, TheModalMainWindowTakesShortcuts)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    std::wstring path = folder.file(L"bracket.xml");
+    writeFileBytes(path, SIXTEEN_TEAMS_XML);
+    lstrcpyW(state.path, path.c_str());
+    std::wstring seen;
+    int dirtyAfterUndo = -1;
+    std::thread user([&] {
+        HWND main = NULL;
+        for (int i = 0; i < 200 && !main; i++, Sleep(25))
+            main = FindWindowW(L"#32770", L"Duelmark - Spring Cup");
+        if (!main)
+            return;
+        Sleep(300);
+        SendMessageW(bracket.nodeTable[4]->control, WM_SETTEXT, 0, (LPARAM)L"Otters");
+        chord({VK_CONTROL}, 'Z');
+        Sleep(500);
+        seen = bracket.nodeTable[4]->name;
+        dirtyAfterUndo = bracket.dirty;
+        PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+    });
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
+                                     (LPARAM)&state);
+    user.join();
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(L"T5", seen);
+    EXPECT_EQ(0, dirtyAfterUndo);
+}
+
+// Up and Down on a pick never opened choose between its feeders, as they
+// would after a drop-down; tabbing across the slots changes nothing shown.
+TEST_F(KeyboardShortcutsTest, ArrowsOnAnUnopenedPickChooseBetweenItsFeeders)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    BracketSnapshot before = takeSnapshot(&bracket, window);
+    for (int i = 0; i < 40; i++) {
+        PostMessageW(GetFocus() ? GetFocus() : window, WM_KEYDOWN, VK_TAB, 1);
+        pumpMessages(window, 5);
+    }
+    EXPECT_TRUE(sameSnapshot(before, takeSnapshot(&bracket, window)));
+
+    arrow(18, VK_DOWN);
+    EXPECT_EQ(L"T3", name(18)) << "the first feeder";
+    EXPECT_EQ(L"T3", shown(18));
+    arrow(18, VK_DOWN);
+    EXPECT_EQ(L"T4", name(18));
+    arrow(18, VK_UP);
+    EXPECT_EQ(L"T3", name(18));
+    arrow(17, VK_DOWN);
+    EXPECT_EQ(L"T2", name(17)) << "from the kept pick T1 to the next feeder";
+    EXPECT_EQ(L"", name(25)) << "with the cascade of a pick";
+    command(IDM_EDIT_UNDO);
+    EXPECT_EQ(L"T1", shown(17));
+    EXPECT_EQ(L"T1", shown(25));
+}
+
+}  // namespace

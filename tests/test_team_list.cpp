@@ -1,0 +1,51 @@
+// Names read from pasted text: line ends and cells, blanks, outer spaces
+// and the cut to a name's capacity, on the model alone.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/team_list.h"
+
+namespace {
+
+std::vector<std::wstring> namesIn(const WCHAR *text)
+{
+    std::vector<std::wstring> names;
+    WCHAR name[NAME_CAPACITY];
+    while (nextListName(&text, name))
+        names.push_back(name);
+    return names;
+}
+
+TEST(TeamListTest, LinesAndCellsGiveOneNameEachAndBlanksAreSkipped)
+{
+    EXPECT_EQ((std::vector<std::wstring>{L"Lions", L"Tigers", L"Bears"}),
+              namesIn(L"Lions\r\nTigers\r\n\r\n  \r\nBears\r\n"));
+    EXPECT_EQ((std::vector<std::wstring>{L"Lions", L"Tigers", L"Bears", L"Owls"}),
+              namesIn(L"Lions\nTigers\tBears\n\t\nOwls"));
+    EXPECT_EQ((std::vector<std::wstring>{L"Red Sox", L"Blue Jays"}), namesIn(L"  Red Sox  \r\n Blue Jays"));
+    EXPECT_EQ(std::vector<std::wstring>{}, namesIn(L"\r\n \t \n"));
+
+    EXPECT_EQ(0, countListLines(L""));
+    EXPECT_EQ(1, countListLines(L"Lions\r\n"));
+    EXPECT_EQ(1, countListLines(L"\r\n  \r\nLions\tTigers"));
+    EXPECT_EQ(2, countListLines(L"Lions\r\n\r\nTigers\r\n"));
+}
+
+// 127 units at most, and a pair of surrogates is never cut in two.
+TEST(TeamListTest, LongNamesAreCutWithoutSplittingASurrogatePair)
+{
+    std::wstring plain(200, L'x');
+    std::vector<std::wstring> names = namesIn((plain + L"\nnext").c_str());
+    ASSERT_EQ(2u, names.size());
+    EXPECT_EQ(std::wstring(127, L'x'), names[0]);
+    EXPECT_EQ(L"next", names[1]);
+
+    std::wstring emoji = std::wstring(126, L'y') + L"\xD83D\xDE00" + L"zz";
+    names = namesIn(emoji.c_str());
+    ASSERT_EQ(1u, names.size());
+    EXPECT_EQ(std::wstring(126, L'y'), names[0]) << "the pair at units 127-128 goes whole";
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include "ui/edit_history.h"
+#include "model/pick_rules.h"
+#include "ui/layout.h"
+#include "ui/pick_controls.h"
+
+void recordSlotTextChange(Bracket *bracket, HWND control)
+{
+    BracketNode *node = bracket->slotCount ? (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA) : NULL;
+    /* A control still being filled by the layout carries no slot yet and
+     * changes nothing: no step to record, no snapshot to take. */
+    if (!node)
+        return;
+    UINT typingSlot = node->left ? 0 : node->id;
+    beginUndoStep(bracket, typingSlot);
+    handleSlotTextChange(bracket, control);
+    endUndoStep(bracket);
+}
+
+void showSlotName(BracketNode *node)
+{
+    HWND control = node->control;
+    if (!control)
+        return;
+    if (!node->left) {
+        WCHAR shown[NAME_CAPACITY];
+        shown[0] = 0;
+        SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)shown);
+        /* Setting the same text again would only move the caret. */
+        if (lstrcmpW(shown, node->name) != 0)
+            SendMessageW(control, WM_SETTEXT, 0, (LPARAM)node->name);
+        return;
+    }
+    if (!node->name[0]) {
+        blankPickControl(control);
+        return;
+    }
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
+    SendMessageW(control, CB_SETCURSEL, 0, 0);
+}
+
+void showBaseSlotNames(Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return;
+    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node))
+        showSlotName(node);
+}
+
+/* Called for each value a replayed step changed; NULL is the title. */
+static void showRestored(Bracket *bracket, BracketNode *node, void *window)
+{
+    if (node)
+        showSlotName(node);
+    else
+        setBracketCaption(bracket, (HWND)window);
+}
+
+void undoEdit(HWND window, Bracket *bracket)
+{
+    undoStep(bracket, showRestored, window);
+}
+
+void redoEdit(HWND window, Bracket *bracket)
+{
+    redoStep(bracket, showRestored, window);
+}
