@@ -6,6 +6,7 @@
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/document_state.h"
+#include "ui/drawing_pause.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
 #include "ui/save_prompt.h"
@@ -52,6 +53,15 @@ static void initMainWindow(HWND window, DocumentState *state)
         state->path[0] = 0;
 }
 
+/* resetBracket with the window drawn once afterwards rather than after
+ * each of the hundreds of controls it destroys. */
+static void resetBracketQuietly(HWND window, Bracket *bracket)
+{
+    int paused = pauseDrawing(window);
+    resetBracket(bracket);
+    resumeDrawing(window, paused);
+}
+
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
@@ -70,7 +80,7 @@ static void newBracket(HWND window, DocumentState *state)
         return;
     Bracket *bracket = state->bracket;
     setParkedButtonEnabled(window, FALSE);
-    resetBracket(bracket);
+    resetBracketQuietly(window, bracket);
     state->path[0] = 0;
     if (!buildBracket(bracket, setup.teamCount)) {
         /* Out of memory: the old bracket is gone already, so the window
@@ -103,7 +113,7 @@ static void closeBracket(HWND window, DocumentState *state)
     if (!querySaveChanges(window, state, 0, 0))
         return;
     setParkedButtonEnabled(window, TRUE);
-    resetBracket(state->bracket);
+    resetBracketQuietly(window, state->bracket);
     state->path[0] = 0;
 }
 
