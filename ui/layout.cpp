@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 #include "res/resource.h"
 #include "ui/scroll_view.h"
+#include "ui/drawing_pause.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -103,6 +104,9 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int step = BASE_ROW_PITCH;
     int k = depth;
     resetScrollView(mainWindow);
+    /* On a shown window (New) every control would otherwise be drawn as it
+     * is made; the window is drawn once instead, before it is resized. */
+    int paused = pauseDrawing(mainWindow);
     /* One pass per level from the base slots up: the first half of the
      * level fills the left column, the second half the mirrored right one. */
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
@@ -122,6 +126,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
+    resumeDrawing(mainWindow, paused);
 
     fitAndCentre(bracket, mainWindow);
     if (bracket->slotCount != 0)

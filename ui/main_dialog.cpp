@@ -8,6 +8,7 @@
 #include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
+#include "ui/drawing_pause.h"
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
@@ -64,6 +65,15 @@ static void initMainWindow(HWND window, DocumentState *state)
         state->path[0] = 0;
 }
 
+/* resetBracket with the window drawn once afterwards rather than after
+ * each of the hundreds of controls it destroys. */
+static void resetBracketQuietly(HWND window, Bracket *bracket)
+{
+    int paused = pauseDrawing(window);
+    resetBracket(bracket);
+    resumeDrawing(window, paused);
+}
+
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
@@ -82,7 +92,7 @@ static void newBracket(HWND window, DocumentState *state)
         return;
     Bracket *bracket = state->bracket;
     setParkedButtonEnabled(window, FALSE);
-    resetBracket(bracket);
+    resetBracketQuietly(window, bracket);
     state->path[0] = 0;
     if (!buildBracket(bracket, setup.teamCount)) {
         /* Out of memory: the old bracket is gone already, so the window
@@ -117,7 +127,7 @@ static void closeBracket(HWND window, DocumentState *state)
     if (!querySaveChanges(window, state, 0, 0))
         return;
     setParkedButtonEnabled(window, TRUE);
-    resetBracket(state->bracket);
+    resetBracketQuietly(window, state->bracket);
     resetScrollView(window);
     state->path[0] = 0;
 }

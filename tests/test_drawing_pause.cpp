@@ -1,0 +1,140 @@
+// Drawing held back while controls come and go: a shown window is held and
+// shown again, a hidden or already-held one is left alone, and New, Close
+// and a load on the real main window each end with the window and every
+// slot control shown, the layout never releasing a hold the reader made.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "file/bracket_file.h"
+#include "model/bracket.h"
+#include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "ui/document_state.h"
+#include "ui/drawing_pause.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+// WM_SETREDRAW as the main window receives it, in order: 'F' for off, 'T'
+// for on.
+HHOOK redrawHook;
+HWND watched;
+std::string redraws;
+LRESULT CALLBACK noteRedraw(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT *message = (const CWPSTRUCT *)lParam;
+    if (code == HC_ACTION && message->hwnd == watched && message->message == WM_SETREDRAW)
+        redraws += message->wParam ? 'T' : 'F';
+    return CallNextHookEx(redrawHook, code, wParam, lParam);
+}
+
+// Answers the setup dialog (title "Cup", 16 teams, OK) and the save-changes
+// question (No) on this thread, as a user would.
+HHOOK answerHook;
+LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && !GetPropW((HWND)wParam, L"answered")) {
+        HWND dialog = (HWND)wParam;
+        SetPropW(dialog, L"answered", (HANDLE)1);
+        if (GetDlgItem(dialog, IDC_TEAMS_COMBO) && GetDlgItem(dialog, IDC_TITLE_EDIT)) {
+            SetDlgItemTextW(dialog, IDC_TITLE_EDIT, L"Cup");
+            SendDlgItemMessageW(dialog, IDC_TEAMS_COMBO, CB_SETCURSEL, 2, 0);
+            PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
+        } else if (GetDlgItem(dialog, IDNO)) {
+            PostMessageW(dialog, WM_COMMAND, IDNO, 0);
+        }
+    }
+    return CallNextHookEx(answerHook, code, wParam, lParam);
+}
+
+struct DrawingPauseTest : ::testing::Test {
+    Bracket bracket;
+    DocumentState state;
+    HWND window = NULL;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+        initBracket(&bracket, GetModuleHandleW(NULL));
+        state.bracket = &bracket;
+        state.path[0] = 0;
+        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
+                                    (LPARAM)&state);
+        ASSERT_NE(nullptr, window);
+        ASSERT_TRUE(IsWindowVisible(window)) << "the main window's template shows it";
+        watched = window;
+        redraws.clear();
+        redrawHook = SetWindowsHookExW(WH_CALLWNDPROC, noteRedraw, NULL, GetCurrentThreadId());
+        answerHook = SetWindowsHookExW(WH_CBT, answerAsUser, NULL, GetCurrentThreadId());
+    }
+    void TearDown() override
+    {
+        UnhookWindowsHookEx(answerHook);
+        UnhookWindowsHookEx(redrawHook);
+        resetBracket(&bracket);
+        DestroyWindow(window);
+        CoUninitialize();
+    }
+    // Slot controls that are not visible, or -1 when a slot has none.
+    int hiddenSlotControls()
+    {
+        int hidden = 0;
+        for (int id = 1; id <= 2 * bracket.slotCount - 1; id++) {
+            HWND control = bracket.nodeTable[id - 1]->control;
+            if (!control)
+                return -1;
+            hidden += !IsWindowVisible(control);
+        }
+        return hidden;
+    }
+};
+
+TEST_F(DrawingPauseTest, AShownWindowIsHeldAndShownAgainAHiddenOrHeldOneIsLeftAlone)
+{
+    int paused = pauseDrawing(window);
+    EXPECT_EQ(1, paused) << "a shown window is held";
+    EXPECT_EQ(0, pauseDrawing(window)) << "a held window is not held twice";
+    resumeDrawing(window, 0);
+    EXPECT_FALSE(IsWindowVisible(window)) << "resuming a pause that did nothing released the outer hold";
+    resumeDrawing(window, paused);
+    EXPECT_TRUE(IsWindowVisible(window)) << "the window is shown again";
+    EXPECT_EQ("FT", redraws);
+
+    ShowWindow(window, SW_HIDE);
+    redraws.clear();
+    paused = pauseDrawing(window);
+    resumeDrawing(window, paused);
+    EXPECT_EQ(0, paused);
+    EXPECT_FALSE(IsWindowVisible(window)) << "a window not shown yet must stay hidden";
+    EXPECT_EQ("", redraws);
+}
+
+TEST_F(DrawingPauseTest, NewAndCloseOnAShownWindowHoldDrawingAndLeaveEverythingShown)
+{
+    SendMessageW(window, WM_COMMAND, IDM_FILE_NEW, 0);
+    ASSERT_EQ(16, bracket.slotCount) << "New did not build the 16-team bracket";
+    EXPECT_EQ("FTFT", redraws) << "held around the reset and around the controls' creation";
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(0, hiddenSlotControls()) << "every slot control is shown";
+
+    redraws.clear();
+    SendMessageW(window, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    ASSERT_EQ(0, bracket.slotCount) << "Close did not empty the bracket";
+    EXPECT_EQ("FT", redraws) << "held around the reset";
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(DrawingPauseTest, ALoadIsHeldOnceTheLayoutInsideAddsNoHoldOfItsOwn)
+{
+    std::wstring folder = makeScratchFolder();
+    std::wstring path = folder + L"\\cup.xml";
+    writeFileBytes(path, "<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/>"
+                         "<Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/></Games>");
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ("FT", redraws) << "the layout released the reader's hold before the load was done";
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(0, hiddenSlotControls()) << "every slot control is shown";
+    removeScratchFolder(folder);
+}
+
+}  // namespace
