@@ -2,16 +2,13 @@
 
 #include "res/resource.h"
 #include "ui/fallback_string.h"
+#include "ui/system_error_text.h"
 
 /* The platform's words for the reason; a code it has no text for is shown
  * as a number, which still tells support something. */
 static void describeReason(DWORD reason, WCHAR *text, int capacity)
 {
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, reason, 0,
-                                  text, (DWORD)capacity, NULL);
-    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' '))
-        text[--length] = 0;
-    if (!length)
+    if (!systemErrorText(reason, text, capacity))
         wsprintfW(text, L"0x%08X", reason);
 }
 

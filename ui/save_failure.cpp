@@ -1,19 +1,9 @@
 #include "ui/save_failure.h"
 #include "res/resource.h"
+#include "ui/fallback_string.h"
+#include "ui/system_error_text.h"
 
 enum { TEMPLATE_CAPACITY = 512, SHOWN_CAPACITY = 1024, MESSAGE_CAPACITY = 2048 };
-
-/* A string of the resource module, or the executable's own when a
- * satellite made for fewer strings lacks it. Returns 1 when found. */
-static int loadMessageString(Bracket *bracket, UINT id, WCHAR *buffer, int capacity)
-{
-    if (bracket->resourceModule && LoadStringW(bracket->resourceModule, id, buffer, capacity) > 0)
-        return 1;
-    if (LoadStringW(GetModuleHandleW(NULL), id, buffer, capacity) > 0)
-        return 1;
-    buffer[0] = 0;
-    return 0;
-}
 
 /* Appends text if it fits whole; returns 0 when it does not. */
 static int appendShown(WCHAR *shown, int *used, const WCHAR *text)
@@ -54,17 +44,13 @@ static void spellOutUnwritable(const WCHAR *text, WCHAR *shown)
  * "error <number>" from the resources when it has none. */
 static void describeError(Bracket *bracket, DWORD error, WCHAR *reason)
 {
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0,
-                                  reason, TEMPLATE_CAPACITY, NULL);
-    while (length > 0 && (reason[length - 1] == L'\r' || reason[length - 1] == L'\n' || reason[length - 1] == L' '))
-        reason[--length] = 0;
-    if (length > 0)
+    if (systemErrorText(error, reason, TEMPLATE_CAPACITY))
         return;
     WCHAR format[TEMPLATE_CAPACITY];
     WCHAR number[16];
     wsprintfW(number, L"%lu", (unsigned long)error);
     DWORD_PTR arguments[] = {(DWORD_PTR)number};
-    if (!loadMessageString(bracket, IDS_SAVE_ERROR_CODE, format, TEMPLATE_CAPACITY) ||
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_SAVE_ERROR_CODE, format, TEMPLATE_CAPACITY) ||
         !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, reason,
                         TEMPLATE_CAPACITY, (va_list *)arguments))
         lstrcpyW(reason, number);
@@ -93,8 +79,8 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
     WCHAR caption[128];
     WCHAR message[MESSAGE_CAPACITY];
     DWORD_PTR arguments[] = {(DWORD_PTR)path, (DWORD_PTR)detail};
-    loadMessageString(bracket, IDS_APP_TITLE, caption, 128);
-    if (!loadMessageString(bracket, id, format, TEMPLATE_CAPACITY) ||
+    loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128);
+    if (!loadStringWithFallback(bracket->resourceModule, id, format, TEMPLATE_CAPACITY) ||
         !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, message,
                         MESSAGE_CAPACITY, (va_list *)arguments))
         lstrcpynW(message, path, MESSAGE_CAPACITY);
