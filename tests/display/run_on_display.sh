@@ -12,7 +12,7 @@ shift 2
 export DUELMARK_BUILD="$build"
 . "$(dirname "${BASH_SOURCE[0]}")/../../cmake/wine-env.sh"
 source_prefix="$WINEPREFIX"
-export WINEPREFIX="$build/wineprefix-display"
+export WINEPREFIX="$build/wineprefix-display-$size"
 # A prefix set-up that changed since the copy was made is copied again.
 if [ ! -f "$WINEPREFIX/.duelmark-ready" ] || [ "$source_prefix/.duelmark-ready" -nt "$WINEPREFIX/.duelmark-ready" ]; then
   rm -rf "$WINEPREFIX"
