@@ -5,6 +5,7 @@
 #include "file/bracket_file.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
+#include "ui/common_dialogs.h"
 #include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
@@ -116,7 +117,7 @@ static void openBracket(HWND window, DocumentState *state)
     WCHAR buffer[PATH_CAPACITY];
     OPENFILENAMEW dialog;
     fillBracketFileDialog(&dialog, window, buffer, OPEN_DIALOG_FLAGS);
-    if (!GetOpenFileNameW(&dialog))
+    if (!showOpenFileDialog(&dialog))
         return;
     loadIntoWindow(window, state, buffer);
 }

@@ -4,6 +4,7 @@
 #include "file/picture_file.h"
 #include "res/resource.h"
 #include "ui/bracket_picture.h"
+#include "ui/common_dialogs.h"
 #include "ui/document_state.h"
 #include "ui/fallback_string.h"
 #include "ui/picture_failure.h"
@@ -23,7 +24,7 @@ static int askPicturePath(HWND window, Bracket *bracket, WCHAR *path)
     fillBracketFileDialog(&dialog, window, path, SAVE_DIALOG_FLAGS);
     dialog.lpstrFilter = filter;
     dialog.lpstrDefExt = L"png";
-    return GetSaveFileNameW(&dialog) != 0;
+    return showSaveFileDialog(&dialog) != 0;
 }
 
 void exportPicture(HWND window, Bracket *bracket)

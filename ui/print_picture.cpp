@@ -3,6 +3,7 @@
 
 #include "res/resource.h"
 #include "ui/bracket_picture.h"
+#include "ui/common_dialogs.h"
 #include "ui/fallback_string.h"
 #include "ui/picture_failure.h"
 
@@ -16,7 +17,7 @@ static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
     defaults.lStructSize = sizeof defaults;
     defaults.hwndOwner = window;
     defaults.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgW(&defaults))
+    if (!showPrintDialog(&defaults))
         return;
     DEVMODEW *mode = defaults.hDevMode ? (DEVMODEW *)GlobalLock(defaults.hDevMode) : NULL;
     if (mode) {
@@ -38,7 +39,7 @@ void printPicture(HWND window, Bracket *bracket)
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
     landscapeDefaults(window, &dialog);
-    if (PrintDlgW(&dialog) && dialog.hDC) {
+    if (showPrintDialog(&dialog) && dialog.hDC) {
         /* "Print to file" is the port's business: "FILE:" makes the
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;

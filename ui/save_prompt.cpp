@@ -1,5 +1,6 @@
 #include "ui/save_prompt.h"
 #include "file/bracket_file.h"
+#include "ui/common_dialogs.h"
 #include "ui/document_path.h"
 #include "ui/save_failure.h"
 
@@ -45,7 +46,7 @@ static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
     WCHAR picked[PATH_CAPACITY];
     OPENFILENAMEW dialog;
     fillBracketFileDialog(&dialog, window, picked, SAVE_DIALOG_FLAGS);
-    if (!GetSaveFileNameW(&dialog))
+    if (!showSaveFileDialog(&dialog))
         return 0;
     if (makeFullPath(picked, chosen))
         return 1;
