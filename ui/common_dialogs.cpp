@@ -1,22 +1,13 @@
 #include "ui/common_dialogs.h"
+#include "ui/system_library.h"
 
 typedef BOOL(WINAPI *FileDialogCall)(OPENFILENAMEW *);
 typedef BOOL(WINAPI *PrintDialogCall)(PRINTDLGW *);
 
-/* Loaded from the system folder by its full name, so a file of that name
- * beside the executable or in the current folder is never picked up. */
 static FARPROC commonDialogEntry(const char *name)
 {
     static HMODULE library;
-    if (!library) {
-        WCHAR path[MAX_PATH];
-        UINT length = GetSystemDirectoryW(path, MAX_PATH);
-        if (length == 0 || length + 14 >= MAX_PATH)
-            return NULL;
-        lstrcatW(path, L"\\comdlg32.dll");
-        library = LoadLibraryW(path);
-    }
-    return library ? GetProcAddress(library, name) : NULL;
+    return systemLibraryEntry(&library, L"comdlg32.dll", name);
 }
 
 BOOL showOpenFileDialog(OPENFILENAMEW *dialog)

@@ -1,5 +1,4 @@
 #include "ui/main_dialog.h"
-#include <shellapi.h>
 
 #include "app/resource_module.h"
 #include "file/bracket_file.h"
@@ -10,6 +9,7 @@
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
 #include "ui/drawing_pause.h"
+#include "ui/dropped_files.h"
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
@@ -199,10 +199,7 @@ static void editTitle(HWND window, DocumentState *state)
 static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
 {
     WCHAR buffer[PATH_CAPACITY];
-    buffer[0] = 0;
-    if (!DragQueryFileW(drop, 0, buffer, PATH_CAPACITY))
-        buffer[0] = 0;
-    DragFinish(drop);
+    takeFirstDroppedFile(drop, buffer);
     if (!querySaveChanges(window, state, 0, 0))
         return;
     loadIntoWindow(window, state, buffer);
@@ -268,7 +265,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     DocumentState *state = (DocumentState *)GetWindowLongPtrW(window, DWLP_USER);
     if (!state || !state->bracket) {
         if (message == WM_DROPFILES)
-            DragFinish((HDROP)wParam);
+            releaseDrop((HDROP)wParam);
         return FALSE;
     }
     switch (message) {
