@@ -58,6 +58,17 @@ void printPicture(HWND window, Bracket *bracket)
         GlobalFree(dialog.hDevNames);
 }
 
+/* Narrows [low, high) by the same amount on both ends until it lies inside
+ * [0, extent), so the picture stays centred on the paper. */
+static void keepInsidePrintable(LONG *low, LONG *high, int extent)
+{
+    int inset = *low < 0 ? -*low : 0;
+    if (*high - extent > inset)
+        inset = *high - extent;
+    *low += inset;
+    *high -= inset;
+}
+
 /* The printable area in device units, less what of the half-inch margin the
  * printer does not already keep, so the picture sits centred on the paper. */
 static RECT pageTarget(HDC printer)
@@ -74,20 +85,8 @@ static RECT pageTarget(HDC printer)
     }
     RECT target = {marginX - offsetX, marginY - offsetY, paperWidth - marginX - offsetX,
                    paperHeight - marginY - offsetY};
-    if (target.left < 0 || target.right > width) {
-        int inset = target.left < 0 ? -target.left : 0;
-        if (target.right - width > inset)
-            inset = target.right - width;
-        target.left += inset;
-        target.right -= inset;
-    }
-    if (target.top < 0 || target.bottom > height) {
-        int inset = target.top < 0 ? -target.top : 0;
-        if (target.bottom - height > inset)
-            inset = target.bottom - height;
-        target.top += inset;
-        target.bottom -= inset;
-    }
+    keepInsidePrintable(&target.left, &target.right, width);
+    keepInsidePrintable(&target.top, &target.bottom, height);
     return target;
 }
 
