@@ -14,6 +14,24 @@
  * bracket, controls, window and dirty flag exactly as before. */
 int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
 
+/* Why a file was not opened, for the message that tells the user. */
+enum OpenFault {
+    OPEN_FAULT_NONE,          /* opened */
+    OPEN_FAULT_NOT_FOUND,     /* no file or folder of that name */
+    OPEN_FAULT_UNREADABLE,    /* the platform refused to read it; error holds its code */
+    OPEN_FAULT_NOT_BRACKET,   /* read, but not a bracket file */
+    OPEN_FAULT_TOO_LARGE,     /* larger than any bracket file can be: refused unread */
+    OPEN_FAULT_NAME_TOO_LONG  /* the name does not fit; a cut name would be another file */
+};
+
+struct OpenReport {
+    int fault;    /* an OpenFault */
+    DWORD error;  /* OPEN_FAULT_UNREADABLE: the platform's error code */
+};
+
+/* loadBracketFile, telling in report why nothing was opened. */
+int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, OpenReport *report);
+
 /* Offers to clear invalid picks, then writes the whole bracket to path
  * without ever leaving a half-written file there. Returns 1 when written
  * (dirty cleared), 0 when nothing was written. */

@@ -135,13 +135,21 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged)
 
 /* Reads the whole file into a separate record, so that a refusal or a
  * failed allocation at any point leaves the open bracket as it was. */
-static int readStagedBracket(const WCHAR *path, Bracket *staged)
+static int readStagedBracket(const WCHAR *path, Bracket *staged, OpenReport *report)
 {
+    report->fault = OPEN_FAULT_UNREADABLE;
+    report->error = ERROR_NOT_ENOUGH_MEMORY;
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
     int count = 0;
-    if (!loadDocumentFile(document, path) || !readTeamCount(document, &count) || !buildBracket(staged, count)) {
+    if (!loadDocumentFile(document, path, report)) {
+        document->Release();
+        return 0;
+    }
+    if (!readTeamCount(document, &count) || !buildBracket(staged, count)) {
+        report->fault = OPEN_FAULT_NOT_BRACKET;
+        report->error = 0;
         document->Release();
         return 0;
     }
@@ -151,6 +159,8 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
     SysFreeString(title);
     readTeams(document, staged);
     document->Release();
+    report->fault = OPEN_FAULT_NONE;
+    report->error = 0;
     return 1;
 }
 
@@ -158,7 +168,8 @@ int readsBackAsBracket(const WCHAR *path, int slotCount)
 {
     Bracket staged;
     initBracket(&staged, NULL);
-    int result = readStagedBracket(path, &staged) && staged.slotCount == slotCount;
+    OpenReport report;
+    int result = readStagedBracket(path, &staged, &report) && staged.slotCount == slotCount;
     resetBracket(&staged);
     return result;
 }
@@ -189,10 +200,18 @@ static void adoptStagedBracket(Bracket *bracket, Bracket *staged)
 
 int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
 {
+    OpenReport report;
+    return loadBracketFileReporting(bracket, window, path, &report);
+}
+
+int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, OpenReport *report)
+{
     Bracket staged;
     staged.resourceModule = bracket->resourceModule;
     initBracket(&staged, NULL);
-    if (!path || !readStagedBracket(path, &staged))
+    report->fault = OPEN_FAULT_NOT_FOUND;
+    report->error = ERROR_INVALID_NAME;
+    if (!path || !readStagedBracket(path, &staged, report))
         return 0;
     /* Hundreds of controls go and come: with drawing suspended the window
      * does not repaint after each one. Only a window already shown: turning
