@@ -158,7 +158,7 @@ TEST(EditorProcess, AStartUpFileThatCannotBeOpenedIsNamedWithTheReason)
         std::wstring reason = text.substr(text.find(c.file) + c.file.size());
         EXPECT_TRUE(reasons[c.reason].empty() || reasons[c.reason] == reason);
         reasons[c.reason] = reason;
-        EXPECT_LT(shownAfter, 2000u) << "the message came late for " << DialogScript::narrow(c.reason);
+        EXPECT_LT(shownAfter, 2000u) << "the message came late for " << DialogScript::narrow(c.file);
         EXPECT_TRUE(editor.baseEdits().empty()) << "nothing opened in its place";
         EXPECT_EQ("", editor.command(IDCANCEL));
         EXPECT_TRUE(editor.endedCleanly());
