@@ -304,6 +304,10 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
             runCommand(window, state, wParam, (HWND)lParam);
         break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_DESTROY)
+            removePickTooltip(window, (HWND)lParam);
+        break;
     case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
     case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
