@@ -3,6 +3,8 @@
 #include "ui/scroll_view.h"
 #include "ui/drawing_pause.h"
 #include "ui/message_text.h"
+#include "ui/pick_tooltips.h"
+#include "ui/third_place_view.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -73,7 +75,7 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
     placeScrollView(mainWindow, 2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN,
-                    10 * bracket->slotCount + 2 * LAYOUT_MARGIN);
+                    bracketClientHeight(bracket));
 }
 
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
@@ -108,6 +110,8 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
+    placeThirdPlaceControls(bracket, mainWindow);
+    attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);
 
     fitAndCentre(bracket, mainWindow);
