@@ -8,11 +8,12 @@
 
 int runEditor(HMODULE module)
 {
-    DocumentState state;
+    DocumentState state = {};
     Bracket *bracket = (Bracket *)allocBlock(sizeof(Bracket));
     if (!bracket)
         return 0;
     state.bracket = initBracket(bracket, module);
+    state.keepsRecoveryCopies = 1;
     /* Made full now, against the folder the editor was started in: a file
      * dialog may move the current folder later. A name that cannot be made
      * full opens nothing, like one that does not load. */

@@ -73,9 +73,7 @@ static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket
     return result;
 }
 
-/* Builds the whole document; 0 when the component failed at any step, so
- * an incomplete document is never written. */
-static int fillDocument(IXMLDOMDocument *document, Bracket *bracket)
+int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket)
 {
     BSTR gamesName = SysAllocString(L"Games");
     IXMLDOMElement *games = gamesName ? createNamedElement(document, gamesName) : NULL;
@@ -168,7 +166,7 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
     if (!document)
         return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);
     ReadBackCheck check = {bracket->slotCount, 0};
-    int filled = fillDocument(document, bracket);
+    int filled = fillBracketDocument(document, bracket);
     int result = filled && saveDocumentFile(document, path, checkReadBack, &check);
     DWORD error = filled ? GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
     document->Release();

@@ -6,6 +6,9 @@
 /* Dialog templates */
 #define IDD_MAIN                1
 #define IDD_SETUP               2
+/* Newer work on disk, and work left by a program that ended unsaved */
+#define IDD_DISK_CHANGED        5
+#define IDD_RECOVERY_OFFER      6
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -36,6 +39,12 @@
 #define IDS_EXPORT_FAILED           146
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
+/* Newer work on disk (%1 the file) and the recovery offer (%1 the file,
+ * %2 when the copy was written) */
+#define IDS_DISK_CHANGED            130
+#define IDS_DISK_DELETED            131
+#define IDS_RECOVERY_FOUND          132
+#define IDS_RECOVERY_UNTITLED       133
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -43,6 +52,12 @@
 #define IDC_TITLE_EDIT          11
 #define IDC_SETUP_OK            12
 #define IDC_PARKED_BUTTON       20000
+/* The newer-work question and the recovery offer */
+#define IDC_CHOICE_TEXT         200
+#define IDC_OVERWRITE           201
+#define IDC_SAVE_ELSEWHERE      202
+#define IDC_RESTORE             203
+#define IDC_DISCARD             204
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20

@@ -43,7 +43,7 @@ LRESULT CALLBACK refuseDialogs(int code, WPARAM wParam, LPARAM lParam)
 
 struct MainDialogTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
     TempFolder folder;
     std::wstring cup, league, untitled, notBracket;

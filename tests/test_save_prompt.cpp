@@ -15,7 +15,7 @@ const wchar_t QUESTION_TEXT[] = L"Changes have been made, do you want to save yo
 struct SavePromptTest : ::testing::Test {
     HWND window = NULL;
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     TempFolder folder;
 
     void SetUp() override
