@@ -18,7 +18,7 @@ namespace {
 
 const int TEAMS = 64;
 const int PAIRS = 4;
-const int PASSES_PER_ROUND = 4;
+const int PASSES_PER_ROUND = 2;
 
 double seconds(LARGE_INTEGER start, LARGE_INTEGER end)
 {

@@ -706,7 +706,7 @@ TEST(LostWork, AKilledWindowsTypingIsOfferedAtTheNextStart)
     });
     EXPECT_EQ("", script.finish());
     EXPECT_TRUE(contains(offer, file)) << "the killed window's file: " << DialogScript::narrow(offer);
-    for (DWORD start = GetTickCount(); next.baseEdits().empty() && GetTickCount() - start < 5000;)
+    for (DWORD start = GetTickCount(); next.baseEdits().size() < 4 && GetTickCount() - start < 5000;)
         Sleep(20);
     ASSERT_EQ(4u, next.baseEdits().size());
     EXPECT_EQ(L"Zoe", Editor::text(next.baseEdits()[0]));
