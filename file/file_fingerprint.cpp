@@ -56,10 +56,12 @@ int takeFileFingerprint(const WCHAR *path, FileFingerprint *print)
 int fileChangedSince(const WCHAR *path, const FileFingerprint *known)
 {
     HANDLE file = openForFingerprint(path);
-    if (file == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return known->present || (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND);
-    }
+    /* Only a file gone from a folder that is still there counts as
+     * removed. One that cannot be opened (held without sharing, now a
+     * folder, its folder gone) cannot have been read by anyone else either:
+     * the save itself fails and says why. */
+    if (file == INVALID_HANDLE_VALUE)
+        return known->present && GetLastError() == ERROR_FILE_NOT_FOUND;
     FileFingerprint now = {};
     /* A size that differs settles it without reading a possibly huge file. */
     int changed = !known->present || !readFileHeader(file, &now) || now.size != known->size;

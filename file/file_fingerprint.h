@@ -16,8 +16,9 @@ struct FileFingerprint {
  * print->present 0 when there is no file or it cannot be read. */
 int takeFileFingerprint(const WCHAR *path, FileFingerprint *print);
 
-/* Whether the file at path differs from known: 1 when it was changed,
- * deleted, made unreadable, or appeared where none was known. The same
+/* Whether the file at path differs from known: 1 when it was changed or
+ * deleted, or appeared where none was known; a file that cannot be opened
+ * at all is left to the save that follows. The same
  * bytes under a newer time count as unchanged: overwriting them loses
  * nothing. */
 int fileChangedSince(const WCHAR *path, const FileFingerprint *known);

@@ -53,7 +53,12 @@ struct SavePromptTest : ::testing::Test {
         return result;
     }
 
-    void setPath(const std::wstring &path) { lstrcpyW(state.path, path.c_str()); }
+    // As a load or save leaves it: the path with what the file held then.
+    void setPath(const std::wstring &path)
+    {
+        lstrcpyW(state.path, path.c_str());
+        takeFileFingerprint(state.path, &state.disk);
+    }
 };
 
 // The question box itself: owned by the main window, fixed English texts,
