@@ -100,7 +100,8 @@ int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
-    int result = loadDocumentFile(document, path);
+    OpenReport report;
+    int result = loadDocumentFile(document, path, &report);
     if (result) {
         WCHAR size[20], hash[20];
         copySelectedText(document, L"Games/@File", owner->path, MAX_PATH);
