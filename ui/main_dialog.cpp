@@ -21,6 +21,7 @@
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
+#include "ui/recovery_copy.h"
 #include "ui/save_prompt.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
@@ -52,6 +53,7 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
+    takeFileFingerprint(path, &state->disk);
     return 1;
 }
 
@@ -69,6 +71,13 @@ static void initMainWindow(HWND window, DocumentState *state)
     installKeyboardShortcuts(window, state->bracket->resourceModule);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
+    startRecoveryCopies(window, state);
+}
+
+/* Asked once the window is on screen, so the user sees what is restored. */
+static void offerRecovery(HWND window, DocumentState *state)
+{
+    offerLeftRecoveryCopies(window, state, loadIntoWindow);
 }
 
 /* resetBracket with the window drawn once afterwards rather than after
@@ -100,6 +109,7 @@ static void newBracket(HWND window, DocumentState *state)
     setParkedButtonEnabled(window, FALSE);
     resetBracketQuietly(window, bracket);
     state->path[0] = 0;
+    state->disk = FileFingerprint{};
     if (!buildBracket(bracket, setup.teamCount)) {
         /* Out of memory: the old bracket is gone already, so the window
          * falls back to the empty state rather than show a bracket with no
@@ -136,6 +146,7 @@ static void closeBracket(HWND window, DocumentState *state)
     resetBracketQuietly(window, state->bracket);
     resetScrollView(window);
     state->path[0] = 0;
+    state->disk = FileFingerprint{};
 }
 
 /* Save writes even when nothing changed; it asks for a name only when the
@@ -322,8 +333,17 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
          * window's own controls are read from. */
         if (!lParam || IsChild(window, (HWND)lParam))
             runCommand(window, state, wParam, (HWND)lParam);
+        dropRecoveryCopyWhenClean(state);
         break;
-    case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_DROPFILES:
+        openDroppedFile(window, state, (HDROP)wParam);
+        dropRecoveryCopyWhenClean(state);
+        break;
+    case WM_TIMER:
+        if (wParam == RECOVERY_TIMER_ID)
+            keepRecoveryCopy(state);
+        break;
+    case RECOVERY_OFFER_MESSAGE: offerRecovery(window, state); break;
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_DESTROY)
             removePickTooltip(window, (HWND)lParam);
@@ -336,7 +356,10 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
-    case WM_DESTROY: removeKeyboardShortcuts(window); break;
+    case WM_DESTROY:
+        removeKeyboardShortcuts(window);
+        stopRecoveryCopies(window, state);
+        break;
     }
     return FALSE;
 }
