@@ -2,12 +2,15 @@
 # Builds the Windows Installer package from packaging/duelmark.wxs.
 # Usage: make-msi.sh <wxs> <version> <output.msi>, run inside the staging
 # folder: wixl finds the files a .wxs names relative to its working folder
-# only, so duelmark.exe and lang/en/duelmark.exe.mui are named that way.
+# only, so duelmark.exe, lang/en/duelmark.exe.mui, LICENSE.txt and
+# README.txt are named that way.
 set -euo pipefail
 wxs=$1 version=$2 output=$3
 mkdir -p "$(dirname "$output")"
+# The installed-programs list shows the size in KiB of what is installed.
+size_kib=$(( ($(cat duelmark.exe lang/en/duelmark.exe.mui LICENSE.txt README.txt | wc -c) + 1023) / 1024 ))
 wixl -a x64 -D Version="$version" -D Executable=duelmark.exe \
-  -D Satellite=lang/en/duelmark.exe.mui -o "$output" "$wxs"
+  -D Satellite=lang/en/duelmark.exe.mui -D EstimatedSize="$size_kib" -o "$output" "$wxs"
 
 # Every build gets its own product code, and wixl's upgrade rule finds
 # only lower versions: a rebuilt package of the same version would install
