@@ -36,6 +36,8 @@
 #define IDS_EXPORT_FAILED           146
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
+/* Recent files: a chosen file that is gone (%1 the file) */
+#define IDS_RECENT_FILE_MISSING     120
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -69,5 +71,8 @@
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61
 #define IDM_FILE_PRINT          62
+/* Recent files: the File menu's numbered entries, newest first */
+#define IDM_FILE_RECENT_FIRST   70
+#define IDM_FILE_RECENT_LAST    77
 
 #endif

@@ -18,6 +18,7 @@
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
+#include "ui/recent_files.h"
 #include "ui/save_prompt.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
@@ -48,6 +49,7 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
+    rememberRecentFile(window, path);
     return 1;
 }
 
@@ -62,6 +64,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    showRecentFiles(window);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
 }
@@ -205,11 +208,23 @@ static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
     loadIntoWindow(window, state, buffer);
 }
 
+/* A file from the File menu's recent list: one that is gone was reported
+ * and dropped already, so there is nothing to ask about. */
+static void openRecentFile(HWND window, DocumentState *state, int index)
+{
+    WCHAR path[PATH_CAPACITY];
+    if (!recentFileToOpen(window, state->bracket, index, path) || !querySaveChanges(window, state, 0, 0))
+        return;
+    loadIntoWindow(window, state, path);
+}
+
 /* The whole wParam is matched: menu commands only with notification code
  * 0, slot notifications only with their exact code and id. */
 static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND control)
 {
     Bracket *bracket = state->bracket;
+    if (command >= IDM_FILE_RECENT_FIRST && command <= IDM_FILE_RECENT_LAST)
+        return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     switch (command) {
     case IDCANCEL: exitEditor(window, state); break;
     case IDM_FILE_NEW: newBracket(window, state); break;
@@ -277,6 +292,8 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
             runCommand(window, state, wParam, (HWND)lParam);
         break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    /* Another copy of the editor may have changed the list meanwhile. */
+    case WM_INITMENUPOPUP: showRecentFiles(window); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;

@@ -2,6 +2,7 @@
 #include "file/bracket_file.h"
 #include "ui/common_dialogs.h"
 #include "ui/document_path.h"
+#include "ui/recent_files.h"
 #include "ui/save_failure.h"
 
 /* Fixed English on purpose: a satellite module does not replace them. */
@@ -84,5 +85,6 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
     }
     if (target != state->path)
         lstrcpynW(state->path, target, PATH_CAPACITY);
+    rememberRecentFile(window, state->path);
     return 1;
 }
