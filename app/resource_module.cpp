@@ -20,18 +20,19 @@ static int isChinese(const WCHAR *tag)
            (tag[2] == 0 || tag[2] == L'-');
 }
 
-/* Writes <folder>lang\<first tagLength units of tag>\<fileName> into
+/* Writes <folder>lang\<first tagLength units of tag>\<fileName>.mui into
  * satellite and returns 1 when that file exists. */
 static int trySatellite(const WCHAR *folder, int folderLength, const WCHAR *tag, int tagLength,
                         const WCHAR *fileName, WCHAR *satellite)
 {
-    if (tagLength <= 0 || folderLength + 6 + tagLength + 1 + lstrlenW(fileName) >= SATELLITE_PATH_CAPACITY)
+    if (tagLength <= 0 || folderLength + 6 + tagLength + 1 + lstrlenW(fileName) + 4 >= SATELLITE_PATH_CAPACITY)
         return 0;
     lstrcpynW(satellite, folder, folderLength + 1);
     lstrcatW(satellite, L"lang\\");
     lstrcpynW(satellite + lstrlenW(satellite), tag, tagLength + 1);
     lstrcatW(satellite, L"\\");
     lstrcatW(satellite, fileName);
+    lstrcatW(satellite, L".mui");
     return isFile(satellite);
 }
 
