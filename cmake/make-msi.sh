@@ -24,3 +24,13 @@ msiinfo export "$output" Upgrade \
   | awk -F'\t' 'BEGIN { OFS = "\t" } $7 ~ /^WIX_UPGRADE_DETECTED\r?$/ { $5 = 513 } { print }' > "$table/Upgrade.idt"
 grep -q $'\t513\t' "$table/Upgrade.idt" || { echo "make-msi.sh: no upgrade row in $output" >&2; exit 1; }
 msibuild "$output" -i "$table/Upgrade.idt"
+
+# The installed-programs values of packaging/duelmark.wxs must land after
+# RegisterProduct (6100) has written its own into the same key; wixl
+# cannot reschedule a standard action, so the sequence table is changed.
+msiinfo export "$output" InstallExecuteSequence \
+  | awk -F'\t' 'BEGIN { OFS = "\t" } $1 == "WriteRegistryValues" { sub(/^[0-9]+/, "6150", $3) } { print }' \
+  > "$table/InstallExecuteSequence.idt"
+grep -q $'^WriteRegistryValues\t\t6150' "$table/InstallExecuteSequence.idt" \
+  || { echo "make-msi.sh: WriteRegistryValues not moved in $output" >&2; exit 1; }
+msibuild "$output" -i "$table/InstallExecuteSequence.idt"

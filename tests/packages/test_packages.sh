@@ -34,11 +34,12 @@ finish() { [ "$failures" -eq 0 ] && echo "all $mode checks passed"; [ "$failures
 
 # Runs window_probe on a file (optionally --class <ProgId> first) and keeps its lines in
 # the globals target, caption, setup, exit_line. The display language is
-# $display_language's (Wine takes it from LANG).
+# $display_language's: Wine takes it from the locale variables, and here
+# only LC_ALL reliably overrides what the machine is set to.
 display_language=en_US.UTF-8
 probe_run() {
   local out
-  out=$(LANG=$display_language wine "$probe" "$@" </dev/null 2>/dev/null | tr -d '\r')
+  out=$(LANG=$display_language LC_ALL=$display_language wine "$probe" "$@" </dev/null 2>/dev/null | tr -d '\r')
   target=$(sed -n 's/^target: //p' <<<"$out")
   caption=$(sed -n 's/^caption: //p' <<<"$out")
   setup=$(sed -n 's/^setup: //p' <<<"$out")
