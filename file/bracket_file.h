@@ -9,14 +9,31 @@
 
 #include "model/bracket.h"
 
-/* Reads the file at path into staged, a record initialised empty with
- * initBracket, without touching any open bracket: a refusal or a failed
- * allocation part-way leaves staged empty again. Returns 1 when read. */
-int readBracketFile(const WCHAR *path, Bracket *staged);
 
 /* Replaces the tree of bracket (its controls destroyed) with staged's and
  * empties staged. The bracket is clean and has no controls yet. */
 void adoptStagedBracket(Bracket *bracket, Bracket *staged);
+
+/* Why a file was not opened, for the message that tells the user. */
+enum OpenFault {
+    OPEN_FAULT_NONE,          /* opened */
+    OPEN_FAULT_NOT_FOUND,     /* no file or folder of that name */
+    OPEN_FAULT_UNREADABLE,    /* the platform refused to read it; error holds its code */
+    OPEN_FAULT_NOT_BRACKET,   /* read, but not a bracket file */
+    OPEN_FAULT_TOO_LARGE,     /* larger than any bracket file can be: refused unread */
+    OPEN_FAULT_NAME_TOO_LONG  /* the name does not fit; a cut name would be another file */
+};
+
+struct OpenReport {
+    int fault;    /* an OpenFault */
+    DWORD error;  /* OPEN_FAULT_UNREADABLE: the platform's error code */
+};
+
+/* Reads the file at path into staged, a record initialised empty with
+ * initBracket, without touching any open bracket: a refusal or a failed
+ * allocation part-way leaves staged empty again. Returns 1 when read, 0
+ * with the reason in report. */
+int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report);
 
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {

@@ -131,13 +131,25 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged)
     SysFreeString(query);
 }
 
-int readBracketFile(const WCHAR *path, Bracket *staged)
+int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
 {
-    IXMLDOMDocument *document = path ? createBracketDocument() : NULL;
+    report->fault = OPEN_FAULT_NOT_FOUND;
+    report->error = ERROR_INVALID_NAME;
+    if (!path)
+        return 0;
+    report->fault = OPEN_FAULT_UNREADABLE;
+    report->error = ERROR_NOT_ENOUGH_MEMORY;
+    IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
     int count = 0;
-    if (!loadDocumentFile(document, path) || !readTeamCount(document, &count) || !buildBracket(staged, count)) {
+    if (!loadDocumentFile(document, path, report)) {
+        document->Release();
+        return 0;
+    }
+    if (!readTeamCount(document, &count) || !buildBracket(staged, count)) {
+        report->fault = OPEN_FAULT_NOT_BRACKET;
+        report->error = 0;
         document->Release();
         return 0;
     }
@@ -147,6 +159,8 @@ int readBracketFile(const WCHAR *path, Bracket *staged)
     SysFreeString(title);
     readTeams(document, staged);
     document->Release();
+    report->fault = OPEN_FAULT_NONE;
+    report->error = 0;
     return 1;
 }
 
@@ -154,7 +168,8 @@ int readsBackAsBracket(const WCHAR *path, int slotCount)
 {
     Bracket staged;
     initBracket(&staged, NULL);
-    int result = readBracketFile(path, &staged) && staged.slotCount == slotCount;
+    OpenReport report;
+    int result = readBracketFile(path, &staged, &report) && staged.slotCount == slotCount;
     resetBracket(&staged);
     return result;
 }

@@ -1,5 +1,6 @@
 #include "ui/main_dialog.h"
 
+#include "model/heap.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/common_dialogs.h"
@@ -12,6 +13,7 @@
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
 #include "ui/open_bracket.h"
+#include "ui/open_failure.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/picture_clipboard.h"
@@ -29,13 +31,22 @@ static void setParkedButtonEnabled(HWND window, BOOL enabled)
 }
 
 /* On failure the loader left everything as it was, so there is nothing to
- * undo here. The name is made full first, so
- * the path kept is the file that was read wherever the folder moves. */
+ * undo here, only the reason to tell. The name is made full first, so the
+ * path kept is the file that was read wherever the folder moves. */
 static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
     WCHAR path[PATH_CAPACITY];
-    if (!makeFullPath(name, path) || !loadBracketFile(state->bracket, window, path))
+    OpenReport report;
+    if (!makeFullPath(name, path)) {
+        report.error = GetLastError();
+        report.fault = report.error == ERROR_FILENAME_EXCED_RANGE ? OPEN_FAULT_NAME_TOO_LONG : OPEN_FAULT_NOT_FOUND;
+        reportOpenFailure(window, state->bracket->resourceModule, name, &report);
         return 0;
+    }
+    if (!loadBracketFileReporting(state->bracket, window, path, &report)) {
+        reportOpenFailure(window, state->bracket->resourceModule, path, &report);
+        return 0;
+    }
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
@@ -44,7 +55,8 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 }
 
 /* The icon always comes from the executable, never from a satellite. A
- * start-up file that does not load leaves the empty window, silently. */
+ * start-up file that does not load leaves the empty window, after a word
+ * on why. */
 static void initMainWindow(HWND window, DocumentState *state)
 {
     HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
@@ -200,14 +212,20 @@ static void editTitle(HWND window, DocumentState *state)
     bracket->dirty = 1;
 }
 
-/* Only the first file counts, however many were dropped. */
+/* Only the first file counts, however many were dropped. While any dialog
+ * or question of the program is open the window is disabled (modal loops
+ * disable their owner), and a drop then would replace the very bracket
+ * that dialog is working on: it is let go unread. */
 static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
 {
-    WCHAR buffer[PATH_CAPACITY];
-    takeFirstDroppedFile(drop, buffer);
-    if (!allowDiscardingChanges(window, state))
+    if (!IsWindowEnabled(window)) {
+        releaseDrop(drop);
         return;
-    loadIntoWindow(window, state, buffer);
+    }
+    WCHAR *name = takeFirstDroppedFile(drop);
+    if (name && allowDiscardingChanges(window, state))
+        loadIntoWindow(window, state, name);
+    freeBlock(name);
 }
 
 /* A file from the File menu's recent list: one that is gone was reported
