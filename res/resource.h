@@ -58,6 +58,8 @@
 #define IDS_DISK_DELETED            131
 #define IDS_RECOVERY_FOUND          132
 #define IDS_RECOVERY_UNTITLED       133
+/* Recent files: a chosen file that is gone (%1 the file) */
+#define IDS_RECENT_FILE_MISSING     120
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -108,5 +110,8 @@
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
+/* Recent files: the File menu's numbered entries, newest first */
+#define IDM_FILE_RECENT_FIRST   70
+#define IDM_FILE_RECENT_LAST    77
 
 #endif

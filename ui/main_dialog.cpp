@@ -22,6 +22,7 @@
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
 #include "ui/recovery_copy.h"
+#include "ui/recent_files.h"
 #include "ui/save_prompt.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
@@ -54,6 +55,7 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
     takeFileFingerprint(path, &state->disk);
+    rememberRecentFile(window, path);
     return 1;
 }
 
@@ -69,6 +71,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    showRecentFiles(window);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
     startRecoveryCopies(window, state);
@@ -242,6 +245,15 @@ static void markThirdPlaceItem(HMENU menu, Bracket *bracket)
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
 }
 
+/* Each time a menu opens: the check mark follows the open bracket, and the
+ * recent files are read again, since another copy of the editor may have
+ * changed the list meanwhile. */
+static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
+{
+    markThirdPlaceItem(menu, state->bracket);
+    showRecentFiles(window);
+}
+
 /* Only the first file counts, however many were dropped. While any dialog
  * or question of the program is open the window is disabled (modal loops
  * disable their owner), and a drop then would replace the very bracket
@@ -258,11 +270,23 @@ static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
     freeBlock(name);
 }
 
+/* A file from the File menu's recent list: one that is gone was reported
+ * and dropped already, so there is nothing to ask about. */
+static void openRecentFile(HWND window, DocumentState *state, int index)
+{
+    WCHAR path[PATH_CAPACITY];
+    if (!recentFileToOpen(window, state->bracket, index, path) || !allowDiscardingChanges(window, state))
+        return;
+    loadIntoWindow(window, state, path);
+}
+
 /* The whole wParam is matched: menu commands only with notification code
  * 0, slot notifications only with their exact code and id. */
 static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND control)
 {
     Bracket *bracket = state->bracket;
+    if (command >= IDM_FILE_RECENT_FIRST && command <= IDM_FILE_RECENT_LAST)
+        return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     switch (command) {
     case IDCANCEL: exitEditor(window, state); break;
     case IDM_FILE_NEW: newBracket(window, state); break;
@@ -350,7 +374,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
-    case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
+    case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;

@@ -3,6 +3,7 @@
 #include "ui/document_path.h"
 #include "res/resource.h"
 #include "ui/choice_question.h"
+#include "ui/recent_files.h"
 #include "ui/save_bracket.h"
 #include "ui/save_failure.h"
 
@@ -90,6 +91,7 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
     if (target != state->path)
         lstrcpynW(state->path, target, PATH_CAPACITY);
     takeFileFingerprint(state->path, &state->disk);
+    rememberRecentFile(window, state->path);
     return 1;
 }
 
