@@ -240,6 +240,9 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_DRAW_TEAMS, L"抽籤(&D)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_COPY_PICTURE, L"複製圖片(&Y)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_MATCH_RESULT, L"比賽結果(&S)...\tCtrl+R"},
+    {1, 0, IDM_EDIT_THIRD_PLACE, L"季軍賽(&H)"},
 };
 
 TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
