@@ -190,3 +190,27 @@ TEST_F(SafeReplaceTest, OnAFullDiskTheOldFileStaysAndNoTemporaryIsLeft)
 }
 
 } // namespace
+
+namespace {
+
+// A file opened through a symbolic link: saving updates the file it points
+// to and keeps the link, and nothing is left beside either. The link is made
+// by the system outside (tests/test_safe_replace.cmake), as another program
+// or the user would.
+TEST_F(SafeReplaceTest, ALinkStaysALinkAndItsTargetGetsTheBytes)
+{
+    WCHAR linked[MAX_PATH] = L"";
+    if (!GetEnvironmentVariableW(L"DUELMARK_LINKED_FOLDER", linked, MAX_PATH))
+        GTEST_SKIP() << "runs with a folder holding real\\cup.xml and link.xml pointing at it";
+    std::wstring real = std::wstring(linked) + L"\\real";
+    std::wstring target = real + L"\\cup.xml";
+    std::wstring link = std::wstring(linked) + L"\\link.xml";
+    ASSERT_EQ("old", readFileBytes(link)) << "the link must lead to the file";
+    ASSERT_EQ(1, replace(link, "new"));
+    EXPECT_EQ("new", readFileBytes(target)) << "the file the link names gets the bytes";
+    EXPECT_EQ("new", readFileBytes(link));
+    EXPECT_EQ("cup.xml", folderListing(real));
+    EXPECT_EQ("link.xml real", folderListing(linked)) << "nothing left beside the link";
+}
+
+}  // namespace
