@@ -1,6 +1,7 @@
 #include "file/bracket_file.h"
 #include "file/xml_document.h"
 #include "model/pick_rules.h"
+#include "model/seeding.h"
 #include "ui/layout.h"
 
 static int isXmlSpace(WCHAR c)
@@ -92,6 +93,24 @@ static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
     return value.bstrVal ? value.bstrVal : SysAllocString(L"");
 }
 
+/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
+ * make sense together is settled once every Team is read. Anything else in
+ * them counts as absent. */
+static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes)
+{
+    BSTR seedAttribute = SysAllocString(L"Seed");
+    BSTR byeAttribute = SysAllocString(L"Bye");
+    BSTR seed = seedAttribute ? attributeValue(attributes, seedAttribute) : NULL;
+    BSTR bye = byeAttribute ? attributeValue(attributes, byeAttribute) : NULL;
+    if (!seed || !parseDecimal(seed, &node->seed))
+        node->seed = 0;
+    node->bye = bye && lstrcmpW(bye, L"1") == 0;
+    SysFreeString(bye);
+    SysFreeString(seed);
+    SysFreeString(byeAttribute);
+    SysFreeString(seedAttribute);
+}
+
 static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BSTR idAttribute)
 {
     IXMLDOMNamedNodeMap *attributes = NULL;
@@ -99,10 +118,12 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BST
         return;
     BSTR name = attributeValue(attributes, nameAttribute);
     BSTR id = name ? attributeValue(attributes, idAttribute) : NULL;
-    attributes->Release();
     int slot = 0;
-    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1)
+    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1) {
         copyTruncated(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
+        readSeedAndBye(staged->nodeTable[slot - 1], attributes);
+    }
+    attributes->Release();
     SysFreeString(id);
     SysFreeString(name);
 }
@@ -150,6 +171,7 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
         copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
+    settleSeedsAndByes(staged);
     document->Release();
     return 1;
 }
