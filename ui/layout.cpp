@@ -2,6 +2,7 @@
 #include "res/resource.h"
 #include "ui/scroll_view.h"
 #include "ui/drawing_pause.h"
+#include "ui/bye_slots.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -126,6 +127,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
+    showByeSlots(bracket);
     resumeDrawing(mainWindow, paused);
 
     fitAndCentre(bracket, mainWindow);
