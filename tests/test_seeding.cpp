@@ -121,8 +121,9 @@ TEST_F(SeedingTest, ListedAndDrawnFieldsKeepTheSeededByes)
     for (int id = 1; id <= 16; id++) {
         EXPECT_EQ(seededByes[id - 1], slot(id)->bye) << "slot " << id;
         EXPECT_EQ(0, slot(id)->seed);
-        if (!slot(id)->bye)
+        if (!slot(id)->bye) {
             EXPECT_EQ(next++, entrantIn(id)) << "list order at slot " << id;
+        }
     }
     resetBracket(&bracket);
 
@@ -132,13 +133,14 @@ TEST_F(SeedingTest, ListedAndDrawnFieldsKeepTheSeededByes)
     std::set<int> drawn;
     for (int id = 1; id <= 16; id++) {
         EXPECT_EQ(seededByes[id - 1], slot(id)->bye) << "slot " << id;
-        if (!slot(id)->bye)
+        if (!slot(id)->bye) {
             drawn.insert(entrantIn(id));
-        else
+        } else {
             EXPECT_STREQ(slot(id % 2 ? id + 1 : id - 1)->name, slot(id)->parent->name) << "bye " << id;
+        }
     }
     EXPECT_EQ(12u, drawn.size());
-    EXPECT_EQ(0, drawn.count(0));
+    EXPECT_EQ(0u, drawn.count(0));
 }
 
 TEST_F(SeedingTest, FieldsOutsideTwoTo256AreRefusedLeavingNothing)
