@@ -1,5 +1,4 @@
 #include "app/command_line.h"
-#include "ui/document_state.h"
 
 /* Tokens are split the simple way: a double quote runs to the next double
  * quote, anything else to the next space. Tabs are not separators, and
@@ -20,8 +19,8 @@ int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
         if (index == 1) {
             const WCHAR *start = first == L'"' ? p + 1 : p;
             int count = (int)(end - start) + 1;
-            if (count > PATH_CAPACITY)
-                count = PATH_CAPACITY;
+            if (count > MAX_PATH)
+                count = MAX_PATH;
             return lstrcpynW(out, start, count) != NULL;
         }
         if (*end) {

@@ -6,6 +6,9 @@
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 
+/* The command line hands over at most a platform path. */
+static_assert(MAX_PATH == PATH_CAPACITY, "the argument must fit the document's path");
+
 int runEditor(HMODULE module)
 {
     DocumentState state;

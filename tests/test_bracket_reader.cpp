@@ -11,6 +11,8 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
 
 namespace {
 

@@ -13,15 +13,12 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
+#include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 
 namespace {
 
-const char CUP_XML[] =
-    "<Games><Title>Cup</Title><Teams>4</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 const char LEAGUE_XML[] =
     "<Games><Title>League</Title><Teams>8</Teams><Team Name=\"E\" id=\"1\"/></Games>";
 const char UNTITLED_XML[] = "<Games><Title></Title><Teams>4</Teams></Games>";

@@ -10,13 +10,10 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
+#include "support/sample_brackets.h"
 
 namespace {
 
-const char CUP_XML[] =
-    "<Games><Title>Cup</Title><Teams>4</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 
 // build/duelmark.exe, beside the tests folder this program runs from.
 std::wstring editorPath()

@@ -4,6 +4,9 @@
 
 typedef UINT(WINAPI *DragQueryFileCall)(HDROP, UINT, WCHAR *, UINT);
 typedef void(WINAPI *DragFinishCall)(HDROP);
+/* Found by name at run time; checked against the platform's declarations. */
+static_assert(__is_same(DragQueryFileCall, decltype(&DragQueryFileW)), "DragQueryFileW");
+static_assert(__is_same(DragFinishCall, decltype(&DragFinish)), "DragFinish");
 
 static FARPROC shellEntry(const char *name)
 {

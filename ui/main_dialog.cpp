@@ -1,7 +1,5 @@
 #include "ui/main_dialog.h"
 
-#include "app/resource_module.h"
-#include "file/bracket_file.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/common_dialogs.h"
@@ -14,6 +12,7 @@
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
 #include "ui/new_from_list.h"
+#include "ui/open_bracket.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/picture_clipboard.h"
@@ -29,17 +28,8 @@ static void setParkedButtonEnabled(HWND window, BOOL enabled)
     EnableWindow(GetDlgItem(window, IDC_PARKED_BUTTON), enabled);
 }
 
-/* Runs the setup dialog owned by the main window. Returns 1 on OK only: a
- * dialog that could not be shown (-1) never set the record, so it is
- * treated like Cancel. */
-static int runSetupDialog(HWND window, BracketSetup *setup)
-{
-    return DialogBoxParamW(findResourceModule(), MAKEINTRESOURCEW(IDD_SETUP), window, setupDialogProc,
-                           (LPARAM)setup) == 1;
-}
-
-/* The reader lays the bracket out itself; on failure it left everything as
- * it was, so there is nothing to undo here. The name is made full first, so
+/* On failure the loader left everything as it was, so there is nothing to
+ * undo here. The name is made full first, so
  * the path kept is the file that was read wherever the folder moves. */
 static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
@@ -79,18 +69,18 @@ static void resetBracketQuietly(HWND window, Bracket *bracket)
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
-    if (querySaveChanges(window, state, 0, 0))
+    if (allowDiscardingChanges(window, state))
         EndDialog(window, 0);
 }
 
 /* A new bracket from the setup dialog: editable, unsaved and without a file. */
 static void newBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     BracketSetup setup;
     setup.title[0] = 0;
-    if (!runSetupDialog(window, &setup))
+    if (!runSetupDialog(window, state->bracket->resourceModule, &setup))
         return;
     Bracket *bracket = state->bracket;
     setParkedButtonEnabled(window, FALSE);
@@ -113,7 +103,7 @@ static void newBracket(HWND window, DocumentState *state)
 /* A cancelled Open dialog or a file the reader refuses changes nothing. */
 static void openBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     WCHAR buffer[PATH_CAPACITY];
     OPENFILENAMEW dialog;
@@ -126,7 +116,7 @@ static void openBracket(HWND window, DocumentState *state)
 /* The caption, size and position stay: only the slots go. */
 static void closeBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     setParkedButtonEnabled(window, TRUE);
     resetBracketQuietly(window, state->bracket);
@@ -138,17 +128,17 @@ static void closeBracket(HWND window, DocumentState *state)
  * bracket has no file yet. Save As always asks. */
 static void saveBracket(HWND window, DocumentState *state)
 {
-    querySaveChanges(window, state, 1, 0);
+    querySaveChanges(window, state, SAVE_WITHOUT_ASKING, NAME_WHEN_NEEDED);
 }
 
 static void saveBracketAs(HWND window, DocumentState *state)
 {
-    querySaveChanges(window, state, 1, 1);
+    querySaveChanges(window, state, SAVE_WITHOUT_ASKING, ALWAYS_ASK_NAME);
 }
 
 /* The read-only state lives only in the edit controls; the model and the
  * dirty flag are not touched. */
-static void setBaseLock(Bracket *bracket, int locked)
+static void setBaseLock(Bracket *bracket, BOOL locked)
 {
     if (!bracket->slotCount)
         return;
@@ -158,10 +148,21 @@ static void setBaseLock(Bracket *bracket, int locked)
     }
 }
 
+static void lockBaseSlots(HWND, DocumentState *state)
+{
+    setBaseLock(state->bracket, TRUE);
+}
+
+static void unlockBaseSlots(HWND, DocumentState *state)
+{
+    setBaseLock(state->bracket, FALSE);
+}
+
 /* Clearing and validating ask nothing: unlike load and save, the user asked
  * for exactly this. */
-static void clearPicks(Bracket *bracket)
+static void clearPicks(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
@@ -169,12 +170,13 @@ static void clearPicks(Bracket *bracket)
     endUndoStep(bracket);
 }
 
-static void validateAllPicks(Bracket *bracket)
+static void validateAllPicks(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
-    validatePicks(bracket, 1);
+    validatePicks(bracket, CLEAR_INVALID_PICKS);
     endUndoStep(bracket);
 }
 
@@ -183,11 +185,11 @@ static void validateAllPicks(Bracket *bracket)
 static void editTitle(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    if (!querySaveChanges(window, state, 0, 0) || !bracket->slotCount)
+    if (!allowDiscardingChanges(window, state) || !bracket->slotCount)
         return;
     BracketSetup setup;
     lstrcpynW(setup.title, bracket->title, TITLE_CAPACITY);
-    if (!runSetupDialog(window, &setup) || !bracket->slotCount)
+    if (!runSetupDialog(window, bracket->resourceModule, &setup) || !bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
@@ -201,7 +203,7 @@ static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
 {
     WCHAR buffer[PATH_CAPACITY];
     takeFirstDroppedFile(drop, buffer);
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     loadIntoWindow(window, state, buffer);
 }
@@ -219,18 +221,18 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_FILE_CLOSE: closeBracket(window, state); break;
     case IDM_FILE_SAVE: saveBracket(window, state); break;
     case IDM_FILE_SAVE_AS: saveBracketAs(window, state); break;
-    case IDM_EDIT_LOCK_BASE: setBaseLock(bracket, 1); break;
-    case IDM_EDIT_UNLOCK_BASE: setBaseLock(bracket, 0); break;
-    case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
-    case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
+    case IDM_EDIT_LOCK_BASE: lockBaseSlots(window, state); break;
+    case IDM_EDIT_UNLOCK_BASE: unlockBaseSlots(window, state); break;
+    case IDM_EDIT_CLEAR_PICKS: clearPicks(window, state); break;
+    case IDM_EDIT_VALIDATE: validateAllPicks(window, state); break;
     case IDM_EDIT_TITLE: editTitle(window, state); break;
-    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, bracket); break;
-    case IDM_EDIT_COPY_PICTURE: copyPicture(window, bracket); break;
-    case IDM_FILE_PRINT: printPicture(window, bracket); break;
-    case IDM_EDIT_UNDO: undoEdit(window, bracket); break;
-    case IDM_EDIT_REDO: redoEdit(window, bracket); break;
-    case IDM_EDIT_PASTE_LIST: pasteTeamList(bracket); break;
-    case IDM_EDIT_DRAW_TEAMS: drawTeams(bracket); break;
+    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, state); break;
+    case IDM_EDIT_COPY_PICTURE: copyPicture(window, state); break;
+    case IDM_FILE_PRINT: printPicture(window, state); break;
+    case IDM_EDIT_UNDO: undoEdit(window, state); break;
+    case IDM_EDIT_REDO: redoEdit(window, state); break;
+    case IDM_EDIT_PASTE_LIST: pasteTeamList(window, state); break;
+    case IDM_EDIT_DRAW_TEAMS: drawTeams(window, state); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
@@ -248,7 +250,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
  * through the dialog's message result. */
 static INT_PTR answerEndSessionQuery(HWND window, DocumentState *state)
 {
-    SetWindowLongPtrW(window, DWLP_MSGRESULT, querySaveChanges(window, state, 0, 0) ? TRUE : FALSE);
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, allowDiscardingChanges(window, state) ? TRUE : FALSE);
     return TRUE;
 }
 

@@ -11,7 +11,7 @@
 
 void newBracketFromList(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     Bracket *bracket = state->bracket;
     EntrantList list;
