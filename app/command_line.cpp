@@ -4,10 +4,9 @@
  * quote, anything else to the next space. Tabs are not separators, and
  * backslashes have no special meaning, so a path such as "C:\dir\" keeps
  * its trailing backslash. */
-int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
+int findFirstArgument(const WCHAR *commandLine, const WCHAR **start, int *length)
 {
     const WCHAR *p = commandLine;
-    out[0] = 0;
     for (int index = 0; index <= 1; index++) {
         WCHAR first = *p;
         if (!first)
@@ -17,11 +16,9 @@ int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
         while (*end && *end != ending)
             end = CharNextW(end);
         if (index == 1) {
-            const WCHAR *start = first == L'"' ? p + 1 : p;
-            int count = (int)(end - start) + 1;
-            if (count > MAX_PATH)
-                count = MAX_PATH;
-            return lstrcpynW(out, start, count) != NULL;
+            *start = first == L'"' ? p + 1 : p;
+            *length = (int)(end - *start);
+            return 1;
         }
         if (*end) {
             if (first == L'"')
@@ -34,7 +31,12 @@ int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
     return 0;
 }
 
-int getFirstArgument(WCHAR *out)
+int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
 {
-    return firstArgumentOf(GetCommandLineW(), out);
+    const WCHAR *start = NULL;
+    int length = 0;
+    out[0] = 0;
+    if (!findFirstArgument(commandLine, &start, &length) || length >= MAX_PATH)
+        return 0;
+    return lstrcpynW(out, start, length + 1) != NULL;
 }

@@ -1,6 +1,7 @@
 /* The bracket file: an XML document <Games> with <Title>, <Teams> and one
- * <Team Name="" id=""/> per slot, read and written through the platform's
- * XML DOM. */
+ * <Team Name="" id=""/> per slot (with Score="" when the match has a
+ * result), then <ThirdPlace Name="" Score=""/> while that match is on,
+ * read and written through the platform's XML DOM. */
 #ifndef DUELMARK_FILE_BRACKET_FILE_H
 #define DUELMARK_FILE_BRACKET_FILE_H
 
@@ -9,14 +10,31 @@
 
 #include "model/bracket.h"
 
-/* Reads the file at path into staged, a record initialised empty with
- * initBracket, without touching any open bracket: a refusal or a failed
- * allocation part-way leaves staged empty again. Returns 1 when read. */
-int readBracketFile(const WCHAR *path, Bracket *staged);
 
 /* Replaces the tree of bracket (its controls destroyed) with staged's and
  * empties staged. The bracket is clean and has no controls yet. */
 void adoptStagedBracket(Bracket *bracket, Bracket *staged);
+
+/* Why a file was not opened, for the message that tells the user. */
+enum OpenFault {
+    OPEN_FAULT_NONE,          /* opened */
+    OPEN_FAULT_NOT_FOUND,     /* no file or folder of that name */
+    OPEN_FAULT_UNREADABLE,    /* the platform refused to read it; error holds its code */
+    OPEN_FAULT_NOT_BRACKET,   /* read, but not a bracket file */
+    OPEN_FAULT_TOO_LARGE,     /* larger than any bracket file can be: refused unread */
+    OPEN_FAULT_NAME_TOO_LONG  /* the name does not fit; a cut name would be another file */
+};
+
+struct OpenReport {
+    int fault;    /* an OpenFault */
+    DWORD error;  /* OPEN_FAULT_UNREADABLE: the platform's error code */
+};
+
+/* Reads the file at path into staged, a record initialised empty with
+ * initBracket, without touching any open bracket: a refusal or a failed
+ * allocation part-way leaves staged empty again. Returns 1 when read, 0
+ * with the reason in report. */
+int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report);
 
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {
@@ -24,13 +42,15 @@ enum SaveFault {
     SAVE_FAULT_DECLINED,    /* nothing open, or the user kept invalid picks: no message */
     SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
     SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
-    SAVE_FAULT_SYSTEM       /* the platform refused; error holds its code */
+    SAVE_FAULT_SYSTEM,      /* the platform refused; error holds its code */
+    SAVE_FAULT_RESULT       /* a match's result holds what the format cannot carry */
 };
 
 struct SaveReport {
     int fault;    /* a SaveFault */
     DWORD error;  /* SAVE_FAULT_SYSTEM: the platform's error code */
-    int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title */
+    int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title;
+                   * SAVE_FAULT_RESULT: the slot whose result, 0 the third-place match's */
 };
 
 /* Writes the whole bracket, picks as they stand, to path without ever

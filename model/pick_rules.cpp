@@ -1,4 +1,5 @@
 #include "model/pick_rules.h"
+#include "model/third_place.h"
 
 void blankPickControl(HWND control)
 {
@@ -7,11 +8,13 @@ void blankPickControl(HWND control)
     SendMessageW(control, CB_SETCURSEL, 0, 0);
 }
 
+/* A result belongs to its match's pick and goes with it. */
 static void clearPick(BracketNode *node)
 {
     if (node->control)
         blankPickControl(node->control);
     node->name[0] = 0;
+    node->result[0] = 0;
 }
 
 /* The entrant a first-round pick is fed by when the other feeder is a bye,
@@ -67,6 +70,9 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
      * advanced pick together. */
     if (node->parent && byeFedEntrant(node->parent) == node)
         followEntrant(node->parent, node);
+    /* The result told how the old winner won. */
+    node->result[0] = 0;
+    settleThirdPlace(bracket);
     return 1;
 }
 
@@ -92,6 +98,12 @@ int validatePicks(Bracket *bracket, int clear)
             }
         }
     }
+    /* Last, so semi-finals cleared above count already. */
+    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name)) {
+        result = 0;
+        if (clear)
+            settleThirdPlace(bracket);
+    }
     return result;
 }
 
@@ -104,5 +116,6 @@ void clearNonBasePicks(Bracket *bracket)
             clearPick(node);
     }
     advanceByePicks(bracket);
+    settleThirdPlace(bracket);
     bracket->dirty = 1;
 }

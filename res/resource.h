@@ -8,6 +8,8 @@
 #define IDD_SETUP               2
 /* New from list: a field of entrants with seeds and byes */
 #define IDD_NEW_FROM_LIST       3
+/* Match results */
+#define IDD_MATCH_RESULT        4
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -43,6 +45,17 @@
 #define IDS_BYE                     150
 #define IDS_LIST_ENTRANT_COUNT      151
 #define IDS_LIST_NO_TITLE           152
+/* Strings: a file that cannot be opened (%1 the file, %2 the system's reason) */
+#define IDS_OPEN_NOT_FOUND          110
+#define IDS_OPEN_UNREADABLE         111
+#define IDS_OPEN_NOT_BRACKET        112
+#define IDS_OPEN_TOO_LARGE          113
+#define IDS_OPEN_NAME_TOO_LONG      114
+/* Match results and the third-place match */
+#define IDS_THIRD_PLACE_LABEL       160
+#define IDS_PICTURE_THIRD_PLACE     161
+#define IDS_MATCH_RESULT_ITEM       162
+#define IDS_SAVE_BAD_RESULT         163
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -58,10 +71,18 @@
 #define IDC_LIST_AS_LISTED      104
 #define IDC_LIST_MESSAGE        105
 #define IDC_LIST_OK             106
+/* Match result dialog */
+#define IDC_RESULT_FIRST_TEAM   110
+#define IDC_RESULT_SECOND_TEAM  111
+#define IDC_RESULT_WINNER       112
+#define IDC_RESULT_TEXT         113
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20
 #define IDC_TEAM_EDIT           21
+/* The third-place match's drop-down and its heading, while the match is on */
+#define IDC_THIRD_PLACE_COMBO   22
+#define IDC_THIRD_PLACE_LABEL   23
 
 /* Menu commands (IDCANCEL, 2, is Exit) */
 #define IDM_FILE_NEW            30
@@ -86,5 +107,8 @@
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61
 #define IDM_FILE_PRINT          62
+/* Match results and the third-place match */
+#define IDM_EDIT_MATCH_RESULT   54
+#define IDM_EDIT_THIRD_PLACE    55
 
 #endif

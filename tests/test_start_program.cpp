@@ -2,6 +2,7 @@
 // sessions run against it as its own process, driven from here only through
 // window messages, as a user would drive it.
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <string>
@@ -9,22 +10,13 @@
 
 #include "res/resource.h"
 #include "support/dialog_script.h"
+#include "support/editor_process.h"
 #include "support/temp_folder.h"
 #include "support/sample_brackets.h"
+#include "ui/bracket_picture.h"
 
 namespace {
 
-
-// build/duelmark.exe, beside the tests folder this program runs from.
-std::wstring editorPath()
-{
-    WCHAR path[MAX_PATH];
-    GetModuleFileNameW(NULL, path, MAX_PATH);
-    std::wstring own = path;
-    own = own.substr(0, own.find_last_of(L"\\/"));
-    own = own.substr(0, own.find_last_of(L"\\/"));
-    return own + L"\\duelmark.exe";
-}
 
 std::vector<std::string> importedLibraries(const std::string &image)
 {
@@ -75,121 +67,6 @@ TEST(ShippedExecutable, ImportsOnlySystemLibrariesAndIsSmall)
     }
 }
 
-// One run of duelmark.exe as its own process.
-struct Editor {
-    PROCESS_INFORMATION process = {};
-    HWND window = NULL;
-
-    // commandTail is appended after the quoted program path; folder, when
-    // given, is the process's current folder.
-    bool start(const std::wstring &commandTail, const std::wstring &folder = L"")
-    {
-        std::wstring line = L"\"" + editorPath() + L"\"" + commandTail;
-        std::vector<WCHAR> buffer(line.begin(), line.end());
-        buffer.push_back(0);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL,
-                              folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
-    }
-
-    // The main window: the program's visible dialog with this caption.
-    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 15000)
-    {
-        DWORD start = GetTickCount();
-        while (GetTickCount() - start < timeoutMs) {
-            for (HWND w = FindWindowW(L"#32770", caption); w; w = FindWindowExW(NULL, w, L"#32770", caption)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == process.dwProcessId && IsWindowVisible(w))
-                    return window = w;
-            }
-            if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
-                return NULL;
-        }
-        return NULL;
-    }
-
-    // Ends with exit code 0 within the time given: true.
-    bool endedCleanly(DWORD timeoutMs = 10000)
-    {
-        if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
-            return false;
-        DWORD code = 1;
-        GetExitCodeProcess(process.hProcess, &code);
-        return code == 0;
-    }
-
-    std::string command(WPARAM wParam, std::function<void(DialogScript &)> steps = [](DialogScript &) {})
-    {
-        LRESULT ignored;
-        return send(WM_COMMAND, wParam, steps, &ignored);
-    }
-
-    // Any message, with what the window answered in result.
-    std::string send(UINT message, WPARAM wParam, std::function<void(DialogScript &)> steps, LRESULT *result)
-    {
-        DialogScript script(window, steps);
-        *result = SendMessageW(window, message, wParam, 0);
-        return script.finish();
-    }
-
-    // Slot controls in reading order for a 4-team bracket: the base edits
-    // of the left column top to bottom, then the right column's; the picks
-    // as left semi-final, right semi-final, champion.
-    std::vector<HWND> children(const WCHAR *className)
-    {
-        std::vector<HWND> found;
-        for (HWND c = FindWindowExW(window, NULL, className, NULL); c; c = FindWindowExW(window, c, className, NULL))
-            found.push_back(c);
-        std::sort(found.begin(), found.end(), [&](HWND a, HWND b) {
-            RECT ra, rb;
-            GetWindowRect(a, &ra);
-            GetWindowRect(b, &rb);
-            return ra.left != rb.left ? ra.left < rb.left : ra.top < rb.top;
-        });
-        return found;
-    }
-    std::vector<HWND> baseEdits() { return children(L"Edit"); }
-    std::vector<HWND> picks()
-    {
-        std::vector<HWND> byColumn = children(L"ComboBox");
-        if (byColumn.size() == 3)
-            return {byColumn[0], byColumn[2], byColumn[1]};
-        return byColumn;
-    }
-    static std::wstring text(HWND control)
-    {
-        // GetWindowTextW does not ask a control of another process.
-        WCHAR buffer[128] = L"";
-        SendMessageW(control, WM_GETTEXT, 128, (LPARAM)buffer);
-        return buffer;
-    }
-    void pick(HWND combo, const WCHAR *name)
-    {
-        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-        LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name);
-        ASSERT_NE(CB_ERR, index) << "the drop-down list does not offer the name";
-        SendMessageW(combo, CB_SETCURSEL, index, 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)combo);
-    }
-
-    ~Editor()
-    {
-        if (process.hProcess) {
-            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
-};
-
-std::wstring quotedArgument(const std::wstring &path)
-{
-    return L" \"" + path + L"\"";
-}
 
 TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
 {
@@ -221,25 +98,81 @@ TEST(EditorProcess, AnUnquotedArgumentOpensAndLaterTokensAreIgnored)
     EXPECT_TRUE(editor.endedCleanly());
 }
 
-TEST(EditorProcess, AMissingOrForeignFileGivesAnEmptyWindowWithoutAMessage)
+bool contains(const std::wstring &text, const std::wstring &part)
+{
+    return text.find(part) != std::wstring::npos;
+}
+
+// Named at start-up, a file that cannot be opened gets one message naming
+// it and saying why, and the window comes up empty. A name longer than the
+// program keeps is refused whole even where its cut form is a bracket file,
+// and files too large or too dense for any bracket are refused without the
+// window hanging.
+TEST(EditorProcess, AStartUpFileThatCannotBeOpenedIsNamedWithTheReason)
 {
     TempFolder folder;
     std::wstring foreign = folder.file(L"notes.xml");
     writeFileBytes(foreign, "<Notes>not a bracket</Notes>");
-    for (const std::wstring &file : {folder.file(L"no such file.xml"), foreign}) {
+    std::wstring cut = folder.file(L"");
+    cut += std::wstring(259 - cut.size(), L'c');
+    writeFileBytes(cut, CUP_XML);
+    std::string tiny = "<Games>";
+    while (tiny.size() < ((size_t)63 << 20))
+        tiny += "<a/><b/><c/><d/>";
+    writeFileBytes(folder.file(L"tiny.xml"), tiny + "</Games>");
+    std::string bigName = "<Games><Title>Cup</Title><Teams>2</Teams><Team Name=\"" + std::string(20000000, 'n') +
+                          "\" id=\"1\"/></Games>";
+    writeFileBytes(folder.file(L"big name.xml"), bigName);
+    struct {
+        std::wstring file;
+        int reason;
+    } cases[] = {{folder.file(L"no such file.xml"), 0},
+                 {foreign, 1},
+                 {cut + L"up.xml", 2},
+                 {folder.file(L"tiny.xml"), 3},
+                 {folder.file(L"big name.xml"), 3}};
+    std::vector<std::wstring> reasons(4);
+    DWORD missingShownAfter = 0;
+    for (const auto &c : cases) {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark")) << "for " << DialogScript::narrow(file);
-        EXPECT_TRUE(editor.baseEdits().empty());
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor.window, IDC_PARKED_BUTTON)));
-        // Nothing is open, so Save As asks for a name and then writes nothing.
-        std::wstring target = folder.file(L"nothing.xml");
-        EXPECT_EQ("", editor.command(IDM_FILE_SAVE_AS,
-                                     [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), target); }));
-        EXPECT_FALSE(fileExists(target));
+        std::wstring text;
+        DWORD shownAfter = 0;
+        DWORD start = GetTickCount();
+        ASSERT_TRUE(editor.start(quotedArgument(c.file)));
+        DialogScript script(editor.process.dwProcessId, [&](DialogScript &s) {
+            HWND box = s.next("the message for a file that cannot be opened");
+            shownAfter = GetTickCount() - start;
+            text = box ? DialogScript::messageText(box) : L"";
+            s.press(box, IDOK);
+            // The main window is a dialog of the process too: expected next,
+            // not answered.
+            s.handled(s.next("the main window"));
+        });
+        EXPECT_EQ("", script.finish());
+        // The message shares the main window's caption: wait for the one
+        // with the editor's own controls.
+        for (int tries = 0; tries < 100; tries++) {
+            if (editor.waitForWindow(L"Duelmark") && GetDlgItem(editor.window, IDC_PARKED_BUTTON))
+                break;
+            Sleep(50);
+        }
+        ASSERT_NE(nullptr, GetDlgItem(editor.window, IDC_PARKED_BUTTON)) << DialogScript::narrow(c.file);
+        ASSERT_TRUE(contains(text, c.file)) << "the message names the whole file: " << DialogScript::narrow(text);
+        std::wstring reason = text.substr(text.find(c.file) + c.file.size());
+        EXPECT_TRUE(reasons[c.reason].empty() || reasons[c.reason] == reason);
+        reasons[c.reason] = reason;
+        // Measured against the missing file's message, which reads nothing:
+        // the start of a process alone can take seconds on a busy machine.
+        if (c.reason == 0 && !missingShownAfter)
+            missingShownAfter = shownAfter;
+        EXPECT_LT(shownAfter, missingShownAfter + 2000u) << "the message came late for " << DialogScript::narrow(c.file);
+        EXPECT_TRUE(editor.baseEdits().empty()) << "nothing opened in its place";
         EXPECT_EQ("", editor.command(IDCANCEL));
         EXPECT_TRUE(editor.endedCleanly());
     }
+    for (int i = 0; i < 4; i++)
+        for (int j = i + 1; j < 4; j++)
+            EXPECT_NE(reasons[i], reasons[j]) << "each reason has its own words: " << i << " and " << j;
 }
 
 // A whole session: a new bracket typed and picked, saved, reopened from the
@@ -339,10 +272,6 @@ std::wstring systemText(DWORD error)
     return result;
 }
 
-bool contains(const std::wstring &text, const std::wstring &part)
-{
-    return text.find(part) != std::wstring::npos;
-}
 
 // Started with a relative name in folder A, the editor keeps saving to
 // A's file after the Open dialog moved the current folder into B, where
@@ -692,4 +621,119 @@ TEST(EditorProcess, NewFromListWithTwelveEntrantsShowsByesAndSurvivesSaveAndReop
     EXPECT_EQ(saved, readFileBytes(target)) << "open and save again change no byte";
     EXPECT_EQ("", editor.command(IDCANCEL));
     EXPECT_TRUE(editor.endedCleanly());
+}
+
+namespace {
+
+// The exported picture's pixels (32bppBGR, top-down), or empty.
+std::vector<BYTE> decodePicture(const std::wstring &path, UINT *width, UINT *height)
+{
+    std::vector<BYTE> pixels;
+    *width = *height = 0;
+    IWICImagingFactory *factory = NULL;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, NULL, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))))
+        return pixels;
+    IWICBitmapDecoder *decoder = NULL;
+    IWICBitmapFrameDecode *frame = NULL;
+    IWICFormatConverter *converter = NULL;
+    if (SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), NULL, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, NULL, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(width, height))) {
+        pixels.resize((size_t)*width * *height * 4);
+        if (FAILED(converter->CopyPixels(NULL, *width * 4, (UINT)pixels.size(), pixels.data())))
+            pixels.clear();
+    }
+    if (converter)
+        converter->Release();
+    if (frame)
+        frame->Release();
+    if (decoder)
+        decoder->Release();
+    factory->Release();
+    return pixels;
+}
+
+// Dark pixels in the picture's middle column below every box of a 4-team
+// bracket's own rounds: where the third-place match stands.
+int inkUnderTheFinal(const std::wstring &path)
+{
+    UINT width, height;
+    std::vector<BYTE> pixels = decodePicture(path, &width, &height);
+    const int left = PICTURE_MARGIN + 2 * (PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP);
+    const int top = PICTURE_MARGIN + PICTURE_TITLE_BAND + PICTURE_HEADING_BAND + 2 * PICTURE_ROW_PITCH;
+    int ink = 0;
+    for (UINT y = top; y < height && !pixels.empty(); y++) {
+        for (int x = left; x < left + PICTURE_BOX_WIDTH && x < (int)width; x++) {
+            const BYTE *p = &pixels[(y * width + x) * 4];
+            ink += p[0] + p[1] + p[2] < 3 * 128;
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+// A result typed into the Match result dialog of the focused pick, the
+// third-place match turned on and picked, saved, reopened and saved again
+// unchanged; the exported picture has the third-place match under the final.
+TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        std::vector<HWND> picks = editor.picks();
+        ASSERT_EQ(3u, picks.size());
+        editor.pick(picks[1], L"D");
+        // The dialog manager of the editor's own thread moves the focus.
+        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks[0], TRUE);
+        EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
+            HWND dialog = s.next("the Match result dialog");
+            EXPECT_EQ(L"A", Editor::text(GetDlgItem(dialog, IDC_RESULT_FIRST_TEAM)));
+            EXPECT_EQ(L"B", Editor::text(GetDlgItem(dialog, IDC_RESULT_SECOND_TEAM)));
+            EXPECT_EQ(L"A", Editor::text(GetDlgItem(dialog, IDC_RESULT_WINNER))) << "preset to the current pick";
+            s.type(GetDlgItem(dialog, IDC_RESULT_TEXT), L"6:3 6:4");
+            s.press(dialog, IDOK);
+        }));
+        EXPECT_EQ("", editor.command(IDM_EDIT_THIRD_PLACE));
+        HWND third = GetDlgItem(editor.window, IDC_THIRD_PLACE_COMBO);
+        ASSERT_NE(nullptr, third) << "the third-place drop-down appears";
+        SendMessageW(third, CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageW(third, CB_SHOWDROPDOWN, FALSE, 0);
+        EXPECT_EQ(2, SendMessageW(third, CB_GETCOUNT, 0, 0)) << "exactly the two semi-final losers";
+        LRESULT index = SendMessageW(third, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)L"C");
+        ASSERT_NE(CB_ERR, index);
+        SendMessageW(third, CB_SETCURSEL, index, 0);
+        SendMessageW(editor.window, WM_COMMAND, MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE), (LPARAM)third);
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_PICTURE, [&](DialogScript &s) {
+            s.chooseFile(s.next("the Save dialog for the picture"), folder.file(L"cup"));
+        }));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    std::string saved = readFileBytes(file);
+    EXPECT_NE(std::string::npos, saved.find("<Team Name=\"A\" id=\"5\" Score=\"6:3 6:4\"/>")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("<ThirdPlace Name=\"C\" Score=\"\"/></Games>")) << saved;
+    EXPECT_GT(inkUnderTheFinal(folder.file(L"cup.png")), 200) << "the third-place match is drawn under the final";
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        HWND third = GetDlgItem(editor.window, IDC_THIRD_PLACE_COMBO);
+        ASSERT_NE(nullptr, third) << "the match is on after reopening";
+        EXPECT_EQ(L"C", Editor::text(third));
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    EXPECT_EQ(saved, readFileBytes(file)) << "reopened and saved: identical";
+    CoUninitialize();
 }

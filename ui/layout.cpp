@@ -3,6 +3,9 @@
 #include "ui/scroll_view.h"
 #include "ui/drawing_pause.h"
 #include "ui/bye_slots.h"
+#include "ui/message_text.h"
+#include "ui/pick_tooltips.h"
+#include "ui/third_place_view.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -54,34 +57,15 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     return control;
 }
 
-/* The format comes from a satellite file that translators write. wsprintfW
- * would read a second conversion's argument from beyond the one it is given,
- * so only "%s" (at most once) and "%%" are accepted. */
-static int isTitleFormat(const WCHAR *format)
-{
-    int titles = 0;
-    for (const WCHAR *p = format; *p; p++) {
-        if (*p != L'%')
-            continue;
-        p++;
-        if (*p == L's')
-            titles++;
-        else if (*p != L'%')
-            return 0;
-    }
-    return titles <= 1;
-}
-
 void setBracketCaption(Bracket *bracket, HWND mainWindow)
 {
-    WCHAR format[128];
     WCHAR caption[512];
     bracket->title[TITLE_CAPACITY - 1] = 0;
-    if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, format, 128))
-        format[0] = 0;
-    if (!isTitleFormat(format))
-        lstrcpyW(format, L"%s");
-    wsprintfW(caption, format, bracket->title);
+    const WCHAR *inserts[] = {bracket->title};
+    /* A satellite without the caption's text shows the title alone. */
+    if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, caption, 2) ||
+        !loadMessageText(bracket->resourceModule, IDS_TITLE_FORMAT, inserts, 1, caption, 512))
+        lstrcpynW(caption, bracket->title, 512);
     SendMessageW(mainWindow, WM_SETTEXT, 0, (LPARAM)caption);
 }
 
@@ -92,7 +76,7 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
 static void fitAndCentre(Bracket *bracket, HWND mainWindow)
 {
     placeScrollView(mainWindow, 2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN,
-                    10 * bracket->slotCount + 2 * LAYOUT_MARGIN);
+                    bracketClientHeight(bracket));
 }
 
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
@@ -128,6 +112,8 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
     showByeSlots(bracket);
+    placeThirdPlaceControls(bracket, mainWindow);
+    attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);
 
     fitAndCentre(bracket, mainWindow);

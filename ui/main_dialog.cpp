@@ -1,5 +1,6 @@
 #include "ui/main_dialog.h"
 
+#include "model/heap.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/common_dialogs.h"
@@ -12,15 +13,19 @@
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
 #include "ui/new_from_list.h"
+#include "ui/match_result_dialog.h"
 #include "ui/open_bracket.h"
+#include "ui/open_failure.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
+#include "ui/pick_tooltips.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
 #include "ui/save_prompt.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
+#include "ui/third_place_view.h"
 
 /* The parked button is enabled exactly while no bracket is open. */
 static void setParkedButtonEnabled(HWND window, BOOL enabled)
@@ -29,13 +34,22 @@ static void setParkedButtonEnabled(HWND window, BOOL enabled)
 }
 
 /* On failure the loader left everything as it was, so there is nothing to
- * undo here. The name is made full first, so
- * the path kept is the file that was read wherever the folder moves. */
+ * undo here, only the reason to tell. The name is made full first, so the
+ * path kept is the file that was read wherever the folder moves. */
 static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
     WCHAR path[PATH_CAPACITY];
-    if (!makeFullPath(name, path) || !loadBracketFile(state->bracket, window, path))
+    OpenReport report;
+    if (!makeFullPath(name, path)) {
+        report.error = GetLastError();
+        report.fault = report.error == ERROR_FILENAME_EXCED_RANGE ? OPEN_FAULT_NAME_TOO_LONG : OPEN_FAULT_NOT_FOUND;
+        reportOpenFailure(window, state->bracket->resourceModule, name, &report);
         return 0;
+    }
+    if (!loadBracketFileReporting(state->bracket, window, path, &report)) {
+        reportOpenFailure(window, state->bracket->resourceModule, path, &report);
+        return 0;
+    }
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
@@ -43,7 +57,8 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 }
 
 /* The icon always comes from the executable, never from a satellite. A
- * start-up file that does not load leaves the empty window, silently. */
+ * start-up file that does not load leaves the empty window, after a word
+ * on why. */
 static void initMainWindow(HWND window, DocumentState *state)
 {
     HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
@@ -198,14 +213,39 @@ static void editTitle(HWND window, DocumentState *state)
     bracket->dirty = 1;
 }
 
-/* Only the first file counts, however many were dropped. */
+/* Match result... for the pick that has the focus. */
+static void matchResult(HWND window, DocumentState *state)
+{
+    editMatchResult(window, state->bracket);
+}
+
+/* Third-place match: on or off, as one undo step. */
+static void thirdPlaceMatch(HWND window, DocumentState *state)
+{
+    toggleThirdPlaceMatch(window, state->bracket);
+}
+
+/* The check mark follows the open bracket each time the menu opens. */
+static void markThirdPlaceItem(HMENU menu, Bracket *bracket)
+{
+    UINT mark = bracket->slotCount && bracket->thirdPlace.on ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
+}
+
+/* Only the first file counts, however many were dropped. While any dialog
+ * or question of the program is open the window is disabled (modal loops
+ * disable their owner), and a drop then would replace the very bracket
+ * that dialog is working on: it is let go unread. */
 static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
 {
-    WCHAR buffer[PATH_CAPACITY];
-    takeFirstDroppedFile(drop, buffer);
-    if (!allowDiscardingChanges(window, state))
+    if (!IsWindowEnabled(window)) {
+        releaseDrop(drop);
         return;
-    loadIntoWindow(window, state, buffer);
+    }
+    WCHAR *name = takeFirstDroppedFile(drop);
+    if (name && allowDiscardingChanges(window, state))
+        loadIntoWindow(window, state, name);
+    freeBlock(name);
 }
 
 /* The whole wParam is matched: menu commands only with notification code
@@ -233,6 +273,10 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_REDO: redoEdit(window, state); break;
     case IDM_EDIT_PASTE_LIST: pasteTeamList(window, state); break;
     case IDM_EDIT_DRAW_TEAMS: drawTeams(window, state); break;
+    case IDM_EDIT_MATCH_RESULT: matchResult(window, state); break;
+    case IDM_EDIT_THIRD_PLACE: thirdPlaceMatch(window, state); break;
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(state->bracket, control); break;
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(state->bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
@@ -241,7 +285,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
-    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
     }
 }
 
@@ -281,6 +326,13 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
             runCommand(window, state, wParam, (HWND)lParam);
         break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_DESTROY)
+            removePickTooltip(window, (HWND)lParam);
+        break;
+    case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
+    case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
+    case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;

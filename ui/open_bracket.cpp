@@ -1,16 +1,15 @@
 #include "ui/open_bracket.h"
-#include "file/bracket_file.h"
 #include "ui/drawing_pause.h"
 #include "ui/invalid_picks_prompt.h"
 #include "ui/layout.h"
 
-int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, OpenReport *report)
 {
     /* Read aside first: a refused file must leave the open bracket alone. */
     Bracket staged;
     staged.resourceModule = bracket->resourceModule;
     initBracket(&staged, NULL);
-    if (!readBracketFile(path, &staged))
+    if (!readBracketFile(path, &staged, report))
         return 0;
     /* Hundreds of controls go and come: the window is drawn once, after. */
     int paused = pauseDrawing(window);
@@ -22,4 +21,10 @@ int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
      * clearing can be undone. */
     settleInvalidPicks(bracket, window);
     return 1;
+}
+
+int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+{
+    OpenReport report;
+    return loadBracketFileReporting(bracket, window, path, &report);
 }
