@@ -27,12 +27,13 @@ static_assert(MAX_PATH == PATH_CAPACITY, "the argument must fit the document's p
 
 int runEditor(HMODULE module)
 {
-    DocumentState state;
+    DocumentState state = {};
     Bracket *bracket = (Bracket *)allocBlock(sizeof(Bracket));
     if (!bracket)
         return 0;
     state.bracket = initBracket(bracket, module);
     state.path[0] = 0;
+    state.keepsRecoveryCopies = 1;
     /* Made full now, against the folder the editor was started in: a file
      * dialog may move the current folder later. An empty name opens
      * nothing. */

@@ -315,7 +315,7 @@ void dialogToShown(const WCHAR *path)
     for (int round = 0; round < 5; round++) {
         Bracket bracket;
         initBracket(&bracket, GetModuleHandleW(NULL));
-        DocumentState state;
+        DocumentState state = {};
         state.bracket = &bracket;
         lstrcpynW(state.path, path, PATH_CAPACITY);
         activatedAt = 0;

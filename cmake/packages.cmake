@@ -51,6 +51,7 @@ function(duelmark_add_msi output version)
     COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/make-msi.sh ${PROJECT_SOURCE_DIR}/packaging/duelmark.wxs ${version} ${output}
     WORKING_DIRECTORY ${DUELMARK_STAGE_DIR}
     DEPENDS ${DUELMARK_STAGED_EXE} ${DUELMARK_STAGED_SATELLITE} ${PROJECT_SOURCE_DIR}/packaging/duelmark.wxs
+            ${DUELMARK_STAGE_DIR}/README.txt ${DUELMARK_STAGE_DIR}/LICENSE.txt
             ${PROJECT_SOURCE_DIR}/cmake/make-msi.sh
     COMMENT "Building ${output}"
     VERBATIM)

@@ -121,9 +121,7 @@ static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Br
     return result;
 }
 
-/* Builds the whole document; 0 when the component failed at any step, so
- * an incomplete document is never written. */
-static int fillDocument(IXMLDOMDocument *document, Bracket *bracket)
+int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket)
 {
     BSTR gamesName = SysAllocString(L"Games");
     IXMLDOMElement *games = gamesName ? createNamedElement(document, gamesName) : NULL;
@@ -224,7 +222,7 @@ int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report)
     if (!document)
         return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);
     ReadBackCheck check = {bracket->slotCount, 0};
-    int filled = fillDocument(document, bracket);
+    int filled = fillBracketDocument(document, bracket);
     int result = filled && saveDocumentFile(document, path, checkReadBack, &check);
     DWORD error = filled ? GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
     document->Release();

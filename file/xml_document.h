@@ -9,6 +9,7 @@
 
 #include "file/bracket_file.h"
 #include "file/safe_replace.h"
+#include "model/bracket.h"
 
 /* A new empty document that loads synchronously, keeps white space, never
  * resolves external entities or DTDs and does not validate. Returns NULL
@@ -24,5 +25,10 @@ int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *r
  * check judging the temporary file first (NULL: no check). Returns 1 only
  * when the whole document is there; 0 with GetLastError() giving why. */
 int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context);
+
+/* Builds the whole bracket as document's content. Returns 0 when the
+ * component failed at any step, so an incomplete document is never
+ * written. */
+int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket);
 
 #endif

@@ -10,6 +10,9 @@
 #define IDD_NEW_FROM_LIST       3
 /* Match results */
 #define IDD_MATCH_RESULT        4
+/* Newer work on disk, and work left by a program that ended unsaved */
+#define IDD_DISK_CHANGED        5
+#define IDD_RECOVERY_OFFER      6
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -56,6 +59,14 @@
 #define IDS_PICTURE_THIRD_PLACE     161
 #define IDS_MATCH_RESULT_ITEM       162
 #define IDS_SAVE_BAD_RESULT         163
+/* Newer work on disk (%1 the file) and the recovery offer (%1 the file,
+ * %2 when the copy was written) */
+#define IDS_DISK_CHANGED            130
+#define IDS_DISK_DELETED            131
+#define IDS_RECOVERY_FOUND          132
+#define IDS_RECOVERY_UNTITLED       133
+/* Recent files: a chosen file that is gone (%1 the file) */
+#define IDS_RECENT_FILE_MISSING     120
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -76,6 +87,12 @@
 #define IDC_RESULT_SECOND_TEAM  111
 #define IDC_RESULT_WINNER       112
 #define IDC_RESULT_TEXT         113
+/* The newer-work question and the recovery offer */
+#define IDC_CHOICE_TEXT         200
+#define IDC_OVERWRITE           201
+#define IDC_SAVE_ELSEWHERE      202
+#define IDC_RESTORE             203
+#define IDC_DISCARD             204
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20
@@ -110,5 +127,8 @@
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
+/* Recent files: the File menu's numbered entries, newest first */
+#define IDM_FILE_RECENT_FIRST   70
+#define IDM_FILE_RECENT_LAST    77
 
 #endif

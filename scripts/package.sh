@@ -4,6 +4,8 @@
 #   dist/duelmark-<version>-win64.zip  unpack and run; English satellite in
 #                                      lang/en/, README.txt, LICENSE.txt
 #   dist/duelmark-<version>-win64.msi  Windows Installer package
+#   dist/SHA256SUMS                    both packages' SHA-256, in the form
+#                                      `sha256sum -c` checks
 # The version is the one in the VERSION file.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
@@ -15,3 +17,5 @@ for package in "$DUELMARK_BUILD/dist/duelmark-$version-win64".{zip,msi}; do
   cp "$package" "$ROOT/dist/"
   echo "dist/$(basename "$package")"
 done
+(cd "$ROOT/dist" && sha256sum "duelmark-$version-win64.zip" "duelmark-$version-win64.msi" > SHA256SUMS)
+echo "dist/SHA256SUMS"

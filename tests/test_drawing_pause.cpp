@@ -50,7 +50,7 @@ LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
 
 struct DrawingPauseTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
 
     void SetUp() override

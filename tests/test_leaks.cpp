@@ -160,7 +160,7 @@ LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
 
 struct LeakTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
 
     void SetUp() override

@@ -40,7 +40,7 @@ LRESULT CALLBACK refuseDialogs(int code, WPARAM wParam, LPARAM lParam)
 
 struct MainDialogTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
     TempFolder folder;
     std::wstring cup, league, untitled, notBracket;
@@ -371,9 +371,10 @@ TEST_F(MainDialogTest, SaveAndSaveAsWriteWhatWasTypedAndPickedAndReopenIdentical
     EXPECT_EQ(first + L".xml", std::wstring(state.path)) << "the extension xml is added";
     EXPECT_EQ(0, bracket.dirty);
 
-    // Save again: no dialog, no question, the same file.
+    // Save again: no dialog, the same file; removed meanwhile, it is
+    // written again once the user says so.
     DeleteFileW((first + L".xml").c_str());
-    EXPECT_EQ("", send(IDM_FILE_SAVE));
+    EXPECT_EQ("", send(IDM_FILE_SAVE, [](DialogScript &s) { s.press(s.next("the removed-file question"), IDC_OVERWRITE); }));
     EXPECT_TRUE(fileExists(first + L".xml"));
 
     std::wstring second = folder.file(L"derby copy.xml");

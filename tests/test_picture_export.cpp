@@ -46,7 +46,7 @@ TEST_F(PictureExport, AFailedExportSaysSoNamingTheFile)
 // clipboard alone.
 TEST_F(PictureExport, PictureCommandsDoNothingWithoutABracket)
 {
-    DocumentState state;
+    DocumentState state = {};
     state.bracket = &bracket;
     state.path[0] = 0;
     // The answering hook would take the new main window for a box.

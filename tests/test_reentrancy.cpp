@@ -69,7 +69,7 @@ LRESULT CALLBACK answerSetup(int code, WPARAM wParam, LPARAM lParam)
 
 struct ReentrancyTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     std::wstring folder;
 
     void SetUp() override

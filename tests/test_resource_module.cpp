@@ -10,6 +10,7 @@
 #include "app/resource_module.h"
 #include "res/resource.h"
 #include "support/build_paths.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -128,6 +129,73 @@ TEST_F(ResourceModuleTest, ADirectoryAtThePathLeavesTheExecutable)
     ASSERT_TRUE(CreateDirectoryW(satellitePath, NULL));
     EXPECT_EQ(GetModuleHandleW(NULL), findResourceModule()) << "expected the executable";
     EXPECT_EQ(std::wstring(CHINESE_QUESTION), question(findResourceModule()));
+}
+
+// Languages as the platform lists them: tags separated by "|" here.
+std::wstring languageList(const std::wstring &tags)
+{
+    std::wstring list = tags;
+    for (WCHAR &c : list)
+        if (c == L'|')
+            c = 0;
+    return list + std::wstring(2, L'\0');
+}
+
+void placeFile(const std::wstring &path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << "could not create a file";
+    CloseHandle(file);
+}
+
+// The walk over the display languages, on a real folder: lang\en and
+// lang\de-CH hold satellites; lang\fr holds a folder where the file would be.
+TEST(LanguageSatellite, TheFirstLanguageWithTextsWinsAndChineseTakesTheBuiltIn)
+{
+    TempFolder folder;
+    CreateDirectoryW(folder.file(L"lang").c_str(), NULL);
+    for (const WCHAR *language : {L"en", L"de-CH", L"fr"})
+        ASSERT_TRUE(CreateDirectoryW(folder.file(std::wstring(L"lang\\") + language).c_str(), NULL));
+    placeFile(folder.file(L"lang\\en\\duelmark.exe.mui"));
+    placeFile(folder.file(L"lang\\de-CH\\duelmark.exe.mui"));
+    ASSERT_TRUE(CreateDirectoryW(folder.file(L"lang\\fr\\duelmark.exe.mui").c_str(), NULL));
+
+    struct Case {
+        const WCHAR *languages;
+        const WCHAR *expected;  // the language folder taken, or NULL for the built-in texts
+    } cases[] = {
+        {L"en-US", L"en"},             // the language alone when the full tag has none
+        {L"en-GB|en", L"en"},
+        {L"de-CH|en-US", L"de-CH"},    // the full tag first
+        {L"ja-JP|de-CH", L"de-CH"},    // a later preference with texts beats the English fallback
+        {L"de-DE", L"en"},             // no lang\de: English
+        {L"fr-FR", L"en"},             // a folder named like the satellite is no satellite
+        {L"", L"en"},                  // the platform told nothing
+        {L"zh-TW|en-US", NULL},        // Chinese: the executable's own texts
+        {L"ja-JP|zh-HK|en-US", NULL},  // reached before any language with texts
+        {L"zh-Hant-TW", NULL},
+        {L"ZH-cn", NULL},
+        {L"zu-ZA", L"en"},             // "z" but not Chinese
+    };
+    std::wstring program = folder.file(L"duelmark.exe");
+    for (const Case &c : cases) {
+        std::wstring languages = languageList(c.languages);
+        WCHAR satellite[SATELLITE_PATH_CAPACITY] = L"unset";
+        int found = findLanguageSatellite(program.c_str(), languages.c_str(), satellite);
+        if (!c.expected) {
+            EXPECT_EQ(0, found) << "languages " << c.languages << ": expected the built-in texts, got " << satellite;
+            continue;
+        }
+        std::wstring expected = folder.file(std::wstring(L"lang\\") + c.expected + L"\\duelmark.exe.mui");
+        EXPECT_EQ(1, found) << "languages " << c.languages << ": expected lang\\" << c.expected;
+        EXPECT_EQ(expected, std::wstring(satellite)) << "languages " << c.languages;
+    }
+
+    // Without lang\en a language with no texts of its own stays Chinese.
+    ASSERT_TRUE(DeleteFileW(folder.file(L"lang\\en\\duelmark.exe.mui").c_str()));
+    WCHAR satellite[SATELLITE_PATH_CAPACITY];
+    EXPECT_EQ(0, findLanguageSatellite(program.c_str(), languageList(L"de-DE|en-US").c_str(), satellite));
+    EXPECT_EQ(1, findLanguageSatellite(program.c_str(), languageList(L"de-CH").c_str(), satellite));
 }
 
 }  // namespace

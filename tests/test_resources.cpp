@@ -241,6 +241,9 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_DRAW_TEAMS, L"抽籤(&D)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_COPY_PICTURE, L"複製圖片(&Y)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_MATCH_RESULT, L"比賽結果(&S)...\tCtrl+R"},
+    {1, 0, IDM_EDIT_THIRD_PLACE, L"季軍賽(&H)"},
 };
 
 TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
@@ -582,6 +585,47 @@ TEST_F(ResourcesTest, VersionBlockIsChineseUtf16WithItsFiveStrings)
         EXPECT_TRUE(VerQueryValueW(block.data(), query.c_str(), (void **)&value, &length) && value && *value)
             << "expected a non-empty " << query.size() << "-unit query to find a value";
     }
+}
+
+// What Explorer's details show for the built files, read the way it reads
+// them: the file's version information, not its resources.
+TEST_F(ResourcesTest, BuiltFilesNameTheProductAndTheirPublisher)
+{
+#ifdef DUELMARK_EXECUTABLE
+    struct Expected {
+        const char *file;
+        const WCHAR *block;
+        const WCHAR *description;
+        const WCHAR *fileName;
+    } files[] = {
+        {DUELMARK_EXECUTABLE, L"0c0404b0", L"Duelmark tournament bracket editor", L"duelmark.exe"},
+        {DUELMARK_SATELLITE, L"040904b0", L"Duelmark tournament bracket editor, English texts", L"duelmark.exe.mui"},
+    };
+    for (const Expected &e : files) {
+        std::wstring path = dosPathOf(e.file);
+        DWORD ignored = 0;
+        DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+        ASSERT_GT(size, 0u) << "no version information in " << e.file;
+        std::vector<BYTE> info(size);
+        ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
+        auto entry = [&](const WCHAR *name) {
+            WCHAR *value = NULL;
+            UINT length = 0;
+            std::wstring query = std::wstring(L"\\StringFileInfo\\") + e.block + L"\\" + name;
+            return VerQueryValueW(info.data(), query.c_str(), (void **)&value, &length) && value ? std::wstring(value)
+                                                                                                 : std::wstring(L"<none>");
+        };
+        EXPECT_EQ(std::wstring(e.description), entry(L"FileDescription")) << e.file;
+        EXPECT_EQ(L"Duelmark", entry(L"ProductName")) << e.file;
+        EXPECT_EQ(std::wstring(e.fileName), entry(L"InternalName")) << e.file;
+        EXPECT_EQ(std::wstring(e.fileName), entry(L"OriginalFilename")) << e.file;
+        // The installer's Manufacturer and so the programs list's Publisher
+        // are this same text; the package test compares them.
+        EXPECT_EQ(L"the Duelmark developers", entry(L"CompanyName")) << e.file;
+    }
+#else
+    GTEST_SKIP() << "the editor is not built";
+#endif
 }
 
 TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)

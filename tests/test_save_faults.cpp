@@ -50,7 +50,7 @@ LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
 
 struct SaveFaultTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
     std::wstring folder;
 

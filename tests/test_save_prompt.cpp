@@ -16,7 +16,7 @@ const wchar_t QUESTION_TEXT[] = L"Changes have been made, do you want to save yo
 struct SavePromptTest : ::testing::Test {
     HWND window = NULL;
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     TempFolder folder;
 
     void SetUp() override
@@ -54,7 +54,12 @@ struct SavePromptTest : ::testing::Test {
         return result;
     }
 
-    void setPath(const std::wstring &path) { lstrcpyW(state.path, path.c_str()); }
+    // As a load or save leaves it: the path with what the file held then.
+    void setPath(const std::wstring &path)
+    {
+        lstrcpyW(state.path, path.c_str());
+        takeFileFingerprint(state.path, &state.disk);
+    }
 };
 
 // The question box itself: owned by the main window, fixed English texts,

@@ -41,7 +41,7 @@ void pumpMessages()
 
 struct ScrollViewTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
     TempFolder folder;
 

@@ -466,6 +466,165 @@ TEST(LostWork, AFailedSaveNamesTheFileAndThePlatformsReason)
     EXPECT_TRUE(editor.endedCleanly());
 }
 
+// The text of the newer-work question or the recovery offer.
+std::wstring choiceText(HWND dialog)
+{
+    WCHAR text[1024] = L"";
+    GetDlgItemTextW(dialog, IDC_CHOICE_TEXT, text, 1024);
+    return text;
+}
+
+// Two windows on one file, and a file another program replaced: a save over
+// work this window never saw asks first; Cancel keeps the disk, Save As
+// keeps both, Overwrite writes; once written, the next save is silent again.
+TEST(LostWork, ASaveOverNewerWorkOnDiskAsksFirst)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    CreateDirectoryW(folder.file(L"local").c_str(), NULL);
+    Editor first, second;
+    first.localAppData = second.localAppData = folder.file(L"local");
+    ASSERT_TRUE(first.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, first.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_TRUE(second.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, second.waitForWindow(L"Duelmark - Cup"));
+
+    EXPECT_EQ("", first.command(IDM_EDIT_UNLOCK_BASE));
+    SendMessageW(first.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+    EXPECT_EQ("", first.command(IDM_FILE_SAVE)) << "nothing newer on disk: Save asks nothing";
+    std::string firstsWork = readFileBytes(file);
+    ASSERT_NE(std::string::npos, firstsWork.find("Name=\"Zoe\" id=\"1\""));
+
+    EXPECT_EQ("", second.command(IDM_EDIT_UNLOCK_BASE));
+    SendMessageW(second.baseEdits()[1], WM_SETTEXT, 0, (LPARAM)L"Yan");
+    std::wstring question;
+    EXPECT_EQ("", second.command(IDM_FILE_SAVE, [&](DialogScript &s) {
+        HWND box = s.next("the newer-work question");
+        question = choiceText(box);
+        s.press(box, IDCANCEL);
+    }));
+    EXPECT_TRUE(contains(question, file)) << DialogScript::narrow(question);
+    EXPECT_EQ(firstsWork, readFileBytes(file)) << "Cancel must keep the first window's work";
+
+    // Exit, Yes to saving: the same question; Save As puts this work beside.
+    std::wstring mine = folder.file(L"mine.xml");
+    EXPECT_EQ("", second.command(IDCANCEL, [&](DialogScript &s) {
+        s.press(s.next("the save-changes question"), IDYES);
+        s.press(s.next("the newer-work question"), IDC_SAVE_ELSEWHERE);
+        s.chooseFile(s.next("the Save dialog"), mine);
+    }));
+    EXPECT_TRUE(second.endedCleanly());
+    EXPECT_NE(std::string::npos, readFileBytes(mine).find("Name=\"Yan\" id=\"2\""));
+    EXPECT_EQ(firstsWork, readFileBytes(file));
+
+    // Another program replaces the file; Save with no change of this
+    // window's own asks, and Overwrite puts this bracket back.
+    const char other[] = "<Games><Title>Other</Title><Teams>4</Teams></Games>";
+    writeFileBytes(file, other);
+    EXPECT_EQ("", first.command(IDM_FILE_SAVE, [&](DialogScript &s) {
+        HWND box = s.next("the newer-work question");
+        question = choiceText(box);
+        s.press(box, IDC_OVERWRITE);
+    }));
+    EXPECT_TRUE(contains(question, file)) << DialogScript::narrow(question);
+    EXPECT_EQ(firstsWork, readFileBytes(file));
+    EXPECT_EQ("", first.command(IDM_FILE_SAVE)) << "what this window wrote is what it knows: no question";
+
+    // Removed meanwhile: the question says so rather than write silently.
+    ASSERT_TRUE(DeleteFileW(file.c_str()));
+    EXPECT_EQ("", first.command(IDM_FILE_SAVE, [&](DialogScript &s) {
+        HWND box = s.next("the question about the removed file");
+        question = choiceText(box);
+        s.press(box, IDCANCEL);
+    }));
+    EXPECT_TRUE(contains(question, file)) << DialogScript::narrow(question);
+    EXPECT_FALSE(fileExists(file));
+    EXPECT_EQ("", first.command(IDCANCEL));
+    EXPECT_TRUE(first.endedCleanly());
+}
+
+// The recovery copies in a local application-data folder.
+std::vector<std::wstring> recoveryCopies(const std::wstring &localAppData)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((localAppData + L"\\Duelmark\\Recovery\\*.xml").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool waitForCopies(const std::wstring &localAppData, size_t count)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(50)) {
+        if (recoveryCopies(localAppData).size() == count)
+            return true;
+    }
+    return false;
+}
+
+// A window killed after typing: the next start offers its copy (never the
+// copy of a window still running), Restore shows the typed names unsaved,
+// bound to their file; saving and exiting leave no copy of its own behind.
+TEST(LostWork, AKilledWindowsTypingIsOfferedAtTheNextStart)
+{
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml"), otherFile = folder.file(L"other.xml");
+    writeFileBytes(file, CUP_XML);
+    writeFileBytes(otherFile, CUP_XML);
+    std::wstring local = folder.file(L"local");
+    CreateDirectoryW(local.c_str(), NULL);
+    Editor killed, running;
+    killed.localAppData = running.localAppData = local;
+    ASSERT_TRUE(killed.start(quotedArgument(file)));
+    ASSERT_NE(nullptr, killed.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_TRUE(running.start(quotedArgument(otherFile)));
+    ASSERT_NE(nullptr, running.waitForWindow(L"Duelmark - Cup"));
+    for (Editor *editor : {&killed, &running}) {
+        EXPECT_EQ("", editor->command(IDM_EDIT_UNLOCK_BASE));
+        SendMessageW(editor->baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
+        SendMessageW(editor->baseEdits()[3], WM_SETTEXT, 0, (LPARAM)L"\u8cfd\u4e8b");
+    }
+    ASSERT_TRUE(waitForCopies(local, 2)) << "each window keeps its own copy within seconds of typing";
+    EXPECT_EQ("cup.xml local other.xml", folderListing(folder.path)) << "never beside the user's file";
+    TerminateProcess(killed.process.hProcess, 1);
+    WaitForSingleObject(killed.process.hProcess, 10000);
+
+    Editor next;
+    next.localAppData = local;
+    ASSERT_TRUE(next.start(L""));
+    ASSERT_NE(nullptr, next.waitForWindow(L"Duelmark"));
+    std::wstring offer;
+    DialogScript script(next.window, [&](DialogScript &s) {
+        HWND box = s.next("the recovery offer");
+        offer = choiceText(box);
+        s.press(box, IDC_RESTORE);
+    });
+    EXPECT_EQ("", script.finish());
+    EXPECT_TRUE(contains(offer, file)) << "the killed window's file: " << DialogScript::narrow(offer);
+    for (DWORD start = GetTickCount(); next.baseEdits().size() < 4 && GetTickCount() - start < 5000;)
+        Sleep(20);
+    ASSERT_EQ(4u, next.baseEdits().size());
+    EXPECT_EQ(L"Zoe", Editor::text(next.baseEdits()[0]));
+    EXPECT_EQ(L"\u8cfd\u4e8b", Editor::text(next.baseEdits()[3]));
+    EXPECT_EQ(CUP_XML, readFileBytes(file)) << "restoring writes nothing to the file";
+
+    // Unsaved: Exit asks, and Yes saves to the file it belonged to.
+    EXPECT_EQ("", next.command(IDCANCEL, [](DialogScript &s) { s.press(s.next("the save-changes question"), IDYES); }));
+    EXPECT_TRUE(next.endedCleanly());
+    EXPECT_NE(std::string::npos, readFileBytes(file).find("Name=\"Zoe\" id=\"1\""));
+    EXPECT_EQ(1u, recoveryCopies(local).size()) << "only the running window's copy is left";
+
+    EXPECT_EQ("", running.command(IDCANCEL, [](DialogScript &s) { s.press(s.next("the question"), IDNO); }));
+    EXPECT_TRUE(running.endedCleanly());
+    EXPECT_TRUE(recoveryCopies(local).empty()) << "discarding the work removes its copy";
+}
+
 } // namespace
 
 // The shipped program shares its bracket: Export picture through the Save

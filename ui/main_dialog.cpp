@@ -22,6 +22,8 @@
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
+#include "ui/recovery_copy.h"
+#include "ui/recent_files.h"
 #include "ui/save_prompt.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
@@ -53,6 +55,8 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
+    takeFileFingerprint(path, &state->disk);
+    rememberRecentFile(window, path);
     return 1;
 }
 
@@ -68,8 +72,16 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    showRecentFiles(window);
     if (state->path[0] && !loadIntoWindow(window, state, state->path))
         state->path[0] = 0;
+    startRecoveryCopies(window, state);
+}
+
+/* Asked once the window is on screen, so the user sees what is restored. */
+static void offerRecovery(HWND window, DocumentState *state)
+{
+    offerLeftRecoveryCopies(window, state, loadIntoWindow);
 }
 
 /* resetBracket with the window drawn once afterwards rather than after
@@ -101,6 +113,7 @@ static void newBracket(HWND window, DocumentState *state)
     setParkedButtonEnabled(window, FALSE);
     resetBracketQuietly(window, bracket);
     state->path[0] = 0;
+    state->disk = FileFingerprint{};
     if (!buildBracket(bracket, setup.teamCount)) {
         /* Out of memory: the old bracket is gone already, so the window
          * falls back to the empty state rather than show a bracket with no
@@ -137,6 +150,7 @@ static void closeBracket(HWND window, DocumentState *state)
     resetBracketQuietly(window, state->bracket);
     resetScrollView(window);
     state->path[0] = 0;
+    state->disk = FileFingerprint{};
 }
 
 /* Save writes even when nothing changed; it asks for a name only when the
@@ -232,6 +246,15 @@ static void markThirdPlaceItem(HMENU menu, Bracket *bracket)
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
 }
 
+/* Each time a menu opens: the check mark follows the open bracket, and the
+ * recent files are read again, since another copy of the editor may have
+ * changed the list meanwhile. */
+static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
+{
+    markThirdPlaceItem(menu, state->bracket);
+    showRecentFiles(window);
+}
+
 /* Only the first file counts, however many were dropped. While any dialog
  * or question of the program is open the window is disabled (modal loops
  * disable their owner), and a drop then would replace the very bracket
@@ -248,11 +271,23 @@ static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
     freeBlock(name);
 }
 
+/* A file from the File menu's recent list: one that is gone was reported
+ * and dropped already, so there is nothing to ask about. */
+static void openRecentFile(HWND window, DocumentState *state, int index)
+{
+    WCHAR path[PATH_CAPACITY];
+    if (!recentFileToOpen(window, state->bracket, index, path) || !allowDiscardingChanges(window, state))
+        return;
+    loadIntoWindow(window, state, path);
+}
+
 /* The whole wParam is matched: menu commands only with notification code
  * 0, slot notifications only with their exact code and id. */
 static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND control)
 {
     Bracket *bracket = state->bracket;
+    if (command >= IDM_FILE_RECENT_FIRST && command <= IDM_FILE_RECENT_LAST)
+        return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     switch (command) {
     case IDCANCEL: exitEditor(window, state); break;
     case IDM_FILE_NEW: newBracket(window, state); break;
@@ -324,21 +359,33 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
          * window's own controls are read from. */
         if (!lParam || IsChild(window, (HWND)lParam))
             runCommand(window, state, wParam, (HWND)lParam);
+        dropRecoveryCopyWhenClean(state);
         break;
-    case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_DROPFILES:
+        openDroppedFile(window, state, (HDROP)wParam);
+        dropRecoveryCopyWhenClean(state);
+        break;
+    case WM_TIMER:
+        if (wParam == RECOVERY_TIMER_ID)
+            keepRecoveryCopy(state);
+        break;
+    case RECOVERY_OFFER_MESSAGE: offerRecovery(window, state); break;
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_DESTROY)
             removePickTooltip(window, (HWND)lParam);
         break;
     case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
-    case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
+    case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
-    case WM_DESTROY: removeKeyboardShortcuts(window); break;
+    case WM_DESTROY:
+        removeKeyboardShortcuts(window);
+        stopRecoveryCopies(window, state);
+        break;
     }
     return FALSE;
 }

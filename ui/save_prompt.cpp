@@ -1,6 +1,9 @@
 #include "ui/save_prompt.h"
 #include "ui/common_dialogs.h"
 #include "ui/document_path.h"
+#include "res/resource.h"
+#include "ui/choice_question.h"
+#include "ui/recent_files.h"
 #include "ui/save_bracket.h"
 #include "ui/save_failure.h"
 
@@ -37,6 +40,26 @@ static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
     return 0;
 }
 
+/* Before the bracket is written over its own file: when another window or
+ * program changed or removed that file since this window read or wrote
+ * it, the user chooses to overwrite, to save under another name (then
+ * *target becomes chosen) or to stop. Returns 1 to go on writing *target.
+ * Another file picked in the Save dialog is not checked: the dialog asked
+ * about replacing it already. */
+static int confirmOwnFileUnchanged(HWND window, DocumentState *state, const WCHAR **target, WCHAR *chosen)
+{
+    if (!state->path[0] || lstrcmpiW(*target, state->path) != 0 || !fileChangedSince(state->path, &state->disk))
+        return 1;
+    int deleted = GetFileAttributesW(state->path) == INVALID_FILE_ATTRIBUTES;
+    int answer = askAboutNewerFile(window, state->bracket->resourceModule, state->path, deleted);
+    if (answer == IDC_OVERWRITE)
+        return 1;
+    if (answer != IDC_SAVE_ELSEWHERE || !askSaveName(window, state->bracket, chosen))
+        return 0;
+    *target = chosen;
+    return 1;
+}
+
 int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName)
 {
     Bracket *bracket = state->bracket;
@@ -56,15 +79,19 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
             return 0;
         target = chosen;
     }
-    SaveReport report;
     if (!bracket)
         return 0;
+    if (!confirmOwnFileUnchanged(window, state, &target, chosen))
+        return 0;
+    SaveReport report;
     if (!saveBracketFileReporting(bracket, window, target, &report)) {
         reportSaveFailure(window, bracket, target, &report);
         return 0;
     }
     if (target != state->path)
         lstrcpynW(state->path, target, PATH_CAPACITY);
+    takeFileFingerprint(state->path, &state->disk);
+    rememberRecentFile(window, state->path);
     return 1;
 }
 

@@ -5,7 +5,9 @@
 //   progid: yes|no         the ProgId's own key under HKLM\Software\Classes
 //   product key: yes|no    HKLM\Software\Duelmark
 //   installed: <version>   one line per product named Duelmark in the
-//                          programs list, with its DisplayVersion
+//                          programs list, with its DisplayVersion, then
+//                          that entry's publisher:, display icon:,
+//                          install location: and estimated size: (KiB)
 #include <windows.h>
 #include <string>
 
@@ -41,6 +43,15 @@ std::wstring stringValue(HKEY root, const wchar_t *path, const wchar_t *name, bo
     return status == ERROR_SUCCESS ? data : L"";
 }
 
+std::wstring dwordValue(HKEY root, const wchar_t *path, const wchar_t *name)
+{
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    if (RegGetValueW(root, path, name, RRF_RT_REG_DWORD, NULL, &data, &size) != ERROR_SUCCESS)
+        return L"";
+    return std::to_wstring(data);
+}
+
 const wchar_t *yesNo(bool value) { return value ? L"yes" : L"no"; }
 
 }  // namespace
@@ -62,8 +73,13 @@ int wmain()
     for (DWORD i = 0, length = ARRAYSIZE(name); RegEnumKeyExW(products, i, name, &length, NULL, NULL, NULL, NULL) == ERROR_SUCCESS;
          i++, length = ARRAYSIZE(name)) {
         std::wstring product = std::wstring(uninstall) + L"\\" + name;
-        if (stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"DisplayName") == L"Duelmark")
+        if (stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"DisplayName") == L"Duelmark") {
             print(L"installed: " + stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"DisplayVersion"));
+            print(L"publisher: " + stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"Publisher"));
+            print(L"display icon: " + stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"DisplayIcon"));
+            print(L"install location: " + stringValue(HKEY_LOCAL_MACHINE, product.c_str(), L"InstallLocation"));
+            print(L"estimated size: " + dwordValue(HKEY_LOCAL_MACHINE, product.c_str(), L"EstimatedSize"));
+        }
     }
     RegCloseKey(products);
     return 0;

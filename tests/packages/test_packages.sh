@@ -3,8 +3,9 @@
 #   version  the executable's version block, the package names and the
 #            installer's product version all carry the one version number
 #   zip      the archive holds exactly its four files; the editor runs from
-#            the unpacked folder, in Chinese, and in English once the
-#            satellite is copied beside it as README.txt says
+#            the unpacked folder in the display language (English, Chinese;
+#            Chinese without lang\en), and in English under a Chinese display
+#            language once the satellite is copied beside it as README.txt says
 #   msi      install, Start-menu shortcut, Open-with entry, a rebuild of the
 #            same version and a higher version each replacing what is there,
 #            no way back, the English feature, uninstall leaving nothing; in
@@ -32,10 +33,13 @@ windows_path() { local path; path=$(realpath -m "$1"); echo "Z:${path//\//\\}"; 
 finish() { [ "$failures" -eq 0 ] && echo "all $mode checks passed"; [ "$failures" -eq 0 ]; }
 
 # Runs window_probe on a file (optionally --class <ProgId> first) and keeps its lines in
-# the globals target, caption, setup, exit_line.
+# the globals target, caption, setup, exit_line. The display language is
+# $display_language's: Wine takes it from the locale variables, and here
+# only LC_ALL reliably overrides what the machine is set to.
+display_language=en_US.UTF-8
 probe_run() {
   local out
-  out=$(wine "$probe" "$@" </dev/null 2>/dev/null | tr -d '\r')
+  out=$(LANG=$display_language LC_ALL=$display_language wine "$probe" "$@" </dev/null 2>/dev/null | tr -d '\r')
   target=$(sed -n 's/^target: //p' <<<"$out")
   caption=$(sed -n 's/^caption: //p' <<<"$out")
   setup=$(sed -n 's/^setup: //p' <<<"$out")
@@ -82,12 +86,23 @@ check_zip() {
     || fail "README.txt does not say to copy lang\\en\\duelmark.exe.mui beside duelmark.exe"
   cmp -s "$staged_exe" "$folder/duelmark.exe" || fail "the zip's duelmark.exe is not the one built"
 
-  probe_run "$(windows_path "$folder/duelmark.exe")"
-  expect_chinese_editor "unpacked editor"
-  # The README's language switch.
+  local exe_w
+  exe_w=$(windows_path "$folder/duelmark.exe")
+  display_language=en_US.UTF-8 probe_run "$exe_w"
+  expect_english_editor "unpacked editor under an English display language"
+  display_language=zh_TW.UTF-8 probe_run "$exe_w"
+  expect_chinese_editor "unpacked editor under a Chinese display language"
+  display_language=de_DE.UTF-8 probe_run "$exe_w"
+  expect_english_editor "unpacked editor under a display language it has no texts for"
+  # The README's language switch, under a display language it overrides.
   cp "$folder/lang/en/duelmark.exe.mui" "$folder/duelmark.exe.mui"
-  probe_run "$(windows_path "$folder/duelmark.exe")"
-  expect_english_editor "unpacked editor with lang\\en\\duelmark.exe.mui beside it"
+  display_language=zh_TW.UTF-8 probe_run "$exe_w"
+  expect_english_editor "unpacked editor with lang\\en\\duelmark.exe.mui beside it, Chinese display language"
+  rm "$folder/duelmark.exe.mui"
+  # Without lang\en the editor keeps its own Chinese texts.
+  mv "$folder/lang" "$work/lang-aside"
+  display_language=en_US.UTF-8 probe_run "$exe_w"
+  expect_chinese_editor "unpacked editor without lang\\en under an English display language"
 }
 
 # --- installer ---------------------------------------------------------------
@@ -104,6 +119,10 @@ state_of() { sed -n "s/^$1: //p" <<<"$state" | tr '\n' ' ' | sed 's/ $//'; }
 expect_installed() {
   local what=$1 product_version=$2 with_english=$3
   [ -f "$install_dir/duelmark.exe" ] || fail "$what: no duelmark.exe in Program Files\\Duelmark"
+  local file
+  for file in LICENSE.txt README.txt lang/en/duelmark.exe.mui; do
+    [ -f "$install_dir/$file" ] || fail "$what: no $file in Program Files\\Duelmark"
+  done
   cmp -s "$staged_exe" "$install_dir/duelmark.exe" || fail "$what: installed duelmark.exe is not the one built"
   if [ "$with_english" == yes ]; then
     [ -f "$install_dir/duelmark.exe.mui" ] || fail "$what: English feature did not install duelmark.exe.mui"
@@ -116,6 +135,14 @@ expect_installed() {
   expect_eq "$what: ProgId key" yes "$(state_of progid)"
   expect_eq "$what: default program of .xml" "$USERS_XML_PROGRAM" "$(state_of 'xml default')"
   expect_eq "$what: installed products and their versions" "$product_version" "$(state_of installed)"
+  expect_eq "$what: programs list publisher (the executable's CompanyName)" "$company_name" "$(state_of publisher)"
+  expect_eq "$what: programs list icon" 'C:\Program Files\Duelmark\duelmark.exe,0' "$(state_of 'display icon')"
+  expect_eq "$what: programs list location" 'C:\Program Files\Duelmark\' "$(state_of 'install location')"
+  local size
+  size=$(state_of 'estimated size')
+  # KiB of what is installed: the program, its texts and the two documents.
+  [[ "$size" =~ ^[0-9]+$ ]] && [ "$size" -ge $(( $(stat -c %s "$staged_exe") / 1024 )) ] && [ "$size" -lt 1024 ] \
+    || fail "$what: programs list size '$size' KiB, expected the installed files' size"
 }
 
 expect_nothing_left() {
@@ -142,6 +169,7 @@ check_msi() {
   trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$work"' EXIT
   wineserver -p
   install_dir="$WINEPREFIX/drive_c/Program Files/Duelmark"
+  company_name=$(x86_64-w64-mingw32-windres -i "$staged_exe" -O rc | tr -d '\r' | sed -n 's/^ *VALUE "CompanyName", "\(.*\)"$/\1/p')
   msi_w=$(windows_path "$msi") next_w=$(windows_path "$next_msi")
   # The user already has a program for .xml files; it must stay theirs.
   USERS_XML_PROGRAM=xmlfile
@@ -153,7 +181,9 @@ check_msi() {
   expect_installed "install" "$version" no
   probe_run "$(windows_path "$(start_menu_shortcuts | head -n1)")"
   expect_eq "shortcut target" 'C:\Program Files\Duelmark\duelmark.exe' "$target"
-  expect_chinese_editor "editor started from the shortcut"
+  expect_english_editor "editor started from the shortcut, English display language"
+  display_language=zh_TW.UTF-8 probe_run 'C:\Program Files\Duelmark\duelmark.exe'
+  expect_chinese_editor "installed editor, Chinese display language"
   # What Explorer's Open with does: the ProgId's open command on the file.
   probe_run --class Duelmark.Bracket "$(windows_path "$work/cup.xml")"
   expect_eq "editor opened through Open with: caption" "Duelmark - Cup" "$caption"
@@ -164,7 +194,7 @@ check_msi() {
 
   installer /i "$next_w" || fail "msiexec /i $next_w (upgrade) failed"
   expect_installed "upgrade to $next_version" "$next_version" no
-  probe_run 'C:\Program Files\Duelmark\duelmark.exe'
+  display_language=zh_TW.UTF-8 probe_run 'C:\Program Files\Duelmark\duelmark.exe'
   expect_chinese_editor "upgraded editor"
 
   # An older package refuses to go over a newer one.
@@ -177,8 +207,8 @@ check_msi() {
 
   installer /i "$msi_w" ADDLOCAL=English || fail "msiexec /i $msi_w ADDLOCAL=English failed"
   expect_installed "install with ADDLOCAL=English" "$version" yes
-  probe_run 'C:\Program Files\Duelmark\duelmark.exe'
-  expect_english_editor "editor installed with the English feature"
+  display_language=zh_TW.UTF-8 probe_run 'C:\Program Files\Duelmark\duelmark.exe'
+  expect_english_editor "editor installed with the English feature, Chinese display language"
   installer /x "$msi_w" || fail "msiexec /x $msi_w failed"
   expect_nothing_left "uninstall of $version with English"
 }

@@ -60,7 +60,7 @@ void fill(Bracket *bracket, bool mixed, bool picked)
 
 struct Window {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND handle;
     Window(int teams, const WCHAR *title)
     {

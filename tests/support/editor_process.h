@@ -31,6 +31,10 @@ struct Editor {
     HWND window = NULL;
     std::wstring program = editorPath();
 
+    // When set, the process's local application-data folder, where it
+    // keeps its recovery copies, instead of the prefix's shared one.
+    std::wstring localAppData;
+
     // commandTail is appended after the quoted program path; folder, when
     // given, is the process's current folder.
     bool start(const std::wstring &commandTail, const std::wstring &folder = L"")
@@ -40,8 +44,29 @@ struct Editor {
         buffer.push_back(0);
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL,
+        std::vector<WCHAR> environment = environmentBlock();
+        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                              environment.empty() ? NULL : environment.data(),
                               folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
+    }
+
+    // This process's environment with LOCALAPPDATA replaced; empty when
+    // the child simply inherits it.
+    std::vector<WCHAR> environmentBlock()
+    {
+        std::vector<WCHAR> block;
+        if (localAppData.empty())
+            return block;
+        WCHAR *strings = GetEnvironmentStringsW();
+        for (const WCHAR *p = strings; *p; p += lstrlenW(p) + 1) {
+            if (_wcsnicmp(p, L"LOCALAPPDATA=", 13) != 0)
+                block.insert(block.end(), p, p + lstrlenW(p) + 1);
+        }
+        FreeEnvironmentStringsW(strings);
+        std::wstring own = L"LOCALAPPDATA=" + localAppData;
+        block.insert(block.end(), own.c_str(), own.c_str() + own.size() + 1);
+        block.push_back(0);
+        return block;
     }
 
     // The main window: the program's visible dialog with this caption.

@@ -19,7 +19,7 @@ extern const char SIXTEEN_TEAMS_XML[];
 
 struct EditorWindowTest : ::testing::Test {
     Bracket bracket;
-    DocumentState state;
+    DocumentState state = {};
     HWND window = NULL;
     TempFolder folder;
 

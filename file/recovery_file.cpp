@@ -1,0 +1,115 @@
+#include "file/recovery_file.h"
+#include "file/bracket_file.h"
+#include "file/xml_document.h"
+
+static int setAttributeText(IXMLDOMElement *element, const WCHAR *attribute, const WCHAR *text)
+{
+    BSTR name = SysAllocString(attribute);
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BSTR;
+    value.bstrVal = SysAllocString(text);
+    int result = name && value.bstrVal && SUCCEEDED(element->setAttribute(name, value));
+    SysFreeString(value.bstrVal);
+    SysFreeString(name);
+    return result;
+}
+
+/* Sixteen hex digits, so the whole 64 bits survive the text round trip. */
+static void formatHex64(ULONGLONG value, WCHAR *text)
+{
+    wsprintfW(text, L"%08lx%08lx", (unsigned long)(value >> 32), (unsigned long)(value & 0xFFFFFFFFu));
+}
+
+static int parseHex64(const WCHAR *text, ULONGLONG *value)
+{
+    *value = 0;
+    int digits = 0;
+    for (; *text; text++, digits++) {
+        WCHAR c = *text;
+        int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
+        if (digit < 0 || digits >= 16)
+            return 0;
+        *value = *value << 4 | (ULONGLONG)digit;
+    }
+    return digits > 0;
+}
+
+static int setOwnerAttributes(IXMLDOMDocument *document, const RecoveryOwner *owner)
+{
+    IXMLDOMElement *games = NULL;
+    if (FAILED(document->get_documentElement(&games)) || !games)
+        return 0;
+    int result = setAttributeText(games, L"File", owner->path);
+    if (result && owner->disk.present) {
+        WCHAR size[20], hash[20];
+        formatHex64(owner->disk.size, size);
+        formatHex64(owner->disk.contentHash, hash);
+        result = setAttributeText(games, L"FileSize", size) && setAttributeText(games, L"FileHash", hash);
+    }
+    games->Release();
+    return result;
+}
+
+/* A copy that would not read back is not worth writing: a name the file
+ * cannot carry leaves the older copy in place until it is fixed. */
+static int holdsUnwritableText(Bracket *bracket)
+{
+    if (holdsUnwritableCharacter(bracket->title))
+        return 1;
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
+        if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->name))
+            return 1;
+    }
+    return 0;
+}
+
+int writeRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner)
+{
+    if (!bracket->slotCount || holdsUnwritableText(bracket))
+        return 0;
+    IXMLDOMDocument *document = createBracketDocument();
+    if (!document)
+        return 0;
+    int result = fillBracketDocument(document, bracket) && setOwnerAttributes(document, owner) &&
+                 saveDocumentFile(document, path, NULL, NULL);
+    document->Release();
+    return result;
+}
+
+/* The text of the first node at xpath into buffer; empty when absent. */
+static void copySelectedText(IXMLDOMDocument *document, const WCHAR *xpath, WCHAR *buffer, int capacity)
+{
+    buffer[0] = 0;
+    BSTR query = SysAllocString(xpath);
+    IXMLDOMNode *node = NULL;
+    if (query && SUCCEEDED(document->selectSingleNode(query, &node)) && node) {
+        BSTR text = NULL;
+        if (SUCCEEDED(node->get_text(&text)) && text)
+            lstrcpynW(buffer, text, capacity);
+        SysFreeString(text);
+        node->Release();
+    }
+    SysFreeString(query);
+}
+
+int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int titleCapacity)
+{
+    *owner = RecoveryOwner{};
+    title[0] = 0;
+    IXMLDOMDocument *document = createBracketDocument();
+    if (!document)
+        return 0;
+    OpenReport report;
+    int result = loadDocumentFile(document, path, &report);
+    if (result) {
+        WCHAR size[20], hash[20];
+        copySelectedText(document, L"Games/@File", owner->path, MAX_PATH);
+        copySelectedText(document, L"Games/Title", title, titleCapacity);
+        copySelectedText(document, L"Games/@FileSize", size, 20);
+        copySelectedText(document, L"Games/@FileHash", hash, 20);
+        owner->disk.present = parseHex64(size, &owner->disk.size) && parseHex64(hash, &owner->disk.contentHash);
+    }
+    document->Release();
+    return result;
+}
