@@ -1,5 +1,6 @@
 #include "file/bracket_file.h"
 #include "file/xml_document.h"
+#include "model/seeding.h"
 
 static int isXmlSpace(WCHAR c)
 {
@@ -90,6 +91,24 @@ static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
     return value.bstrVal ? value.bstrVal : SysAllocString(L"");
 }
 
+/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
+ * make sense together is settled once every Team is read. Anything else in
+ * them counts as absent. */
+static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes)
+{
+    BSTR seedAttribute = SysAllocString(L"Seed");
+    BSTR byeAttribute = SysAllocString(L"Bye");
+    BSTR seed = seedAttribute ? attributeValue(attributes, seedAttribute) : NULL;
+    BSTR bye = byeAttribute ? attributeValue(attributes, byeAttribute) : NULL;
+    if (!seed || !parseDecimal(seed, &node->seed))
+        node->seed = 0;
+    node->bye = bye && lstrcmpW(bye, L"1") == 0;
+    SysFreeString(bye);
+    SysFreeString(seed);
+    SysFreeString(byeAttribute);
+    SysFreeString(seedAttribute);
+}
+
 /* The names of the attributes a Team element may carry, made once for all
  * elements. */
 struct TeamAttributes {
@@ -106,13 +125,14 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *n
     BSTR name = attributeValue(attributes, names->name);
     BSTR id = name ? attributeValue(attributes, names->id) : NULL;
     BSTR score = id ? attributeValue(attributes, names->score) : NULL;
-    attributes->Release();
     int slot = 0;
     if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1) {
         BracketNode *node = staged->nodeTable[slot - 1];
         copyTruncated(node->name, name, NAME_CAPACITY);
         copyTruncated(node->result, score, RESULT_CAPACITY);
+        readSeedAndBye(node, attributes);
     }
+    attributes->Release();
     SysFreeString(score);
     SysFreeString(id);
     SysFreeString(name);
@@ -214,6 +234,7 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
+    settleSeedsAndByes(staged);
     dropStrayResults(staged);
     readThirdPlace(document, staged);
     document->Release();

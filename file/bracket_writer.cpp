@@ -47,6 +47,26 @@ int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const W
     return result;
 }
 
+/* Seed and Bye after Name and id, and only where there is one: a bracket
+ * without seeds or byes is written exactly as it always was. */
+static int setSeedAndBye(IXMLDOMElement *team, const BracketNode *node)
+{
+    int result = 1;
+    if (node->seed > 0) {
+        WCHAR seed[16];
+        wsprintfW(seed, L"%d", node->seed);
+        BSTR name = SysAllocString(L"Seed");
+        result = name && setStringAttribute(team, name, seed);
+        SysFreeString(name);
+    }
+    if (result && node->bye) {
+        BSTR name = SysAllocString(L"Bye");
+        result = name && setStringAttribute(team, name, L"1");
+        SysFreeString(name);
+    }
+    return result;
+}
+
 /* One Team element per slot, base slots first and the champion last, which
  * is ascending id order. The names are made once for all slots. A match
  * without a result writes no Score, so such files stay as they always were. */
@@ -65,6 +85,7 @@ static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket
             result = team && setStringAttribute(team, nameAttribute, node->name) &&
                      setStringAttribute(team, idAttribute, id) &&
                      (!node->result[0] || setStringAttribute(team, scoreAttribute, node->result)) &&
+                     setSeedAndBye(team, node) &&
                      appendChildElement(games, team);
             if (team)
                 team->Release();

@@ -22,6 +22,9 @@ struct BracketNode {
     UINT id;               /* 1 .. 2N-1: base slots first, the root last */
     HWND control;          /* the slot's edit or combobox, or NULL */
     WCHAR name[NAME_CAPACITY];
+    /* Base slots of a seeded field only; both 0 elsewhere. */
+    int seed;              /* 1 .. MAX_TEAM_COUNT, or 0 when unseeded */
+    int bye;               /* the slot stands for no entrant: its name stays empty */
     WCHAR result[RESULT_CAPACITY]; /* how the match ended; empty without a pick, always on base slots */
 };
 

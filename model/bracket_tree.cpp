@@ -9,6 +9,8 @@ static void emptyNode(BracketNode *node, BracketNode *parent)
     node->id = 0;
     node->control = NULL;
     node->name[0] = 0;
+    node->seed = 0;
+    node->bye = 0;
     node->result[0] = 0;
 }
 
@@ -47,6 +49,8 @@ Bracket *initBracket(Bracket *bracket, HMODULE module)
 int buildSubtree(BracketNode *node, int levelsBelow)
 {
     node->name[0] = 0;
+    node->seed = 0;
+    node->bye = 0;
     node->result[0] = 0;
     node->control = NULL;
     node->left = NULL;
@@ -99,6 +103,8 @@ int buildBracket(Bracket *bracket, int teamCount)
     bracket->root.right = NULL;
     bracket->root.control = NULL;
     bracket->root.name[0] = 0;
+    bracket->root.seed = 0;
+    bracket->root.bye = 0;
     bracket->root.result[0] = 0;
     bracket->slotCount = slots;
 

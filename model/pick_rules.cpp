@@ -17,6 +17,43 @@ static void clearPick(BracketNode *node)
     node->result[0] = 0;
 }
 
+/* The entrant a first-round pick is fed by when the other feeder is a bye,
+ * or NULL when the match is an ordinary one. */
+static BracketNode *byeFedEntrant(const BracketNode *pick)
+{
+    BracketNode *left = pick->left, *right = pick->right;
+    if (!left || left->left || !right || left->bye == right->bye)
+        return NULL;
+    return left->bye ? right : left;
+}
+
+/* The pick takes its entrant's name at once, control included: nobody is
+ * there to beat, so there is no choice for the user to make. */
+static void followEntrant(BracketNode *pick, const BracketNode *entrant)
+{
+    lstrcpynW(pick->name, entrant->name, NAME_CAPACITY);
+    if (!pick->control)
+        return;
+    if (!pick->name[0]) {
+        blankPickControl(pick->control);
+        return;
+    }
+    SendMessageW(pick->control, CB_RESETCONTENT, 0, 0);
+    SendMessageW(pick->control, CB_ADDSTRING, 0, (LPARAM)pick->name);
+    SendMessageW(pick->control, CB_SETCURSEL, 0, 0);
+}
+
+void advanceByePicks(Bracket *bracket)
+{
+    if (bracket->depth == 0)
+        return;
+    for (BracketNode *pick = leftmostAtLevel(bracket, bracket->depth - 1); pick; pick = nextInLevel(pick)) {
+        BracketNode *entrant = byeFedEntrant(pick);
+        if (entrant && lstrcmpW(pick->name, entrant->name) != 0)
+            followEntrant(pick, entrant);
+    }
+}
+
 int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
 {
     if (bracket->slotCount == 0 || !node)
@@ -29,6 +66,10 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
             clearPick(up);
     }
     lstrcpynW(node->name, newText, NAME_CAPACITY);
+    /* Within the same change, so one undo step holds the rename and the
+     * advanced pick together. */
+    if (node->parent && byeFedEntrant(node->parent) == node)
+        followEntrant(node->parent, node);
     /* The result told how the old winner won. */
     node->result[0] = 0;
     settleThirdPlace(bracket);
@@ -74,6 +115,7 @@ void clearNonBasePicks(Bracket *bracket)
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
             clearPick(node);
     }
+    advanceByePicks(bracket);
     settleThirdPlace(bracket);
     bracket->dirty = 1;
 }

@@ -21,7 +21,12 @@ enum { CHECK_PICKS_ONLY = 0, CLEAR_INVALID_PICKS = 1 };
  * it also clears every invalid pick, bottom level first. */
 int validatePicks(Bracket *bracket, int clear);
 
-/* Empties every pick (not the base slots) and marks the bracket dirty. */
+/* Empties every pick (not the base slots) except those a bye decides, and
+ * marks the bracket dirty. */
 void clearNonBasePicks(Bracket *bracket);
+
+/* Every first-round pick whose other feeder is a bye takes its entrant's
+ * name (control included). The dirty flag is left to the caller. */
+void advanceByePicks(Bracket *bracket);
 
 #endif

@@ -25,9 +25,17 @@ int cryptoRandomBelow(UINT bound, UINT *value, void *)
 
 int shuffleBaseSlots(Bracket *bracket, RandomBelow random, void *context)
 {
-    int count = bracket->slotCount;
-    if (count == 0 || count > MAX_TEAM_COUNT)
+    if (bracket->slotCount == 0 || bracket->slotCount > MAX_TEAM_COUNT)
         return 0;
+    /* Byes stay where they stand: only the entrants' slots take part. With
+     * no byes these are all the base slots (ids 1 .. N, entries 0 .. N-1 of
+     * the node table). */
+    BracketNode *slots[MAX_TEAM_COUNT];
+    int count = 0;
+    for (int i = 0; i < bracket->slotCount; i++) {
+        if (!bracket->nodeTable[i]->bye)
+            slots[count++] = bracket->nodeTable[i];
+    }
     /* Every choice is drawn before any name moves, so a failing source
      * leaves the bracket as it was. */
     UINT choices[MAX_TEAM_COUNT];
@@ -35,10 +43,9 @@ int shuffleBaseSlots(Bracket *bracket, RandomBelow random, void *context)
         if (!random((UINT)i + 1, &choices[i], context) || choices[i] > (UINT)i)
             return 0;
     }
-    /* Base slots are ids 1 .. N, entries 0 .. N-1 of the node table. */
     for (int i = count - 1; i > 0; i--) {
-        WCHAR *a = bracket->nodeTable[i]->name;
-        WCHAR *b = bracket->nodeTable[choices[i]]->name;
+        WCHAR *a = slots[i]->name;
+        WCHAR *b = slots[choices[i]]->name;
         WCHAR held[NAME_CAPACITY];
         lstrcpynW(held, a, NAME_CAPACITY);
         lstrcpynW(a, b, NAME_CAPACITY);

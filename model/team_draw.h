@@ -11,7 +11,8 @@ typedef int (*RandomBelow)(UINT bound, UINT *value, void *context);
 /* The platform's cryptographic random source, unbiased by rejection. */
 int cryptoRandomBelow(UINT bound, UINT *value, void *context);
 
-/* Shuffles the base slots' names (Fisher-Yates) and clears every pick.
+/* Shuffles the base slots' names (Fisher-Yates; byes keep their places) and
+ * clears every pick but those a bye decides.
  * Returns 1, or 0 with nothing changed when no bracket is open or the
  * random source failed. */
 int shuffleBaseSlots(Bracket *bracket, RandomBelow random, void *context);

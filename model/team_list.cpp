@@ -66,7 +66,12 @@ int fillBaseSlotsFromList(Bracket *bracket, BracketNode *first, const WCHAR *tex
         return 0;
     int filled = 0;
     WCHAR name[NAME_CAPACITY];
-    for (BracketNode *node = first; node && nextListName(&text, name); node = nextInLevel(node)) {
+    for (BracketNode *node = first; node; node = nextInLevel(node)) {
+        /* A bye is no place for a name: the list goes on in the next slot. */
+        if (node->bye)
+            continue;
+        if (!nextListName(&text, name))
+            break;
         applySlotText(bracket, node, name);
         filled++;
     }

@@ -16,7 +16,8 @@ int countListLines(const WCHAR *text);
 int nextListName(const WCHAR **cursor, WCHAR *name);
 
 /* Puts the list's names into first and the base slots after it, left to
- * right, each with the cascade of applySlotText; extra names are ignored.
+ * right, each with the cascade of applySlotText; byes are passed over and
+ * extra names are ignored.
  * Returns the number of slots given a name. */
 int fillBaseSlotsFromList(Bracket *bracket, BracketNode *first, const WCHAR *text);
 

@@ -6,6 +6,8 @@
 /* Dialog templates */
 #define IDD_MAIN                1
 #define IDD_SETUP               2
+/* New from list: a field of entrants with seeds and byes */
+#define IDD_NEW_FROM_LIST       3
 /* Match results */
 #define IDD_MATCH_RESULT        4
 /* Newer work on disk, and work left by a program that ended unsaved */
@@ -41,6 +43,11 @@
 #define IDS_EXPORT_FAILED           146
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
+/* New from list: the bye hint and the list dialog's complaints (%1 the
+ * number of entrants) */
+#define IDS_BYE                     150
+#define IDS_LIST_ENTRANT_COUNT      151
+#define IDS_LIST_NO_TITLE           152
 /* Strings: a file that cannot be opened (%1 the file, %2 the system's reason) */
 #define IDS_OPEN_NOT_FOUND          110
 #define IDS_OPEN_UNREADABLE         111
@@ -67,6 +74,14 @@
 #define IDC_TITLE_EDIT          11
 #define IDC_SETUP_OK            12
 #define IDC_PARKED_BUTTON       20000
+/* New from list */
+#define IDC_LIST_TITLE_EDIT     100
+#define IDC_LIST_ENTRANTS_EDIT  101
+#define IDC_LIST_SEEDED         102
+#define IDC_LIST_RANDOM         103
+#define IDC_LIST_AS_LISTED      104
+#define IDC_LIST_MESSAGE        105
+#define IDC_LIST_OK             106
 /* Match result dialog */
 #define IDC_RESULT_FIRST_TEAM   110
 #define IDC_RESULT_SECOND_TEAM  111
@@ -92,6 +107,8 @@
 #define IDM_FILE_CLOSE          32
 #define IDM_FILE_SAVE           33
 #define IDM_FILE_SAVE_AS        34
+/* New from list */
+#define IDM_FILE_NEW_FROM_LIST  35
 #define IDM_EDIT_LOCK_BASE      40
 #define IDM_EDIT_UNLOCK_BASE    41
 #define IDM_EDIT_CLEAR_PICKS    42

@@ -694,6 +694,96 @@ TEST(EditorProcess, TypeDrawUndoBothAndCloseWithoutAQuestion)
 
 namespace {
 
+// Twelve entrants in seed order, in both scripts a club might use.
+const WCHAR TWELVE_ENTRANTS[] = L"\u738b\u5c0f\u660e\r\nAlice\r\n\u9673\u7f8e\u73b2\r\nBob\r\n\u6797\u5fd7\u8c6a\r\n"
+                                L"Carol\r\n\u5f35\u96c5\u5a77\r\nDave\r\n\u9ec3\u4fca\u5091\r\nErin\r\n"
+                                L"\u674e\u6dd1\u82ac\r\nFrank\r\n";
+
+// What a user sees of the base slots and the first-round picks: each
+// edit's text and whether it takes input, each pick's text.
+std::wstring firstRoundView(Editor &editor)
+{
+    std::wstring view;
+    for (HWND edit : editor.baseEdits())
+        view += Editor::text(edit) + (IsWindowEnabled(edit) ? L"|" : L"(bye)|");
+    std::vector<HWND> picks = editor.children(L"ComboBox");
+    for (size_t i : {0, 1, 2, 3, 11, 12, 13, 14})
+        view += L"[" + Editor::text(picks.at(i)) + L"]";
+    return view;
+}
+
+}  // namespace
+
+// Twelve entrants, seeded into sixteen slots: the four byes face seeds 1-4
+// (slots 2, 7, 10 and 15 down the left then the right column), their picks
+// are made, and the bracket saved and opened again is the same to the byte.
+TEST(EditorProcess, NewFromListWithTwelveEntrantsShowsByesAndSurvivesSaveAndReopen)
+{
+    TempFolder folder;
+    std::wstring target = folder.file(L"club.xml");
+    std::string saved;
+    std::wstring view;
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(L""));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark"));
+        EXPECT_EQ("", editor.command(IDM_FILE_NEW_FROM_LIST, [](DialogScript &s) {
+            HWND list = s.next("the New from list dialog");
+            if (!list)
+                return;
+            HWND message = GetDlgItem(list, IDC_LIST_MESSAGE);
+            SendMessageW(list, WM_COMMAND, MAKEWPARAM(IDC_LIST_OK, BN_CLICKED), 0);
+            EXPECT_NE(L"", Editor::text(message)) << "an empty title is refused with a message";
+            s.type(GetDlgItem(list, IDC_LIST_TITLE_EDIT), L"Club \u6703");
+            s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), L"Only one\r\n");
+            SendMessageW(list, WM_COMMAND, MAKEWPARAM(IDC_LIST_OK, BN_CLICKED), 0);
+            EXPECT_NE(std::wstring::npos, Editor::text(message).find(L"1")) << "one entrant is refused, counted";
+            EXPECT_TRUE(IsWindowVisible(list)) << "the dialog stays open";
+            s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), TWELVE_ENTRANTS);
+            s.press(list, IDC_LIST_OK);
+        }));
+        EXPECT_EQ(L"Duelmark - Club \u6703", DialogScript::caption(editor.window));
+        std::vector<HWND> edits = editor.baseEdits();
+        ASSERT_EQ(16u, edits.size());
+        for (int i = 0; i < 16; i++) {
+            bool bye = i == 1 || i == 6 || i == 9 || i == 14;
+            EXPECT_EQ(!bye, IsWindowEnabled(edits[i]) != 0) << "slot " << i + 1;
+            EXPECT_EQ(bye, Editor::text(edits[i]).empty()) << "slot " << i + 1;
+        }
+        EXPECT_EQ(L"\u738b\u5c0f\u660e", Editor::text(edits[0])) << "seed 1 first";
+        EXPECT_EQ(L"Alice", Editor::text(edits[15])) << "seed 2 last";
+        std::vector<HWND> picks = editor.children(L"ComboBox");
+        ASSERT_EQ(15u, picks.size());
+        EXPECT_EQ(L"\u738b\u5c0f\u660e", Editor::text(picks[0])) << "seed 1 goes through its bye";
+        EXPECT_EQ(L"Bob", Editor::text(picks[3])) << "seed 4";
+        EXPECT_EQ(L"\u9673\u7f8e\u73b2", Editor::text(picks[11])) << "seed 3";
+        EXPECT_EQ(L"Alice", Editor::text(picks[14])) << "seed 2";
+        EXPECT_EQ(L"", Editor::text(picks[1])) << "an ordinary match is still open";
+
+        // Unlocking opens the entrants' slots, never a bye's.
+        EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+        EXPECT_FALSE(IsWindowEnabled(edits[1]));
+        view = firstRoundView(editor);
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE, [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), target); }));
+        saved = readFileBytes(target);
+        EXPECT_NE(std::string::npos, saved.find("Name=\"\" id=\"2\" Bye=\"1\""));
+        EXPECT_EQ("", editor.command(IDCANCEL)) << "saved work ends without a question";
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    Editor editor;
+    ASSERT_TRUE(editor.start(quotedArgument(target)));
+    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Club \u6703"));
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
+    std::wstring reopened = firstRoundView(editor);
+    EXPECT_TRUE(view == reopened) << DialogScript::narrow(view) << "\n" << DialogScript::narrow(reopened);
+    EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+    EXPECT_EQ(saved, readFileBytes(target)) << "open and save again change no byte";
+    EXPECT_EQ("", editor.command(IDCANCEL));
+    EXPECT_TRUE(editor.endedCleanly());
+}
+
+namespace {
+
 // The exported picture's pixels (32bppBGR, top-down), or empty.
 std::vector<BYTE> decodePicture(const std::wstring &path, UINT *width, UINT *height)
 {

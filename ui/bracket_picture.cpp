@@ -10,6 +10,8 @@ static const COLORREF PAPER = RGB(255, 255, 255);
 static const COLORREF INK = RGB(32, 32, 32);
 static const COLORREF HEADING_INK = RGB(90, 90, 90);
 static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
+static const COLORREF BYE_FILL = RGB(242, 242, 242);
+static const COLORREF BYE_INK = RGB(150, 150, 150);
 
 enum {
     TITLE_FONT_HEIGHT = 28,
@@ -150,6 +152,36 @@ static void drawFittedText(HDC dc, const WCHAR *text, RECT rect, UINT align)
     DrawTextW(dc, text, -1, &rect, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
+/* A seeded entrant is shown with the seed before the name, "(3) Name". */
+static void seededName(const BracketNode *node, WCHAR *text)
+{
+    if (node->seed > 0 && node->name[0] && !node->left)
+        wsprintfW(text, L"(%d) %s", node->seed, node->name);
+    else
+        lstrcpynW(text, node->name, NAME_CAPACITY);
+}
+
+/* A bye: a lighter box, its word in a lighter ink. */
+static void drawByeSlot(HDC dc, const PictureFonts *fonts, RECT box, const WCHAR *word)
+{
+    HPEN pen = CreatePen(PS_INSIDEFRAME, 1, BYE_INK);
+    HBRUSH fill = CreateSolidBrush(BYE_FILL);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, fill);
+    Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(fill);
+    DeleteObject(pen);
+    RECT inner = box;
+    InflateRect(&inner, -NAME_PADDING, -PICTURE_LINE_WIDTH);
+    HGDIOBJ oldFont = SelectObject(dc, fonts->name);
+    COLORREF oldInk = SetTextColor(dc, BYE_INK);
+    drawFittedText(dc, word, inner, DT_LEFT);
+    SetTextColor(dc, oldInk);
+    SelectObject(dc, oldFont);
+}
+
 /* A name that does not fit first gets the smaller face; only what still
  * does not fit is cut. */
 static void drawSlot(HDC dc, const PictureFonts *fonts, const BracketNode *node, RECT box, int champion)
@@ -165,15 +197,17 @@ static void drawSlot(HDC dc, const PictureFonts *fonts, const BracketNode *node,
     DeleteObject(pen);
     if (!node->name[0])
         return;
+    WCHAR shown[NAME_CAPACITY + 16];
+    seededName(node, shown);
     RECT inner = box;
     InflateRect(&inner, -NAME_PADDING, -(champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH));
     HFONT font = champion ? fonts->champion : fonts->name;
     HGDIOBJ oldFont = SelectObject(dc, font);
     SIZE extent;
-    if (!champion && GetTextExtentPoint32W(dc, node->name, lstrlenW(node->name), &extent) &&
+    if (!champion && GetTextExtentPoint32W(dc, shown, lstrlenW(shown), &extent) &&
         extent.cx > inner.right - inner.left)
         SelectObject(dc, fonts->smallName);
-    drawFittedText(dc, node->name, inner, champion ? DT_CENTER : DT_LEFT);
+    drawFittedText(dc, shown, inner, champion ? DT_CENTER : DT_LEFT);
     SelectObject(dc, oldFont);
 }
 
@@ -235,6 +269,8 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
     HPEN pen = CreatePen(PS_SOLID, PICTURE_LINE_WIDTH, INK);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     SetTextColor(dc, INK);
+    WCHAR byeWord[64];
+    loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
     for (int level = 0; level <= depth; level++) {
         int index = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
@@ -248,7 +284,10 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
                 drawConnector(dc, slotBox(depth, level + 1, 2 * index), slotBox(depth, level + 1, 2 * index + 1),
                               box);
             }
-            drawSlot(dc, fonts, node, box, level == 0);
+            if (node->bye && level == depth && depth > 0)
+                drawByeSlot(dc, fonts, box, byeWord);
+            else
+                drawSlot(dc, fonts, node, box, level == 0);
             if (level < depth)
                 drawResult(dc, fonts, node->result, box);
         }

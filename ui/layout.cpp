@@ -2,6 +2,7 @@
 #include "res/resource.h"
 #include "ui/scroll_view.h"
 #include "ui/drawing_pause.h"
+#include "ui/bye_slots.h"
 #include "ui/message_text.h"
 #include "ui/pick_tooltips.h"
 #include "ui/third_place_view.h"
@@ -110,6 +111,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     BracketNode *root = &bracket->root;
     HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
     bindControl(champion, root, font);
+    showByeSlots(bracket);
     placeThirdPlaceControls(bracket, mainWindow);
     attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);

@@ -12,6 +12,7 @@
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
+#include "ui/new_from_list.h"
 #include "ui/match_result_dialog.h"
 #include "ui/open_bracket.h"
 #include "ui/open_failure.h"
@@ -290,6 +291,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     switch (command) {
     case IDCANCEL: exitEditor(window, state); break;
     case IDM_FILE_NEW: newBracket(window, state); break;
+    case IDM_FILE_NEW_FROM_LIST: newBracketFromList(window, state); break;
     case IDM_FILE_OPEN: openBracket(window, state); break;
     case IDM_FILE_CLOSE: closeBracket(window, state); break;
     case IDM_FILE_SAVE: saveBracket(window, state); break;

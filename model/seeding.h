@@ -1,0 +1,45 @@
+/* A field of entrants made into a bracket: standard seed placement, byes
+ * for the top seeds when the field is short of a power of two, and the
+ * other two ways of filling the slots (a random draw, the list's order). */
+#ifndef DUELMARK_MODEL_SEEDING_H
+#define DUELMARK_MODEL_SEEDING_H
+
+#include "model/bracket.h"
+#include "model/team_draw.h"
+
+enum { MIN_ENTRANT_COUNT = 2 };
+
+enum EntrantPlacement {
+    PLACE_SEEDED,     /* seed 1 first slot, seed 2 last, sections kept apart */
+    PLACE_RANDOM,     /* the seeded byes, entrants drawn into the other slots */
+    PLACE_AS_LISTED   /* the seeded byes, entrants in list order */
+};
+
+/* The seed (1 .. slotCount) that stands in each base slot of a bracket of
+ * slotCount slots (a power of two, 2 .. MAX_TEAM_COUNT), in base-slot
+ * order: down the left column, then down the right. Pairs of a first-round
+ * match add up to slotCount + 1, and seeds 1 .. 2^k lie in 2^k different
+ * sections, so they cannot meet before the round of 2^k. Returns 1, or 0
+ * for any other slotCount. */
+int seedPlacement(int slotCount, int *seedOfSlot);
+
+/* The number of names a list holds, by nextListName's rules. */
+int countEntrants(const WCHAR *text);
+
+/* Builds a bracket for the list's entrants (first name = seed 1) in an
+ * empty record: byes where seeds above the field would stand, names by
+ * placement, and every pick a bye decides made. Seed numbers are kept only
+ * for PLACE_SEEDED. The title and the dirty flag are left to the caller.
+ * Returns 1, or 0 with the record empty when the list holds fewer than 2 or
+ * more than MAX_TEAM_COUNT entrants, memory ran out or the random source
+ * failed. */
+int buildBracketFromList(Bracket *bracket, const WCHAR *text, int placement, RandomBelow random,
+                         void *context);
+
+/* Drops what a file may carry but a bracket cannot hold: seeds outside
+ * 1 .. MAX_TEAM_COUNT, off the base slots or given twice (the first by id
+ * stays), byes off the base slots, with a name, or facing another bye;
+ * then makes every pick a bye decides. Names and other picks stay. */
+void settleSeedsAndByes(Bracket *bracket);
+
+#endif

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Photographs the editor itself with a seeded field of twelve entrants,
+# Chinese and English names, in sixteen slots: the four byes greyed with
+# their word, the top seeds' picks made. Into docs/bracket-seeded-12.png.
+# Starts its own Xvfb and stops it and Wine again, whatever happens.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_packages
+build_project
+prepare_prefix
+. "$ROOT/cmake/wine-env.sh"
+
+OUT="$ROOT/docs/bracket-seeded-12.png"
+WORK=$(mktemp -d)
+XVFB_PID=""
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# The file the editor writes for New from list with these twelve names,
+# seeded: slot seeds down the left column, then the right; seeds 13-16 are
+# the byes.
+python3 - "$WORK/club.xml" <<'PY'
+import sys
+entrants = ["王小明", "Alice", "陳美玲", "Bob", "林志豪", "Carol", "張雅婷", "Dave",
+            "黃俊傑", "Erin", "李淑芬", "Frank"]
+seeds = [1, 16, 9, 8, 5, 12, 13, 4, 3, 14, 11, 6, 7, 10, 15, 2]
+teams = []
+for i, s in enumerate(seeds):
+    if s <= len(entrants):
+        teams.append('<Team Name="%s" id="%d" Seed="%d"/>' % (entrants[s - 1], i + 1, s))
+    else:
+        teams.append('<Team Name="" id="%d" Bye="1"/>' % (i + 1))
+for pick in range(17, 32):
+    name = ""
+    if pick <= 24:
+        a, b = seeds[2 * (pick - 17)], seeds[2 * (pick - 17) + 1]
+        if max(a, b) > len(entrants):
+            name = entrants[min(a, b) - 1]
+    teams.append('<Team Name="%s" id="%d"/>' % (name, pick))
+xml = "<Games><Title>Club Open 2026</Title><Teams>16</Teams>" + "".join(teams) + "</Games>"
+open(sys.argv[1], "w", encoding="utf-8").write(xml)
+PY
+
+# Xvfb picks a free display itself and reports its number once it listens.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$WORK/display")"
+
+wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+  "$(winepath -w "$WORK/club.xml")" </dev/null >/dev/null 2>&1 &
+WINE_PID=$!
+# Nothing tells from outside when Wine has drawn the window; give it time.
+sleep "${SCREENSHOT_WAIT:-8}"
+mkdir -p "$(dirname "$OUT")"
+/usr/bin/import -window root "$WORK/screen.png"
+/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
+wineserver -k 2>/dev/null || true
+wait "$WINE_PID" 2>/dev/null || true
+echo "docs/$(basename "$OUT")"
