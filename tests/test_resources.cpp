@@ -588,7 +588,7 @@ TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)
     std::string manifest(data, SizeofResource(module, found));
     for (const char *piece : {
              "type=\"win32\"", "version=\"1.0.0.0\"", "processorArchitecture=\"*\"", "<description>",
-             ">true</dpiAware>", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+             ">true</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
              "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\"",
              "level=\"asInvoker\" uiAccess=\"false\""})
         EXPECT_NE(std::string::npos, manifest.find(piece)) << "manifest lacks " << piece;

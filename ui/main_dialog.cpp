@@ -4,7 +4,9 @@
 #include "file/bracket_file.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
+#include "ui/command_state.h"
 #include "ui/common_dialogs.h"
+#include "ui/display_scale.h"
 #include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
@@ -19,6 +21,7 @@
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
 #include "ui/save_prompt.h"
+#include "ui/scale_change.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 
@@ -282,7 +285,12 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
-    case WM_DESTROY: removeKeyboardShortcuts(window); break;
+    case WM_INITMENUPOPUP: greyIdleMenuItems(window, state, (HMENU)wParam); break;
+    case WM_DPICHANGED: followDisplayScale(window, state->bracket, LOWORD(wParam), (const RECT *)lParam); break;
+    case WM_DESTROY:
+        removeKeyboardShortcuts(window);
+        forgetDisplayScale(window);
+        break;
     }
     return FALSE;
 }
