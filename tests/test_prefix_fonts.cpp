@@ -71,6 +71,16 @@ int inkOf(const std::vector<DWORD> &pixels)
     return ink;
 }
 
+// Pixels dark enough to read as ink on white: strokes drawn firmly, not
+// smoothed into faint grey.
+int firmInkOf(const std::vector<DWORD> &pixels)
+{
+    int firm = 0;
+    for (DWORD pixel : pixels)
+        firm += ((pixel >> 16) & 0xFF) < 128 && ((pixel >> 8) & 0xFF) < 128 && (pixel & 0xFF) < 128;
+    return firm;
+}
+
 std::vector<DWORD> editShowing(HWND edit, const WCHAR *text)
 {
     SetWindowTextW(edit, text);
@@ -134,6 +144,18 @@ TEST_F(PrefixFontsTest, APickShowsChineseNamesWithGlyphs)
     HWND combo = bracket.nodeTable[4]->control;
     expectGlyphs(pickShowing(combo, TAIPEI), pickShowing(combo, KAOHSIUNG), pickShowing(combo, PRIVATE_A),
                  pickShowing(combo, PRIVATE_B));
+}
+
+// The same name reads as firmly in a first-round box as in a pick.
+TEST_F(PrefixFontsTest, ChineseInABaseSlotIsAsFirmAsInAPick)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    layOut();
+    SetFocus(bracket.nodeTable[6]->control);
+    int edit = firmInkOf(editShowing(bracket.nodeTable[0]->control, TAIPEI));
+    int pick = firmInkOf(pickShowing(bracket.nodeTable[4]->control, TAIPEI));
+    ASSERT_GT(pick, 0) << "the pick shows no firm ink at all";
+    EXPECT_GE(2 * edit, pick) << "firm ink: " << edit << " pixels in the edit, " << pick << " in the pick";
 }
 
 TEST_F(PrefixFontsTest, TheSetupDialogShowsAChineseTitleWithGlyphs)

@@ -2,7 +2,9 @@
  * is looked up at run time; its type is checked against the platform's own
  * declaration, which only a newer target version shows. */
 #undef _WIN32_WINNT
+#undef WINVER
 #define _WIN32_WINNT 0x0A00
+#define WINVER 0x0A00
 #include "ui/display_scale.h"
 
 typedef UINT(WINAPI *GetDpiForWindowFunction)(HWND);

@@ -111,12 +111,12 @@ static void setScrollRange(HWND window, int bar, int content, int page)
     SetScrollInfo(window, bar, &info, TRUE);
 }
 
-/* The work area of the monitor that holds most of near. */
-static RECT workAreaNear(const RECT *near)
+/* The work area of the monitor that holds most of moved. */
+static RECT workAreaNear(const RECT *moved)
 {
     MONITORINFO info;
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(MonitorFromRect(near, MONITOR_DEFAULTTONEAREST), &info))
+    if (!GetMonitorInfoW(MonitorFromRect(moved, MONITOR_DEFAULTTONEAREST), &info))
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     return info.rcWork;
 }
@@ -128,13 +128,13 @@ void placeScrollView(HWND window, int contentWidth, int contentHeight)
 
 /* Centring as before; in a direction that does not fit, the window spans the
  * work area, so its caption and menu are always on the screen. */
-void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *near)
+void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved)
 {
     RECT outer, client, work;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    if (near)
-        work = workAreaNear(near);
+    if (moved)
+        work = workAreaNear(moved);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int frameWidth = (outer.right - outer.left) - client.right;
@@ -159,9 +159,9 @@ void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const
     int y = work.top + (workHeight - height) / 2;
     /* A window the system moves keeps its corner where the move put it,
      * as far as the work area allows. */
-    if (near) {
-        x = near->left + width > work.right ? work.right - width : near->left;
-        y = near->top + height > work.bottom ? work.bottom - height : near->top;
+    if (moved) {
+        x = moved->left + width > work.right ? work.right - width : moved->left;
+        y = moved->top + height > work.bottom ? work.bottom - height : moved->top;
         x = x < work.left ? work.left : x;
         y = y < work.top ? work.top : y;
     }

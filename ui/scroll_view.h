@@ -19,10 +19,11 @@ void resetScrollView(HWND window);
  * Expects the view at its origin (resetScrollView). */
 void placeScrollView(HWND window, int contentWidth, int contentHeight);
 
-/* placeScrollView for a window the system moved to another monitor: the
- * work area is that of the monitor near stands on, and the window's corner
- * stays at near's where it fits. NULL near is placeScrollView. */
-void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *near);
+/* placeScrollView for a window the system moved to another monitor: moved
+ * is where it put the window; the work area is that of the monitor there,
+ * and the window's corner stays at moved's where it fits. NULL moved is
+ * placeScrollView. */
+void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved);
 
 /* How far the view is scrolled from its origin, across and down. */
 void scrollViewOffset(HWND window, POINT *offset);
