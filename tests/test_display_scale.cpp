@@ -77,7 +77,9 @@ struct DisplayScaleTest : EditorWindowTest {
     }
     int scrollOffset(int bar)
     {
-        SCROLLINFO info = {sizeof info, SIF_POS};
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_POS;
         bool shown = GetWindowLongW(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL);
         return shown && GetScrollInfo(window, bar, &info) ? info.nPos : 0;
     }
@@ -106,7 +108,8 @@ struct DisplayScaleTest : EditorWindowTest {
             if (id <= bracket.slotCount) {
                 GetClientRect(c, &text);
             } else {
-                COMBOBOXINFO info = {sizeof info};
+                COMBOBOXINFO info = {};
+                info.cbSize = sizeof info;
                 ASSERT_TRUE(GetComboBoxInfo(c, &info));
                 text = info.rcItem;
             }
@@ -157,7 +160,9 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
     EXPECT_EQ(control(70), GetFocus());
     EXPECT_EQ(other > dpi, lineHeightOf(control(1)) > oldLine) << "the font follows the scale";
     // Clamped where the new scale's range ends.
-    SCROLLINFO range = {sizeof range, SIF_RANGE | SIF_PAGE};
+    SCROLLINFO range = {};
+    range.cbSize = sizeof range;
+    range.fMask = SIF_RANGE | SIF_PAGE;
     int expected = MulDiv(down, other, dpi);
     if (GetScrollInfo(window, SB_VERT, &range) && expected > range.nMax - (int)range.nPage + 1)
         expected = range.nMax - (int)range.nPage + 1;

@@ -190,7 +190,7 @@ struct MenuStates {
     {
         SendMessageW(window, WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(position, FALSE));
     }
-    bool grey(UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED; }
+    bool grey(int id) { return GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED; }
 };
 
 // What cannot act is grey when its menu opens, and its key does nothing;
@@ -202,9 +202,9 @@ TEST_F(KeyboardShortcutsTest, CommandsThatCannotActAreGreyAndTheirKeysDoNothing)
     command(IDM_EDIT_LOCK_BASE);
     {
         MenuStates edit(window, 1);
-        for (UINT id : {IDM_EDIT_UNDO, IDM_EDIT_REDO, IDM_EDIT_LOCK_BASE, IDM_EDIT_PASTE_LIST, IDM_EDIT_DRAW_TEAMS})
+        for (int id : {IDM_EDIT_UNDO, IDM_EDIT_REDO, IDM_EDIT_LOCK_BASE, IDM_EDIT_PASTE_LIST, IDM_EDIT_DRAW_TEAMS})
             EXPECT_TRUE(edit.grey(id)) << "item " << id << " on a locked, unchanged bracket";
-        for (UINT id : {IDM_EDIT_UNLOCK_BASE, IDM_EDIT_TITLE, IDM_EDIT_VALIDATE, IDM_EDIT_CLEAR_PICKS,
+        for (int id : {IDM_EDIT_UNLOCK_BASE, IDM_EDIT_TITLE, IDM_EDIT_VALIDATE, IDM_EDIT_CLEAR_PICKS,
                         IDM_EDIT_COPY_PICTURE})
             EXPECT_FALSE(edit.grey(id)) << "item " << id << " on a locked bracket";
     }
@@ -225,9 +225,9 @@ TEST_F(KeyboardShortcutsTest, CommandsThatCannotActAreGreyAndTheirKeysDoNothing)
     command(IDM_FILE_CLOSE);
     {
         MenuStates file(window, 0);
-        for (UINT id : {IDM_FILE_CLOSE, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, IDM_FILE_EXPORT_PICTURE, IDM_FILE_PRINT})
+        for (int id : {IDM_FILE_CLOSE, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, IDM_FILE_EXPORT_PICTURE, IDM_FILE_PRINT})
             EXPECT_TRUE(file.grey(id)) << "item " << id << " without a bracket";
-        for (UINT id : {IDM_FILE_NEW, IDM_FILE_OPEN, (UINT)IDCANCEL})
+        for (int id : {IDM_FILE_NEW, IDM_FILE_OPEN, IDCANCEL})
             EXPECT_FALSE(file.grey(id)) << "item " << id << " without a bracket";
     }
     // Without the check the Save dialog or the print dialog would open.

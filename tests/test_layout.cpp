@@ -119,8 +119,9 @@ struct LayoutTest : ::testing::Test {
         const Creation *creation = creationOf(c);
         ASSERT_NE(nullptr, creation) << "not created on the main window";
         EXPECT_EQ(78, creation->width) << "width asked for";
-        if (!isEdit)
+        if (!isEdit) {
             EXPECT_EQ(100, creation->height) << "height asked for (a pick's includes its list)";
+        }
         EXPECT_EQ(nullptr, creation->creationData);
         EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT), (HGDIOBJ)SendMessageW(c, WM_GETFONT, 0, 0));
         EXPECT_EQ((LONG_PTR)GetModuleHandleW(NULL), GetWindowLongPtrW(c, GWLP_HINSTANCE));
@@ -128,9 +129,9 @@ struct LayoutTest : ::testing::Test {
         if (isEdit) {
             EXPECT_EQ(creation->height, r.bottom - r.top) << "height";
             EXPECT_GE(r.bottom - r.top, 16) << "height";
-            RECT text;
-            GetClientRect(c, &text);
-            EXPECT_GE(text.bottom, lineHeightOf(c)) << "the box cuts its font's line";
+            RECT area;
+            GetClientRect(c, &area);
+            EXPECT_GE(area.bottom, lineHeightOf(c)) << "the box cuts its font's line";
             EXPECT_EQ(editable ? EDITABLE_EDIT_STYLE : READ_ONLY_EDIT_STYLE, GetWindowLongW(c, GWL_STYLE));
             EXPECT_EQ(EDIT_EX_STYLE, GetWindowLongW(c, GWL_EXSTYLE));
             EXPECT_EQ(127, SendMessageW(c, EM_GETLIMITTEXT, 0, 0));

@@ -286,7 +286,11 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
     case WM_INITMENUPOPUP: greyIdleMenuItems(window, state, (HMENU)wParam); break;
-    case WM_DPICHANGED: followDisplayScale(window, state->bracket, LOWORD(wParam), (const RECT *)lParam); break;
+    /* Handled here alone: the dialog manager's own rescaling would move
+     * the slots a second time. */
+    case WM_DPICHANGED:
+        followDisplayScale(window, state->bracket, LOWORD(wParam), (const RECT *)lParam);
+        return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
         forgetDisplayScale(window);
