@@ -47,15 +47,12 @@ build_project() {
 # PMingLiU. Edit controls shape their text through Uniscribe into glyph
 # indices, which no font link reaches: Uniscribe falls back on its own, to
 # SimSun for Han characters. Neither face is installed, so the replacements
-# below name installed faces (without them every Chinese character is a box,
-# without SimSun only in edit boxes). UMing is drawn from its bitmap strikes
-# where text goes through the link, but Uniscribe's outlines of it at the
-# slots' size are hairlines that smoothing turns faint grey: edits get Droid
-# Sans Fallback, whose strokes draw as firmly as the picks' text. The link
-# itself is left as Wine writes it.
+# below name the installed UMing under both (without them every Chinese
+# character is a box, without SimSun only in edit boxes). The link itself is
+# left as Wine writes it.
 # The stamp holds the settings' version: a prefix prepared by an older set-up
 # gets the current settings the next time any script runs.
-PREFIX_SETTINGS_VERSION=3
+PREFIX_SETTINGS_VERSION=2
 prepare_prefix() {
   . "$ROOT/cmake/wine-env.sh"
   local stamp="$WINEPREFIX/.duelmark-ready"
@@ -75,7 +72,7 @@ REGEDIT4
 "PMingLiU"="AR PL UMing TW"
 "MingLiU"="AR PL UMing TW"
 "Microsoft JhengHei"="AR PL UMing TW"
-"SimSun"="Droid Sans Fallback"
+"SimSun"="AR PL UMing TW"
 REG
   (unset DISPLAY; wine regedit /S "$(winepath -w "$reg")") </dev/null >/dev/null 2>&1
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
