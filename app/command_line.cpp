@@ -1,14 +1,12 @@
 #include "app/command_line.h"
-#include "ui/document_state.h"
 
 /* Tokens are split the simple way: a double quote runs to the next double
  * quote, anything else to the next space. Tabs are not separators, and
  * backslashes have no special meaning, so a path such as "C:\dir\" keeps
  * its trailing backslash. */
-int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
+int findFirstArgument(const WCHAR *commandLine, const WCHAR **start, int *length)
 {
     const WCHAR *p = commandLine;
-    out[0] = 0;
     for (int index = 0; index <= 1; index++) {
         WCHAR first = *p;
         if (!first)
@@ -18,11 +16,9 @@ int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
         while (*end && *end != ending)
             end = CharNextW(end);
         if (index == 1) {
-            const WCHAR *start = first == L'"' ? p + 1 : p;
-            int count = (int)(end - start) + 1;
-            if (count > PATH_CAPACITY)
-                count = PATH_CAPACITY;
-            return lstrcpynW(out, start, count) != NULL;
+            *start = first == L'"' ? p + 1 : p;
+            *length = (int)(end - *start);
+            return 1;
         }
         if (*end) {
             if (first == L'"')
@@ -35,7 +31,12 @@ int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
     return 0;
 }
 
-int getFirstArgument(WCHAR *out)
+int firstArgumentOf(const WCHAR *commandLine, WCHAR *out)
 {
-    return firstArgumentOf(GetCommandLineW(), out);
+    const WCHAR *start = NULL;
+    int length = 0;
+    out[0] = 0;
+    if (!findFirstArgument(commandLine, &start, &length) || length >= MAX_PATH)
+        return 0;
+    return lstrcpynW(out, start, length + 1) != NULL;
 }

@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
-/* Copies the first argument after the program path (at most 259 units,
- * quotes removed) into out, which holds 260 units. Returns 1 when there was
- * one; 0 with out empty otherwise. */
-int getFirstArgument(WCHAR *out);
+/* Finds the first argument after the program path in commandLine, quotes
+ * removed. Returns 1 with where it starts and its length in units, 0 when
+ * there is none. */
+int findFirstArgument(const WCHAR *commandLine, const WCHAR **start, int *length);
 
-/* The same, for a given command line rather than the process's own. */
+/* Copies the first argument into out, which holds 260 units. Returns 1
+ * when there is one and it fits whole; 0 with out empty otherwise, since a
+ * cut name would be some other file. */
 int firstArgumentOf(const WCHAR *commandLine, WCHAR *out);
 
 #endif

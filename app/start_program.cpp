@@ -8,6 +8,10 @@
 
 extern "C" void startProgram(void)
 {
+    /* Before anything can load a library: from here on only the system
+     * folder is searched, never the program's own folder, where a download
+     * folder may hold a planted copy of some system library. */
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (FAILED(CoInitialize(NULL)))
         ExitProcess(0);
     HMODULE module = findResourceModule();

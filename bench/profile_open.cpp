@@ -21,6 +21,7 @@
 #include "ui/document_state.h"
 #include "ui/layout.h"
 #include "ui/main_dialog.h"
+#include "ui/open_bracket.h"
 
 namespace {
 

@@ -9,15 +9,31 @@
 
 #include "model/bracket.h"
 
-/* Replaces the open bracket with the file's, lays it out with read-only base
- * slots on window and offers to clear invalid picks. Returns 1, or 0 with
- * bracket, controls, window and dirty flag exactly as before. */
-int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
 
-/* Offers to clear invalid picks, then writes the whole bracket to path
- * without ever leaving a half-written file there. Returns 1 when written
- * (dirty cleared), 0 when nothing was written. */
-int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path);
+/* Replaces the tree of bracket (its controls destroyed) with staged's and
+ * empties staged. The bracket is clean and has no controls yet. */
+void adoptStagedBracket(Bracket *bracket, Bracket *staged);
+
+/* Why a file was not opened, for the message that tells the user. */
+enum OpenFault {
+    OPEN_FAULT_NONE,          /* opened */
+    OPEN_FAULT_NOT_FOUND,     /* no file or folder of that name */
+    OPEN_FAULT_UNREADABLE,    /* the platform refused to read it; error holds its code */
+    OPEN_FAULT_NOT_BRACKET,   /* read, but not a bracket file */
+    OPEN_FAULT_TOO_LARGE,     /* larger than any bracket file can be: refused unread */
+    OPEN_FAULT_NAME_TOO_LONG  /* the name does not fit; a cut name would be another file */
+};
+
+struct OpenReport {
+    int fault;    /* an OpenFault */
+    DWORD error;  /* OPEN_FAULT_UNREADABLE: the platform's error code */
+};
+
+/* Reads the file at path into staged, a record initialised empty with
+ * initBracket, without touching any open bracket: a refusal or a failed
+ * allocation part-way leaves staged empty again. Returns 1 when read, 0
+ * with the reason in report. */
+int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report);
 
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {
@@ -34,18 +50,22 @@ struct SaveReport {
     int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title */
 };
 
-/* saveBracketFile, telling in report why nothing was written. A title or
- * name that cannot be written is refused before anything else is asked. */
-int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report);
+/* Writes the whole bracket, picks as they stand, to path without ever
+ * leaving a half-written file there. Returns 1 when written (dirty cleared,
+ * the undo history's save point here), 0 with the reason in report. */
+int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report);
+
+/* The first text the file could not carry: 1 with the slot id in slotId, 0
+ * for the title; 0 when every text can be written. */
+int findUnwritableText(Bracket *bracket, int *slotId);
 
 /* Whether text holds a character XML 1.0 cannot carry (controls other than
  * tab, line feed and carriage return, U+FFFE, U+FFFF) or half a surrogate
  * pair. Returns 1 when it does. */
 int holdsUnwritableCharacter(const WCHAR *text);
 
-/* Reads the file at path the way loadBracketFile does, without touching any
- * open bracket. Returns 1 when the reader would load it as a bracket of
- * slotCount slots. */
+/* Returns 1 when readBracketFile would read the file at path as a bracket
+ * of slotCount slots. */
 int readsBackAsBracket(const WCHAR *path, int slotCount);
 
 /* ASCII digits only; the empty text is 0. Returns 1 with the value, or 0
@@ -56,9 +76,5 @@ int parseDecimal(const WCHAR *text, int *value);
  * or 0 when the component failed, so a save never drops the text silently. */
 int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
                        const WCHAR *text);
-
-/* The invalid-picks question, owned by window. Returns the button pressed
- * (IDYES or IDNO). */
-int askClearInvalidPicks(Bracket *bracket, HWND window);
 
 #endif

@@ -1,7 +1,5 @@
 #include "file/bracket_file.h"
 #include "file/xml_document.h"
-#include "model/pick_rules.h"
-#include "ui/layout.h"
 
 static int isXmlSpace(WCHAR c)
 {
@@ -133,15 +131,25 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged)
     SysFreeString(query);
 }
 
-/* Reads the whole file into a separate record, so that a refusal or a
- * failed allocation at any point leaves the open bracket as it was. */
-static int readStagedBracket(const WCHAR *path, Bracket *staged)
+int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
 {
+    report->fault = OPEN_FAULT_NOT_FOUND;
+    report->error = ERROR_INVALID_NAME;
+    if (!path)
+        return 0;
+    report->fault = OPEN_FAULT_UNREADABLE;
+    report->error = ERROR_NOT_ENOUGH_MEMORY;
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
     int count = 0;
-    if (!loadDocumentFile(document, path) || !readTeamCount(document, &count) || !buildBracket(staged, count)) {
+    if (!loadDocumentFile(document, path, report)) {
+        document->Release();
+        return 0;
+    }
+    if (!readTeamCount(document, &count) || !buildBracket(staged, count)) {
+        report->fault = OPEN_FAULT_NOT_BRACKET;
+        report->error = 0;
         document->Release();
         return 0;
     }
@@ -151,6 +159,8 @@ static int readStagedBracket(const WCHAR *path, Bracket *staged)
     SysFreeString(title);
     readTeams(document, staged);
     document->Release();
+    report->fault = OPEN_FAULT_NONE;
+    report->error = 0;
     return 1;
 }
 
@@ -158,17 +168,18 @@ int readsBackAsBracket(const WCHAR *path, int slotCount)
 {
     Bracket staged;
     initBracket(&staged, NULL);
-    int result = readStagedBracket(path, &staged) && staged.slotCount == slotCount;
+    OpenReport report;
+    int result = readBracketFile(path, &staged, &report) && staged.slotCount == slotCount;
     resetBracket(&staged);
     return result;
 }
 
-/* Moves the staged tree into the open record. The root lives inside the
- * record, so its children's parent links and its node-table entry must
- * follow it. */
-static void adoptStagedBracket(Bracket *bracket, Bracket *staged)
+/* The root lives inside the record, so its children's parent links and its
+ * node-table entry must follow it. */
+void adoptStagedBracket(Bracket *bracket, Bracket *staged)
 {
     BracketNode *root = &bracket->root;
+    destroyBracket(bracket);
     bracket->dirty = 0;
     bracket->slotCount = staged->slotCount;
     bracket->depth = staged->depth;
@@ -185,36 +196,5 @@ static void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     if (root->right)
         root->right->parent = root;
     bracket->nodeTable[root->id - 1] = root;
-}
-
-int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
-{
-    Bracket staged;
-    staged.resourceModule = bracket->resourceModule;
-    initBracket(&staged, NULL);
-    if (!path || !readStagedBracket(path, &staged))
-        return 0;
-    /* Hundreds of controls go and come: with drawing suspended the window
-     * does not repaint after each one. Only a window already shown: turning
-     * drawing back on marks a window visible, and one still being set up
-     * (a file named on the command line) must be shown by its dialog. */
-    int suspend = IsWindowVisible(window);
-    if (suspend)
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    destroyBracket(bracket);
-    adoptStagedBracket(bracket, &staged);
-    layoutBracket(bracket, window, 0);
-    if (suspend) {
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(window, NULL, NULL, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    }
-    /* Asked once the new bracket is on screen, so the user sees what the
-     * question is about. */
-    if (!validatePicks(bracket, 0) && askClearInvalidPicks(bracket, window) == IDYES) {
-        /* The history starts at the file as it is, so this can be undone. */
-        beginUndoStep(bracket, 0);
-        validatePicks(bracket, 1);
-        endUndoStep(bracket);
-    }
-    return 1;
+    initBracket(staged, NULL);
 }

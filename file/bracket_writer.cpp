@@ -1,6 +1,5 @@
 #include "file/bracket_file.h"
 #include "file/xml_document.h"
-#include "model/pick_rules.h"
 
 static IXMLDOMElement *createNamedElement(IXMLDOMDocument *document, BSTR name)
 {
@@ -110,9 +109,7 @@ int holdsUnwritableCharacter(const WCHAR *text)
     return 0;
 }
 
-/* The first text the file could not carry: 1 with the slot id in slotId,
- * 0 for the title; 0 when every text can be written. */
-static int findUnwritableText(Bracket *bracket, int *slotId)
+int findUnwritableText(Bracket *bracket, int *slotId)
 {
     *slotId = 0;
     if (holdsUnwritableCharacter(bracket->title))
@@ -150,20 +147,13 @@ static int reportFault(SaveReport *report, int fault, DWORD error)
     return 0;
 }
 
-int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report)
+int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report)
 {
     report->slotId = 0;
     if (bracket->slotCount == 0 || !path)
         return reportFault(report, SAVE_FAULT_DECLINED, 0);
     if (findUnwritableText(bracket, &report->slotId))
         return reportFault(report, SAVE_FAULT_TEXT, ERROR_INVALID_DATA);
-    if (!validatePicks(bracket, 0)) {
-        if (askClearInvalidPicks(bracket, window) != IDYES)
-            return reportFault(report, SAVE_FAULT_DECLINED, 0);
-        beginUndoStep(bracket, 0);
-        validatePicks(bracket, 1);
-        endUndoStep(bracket);
-    }
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);
@@ -179,10 +169,4 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
     report->fault = SAVE_FAULT_NONE;
     report->error = 0;
     return 1;
-}
-
-int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
-{
-    SaveReport report;
-    return saveBracketFileReporting(bracket, window, path, &report);
 }

@@ -1,46 +1,114 @@
 #include "file/xml_document.h"
 #include "file/safe_replace.h"
 
-/* A bracket file is well under a megabyte even at the largest size with the
- * longest names; the cap keeps a mistaken pick such as a disk image from
- * being read into memory whole. */
-enum { MAX_FILE_BYTES = 64 * 1024 * 1024 };
+/* A 256-team bracket with the longest names is under 200 KB. Anything
+ * larger is refused unread: the component needs minutes and gigabytes for
+ * a file of tens of megabytes, and the window would hang meanwhile. */
+enum { MAX_FILE_BYTES = 4 * 1024 * 1024 };
+
+/* A bracket file has a few hundred elements at most. A file of nothing but
+ * tiny elements takes the component seconds per megabyte, so past this
+ * many it is not given to it at all. */
+enum { MAX_MARKUP_COUNT = 16384 };
+
+/* Only reached on the save side for files this program built. */
+enum { MAX_SAVED_BYTES = 64 * 1024 * 1024 };
+
+static int refuse(OpenReport *report, int fault, DWORD error)
+{
+    report->fault = fault;
+    report->error = error;
+    return 0;
+}
 
 static int readWholeFile(HANDLE file, BYTE *bytes, DWORD size)
 {
     DWORD total = 0;
     while (total < size) {
         DWORD got = 0;
-        if (!ReadFile(file, bytes + total, size - total, &got, NULL) || got == 0)
+        if (!ReadFile(file, bytes + total, size - total, &got, NULL))
             return 0;
+        if (got == 0) {
+            SetLastError(ERROR_HANDLE_EOF);
+            return 0;
+        }
         total += got;
     }
     return 1;
 }
 
-/* The file's bytes in a memory stream the stream owns, or NULL. */
-static IStream *readFileIntoStream(const WCHAR *path)
+/* How many elements, comments and declarations the bytes could start: '<'
+ * in any encoding the component reads (UTF-16 by its byte-order mark). */
+static DWORD countMarkup(const BYTE *bytes, DWORD size)
+{
+    DWORD count = 0;
+    int utf16 = size >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
+    if (!utf16) {
+        for (DWORD i = 0; i < size; i++)
+            count += bytes[i] == '<';
+        return count;
+    }
+    int high = bytes[0] == 0xFE;
+    for (DWORD i = 0; i + 1 < size; i += 2)
+        count += bytes[i + high] == '<' && bytes[i + 1 - high] == 0;
+    return count;
+}
+
+static int failedToOpen(OpenReport *report)
+{
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return refuse(report, OPEN_FAULT_NOT_FOUND, error);
+    if (error == ERROR_FILENAME_EXCED_RANGE)
+        return refuse(report, OPEN_FAULT_NAME_TOO_LONG, error);
+    return refuse(report, OPEN_FAULT_UNREADABLE, error);
+}
+
+/* The file's bytes in a memory stream the stream owns, or NULL with the
+ * reason in report. */
+static IStream *readFileIntoStream(const WCHAR *path, OpenReport *report)
 {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               NULL, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        failedToOpen(report);
         return NULL;
+    }
     LARGE_INTEGER length;
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &length) || length.QuadPart > MAX_FILE_BYTES) {
+    length.QuadPart = 0;
+    if (GetFileType(file) != FILE_TYPE_DISK) {
         CloseHandle(file);
+        refuse(report, OPEN_FAULT_NOT_BRACKET, 0);
+        return NULL;
+    }
+    if (!GetFileSizeEx(file, &length) || length.QuadPart > MAX_FILE_BYTES) {
+        DWORD error = GetLastError();
+        CloseHandle(file);
+        if (length.QuadPart > MAX_FILE_BYTES)
+            refuse(report, OPEN_FAULT_TOO_LARGE, 0);
+        else
+            refuse(report, OPEN_FAULT_UNREADABLE, error);
         return NULL;
     }
     DWORD size = (DWORD)length.QuadPart;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
     BYTE *bytes = memory ? (BYTE *)GlobalLock(memory) : NULL;
     int read = bytes && readWholeFile(file, bytes, size);
+    DWORD error = bytes ? GetLastError() : ERROR_NOT_ENOUGH_MEMORY;
+    int markupFits = read && countMarkup(bytes, size) <= MAX_MARKUP_COUNT;
     if (bytes)
         GlobalUnlock(memory);
     CloseHandle(file);
     IStream *stream = NULL;
-    if (!read || FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream)) || !stream) {
+    if (!read || !markupFits || FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream)) || !stream) {
         if (memory)
             GlobalFree(memory);
+        if (!read)
+            refuse(report, OPEN_FAULT_UNREADABLE, error);
+        else if (!markupFits)
+            refuse(report, OPEN_FAULT_NOT_BRACKET, 0);
+        else
+            refuse(report, OPEN_FAULT_UNREADABLE, ERROR_NOT_ENOUGH_MEMORY);
         return NULL;
     }
     /* The block may be larger than asked for; the stream must end where
@@ -49,6 +117,7 @@ static IStream *readFileIntoStream(const WCHAR *path)
     end.QuadPart = size;
     if (FAILED(stream->SetSize(end))) {
         stream->Release();
+        refuse(report, OPEN_FAULT_UNREADABLE, ERROR_NOT_ENOUGH_MEMORY);
         return NULL;
     }
     return stream;
@@ -66,9 +135,9 @@ static int hasDocumentType(IXMLDOMDocument *document)
 /* The component opens a path given by name as a URL, which reads '#' as
  * the start of a fragment and '%' as an escape; handing it the bytes lets
  * every name the file system accepts open unchanged. */
-int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path)
+int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *report)
 {
-    IStream *stream = readFileIntoStream(path);
+    IStream *stream = readFileIntoStream(path, report);
     if (!stream)
         return 0;
     VARIANT source;
@@ -78,11 +147,11 @@ int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path)
     VARIANT_BOOL loaded = VARIANT_FALSE;
     HRESULT hr = document->load(source, &loaded);
     stream->Release();
-    if (hr != S_OK || loaded != VARIANT_TRUE)
-        return 0;
     /* A document type declaration is how external entities and entity
      * bombs get in, and a bracket file never needs one. */
-    return !hasDocumentType(document);
+    if (hr != S_OK || loaded != VARIANT_TRUE || hasDocumentType(document))
+        return refuse(report, OPEN_FAULT_NOT_BRACKET, 0);
+    return 1;
 }
 
 /* Serialised into memory first: the component truncates a target before
@@ -104,7 +173,7 @@ int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCh
     STATSTG stat;
     HGLOBAL memory = NULL;
     if (document->save(target) == S_OK && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)) &&
-        stat.cbSize.QuadPart > 0 && stat.cbSize.QuadPart <= MAX_FILE_BYTES &&
+        stat.cbSize.QuadPart > 0 && stat.cbSize.QuadPart <= MAX_SAVED_BYTES &&
         SUCCEEDED(GetHGlobalFromStream(stream, &memory))) {
         void *bytes = GlobalLock(memory);
         if (bytes) {

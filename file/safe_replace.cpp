@@ -51,6 +51,33 @@ static int extendedFullPath(const WCHAR *path, WCHAR *out)
     return appendText(out, LONG_PATH_CAPACITY, L"\\\\?\\") && appendText(out, LONG_PATH_CAPACITY, full);
 }
 
+/* Where an existing target really is, through any symbolic links or
+ * junctions, in "\\?\" form. Writing beside a link and swapping into its
+ * name would put a plain file where the link was and leave the file it
+ * points to behind, or lose it to the backup step. A target that does not
+ * exist yet stays as named. */
+static int resolveFinalPath(WCHAR *target)
+{
+    HANDLE file = CreateFileW(target, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 1 : 0;
+    }
+    WCHAR final[LONG_PATH_CAPACITY];
+    DWORD length = GetFinalPathNameByHandleW(file, final, LONG_PATH_CAPACITY, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    DWORD error = GetLastError();
+    CloseHandle(file);
+    if (length == 0)
+        return failWith(error);
+    if (length >= LONG_PATH_CAPACITY)
+        return failWith(ERROR_FILENAME_EXCED_RANGE);
+    target[0] = 0;
+    if (startsWith(final, L"\\\\?\\"))
+        return appendText(target, LONG_PATH_CAPACITY, final);
+    return appendText(target, LONG_PATH_CAPACITY, L"\\\\?\\") && appendText(target, LONG_PATH_CAPACITY, final);
+}
+
 /* A name in target's folder, different on every call of this process. */
 static int siblingName(const WCHAR *target, const WCHAR *kind, WCHAR *out)
 {
@@ -160,7 +187,7 @@ int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size,
     WCHAR temp[LONG_PATH_CAPACITY];
     if (!path)
         return failWith(ERROR_INVALID_NAME);
-    if (!extendedFullPath(path, target))
+    if (!extendedFullPath(path, target) || !resolveFinalPath(target))
         return 0;
     int state = checkTarget(target);
     if (state == 0 || !writeTemporary(target, bytes, size, temp))

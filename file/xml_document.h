@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <msxml2.h>
 
+#include "file/bracket_file.h"
 #include "file/safe_replace.h"
 
 /* A new empty document that loads synchronously, keeps white space, never
@@ -15,8 +16,9 @@
 IXMLDOMDocument *createBracketDocument(void);
 
 /* Parses the file at path into document. Returns 1 when it was read and is
- * well-formed XML without a document type declaration, 0 otherwise. */
-int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path);
+ * well-formed XML without a document type declaration, 0 with the reason in
+ * report otherwise. */
+int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *report);
 
 /* Serialises document and puts it at path through replaceFileContentsChecked,
  * check judging the temporary file first (NULL: no check). Returns 1 only

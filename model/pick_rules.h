@@ -14,8 +14,11 @@ void blankPickControl(HWND control);
  * Returns 1 when handled, 0 when no bracket is open or node is NULL. */
 int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText);
 
-/* Returns 1 when every pick is valid, 0 otherwise; with clear non-zero it
- * also clears every invalid pick, bottom level first. */
+/* What validatePicks does besides judging. */
+enum { CHECK_PICKS_ONLY = 0, CLEAR_INVALID_PICKS = 1 };
+
+/* Returns 1 when every pick is valid, 0 otherwise; with CLEAR_INVALID_PICKS
+ * it also clears every invalid pick, bottom level first. */
 int validatePicks(Bracket *bracket, int clear);
 
 /* Empties every pick (not the base slots) and marks the bracket dirty. */

@@ -36,6 +36,12 @@
 #define IDS_EXPORT_FAILED           146
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
+/* Strings: a file that cannot be opened (%1 the file, %2 the system's reason) */
+#define IDS_OPEN_NOT_FOUND          110
+#define IDS_OPEN_UNREADABLE         111
+#define IDS_OPEN_NOT_BRACKET        112
+#define IDS_OPEN_TOO_LARGE          113
+#define IDS_OPEN_NAME_TOO_LONG      114
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9

@@ -11,6 +11,8 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
 
 namespace {
 
@@ -321,20 +323,50 @@ TEST_F(ReaderTest, AFailedAllocationWhileReadingLeavesTheOpenBracket)
     EXPECT_EQ(L"Duelmark - Open", caption());
 }
 
-TEST_F(ReaderTest, AFolderOrAnOversizedFileIsRefused)
+// Each refusal says why, leaves the open bracket, and comes quickly: a
+// file too large for any bracket is refused unread, and a smaller one made
+// of nothing but tiny elements never reaches the parser.
+TEST_F(ReaderTest, ARefusalSaysWhyAndComesWithinASecond)
 {
     build(2, L"Open");
-    EXPECT_EQ(0, loadBracketFile(&bracket, window, folder.c_str()));
     std::wstring big = pathOf(L"big.xml");
     HANDLE file = CreateFileW(big.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     LARGE_INTEGER size;
-    size.QuadPart = (LONGLONG)65 << 20;
+    size.QuadPart = ((LONGLONG)4 << 20) + 1;
     SetFilePointerEx(file, size, NULL, FILE_BEGIN);
     SetEndOfFile(file);
     CloseHandle(file);
-    EXPECT_EQ(0, loadBracketFile(&bracket, window, big.c_str()));
-    EXPECT_EQ(2, bracket.slotCount);
+    std::string tiny = "<Games>";
+    while (tiny.size() < ((size_t)4 << 20) - 16)
+        tiny += "<a/>";
+    writeFileBytes(pathOf(L"tiny.xml"), tiny + "</Games>");
+    writeFileBytes(pathOf(L"notes.xml"), "<Notes>not a bracket</Notes>");
+    writeFileBytes(pathOf(L"held.xml"), teamsFile("2"));
+    HANDLE held = CreateFileW(pathOf(L"held.xml").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    struct {
+        std::wstring path;
+        int fault;
+        DWORD error;
+    } cases[] = {
+        {pathOf(L"missing.xml"), OPEN_FAULT_NOT_FOUND, ERROR_FILE_NOT_FOUND},
+        {pathOf(L"no folder\\cup.xml"), OPEN_FAULT_NOT_FOUND, ERROR_PATH_NOT_FOUND},
+        {folder, OPEN_FAULT_UNREADABLE, ERROR_ACCESS_DENIED},
+        {pathOf(L"held.xml"), OPEN_FAULT_UNREADABLE, ERROR_SHARING_VIOLATION},
+        {pathOf(L"notes.xml"), OPEN_FAULT_NOT_BRACKET, 0},
+        {pathOf(L"tiny.xml"), OPEN_FAULT_NOT_BRACKET, 0},
+        {big, OPEN_FAULT_TOO_LARGE, 0},
+    };
+    for (const auto &c : cases) {
+        OpenReport report = {OPEN_FAULT_NONE, 12345};
+        DWORD start = GetTickCount();
+        EXPECT_EQ(0, loadBracketFileReporting(&bracket, window, c.path.c_str(), &report)) << utf8(c.path);
+        EXPECT_LT(GetTickCount() - start, 1000u) << utf8(c.path);
+        EXPECT_EQ(c.fault, report.fault) << utf8(c.path);
+        EXPECT_EQ(c.error, report.error) << utf8(c.path);
+        EXPECT_EQ(2, bracket.slotCount);
+    }
+    CloseHandle(held);
 }
 
 } // namespace

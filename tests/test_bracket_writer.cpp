@@ -8,6 +8,8 @@
 #include "model/heap.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
 
 namespace {
 

@@ -70,13 +70,18 @@ TEST(CommandLine, AnUnclosedQuoteRunsToTheEnd)
     EXPECT_EQ(L"C:\\open ended.xml", a.text);
 }
 
-TEST(CommandLine, ALongArgumentIsCutTo259Units)
+// A cut name would be another file: one that does not fit is not taken.
+TEST(CommandLine, AnArgumentOver259UnitsIsRefusedNotCut)
 {
-    std::wstring longName(300, L'x');
-    std::wstring line = L"duelmark.exe \"" + longName + L"\"";
+    std::wstring longName(260, L'x');
+    std::wstring line = L"duelmark.exe \"" + longName + L"\" next.xml";
     Argument a = firstArgument(line.c_str());
-    EXPECT_EQ(1, a.result);
-    EXPECT_EQ(longName.substr(0, 259), a.text);
+    EXPECT_EQ(0, a.result);
+    EXPECT_EQ(L"", a.text);
+    const WCHAR *start = nullptr;
+    int length = 0;
+    ASSERT_EQ(1, findFirstArgument(line.c_str(), &start, &length));
+    EXPECT_EQ(longName, std::wstring(start, length)) << "the whole name is found, for the message";
 
     std::wstring exact(259, L'y');
     a = firstArgument((L"duelmark.exe " + exact).c_str());

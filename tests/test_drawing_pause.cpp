@@ -12,6 +12,7 @@
 #include "ui/document_state.h"
 #include "ui/drawing_pause.h"
 #include "ui/main_dialog.h"
+#include "ui/open_bracket.h"
 
 namespace {
 

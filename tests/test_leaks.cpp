@@ -20,6 +20,8 @@
 #include "support/bracket_file_fixture.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
 
 namespace {
 

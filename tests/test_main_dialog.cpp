@@ -13,15 +13,12 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
+#include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 
 namespace {
 
-const char CUP_XML[] =
-    "<Games><Title>Cup</Title><Teams>4</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 const char LEAGUE_XML[] =
     "<Games><Title>League</Title><Teams>8</Teams><Team Name=\"E\" id=\"1\"/></Games>";
 const char UNTITLED_XML[] = "<Games><Title></Title><Teams>4</Teams></Games>";
@@ -92,6 +89,13 @@ struct MainDialogTest : ::testing::Test {
     std::string drop(const std::vector<std::wstring> &files,
                      std::function<void(DialogScript &)> steps = [](DialogScript &) {})
     {
+        HGLOBAL handle = dropHandle(files);
+        DialogScript script(window, steps);
+        SendMessageW(window, WM_DROPFILES, (WPARAM)handle, 0);
+        return script.finish();
+    }
+    static HGLOBAL dropHandle(const std::vector<std::wstring> &files)
+    {
         size_t units = 1;
         for (const std::wstring &file : files)
             units += file.size() + 1;
@@ -106,9 +110,7 @@ struct MainDialogTest : ::testing::Test {
         }
         *names = 0;
         GlobalUnlock(handle);
-        DialogScript script(window, steps);
-        SendMessageW(window, WM_DROPFILES, (WPARAM)handle, 0);
-        return script.finish();
+        return handle;
     }
 
     // New, answered in the setup dialog with a title and the item at index.
@@ -124,6 +126,14 @@ struct MainDialogTest : ::testing::Test {
         SendDlgItemMessageW(setup, IDC_TEAMS_COMBO, CB_SETCURSEL, countIndex, 0);
         s.type(GetDlgItem(setup, IDC_TITLE_EDIT), title);
         s.press(setup, IDC_SETUP_OK);
+    }
+    // Presses OK on the message that shows next; returns its text.
+    static std::wstring acknowledge(DialogScript &s)
+    {
+        HWND box = s.next("the message for a file that cannot be opened");
+        std::wstring text = box ? DialogScript::messageText(box) : L"";
+        s.press(box, IDOK);
+        return text;
     }
     static void answerQuestion(DialogScript &s, int button)
     {
@@ -180,17 +190,24 @@ TEST_F(MainDialogTest, AStartUpFileThatLoadsIsShownReadOnlyAndKeepsItsPath)
     EXPECT_EQ(0, bracket.dirty);
 }
 
-TEST_F(MainDialogTest, AStartUpFileThatDoesNotLoadLeavesAnEmptyWindowAndPath)
+// A file that cannot be opened says so once, naming it, and leaves the
+// window as it was. (Named at start-up, the same is checked on the shipped
+// executable.)
+TEST_F(MainDialogTest, AFileThatDoesNotLoadIsNamedAndLeavesAnEmptyWindowAndPath)
 {
+    openWindow();
+    std::vector<std::wstring> texts;
     for (const std::wstring &file : {folder.file(L"missing.xml"), notBracket}) {
-        openWindow(file);
+        std::wstring text;
+        EXPECT_EQ("", drop({file}, [&](DialogScript &s) { text = acknowledge(s); }));
+        EXPECT_NE(std::wstring::npos, text.find(file)) << "the message names the file";
+        texts.push_back(text.substr(text.find(file) + file.size()));
         EXPECT_EQ(0, bracket.slotCount);
-        EXPECT_STREQ(L"", state.path) << "for " << file.c_str();
+        EXPECT_STREQ(L"", state.path);
         EXPECT_TRUE(parkedEnabled());
         EXPECT_EQ(L"Duelmark", caption());
-        DestroyWindow(window);
-        window = NULL;
     }
+    EXPECT_NE(texts[0], texts[1]) << "a missing file and a foreign one give different reasons";
 }
 
 TEST_F(MainDialogTest, NewMakesAnEditableDirtyBracketWithoutAFile)
@@ -281,7 +298,10 @@ TEST_F(MainDialogTest, OpenLoadsTheChosenFileAndCancelOrABadFileChangeNothing)
     EXPECT_TRUE(baseReadOnly(1));
     EXPECT_EQ(L"E", name(1));
 
-    EXPECT_EQ("", send(IDM_FILE_OPEN, [&](DialogScript &s) { s.chooseFile(s.next("the Open dialog"), notBracket); }));
+    EXPECT_EQ("", send(IDM_FILE_OPEN, [&](DialogScript &s) {
+        s.chooseFile(s.next("the Open dialog"), notBracket);
+        acknowledge(s);
+    }));
     EXPECT_EQ(8, bracket.slotCount) << "a file that is not a bracket leaves the open one";
     EXPECT_EQ(league, std::wstring(state.path));
     EXPECT_EQ(L"Duelmark - League", caption());
@@ -519,10 +539,43 @@ TEST_F(MainDialogTest, ADropOpensOnlyTheFirstFileAndIgnoresANonBracket)
     EXPECT_EQ(league, std::wstring(state.path));
     EXPECT_FALSE(parkedEnabled());
 
-    EXPECT_EQ("", drop({notBracket}));
+    EXPECT_EQ("", drop({notBracket}, [](DialogScript &s) { acknowledge(s); }));
     EXPECT_EQ(8, bracket.slotCount);
     EXPECT_EQ(league, std::wstring(state.path));
     EXPECT_EQ(L"Duelmark - League", caption());
+}
+
+// A dropped name longer than the program keeps is refused whole, even when
+// the name cut to that length is a file: that other file must never open.
+TEST_F(MainDialogTest, ADroppedNameTooLongIsRefusedNotCut)
+{
+    openWindow(cup);
+    std::wstring cut = folder.file(L"");
+    cut += std::wstring(259 - cut.size(), L'c');
+    writeFileBytes(cut, LEAGUE_XML);
+    std::wstring whole = cut + L"up.xml";
+    std::wstring text;
+    EXPECT_EQ("", drop({whole}, [&](DialogScript &s) { text = acknowledge(s); }));
+    EXPECT_NE(std::wstring::npos, text.find(whole)) << "the message names the whole file";
+    EXPECT_EQ(4, bracket.slotCount) << "neither the cut name nor anything else opened";
+    EXPECT_EQ(cup, std::wstring(state.path));
+}
+
+// With any dialog of the program open, a drop is let go unread: here the
+// Save As dialog, which would otherwise save the dropped bracket.
+TEST_F(MainDialogTest, ADropWhileADialogIsOpenIsIgnored)
+{
+    openWindow(cup);
+    typeName(4, L"Dot");
+    std::wstring target = folder.file(L"saved.xml");
+    EXPECT_EQ("", send(IDM_FILE_SAVE_AS, [&](DialogScript &s) {
+        HWND save = s.next("the Save dialog");
+        SendMessageW(window, WM_DROPFILES, (WPARAM)dropHandle({league}), 0);
+        s.chooseFile(save, target);
+    }));
+    EXPECT_EQ(4, bracket.slotCount);
+    EXPECT_EQ(L"Dot", name(4));
+    EXPECT_NE(std::string::npos, readFileBytes(target).find("Name=\"Dot\"")) << "the work behind the dialog is saved";
 }
 
 TEST_F(MainDialogTest, ADropOnUnsavedChangesAsksAndCancelForgetsIt)

@@ -28,7 +28,7 @@ TEST_F(PictureClipboard, ABusyClipboardIsReportedNotPassedOffAsCopied)
     DWORD before = GetClipboardSequenceNumber();
     {
         ScopedDialogAnswer box(IDOK);
-        EXPECT_EQ(0, copyPicture(window, &bracket));
+        EXPECT_EQ(0, copyPictureToClipboard(window, &bracket));
         EXPECT_EQ(1, box.answer.count) << "a failed copy must say so";
         EXPECT_NE(std::wstring::npos, std::wstring(box.answer.text).find(L"Cup")) << utf8(box.answer.text);
     }
@@ -38,7 +38,7 @@ TEST_F(PictureClipboard, ABusyClipboardIsReportedNotPassedOffAsCopied)
     CloseHandle(opened);
     CloseHandle(release);
 
-    EXPECT_EQ(1, copyPicture(window, &bracket));
+    EXPECT_EQ(1, copyPictureToClipboard(window, &bracket));
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
     EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(PNG_CLIPBOARD_FORMAT)));
 }

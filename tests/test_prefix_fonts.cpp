@@ -11,6 +11,7 @@
 
 #include "model/bracket.h"
 #include "res/resource.h"
+#include "support/dialog_script.h"
 #include "support/on_display.h"
 #include "support/slot_window.h"
 #include "ui/layout.h"
@@ -141,16 +142,24 @@ TEST_F(PrefixFontsTest, TheSetupDialogShowsAChineseTitleWithGlyphs)
     SKIP_UNLESS_ON_DISPLAY();
     BracketSetup setup = {};
     lstrcpyW(setup.title, TAIPEI);
-    HWND dialog = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_SETUP), NULL, setupDialogProc,
-                                     (LPARAM)&setup);
-    ASSERT_NE(nullptr, dialog);
-    pumpMessages();
-    HWND edit = GetDlgItem(dialog, IDC_TITLE_EDIT);
-    SendMessageW(edit, EM_SETSEL, 0, 0);
-    SetFocus(GetDlgItem(dialog, IDCANCEL));
-    expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
-                 editShowing(edit, PRIVATE_B));
-    DestroyWindow(dialog);
+    HWND owner = CreateWindowExW(0, L"Static", L"owner", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, owner);
+    // The dialog runs modally here; its title box is read from the script's
+    // thread while the modal loop draws it.
+    DialogScript script(owner, [](DialogScript &s) {
+        HWND dialog = s.next("the setup dialog");
+        if (!dialog)
+            return;
+        HWND edit = GetDlgItem(dialog, IDC_TITLE_EDIT);
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        SendMessageW(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDCANCEL), TRUE);
+        expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
+                     editShowing(edit, PRIVATE_B));
+        s.press(dialog, IDCANCEL);
+    });
+    runSetupDialog(owner, GetModuleHandleW(NULL), &setup);
+    EXPECT_EQ("", script.finish());
+    DestroyWindow(owner);
 }
 
 }  // namespace

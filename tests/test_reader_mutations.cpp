@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/bracket_invariants.h"
+#include "ui/open_bracket.h"
 
 namespace {
 

@@ -13,10 +13,11 @@
 #include "support/bracket_file_fixture.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
+#include "ui/open_bracket.h"
 
 namespace {
 
-const char CUP_XML[] =
+const char CUP8_XML[] =
     "<Games><Title>Cup</Title><Teams>8</Teams>"
     "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
     "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/><Team Name=\"H\" id=\"8\"/>"
@@ -102,7 +103,7 @@ struct ReentrancyTest : ::testing::Test {
 TEST_F(ReentrancyTest, NotificationsDuringALoadsLayoutChangeNothing)
 {
     std::wstring path = folder + L"\\cup.xml";
-    writeFileBytes(path, CUP_XML);
+    writeFileBytes(path, CUP8_XML);
     creationHook = SetWindowsHookExW(WH_CALLWNDPROCRET, afterEachCreation, NULL, GetCurrentThreadId());
     int loaded = loadBracketFile(&bracket, mainWindow, path.c_str());
     UnhookWindowsHookEx(creationHook);
@@ -130,7 +131,7 @@ TEST_F(ReentrancyTest, NotificationsDuringNewsLayoutLeaveAnEmptyBracket)
 TEST_F(ReentrancyTest, ControlsWithoutASlotAreIgnored)
 {
     std::wstring path = folder + L"\\cup.xml";
-    writeFileBytes(path, CUP_XML);
+    writeFileBytes(path, CUP8_XML);
     ASSERT_EQ(1, loadBracketFile(&bracket, mainWindow, path.c_str()));
     std::vector<std::wstring> before = names();
 

@@ -10,6 +10,7 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 
@@ -18,10 +19,6 @@ namespace {
 const WCHAR READ_ONLY[] = L"read-only";
 const WCHAR HELD_OPEN[] = L"held open";
 
-const char CUP_XML[] =
-    "<Games><Title>Cup</Title><Teams>4</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 
 // Answers the save-changes question Yes and the failed save's message OK,
 // on this thread, keeping the message's text and owner.

@@ -7,6 +7,7 @@
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
 #include "ui/save_prompt.h"
+#include "ui/common_dialogs.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "support/temp_folder.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
+#include "ui/open_bracket.h"
 
 namespace {
 

@@ -26,8 +26,7 @@ struct SetupDialogTest : ::testing::Test {
     INT_PTR run(std::function<void(DialogScript &)> steps)
     {
         DialogScript script(owner, steps);
-        INT_PTR result = DialogBoxParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_SETUP), owner, setupDialogProc,
-                                         (LPARAM)&setup);
+        INT_PTR result = runSetupDialog(owner, GetModuleHandleW(NULL), &setup);
         std::string failures = script.finish();
         EXPECT_EQ("", failures);
         return result;

@@ -9,25 +9,12 @@
 
 #include "res/resource.h"
 #include "support/dialog_script.h"
+#include "support/editor_process.h"
 #include "support/temp_folder.h"
+#include "support/sample_brackets.h"
 
 namespace {
 
-const char CUP_XML[] =
-    "<Games><Title>Cup</Title><Teams>4</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
-
-// build/duelmark.exe, beside the tests folder this program runs from.
-std::wstring editorPath()
-{
-    WCHAR path[MAX_PATH];
-    GetModuleFileNameW(NULL, path, MAX_PATH);
-    std::wstring own = path;
-    own = own.substr(0, own.find_last_of(L"\\/"));
-    own = own.substr(0, own.find_last_of(L"\\/"));
-    return own + L"\\duelmark.exe";
-}
 
 std::vector<std::string> importedLibraries(const std::string &image)
 {
@@ -78,121 +65,6 @@ TEST(ShippedExecutable, ImportsOnlySystemLibrariesAndIsSmall)
     }
 }
 
-// One run of duelmark.exe as its own process.
-struct Editor {
-    PROCESS_INFORMATION process = {};
-    HWND window = NULL;
-
-    // commandTail is appended after the quoted program path; folder, when
-    // given, is the process's current folder.
-    bool start(const std::wstring &commandTail, const std::wstring &folder = L"")
-    {
-        std::wstring line = L"\"" + editorPath() + L"\"" + commandTail;
-        std::vector<WCHAR> buffer(line.begin(), line.end());
-        buffer.push_back(0);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessW(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL,
-                              folder.empty() ? NULL : folder.c_str(), &startup, &process) != 0;
-    }
-
-    // The main window: the program's visible dialog with this caption.
-    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 15000)
-    {
-        DWORD start = GetTickCount();
-        while (GetTickCount() - start < timeoutMs) {
-            for (HWND w = FindWindowW(L"#32770", caption); w; w = FindWindowExW(NULL, w, L"#32770", caption)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == process.dwProcessId && IsWindowVisible(w))
-                    return window = w;
-            }
-            if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
-                return NULL;
-        }
-        return NULL;
-    }
-
-    // Ends with exit code 0 within the time given: true.
-    bool endedCleanly(DWORD timeoutMs = 10000)
-    {
-        if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
-            return false;
-        DWORD code = 1;
-        GetExitCodeProcess(process.hProcess, &code);
-        return code == 0;
-    }
-
-    std::string command(WPARAM wParam, std::function<void(DialogScript &)> steps = [](DialogScript &) {})
-    {
-        LRESULT ignored;
-        return send(WM_COMMAND, wParam, steps, &ignored);
-    }
-
-    // Any message, with what the window answered in result.
-    std::string send(UINT message, WPARAM wParam, std::function<void(DialogScript &)> steps, LRESULT *result)
-    {
-        DialogScript script(window, steps);
-        *result = SendMessageW(window, message, wParam, 0);
-        return script.finish();
-    }
-
-    // Slot controls in reading order for a 4-team bracket: the base edits
-    // of the left column top to bottom, then the right column's; the picks
-    // as left semi-final, right semi-final, champion.
-    std::vector<HWND> children(const WCHAR *className)
-    {
-        std::vector<HWND> found;
-        for (HWND c = FindWindowExW(window, NULL, className, NULL); c; c = FindWindowExW(window, c, className, NULL))
-            found.push_back(c);
-        std::sort(found.begin(), found.end(), [&](HWND a, HWND b) {
-            RECT ra, rb;
-            GetWindowRect(a, &ra);
-            GetWindowRect(b, &rb);
-            return ra.left != rb.left ? ra.left < rb.left : ra.top < rb.top;
-        });
-        return found;
-    }
-    std::vector<HWND> baseEdits() { return children(L"Edit"); }
-    std::vector<HWND> picks()
-    {
-        std::vector<HWND> byColumn = children(L"ComboBox");
-        if (byColumn.size() == 3)
-            return {byColumn[0], byColumn[2], byColumn[1]};
-        return byColumn;
-    }
-    static std::wstring text(HWND control)
-    {
-        // GetWindowTextW does not ask a control of another process.
-        WCHAR buffer[128] = L"";
-        SendMessageW(control, WM_GETTEXT, 128, (LPARAM)buffer);
-        return buffer;
-    }
-    void pick(HWND combo, const WCHAR *name)
-    {
-        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-        LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name);
-        ASSERT_NE(CB_ERR, index) << "the drop-down list does not offer the name";
-        SendMessageW(combo, CB_SETCURSEL, index, 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)combo);
-    }
-
-    ~Editor()
-    {
-        if (process.hProcess) {
-            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
-};
-
-std::wstring quotedArgument(const std::wstring &path)
-{
-    return L" \"" + path + L"\"";
-}
 
 TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
 {
@@ -224,25 +96,81 @@ TEST(EditorProcess, AnUnquotedArgumentOpensAndLaterTokensAreIgnored)
     EXPECT_TRUE(editor.endedCleanly());
 }
 
-TEST(EditorProcess, AMissingOrForeignFileGivesAnEmptyWindowWithoutAMessage)
+bool contains(const std::wstring &text, const std::wstring &part)
+{
+    return text.find(part) != std::wstring::npos;
+}
+
+// Named at start-up, a file that cannot be opened gets one message naming
+// it and saying why, and the window comes up empty. A name longer than the
+// program keeps is refused whole even where its cut form is a bracket file,
+// and files too large or too dense for any bracket are refused without the
+// window hanging.
+TEST(EditorProcess, AStartUpFileThatCannotBeOpenedIsNamedWithTheReason)
 {
     TempFolder folder;
     std::wstring foreign = folder.file(L"notes.xml");
     writeFileBytes(foreign, "<Notes>not a bracket</Notes>");
-    for (const std::wstring &file : {folder.file(L"no such file.xml"), foreign}) {
+    std::wstring cut = folder.file(L"");
+    cut += std::wstring(259 - cut.size(), L'c');
+    writeFileBytes(cut, CUP_XML);
+    std::string tiny = "<Games>";
+    while (tiny.size() < ((size_t)63 << 20))
+        tiny += "<a/><b/><c/><d/>";
+    writeFileBytes(folder.file(L"tiny.xml"), tiny + "</Games>");
+    std::string bigName = "<Games><Title>Cup</Title><Teams>2</Teams><Team Name=\"" + std::string(20000000, 'n') +
+                          "\" id=\"1\"/></Games>";
+    writeFileBytes(folder.file(L"big name.xml"), bigName);
+    struct {
+        std::wstring file;
+        int reason;
+    } cases[] = {{folder.file(L"no such file.xml"), 0},
+                 {foreign, 1},
+                 {cut + L"up.xml", 2},
+                 {folder.file(L"tiny.xml"), 3},
+                 {folder.file(L"big name.xml"), 3}};
+    std::vector<std::wstring> reasons(4);
+    DWORD missingShownAfter = 0;
+    for (const auto &c : cases) {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark")) << "for " << DialogScript::narrow(file);
-        EXPECT_TRUE(editor.baseEdits().empty());
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor.window, IDC_PARKED_BUTTON)));
-        // Nothing is open, so Save As asks for a name and then writes nothing.
-        std::wstring target = folder.file(L"nothing.xml");
-        EXPECT_EQ("", editor.command(IDM_FILE_SAVE_AS,
-                                     [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), target); }));
-        EXPECT_FALSE(fileExists(target));
+        std::wstring text;
+        DWORD shownAfter = 0;
+        DWORD start = GetTickCount();
+        ASSERT_TRUE(editor.start(quotedArgument(c.file)));
+        DialogScript script(editor.process.dwProcessId, [&](DialogScript &s) {
+            HWND box = s.next("the message for a file that cannot be opened");
+            shownAfter = GetTickCount() - start;
+            text = box ? DialogScript::messageText(box) : L"";
+            s.press(box, IDOK);
+            // The main window is a dialog of the process too: expected next,
+            // not answered.
+            s.handled(s.next("the main window"));
+        });
+        EXPECT_EQ("", script.finish());
+        // The message shares the main window's caption: wait for the one
+        // with the editor's own controls.
+        for (int tries = 0; tries < 100; tries++) {
+            if (editor.waitForWindow(L"Duelmark") && GetDlgItem(editor.window, IDC_PARKED_BUTTON))
+                break;
+            Sleep(50);
+        }
+        ASSERT_NE(nullptr, GetDlgItem(editor.window, IDC_PARKED_BUTTON)) << DialogScript::narrow(c.file);
+        ASSERT_TRUE(contains(text, c.file)) << "the message names the whole file: " << DialogScript::narrow(text);
+        std::wstring reason = text.substr(text.find(c.file) + c.file.size());
+        EXPECT_TRUE(reasons[c.reason].empty() || reasons[c.reason] == reason);
+        reasons[c.reason] = reason;
+        // Measured against the missing file's message, which reads nothing:
+        // the start of a process alone can take seconds on a busy machine.
+        if (c.reason == 0 && !missingShownAfter)
+            missingShownAfter = shownAfter;
+        EXPECT_LT(shownAfter, missingShownAfter + 2000u) << "the message came late for " << DialogScript::narrow(c.file);
+        EXPECT_TRUE(editor.baseEdits().empty()) << "nothing opened in its place";
         EXPECT_EQ("", editor.command(IDCANCEL));
         EXPECT_TRUE(editor.endedCleanly());
     }
+    for (int i = 0; i < 4; i++)
+        for (int j = i + 1; j < 4; j++)
+            EXPECT_NE(reasons[i], reasons[j]) << "each reason has its own words: " << i << " and " << j;
 }
 
 // A whole session: a new bracket typed and picked, saved, reopened from the
@@ -342,10 +270,6 @@ std::wstring systemText(DWORD error)
     return result;
 }
 
-bool contains(const std::wstring &text, const std::wstring &part)
-{
-    return text.find(part) != std::wstring::npos;
-}
 
 // Started with a relative name in folder A, the editor keeps saving to
 // A's file after the Open dialog moved the current folder into B, where

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/fallback_string.h"
+#include "ui/message_text.h"
 
 /* Colours: dark ink on white, so the picture prints and posts the same. */
 static const COLORREF PAPER = RGB(255, 255, 255);
@@ -152,9 +153,10 @@ static void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
         UINT ids[] = {IDS_PICTURE_FINAL, IDS_PICTURE_SEMI_FINALS, IDS_PICTURE_QUARTER_FINALS};
         loadStringWithFallback(module, ids[level - 1], text, capacity);
     } else {
-        WCHAR format[64];
-        loadStringWithFallback(module, IDS_PICTURE_ROUND_OF, format, 64);
-        wsprintfW(text, format, 1 << level);
+        WCHAR teams[16];
+        wsprintfW(teams, L"%d", 1 << level);
+        const WCHAR *inserts[] = {teams};
+        loadMessageText(module, IDS_PICTURE_ROUND_OF, inserts, 1, text, capacity);
     }
 }
 

@@ -1,8 +1,33 @@
 #include "ui/common_dialogs.h"
+#include "ui/document_state.h"
 #include "ui/system_library.h"
 
 typedef BOOL(WINAPI *FileDialogCall)(OPENFILENAMEW *);
 typedef BOOL(WINAPI *PrintDialogCall)(PRINTDLGW *);
+/* The entries are found by name at run time: their types must still be
+ * the ones the platform declares. */
+static_assert(__is_same(FileDialogCall, decltype(&GetOpenFileNameW)), "GetOpenFileNameW");
+static_assert(__is_same(FileDialogCall, decltype(&GetSaveFileNameW)), "GetSaveFileNameW");
+static_assert(__is_same(PrintDialogCall, decltype(&PrintDlgW)), "PrintDlgW");
+
+/* One filter; the literal's own terminator closes the list. */
+static const WCHAR BRACKET_FILTER[] = L"XML\0*.xml\0";
+
+static_assert(sizeof(OPENFILENAMEW) == 152, "the full structure, with pvReserved, dwReserved and FlagsEx");
+
+void fillBracketFileDialog(OPENFILENAMEW *dialog, HWND owner, WCHAR *buffer, DWORD flags)
+{
+    *dialog = OPENFILENAMEW{};
+    dialog->lStructSize = sizeof(OPENFILENAMEW);
+    dialog->hwndOwner = owner;
+    dialog->lpstrFilter = BRACKET_FILTER;
+    dialog->nFilterIndex = 1;
+    buffer[0] = 0;
+    dialog->lpstrFile = buffer;
+    dialog->nMaxFile = PATH_CAPACITY;
+    dialog->Flags = flags;
+    dialog->lpstrDefExt = L"xml";
+}
 
 static FARPROC commonDialogEntry(const char *name)
 {

@@ -13,4 +13,14 @@ BOOL showOpenFileDialog(OPENFILENAMEW *dialog);
 BOOL showSaveFileDialog(OPENFILENAMEW *dialog);
 BOOL showPrintDialog(PRINTDLGW *dialog);
 
+/* Fills the Open/Save dialog parameters for bracket files; buffer holds
+ * PATH_CAPACITY units and is emptied. */
+void fillBracketFileDialog(OPENFILENAMEW *dialog, HWND owner, WCHAR *buffer, DWORD flags);
+
+enum {
+    OPEN_DIALOG_FLAGS = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                        OFN_NONETWORKBUTTON,
+    SAVE_DIALOG_FLAGS = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NONETWORKBUTTON
+};
+
 #endif

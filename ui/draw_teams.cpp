@@ -2,8 +2,9 @@
 #include "model/team_draw.h"
 #include "ui/edit_history.h"
 
-void drawTeams(Bracket *bracket)
+void drawTeams(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (bracket->depth == 0)
         return;
     /* The lock lives in the edits alone, and covers all of them at once. */

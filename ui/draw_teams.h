@@ -3,10 +3,11 @@
 #define DUELMARK_UI_DRAW_TEAMS_H
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* Shuffles the base slots' names with the platform's cryptographic random
  * source and clears every pick, as one undo step. Nothing happens while the
  * base slots are locked. */
-void drawTeams(Bracket *bracket);
+void drawTeams(HWND window, DocumentState *state);
 
 #endif

@@ -1,9 +1,12 @@
 #include "ui/dropped_files.h"
-#include "ui/document_state.h"
+#include "model/heap.h"
 #include "ui/system_library.h"
 
 typedef UINT(WINAPI *DragQueryFileCall)(HDROP, UINT, WCHAR *, UINT);
 typedef void(WINAPI *DragFinishCall)(HDROP);
+/* Found by name at run time; checked against the platform's declarations. */
+static_assert(__is_same(DragQueryFileCall, decltype(&DragQueryFileW)), "DragQueryFileW");
+static_assert(__is_same(DragFinishCall, decltype(&DragFinish)), "DragFinish");
 
 static FARPROC shellEntry(const char *name)
 {
@@ -21,11 +24,17 @@ void releaseDrop(HDROP drop)
         GlobalFree((HGLOBAL)drop);
 }
 
-void takeFirstDroppedFile(HDROP drop, WCHAR *buffer)
+/* The length is asked first: a name cut to a buffer's size would be some
+ * other file, which Save would then overwrite. */
+WCHAR *takeFirstDroppedFile(HDROP drop)
 {
     DragQueryFileCall query = (DragQueryFileCall)(void *)shellEntry("DragQueryFileW");
-    buffer[0] = 0;
-    if (!query || !query(drop, 0, buffer, PATH_CAPACITY))
-        buffer[0] = 0;
+    UINT length = query ? query(drop, 0, NULL, 0) : 0;
+    WCHAR *name = length ? (WCHAR *)allocBlock(((SIZE_T)length + 1) * sizeof(WCHAR)) : NULL;
+    if (name && query(drop, 0, name, length + 1) != length) {
+        freeBlock(name);
+        name = NULL;
+    }
     releaseDrop(drop);
+    return name;
 }

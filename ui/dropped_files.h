@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-/* Copies the first dropped file's name into buffer (PATH_CAPACITY units),
- * empty when there is none, and releases the drop. */
-void takeFirstDroppedFile(HDROP drop, WCHAR *buffer);
+/* The first dropped file's name, whole however long, in a block the caller
+ * frees with freeBlock; NULL when there is none. Releases the drop. */
+WCHAR *takeFirstDroppedFile(HDROP drop);
 
 /* Releases a drop that is not read. */
 void releaseDrop(HDROP drop);

@@ -56,12 +56,12 @@ static void showRestored(Bracket *bracket, BracketNode *node, void *window)
         setBracketCaption(bracket, (HWND)window);
 }
 
-void undoEdit(HWND window, Bracket *bracket)
+void undoEdit(HWND window, DocumentState *state)
 {
-    undoStep(bracket, showRestored, window);
+    undoStep(state->bracket, showRestored, window);
 }
 
-void redoEdit(HWND window, Bracket *bracket)
+void redoEdit(HWND window, DocumentState *state)
 {
-    redoStep(bracket, showRestored, window);
+    redoStep(state->bracket, showRestored, window);
 }

@@ -5,6 +5,7 @@
 #define DUELMARK_UI_EDIT_HISTORY_H
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control, as
  * handleSlotTextChange, recorded as a step: a pick with its cascade alone,
@@ -14,8 +15,8 @@ void recordSlotTextChange(Bracket *bracket, HWND control);
 
 /* Undo and redo commands: put back one step and show it (window is the
  * main window, whose caption shows the title). Nothing when there is none. */
-void undoEdit(HWND window, Bracket *bracket);
-void redoEdit(HWND window, Bracket *bracket);
+void undoEdit(HWND window, DocumentState *state);
+void redoEdit(HWND window, DocumentState *state);
 
 /* Makes a slot's control show its node's name: the edit's text, or the
  * pick's one selected item (a blank one for an empty pick). Raises no

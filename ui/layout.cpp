@@ -3,6 +3,7 @@
 #include "ui/scroll_view.h"
 #include "ui/display_scale.h"
 #include "ui/drawing_pause.h"
+#include "ui/message_text.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -160,34 +161,15 @@ void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
     walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
 }
 
-/* The format comes from a satellite file that translators write. wsprintfW
- * would read a second conversion's argument from beyond the one it is given,
- * so only "%s" (at most once) and "%%" are accepted. */
-static int isTitleFormat(const WCHAR *format)
-{
-    int titles = 0;
-    for (const WCHAR *p = format; *p; p++) {
-        if (*p != L'%')
-            continue;
-        p++;
-        if (*p == L's')
-            titles++;
-        else if (*p != L'%')
-            return 0;
-    }
-    return titles <= 1;
-}
-
 void setBracketCaption(Bracket *bracket, HWND mainWindow)
 {
-    WCHAR format[128];
     WCHAR caption[512];
     bracket->title[TITLE_CAPACITY - 1] = 0;
-    if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, format, 128))
-        format[0] = 0;
-    if (!isTitleFormat(format))
-        lstrcpyW(format, L"%s");
-    wsprintfW(caption, format, bracket->title);
+    const WCHAR *inserts[] = {bracket->title};
+    /* A satellite without the caption's text shows the title alone. */
+    if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, caption, 2) ||
+        !loadMessageText(bracket->resourceModule, IDS_TITLE_FORMAT, inserts, 1, caption, 512))
+        lstrcpynW(caption, bracket->title, 512);
     SendMessageW(mainWindow, WM_SETTEXT, 0, (LPARAM)caption);
 }
 

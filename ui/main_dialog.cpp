@@ -1,7 +1,6 @@
 #include "ui/main_dialog.h"
 
-#include "app/resource_module.h"
-#include "file/bracket_file.h"
+#include "model/heap.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
 #include "ui/command_state.h"
@@ -15,6 +14,8 @@
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
+#include "ui/open_bracket.h"
+#include "ui/open_failure.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/picture_clipboard.h"
@@ -31,23 +32,23 @@ static void setParkedButtonEnabled(HWND window, BOOL enabled)
     EnableWindow(GetDlgItem(window, IDC_PARKED_BUTTON), enabled);
 }
 
-/* Runs the setup dialog owned by the main window. Returns 1 on OK only: a
- * dialog that could not be shown (-1) never set the record, so it is
- * treated like Cancel. */
-static int runSetupDialog(HWND window, BracketSetup *setup)
-{
-    return DialogBoxParamW(findResourceModule(), MAKEINTRESOURCEW(IDD_SETUP), window, setupDialogProc,
-                           (LPARAM)setup) == 1;
-}
-
-/* The reader lays the bracket out itself; on failure it left everything as
- * it was, so there is nothing to undo here. The name is made full first, so
- * the path kept is the file that was read wherever the folder moves. */
+/* On failure the loader left everything as it was, so there is nothing to
+ * undo here, only the reason to tell. The name is made full first, so the
+ * path kept is the file that was read wherever the folder moves. */
 static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
     WCHAR path[PATH_CAPACITY];
-    if (!makeFullPath(name, path) || !loadBracketFile(state->bracket, window, path))
+    OpenReport report;
+    if (!makeFullPath(name, path)) {
+        report.error = GetLastError();
+        report.fault = report.error == ERROR_FILENAME_EXCED_RANGE ? OPEN_FAULT_NAME_TOO_LONG : OPEN_FAULT_NOT_FOUND;
+        reportOpenFailure(window, state->bracket->resourceModule, name, &report);
         return 0;
+    }
+    if (!loadBracketFileReporting(state->bracket, window, path, &report)) {
+        reportOpenFailure(window, state->bracket->resourceModule, path, &report);
+        return 0;
+    }
     setParkedButtonEnabled(window, FALSE);
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
@@ -55,7 +56,8 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 }
 
 /* The icon always comes from the executable, never from a satellite. A
- * start-up file that does not load leaves the empty window, silently. */
+ * start-up file that does not load leaves the empty window, after a word
+ * on why. */
 static void initMainWindow(HWND window, DocumentState *state)
 {
     HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
@@ -81,18 +83,18 @@ static void resetBracketQuietly(HWND window, Bracket *bracket)
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
-    if (querySaveChanges(window, state, 0, 0))
+    if (allowDiscardingChanges(window, state))
         EndDialog(window, 0);
 }
 
 /* A new bracket from the setup dialog: editable, unsaved and without a file. */
 static void newBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     BracketSetup setup;
     setup.title[0] = 0;
-    if (!runSetupDialog(window, &setup))
+    if (!runSetupDialog(window, state->bracket->resourceModule, &setup))
         return;
     Bracket *bracket = state->bracket;
     setParkedButtonEnabled(window, FALSE);
@@ -115,7 +117,7 @@ static void newBracket(HWND window, DocumentState *state)
 /* A cancelled Open dialog or a file the reader refuses changes nothing. */
 static void openBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     WCHAR buffer[PATH_CAPACITY];
     OPENFILENAMEW dialog;
@@ -128,7 +130,7 @@ static void openBracket(HWND window, DocumentState *state)
 /* The caption, size and position stay: only the slots go. */
 static void closeBracket(HWND window, DocumentState *state)
 {
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!allowDiscardingChanges(window, state))
         return;
     setParkedButtonEnabled(window, TRUE);
     resetBracketQuietly(window, state->bracket);
@@ -140,17 +142,17 @@ static void closeBracket(HWND window, DocumentState *state)
  * bracket has no file yet. Save As always asks. */
 static void saveBracket(HWND window, DocumentState *state)
 {
-    querySaveChanges(window, state, 1, 0);
+    querySaveChanges(window, state, SAVE_WITHOUT_ASKING, NAME_WHEN_NEEDED);
 }
 
 static void saveBracketAs(HWND window, DocumentState *state)
 {
-    querySaveChanges(window, state, 1, 1);
+    querySaveChanges(window, state, SAVE_WITHOUT_ASKING, ALWAYS_ASK_NAME);
 }
 
 /* The read-only state lives only in the edit controls; the model and the
  * dirty flag are not touched. */
-static void setBaseLock(Bracket *bracket, int locked)
+static void setBaseLock(Bracket *bracket, BOOL locked)
 {
     if (!bracket->slotCount)
         return;
@@ -160,10 +162,21 @@ static void setBaseLock(Bracket *bracket, int locked)
     }
 }
 
+static void lockBaseSlots(HWND, DocumentState *state)
+{
+    setBaseLock(state->bracket, TRUE);
+}
+
+static void unlockBaseSlots(HWND, DocumentState *state)
+{
+    setBaseLock(state->bracket, FALSE);
+}
+
 /* Clearing and validating ask nothing: unlike load and save, the user asked
  * for exactly this. */
-static void clearPicks(Bracket *bracket)
+static void clearPicks(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
@@ -171,12 +184,13 @@ static void clearPicks(Bracket *bracket)
     endUndoStep(bracket);
 }
 
-static void validateAllPicks(Bracket *bracket)
+static void validateAllPicks(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
-    validatePicks(bracket, 1);
+    validatePicks(bracket, CLEAR_INVALID_PICKS);
     endUndoStep(bracket);
 }
 
@@ -185,11 +199,11 @@ static void validateAllPicks(Bracket *bracket)
 static void editTitle(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    if (!querySaveChanges(window, state, 0, 0) || !bracket->slotCount)
+    if (!allowDiscardingChanges(window, state) || !bracket->slotCount)
         return;
     BracketSetup setup;
     lstrcpynW(setup.title, bracket->title, TITLE_CAPACITY);
-    if (!runSetupDialog(window, &setup) || !bracket->slotCount)
+    if (!runSetupDialog(window, bracket->resourceModule, &setup) || !bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
@@ -198,14 +212,20 @@ static void editTitle(HWND window, DocumentState *state)
     bracket->dirty = 1;
 }
 
-/* Only the first file counts, however many were dropped. */
+/* Only the first file counts, however many were dropped. While any dialog
+ * or question of the program is open the window is disabled (modal loops
+ * disable their owner), and a drop then would replace the very bracket
+ * that dialog is working on: it is let go unread. */
 static void openDroppedFile(HWND window, DocumentState *state, HDROP drop)
 {
-    WCHAR buffer[PATH_CAPACITY];
-    takeFirstDroppedFile(drop, buffer);
-    if (!querySaveChanges(window, state, 0, 0))
+    if (!IsWindowEnabled(window)) {
+        releaseDrop(drop);
         return;
-    loadIntoWindow(window, state, buffer);
+    }
+    WCHAR *name = takeFirstDroppedFile(drop);
+    if (name && allowDiscardingChanges(window, state))
+        loadIntoWindow(window, state, name);
+    freeBlock(name);
 }
 
 /* The whole wParam is matched: menu commands only with notification code
@@ -220,18 +240,18 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_FILE_CLOSE: closeBracket(window, state); break;
     case IDM_FILE_SAVE: saveBracket(window, state); break;
     case IDM_FILE_SAVE_AS: saveBracketAs(window, state); break;
-    case IDM_EDIT_LOCK_BASE: setBaseLock(bracket, 1); break;
-    case IDM_EDIT_UNLOCK_BASE: setBaseLock(bracket, 0); break;
-    case IDM_EDIT_CLEAR_PICKS: clearPicks(bracket); break;
-    case IDM_EDIT_VALIDATE: validateAllPicks(bracket); break;
+    case IDM_EDIT_LOCK_BASE: lockBaseSlots(window, state); break;
+    case IDM_EDIT_UNLOCK_BASE: unlockBaseSlots(window, state); break;
+    case IDM_EDIT_CLEAR_PICKS: clearPicks(window, state); break;
+    case IDM_EDIT_VALIDATE: validateAllPicks(window, state); break;
     case IDM_EDIT_TITLE: editTitle(window, state); break;
-    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, bracket); break;
-    case IDM_EDIT_COPY_PICTURE: copyPicture(window, bracket); break;
-    case IDM_FILE_PRINT: printPicture(window, bracket); break;
-    case IDM_EDIT_UNDO: undoEdit(window, bracket); break;
-    case IDM_EDIT_REDO: redoEdit(window, bracket); break;
-    case IDM_EDIT_PASTE_LIST: pasteTeamList(bracket); break;
-    case IDM_EDIT_DRAW_TEAMS: drawTeams(bracket); break;
+    case IDM_FILE_EXPORT_PICTURE: exportPicture(window, state); break;
+    case IDM_EDIT_COPY_PICTURE: copyPicture(window, state); break;
+    case IDM_FILE_PRINT: printPicture(window, state); break;
+    case IDM_EDIT_UNDO: undoEdit(window, state); break;
+    case IDM_EDIT_REDO: redoEdit(window, state); break;
+    case IDM_EDIT_PASTE_LIST: pasteTeamList(window, state); break;
+    case IDM_EDIT_DRAW_TEAMS: drawTeams(window, state); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
@@ -249,7 +269,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
  * through the dialog's message result. */
 static INT_PTR answerEndSessionQuery(HWND window, DocumentState *state)
 {
-    SetWindowLongPtrW(window, DWLP_MSGRESULT, querySaveChanges(window, state, 0, 0) ? TRUE : FALSE);
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, allowDiscardingChanges(window, state) ? TRUE : FALSE);
     return TRUE;
 }
 

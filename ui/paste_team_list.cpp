@@ -60,8 +60,9 @@ int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine)
     return taken;
 }
 
-void pasteTeamList(Bracket *bracket)
+void pasteTeamList(HWND, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (bracket->depth == 0)
         return;
     BracketNode *first = leftmostAtLevel(bracket, bracket->depth);

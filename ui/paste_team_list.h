@@ -4,6 +4,7 @@
 #define DUELMARK_UI_PASTE_TEAM_LIST_H
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* Makes every base-slot edit of the laid-out bracket take a pasted list;
  * a single line still pastes as the edit's own paste. */
@@ -15,6 +16,6 @@ void watchBaseSlotPastes(Bracket *bracket);
 int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine);
 
 /* The Edit menu's item: the clipboard's names from the first base slot. */
-void pasteTeamList(Bracket *bracket);
+void pasteTeamList(HWND window, DocumentState *state);
 
 #endif

@@ -66,7 +66,7 @@ static int putBlocks(HWND window, HGLOBAL dib, HGLOBAL png)
     return done;
 }
 
-int copyPicture(HWND window, Bracket *bracket)
+int copyPictureToClipboard(HWND window, Bracket *bracket)
 {
     if (!bracket->slotCount)
         return 0;
@@ -93,4 +93,9 @@ int copyPicture(HWND window, Bracket *bracket)
         showPictureFailure(window, bracket, IDS_COPY_FAILED, bracket->title[0] ? bracket->title : name, reason);
     }
     return copied;
+}
+
+void copyPicture(HWND window, DocumentState *state)
+{
+    copyPictureToClipboard(window, state->bracket);
 }

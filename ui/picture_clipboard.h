@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* Name of the registered clipboard format that carries PNG bytes. */
 #define PNG_CLIPBOARD_FORMAT L"PNG"
@@ -13,6 +14,9 @@
 /* Replaces the clipboard's contents with the picture, window as owner.
  * Returns 1 when both formats are on it; 0 when no bracket is open, or
  * after telling the user why not. */
-int copyPicture(HWND window, Bracket *bracket);
+int copyPictureToClipboard(HWND window, Bracket *bracket);
+
+/* The Copy picture command. */
+void copyPicture(HWND window, DocumentState *state);
 
 #endif

@@ -8,7 +8,6 @@
 #include "ui/document_state.h"
 #include "ui/fallback_string.h"
 #include "ui/picture_failure.h"
-#include "ui/save_prompt.h"
 
 /* The filter is "<type name>\0*.png\0\0"; the type name is a resource, the
  * pattern is not. Returns 1 with the chosen path. */
@@ -27,8 +26,9 @@ static int askPicturePath(HWND window, Bracket *bracket, WCHAR *path)
     return showSaveFileDialog(&dialog) != 0;
 }
 
-void exportPicture(HWND window, Bracket *bracket)
+void exportPicture(HWND window, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     WCHAR path[PATH_CAPACITY];

@@ -5,10 +5,11 @@
 #include <windows.h>
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* Asks for a PNG file name with the Save dialog and exports there. Does
  * nothing when no bracket is open or the dialog is cancelled. */
-void exportPicture(HWND window, Bracket *bracket);
+void exportPicture(HWND window, DocumentState *state);
 
 /* Renders the picture at natural size and writes it to path crash-safely.
  * Returns 1 when written; 0 after telling the user why not. */

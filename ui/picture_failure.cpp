@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/fallback_string.h"
+#include "ui/message_text.h"
 #include "ui/system_error_text.h"
 
 /* The platform's words for the reason; a code it has no text for is shown
@@ -14,17 +15,13 @@ static void describeReason(DWORD reason, WCHAR *text, int capacity)
 
 void showPictureFailure(HWND window, Bracket *bracket, UINT formatId, const WCHAR *subject, DWORD reason)
 {
-    WCHAR caption[128], format[256], why[256];
-    /* wsprintfW writes at most 1024 units; the subject is cut so the reason
-     * always fits after it. */
-    WCHAR shortSubject[512];
-    WCHAR text[1024];
+    WCHAR caption[128], why[256];
+    WCHAR text[2048];
     if (!loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
         lstrcpyW(caption, L"Duelmark");
-    if (!loadStringWithFallback(bracket->resourceModule, formatId, format, 256))
-        lstrcpyW(format, L"%s\n\n%s");
     describeReason(reason, why, 256);
-    lstrcpynW(shortSubject, subject ? subject : L"", 512);
-    wsprintfW(text, format, shortSubject, why);
+    const WCHAR *inserts[] = {subject ? subject : L"", why};
+    if (!loadMessageText(bracket->resourceModule, formatId, inserts, 2, text, 2048))
+        formatMessageText(L"%1\n\n%2", inserts, 2, text, 2048);
     MessageBoxW(window, text, caption, MB_OK | MB_ICONERROR);
 }

@@ -29,8 +29,9 @@ static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
     dialog->hDevNames = defaults.hDevNames;
 }
 
-void printPicture(HWND window, Bracket *bracket)
+void printPicture(HWND window, DocumentState *state)
 {
+    Bracket *bracket = state->bracket;
     if (!bracket->slotCount)
         return;
     PRINTDLGW dialog = {};

@@ -5,11 +5,12 @@
 #include <windows.h>
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* The platform's print dialog (landscape preselected), then one page.
  * Does nothing when no bracket is open or the dialog is cancelled; a
  * failed print is reported to the user. */
-void printPicture(HWND window, Bracket *bracket);
+void printPicture(HWND window, DocumentState *state);
 
 /* Prints the picture as one document of one page on printer, fitted
  * inside half-inch margins and centred on the paper. output is

@@ -1,6 +1,7 @@
 #include "ui/save_failure.h"
 #include "res/resource.h"
 #include "ui/fallback_string.h"
+#include "ui/message_text.h"
 #include "ui/system_error_text.h"
 
 enum { TEMPLATE_CAPACITY = 512, SHOWN_CAPACITY = 1024, MESSAGE_CAPACITY = 2048 };
@@ -46,13 +47,10 @@ static void describeError(Bracket *bracket, DWORD error, WCHAR *reason)
 {
     if (systemErrorText(error, reason, TEMPLATE_CAPACITY))
         return;
-    WCHAR format[TEMPLATE_CAPACITY];
     WCHAR number[16];
     wsprintfW(number, L"%lu", (unsigned long)error);
-    DWORD_PTR arguments[] = {(DWORD_PTR)number};
-    if (!loadStringWithFallback(bracket->resourceModule, IDS_SAVE_ERROR_CODE, format, TEMPLATE_CAPACITY) ||
-        !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, reason,
-                        TEMPLATE_CAPACITY, (va_list *)arguments))
+    const WCHAR *inserts[] = {number};
+    if (!loadMessageText(bracket->resourceModule, IDS_SAVE_ERROR_CODE, inserts, 1, reason, TEMPLATE_CAPACITY))
         lstrcpyW(reason, number);
 }
 
@@ -74,15 +72,12 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
     default: return;
     }
     /* Numbered inserts, so a translation may put the file and the reason
-     * in either order; the inserts themselves are never read as format. */
-    WCHAR format[TEMPLATE_CAPACITY];
+     * in either order. */
     WCHAR caption[128];
     WCHAR message[MESSAGE_CAPACITY];
-    DWORD_PTR arguments[] = {(DWORD_PTR)path, (DWORD_PTR)detail};
+    const WCHAR *inserts[] = {path, detail};
     loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128);
-    if (!loadStringWithFallback(bracket->resourceModule, id, format, TEMPLATE_CAPACITY) ||
-        !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, message,
-                        MESSAGE_CAPACITY, (va_list *)arguments))
+    if (!loadMessageText(bracket->resourceModule, id, inserts, 2, message, MESSAGE_CAPACITY))
         lstrcpynW(message, path, MESSAGE_CAPACITY);
     MessageBoxW(window, message, caption, MB_OK | MB_ICONERROR);
 }

@@ -1,31 +1,12 @@
 #include "ui/save_prompt.h"
-#include "file/bracket_file.h"
 #include "ui/common_dialogs.h"
 #include "ui/document_path.h"
+#include "ui/save_bracket.h"
 #include "ui/save_failure.h"
 
 /* Fixed English on purpose: a satellite module does not replace them. */
 static const WCHAR SAVE_QUESTION_TEXT[] = L"Changes have been made, do you want to save your changes?";
 static const WCHAR SAVE_QUESTION_CAPTION[] = L"Seedwise";
-
-/* One filter; the literal's own terminator closes the list. */
-static const WCHAR BRACKET_FILTER[] = L"XML\0*.xml\0";
-
-static_assert(sizeof(OPENFILENAMEW) == 152, "the full structure, with pvReserved, dwReserved and FlagsEx");
-
-void fillBracketFileDialog(OPENFILENAMEW *dialog, HWND owner, WCHAR *buffer, DWORD flags)
-{
-    *dialog = OPENFILENAMEW{};
-    dialog->lStructSize = sizeof(OPENFILENAMEW);
-    dialog->hwndOwner = owner;
-    dialog->lpstrFilter = BRACKET_FILTER;
-    dialog->nFilterIndex = 1;
-    buffer[0] = 0;
-    dialog->lpstrFile = buffer;
-    dialog->nMaxFile = PATH_CAPACITY;
-    dialog->Flags = flags;
-    dialog->lpstrDefExt = L"xml";
-}
 
 /* Yes, No or Cancel. A box that could not be shown at all (0, or -1 from
  * the dialog manager) counts as Cancel: going on as if No had been answered
@@ -59,7 +40,7 @@ static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
 int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName)
 {
     Bracket *bracket = state->bracket;
-    if (!saveNow) {
+    if (saveNow == ASK_BEFORE_SAVING) {
         if (!bracket || !bracket->dirty)
             return 1;
         int answer = askToSaveChanges(window);
@@ -70,7 +51,7 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
     }
     WCHAR chosen[PATH_CAPACITY];
     const WCHAR *target = state->path;
-    if (askName || !state->path[0]) {
+    if (askName == ALWAYS_ASK_NAME || !state->path[0]) {
         if (!askSaveName(window, bracket, chosen))
             return 0;
         target = chosen;
@@ -85,4 +66,9 @@ int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName
     if (target != state->path)
         lstrcpynW(state->path, target, PATH_CAPACITY);
     return 1;
+}
+
+int allowDiscardingChanges(HWND window, DocumentState *state)
+{
+    return querySaveChanges(window, state, ASK_BEFORE_SAVING, NAME_WHEN_NEEDED);
 }

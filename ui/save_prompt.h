@@ -4,23 +4,21 @@
 #define DUELMARK_UI_SAVE_PROMPT_H
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include "ui/document_state.h"
 
-/* saveNow 0: ask first, and only when dirty; 1: save without asking.
- * askName 1: always ask for a file name; 0: only when there is no path.
- * Returns 1 when the caller may go on, 0 when it must stop. */
+/* querySaveChanges' saveNow: ask first (and only when dirty), or save
+ * without asking. */
+enum { ASK_BEFORE_SAVING = 0, SAVE_WITHOUT_ASKING = 1 };
+/* querySaveChanges' askName: ask for a name only when the bracket has no
+ * file yet, or always. */
+enum { NAME_WHEN_NEEDED = 0, ALWAYS_ASK_NAME = 1 };
+
+/* Returns 1 when the caller may go on, 0 when it must stop. */
 int querySaveChanges(HWND window, DocumentState *state, int saveNow, int askName);
 
-/* Fills the Open/Save dialog parameters; buffer holds PATH_CAPACITY units
- * and is emptied. */
-void fillBracketFileDialog(OPENFILENAMEW *dialog, HWND owner, WCHAR *buffer, DWORD flags);
-
-enum {
-    OPEN_DIALOG_FLAGS = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                        OFN_NONETWORKBUTTON,
-    SAVE_DIALOG_FLAGS = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NONETWORKBUTTON
-};
+/* The guard before replacing or dropping the open bracket: asks, and saves
+ * on Yes, only when there are unsaved changes. */
+int allowDiscardingChanges(HWND window, DocumentState *state);
 
 #endif

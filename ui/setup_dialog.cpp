@@ -32,7 +32,7 @@ static void confirmSetup(HWND window, BracketSetup *setup)
     EndDialog(window, 1);
 }
 
-INT_PTR CALLBACK setupDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK setupDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
         SetWindowLongPtrW(window, DWLP_USER, lParam);
@@ -51,4 +51,10 @@ INT_PTR CALLBACK setupDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     }
     return FALSE;
+}
+
+int runSetupDialog(HWND owner, HMODULE resources, BracketSetup *setup)
+{
+    /* -1, a dialog never shown, has not set the record: it counts as Cancel. */
+    return DialogBoxParamW(resources, MAKEINTRESOURCEW(IDD_SETUP), owner, setupDialogProc, (LPARAM)setup) == 1;
 }

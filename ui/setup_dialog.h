@@ -9,7 +9,9 @@ struct BracketSetup {
     WCHAR title[TITLE_CAPACITY]; /* empty on entry: New mode; else Edit-title mode */
 };
 
-/* Dialog result: 1 on OK (title and teamCount filled in), 0 on Cancel. */
-INT_PTR CALLBACK setupDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+/* Runs the dialog from resources, owned by owner. Returns 1 on OK (title
+ * and teamCount filled in), 0 on Cancel or when the dialog could not be
+ * shown (setup untouched then). */
+int runSetupDialog(HWND owner, HMODULE resources, BracketSetup *setup);
 
 #endif

@@ -19,6 +19,8 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "ui/layout.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
 
 namespace {
 

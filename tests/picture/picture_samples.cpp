@@ -27,6 +27,7 @@
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
+#include "ui/open_bracket.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "file/bracket_file.h"
+#include "ui/invalid_picks_prompt.h"
+#include "model/pick_rules.h"
 #include "res/resource.h"
 
 int askClearInvalidPicks(Bracket *bracket, HWND window)
@@ -10,4 +11,16 @@ int askClearInvalidPicks(Bracket *bracket, HWND window)
     if (!LoadStringW(bracket->resourceModule, IDS_INVALID_PICKS, text, 256))
         text[0] = 0;
     return MessageBoxW(window, text, caption, MB_YESNO | MB_ICONQUESTION);
+}
+
+int settleInvalidPicks(Bracket *bracket, HWND window)
+{
+    if (validatePicks(bracket, CHECK_PICKS_ONLY))
+        return 1;
+    if (askClearInvalidPicks(bracket, window) != IDYES)
+        return 0;
+    beginUndoStep(bracket, 0);
+    validatePicks(bracket, CLEAR_INVALID_PICKS);
+    endUndoStep(bracket);
+    return 1;
 }
