@@ -1,6 +1,7 @@
 /* The bracket file: an XML document <Games> with <Title>, <Teams> and one
- * <Team Name="" id=""/> per slot, read and written through the platform's
- * XML DOM. */
+ * <Team Name="" id=""/> per slot (with Score="" when the match has a
+ * result), then <ThirdPlace Name="" Score=""/> while that match is on,
+ * read and written through the platform's XML DOM. */
 #ifndef DUELMARK_FILE_BRACKET_FILE_H
 #define DUELMARK_FILE_BRACKET_FILE_H
 
@@ -41,13 +42,15 @@ enum SaveFault {
     SAVE_FAULT_DECLINED,    /* nothing open, or the user kept invalid picks: no message */
     SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
     SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
-    SAVE_FAULT_SYSTEM       /* the platform refused; error holds its code */
+    SAVE_FAULT_SYSTEM,      /* the platform refused; error holds its code */
+    SAVE_FAULT_RESULT       /* a match's result holds what the format cannot carry */
 };
 
 struct SaveReport {
     int fault;    /* a SaveFault */
     DWORD error;  /* SAVE_FAULT_SYSTEM: the platform's error code */
-    int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title */
+    int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title;
+                   * SAVE_FAULT_RESULT: the slot whose result, 0 the third-place match's */
 };
 
 /* Writes the whole bracket, picks as they stand, to path without ever

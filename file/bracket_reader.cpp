@@ -90,17 +90,30 @@ static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
     return value.bstrVal ? value.bstrVal : SysAllocString(L"");
 }
 
-static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BSTR idAttribute)
+/* The names of the attributes a Team element may carry, made once for all
+ * elements. */
+struct TeamAttributes {
+    BSTR name;
+    BSTR id;
+    BSTR score;
+};
+
+static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *names)
 {
     IXMLDOMNamedNodeMap *attributes = NULL;
     if (FAILED(team->get_attributes(&attributes)) || !attributes)
         return;
-    BSTR name = attributeValue(attributes, nameAttribute);
-    BSTR id = name ? attributeValue(attributes, idAttribute) : NULL;
+    BSTR name = attributeValue(attributes, names->name);
+    BSTR id = name ? attributeValue(attributes, names->id) : NULL;
+    BSTR score = id ? attributeValue(attributes, names->score) : NULL;
     attributes->Release();
     int slot = 0;
-    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1)
-        copyTruncated(staged->nodeTable[slot - 1]->name, name, NAME_CAPACITY);
+    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1) {
+        BracketNode *node = staged->nodeTable[slot - 1];
+        copyTruncated(node->name, name, NAME_CAPACITY);
+        copyTruncated(node->result, score, RESULT_CAPACITY);
+    }
+    SysFreeString(score);
     SysFreeString(id);
     SysFreeString(name);
 }
@@ -110,23 +123,66 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, BSTR nameAttribute, BST
 static void readTeams(IXMLDOMDocument *document, Bracket *staged)
 {
     BSTR query = SysAllocString(L"Games/Team");
-    BSTR nameAttribute = SysAllocString(L"Name");
-    BSTR idAttribute = SysAllocString(L"id");
+    TeamAttributes names = {SysAllocString(L"Name"), SysAllocString(L"id"), SysAllocString(L"Score")};
     IXMLDOMNodeList *teams = NULL;
     long count = 0;
-    if (query && nameAttribute && idAttribute && SUCCEEDED(document->selectNodes(query, &teams)) && teams &&
-        SUCCEEDED(teams->get_length(&count))) {
+    if (query && names.name && names.id && names.score && SUCCEEDED(document->selectNodes(query, &teams)) &&
+        teams && SUCCEEDED(teams->get_length(&count))) {
         for (long i = 0; i < count; i++) {
             IXMLDOMNode *team = NULL;
             if (SUCCEEDED(teams->get_item(i, &team)) && team) {
-                readTeam(staged, team, nameAttribute, idAttribute);
+                readTeam(staged, team, &names);
                 team->Release();
             }
         }
     }
     if (teams)
         teams->Release();
-    SysFreeString(idAttribute);
+    SysFreeString(names.score);
+    SysFreeString(names.id);
+    SysFreeString(names.name);
+    SysFreeString(query);
+}
+
+/* A result belongs to a match with a pick: one on a base slot or beside an
+ * empty pick stands for nothing and is dropped. */
+static void dropStrayResults(Bracket *staged)
+{
+    for (int id = 1; id <= 2 * staged->slotCount - 1; id++) {
+        BracketNode *node = staged->nodeTable[id - 1];
+        if (!node->left || !node->name[0])
+            node->result[0] = 0;
+    }
+}
+
+/* <ThirdPlace Name="" Score=""/>: present turns the match on, for brackets
+ * large enough to have one. Whether the name is a loser is the pick rules'
+ * question, asked with the other picks' once the file is open. */
+static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged)
+{
+    if (staged->slotCount < 4)
+        return;
+    BSTR query = SysAllocString(L"Games/ThirdPlace");
+    BSTR nameAttribute = SysAllocString(L"Name");
+    BSTR scoreAttribute = SysAllocString(L"Score");
+    IXMLDOMNode *element = NULL;
+    if (query && nameAttribute && scoreAttribute && SUCCEEDED(document->selectSingleNode(query, &element)) &&
+        element) {
+        ThirdPlaceMatch *match = &staged->thirdPlace;
+        match->on = 1;
+        IXMLDOMNamedNodeMap *attributes = NULL;
+        if (SUCCEEDED(element->get_attributes(&attributes)) && attributes) {
+            BSTR name = attributeValue(attributes, nameAttribute);
+            BSTR score = attributeValue(attributes, scoreAttribute);
+            copyTruncated(match->name, name, NAME_CAPACITY);
+            copyTruncated(match->result, match->name[0] ? score : NULL, RESULT_CAPACITY);
+            SysFreeString(score);
+            SysFreeString(name);
+            attributes->Release();
+        }
+        element->Release();
+    }
+    SysFreeString(scoreAttribute);
     SysFreeString(nameAttribute);
     SysFreeString(query);
 }
@@ -158,6 +214,8 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
+    dropStrayResults(staged);
+    readThirdPlace(document, staged);
     document->Release();
     report->fault = OPEN_FAULT_NONE;
     report->error = 0;
@@ -191,6 +249,10 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     root->id = staged->root.id;
     root->control = NULL;
     lstrcpynW(root->name, staged->root.name, NAME_CAPACITY);
+    lstrcpynW(root->result, staged->root.result, RESULT_CAPACITY);
+    bracket->thirdPlace = staged->thirdPlace;
+    bracket->thirdPlace.control = NULL;
+    bracket->thirdPlace.label = NULL;
     if (root->left)
         root->left->parent = root;
     if (root->right)

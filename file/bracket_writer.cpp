@@ -48,27 +48,55 @@ int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const W
 }
 
 /* One Team element per slot, base slots first and the champion last, which
- * is ascending id order. The three names are made once for all slots. */
+ * is ascending id order. The names are made once for all slots. A match
+ * without a result writes no Score, so such files stay as they always were. */
 static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
 {
     BSTR teamName = SysAllocString(L"Team");
     BSTR nameAttribute = SysAllocString(L"Name");
     BSTR idAttribute = SysAllocString(L"id");
-    int result = teamName && nameAttribute && idAttribute;
+    BSTR scoreAttribute = SysAllocString(L"Score");
+    int result = teamName && nameAttribute && idAttribute && scoreAttribute;
     for (int k = bracket->depth; result && k >= 0; k--) {
         for (BracketNode *node = leftmostAtLevel(bracket, k); result && node; node = nextInLevel(node)) {
             WCHAR id[16];
             wsprintfW(id, L"%d", (int)node->id);
             IXMLDOMElement *team = createNamedElement(document, teamName);
             result = team && setStringAttribute(team, nameAttribute, node->name) &&
-                     setStringAttribute(team, idAttribute, id) && appendChildElement(games, team);
+                     setStringAttribute(team, idAttribute, id) &&
+                     (!node->result[0] || setStringAttribute(team, scoreAttribute, node->result)) &&
+                     appendChildElement(games, team);
             if (team)
                 team->Release();
         }
     }
+    SysFreeString(scoreAttribute);
     SysFreeString(idAttribute);
     SysFreeString(nameAttribute);
     SysFreeString(teamName);
+    return result;
+}
+
+/* <ThirdPlace Name="" Score=""/> after the last Team, only while the match
+ * is on; both attributes always, empty or not. */
+static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
+{
+    if (!bracket->thirdPlace.on)
+        return 1;
+    BSTR elementName = SysAllocString(L"ThirdPlace");
+    BSTR nameAttribute = SysAllocString(L"Name");
+    BSTR scoreAttribute = SysAllocString(L"Score");
+    IXMLDOMElement *element = elementName && nameAttribute && scoreAttribute
+                                  ? createNamedElement(document, elementName)
+                                  : NULL;
+    int result = element && setStringAttribute(element, nameAttribute, bracket->thirdPlace.name) &&
+                 setStringAttribute(element, scoreAttribute, bracket->thirdPlace.result) &&
+                 appendChildElement(games, element);
+    if (element)
+        element->Release();
+    SysFreeString(scoreAttribute);
+    SysFreeString(nameAttribute);
+    SysFreeString(elementName);
     return result;
 }
 
@@ -85,7 +113,8 @@ static int fillDocument(IXMLDOMDocument *document, Bracket *bracket)
     wsprintfW(count, L"%d", bracket->slotCount);
     int result = SUCCEEDED(document->putref_documentElement(games)) &&
                  appendTextElement(document, games, L"Title", bracket->title) &&
-                 appendTextElement(document, games, L"Teams", count) && appendTeams(document, games, bracket);
+                 appendTextElement(document, games, L"Teams", count) && appendTeams(document, games, bracket) &&
+                 appendThirdPlace(document, games, bracket);
     games->Release();
     return result;
 }
@@ -123,6 +152,20 @@ int findUnwritableText(Bracket *bracket, int *slotId)
     return 0;
 }
 
+/* The first result the file could not carry: 1 with the slot id in slotId,
+ * 0 for the third-place match; 0 when every result can be written. */
+static int findUnwritableResult(Bracket *bracket, int *slotId)
+{
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
+        if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->result)) {
+            *slotId = id;
+            return 1;
+        }
+    }
+    *slotId = 0;
+    return holdsUnwritableCharacter(bracket->thirdPlace.result);
+}
+
 /* What the writer hands the crash-safe replace to judge its temporary file
  * with, and what it learns back. */
 struct ReadBackCheck {
@@ -154,6 +197,8 @@ int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report)
         return reportFault(report, SAVE_FAULT_DECLINED, 0);
     if (findUnwritableText(bracket, &report->slotId))
         return reportFault(report, SAVE_FAULT_TEXT, ERROR_INVALID_DATA);
+    if (findUnwritableResult(bracket, &report->slotId))
+        return reportFault(report, SAVE_FAULT_RESULT, ERROR_INVALID_DATA);
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);

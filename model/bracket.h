@@ -11,7 +11,8 @@
 enum {
     NAME_CAPACITY = 128,   /* 127 UTF-16 units and the terminator */
     TITLE_CAPACITY = 256,  /* 255 UTF-16 units and the terminator */
-    MAX_TEAM_COUNT = 256   /* larger brackets are refused, from files too */
+    MAX_TEAM_COUNT = 256,  /* larger brackets are refused, from files too */
+    RESULT_CAPACITY = 32   /* a match's result: 31 UTF-16 units and the terminator */
 };
 
 struct BracketNode {
@@ -21,6 +22,17 @@ struct BracketNode {
     UINT id;               /* 1 .. 2N-1: base slots first, the root last */
     HWND control;          /* the slot's edit or combobox, or NULL */
     WCHAR name[NAME_CAPACITY];
+    WCHAR result[RESULT_CAPACITY]; /* how the match ended; empty without a pick, always on base slots */
+};
+
+/* The match for third place between the two losing semi-finalists. Its
+ * controls belong to the window's layout and live while the match is on. */
+struct ThirdPlaceMatch {
+    int on;
+    WCHAR name[NAME_CAPACITY];     /* empty or a loser of a semi-final */
+    WCHAR result[RESULT_CAPACITY]; /* empty without a pick */
+    HWND control;                  /* its drop-down, or NULL */
+    HWND label;                    /* the heading over the drop-down, or NULL */
 };
 
 struct Bracket {
@@ -32,6 +44,7 @@ struct Bracket {
     WCHAR title[TITLE_CAPACITY];
     HMODULE resourceModule;
     UndoHistory history;   /* steps of the open tree; emptied with it */
+    ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
 };
 
 /* Puts a fresh record into the empty state; keeps module when it is NULL.

@@ -9,6 +9,16 @@ static void emptyNode(BracketNode *node, BracketNode *parent)
     node->id = 0;
     node->control = NULL;
     node->name[0] = 0;
+    node->result[0] = 0;
+}
+
+static void emptyThirdPlace(ThirdPlaceMatch *match)
+{
+    match->on = 0;
+    match->name[0] = 0;
+    match->result[0] = 0;
+    match->control = NULL;
+    match->label = NULL;
 }
 
 static void emptyRecord(Bracket *bracket)
@@ -21,6 +31,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->title[0] = 0;
     UndoHistory empty = {};
     bracket->history = empty;
+    emptyThirdPlace(&bracket->thirdPlace);
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -36,6 +47,7 @@ Bracket *initBracket(Bracket *bracket, HMODULE module)
 int buildSubtree(BracketNode *node, int levelsBelow)
 {
     node->name[0] = 0;
+    node->result[0] = 0;
     node->control = NULL;
     node->left = NULL;
     node->right = NULL;
@@ -87,6 +99,7 @@ int buildBracket(Bracket *bracket, int teamCount)
     bracket->root.right = NULL;
     bracket->root.control = NULL;
     bracket->root.name[0] = 0;
+    bracket->root.result[0] = 0;
     bracket->slotCount = slots;
 
     int built = buildSubtree(&bracket->root, depth);
@@ -148,16 +161,23 @@ BracketNode *nextInLevel(BracketNode *node)
     }
 }
 
+static void destroyWindowOnce(HWND *window)
+{
+    if (*window && IsWindow(*window))
+        DestroyWindow(*window);
+    *window = NULL;
+}
+
 static void destroyControl(BracketNode *node)
 {
-    if (node->control && IsWindow(node->control))
-        DestroyWindow(node->control);
-    node->control = NULL;
+    destroyWindowOnce(&node->control);
 }
 
 void destroyBracket(Bracket *bracket)
 {
     destroyControl(&bracket->root);
+    destroyWindowOnce(&bracket->thirdPlace.control);
+    destroyWindowOnce(&bracket->thirdPlace.label);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

@@ -1,4 +1,5 @@
 #include "model/pick_rules.h"
+#include "model/third_place.h"
 
 void blankPickControl(HWND control)
 {
@@ -7,11 +8,13 @@ void blankPickControl(HWND control)
     SendMessageW(control, CB_SETCURSEL, 0, 0);
 }
 
+/* A result belongs to its match's pick and goes with it. */
 static void clearPick(BracketNode *node)
 {
     if (node->control)
         blankPickControl(node->control);
     node->name[0] = 0;
+    node->result[0] = 0;
 }
 
 int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
@@ -26,6 +29,9 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
             clearPick(up);
     }
     lstrcpynW(node->name, newText, NAME_CAPACITY);
+    /* The result told how the old winner won. */
+    node->result[0] = 0;
+    settleThirdPlace(bracket);
     return 1;
 }
 
@@ -51,6 +57,12 @@ int validatePicks(Bracket *bracket, int clear)
             }
         }
     }
+    /* Last, so semi-finals cleared above count already. */
+    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name)) {
+        result = 0;
+        if (clear)
+            settleThirdPlace(bracket);
+    }
     return result;
 }
 
@@ -62,5 +74,6 @@ void clearNonBasePicks(Bracket *bracket)
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
             clearPick(node);
     }
+    settleThirdPlace(bracket);
     bracket->dirty = 1;
 }

@@ -42,21 +42,119 @@ static int nodeCount(Bracket *bracket)
     return 2 * bracket->slotCount - 1;
 }
 
-/* The live value a step entry stands for. */
+/* Value ids: 0 the title, 1 .. M the slots' names (M = 2N-1), then M+1 ..
+ * 2M the slots' results, then the third-place match's state ("1" when on),
+ * pick and result. */
+enum ValueKind { VALUE_TITLE, VALUE_NAME, VALUE_RESULT, VALUE_THIRD_ON, VALUE_THIRD_NAME, VALUE_THIRD_RESULT };
+
+static UINT valueCount(Bracket *bracket)
+{
+    return 2 * (UINT)nodeCount(bracket) + 4;
+}
+
+static int kindOf(Bracket *bracket, UINT id)
+{
+    UINT nodes = (UINT)nodeCount(bracket);
+    if (id == 0)
+        return VALUE_TITLE;
+    if (id <= nodes)
+        return VALUE_NAME;
+    if (id <= 2 * nodes)
+        return VALUE_RESULT;
+    return VALUE_THIRD_ON + (int)(id - 2 * nodes - 1);
+}
+
+/* The slot a name or result id belongs to, or NULL for the other values. */
+static BracketNode *slotOf(Bracket *bracket, UINT id)
+{
+    int kind = kindOf(bracket, id);
+    if (kind == VALUE_NAME)
+        return bracket->nodeTable[id - 1];
+    if (kind == VALUE_RESULT)
+        return bracket->nodeTable[id - 1 - nodeCount(bracket)];
+    return NULL;
+}
+
+static const WCHAR ON_TEXT[] = L"1";
+
+/* The live value a step entry stands for; NULL for the on flag, which is
+ * a number (readValue and writeValue turn it into text and back). */
 static WCHAR *valueOf(Bracket *bracket, UINT id)
 {
-    return id ? bracket->nodeTable[id - 1]->name : bracket->title;
+    switch (kindOf(bracket, id)) {
+    case VALUE_TITLE: return bracket->title;
+    case VALUE_NAME: return slotOf(bracket, id)->name;
+    case VALUE_RESULT: return slotOf(bracket, id)->result;
+    case VALUE_THIRD_NAME: return bracket->thirdPlace.name;
+    case VALUE_THIRD_RESULT: return bracket->thirdPlace.result;
+    }
+    return NULL;
 }
 
-static int capacityOf(UINT id)
+static const WCHAR *readValue(Bracket *bracket, UINT id)
 {
-    return id ? NAME_CAPACITY : TITLE_CAPACITY;
+    WCHAR *value = valueOf(bracket, id);
+    if (value)
+        return value;
+    return bracket->thirdPlace.on ? ON_TEXT : L"";
 }
 
-/* The value in the "before" buffer: the title first, then every slot. */
-static WCHAR *snapshotOf(WCHAR *before, UINT id)
+static int capacityOfKind(int kind)
 {
-    return id ? before + TITLE_CAPACITY + (SIZE_T)(id - 1) * NAME_CAPACITY : before;
+    switch (kind) {
+    case VALUE_TITLE: return TITLE_CAPACITY;
+    case VALUE_NAME: case VALUE_THIRD_NAME: return NAME_CAPACITY;
+    case VALUE_RESULT: case VALUE_THIRD_RESULT: return RESULT_CAPACITY;
+    }
+    return 2;
+}
+
+static int capacityOf(Bracket *bracket, UINT id)
+{
+    return capacityOfKind(kindOf(bracket, id));
+}
+
+static void writeValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
+{
+    int capacity = capacityOf(bracket, id);
+    if (length >= capacity)
+        length = capacity - 1;
+    WCHAR *value = valueOf(bracket, id);
+    if (!value) {
+        bracket->thirdPlace.on = length > 0;
+        return;
+    }
+    for (int k = 0; k < length; k++)
+        value[k] = text[k];
+    value[length] = 0;
+}
+
+/* Units the "before" buffer needs for a tree of nodes slots. */
+static SIZE_T snapshotUnits(int nodes)
+{
+    return TITLE_CAPACITY + (SIZE_T)nodes * (NAME_CAPACITY + RESULT_CAPACITY) + 2 + NAME_CAPACITY +
+           RESULT_CAPACITY;
+}
+
+/* The value in the "before" buffer: every value at its capacity, in id
+ * order. */
+static WCHAR *snapshotOf(Bracket *bracket, WCHAR *before, UINT id)
+{
+    SIZE_T nodes = (SIZE_T)nodeCount(bracket);
+    int kind = kindOf(bracket, id);
+    if (kind == VALUE_TITLE)
+        return before;
+    if (kind == VALUE_NAME)
+        return before + TITLE_CAPACITY + (SIZE_T)(id - 1) * NAME_CAPACITY;
+    WCHAR *results = before + TITLE_CAPACITY + nodes * NAME_CAPACITY;
+    if (kind == VALUE_RESULT)
+        return results + (SIZE_T)(id - 1 - nodes) * RESULT_CAPACITY;
+    WCHAR *third = results + nodes * RESULT_CAPACITY;
+    if (kind == VALUE_THIRD_ON)
+        return third;
+    if (kind == VALUE_THIRD_NAME)
+        return third + 2;
+    return third + 2 + NAME_CAPACITY;
 }
 
 static void freeSteps(UndoHistory *history, int from)
@@ -91,14 +189,14 @@ static int takeSnapshot(Bracket *bracket)
         history->before = NULL;
     }
     if (!history->before) {
-        SIZE_T units = TITLE_CAPACITY + (SIZE_T)nodes * NAME_CAPACITY;
+        SIZE_T units = snapshotUnits(nodes);
         history->before = (WCHAR *)allocBlock(units * sizeof(WCHAR));
         if (!history->before)
             return 0;
         history->beforeNodes = nodes;
     }
-    for (UINT id = 0; id <= (UINT)nodes; id++)
-        lstrcpynW(snapshotOf(history->before, id), valueOf(bracket, id), capacityOf(id));
+    for (UINT id = 0; id < valueCount(bracket); id++)
+        lstrcpynW(snapshotOf(bracket, history->before, id), readValue(bracket, id), capacityOf(bracket, id));
     return 1;
 }
 
@@ -107,12 +205,14 @@ static int takeSnapshot(Bracket *bracket)
 static int diffStep(Bracket *bracket, UndoStep **step)
 {
     WCHAR *before = bracket->history.before;
-    UINT nodes = (UINT)nodeCount(bracket);
+    UINT values = valueCount(bracket);
     SIZE_T bytes = sizeof(UndoStep);
     int entries = 0;
-    for (UINT id = 0; id <= nodes; id++) {
-        if (lstrcmpW(snapshotOf(before, id), valueOf(bracket, id)) != 0) {
-            bytes += entrySize(lstrlenW(snapshotOf(before, id)), lstrlenW(valueOf(bracket, id)));
+    for (UINT id = 0; id < values; id++) {
+        const WCHAR *was = snapshotOf(bracket, before, id);
+        const WCHAR *now = readValue(bracket, id);
+        if (lstrcmpW(was, now) != 0) {
+            bytes += entrySize(lstrlenW(was), lstrlenW(now));
             entries++;
         }
     }
@@ -124,9 +224,9 @@ static int diffStep(Bracket *bracket, UndoStep **step)
         return 0;
     made->entryCount = entries;
     StepEntry *entry = firstEntry(made);
-    for (UINT id = 0; id <= nodes; id++) {
-        const WCHAR *was = snapshotOf(before, id);
-        const WCHAR *now = valueOf(bracket, id);
+    for (UINT id = 0; id < values; id++) {
+        const WCHAR *was = snapshotOf(bracket, before, id);
+        const WCHAR *now = readValue(bracket, id);
         if (lstrcmpW(was, now) == 0)
             continue;
         entry->id = id;
@@ -261,19 +361,24 @@ static void replayStep(Bracket *bracket, UndoStep *step, int after, UndoSlotShow
     history->replaying = 1;
     StepEntry *entry = firstEntry(step);
     for (int i = 0; i < step->entryCount; i++, entry = nextEntry(entry)) {
-        WCHAR *value = valueOf(bracket, entry->id);
         const WCHAR *text = entryText(entry) + (after ? entry->beforeLength : 0);
-        int length = after ? entry->afterLength : entry->beforeLength;
-        if (length >= capacityOf(entry->id))
-            length = capacityOf(entry->id) - 1;
-        for (int k = 0; k < length; k++)
-            value[k] = text[k];
-        value[length] = 0;
+        writeValue(bracket, entry->id, text, after ? entry->afterLength : entry->beforeLength);
     }
     bracket->dirty = history->savePointLost || history->position != history->savePoint;
+    /* The third-place match is told once, whatever of it changed. */
+    int thirdPlaceTold = 0;
     entry = firstEntry(step);
-    for (int i = 0; shown && i < step->entryCount; i++, entry = nextEntry(entry))
-        shown(bracket, entry->id ? bracket->nodeTable[entry->id - 1] : NULL, context);
+    for (int i = 0; shown && i < step->entryCount; i++, entry = nextEntry(entry)) {
+        int kind = kindOf(bracket, entry->id);
+        if (kind == VALUE_TITLE) {
+            shown(bracket, NULL, context);
+        } else if (kind == VALUE_NAME || kind == VALUE_RESULT) {
+            shown(bracket, slotOf(bracket, entry->id), context);
+        } else if (!thirdPlaceTold) {
+            thirdPlaceTold = 1;
+            shown(bracket, UNDO_THIRD_PLACE_SHOWN, context);
+        }
+    }
     history->replaying = 0;
 }
 

@@ -1,6 +1,6 @@
-/* The steps by which changes to the open bracket's names, picks and title
- * can be undone and redone, and the point at which the bracket was last
- * saved or loaded. A step is the difference between the bracket before and
+/* The steps by which changes to the open bracket's names, picks, results,
+ * third-place match and title can be undone and redone, and the point at
+ * which the bracket was last saved or loaded. A step is the difference between the bracket before and
  * after one change, so whatever a change touched (a cascade, a whole clear)
  * comes back exactly. The history lives in the Bracket record and goes with
  * its tree: destroying the tree empties it. */
@@ -52,8 +52,11 @@ void markUndoSavePoint(Bracket *bracket);
 void forgetUndoSavePoint(Bracket *bracket);
 
 /* Told, once the model holds a replayed step, of every slot it changed
- * (node NULL: the title), so that what shows it can follow. */
+ * (node NULL: the title; UNDO_THIRD_PLACE_SHOWN: the third-place match),
+ * so that what shows it can follow. A slot whose result changed is told
+ * too. */
 typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context);
+#define UNDO_THIRD_PLACE_SHOWN ((BracketNode *)(INT_PTR)-1)
 
 /* Puts back the newest done step (undo) or the oldest undone one (redo),
  * names, picks and title, and sets the dirty flag: clean exactly at the

@@ -6,6 +6,8 @@
 /* Dialog templates */
 #define IDD_MAIN                1
 #define IDD_SETUP               2
+/* Match results */
+#define IDD_MATCH_RESULT        4
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -42,6 +44,11 @@
 #define IDS_OPEN_NOT_BRACKET        112
 #define IDS_OPEN_TOO_LARGE          113
 #define IDS_OPEN_NAME_TOO_LONG      114
+/* Match results and the third-place match */
+#define IDS_THIRD_PLACE_LABEL       160
+#define IDS_PICTURE_THIRD_PLACE     161
+#define IDS_MATCH_RESULT_ITEM       162
+#define IDS_SAVE_BAD_RESULT         163
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -49,10 +56,18 @@
 #define IDC_TITLE_EDIT          11
 #define IDC_SETUP_OK            12
 #define IDC_PARKED_BUTTON       20000
+/* Match result dialog */
+#define IDC_RESULT_FIRST_TEAM   110
+#define IDC_RESULT_SECOND_TEAM  111
+#define IDC_RESULT_WINNER       112
+#define IDC_RESULT_TEXT         113
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20
 #define IDC_TEAM_EDIT           21
+/* The third-place match's drop-down and its heading, while the match is on */
+#define IDC_THIRD_PLACE_COMBO   22
+#define IDC_THIRD_PLACE_LABEL   23
 
 /* Menu commands (IDCANCEL, 2, is Exit) */
 #define IDM_FILE_NEW            30
@@ -75,5 +90,8 @@
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61
 #define IDM_FILE_PRINT          62
+/* Match results and the third-place match */
+#define IDM_EDIT_MATCH_RESULT   54
+#define IDM_EDIT_THIRD_PLACE    55
 
 #endif

@@ -2,6 +2,7 @@
 // sessions run against it as its own process, driven from here only through
 // window messages, as a user would drive it.
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <string>
@@ -12,6 +13,7 @@
 #include "support/editor_process.h"
 #include "support/temp_folder.h"
 #include "support/sample_brackets.h"
+#include "ui/bracket_picture.h"
 
 namespace {
 
@@ -529,4 +531,119 @@ TEST(EditorProcess, TypeDrawUndoBothAndCloseWithoutAQuestion)
     EXPECT_EQ(L"A", Editor::text(editor.picks()[0]));
     PostMessageW(editor.window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(editor.endedCleanly()) << "back at the loaded file: no question";
+}
+
+namespace {
+
+// The exported picture's pixels (32bppBGR, top-down), or empty.
+std::vector<BYTE> decodePicture(const std::wstring &path, UINT *width, UINT *height)
+{
+    std::vector<BYTE> pixels;
+    *width = *height = 0;
+    IWICImagingFactory *factory = NULL;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, NULL, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))))
+        return pixels;
+    IWICBitmapDecoder *decoder = NULL;
+    IWICBitmapFrameDecode *frame = NULL;
+    IWICFormatConverter *converter = NULL;
+    if (SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), NULL, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, NULL, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(width, height))) {
+        pixels.resize((size_t)*width * *height * 4);
+        if (FAILED(converter->CopyPixels(NULL, *width * 4, (UINT)pixels.size(), pixels.data())))
+            pixels.clear();
+    }
+    if (converter)
+        converter->Release();
+    if (frame)
+        frame->Release();
+    if (decoder)
+        decoder->Release();
+    factory->Release();
+    return pixels;
+}
+
+// Dark pixels in the picture's middle column below every box of a 4-team
+// bracket's own rounds: where the third-place match stands.
+int inkUnderTheFinal(const std::wstring &path)
+{
+    UINT width, height;
+    std::vector<BYTE> pixels = decodePicture(path, &width, &height);
+    const int left = PICTURE_MARGIN + 2 * (PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP);
+    const int top = PICTURE_MARGIN + PICTURE_TITLE_BAND + PICTURE_HEADING_BAND + 2 * PICTURE_ROW_PITCH;
+    int ink = 0;
+    for (UINT y = top; y < height && !pixels.empty(); y++) {
+        for (int x = left; x < left + PICTURE_BOX_WIDTH && x < (int)width; x++) {
+            const BYTE *p = &pixels[(y * width + x) * 4];
+            ink += p[0] + p[1] + p[2] < 3 * 128;
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+// A result typed into the Match result dialog of the focused pick, the
+// third-place match turned on and picked, saved, reopened and saved again
+// unchanged; the exported picture has the third-place match under the final.
+TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        std::vector<HWND> picks = editor.picks();
+        ASSERT_EQ(3u, picks.size());
+        editor.pick(picks[1], L"D");
+        // The dialog manager of the editor's own thread moves the focus.
+        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks[0], TRUE);
+        EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
+            HWND dialog = s.next("the Match result dialog");
+            EXPECT_EQ(L"A", Editor::text(GetDlgItem(dialog, IDC_RESULT_FIRST_TEAM)));
+            EXPECT_EQ(L"B", Editor::text(GetDlgItem(dialog, IDC_RESULT_SECOND_TEAM)));
+            EXPECT_EQ(L"A", Editor::text(GetDlgItem(dialog, IDC_RESULT_WINNER))) << "preset to the current pick";
+            s.type(GetDlgItem(dialog, IDC_RESULT_TEXT), L"6:3 6:4");
+            s.press(dialog, IDOK);
+        }));
+        EXPECT_EQ("", editor.command(IDM_EDIT_THIRD_PLACE));
+        HWND third = GetDlgItem(editor.window, IDC_THIRD_PLACE_COMBO);
+        ASSERT_NE(nullptr, third) << "the third-place drop-down appears";
+        SendMessageW(third, CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageW(third, CB_SHOWDROPDOWN, FALSE, 0);
+        EXPECT_EQ(2, SendMessageW(third, CB_GETCOUNT, 0, 0)) << "exactly the two semi-final losers";
+        LRESULT index = SendMessageW(third, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)L"C");
+        ASSERT_NE(CB_ERR, index);
+        SendMessageW(third, CB_SETCURSEL, index, 0);
+        SendMessageW(editor.window, WM_COMMAND, MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE), (LPARAM)third);
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_PICTURE, [&](DialogScript &s) {
+            s.chooseFile(s.next("the Save dialog for the picture"), folder.file(L"cup"));
+        }));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    std::string saved = readFileBytes(file);
+    EXPECT_NE(std::string::npos, saved.find("<Team Name=\"A\" id=\"5\" Score=\"6:3 6:4\"/>")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("<ThirdPlace Name=\"C\" Score=\"\"/></Games>")) << saved;
+    EXPECT_GT(inkUnderTheFinal(folder.file(L"cup.png")), 200) << "the third-place match is drawn under the final";
+    {
+        Editor editor;
+        ASSERT_TRUE(editor.start(quotedArgument(file)));
+        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        HWND third = GetDlgItem(editor.window, IDC_THIRD_PLACE_COMBO);
+        ASSERT_NE(nullptr, third) << "the match is on after reopening";
+        EXPECT_EQ(L"C", Editor::text(third));
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    EXPECT_EQ(saved, readFileBytes(file)) << "reopened and saved: identical";
+    CoUninitialize();
 }

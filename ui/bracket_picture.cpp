@@ -1,5 +1,6 @@
 #include "ui/bracket_picture.h"
 
+#include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/fallback_string.h"
 #include "ui/message_text.h"
@@ -15,7 +16,10 @@ enum {
     HEADING_FONT_HEIGHT = 15,
     NAME_FONT_HEIGHT = 15,
     SMALL_NAME_FONT_HEIGHT = 12,
-    NAME_PADDING = 6
+    NAME_PADDING = 6,
+    RESULT_LINE = 15,        /* a result in small text under its winner's box */
+    PLACE_LINE = 18,         /* one line of the places under the champion */
+    THIRD_PLACE_GAP = 12     /* between the places and the third-place heading */
 };
 
 /* A face every Windows has and Wine ships, so Latin text never falls back
@@ -63,6 +67,32 @@ static RECT slotBox(int depth, int level, int index)
     return box;
 }
 
+/* Under the champion while the third-place match is on: the final's
+ * result, the places known so far (up to four), then the third-place match
+ * with its heading, its box and its result. */
+static int placesTop(Bracket *bracket)
+{
+    return slotBox(bracket->depth, 0, 0).bottom + RESULT_LINE;
+}
+
+static int thirdPlaceHeadingTop(Bracket *bracket)
+{
+    return placesTop(bracket) + 4 * PLACE_LINE + THIRD_PLACE_GAP;
+}
+
+static RECT thirdPlaceBox(Bracket *bracket)
+{
+    RECT box = slotBox(bracket->depth, 0, 0);
+    box.top = thirdPlaceHeadingTop(bracket) + PICTURE_HEADING_BAND - 6;
+    box.bottom = box.top + PICTURE_BOX_HEIGHT;
+    return box;
+}
+
+static int thirdPlaceBottom(Bracket *bracket)
+{
+    return thirdPlaceBox(bracket).bottom + RESULT_LINE;
+}
+
 SIZE bracketPictureSize(Bracket *bracket)
 {
     SIZE size = {0, 0};
@@ -72,6 +102,11 @@ SIZE bracketPictureSize(Bracket *bracket)
     int rows = depth > 0 ? bracket->slotCount / 2 : 1;
     size.cx = columnLeft(2 * depth) + PICTURE_BOX_WIDTH + PICTURE_MARGIN;
     size.cy = rowsTop() + rows * PICTURE_ROW_PITCH - (PICTURE_ROW_PITCH - PICTURE_BOX_HEIGHT) + PICTURE_MARGIN;
+    if (bracket->thirdPlace.on && depth >= 2) {
+        int below = thirdPlaceBottom(bracket) + PICTURE_MARGIN;
+        if (below > size.cy)
+            size.cy = below;
+    }
     return size;
 }
 
@@ -79,6 +114,25 @@ HFONT createPictureFont(int height, int weight)
 {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);
+}
+
+/* The faces one drawing uses, made once per drawing. */
+struct PictureFonts {
+    HFONT title, heading, name, smallName, champion;
+};
+
+/* A match's result in small text under its winner's box; an unplayed match
+ * shows nothing. */
+static void drawResult(HDC dc, const PictureFonts *fonts, const WCHAR *result, RECT box)
+{
+    if (!result[0])
+        return;
+    RECT line = {box.left, box.bottom, box.right, box.bottom + RESULT_LINE};
+    HGDIOBJ oldFont = SelectObject(dc, fonts->smallName);
+    COLORREF oldInk = SetTextColor(dc, HEADING_INK);
+    DrawTextW(dc, result, -1, &line, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SetTextColor(dc, oldInk);
+    SelectObject(dc, oldFont);
 }
 
 /* One straight connector segment in the selected pen. */
@@ -94,11 +148,6 @@ static void drawFittedText(HDC dc, const WCHAR *text, RECT rect, UINT align)
 {
     DrawTextW(dc, text, -1, &rect, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
-
-/* The faces one drawing uses, made once per drawing. */
-struct PictureFonts {
-    HFONT title, heading, name, smallName, champion;
-};
 
 /* A name that does not fit first gets the smaller face; only what still
  * does not fit is cut. */
@@ -199,10 +248,73 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
                               box);
             }
             drawSlot(dc, fonts, node, box, level == 0);
+            if (level < depth)
+                drawResult(dc, fonts, node->result, box);
         }
     }
     SelectObject(dc, oldPen);
     DeleteObject(pen);
+}
+
+/* The final's loser: the finalist the champion's pick did not name. */
+static const WCHAR *finalLoser(Bracket *bracket)
+{
+    BracketNode *root = &bracket->root;
+    if (!root->name[0] || !root->left)
+        return NULL;
+    if (lstrcmpW(root->name, root->left->name) == 0)
+        return root->right->name[0] ? root->right->name : NULL;
+    if (lstrcmpW(root->name, root->right->name) == 0)
+        return root->left->name[0] ? root->left->name : NULL;
+    return NULL;
+}
+
+/* The semi-final loser the third-place pick did not name. */
+static const WCHAR *fourthPlace(Bracket *bracket)
+{
+    const WCHAR *third = bracket->thirdPlace.name;
+    const WCHAR *left = semiFinalLoser(bracket, 0), *right = semiFinalLoser(bracket, 1);
+    if (!third[0] || !left || !right)
+        return NULL;
+    return lstrcmpW(third, left) == 0 ? right : left;
+}
+
+/* The places known so far, "1. name" a line, then the match for third
+ * place under its heading. */
+static void drawThirdPlaceMatch(HDC dc, Bracket *bracket, const PictureFonts *fonts)
+{
+    const WCHAR *places[4] = {bracket->root.name[0] ? bracket->root.name : NULL, finalLoser(bracket),
+                              bracket->thirdPlace.name[0] ? bracket->thirdPlace.name : NULL,
+                              fourthPlace(bracket)};
+    RECT column = slotBox(bracket->depth, 0, 0);
+    HGDIOBJ oldFont = SelectObject(dc, fonts->name);
+    SetTextColor(dc, INK);
+    int top = placesTop(bracket);
+    for (int place = 0; place < 4; place++) {
+        if (!places[place])
+            continue;
+        WCHAR line[NAME_CAPACITY + 8];
+        wsprintfW(line, L"%d. ", place + 1);
+        lstrcatW(line, places[place]);
+        RECT band = {column.left, top, column.right, top + PLACE_LINE};
+        drawFittedText(dc, line, band, DT_LEFT);
+        top += PLACE_LINE;
+    }
+    WCHAR heading[128];
+    loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, heading, 128);
+    SelectObject(dc, fonts->heading);
+    SetTextColor(dc, HEADING_INK);
+    RECT band = {column.left, thirdPlaceHeadingTop(bracket), column.right,
+                 thirdPlaceHeadingTop(bracket) + PICTURE_HEADING_BAND - 6};
+    drawFittedText(dc, heading, band, DT_CENTER);
+    SelectObject(dc, oldFont);
+    SetTextColor(dc, INK);
+    /* Drawn as a slot of its own: a box holding the pick. */
+    BracketNode shown = {};
+    lstrcpyW(shown.name, bracket->thirdPlace.name);
+    RECT box = thirdPlaceBox(bracket);
+    drawSlot(dc, fonts, &shown, box, 0);
+    drawResult(dc, fonts, bracket->thirdPlace.result, box);
 }
 
 void drawBracketPicture(Bracket *bracket, HDC dc, RECT target)
@@ -245,6 +357,8 @@ void drawBracketPicture(Bracket *bracket, HDC dc, RECT target)
     SelectObject(dc, oldFont);
     drawHeadings(dc, bracket, fonts.heading);
     drawSlots(dc, bracket, &fonts);
+    if (bracket->thirdPlace.on && bracket->depth >= 2)
+        drawThirdPlaceMatch(dc, bracket, &fonts);
 
     DeleteObject(fonts.title);
     DeleteObject(fonts.heading);

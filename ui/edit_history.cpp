@@ -2,6 +2,7 @@
 #include "model/pick_rules.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
+#include "ui/third_place_view.h"
 
 void recordSlotTextChange(Bracket *bracket, HWND control)
 {
@@ -50,7 +51,9 @@ void showBaseSlotNames(Bracket *bracket)
 /* Called for each value a replayed step changed; NULL is the title. */
 static void showRestored(Bracket *bracket, BracketNode *node, void *window)
 {
-    if (node)
+    if (node == UNDO_THIRD_PLACE_SHOWN)
+        showThirdPlaceMatch(bracket, (HWND)window);
+    else if (node)
         showSlotName(node);
     else
         setBracketCaption(bracket, (HWND)window);

@@ -4,6 +4,8 @@
 #include "ui/display_scale.h"
 #include "ui/drawing_pause.h"
 #include "ui/message_text.h"
+#include "ui/pick_tooltips.h"
+#include "ui/third_place_view.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -61,6 +63,10 @@ SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
     SIZE size;
     size.cx = 2 * geometry->columnWidth * bracket->depth + geometry->columnWidth + 2 * geometry->margin;
     size.cy = geometry->halfPitch * bracket->slotCount + 2 * geometry->margin;
+    /* The match for third place may need room below the columns. */
+    int withThirdPlace = scalePixels(bracketClientHeight((Bracket *)bracket), geometry->dpi);
+    if (withThirdPlace > size.cy)
+        size.cy = withThirdPlace;
     return size;
 }
 
@@ -186,6 +192,8 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
      * is made; the window is drawn once instead, before it is resized. */
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
+    placeThirdPlaceControls(bracket, mainWindow);
+    attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);
 
     SIZE content = bracketContentSize(bracket, &geometry);

@@ -14,10 +14,12 @@
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
+#include "ui/match_result_dialog.h"
 #include "ui/open_bracket.h"
 #include "ui/open_failure.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
+#include "ui/pick_tooltips.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
@@ -25,6 +27,7 @@
 #include "ui/scale_change.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
+#include "ui/third_place_view.h"
 
 /* The parked button is enabled exactly while no bracket is open. */
 static void setParkedButtonEnabled(HWND window, BOOL enabled)
@@ -212,6 +215,25 @@ static void editTitle(HWND window, DocumentState *state)
     bracket->dirty = 1;
 }
 
+/* Match result... for the pick that has the focus. */
+static void matchResult(HWND window, DocumentState *state)
+{
+    editMatchResult(window, state->bracket);
+}
+
+/* Third-place match: on or off, as one undo step. */
+static void thirdPlaceMatch(HWND window, DocumentState *state)
+{
+    toggleThirdPlaceMatch(window, state->bracket);
+}
+
+/* The check mark follows the open bracket each time the menu opens. */
+static void markThirdPlaceItem(HMENU menu, Bracket *bracket)
+{
+    UINT mark = bracket->slotCount && bracket->thirdPlace.on ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
+}
+
 /* Only the first file counts, however many were dropped. While any dialog
  * or question of the program is open the window is disabled (modal loops
  * disable their owner), and a drop then would replace the very bracket
@@ -252,6 +274,10 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_REDO: redoEdit(window, state); break;
     case IDM_EDIT_PASTE_LIST: pasteTeamList(window, state); break;
     case IDM_EDIT_DRAW_TEAMS: drawTeams(window, state); break;
+    case IDM_EDIT_MATCH_RESULT: matchResult(window, state); break;
+    case IDM_EDIT_THIRD_PLACE: thirdPlaceMatch(window, state); break;
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(state->bracket, control); break;
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(state->bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
@@ -260,7 +286,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
-    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
     }
 }
 
@@ -300,6 +327,13 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
             runCommand(window, state, wParam, (HWND)lParam);
         break;
     case WM_DROPFILES: openDroppedFile(window, state, (HDROP)wParam); break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_DESTROY)
+            removePickTooltip(window, (HWND)lParam);
+        break;
+    case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
+    case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
+    case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;

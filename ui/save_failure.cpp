@@ -64,6 +64,11 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
         id = report->slotId ? IDS_SAVE_BAD_NAME : IDS_SAVE_BAD_TITLE;
         spellOutUnwritable(report->slotId ? bracket->nodeTable[report->slotId - 1]->name : bracket->title, detail);
         break;
+    case SAVE_FAULT_RESULT:
+        id = IDS_SAVE_BAD_RESULT;
+        spellOutUnwritable(report->slotId ? bracket->nodeTable[report->slotId - 1]->result : bracket->thirdPlace.result,
+                           detail);
+        break;
     case SAVE_FAULT_UNREADABLE: id = IDS_SAVE_UNREADABLE; break;
     case SAVE_FAULT_SYSTEM:
         id = IDS_SAVE_FAILED;

@@ -24,6 +24,7 @@
 #include "support/dialog_script.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
+#include "model/third_place.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
@@ -150,6 +151,24 @@ int exportSamples(const std::wstring &folder)
         fill(&window.bracket, sample.mixed, sample.picked);
         if (!exportPictureTo(window.handle, &window.bracket, (folder + L"\\" + sample.file).c_str())) {
             fprintf(stderr, "export of %ls failed\n", sample.file);
+            failures++;
+        }
+    }
+    // Results under their winners, the third-place match under the final
+    // and the places under the champion.
+    {
+        Window window(8, L"Eight, played");
+        fill(&window.bracket, false, true);
+        const WCHAR *results[] = {L"6:3 6:4", L"2-1 a.e.t.", L"W/O", L"3-0", L"7:6 3:6 6:2", L"1-0", L"4-2 pen."};
+        for (int id = 9; id <= 15; id++) {
+            BracketNode *node = window.bracket.nodeTable[id - 1];
+            setMatchResult(&window.bracket, node, node->name, results[id - 9]);
+        }
+        setThirdPlaceOn(&window.bracket, 1);
+        const WCHAR *loser = semiFinalLoser(&window.bracket, 1);
+        setMatchResult(&window.bracket, NULL, loser ? loser : L"", L"2:1");
+        if (!exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.png").c_str())) {
+            fprintf(stderr, "export with results failed\n");
             failures++;
         }
     }

@@ -1,0 +1,135 @@
+// Results and the third-place match in the bracket file: written only when
+// there is something to write, read back whole, refused when the file could
+// not hold them, and shown by the window after loading.
+#include <gtest/gtest.h>
+
+#include "file/bracket_file.h"
+#include "model/third_place.h"
+#include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
+#include "ui/open_bracket.h"
+#include "ui/save_bracket.h"
+#include "ui/third_place_view.h"
+
+namespace {
+
+using MatchResultFileTest = BracketFileTest;
+
+// 4 teams: base 1..4, semi-finals 5 and 6, the champion 7.
+TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
+{
+    build(4, L"Cup", true, false);
+    std::wstring plain = pathOf(L"plain.xml");
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, plain.c_str()));
+    std::string before = readFileBytes(plain);
+    EXPECT_EQ(std::string::npos, before.find("Score")) << "no result, no Score";
+    EXPECT_EQ(std::string::npos, before.find("ThirdPlace")) << "the match off, no element";
+
+    ASSERT_EQ(1, setMatchResult(&bracket, slot(5), L"T1", L"6:3 6:4"));
+    ASSERT_EQ(1, setMatchResult(&bracket, slot(6), L"T4", L""));
+    ASSERT_EQ(1, setMatchResult(&bracket, slot(7), L"T4", L"2-1 a.e.t. & \"more\""));
+    ASSERT_EQ(1, setThirdPlaceOn(&bracket, 1));
+    std::wstring path = pathOf(L"cup.xml");
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ("Games\nTitle 'Cup'\nTeams '4'\n"
+              "Team Name='T1' id='1'\nTeam Name='T2' id='2'\nTeam Name='T3' id='3'\nTeam Name='T4' id='4'\n"
+              "Team Name='T1' id='5' Score='6:3 6:4'\nTeam Name='T4' id='6'\n"
+              "Team Name='T4' id='7' Score='2-1 a.e.t. & \"more\"'\nThirdPlace Name='' Score=''\n",
+              describeXmlFile(path));
+
+    setMatchResult(&bracket, NULL, L"T3", L"W/O");
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    std::string written = readFileBytes(path);
+    {
+        ScopedDialogAnswer noQuestion(IDNO);
+        ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+        EXPECT_EQ(0, noQuestion.answer.count);
+    }
+    EXPECT_STREQ(L"6:3 6:4", slot(5)->result);
+    EXPECT_STREQ(L"2-1 a.e.t. & \"more\"", slot(7)->result);
+    EXPECT_EQ(1, bracket.thirdPlace.on);
+    EXPECT_STREQ(L"T3", bracket.thirdPlace.name);
+    EXPECT_STREQ(L"W/O", bracket.thirdPlace.result);
+    ASSERT_NE(nullptr, bracket.thirdPlace.control) << "the drop-down shows while the match is on";
+    WCHAR shown[NAME_CAPACITY] = L"";
+    GetWindowTextW(bracket.thirdPlace.control, shown, NAME_CAPACITY);
+    EXPECT_STREQ(L"T3", shown);
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ(written, readFileBytes(path)) << "opened and saved again: byte for byte";
+
+    // Off again: the element goes, and the file opens with the match off.
+    setThirdPlaceOn(&bracket, 0);
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ(0, bracket.thirdPlace.on);
+    EXPECT_EQ(nullptr, bracket.thirdPlace.control);
+}
+
+TEST_F(MatchResultFileTest, StrayResultsAndAThirdPlacePickThatLostNothingAreNotKept)
+{
+    std::wstring path = pathOf(L"odd.xml");
+    writeFileBytes(path, "<Games><Title>Odd</Title><Teams>4</Teams>"
+                         "<Team Name=\"A\" id=\"1\" Score=\"1-0\"/><Team Name=\"B\" id=\"2\"/>"
+                         "<Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+                         "<Team Name=\"\" id=\"5\" Score=\"9-9\"/><Team Name=\"C\" id=\"6\"/>"
+                         "<Team Name=\"\" id=\"7\"/><ThirdPlace Name=\"Z\" Score=\"x\"/></Games>");
+    ScopedDialogAnswer yes(IDYES);
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ(1, yes.answer.count) << "a third-place pick that lost no semi-final is an invalid pick";
+    EXPECT_STREQ(L"", slot(1)->result) << "a base slot has no match";
+    EXPECT_STREQ(L"", slot(5)->result) << "no result without a pick";
+    EXPECT_EQ(1, bracket.thirdPlace.on);
+    EXPECT_STREQ(L"", bracket.thirdPlace.name);
+    EXPECT_STREQ(L"", bracket.thirdPlace.result);
+}
+
+TEST_F(MatchResultFileTest, AResultTheFileCannotHoldIsRefusedBeforeAnythingIsWritten)
+{
+    build(4, L"Cup", true, false);
+    setMatchResult(&bracket, slot(6), L"T3", L"1\x01" L"0");
+    std::wstring path = pathOf(L"cup.xml");
+    SaveReport report;
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_RESULT, report.fault);
+    EXPECT_EQ(6, report.slotId);
+    EXPECT_FALSE(fileExists(path));
+}
+
+// The window grows for the third-place drop-down only while it is shown,
+// and only as much as it needs; no other control moves.
+TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
+{
+    for (int teams : {4, 16}) {
+        SCOPED_TRACE(teams);
+        build(teams, L"Cup");
+        RECT off, champion;
+        GetClientRect(window, &off);
+        GetWindowRect(bracket.root.control, &champion);
+        setThirdPlaceOn(&bracket, 1);
+        showThirdPlaceMatch(&bracket, window);
+        HWND combo = GetDlgItem(window, IDC_THIRD_PLACE_COMBO);
+        ASSERT_EQ(bracket.thirdPlace.control, combo);
+        ASSERT_NE(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_LABEL));
+        RECT on, box, championNow;
+        GetClientRect(window, &on);
+        GetWindowRect(combo, &box);
+        MapWindowPoints(NULL, window, (POINT *)&box, 2);
+        GetWindowRect(bracket.root.control, &championNow);
+        EXPECT_EQ(off.right, on.right);
+        EXPECT_LE(box.bottom, on.bottom) << "the drop-down is inside the client area";
+        if (teams == 4)
+            EXPECT_GT(on.bottom, off.bottom) << "four teams leave no room below the final";
+        else
+            EXPECT_EQ(off.bottom, on.bottom) << "sixteen teams have room already";
+        EXPECT_EQ(championNow.right - championNow.left, champion.right - champion.left);
+        setThirdPlaceOn(&bracket, 0);
+        showThirdPlaceMatch(&bracket, window);
+        EXPECT_EQ(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_COMBO));
+        GetClientRect(window, &on);
+        EXPECT_EQ(off.bottom, on.bottom);
+        resetBracket(&bracket);
+    }
+}
+
+} // namespace

@@ -1,0 +1,179 @@
+// Match results and the third-place match in the model: the rules that keep
+// them consistent with the picks, and the undo history that brings every
+// state back.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/pick_rules.h"
+#include "model/third_place.h"
+
+namespace {
+
+struct MatchResultsTest : ::testing::Test {
+    Bracket bracket;
+    void SetUp() override
+    {
+        initBracket(&bracket, NULL);
+        ASSERT_EQ(1, buildBracket(&bracket, 8));
+        const WCHAR *teams[] = {L"A", L"B", L"C", L"D", L"E", L"F", L"G", L"H"};
+        for (int id = 1; id <= 8; id++)
+            lstrcpyW(slot(id)->name, teams[id - 1]);
+    }
+    void TearDown() override { resetBracket(&bracket); }
+    BracketNode *slot(int id) { return bracket.nodeTable[id - 1]; }
+    // Everything a step can change, as one comparable text.
+    std::wstring state()
+    {
+        std::wstring all = bracket.title;
+        for (int id = 1; id <= 2 * bracket.slotCount - 1; id++)
+            all += L"|" + std::wstring(slot(id)->name) + L"=" + slot(id)->result;
+        ThirdPlaceMatch &third = bracket.thirdPlace;
+        all += L"|third " + std::to_wstring(third.on) + L" " + third.name + L"=" + third.result;
+        return all;
+    }
+    ::testing::AssertionResult invariantsHold()
+    {
+        for (int id = 1; id <= 2 * bracket.slotCount - 1; id++) {
+            BracketNode *node = slot(id);
+            if (node->result[0] && (!node->left || !node->name[0]))
+                return ::testing::AssertionFailure() << "slot " << id << " has a result without a pick";
+        }
+        ThirdPlaceMatch &third = bracket.thirdPlace;
+        if (!isThirdPlaceChoice(&bracket, third.name))
+            return ::testing::AssertionFailure() << "the third-place pick is no semi-final loser";
+        if (third.result[0] && !third.name[0])
+            return ::testing::AssertionFailure() << "the third-place match has a result without a pick";
+        if (!third.on && (third.name[0] || third.result[0]))
+            return ::testing::AssertionFailure() << "a match that is off keeps a pick";
+        return ::testing::AssertionSuccess();
+    }
+    // One user action as one undo step.
+    template <typename Action> void step(Action action)
+    {
+        beginUndoStep(&bracket, 0);
+        action();
+        endUndoStep(&bracket);
+    }
+};
+
+// Quarter-finals are ids 9-12, semi-finals 13 and 14, the final 15.
+TEST_F(MatchResultsTest, ResultsGoWithTheirPicksAndStayWithTheSameWinner)
+{
+    ASSERT_EQ(1, setMatchResult(&bracket, slot(9), L"A", L"6:3 6:4"));
+    ASSERT_EQ(1, setMatchResult(&bracket, slot(13), L"A", L"2-1 a.e.t."));
+    EXPECT_EQ(0, setMatchResult(&bracket, slot(13), L"Z", L"1-0")) << "a winner who did not play is refused";
+    EXPECT_EQ(0, setMatchResult(&bracket, slot(1), L"A", L"1-0")) << "a base slot has no match";
+
+    EXPECT_EQ(1, applySlotText(&bracket, slot(9), L"A"));
+    EXPECT_STREQ(L"6:3 6:4", slot(9)->result) << "the same winner again keeps the result";
+
+    // Renaming A clears every pick that carried it, and their results.
+    applySlotText(&bracket, slot(1), L"Ann");
+    EXPECT_STREQ(L"", slot(9)->result);
+    EXPECT_STREQ(L"", slot(13)->result);
+
+    setMatchResult(&bracket, slot(10), L"C", L"W/O");
+    setMatchResult(&bracket, slot(10), L"D", L"3-2");
+    EXPECT_STREQ(L"3-2", slot(10)->result) << "a new winner takes the new result";
+    applySlotText(&bracket, slot(10), L"C");
+    EXPECT_STREQ(L"", slot(10)->result) << "a result told how the old winner won";
+
+    setMatchResult(&bracket, slot(10), L"C", L"W/O");
+    lstrcpyW(slot(3)->name, L"X");  // as a file with a stale pick would have it
+    EXPECT_EQ(0, validatePicks(&bracket, 1));
+    EXPECT_STREQ(L"", slot(10)->result) << "validation clears the result with the invalid pick";
+
+    setMatchResult(&bracket, slot(11), L"E", L"1-0");
+    clearNonBasePicks(&bracket);
+    EXPECT_STREQ(L"", slot(11)->result);
+
+    setMatchResult(&bracket, slot(12), L"G", L"0123456789012345678901234567890123456789");
+    EXPECT_EQ(31, lstrlenW(slot(12)->result)) << "a result holds at most 31 units";
+}
+
+TEST_F(MatchResultsTest, ThirdPlaceOffersTheSemiFinalLosersOnly)
+{
+    EXPECT_EQ(1, setThirdPlaceOn(&bracket, 1));
+    EXPECT_EQ(nullptr, semiFinalLoser(&bracket, 0)) << "no loser before the semi-final is picked";
+    setMatchResult(&bracket, slot(9), L"A", L"");
+    setMatchResult(&bracket, slot(10), L"C", L"");
+    setMatchResult(&bracket, slot(13), L"A", L"");
+    ASSERT_NE(nullptr, semiFinalLoser(&bracket, 0));
+    EXPECT_STREQ(L"C", semiFinalLoser(&bracket, 0));
+    EXPECT_EQ(0, setThirdPlacePick(&bracket, L"A")) << "a finalist cannot play for third place";
+    EXPECT_EQ(1, setMatchResult(&bracket, NULL, L"C", L"1-0"));
+
+    // The semi-final changes: C is now in the final, so no longer a loser.
+    applySlotText(&bracket, slot(13), L"C");
+    EXPECT_STREQ(L"", bracket.thirdPlace.name);
+    EXPECT_STREQ(L"", bracket.thirdPlace.result);
+    EXPECT_STREQ(L"A", semiFinalLoser(&bracket, 0));
+
+    setThirdPlacePick(&bracket, L"A");
+    EXPECT_EQ(1, setThirdPlaceOn(&bracket, 0));
+    EXPECT_STREQ(L"", bracket.thirdPlace.name) << "removing the match removes its pick";
+
+    Bracket small;
+    initBracket(&small, NULL);
+    buildBracket(&small, 2);
+    EXPECT_EQ(0, setThirdPlaceOn(&small, 1)) << "two teams have no semi-finals";
+    resetBracket(&small);
+}
+
+// The property: random picks, results, toggles and semi-final changes keep
+// the invariants at every step, undo to the start and redo to the end.
+TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
+{
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        discardUndoHistory(&bracket);
+        std::mt19937 random(seed);
+        std::vector<std::wstring> passed = {state()};
+        for (int op = 0; op < 120; op++) {
+            int kind = random() % 10;
+            int position = bracket.history.position;
+            if (kind < 4) {
+                // A pick with a result through the dialog, or plainly.
+                BracketNode *node = slot(9 + random() % 7);
+                const WCHAR *winner = random() % 2 ? node->left->name : node->right->name;
+                std::wstring result = random() % 3 ? L"" : L"r" + std::to_wstring(op);
+                step([&] { setMatchResult(&bracket, node, winner, result.c_str()); });
+            } else if (kind < 6) {
+                // A semi-final changed or emptied.
+                BracketNode *semi = slot(13 + random() % 2);
+                const WCHAR *winner = random() % 3 == 0 ? L"" : (random() % 2 ? semi->left : semi->right)->name;
+                step([&] { applySlotText(&bracket, semi, winner); });
+            } else if (kind < 7) {
+                step([&] { setThirdPlaceOn(&bracket, !bracket.thirdPlace.on); });
+            } else if (kind < 9) {
+                const WCHAR *loser = semiFinalLoser(&bracket, random() % 2);
+                std::wstring result = L"t" + std::to_wstring(op);
+                step([&] { setMatchResult(&bracket, NULL, loser ? loser : L"", result.c_str()); });
+            } else {
+                int id = 1 + random() % 8;
+                std::wstring name = std::wstring(1, (WCHAR)(L'A' + random() % 10));
+                step([&] { applySlotText(&bracket, slot(id), name.c_str()); });
+            }
+            ASSERT_TRUE(invariantsHold()) << "after operation " << op << " of kind " << kind;
+            if (bracket.history.position != position)
+                passed.push_back(state());
+            else
+                ASSERT_EQ(passed.back(), state()) << "a step that recorded nothing changed something";
+        }
+        for (size_t i = passed.size() - 1; i > 0; i--) {
+            ASSERT_EQ(1, undoStep(&bracket, NULL, NULL));
+            ASSERT_EQ(passed[i - 1], state()) << "undo to state " << i - 1;
+            ASSERT_TRUE(invariantsHold());
+        }
+        EXPECT_EQ(0, undoStep(&bracket, NULL, NULL));
+        for (size_t i = 1; i < passed.size(); i++) {
+            ASSERT_EQ(1, redoStep(&bracket, NULL, NULL));
+            ASSERT_EQ(passed[i], state()) << "redo to state " << i;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,176 @@
+#include "ui/match_result_dialog.h"
+
+#include "model/third_place.h"
+#include "res/resource.h"
+#include "ui/edit_history.h"
+#include "ui/fallback_string.h"
+#include "ui/third_place_view.h"
+
+/* The dialog's own record: the choice it works on. */
+struct MatchResultDialog {
+    MatchResultChoice *choice;
+};
+
+static void addWinnerChoice(HWND combo, const WCHAR *name)
+{
+    if (name[0] && SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name) == CB_ERR)
+        SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)name);
+}
+
+static void initMatchResultDialog(HWND window, MatchResultChoice *choice)
+{
+    SetDlgItemTextW(window, IDC_RESULT_FIRST_TEAM, choice->first);
+    SetDlgItemTextW(window, IDC_RESULT_SECOND_TEAM, choice->second);
+    HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
+    addWinnerChoice(combo, choice->first);
+    addWinnerChoice(combo, choice->second);
+    LRESULT index = choice->winner[0] ? SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)choice->winner)
+                                      : CB_ERR;
+    if (index != CB_ERR)
+        SendMessageW(combo, CB_SETCURSEL, (WPARAM)index, 0);
+    HWND result = GetDlgItem(window, IDC_RESULT_TEXT);
+    SendMessageW(result, EM_LIMITTEXT, RESULT_CAPACITY - 1, 0);
+    SetWindowTextW(result, choice->result);
+    SetFocus(index != CB_ERR ? result : combo);
+}
+
+/* A result needs a winner: without one the dialog stays open. The combo's
+ * text is measured before it is copied, so no item overruns the buffer. */
+static void confirmMatchResult(HWND window, MatchResultChoice *choice)
+{
+    HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
+    WCHAR result[RESULT_CAPACITY];
+    result[0] = 0;
+    GetDlgItemTextW(window, IDC_RESULT_TEXT, result, RESULT_CAPACITY);
+    WCHAR winner[NAME_CAPACITY];
+    winner[0] = 0;
+    LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index != CB_ERR) {
+        LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, (WPARAM)index, 0);
+        if (length >= 0 && length < NAME_CAPACITY)
+            SendMessageW(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)winner);
+    }
+    if (result[0] && !winner[0]) {
+        MessageBeep(MB_ICONWARNING);
+        SetFocus(combo);
+        return;
+    }
+    lstrcpyW(choice->winner, winner);
+    lstrcpyW(choice->result, result);
+    EndDialog(window, IDOK);
+}
+
+static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+    MatchResultDialog *dialog = (MatchResultDialog *)GetWindowLongPtrW(window, DWLP_USER);
+    if (!dialog)
+        return FALSE;
+    switch (message) {
+    case WM_INITDIALOG: initMatchResultDialog(window, dialog->choice); break;
+    case WM_COMMAND:
+        switch (wParam) {
+        case IDOK: confirmMatchResult(window, dialog->choice); break;
+        case IDCANCEL: EndDialog(window, IDCANCEL); break;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice)
+{
+    MatchResultDialog dialog = {choice};
+    /* A satellite made before results existed has no such template. */
+    INT_PTR answer = -1;
+    if (module && FindResourceW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), (LPCWSTR)RT_DIALOG))
+        answer = DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), owner, matchResultDialogProc,
+                                 (LPARAM)&dialog);
+    if (answer == -1)
+        answer = DialogBoxParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MATCH_RESULT), owner,
+                                 matchResultDialogProc, (LPARAM)&dialog);
+    return answer == IDOK;
+}
+
+/* The match a control stands for: 1 with *node (NULL for the third-place
+ * match), 0 when the control is no pick of the open bracket. */
+static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNode **node)
+{
+    *node = NULL;
+    if (!bracket->slotCount || !control || !IsChild(window, control))
+        return 0;
+    if (control == bracket->thirdPlace.control)
+        return 1;
+    if (GetDlgCtrlID(control) != IDC_PICK_COMBO)
+        return 0;
+    *node = (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
+    return *node && (*node)->left;
+}
+
+static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *choice)
+{
+    if (node) {
+        lstrcpyW(choice->first, node->left->name);
+        lstrcpyW(choice->second, node->right->name);
+        lstrcpyW(choice->winner, node->name);
+        lstrcpyW(choice->result, node->result);
+        return;
+    }
+    const WCHAR *first = semiFinalLoser(bracket, 0);
+    const WCHAR *second = semiFinalLoser(bracket, 1);
+    lstrcpyW(choice->first, first ? first : L"");
+    lstrcpyW(choice->second, second ? second : L"");
+    lstrcpyW(choice->winner, bracket->thirdPlace.name);
+    lstrcpyW(choice->result, bracket->thirdPlace.result);
+}
+
+static void runMatchResult(HWND window, Bracket *bracket, HWND control)
+{
+    BracketNode *node;
+    if (!matchOfControl(window, bracket, control, &node))
+        return;
+    MatchResultChoice choice;
+    fillChoice(bracket, node, &choice);
+    if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
+        return;
+    beginUndoStep(bracket, 0);
+    setMatchResult(bracket, node, choice.winner, choice.result);
+    endUndoStep(bracket);
+    if (node)
+        showSlotName(node);
+    else
+        showThirdPlaceMatch(bracket, window);
+}
+
+void editMatchResult(HWND window, Bracket *bracket)
+{
+    runMatchResult(window, bracket, GetFocus());
+}
+
+void showPickMenu(HWND window, Bracket *bracket, HWND control, LPARAM where)
+{
+    BracketNode *node;
+    if (!matchOfControl(window, bracket, control, &node))
+        return;
+    WCHAR text[64];
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_MATCH_RESULT_ITEM, text, 64))
+        return;
+    POINT at = {(short)LOWORD(where), (short)HIWORD(where)};
+    /* From the keyboard (Shift+F10): under the control. */
+    if (where == (LPARAM)-1) {
+        RECT box;
+        GetWindowRect(control, &box);
+        at.x = box.left;
+        at.y = box.bottom;
+    }
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_STRING, IDM_EDIT_MATCH_RESULT, text);
+    SetFocus(control);
+    UINT chosen = (UINT)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, NULL);
+    DestroyMenu(menu);
+    if (chosen == IDM_EDIT_MATCH_RESULT)
+        runMatchResult(window, bracket, control);
+}
