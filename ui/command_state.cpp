@@ -47,8 +47,23 @@ int commandCanAct(HWND window, DocumentState *state, int command)
     }
 }
 
+/* Whether menu drops from the window's menu bar; a pick's own context menu
+ * sets its items itself. */
+static int isMenuBarMenu(HWND window, HMENU menu)
+{
+    HMENU bar = GetMenu(window);
+    int count = bar ? GetMenuItemCount(bar) : 0;
+    for (int i = 0; i < count; i++) {
+        if (GetSubMenu(bar, i) == menu)
+            return 1;
+    }
+    return 0;
+}
+
 void greyIdleMenuItems(HWND window, DocumentState *state, HMENU menu)
 {
+    if (!isMenuBarMenu(window, menu))
+        return;
     int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; i++) {
         UINT id = GetMenuItemID(menu, i);

@@ -10,8 +10,8 @@
  * always act, and ids this function does not know, give 1. */
 int commandCanAct(HWND window, DocumentState *state, int command);
 
-/* WM_INITMENUPOPUP: greys every item of menu that cannot act, enables the
- * rest. */
+/* WM_INITMENUPOPUP: greys every item of a menu of the menu bar that cannot
+ * act, enables the rest; other menus are left alone. */
 void greyIdleMenuItems(HWND window, DocumentState *state, HMENU menu);
 
 #endif

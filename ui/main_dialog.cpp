@@ -333,13 +333,15 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
-    case WM_INITMENUPOPUP: markThirdPlaceItem((HMENU)wParam, state->bracket); break;
+    case WM_INITMENUPOPUP:
+        markThirdPlaceItem((HMENU)wParam, state->bracket);
+        greyIdleMenuItems(window, state, (HMENU)wParam);
+        break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
     case WM_HSCROLL: scrollByBar(window, SB_HORZ, wParam); break;
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
-    case WM_INITMENUPOPUP: greyIdleMenuItems(window, state, (HMENU)wParam); break;
     /* Handled here alone: the dialog manager's own rescaling would move
      * the slots a second time. */
     case WM_DPICHANGED:
