@@ -2,14 +2,41 @@
 # Photographs the editor itself with a 16-team bracket of Chinese team names
 # whose picks are made up to the champion, into docs/bracket-16.png. Starts
 # its own Xvfb and stops it and Wine again, whatever happens.
+# Usage: screenshot_bracket.sh [dpi]: at a display scale other than 96 the
+# editor runs in a copy of the prefix with that LogPixels, and the picture
+# goes to docs/bracket-16-<dpi>dpi.png.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
 build_project
 prepare_prefix
 . "$ROOT/cmake/wine-env.sh"
 
+DPI=${1:-96}
 OUT="$ROOT/docs/bracket-16.png"
 WORK=$(mktemp -d)
+if [ "$DPI" != 96 ]; then
+  OUT="$ROOT/docs/bracket-16-${DPI}dpi.png"
+  source_prefix="$WINEPREFIX"
+  export WINEPREFIX="$DUELMARK_BUILD/wineprefix-shot-$DPI"
+  rm -rf "$WINEPREFIX"
+  cp -a "$source_prefix" "$WINEPREFIX"
+  rm -f "$WINEPREFIX"/.update-timestamp.lock
+  hex=$(printf %08x "$DPI")
+  cat > "$WORK/dpi.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$hex
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$hex
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts]
+"LogPixels"=dword:$hex
+REG
+  (unset DISPLAY; wine regedit /S "$(winepath -w "$WORK/dpi.reg")") </dev/null >/dev/null 2>&1
+  wineserver -w
+fi
 XVFB_PID=""
 
 cleanup() {
@@ -40,14 +67,14 @@ open(sys.argv[1], "w", encoding="utf-8").write(xml)
 PY
 
 # Xvfb picks a free display itself and reports its number once it listens.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 2048x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 [ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$WORK/display")"
 
 # The picture is of the Chinese editor, whatever language this machine speaks.
-LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,$((900 * DPI / 96))x$((420 * DPI / 96)) "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
   "$(winepath -w "$WORK/spring-cup.xml")" </dev/null >/dev/null 2>&1 &
 WINE_PID=$!
 # Nothing tells from outside when Wine has drawn the window; give it time.

@@ -196,3 +196,19 @@ TEST_F(BracketPicture, HeadingStringsFallBackToTheExecutable)
 }
 
 } // namespace
+
+// The face the picture asks for is the face it gets: a missing face would
+// fall back to whatever the system picks first, in the prefix a thin
+// monospaced one.
+TEST(BracketPictureFace, TheNamedFaceIsTheOneSelected)
+{
+    HDC dc = CreateCompatibleDC(NULL);
+    HFONT font = createPictureFont(15, FW_NORMAL);
+    HGDIOBJ replaced = SelectObject(dc, font);
+    WCHAR face[LF_FACESIZE] = L"";
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    EXPECT_STREQ(PICTURE_FACE, face);
+    SelectObject(dc, replaced);
+    DeleteObject(font);
+    DeleteDC(dc);
+}

@@ -182,6 +182,76 @@ TEST_F(KeyboardShortcutsTest, TheModalMainWindowTakesShortcuts)
     EXPECT_EQ(0, dirtyAfterUndo);
 }
 
+// The menu state the user sees when a menu opens.
+struct MenuStates {
+    HWND window;
+    HMENU menu;
+    MenuStates(HWND owner, int position) : window(owner), menu(GetSubMenu(GetMenu(owner), position))
+    {
+        SendMessageW(window, WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(position, FALSE));
+    }
+    bool grey(int id) { return GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED; }
+};
+
+// What cannot act is grey when its menu opens, and its key does nothing;
+// what can act is not.
+TEST_F(KeyboardShortcutsTest, CommandsThatCannotActAreGreyAndTheirKeysDoNothing)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    openOn(SIXTEEN_TEAMS_XML);
+    command(IDM_EDIT_LOCK_BASE);
+    {
+        MenuStates edit(window, 1);
+        for (int id : {IDM_EDIT_UNDO, IDM_EDIT_REDO, IDM_EDIT_LOCK_BASE, IDM_EDIT_PASTE_LIST, IDM_EDIT_DRAW_TEAMS})
+            EXPECT_TRUE(edit.grey(id)) << "item " << id << " on a locked, unchanged bracket";
+        for (int id : {IDM_EDIT_UNLOCK_BASE, IDM_EDIT_TITLE, IDM_EDIT_VALIDATE, IDM_EDIT_CLEAR_PICKS,
+                        IDM_EDIT_COPY_PICTURE})
+            EXPECT_FALSE(edit.grey(id)) << "item " << id << " on a locked bracket";
+    }
+    command(IDM_EDIT_UNLOCK_BASE);
+    showAndFocus(1);
+    keys({}, 'X');
+    keys({VK_CONTROL}, 'Z');
+    EXPECT_EQ(L"T1", shown(1));
+    {
+        MenuStates edit(window, 1);
+        EXPECT_TRUE(edit.grey(IDM_EDIT_UNDO)) << "everything was undone";
+        EXPECT_FALSE(edit.grey(IDM_EDIT_REDO));
+        EXPECT_TRUE(edit.grey(IDM_EDIT_UNLOCK_BASE));
+        EXPECT_FALSE(edit.grey(IDM_EDIT_LOCK_BASE));
+        EXPECT_FALSE(edit.grey(IDM_EDIT_PASTE_LIST));
+    }
+
+    command(IDM_FILE_CLOSE);
+    {
+        MenuStates file(window, 0);
+        for (int id : {IDM_FILE_CLOSE, IDM_FILE_SAVE, IDM_FILE_SAVE_AS, IDM_FILE_EXPORT_PICTURE, IDM_FILE_PRINT})
+            EXPECT_TRUE(file.grey(id)) << "item " << id << " without a bracket";
+        for (int id : {IDM_FILE_NEW, IDM_FILE_OPEN, IDCANCEL})
+            EXPECT_FALSE(file.grey(id)) << "item " << id << " without a bracket";
+    }
+    // Without the check the Save dialog or the print dialog would open.
+    DialogScript none(window, [](DialogScript &) {});
+    SetForegroundWindow(window);
+    keys({VK_CONTROL}, 'S');
+    keys({VK_CONTROL, VK_SHIFT}, 'S');
+    keys({VK_CONTROL}, 'P');
+    EXPECT_EQ("", none.finish());
+}
+
+// Shift+Insert, typed for real, takes a list as Ctrl+V does.
+TEST_F(KeyboardShortcutsTest, ShiftInsertPastesTheWholeList)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    openOn(SIXTEEN_TEAMS_XML);
+    setClipboardText(L"Lions\r\nTigers\r\nBears");
+    showAndFocus(5);
+    keys({VK_SHIFT}, VK_INSERT);
+    EXPECT_EQ(L"Lions", shown(5));
+    EXPECT_EQ(L"Tigers", shown(6));
+    EXPECT_EQ(L"Bears", name(7));
+}
+
 // Up and Down on a pick never opened choose between its feeders, as they
 // would after a drop-down; tabbing across the slots changes nothing shown.
 TEST_F(KeyboardShortcutsTest, ArrowsOnAnUnopenedPickChooseBetweenItsFeeders)

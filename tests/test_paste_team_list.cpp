@@ -73,4 +73,48 @@ TEST_F(PasteTeamListTest, ASingleLineIsTheEditsOwnPasteAndLockedSlotsTakeNothing
     EXPECT_EQ(L"T1", name(1));
 }
 
+// Holds Shift down for this thread's keyboard state while it lives.
+struct ShiftHeld {
+    BYTE saved[256];
+    ShiftHeld()
+    {
+        GetKeyboardState(saved);
+        BYTE held[256];
+        GetKeyboardState(held);
+        held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
+        SetKeyboardState(held);
+    }
+    ~ShiftHeld() { SetKeyboardState(saved); }
+};
+
+// Every way a user pastes into a slot takes a list whole, from that slot on.
+TEST_F(PasteTeamListTest, EveryPasteKeyTakesTheWholeList)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    struct Way {
+        const char *name;
+        void (*paste)(HWND edit);
+    } ways[] = {
+        {"Ctrl+V", [](HWND edit) { SendMessageW(edit, WM_CHAR, 0x16, 1); }},
+        {"Shift+Insert",
+         [](HWND edit) {
+             ShiftHeld shift;
+             SendMessageW(edit, WM_KEYDOWN, VK_INSERT, 0x01520001);
+         }},
+        {"the context menu's Paste", [](HWND edit) { SendMessageW(edit, WM_PASTE, 0, 0); }},
+    };
+    int first = 1;
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        setClipboardText(L"Lions\r\nTigers\r\nBears");
+        SendMessageW(control(first), EM_SETSEL, 0, 0);
+        way.paste(control(first));
+        EXPECT_EQ(L"Lions", shown(first));
+        EXPECT_EQ(L"Tigers", shown(first + 1));
+        EXPECT_EQ(L"Bears", shown(first + 2));
+        EXPECT_EQ(L"Bears", name(first + 2));
+        first += 4;
+    }
+}
+
 }  // namespace

@@ -511,11 +511,17 @@ TEST_F(ResourcesTest, SatelliteMenuHasTheSameCommandsWithEnglishTexts)
         EXPECT_EQ(zh.entries[i].text.empty(), text.empty()) << "entry " << i;
         if (text.empty())
             continue;
-        // The text of New from list is given letter for letter, with no mnemonic.
-        if (en.entries[i].id != IDM_FILE_NEW_FROM_LIST)
-            EXPECT_NE(std::wstring::npos, text.find(L'&')) << "entry " << i << " has no mnemonic";
-        else
+        // The newest commands' texts are given letter for letter, with no
+        // mnemonic.
+        int id = en.entries[i].id;
+        if (id == IDM_FILE_NEW_FROM_LIST)
             EXPECT_EQ(L"New from list...\tCtrl+Shift+N", text);
+        else if (id == IDM_EDIT_MATCH_RESULT)
+            EXPECT_EQ(L"Match result...\tCtrl+R", text);
+        else if (id == IDM_EDIT_THIRD_PLACE)
+            EXPECT_EQ(L"Third-place match", text);
+        else
+            EXPECT_NE(std::wstring::npos, text.find(L'&')) << "entry " << i << " has no mnemonic";
         for (WCHAR c : text)
             EXPECT_LT(c, 0x80) << "entry " << i << " is not English";
     }
@@ -637,7 +643,7 @@ TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAndListsTheSystems)
     std::string manifest(data, SizeofResource(module, found));
     for (const char *piece : {
              "type=\"win32\"", "version=\"1.0.0.0\"", "processorArchitecture=\"*\"", "<description>",
-             ">true</dpiAware>", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+             ">true</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
              "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\"",
              "level=\"asInvoker\" uiAccess=\"false\""})
         EXPECT_NE(std::string::npos, manifest.find(piece)) << "manifest lacks " << piece;

@@ -8,7 +8,7 @@
 /* Colours: dark ink on white, so the picture prints and posts the same. */
 static const COLORREF PAPER = RGB(255, 255, 255);
 static const COLORREF INK = RGB(32, 32, 32);
-static const COLORREF HEADING_INK = RGB(90, 90, 90);
+static const COLORREF HEADING_INK = RGB(64, 64, 64);
 static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
 static const COLORREF BYE_FILL = RGB(242, 242, 242);
 static const COLORREF BYE_INK = RGB(150, 150, 150);
@@ -24,9 +24,10 @@ enum {
     THIRD_PLACE_GAP = 12     /* between the places and the third-place heading */
 };
 
-/* Face with Latin and Traditional Chinese glyphs alike; other scripts come
- * through the platform's font linking. */
-static const WCHAR PICTURE_FACE[] = L"Microsoft JhengHei";
+/* A face every Windows has and Wine ships, so Latin text never falls back
+ * to whatever face the system finds first. Chinese and other scripts come
+ * through the face's system font link. */
+const WCHAR PICTURE_FACE[] = L"Tahoma";
 
 /* Columns from the left: 0 .. D-1 hold levels D .. 1 of the left half, D
  * the champion, D+1 .. 2D levels 1 .. D of the right half. */
@@ -111,9 +112,7 @@ SIZE bracketPictureSize(Bracket *bracket)
     return size;
 }
 
-/* A font of height logical units; it scales with the picture's mapping.
- * The caller deletes it. */
-static HFONT createPictureFont(int height, int weight)
+HFONT createPictureFont(int height, int weight)
 {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);

@@ -24,6 +24,13 @@ enum {
     PICTURE_CHAMPION_LINE_WIDTH = 4
 };
 
+/* The face every text of the picture is drawn in. */
+extern const WCHAR PICTURE_FACE[];
+
+/* A font of the picture's face, height logical units tall: it scales with
+ * the mapping of the device context it is drawn in. The caller deletes it. */
+HFONT createPictureFont(int height, int weight);
+
 /* The picture's natural size in logical units; grows with the bracket.
  * An empty record (N = 0) gives 0 x 0. */
 SIZE bracketPictureSize(Bracket *bracket);

@@ -1,5 +1,6 @@
 #include "ui/keyboard_shortcuts.h"
 #include "res/resource.h"
+#include "ui/command_state.h"
 #include "ui/document_state.h"
 #include "ui/pick_controls.h"
 
@@ -31,10 +32,19 @@ static int listIsDropped(HWND window, HWND control)
     return isPick(window, control) && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0);
 }
 
+/* Whether the menu would offer the command now; a shortcut does nothing
+ * where its menu item is grey. */
+static int shortcutCanAct(HWND window, int command)
+{
+    DocumentState *state = (DocumentState *)GetWindowLongPtrW(window, DWLP_USER);
+    return !state || !state->bracket || commandCanAct(window, state, command);
+}
+
 /* Posts the command as the menu would send it (notification code 0): the
  * main window matches the whole wParam, and the command then runs from
  * the dialog's own loop rather than inside this hook. Exact modifiers, as
- * for any accelerator: Ctrl+S is not Ctrl+Shift+S. */
+ * for any accelerator: Ctrl+S is not Ctrl+Shift+S. A shortcut whose command
+ * cannot act is used up all the same, so the key reaches no slot either. */
 static int runShortcut(HWND window, const MSG *message)
 {
     BYTE modifiers = FVIRTKEY;
@@ -47,7 +57,8 @@ static int runShortcut(HWND window, const MSG *message)
     for (int i = 0; i < shortcutCount; i++) {
         const ACCEL &key = shortcuts[i];
         if ((key.fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT)) == modifiers && key.key == message->wParam) {
-            PostMessageW(window, WM_COMMAND, MAKEWPARAM(key.cmd, 0), 0);
+            if (shortcutCanAct(window, key.cmd))
+                PostMessageW(window, WM_COMMAND, MAKEWPARAM(key.cmd, 0), 0);
             return 1;
         }
     }

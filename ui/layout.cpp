@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 #include "res/resource.h"
 #include "ui/scroll_view.h"
+#include "ui/display_scale.h"
 #include "ui/drawing_pause.h"
 #include "ui/bye_slots.h"
 #include "ui/message_text.h"
@@ -24,13 +25,60 @@ static void bindControl(HWND control, BracketNode *node, HFONT font)
     SetWindowLongPtrW(control, GWLP_USERDATA, (LONG_PTR)node);
 }
 
-static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node)
+/* The line the font draws, from the top of its tallest letter to the bottom
+ * of its lowest descender. */
+static int fontLineHeight(HWND window, HFONT font)
 {
-    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, top, COLUMN_WIDTH,
-                                   PICK_HEIGHT, parent, (HMENU)(INT_PTR)IDC_PICK_COMBO, instance, NULL);
+    HDC dc = GetDC(window);
+    if (!dc)
+        return 0;
+    HGDIOBJ replaced = SelectObject(dc, font);
+    TEXTMETRICW metrics;
+    int height = GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : 0;
+    SelectObject(dc, replaced);
+    ReleaseDC(window, dc);
+    return height;
+}
+
+SlotGeometry slotGeometryFor(HWND mainWindow)
+{
+    SlotGeometry geometry;
+    int dpi = windowDpi(mainWindow);
+    geometry.dpi = dpi;
+    geometry.columnWidth = scalePixels(COLUMN_WIDTH, dpi);
+    geometry.margin = scalePixels(LAYOUT_MARGIN, dpi);
+    geometry.halfPitch = scalePixels(BASE_ROW_PITCH / 2, dpi);
+    geometry.pickHeight = scalePixels(PICK_HEIGHT, dpi);
+    geometry.fieldHeight = scalePixels(PICK_FIELD_HEIGHT, dpi);
+    geometry.font = slotFontForDpi(mainWindow, dpi);
+    /* The client edge takes its width from the text area at the top and the
+     * bottom; a box of the plain height would cut the descenders. */
+    int needed = fontLineHeight(mainWindow, geometry.font) + 2 * GetSystemMetrics(SM_CYEDGE);
+    int height = scalePixels(EDIT_HEIGHT, dpi);
+    geometry.editHeight = needed > height ? needed : height;
+    return geometry;
+}
+
+SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
+{
+    SIZE size;
+    size.cx = 2 * geometry->columnWidth * bracket->depth + geometry->columnWidth + 2 * geometry->margin;
+    size.cy = geometry->halfPitch * bracket->slotCount + 2 * geometry->margin;
+    /* The match for third place may need room below the columns. */
+    int withThirdPlace = scalePixels(bracketClientHeight((Bracket *)bracket), geometry->dpi);
+    if (withThirdPlace > size.cy)
+        size.cy = withThirdPlace;
+    return size;
+}
+
+static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
+                              const SlotGeometry *geometry)
+{
+    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, top, geometry->columnWidth,
+                                   geometry->pickHeight, parent, (HMENU)(INT_PTR)IDC_PICK_COMBO, instance, NULL);
     if (!control)
         return NULL;
-    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, PICK_FIELD_HEIGHT);
+    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
     if (node->name[0]) {
         SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
         SendMessageW(control, CB_SETCURSEL, 0, 0);
@@ -39,22 +87,85 @@ static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top
 }
 
 HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNode *node,
-                       HFONT font, int isPick, int editable)
+                       const SlotGeometry *geometry, int isPick, int editable)
 {
-    int left = x + LAYOUT_MARGIN;
-    int top = y + LAYOUT_MARGIN;
+    int left = x + geometry->margin;
+    int top = y + geometry->margin;
     HWND control;
     if (isPick) {
-        control = createPickControl(instance, parent, left, top, node);
+        control = createPickControl(instance, parent, left, top, node, geometry);
     } else {
         DWORD style = EDIT_STYLE | (editable ? 0 : ES_READONLY);
-        control = CreateWindowExW(EDIT_EX_STYLE, L"Edit", node->name, style, left, top, COLUMN_WIDTH,
-                                  EDIT_HEIGHT, parent, (HMENU)(INT_PTR)IDC_TEAM_EDIT, instance, NULL);
+        control = CreateWindowExW(EDIT_EX_STYLE, L"Edit", node->name, style, left, top, geometry->columnWidth,
+                                  geometry->editHeight, parent, (HMENU)(INT_PTR)IDC_TEAM_EDIT, instance, NULL);
         if (control)
             SendMessageW(control, EM_LIMITTEXT, NAME_CAPACITY - 1, 0);
     }
-    bindControl(control, node, font);
+    bindControl(control, node, geometry->font);
     return control;
+}
+
+/* Told where a slot's column origin is; the champion's comes with the
+ * margin already taken off, as it stands a margin above its column. */
+typedef void (*SlotPlaced)(BracketNode *node, int x, int y, int isPick, void *context);
+
+/* One pass per level from the base slots up: the first half of the level
+ * fills the left column, the second half the mirrored right one. Every
+ * pick's top lies half-way between the tops of its two feeders. */
+static void walkSlotPlaces(Bracket *bracket, const SlotGeometry *geometry, SlotPlaced placed, void *context)
+{
+    int depth = bracket->depth;
+    int width = geometry->columnWidth;
+    int col = 0;
+    int top = 0;
+    int step = 2 * geometry->halfPitch;
+    int k = depth;
+    for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
+        BracketNode *node = leftmostAtLevel(bracket, k);
+        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
+            placed(node, col, top + i * step, col != 0, context);
+        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
+            placed(node, 2 * width * depth - col, top + i * step, col != 0, context);
+        if (m > 1) {
+            k--;
+            top += step / 2;
+            step *= 2;
+        }
+        col += width;
+    }
+    placed(&bracket->root, col, top - 2 * geometry->margin, 1, context);
+}
+
+struct SlotCreation {
+    HINSTANCE instance;
+    HWND parent;
+    const SlotGeometry *geometry;
+    int editable;
+};
+
+static void createPlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
+{
+    SlotCreation *creation = (SlotCreation *)context;
+    createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry, isPick,
+                      creation->editable);
+}
+
+static void movePlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
+{
+    const SlotGeometry *geometry = (const SlotGeometry *)context;
+    HWND control = node->control;
+    if (!control)
+        return;
+    SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+    if (isPick)
+        SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    SetWindowPos(control, NULL, x + geometry->margin, y + geometry->margin, geometry->columnWidth,
+                 isPick ? geometry->pickHeight : geometry->editHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
+{
+    walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
 }
 
 void setBracketCaption(Bracket *bracket, HWND mainWindow)
@@ -72,51 +183,23 @@ void setBracketCaption(Bracket *bracket, HWND mainWindow)
 /* Resizes the window so its client area fits the bracket exactly and
  * centres it in the work area. A bracket larger than the work area scrolls
  * inside it (ui/scroll_view); the tree refuses more than MAX_TEAM_COUNT
- * teams, so the client area is at most 2580 high. */
-static void fitAndCentre(Bracket *bracket, HWND mainWindow)
-{
-    placeScrollView(mainWindow, 2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN,
-                    bracketClientHeight(bracket));
-}
-
+ * teams, so the client area is at most 2580 high at 96 DPI. */
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
-    HINSTANCE instance = GetModuleHandleW(NULL);
-    HFONT font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
-    int depth = bracket->depth;
-    int col = 0;
-    int top = 0;
-    int step = BASE_ROW_PITCH;
-    int k = depth;
+    SlotGeometry geometry = slotGeometryFor(mainWindow);
+    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     resetScrollView(mainWindow);
     /* On a shown window (New) every control would otherwise be drawn as it
      * is made; the window is drawn once instead, before it is resized. */
     int paused = pauseDrawing(mainWindow);
-    /* One pass per level from the base slots up: the first half of the
-     * level fills the left column, the second half the mirrored right one. */
-    for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
-        BracketNode *node = leftmostAtLevel(bracket, k);
-        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
-            createSlotControl(instance, mainWindow, col, top + i * step, node, font, col != 0, editableBase);
-        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
-            createSlotControl(instance, mainWindow, 2 * COLUMN_WIDTH * depth - col, top + i * step, node,
-                              font, col != 0, editableBase);
-        if (m > 1) {
-            k--;
-            top += step / 2;
-            step *= 2;
-        }
-        col += COLUMN_WIDTH;
-    }
-    BracketNode *root = &bracket->root;
-    HWND champion = createPickControl(instance, mainWindow, col + LAYOUT_MARGIN, top - LAYOUT_MARGIN, root);
-    bindControl(champion, root, font);
+    walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
     placeThirdPlaceControls(bracket, mainWindow);
     attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);
 
-    fitAndCentre(bracket, mainWindow);
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollView(mainWindow, content.cx, content.cy);
     if (bracket->slotCount != 0)
         setBracketCaption(bracket, mainWindow);
 }

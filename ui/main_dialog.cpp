@@ -3,7 +3,9 @@
 #include "model/heap.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
+#include "ui/command_state.h"
 #include "ui/common_dialogs.h"
+#include "ui/display_scale.h"
 #include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
@@ -25,6 +27,7 @@
 #include "ui/recovery_copy.h"
 #include "ui/recent_files.h"
 #include "ui/save_prompt.h"
+#include "ui/scale_change.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 #include "ui/third_place_view.h"
@@ -246,12 +249,13 @@ static void markThirdPlaceItem(HMENU menu, Bracket *bracket)
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
 }
 
-/* Each time a menu opens: the check mark follows the open bracket, and the
- * recent files are read again, since another copy of the editor may have
+/* Each time a menu opens: the check mark follows the open bracket, items
+ * that cannot act are greyed, and the recent files are read again, since another copy of the editor may have
  * changed the list meanwhile. */
 static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
 {
     markThirdPlaceItem(menu, state->bracket);
+    greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
 }
 
@@ -382,9 +386,15 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL: scrollByWheel(window, wParam); break;
     case WM_QUERYENDSESSION: return answerEndSessionQuery(window, state);
     case WM_ENDSESSION: endSession(window, (BOOL)wParam); break;
+    /* Handled here alone: the dialog manager's own rescaling would move
+     * the slots a second time. */
+    case WM_DPICHANGED:
+        followDisplayScale(window, state->bracket, LOWORD(wParam), (const RECT *)lParam);
+        return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
         stopRecoveryCopies(window, state);
+        forgetDisplayScale(window);
         break;
     }
     return FALSE;

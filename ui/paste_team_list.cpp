@@ -70,12 +70,20 @@ void pasteTeamList(HWND, DocumentState *state)
         pasteListIntoSlot(bracket, first->control, 1);
 }
 
-/* WM_PASTE reaches the edit for Ctrl+V, Shift+Insert and its context menu
- * alike. */
+/* Shift+Insert alone, the edit's other paste key. */
+static int isPasteKey(UINT message, WPARAM key)
+{
+    return message == WM_KEYDOWN && key == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+           GetKeyState(VK_MENU) >= 0;
+}
+
+/* Ctrl+V and the context menu's Paste reach the edit as WM_PASTE; some
+ * edits paste Shift+Insert themselves without one, so that key is taken
+ * here too. Whatever is not a list goes on to the edit's own paste. */
 static LRESULT CALLBACK baseSlotProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR bracket)
 {
-    if (message == WM_PASTE && pasteListIntoSlot((Bracket *)bracket, edit, 0))
+    if ((message == WM_PASTE || isPasteKey(message, wParam)) && pasteListIntoSlot((Bracket *)bracket, edit, 0))
         return 0;
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(edit, baseSlotProc, id);

@@ -1,6 +1,14 @@
 #include "ui/pick_controls.h"
 #include "model/pick_rules.h"
+#include "ui/display_scale.h"
 #include "ui/layout.h"
+
+/* A layout width at the scale of the window the pick stands on. */
+static int scaledForPick(HWND control, int value)
+{
+    HWND parent = GetParent(control);
+    return scalePixels(value, windowDpi(parent ? parent : control));
+}
 
 /* The node a slot control carries, or NULL when the control is not a slot of
  * the open bracket. Layout binds the node last, so the notifications a
@@ -38,9 +46,9 @@ int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
     SIZE extent;
     /* A name that cannot be measured must not widen the list by whatever
      * happened to be in extent; it counts as the control's own width. */
-    int width = COLUMN_WIDTH;
+    int width = scaledForPick(control, COLUMN_WIDTH);
     if (dc && GetTextExtentPoint32W(dc, name, lstrlenW(name), &extent))
-        width = extent.cx + 8;
+        width = extent.cx + scaledForPick(control, 8);
     SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
     return width;
 }
@@ -78,7 +86,7 @@ void fillPickChoices(Bracket *bracket, HWND control)
     WCHAR previous[NAME_CAPACITY];
     readSlotText(control, previous);
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    int width = COLUMN_WIDTH;
+    int width = scaledForPick(control, COLUMN_WIDTH);
     if (node->left && node->right)
         width = addFeederChoices(control, node, width);
     LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)previous);

@@ -1,16 +1,20 @@
 #include "ui/scroll_view.h"
+#include "ui/display_scale.h"
 #include "ui/layout.h"
 
-enum {
-    LINE_STEP = BASE_ROW_PITCH
-};
+/* One line is one row of base slots at the window's scale. */
+static int lineStep(HWND window)
+{
+    return scalePixels(BASE_ROW_PITCH, windowDpi(window));
+}
 
 /* A page keeps a row (down) or a column (across) of the last one in view, so
  * a slot cut by the page's edge is shown whole on the next page. */
-static int pageStep(int bar, UINT page)
+static int pageStep(HWND window, int bar, UINT page)
 {
-    int step = (int)page - (bar == SB_VERT ? BASE_ROW_PITCH : COLUMN_WIDTH);
-    return step > LINE_STEP ? step : LINE_STEP;
+    int line = lineStep(window);
+    int step = (int)page - (bar == SB_VERT ? line : scalePixels(COLUMN_WIDTH, windowDpi(window)));
+    return step > line ? step : line;
 }
 
 /* Moves every child of the window by dx, dy and repaints the window once.
@@ -107,14 +111,32 @@ static void setScrollRange(HWND window, int bar, int content, int page)
     SetScrollInfo(window, bar, &info, TRUE);
 }
 
+/* The work area of the monitor that holds most of moved. */
+static RECT workAreaNear(const RECT *moved)
+{
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(moved, MONITOR_DEFAULTTONEAREST), &info))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    return info.rcWork;
+}
+
+void placeScrollView(HWND window, int contentWidth, int contentHeight)
+{
+    placeScrollViewNear(window, contentWidth, contentHeight, NULL);
+}
+
 /* Centring as before; in a direction that does not fit, the window spans the
  * work area, so its caption and menu are always on the screen. */
-void placeScrollView(HWND window, int contentWidth, int contentHeight)
+void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved)
 {
     RECT outer, client, work;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (moved)
+        work = workAreaNear(moved);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int frameWidth = (outer.right - outer.left) - client.right;
     int frameHeight = (outer.bottom - outer.top) - client.bottom;
     int workWidth = work.right - work.left;
@@ -135,6 +157,14 @@ void placeScrollView(HWND window, int contentWidth, int contentHeight)
     int height = down ? workHeight : frameHeight + contentHeight + (across ? barHeight : 0);
     int x = work.left + (workWidth - width) / 2;
     int y = work.top + (workHeight - height) / 2;
+    /* A window the system moves keeps its corner where the move put it,
+     * as far as the work area allows. */
+    if (moved) {
+        x = moved->left + width > work.right ? work.right - width : moved->left;
+        y = moved->top + height > work.bottom ? work.bottom - height : moved->top;
+        x = x < work.left ? work.left : x;
+        y = y < work.top ? work.top : y;
+    }
     SetWindowPos(window, NULL, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!across && !down)
         return;
@@ -156,10 +186,10 @@ void scrollByBar(HWND window, int bar, WPARAM wParam)
         return;
     int target;
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: target = info.nPos - LINE_STEP; break;
-    case SB_LINEDOWN: target = info.nPos + LINE_STEP; break;
-    case SB_PAGEUP: target = info.nPos - pageStep(bar, info.nPage); break;
-    case SB_PAGEDOWN: target = info.nPos + pageStep(bar, info.nPage); break;
+    case SB_LINEUP: target = info.nPos - lineStep(window); break;
+    case SB_LINEDOWN: target = info.nPos + lineStep(window); break;
+    case SB_PAGEUP: target = info.nPos - pageStep(window, bar, info.nPage); break;
+    case SB_PAGEDOWN: target = info.nPos + pageStep(window, bar, info.nPage); break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: target = info.nTrackPos; break;
     case SB_TOP: target = info.nMin; break;
@@ -181,7 +211,7 @@ void scrollByWheel(HWND window, WPARAM wParam)
     info.fMask = SIF_PAGE | SIF_POS;
     if (!hasScrollBar(window, bar) || !GetScrollInfo(window, bar, &info))
         return;
-    int step = lines == WHEEL_PAGESCROLL ? (int)info.nPage : (int)lines * LINE_STEP;
+    int step = lines == WHEEL_PAGESCROLL ? (int)info.nPage : (int)lines * lineStep(window);
     scrollTo(window, bar, info.nPos - GET_WHEEL_DELTA_WPARAM(wParam) * step / WHEEL_DELTA);
 }
 
@@ -207,4 +237,16 @@ void scrollIntoView(HWND window, HWND control)
     GetClientRect(window, &client);
     bringIntoView(window, SB_HORZ, slot.left, slot.right, client.right);
     bringIntoView(window, SB_VERT, slot.top, slot.bottom, client.bottom);
+}
+
+void scrollViewOffset(HWND window, POINT *offset)
+{
+    offset->x = scrollPosition(window, SB_HORZ);
+    offset->y = scrollPosition(window, SB_VERT);
+}
+
+void scrollViewTo(HWND window, POINT offset)
+{
+    scrollTo(window, SB_HORZ, offset.x);
+    scrollTo(window, SB_VERT, offset.y);
 }

@@ -19,6 +19,18 @@ void resetScrollView(HWND window);
  * Expects the view at its origin (resetScrollView). */
 void placeScrollView(HWND window, int contentWidth, int contentHeight);
 
+/* placeScrollView for a window the system moved to another monitor: moved
+ * is where it put the window; the work area is that of the monitor there,
+ * and the window's corner stays at moved's where it fits. NULL moved is
+ * placeScrollView. */
+void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved);
+
+/* How far the view is scrolled from its origin, across and down. */
+void scrollViewOffset(HWND window, POINT *offset);
+
+/* Scrolls the view to offset, each direction clamped to its range. */
+void scrollViewTo(HWND window, POINT offset);
+
 /* WM_VSCROLL (bar SB_VERT) and WM_HSCROLL (SB_HORZ): request is the scroll
  * bar's code from the message's low word. */
 void scrollByBar(HWND window, int bar, WPARAM wParam);

@@ -5,6 +5,7 @@
 # tests that look at pixels, screen placement or real keyboard input; the
 # rest of the suite stays on the null display driver. Everything it starts
 # is stopped on every way out.
+# DUELMARK_DPI, when set, is the display scale (LogPixels) of the copy.
 # Usage: run_on_display.sh <build folder> <width>x<height> <program> [args...]
 set -u
 build=$1 size=$2
@@ -12,7 +13,9 @@ shift 2
 export DUELMARK_BUILD="$build"
 . "$(dirname "${BASH_SOURCE[0]}")/../../cmake/wine-env.sh"
 source_prefix="$WINEPREFIX"
+dpi=${DUELMARK_DPI:-96}
 export WINEPREFIX="$build/wineprefix-display-$size"
+[ "$dpi" = 96 ] || WINEPREFIX="$WINEPREFIX-$dpi"
 # A prefix set-up that changed since the copy was made is copied again.
 if [ ! -f "$WINEPREFIX/.duelmark-ready" ] || [ "$source_prefix/.duelmark-ready" -nt "$WINEPREFIX/.duelmark-ready" ]; then
   rm -rf "$WINEPREFIX"
@@ -46,6 +49,15 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "Default"="$size"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf %08x "$dpi")
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$(printf %08x "$dpi")
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts]
+"LogPixels"=dword:$(printf %08x "$dpi")
 REG
 wine regedit /S "$(winepath -w "$work/desktop.reg")" </dev/null >/dev/null 2>&1
 wineserver -w

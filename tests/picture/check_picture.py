@@ -203,6 +203,40 @@ def check_layout(name, image, teams, titled=True):
         fail('%s: the top margin is not background' % name)
 
 
+def luminance(colour):
+    def channel(c):
+        c /= 255.0
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def check_text_contrast(name, image, teams):
+    """Each text's core (its darkest pixel) against its background (the
+    region's most common colour) reads at 4.5:1 or better."""
+    depth = teams.bit_length() - 1
+    regions = [('title', (MARGIN, MARGIN, image.width - MARGIN, MARGIN + TITLE_BAND))]
+    for column in range(2 * depth + 1):
+        left = MARGIN + column * (BOX_W + GAP)
+        regions.append(('heading %d' % column, (left, MARGIN + TITLE_BAND, left + BOX_W, ROWS_TOP)))
+    for level, index, (l, t, r, b) in all_boxes(depth):
+        regions.append(('box level %d #%d' % (level, index), (l + 5, t + 5, r - 5, b - 5)))
+    for label, (l, t, r, b) in regions:
+        pixels = [image.at(x, y) for y in range(t, b) for x in range(l, r)]
+        background = max(set(pixels), key=pixels.count)
+        ink = min(pixels, key=luminance)
+        if ink == background:
+            fail('%s: %s shows no text' % (name, label))
+        elif contrast(ink, background) < 4.5:
+            fail('%s: %s text %s on %s has contrast %.2f, below 4.5' % (name, label, ink, background,
+                                                                       contrast(ink, background)))
+
+
 def check_files(folder):
     sizes = {}
     for teams in (1, 2, 4, 8, 16, 32, 256):
@@ -222,6 +256,7 @@ def check_files(folder):
                                                                              sizes[small]))
     mixed = read_png(folder + '/b16-mixed.png')
     check_layout('b16-mixed.png', mixed, 16)
+    check_text_contrast('b16-mixed.png', mixed, 16)
 
     empty = read_png(folder + '/b16-empty.png')
     check_layout('b16-empty.png', empty, 16, titled=False)

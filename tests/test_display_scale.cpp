@@ -1,0 +1,179 @@
+// The bracket at the display's scale: run at 96, 144 and 192 DPI (see
+// test_display_scale.cmake), every slot's text fits its box, no two slots
+// overlap, and the whole bracket is the 96-DPI bracket made larger. A window
+// told it moved to a monitor of another scale lays itself out for that one
+// and loses nothing the user sees.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "support/dialog_script.h"
+#include "support/editor_window.h"
+
+namespace {
+
+int screenDpi()
+{
+    HDC screen = GetDC(NULL);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(NULL, screen);
+    return dpi;
+}
+
+int lineHeightOf(HWND control)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ replaced = SelectObject(dc, (HGDIOBJ)SendMessageW(control, WM_GETFONT, 0, 0));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, replaced);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+// A file of teams T1.. with every name filled in, no picks.
+std::string bracketXml(int teams)
+{
+    std::string xml = "<Games><Title>Scale</Title><Teams>" + std::to_string(teams) + "</Teams>";
+    for (int id = 1; id <= teams; id++)
+        xml += "<Team Name=\"Eagles Tigers " + std::to_string(id) + "\" id=\"" + std::to_string(id) + "\"/>";
+    return xml + "</Games>";
+}
+
+// Where the slot stands at 96 DPI, in the bracket's own coordinates: the
+// columns of 78 around the champion, base rows 20 apart, margins of 10.
+POINT placeAt96(const Bracket *bracket, int id)
+{
+    int depth = bracket->depth, slots = bracket->slotCount;
+    if (id == 2 * slots - 1)
+        return {10 + 78 * depth, depth ? 10 * (1 << (depth - 1)) - 20 : -10};
+    int level = depth, first = 1, count = slots;
+    while (id >= first + count) {
+        first += count;
+        count /= 2;
+        level--;
+    }
+    int index = id - first, half = count / 2;
+    int row = index < half ? index : index - half;
+    int x = 10 + 78 * (index < half ? depth - level : depth + level);
+    return {x, 10 * (1 << (depth - level)) * (2 * row + 1)};
+}
+
+struct DisplayScaleTest : EditorWindowTest {
+    int dpi = screenDpi();
+
+    // The control's rectangle in the bracket's coordinates: the client
+    // area's plus the scroll offset.
+    RECT placeOf(int id)
+    {
+        RECT rect;
+        GetWindowRect(control(id), &rect);
+        MapWindowPoints(NULL, window, (POINT *)&rect, 2);
+        OffsetRect(&rect, scrollOffset(SB_HORZ), scrollOffset(SB_VERT));
+        return rect;
+    }
+    int scrollOffset(int bar)
+    {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_POS;
+        bool shown = GetWindowLongW(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL);
+        return shown && GetScrollInfo(window, bar, &info) ? info.nPos : 0;
+    }
+    int slotCount() { return 2 * bracket.slotCount - 1; }
+
+    // Every slot at scale, against the 96-DPI place times scale / 96.
+    void expectBracketAtScale(int scale)
+    {
+        for (int id = 1; id <= slotCount(); id++) {
+            SCOPED_TRACE(testing::Message() << "slot " << id << " at " << scale << " DPI");
+            POINT at96 = placeAt96(&bracket, id);
+            RECT place = placeOf(id);
+            EXPECT_EQ(MulDiv(at96.x, scale, 96), place.left);
+            EXPECT_EQ(MulDiv(at96.y, scale, 96), place.top);
+            EXPECT_EQ(MulDiv(78, scale, 96), place.right - place.left);
+        }
+    }
+    // Every slot's text area holds its font's line; no two slots overlap.
+    void expectEveryTextFits()
+    {
+        std::vector<RECT> places;
+        for (int id = 1; id <= slotCount(); id++) {
+            SCOPED_TRACE(testing::Message() << "slot " << id);
+            HWND c = control(id);
+            RECT text;
+            if (id <= bracket.slotCount) {
+                GetClientRect(c, &text);
+            } else {
+                COMBOBOXINFO info = {};
+                info.cbSize = sizeof info;
+                ASSERT_TRUE(GetComboBoxInfo(c, &info));
+                text = info.rcItem;
+            }
+            EXPECT_GE(text.bottom - text.top, lineHeightOf(c)) << "the font's line is cut";
+            RECT place = placeOf(id), overlap;
+            for (size_t other = 0; other < places.size(); other++)
+                EXPECT_FALSE(IntersectRect(&overlap, &place, &places[other])) << "overlaps slot " << other + 1;
+            places.push_back(place);
+        }
+    }
+};
+
+TEST_F(DisplayScaleTest, TheBracketIsTheSameLargerAndEveryNameFits)
+{
+    for (int teams : {8, 64}) {
+        SCOPED_TRACE(testing::Message() << teams << " teams");
+        openOn(bracketXml(teams).c_str());
+        expectBracketAtScale(dpi);
+        expectEveryTextFits();
+        bracket.dirty = 0;
+    }
+}
+
+// Wine never moves a window between monitors, so the message the system
+// sends is sent here, with the rectangle it would suggest.
+TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
+{
+    openOn(bracketXml(64).c_str());
+    ShowWindow(window, SW_SHOW);
+    int gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    typeText(3, L"Zebras");
+    SetFocus(control(70));
+    SendMessageW(window, WM_VSCROLL, SB_PAGEDOWN, 0);
+    int down = scrollOffset(SB_VERT);
+    int oldLine = lineHeightOf(control(1));
+
+    int other = dpi == 192 ? 96 : dpi * 2;
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, other, dpi);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, other, dpi);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(other, other), (LPARAM)&suggested);
+
+    expectBracketAtScale(other);
+    expectEveryTextFits();
+    EXPECT_EQ(L"Zebras", shown(3));
+    EXPECT_EQ(L"Zebras", name(3));
+    EXPECT_EQ(control(70), GetFocus());
+    EXPECT_EQ(other > dpi, lineHeightOf(control(1)) > oldLine) << "the font follows the scale";
+    // Clamped where the new scale's range ends.
+    SCROLLINFO range = {};
+    range.cbSize = sizeof range;
+    range.fMask = SIF_RANGE | SIF_PAGE;
+    int expected = MulDiv(down, other, dpi);
+    if (!(GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL))
+        expected = 0;
+    else if (GetScrollInfo(window, SB_VERT, &range) && expected > range.nMax - (int)range.nPage + 1)
+        expected = range.nMax - (int)range.nPage + 1;
+    EXPECT_EQ(expected, scrollOffset(SB_VERT));
+
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    expectBracketAtScale(dpi);
+    EXPECT_EQ(oldLine, lineHeightOf(control(1)));
+    EXPECT_EQ(gdiObjects, (int)GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "a font was left behind";
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#include "ui/scale_change.h"
+#include "ui/display_scale.h"
+#include "ui/drawing_pause.h"
+#include "ui/layout.h"
+#include "ui/scroll_view.h"
+
+/* The controls are moved rather than made again: what they show, the caret
+ * and the focus all stay with them. */
+void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *suggested)
+{
+    int oldDpi = windowDpi(window);
+    rememberWindowDpi(window, dpi);
+    if (!bracket->slotCount) {
+        SetWindowPos(window, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    POINT offset;
+    scrollViewOffset(window, &offset);
+    resetScrollView(window);
+    SlotGeometry geometry = slotGeometryFor(window);
+    int paused = pauseDrawing(window);
+    placeSlotControls(bracket, &geometry);
+    resumeDrawing(window, paused);
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollViewNear(window, content.cx, content.cy, suggested);
+    offset.x = MulDiv(offset.x, dpi, oldDpi);
+    offset.y = MulDiv(offset.y, dpi, oldDpi);
+    scrollViewTo(window, offset);
+}
