@@ -34,13 +34,14 @@ int lineHeightOf(HWND control)
     return metrics.tmHeight;
 }
 
-// A file of teams T1.. with every name filled in, no picks.
+// A file of teams T1.. with every name filled in, no picks, and the match
+// for third place on.
 std::string bracketXml(int teams)
 {
     std::string xml = "<Games><Title>Scale</Title><Teams>" + std::to_string(teams) + "</Teams>";
     for (int id = 1; id <= teams; id++)
         xml += "<Team Name=\"Eagles Tigers " + std::to_string(id) + "\" id=\"" + std::to_string(id) + "\"/>";
-    return xml + "</Games>";
+    return xml + "<ThirdPlace Name=\"\"/></Games>";
 }
 
 // Where the slot stands at 96 DPI, in the bracket's own coordinates: the
@@ -67,14 +68,7 @@ struct DisplayScaleTest : EditorWindowTest {
 
     // The control's rectangle in the bracket's coordinates: the client
     // area's plus the scroll offset.
-    RECT placeOf(int id)
-    {
-        RECT rect;
-        GetWindowRect(control(id), &rect);
-        MapWindowPoints(NULL, window, (POINT *)&rect, 2);
-        OffsetRect(&rect, scrollOffset(SB_HORZ), scrollOffset(SB_VERT));
-        return rect;
-    }
+    RECT placeOf(int id) { return placeOf(control(id)); }
     int scrollOffset(int bar)
     {
         SCROLLINFO info = {};
@@ -97,13 +91,24 @@ struct DisplayScaleTest : EditorWindowTest {
             EXPECT_EQ(MulDiv(78, scale, 96), place.right - place.left);
         }
     }
-    // Every slot's text area holds its font's line; no two slots overlap.
-    void expectEveryTextFits()
+    RECT placeOf(HWND c)
+    {
+        RECT rect;
+        GetWindowRect(c, &rect);
+        MapWindowPoints(NULL, window, (POINT *)&rect, 2);
+        OffsetRect(&rect, scrollOffset(SB_HORZ), scrollOffset(SB_VERT));
+        return rect;
+    }
+    // Every slot's text area, and the third-place drop-down's, holds its
+    // font's line; no two of them overlap, nor the third-place heading.
+    void expectEveryTextFits(int scale)
     {
         std::vector<RECT> places;
-        for (int id = 1; id <= slotCount(); id++) {
+        ASSERT_NE(nullptr, bracket.thirdPlace.control);
+        places.push_back(placeOf(bracket.thirdPlace.label));
+        for (int id = 1; id <= slotCount() + 1; id++) {
             SCOPED_TRACE(testing::Message() << "slot " << id);
-            HWND c = control(id);
+            HWND c = id <= slotCount() ? control(id) : bracket.thirdPlace.control;
             RECT text;
             if (id <= bracket.slotCount) {
                 GetClientRect(c, &text);
@@ -114,9 +119,10 @@ struct DisplayScaleTest : EditorWindowTest {
                 text = info.rcItem;
             }
             EXPECT_GE(text.bottom - text.top, lineHeightOf(c)) << "the font's line is cut";
-            RECT place = placeOf(id), overlap;
+            RECT place = placeOf(c), overlap;
+            EXPECT_EQ(MulDiv(78, scale, 96), place.right - place.left);
             for (size_t other = 0; other < places.size(); other++)
-                EXPECT_FALSE(IntersectRect(&overlap, &place, &places[other])) << "overlaps slot " << other + 1;
+                EXPECT_FALSE(IntersectRect(&overlap, &place, &places[other])) << "overlaps slot " << other;
             places.push_back(place);
         }
     }
@@ -128,7 +134,7 @@ TEST_F(DisplayScaleTest, TheBracketIsTheSameLargerAndEveryNameFits)
         SCOPED_TRACE(testing::Message() << teams << " teams");
         openOn(bracketXml(teams).c_str());
         expectBracketAtScale(dpi);
-        expectEveryTextFits();
+        expectEveryTextFits(dpi);
         bracket.dirty = 0;
     }
 }
@@ -154,7 +160,7 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(other, other), (LPARAM)&suggested);
 
     expectBracketAtScale(other);
-    expectEveryTextFits();
+    expectEveryTextFits(other);
     EXPECT_EQ(L"Zebras", shown(3));
     EXPECT_EQ(L"Zebras", name(3));
     EXPECT_EQ(control(70), GetFocus());

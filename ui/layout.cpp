@@ -40,23 +40,36 @@ static int fontLineHeight(HWND window, HFONT font)
     return height;
 }
 
-SlotGeometry slotGeometryFor(HWND mainWindow)
+static SlotGeometry slotGeometryWithFont(HWND mainWindow, int dpi, HFONT font)
 {
     SlotGeometry geometry;
-    int dpi = windowDpi(mainWindow);
     geometry.dpi = dpi;
     geometry.columnWidth = scalePixels(COLUMN_WIDTH, dpi);
     geometry.margin = scalePixels(LAYOUT_MARGIN, dpi);
     geometry.halfPitch = scalePixels(BASE_ROW_PITCH / 2, dpi);
     geometry.pickHeight = scalePixels(PICK_HEIGHT, dpi);
     geometry.fieldHeight = scalePixels(PICK_FIELD_HEIGHT, dpi);
-    geometry.font = slotFontForDpi(mainWindow, dpi);
+    geometry.font = font;
     /* The client edge takes its width from the text area at the top and the
      * bottom; a box of the plain height would cut the descenders. */
     int needed = fontLineHeight(mainWindow, geometry.font) + 2 * GetSystemMetrics(SM_CYEDGE);
     int height = scalePixels(EDIT_HEIGHT, dpi);
     geometry.editHeight = needed > height ? needed : height;
     return geometry;
+}
+
+SlotGeometry slotGeometryFor(HWND mainWindow)
+{
+    int dpi = windowDpi(mainWindow);
+    return slotGeometryWithFont(mainWindow, dpi, slotFontForDpi(mainWindow, dpi));
+}
+
+SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket)
+{
+    HFONT font = bracket->root.control ? (HFONT)SendMessageW(bracket->root.control, WM_GETFONT, 0, 0) : NULL;
+    if (!font)
+        font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    return slotGeometryWithFont(mainWindow, windowDpi(mainWindow), font);
 }
 
 SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
@@ -194,7 +207,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
-    placeThirdPlaceControls(bracket, mainWindow);
+    placeThirdPlaceControls(bracket, mainWindow, &geometry);
     attachPickTooltips(bracket, mainWindow);
     resumeDrawing(mainWindow, paused);
 

@@ -31,6 +31,11 @@ struct SlotGeometry {
 /* The geometry for the window's current scale, its slot font made for it. */
 SlotGeometry slotGeometryFor(HWND mainWindow);
 
+/* The geometry the laid-out bracket's slots stand in now, their font
+ * included; unlike slotGeometryFor it makes no font, so the slots keep
+ * theirs. */
+SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket);
+
 /* The client area a bracket of that depth and slot count needs. */
 SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry);
 

@@ -3,6 +3,7 @@
 #include "ui/drawing_pause.h"
 #include "ui/layout.h"
 #include "ui/scroll_view.h"
+#include "ui/third_place_view.h"
 
 /* The controls are moved rather than made again: what they show, the caret
  * and the focus all stay with them. */
@@ -21,6 +22,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     SlotGeometry geometry = slotGeometryFor(window);
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
+    placeThirdPlaceControls(bracket, window, &geometry);
     resumeDrawing(window, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollViewNear(window, content.cx, content.cy, suggested);

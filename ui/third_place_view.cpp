@@ -3,6 +3,7 @@
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 #include "res/resource.h"
+#include "ui/display_scale.h"
 #include "ui/fallback_string.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
@@ -33,11 +34,6 @@ static int comboTop(Bracket *bracket)
     return labelTop(bracket) + LABEL_HEIGHT;
 }
 
-static int middleColumnLeft(Bracket *bracket)
-{
-    return LAYOUT_MARGIN + COLUMN_WIDTH * bracket->depth;
-}
-
 int bracketClientHeight(Bracket *bracket)
 {
     int height = 10 * bracket->slotCount + 2 * LAYOUT_MARGIN;
@@ -53,25 +49,38 @@ static void showThirdPlacePick(ThirdPlaceMatch *match)
         showSoleChoice(match->control, match->name);
 }
 
+/* The heading and the drop-down are given at 96 DPI like every slot and
+ * stand at the slots' scale, in their font. */
+static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometry)
+{
+    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    int dpi = geometry->dpi;
+    int left = geometry->margin + geometry->columnWidth * bracket->depth;
+    if (match->label) {
+        SendMessageW(match->label, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SetWindowPos(match->label, NULL, left, scalePixels(labelTop(bracket), dpi), geometry->columnWidth,
+                     scalePixels(LABEL_HEIGHT, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (match->control) {
+        SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+        SetWindowPos(match->control, NULL, left, scalePixels(comboTop(bracket), dpi), geometry->columnWidth,
+                     geometry->pickHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
     HINSTANCE instance = GetModuleHandleW(NULL);
-    HFONT font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
     WCHAR heading[64];
     loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
-    int left = middleColumnLeft(bracket);
-    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, left, labelTop(bracket), COLUMN_WIDTH,
-                                   LABEL_HEIGHT, mainWindow, (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
-    if (match->label)
-        SendMessageW(match->label, WM_SETFONT, (WPARAM)font, TRUE);
-    match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, comboTop(bracket), COLUMN_WIDTH,
-                                     PICK_HEIGHT, mainWindow, (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
-    if (!match->control)
-        return;
-    SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, PICK_FIELD_HEIGHT);
-    SendMessageW(match->control, WM_SETFONT, (WPARAM)font, TRUE);
-    addPickTooltip(mainWindow, match->control);
+    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, LABEL_HEIGHT, mainWindow,
+                                   (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
+    match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
+                                     (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
+    if (match->control)
+        addPickTooltip(mainWindow, match->control);
 }
 
 static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
@@ -84,7 +93,7 @@ static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
     match->label = NULL;
 }
 
-int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow)
+int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow, const SlotGeometry *geometry)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
     int wanted = match->on && bracket->slotCount >= 4;
@@ -96,6 +105,7 @@ int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow)
         destroyThirdPlaceControls(match);
         changed = 1;
     }
+    moveThirdPlaceControls(bracket, geometry);
     showThirdPlacePick(match);
     return changed;
 }
@@ -106,9 +116,11 @@ void showThirdPlaceMatch(Bracket *bracket, HWND mainWindow)
         return;
     /* Controls are placed where they stand with the view at its origin. */
     resetScrollView(mainWindow);
-    if (placeThirdPlaceControls(bracket, mainWindow))
-        placeScrollView(mainWindow, 2 * COLUMN_WIDTH * bracket->depth + COLUMN_WIDTH + 2 * LAYOUT_MARGIN,
-                        bracketClientHeight(bracket));
+    SlotGeometry geometry = currentSlotGeometry(mainWindow, bracket);
+    if (placeThirdPlaceControls(bracket, mainWindow, &geometry)) {
+        SIZE content = bracketContentSize(bracket, &geometry);
+        placeScrollView(mainWindow, content.cx, content.cy);
+    }
 }
 
 void fillThirdPlaceChoices(Bracket *bracket, HWND control)
@@ -125,7 +137,8 @@ void fillThirdPlaceChoices(Bracket *bracket, HWND control)
         if (loser && !(count && lstrcmpiW(losers[0], loser) == 0))
             losers[count++] = loser;
     }
-    int width = addChoicesMeasured(control, losers, count, COLUMN_WIDTH);
+    int columnWidth = scalePixels(COLUMN_WIDTH, windowDpi(GetParent(control)));
+    int width = addChoicesMeasured(control, losers, count, columnWidth);
     LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)bracket->thirdPlace.name);
     if (bracket->thirdPlace.name[0] && index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);

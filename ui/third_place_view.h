@@ -5,14 +5,16 @@
 #define DUELMARK_UI_THIRD_PLACE_VIEW_H
 
 #include "model/bracket.h"
+#include "ui/layout.h"
 
 /* Client height the open bracket needs, the third-place controls included. */
 int bracketClientHeight(Bracket *bracket);
 
 /* Creates the heading and drop-down when the match is on and they are
- * missing, destroys them when it is off, and shows the pick. Returns 1 when
- * controls came or went (the window must then be fitted again). */
-int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow);
+ * missing, destroys them when it is off, places them for the slots'
+ * geometry (scale and font), and shows the pick. Returns 1 when controls
+ * came or went (the window must then be fitted again). */
+int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow, const SlotGeometry *geometry);
 
 /* The match was turned on or off, or a step put its state back: the
  * controls follow and the window is fitted to the bracket again. */
