@@ -9,6 +9,7 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
 #include "ui/document_state.h"
 #include "ui/drawing_pause.h"
 #include "ui/main_dialog.h"
@@ -29,29 +30,13 @@ LRESULT CALLBACK noteRedraw(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(redrawHook, code, wParam, lParam);
 }
 
-// Answers the setup dialog (title "Cup", 16 teams, OK) and the save-changes
-// question (No) on this thread, as a user would.
-HHOOK answerHook;
-LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && !GetPropW((HWND)wParam, L"answered")) {
-        HWND dialog = (HWND)wParam;
-        SetPropW(dialog, L"answered", (HANDLE)1);
-        if (GetDlgItem(dialog, IDC_TEAMS_COMBO) && GetDlgItem(dialog, IDC_TITLE_EDIT)) {
-            SetDlgItemTextW(dialog, IDC_TITLE_EDIT, L"Cup");
-            SendDlgItemMessageW(dialog, IDC_TEAMS_COMBO, CB_SETCURSEL, 2, 0);
-            PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
-        } else if (GetDlgItem(dialog, IDNO)) {
-            PostMessageW(dialog, WM_COMMAND, IDNO, 0);
-        }
-    }
-    return CallNextHookEx(answerHook, code, wParam, lParam);
-}
-
 struct DrawingPauseTest : ::testing::Test {
     Bracket bracket;
     DocumentState state = {};
     HWND window = NULL;
+    // The setup dialog gets "Cup" and 16 teams, the save-changes question No.
+    SetupAnswer user = {L"Cup", 2, 0, 0};
+    DialogAnswer answer;
 
     void SetUp() override
     {
@@ -66,11 +51,11 @@ struct DrawingPauseTest : ::testing::Test {
         watched = window;
         redraws.clear();
         redrawHook = SetWindowsHookExW(WH_CALLWNDPROC, noteRedraw, NULL, GetCurrentThreadId());
-        answerHook = SetWindowsHookExW(WH_CBT, answerAsUser, NULL, GetCurrentThreadId());
+        armDialogChooser(&answer, answerSetupThenNo, &user);
     }
     void TearDown() override
     {
-        UnhookWindowsHookEx(answerHook);
+        disarmDialogAnswer();
         UnhookWindowsHookEx(redrawHook);
         resetBracket(&bracket);
         DestroyWindow(window);

@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/bracket_invariants.h"
+#include "support/dialog_answer.h"
 #include "ui/open_bracket.h"
 
 namespace {
@@ -190,24 +191,15 @@ void mutate(std::string &xml, Random &random)
     }
 }
 
-// Answers the reader's invalid-picks question Yes or No at random.
-HHOOK questionHook;
+// Answers the invalid-picks question Yes or No at random.
 Random answers = {0x5eedULL};
 int questionsAsked;
-LRESULT CALLBACK answerQuestion(int code, WPARAM wParam, LPARAM lParam)
+int answerQuestion(HWND box, DialogAnswer *)
 {
-    if (code == HCBT_ACTIVATE) {
-        WCHAR className[16] = L"";
-        GetClassNameW((HWND)wParam, className, 16);
-        /* A box can be activated more than once; each is answered once. */
-        if (lstrcmpW(className, L"#32770") == 0 && GetDlgItem((HWND)wParam, IDYES) &&
-            !GetPropW((HWND)wParam, L"answered")) {
-            SetPropW((HWND)wParam, L"answered", (HANDLE)1);
-            questionsAsked++;
-            PostMessageW((HWND)wParam, WM_COMMAND, answers.below(2) ? IDYES : IDNO, 0);
-        }
-    }
-    return CallNextHookEx(questionHook, code, wParam, lParam);
+    if (!GetDlgItem(box, IDYES))
+        return IDCANCEL;
+    questionsAsked++;
+    return answers.below(2) ? IDYES : IDNO;
 }
 
 INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM)
@@ -229,7 +221,8 @@ TEST(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
     ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
     HWND window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialog, 0);
     ASSERT_NE(nullptr, window);
-    questionHook = SetWindowsHookExW(WH_CBT, answerQuestion, NULL, GetCurrentThreadId());
+    DialogAnswer answer;
+    armDialogChooser(&answer, answerQuestion, NULL);
     Bracket bracket;
     initBracket(&bracket, GetModuleHandleW(NULL));
 
@@ -283,7 +276,7 @@ TEST(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
     EXPECT_GT(loaded, files / 10) << "the generator should leave many files loadable";
     EXPECT_GT(refused, files / 10) << "the generator should break many files";
 
-    UnhookWindowsHookEx(questionHook);
+    disarmDialogAnswer();
     resetBracket(&bracket);
     DestroyWindow(window);
     CoUninitialize();

@@ -11,6 +11,7 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 #include "ui/open_bracket.h"
@@ -53,18 +54,6 @@ LRESULT CALLBACK afterEachCreation(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && call->message == WM_CREATE && GetParent(call->hwnd) == mainWindow)
         notifyFromEveryChild();
     return CallNextHookEx(creationHook, code, wParam, lParam);
-}
-
-// The setup dialog, answered with a title and 8 teams.
-HHOOK setupHook;
-LRESULT CALLBACK answerSetup(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDC_TEAMS_COMBO)) {
-        SetDlgItemTextW((HWND)wParam, IDC_TITLE_EDIT, L"Fresh");
-        SendDlgItemMessageW((HWND)wParam, IDC_TEAMS_COMBO, CB_SETCURSEL, 1, 0);
-        PostMessageW((HWND)wParam, WM_COMMAND, IDC_SETUP_OK, 0);
-    }
-    return CallNextHookEx(setupHook, code, wParam, lParam);
 }
 
 struct ReentrancyTest : ::testing::Test {
@@ -117,11 +106,13 @@ TEST_F(ReentrancyTest, NotificationsDuringALoadsLayoutChangeNothing)
 
 TEST_F(ReentrancyTest, NotificationsDuringNewsLayoutLeaveAnEmptyBracket)
 {
-    setupHook = SetWindowsHookExW(WH_CBT, answerSetup, NULL, GetCurrentThreadId());
+    SetupAnswer user = {L"Fresh", 1, 0, 0};  // 8 teams
+    DialogAnswer answer;
+    armDialogChooser(&answer, answerSetupThenNo, &user);
     creationHook = SetWindowsHookExW(WH_CALLWNDPROCRET, afterEachCreation, NULL, GetCurrentThreadId());
     SendMessageW(mainWindow, WM_COMMAND, IDM_FILE_NEW, 0);
     UnhookWindowsHookEx(creationHook);
-    UnhookWindowsHookEx(setupHook);
+    disarmDialogAnswer();
     ASSERT_EQ(8, bracket.slotCount);
     EXPECT_GT(notificationsSent, 100);
     EXPECT_EQ(std::vector<std::wstring>(15, L""), names()) << "no slot may take a name from a stray notification";

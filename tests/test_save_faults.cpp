@@ -10,6 +10,7 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
 #include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
@@ -21,31 +22,21 @@ const WCHAR HELD_OPEN[] = L"held open";
 
 
 // Answers the save-changes question Yes and the failed save's message OK,
-// on this thread, keeping the message's text and owner.
-HHOOK answerHook;
+// keeping the message's text and owner.
 int questionsAnswered;
 int messagesShown;
 std::wstring messageText;
 HWND messageOwner;
-LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
+int answerYes(HWND box, DialogAnswer *answer)
 {
-    /* A box can be activated more than once; each is answered once. */
-    HWND box = (HWND)wParam;
-    if (code == HCBT_ACTIVATE && GetWindow(box, GW_OWNER) && !GetPropW(box, L"answered")) {
-        SetPropW(box, L"answered", (HANDLE)1);
-        if (GetDlgItem(box, IDYES)) {
-            questionsAnswered++;
-            PostMessageW(box, WM_COMMAND, IDYES, 0);
-        } else {
-            messagesShown++;
-            WCHAR text[1024] = L"";
-            GetDlgItemTextW(box, 0xFFFF, text, 1024);
-            messageText = text;
-            messageOwner = GetWindow(box, GW_OWNER);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
+    if (GetDlgItem(box, IDYES)) {
+        questionsAnswered++;
+        return IDYES;
     }
-    return CallNextHookEx(answerHook, code, wParam, lParam);
+    messagesShown++;
+    messageText = answer->text;
+    messageOwner = answer->owner;
+    return IDOK;
 }
 
 struct SaveFaultTest : ::testing::Test {
@@ -53,6 +44,7 @@ struct SaveFaultTest : ::testing::Test {
     DocumentState state = {};
     HWND window = NULL;
     std::wstring folder;
+    DialogAnswer answer;
 
     void SetUp() override
     {
@@ -64,11 +56,10 @@ struct SaveFaultTest : ::testing::Test {
         messagesShown = 0;
         messageText.clear();
         messageOwner = NULL;
-        answerHook = SetWindowsHookExW(WH_CBT, answerYes, NULL, GetCurrentThreadId());
     }
     void TearDown() override
     {
-        UnhookWindowsHookEx(answerHook);
+        disarmDialogAnswer();
         resetBracket(&bracket);
         if (window)
             DestroyWindow(window);
@@ -85,6 +76,8 @@ struct SaveFaultTest : ::testing::Test {
         window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
                                     (LPARAM)&state);
         ASSERT_NE(nullptr, window);
+        // Armed once the main window stands, which is no box to answer.
+        armDialogChooser(&answer, answerYes, NULL);
         ASSERT_EQ(4, bracket.slotCount) << "the start-up file did not load";
         SetWindowTextW(bracket.nodeTable[2]->control, L"Cora");
         ASSERT_EQ(1, bracket.dirty);
