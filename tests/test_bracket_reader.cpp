@@ -13,17 +13,7 @@
 namespace {
 
 struct ReaderTest : BracketFileTest {
-    // Writes bytes to a file of the scratch folder and reads it.
-    int load(const std::string &bytes, const WCHAR *name = L"in.xml")
-    {
-        std::wstring path = pathOf(name);
-        writeFileBytes(path, bytes);
-        return readFile(path);
-    }
-    std::string teamsFile(const std::string &teams, const std::string &rest = "")
-    {
-        return "<Games><Title>Cup</Title><Teams>" + teams + "</Teams>" + rest + "</Games>";
-    }
+    int load(const std::string &bytes) { return readFile(fileWith(bytes)); }
 };
 
 TEST_F(ReaderTest, ASavedBracketReadsBackWhole)

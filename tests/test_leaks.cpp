@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 #include "ui/open_bracket.h"
@@ -136,10 +137,7 @@ const SIZE_T NEW_CLOSE_BOUND = 8 * 1024;
 // holds more than that again.
 const SIZE_T LOAD_SAVE_BOUND = 1024;
 
-struct LeakTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    HWND window = NULL;
+struct LeakTest : EditorWindowTest {
     // A user who never saves: the setup dialog gets "Cup" and 64 teams, the
     // save-changes question No.
     SetupAnswer user = {L"Cup", 4, 0, 0};
@@ -147,21 +145,14 @@ struct LeakTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
-        state.path[0] = 0;
-        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                    (LPARAM)&state);
-        ASSERT_NE(nullptr, window);
+        EditorWindowTest::SetUp();
+        openEmpty();
         armDialogChooser(&answer, answerSetupThenNo, &user);
     }
     void TearDown() override
     {
         disarmDialogAnswer();
-        resetBracket(&bracket);
-        DestroyWindow(window);
-        CoUninitialize();
+        EditorWindowTest::TearDown();
     }
     void newThenClose()
     {
@@ -198,8 +189,7 @@ TEST_F(LeakTest, NewCloseCyclesOfSixtyFourTeamsStayFlat)
 TEST_F(LeakTest, LoadSaveCyclesOfAFourTeamFileStayFlat)
 {
     int half = cyclesFrom("DUELMARK_LOAD_SAVE_CYCLES", 200) / 2;
-    std::wstring folder = makeScratchFolder();
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, "<Games><Title>Cup &amp; Plate</Title><Teams>4</Teams>"
                          "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/>"
                          "<Team Name=\"D\" id=\"4\"/><Team Name=\"A\" id=\"5\"/><Team Name=\"D\" id=\"6\"/>"
@@ -220,9 +210,8 @@ TEST_F(LeakTest, LoadSaveCyclesOfAFourTeamFileStayFlat)
     report(what, start, end);
     EXPECT_EQ(0, user.questions) << "a valid file asks nothing";
     EXPECT_STREQ(L"A", bracket.root.name);
-    EXPECT_EQ("cup.xml", folderListing(folder)) << "every save must clean up after itself";
+    EXPECT_EQ("cup.xml", folderListing(folder.path)) << "every save must clean up after itself";
     expectFlat(start, middle, end, half, LOAD_SAVE_BOUND);
-    removeScratchFolder(folder);
 }
 
 }  // namespace

@@ -13,17 +13,7 @@
 namespace {
 
 struct OpenBracketTest : BracketWindowTest {
-    // Writes bytes to a file of the scratch folder and opens it.
-    int load(const std::string &bytes, const WCHAR *name = L"in.xml")
-    {
-        std::wstring path = pathOf(name);
-        writeFileBytes(path, bytes);
-        return loadBracketFile(&bracket, window, path.c_str());
-    }
-    std::string teamsFile(const std::string &teams, const std::string &rest = "")
-    {
-        return "<Games><Title>Cup</Title><Teams>" + teams + "</Teams>" + rest + "</Games>";
-    }
+    int load(const std::string &bytes) { return loadBracketFile(&bracket, window, fileWith(bytes).c_str()); }
 };
 
 TEST_F(OpenBracketTest, AValidFileIsShownReadOnlyUnderItsTitleWithoutAQuestion)
@@ -65,7 +55,7 @@ TEST_F(OpenBracketTest, ARefusedFileLeavesTheBracketAndTheWindowAsTheyWere)
     BracketNode **table = bracket.nodeTable;
     HWND firstControl = slot(1)->control;
     std::wstring before = caption();
-    writeFileBytes(pathOf(L"notes.xml"), "<Other><Teams>4</Teams></Other>");
+    fileWith("<Other><Teams>4</Teams></Other>", L"notes.xml");
     for (const WCHAR *name : {L"notes.xml", L"missing.xml"}) {
         EXPECT_EQ(0, loadBracketFile(&bracket, window, pathOf(name).c_str())) << utf8(name);
         EXPECT_EQ(table, bracket.nodeTable) << utf8(name);

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 #include "ui/open_bracket.h"
@@ -56,29 +57,13 @@ LRESULT CALLBACK afterEachCreation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(creationHook, code, wParam, lParam);
 }
 
-struct ReentrancyTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    std::wstring folder;
-
+struct ReentrancyTest : EditorWindowTest {
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        folder = makeScratchFolder();
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
-        state.path[0] = 0;
-        mainWindow = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                        (LPARAM)&state);
-        ASSERT_NE(nullptr, mainWindow);
+        EditorWindowTest::SetUp();
+        openEmpty();
+        mainWindow = window;
         notificationsSent = 0;
-    }
-    void TearDown() override
-    {
-        resetBracket(&bracket);
-        DestroyWindow(mainWindow);
-        removeScratchFolder(folder);
-        CoUninitialize();
     }
     std::vector<std::wstring> names()
     {
@@ -91,7 +76,7 @@ struct ReentrancyTest : ::testing::Test {
 
 TEST_F(ReentrancyTest, NotificationsDuringALoadsLayoutChangeNothing)
 {
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, CUP8_XML);
     creationHook = SetWindowsHookExW(WH_CALLWNDPROCRET, afterEachCreation, NULL, GetCurrentThreadId());
     int loaded = loadBracketFile(&bracket, mainWindow, path.c_str());
@@ -121,7 +106,7 @@ TEST_F(ReentrancyTest, NotificationsDuringNewsLayoutLeaveAnEmptyBracket)
 
 TEST_F(ReentrancyTest, ControlsWithoutASlotAreIgnored)
 {
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, CUP8_XML);
     ASSERT_EQ(1, loadBracketFile(&bracket, mainWindow, path.c_str()));
     std::vector<std::wstring> before = names();

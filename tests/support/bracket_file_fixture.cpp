@@ -203,6 +203,18 @@ std::string describeXmlFile(const std::wstring &path)
     return description;
 }
 
+std::string teamsFile(const std::string &teams, const std::string &rest)
+{
+    return "<Games><Title>Cup</Title><Teams>" + teams + "</Teams>" + rest + "</Games>";
+}
+
+std::wstring BracketFileTest::fileWith(const std::string &bytes, const WCHAR *name)
+{
+    std::wstring path = pathOf(name);
+    writeFileBytes(path, bytes);
+    return path;
+}
+
 void BracketFileTest::SetUp()
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));

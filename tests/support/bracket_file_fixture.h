@@ -26,6 +26,9 @@ std::string folderListing(const std::wstring &folder);
 
 std::string utf8(const std::wstring &text);
 
+// A bracket file titled Cup whose Teams element holds teams, then rest.
+std::string teamsFile(const std::string &teams, const std::string &rest = "");
+
 // The file as a plain DOM document sees it, independent of the reader:
 // the document element and each child in order, one per line, element
 // children as name, attributes in document order and text, e.g.
@@ -46,6 +49,8 @@ struct BracketFileTest : ::testing::Test {
     void TearDown() override;
 
     std::wstring pathOf(const std::wstring &name) const { return folder + L"\\" + name; }
+    // A file of the scratch folder holding bytes.
+    std::wstring fileWith(const std::string &bytes, const WCHAR *name = L"in.xml");
     // Builds a bracket the way New does, with every base slot named "T<id>"
     // when named is set, and marks it dirty.
     void build(int teams, const WCHAR *title, bool named = true);
