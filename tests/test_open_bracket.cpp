@@ -39,15 +39,6 @@ TEST_F(OpenBracketTest, AValidFileIsShownReadOnlyUnderItsTitleWithoutAQuestion)
     EXPECT_EQ(L"Duelmark - ", caption()) << "a missing title gives the caption of an empty one";
 }
 
-TEST_F(OpenBracketTest, ARoundedUpCountIsLaidOutWithOneControlPerSlot)
-{
-    struct { const char *teams; int edits, combos; } cases[] = {{"5", 8, 7}, {"", 0, 1}, {"256", 256, 255}};
-    for (const auto &c : cases) {
-        ASSERT_EQ(1, load(teamsFile(c.teams))) << c.teams;
-        EXPECT_EQ(std::make_pair(c.edits, c.combos), slotControls()) << c.teams;
-    }
-}
-
 TEST_F(OpenBracketTest, ARefusedFileLeavesTheBracketAndTheWindowAsTheyWere)
 {
     build(4, L"Open");

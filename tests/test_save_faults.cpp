@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
@@ -39,19 +40,12 @@ int answerYes(HWND box, DialogAnswer *answer)
     return IDOK;
 }
 
-struct SaveFaultTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    HWND window = NULL;
-    std::wstring folder;
+struct SaveFaultTest : EditorWindowTest {
     DialogAnswer answer;
 
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        folder = makeScratchFolder();
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
+        EditorWindowTest::SetUp();
         questionsAnswered = 0;
         messagesShown = 0;
         messageText.clear();
@@ -60,11 +54,7 @@ struct SaveFaultTest : ::testing::Test {
     void TearDown() override
     {
         disarmDialogAnswer();
-        resetBracket(&bracket);
-        if (window)
-            DestroyWindow(window);
-        removeScratchFolder(folder);
-        CoUninitialize();
+        EditorWindowTest::TearDown();
     }
 
     // Opens target as the start-up file and renames a team, so there is
@@ -73,9 +63,7 @@ struct SaveFaultTest : ::testing::Test {
     {
         writeFileBytes(target, CUP_XML);
         lstrcpynW(state.path, target.c_str(), PATH_CAPACITY);
-        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                    (LPARAM)&state);
-        ASSERT_NE(nullptr, window);
+        openEmpty();
         // Armed once the main window stands, which is no box to answer.
         armDialogChooser(&answer, answerYes, NULL);
         ASSERT_EQ(4, bracket.slotCount) << "the start-up file did not load";
@@ -114,13 +102,13 @@ struct SaveFaultTest : ::testing::Test {
         EXPECT_STREQ(L"Cora", bracket.nodeTable[2]->name);
         EXPECT_STREQ(target.c_str(), state.path) << "the path stays as it was";
         EXPECT_EQ(bytes, readFileBytes(target)) << "the old file must keep every byte";
-        EXPECT_EQ(listing, folderListing(folder)) << "no temporary file may be left behind";
+        EXPECT_EQ(listing, folderListing(folder.path)) << "no temporary file may be left behind";
     }
 };
 
 TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
     exitAndExpectNothingLost(target, CUP_XML, "cup.xml");
@@ -130,7 +118,7 @@ TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
 
 TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
@@ -140,12 +128,12 @@ TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
     expectOneMessageNaming(target, HELD_OPEN);
     CloseHandle(held);
     EXPECT_EQ(CUP_XML, readFileBytes(target));
-    EXPECT_EQ("cup.xml", folderListing(folder));
+    EXPECT_EQ("cup.xml", folderListing(folder.path));
 }
 
 TEST_F(SaveFaultTest, AFolderThatWentMissingCreatesNothing)
 {
-    std::wstring inner = folder + L"\\gone";
+    std::wstring inner = folder.path + L"\\gone";
     ASSERT_TRUE(CreateDirectoryW(inner.c_str(), NULL));
     std::wstring target = inner + L"\\cup.xml";
     openAndChange(target);
@@ -156,7 +144,7 @@ TEST_F(SaveFaultTest, AFolderThatWentMissingCreatesNothing)
 
 TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     DeleteFileW(target.c_str());
     ASSERT_TRUE(CreateDirectoryW(target.c_str(), NULL));
@@ -167,7 +155,7 @@ TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
     DWORD attributes = GetFileAttributesW(target.c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         << "the folder must still be there";
-    EXPECT_EQ("cup.xml", folderListing(folder));
+    EXPECT_EQ("cup.xml", folderListing(folder.path));
     RemoveDirectoryW(target.c_str());
 }
 
@@ -177,14 +165,14 @@ TEST_F(SaveFaultTest, OnAFullDiskTheOldFileKeepsEveryByte)
     WCHAR disk[MAX_PATH];
     if (!GetEnvironmentVariableW(L"DUELMARK_FULL_DISK_FOLDER", disk, MAX_PATH))
         GTEST_SKIP() << "needs the tmpfs that full_disk/run_full_disk.sh mounts";
-    removeScratchFolder(folder);
-    folder = disk;
-    std::wstring target = folder + L"\\cup.xml";
+    removeScratchFolder(folder.path);
+    folder.path = disk;
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     // A long title makes the new file larger than the room that is left.
     std::wstring title(250, L'\u676f');
     lstrcpynW(bracket.title, title.c_str(), TITLE_CAPACITY);
-    std::wstring filler = folder + L"\\filler";
+    std::wstring filler = folder.path + L"\\filler";
     HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     std::string block(512, 'f');
@@ -195,7 +183,7 @@ TEST_F(SaveFaultTest, OnAFullDiskTheOldFileKeepsEveryByte)
     exitAndExpectNothingLost(target, CUP_XML, "cup.xml filler");
     DeleteFileW(filler.c_str());
     DeleteFileW(target.c_str());
-    folder = makeScratchFolder();  // for TearDown
+    folder.path = makeScratchFolder();  // for TearDown
 }
 
 }  // namespace
