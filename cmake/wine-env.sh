@@ -5,3 +5,5 @@ export WINEPREFIX="$DUELMARK_BUILD/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# The project's font settings, once scripts/common.sh has written them.
+if [ -f "$DUELMARK_BUILD/fonts.conf" ]; then export FONTCONFIG_FILE="$DUELMARK_BUILD/fonts.conf"; fi

@@ -1,11 +1,16 @@
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 
-void blankPickControl(HWND control)
+void showSoleChoice(HWND control, const WCHAR *name)
 {
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)L"");
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
     SendMessageW(control, CB_SETCURSEL, 0, 0);
+}
+
+void blankPickControl(HWND control)
+{
+    showSoleChoice(control, L"");
 }
 
 /* A result belongs to its match's pick and goes with it. */
@@ -32,15 +37,8 @@ static BracketNode *byeFedEntrant(const BracketNode *pick)
 static void followEntrant(BracketNode *pick, const BracketNode *entrant)
 {
     lstrcpynW(pick->name, entrant->name, NAME_CAPACITY);
-    if (!pick->control)
-        return;
-    if (!pick->name[0]) {
-        blankPickControl(pick->control);
-        return;
-    }
-    SendMessageW(pick->control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(pick->control, CB_ADDSTRING, 0, (LPARAM)pick->name);
-    SendMessageW(pick->control, CB_SETCURSEL, 0, 0);
+    if (pick->control)
+        showSoleChoice(pick->control, pick->name);
 }
 
 void advanceByePicks(Bracket *bracket)

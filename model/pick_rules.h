@@ -6,6 +6,10 @@
 
 #include "model/bracket.h"
 
+/* Resets a pick combobox to the one item name (which may be empty),
+ * selected: a pick the user has no choice over. */
+void showSoleChoice(HWND control, const WCHAR *name);
+
 /* Resets a pick combobox to one blank item, selected. */
 void blankPickControl(HWND control);
 

@@ -11,13 +11,18 @@ const WCHAR *semiFinalLoser(Bracket *bracket, int side)
     if (!thirdPlaceAllowed(bracket))
         return NULL;
     const BracketNode *semi = side ? bracket->root.right : bracket->root.left;
-    if (!semi || !semi->left || !semi->name[0])
+    return semi ? matchLoser(semi) : NULL;
+}
+
+const WCHAR *matchLoser(const BracketNode *match)
+{
+    if (!match->left || !match->name[0])
         return NULL;
     /* Two feeders of the same name: either lost, and the name is the same. */
-    if (lstrcmpW(semi->name, semi->left->name) == 0)
-        return semi->right->name[0] ? semi->right->name : NULL;
-    if (lstrcmpW(semi->name, semi->right->name) == 0)
-        return semi->left->name[0] ? semi->left->name : NULL;
+    if (lstrcmpW(match->name, match->left->name) == 0)
+        return match->right->name[0] ? match->right->name : NULL;
+    if (lstrcmpW(match->name, match->right->name) == 0)
+        return match->left->name[0] ? match->left->name : NULL;
     return NULL;
 }
 

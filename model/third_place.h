@@ -14,6 +14,10 @@ int thirdPlaceAllowed(const Bracket *bracket);
  * no such match. */
 const WCHAR *semiFinalLoser(Bracket *bracket, int side);
 
+/* The feeder the match's pick did not name, or NULL when the match is a
+ * first-round slot, unpicked, or its pick names neither feeder. */
+const WCHAR *matchLoser(const BracketNode *match);
+
 /* Whether name may stand as the third-place pick: empty, or a loser. */
 int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name);
 

@@ -7,7 +7,7 @@ export DUELMARK_BUILD="${DUELMARK_BUILD:-$ROOT/build}"
 
 PACKAGES="cmake ninja-build googletest mingw-w64 g++-mingw-w64-x86-64-posix
   g++-mingw-w64-x86-64-win32 wine wine64 fonts-wine fonts-droid-fallback
-  fonts-arphic-uming xvfb xauth imagemagick python3 libxml2-utils ghostscript
+  fonts-arphic-uming fontconfig xvfb xauth imagemagick python3 libxml2-utils ghostscript
   wixl msitools zip unzip"
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -48,12 +48,14 @@ build_project() {
 # indices, which no font link reaches: Uniscribe falls back on its own, to
 # SimSun for Han characters. Neither face is installed, so the replacements
 # below name the installed UMing under both (without them every Chinese
-# character is a box, without SimSun only in edit boxes). The link itself is
-# left as Wine writes it.
+# character is a box, without SimSun only in edit boxes): SimSun as UMing's
+# MBE face, which write_font_settings keeps free of grey edges. The link
+# itself is left as Wine writes it.
 # The stamp holds the settings' version: a prefix prepared by an older set-up
 # gets the current settings the next time any script runs.
-PREFIX_SETTINGS_VERSION=2
+PREFIX_SETTINGS_VERSION=3
 prepare_prefix() {
+  write_font_settings
   . "$ROOT/cmake/wine-env.sh"
   local stamp="$WINEPREFIX/.duelmark-ready"
   [ "$(cat "$stamp" 2>/dev/null)" = "settings $PREFIX_SETTINGS_VERSION" ] && return 0
@@ -72,12 +74,41 @@ REGEDIT4
 "PMingLiU"="AR PL UMing TW"
 "MingLiU"="AR PL UMing TW"
 "Microsoft JhengHei"="AR PL UMing TW"
-"SimSun"="AR PL UMing TW"
+"SimSun"="AR PL UMing TW MBE"
 REG
   (unset DISPLAY; wine regedit /S "$(winepath -w "$reg")") </dev/null >/dev/null 2>&1
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
   echo "settings $PREFIX_SETTINGS_VERSION" > "$stamp"
+}
+
+# Wine's fonts come from fontconfig, and a face gets grey edges unless what
+# fontconfig found when it scanned the face says otherwise; the prefix's
+# FontSmoothing only counts after that. UMing asks for grey at every size,
+# so its one-pixel strokes came out faint grey in the edit boxes (which
+# reach it as SimSun, through Uniscribe's fallback) beside the drop-downs'
+# black (which reach it through Tahoma's link and so take Tahoma's plain
+# edges). Scanned without grey, the MBE face that stands in for SimSun draws
+# from its own bitmaps, as firmly as the drop-downs, and every other face
+# keeps its edges. The scan rule needs a cache of its own: the system's
+# was made without it. wine-env.sh points Wine at this configuration.
+write_font_settings() {
+  mkdir -p "$DUELMARK_BUILD"
+  cat > "$DUELMARK_BUILD/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <dir>/usr/local/share/fonts</dir>
+  <cachedir>$DUELMARK_BUILD/fontconfig-cache</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+  <match target="scan">
+    <test name="family"><string>AR PL UMing TW MBE</string></test>
+    <edit name="antialias" mode="assign"><bool>false</bool></edit>
+  </match>
+</fontconfig>
+CONF
+  FONTCONFIG_FILE="$DUELMARK_BUILD/fonts.conf" fc-cache >/dev/null 2>&1 || true
 }
 
 # Wine's helper processes outlive the program that started them; one

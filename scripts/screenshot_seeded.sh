@@ -53,7 +53,7 @@ for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 [ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$WORK/display")"
 
-wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
   "$(winepath -w "$WORK/club.xml")" </dev/null >/dev/null 2>&1 &
 WINE_PID=$!
 # Nothing tells from outside when Wine has drawn the window; give it time.

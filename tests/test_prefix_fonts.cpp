@@ -7,6 +7,7 @@
 // the null driver every case skips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "model/bracket.h"
@@ -72,6 +73,21 @@ int inkOf(const std::vector<DWORD> &pixels)
     return ink;
 }
 
+// Of the pixels the text changed from the empty box, the share in full ink
+// (near black): 1 for glyphs drawn from their bitmaps, far less for thin
+// strokes drawn with grey edges, which read as faint grey.
+double firmnessOf(const std::vector<DWORD> &text, const std::vector<DWORD> &empty)
+{
+    int ink = 0, firm = 0;
+    for (size_t i = 0; i < text.size() && i < empty.size(); i++) {
+        if (text[i] == empty[i])
+            continue;
+        ink++;
+        firm += std::max({(int)GetRValue(text[i]), (int)GetGValue(text[i]), (int)GetBValue(text[i])}) < 0x50;
+    }
+    return ink ? (double)firm / ink : 0;
+}
+
 std::vector<DWORD> editShowing(HWND edit, const WCHAR *text)
 {
     SetWindowTextW(edit, text);
@@ -126,6 +142,20 @@ TEST_F(PrefixFontsTest, ABaseSlotShowsChineseNamesWithGlyphs)
     HWND edit = bracket.nodeTable[0]->control;
     expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
                  editShowing(edit, PRIVATE_B));
+}
+
+TEST_F(PrefixFontsTest, AChineseNameIsAsFirmInABaseSlotAsInAPick)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    layOut();
+    // The second slot: the first has the focus, and its text the selection.
+    HWND edit = bracket.nodeTable[1]->control, combo = bracket.nodeTable[4]->control;
+    std::vector<DWORD> emptyEdit = editShowing(edit, L""), emptyPick = pickShowing(combo, L"");
+    double inEdit = firmnessOf(editShowing(edit, TAIPEI), emptyEdit);
+    double pick = firmnessOf(pickShowing(combo, TAIPEI), emptyPick);
+    EXPECT_GT(pick, 0.5) << "the pick's name is drawn in full ink";
+    EXPECT_GE(inEdit, pick - 0.1) << "the base slot's name is faint: " << inEdit << " of its ink is firm, against "
+                                << pick << " in the pick";
 }
 
 TEST_F(PrefixFontsTest, APickShowsChineseNamesWithGlyphs)

@@ -160,11 +160,12 @@ static void seededName(const BracketNode *node, WCHAR *text)
         lstrcpynW(text, node->name, NAME_CAPACITY);
 }
 
-/* A bye: a lighter box, its word in a lighter ink. */
-static void drawByeSlot(HDC dc, const PictureFonts *fonts, RECT box, const WCHAR *word)
+/* A slot's frame, drawn inside its box so that a wider line never reaches
+ * into the gap where the connectors run. */
+static void drawBox(HDC dc, RECT box, int lineWidth, COLORREF ink, COLORREF fillColour)
 {
-    HPEN pen = CreatePen(PS_INSIDEFRAME, 1, BYE_INK);
-    HBRUSH fill = CreateSolidBrush(BYE_FILL);
+    HPEN pen = CreatePen(PS_INSIDEFRAME, lineWidth, ink);
+    HBRUSH fill = CreateSolidBrush(fillColour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, fill);
     Rectangle(dc, box.left, box.top, box.right, box.bottom);
@@ -172,6 +173,12 @@ static void drawByeSlot(HDC dc, const PictureFonts *fonts, RECT box, const WCHAR
     SelectObject(dc, oldPen);
     DeleteObject(fill);
     DeleteObject(pen);
+}
+
+/* A bye: a lighter box, its word in a lighter ink. */
+static void drawByeSlot(HDC dc, const PictureFonts *fonts, RECT box, const WCHAR *word)
+{
+    drawBox(dc, box, 1, BYE_INK, BYE_FILL);
     RECT inner = box;
     InflateRect(&inner, -NAME_PADDING, -PICTURE_LINE_WIDTH);
     HGDIOBJ oldFont = SelectObject(dc, fonts->name);
@@ -185,15 +192,8 @@ static void drawByeSlot(HDC dc, const PictureFonts *fonts, RECT box, const WCHAR
  * does not fit is cut. */
 static void drawSlot(HDC dc, const PictureFonts *fonts, const BracketNode *node, RECT box, int champion)
 {
-    HPEN pen = CreatePen(PS_INSIDEFRAME, champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH, INK);
-    HBRUSH fill = CreateSolidBrush(champion ? CHAMPION_FILL : PAPER);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, fill);
-    Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(fill);
-    DeleteObject(pen);
+    int lineWidth = champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH;
+    drawBox(dc, box, lineWidth, INK, champion ? CHAMPION_FILL : PAPER);
     if (!node->name[0])
         return;
     WCHAR shown[NAME_CAPACITY + 16];
@@ -295,19 +295,6 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
     DeleteObject(pen);
 }
 
-/* The final's loser: the finalist the champion's pick did not name. */
-static const WCHAR *finalLoser(Bracket *bracket)
-{
-    BracketNode *root = &bracket->root;
-    if (!root->name[0] || !root->left)
-        return NULL;
-    if (lstrcmpW(root->name, root->left->name) == 0)
-        return root->right->name[0] ? root->right->name : NULL;
-    if (lstrcmpW(root->name, root->right->name) == 0)
-        return root->left->name[0] ? root->left->name : NULL;
-    return NULL;
-}
-
 /* The semi-final loser the third-place pick did not name. */
 static const WCHAR *fourthPlace(Bracket *bracket)
 {
@@ -322,7 +309,7 @@ static const WCHAR *fourthPlace(Bracket *bracket)
  * place under its heading. */
 static void drawThirdPlaceMatch(HDC dc, Bracket *bracket, const PictureFonts *fonts)
 {
-    const WCHAR *places[4] = {bracket->root.name[0] ? bracket->root.name : NULL, finalLoser(bracket),
+    const WCHAR *places[4] = {bracket->root.name[0] ? bracket->root.name : NULL, matchLoser(&bracket->root),
                               bracket->thirdPlace.name[0] ? bracket->thirdPlace.name : NULL,
                               fourthPlace(bracket)};
     RECT column = slotBox(bracket->depth, 0, 0);

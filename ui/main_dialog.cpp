@@ -3,19 +3,20 @@
 #include "model/heap.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"
+#include "ui/bracket_swap.h"
 #include "ui/command_state.h"
 #include "ui/common_dialogs.h"
+#include "ui/dialog_record.h"
 #include "ui/display_scale.h"
 #include "ui/document_path.h"
 #include "ui/document_state.h"
 #include "ui/draw_teams.h"
-#include "ui/drawing_pause.h"
 #include "ui/dropped_files.h"
 #include "ui/edit_history.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/layout.h"
-#include "ui/new_from_list.h"
 #include "ui/match_result_dialog.h"
+#include "ui/new_from_list.h"
 #include "ui/open_bracket.h"
 #include "ui/open_failure.h"
 #include "ui/paste_team_list.h"
@@ -24,19 +25,13 @@
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
 #include "ui/print_picture.h"
-#include "ui/recovery_copy.h"
 #include "ui/recent_files.h"
+#include "ui/recovery_copy.h"
 #include "ui/save_prompt.h"
 #include "ui/scale_change.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 #include "ui/third_place_view.h"
-
-/* The parked button is enabled exactly while no bracket is open. */
-static void setParkedButtonEnabled(HWND window, BOOL enabled)
-{
-    EnableWindow(GetDlgItem(window, IDC_PARKED_BUTTON), enabled);
-}
 
 /* On failure the loader left everything as it was, so there is nothing to
  * undo here, only the reason to tell. The name is made full first, so the
@@ -87,20 +82,16 @@ static void offerRecovery(HWND window, DocumentState *state)
     offerLeftRecoveryCopies(window, state, loadIntoWindow);
 }
 
-/* resetBracket with the window drawn once afterwards rather than after
- * each of the hundreds of controls it destroys. */
-static void resetBracketQuietly(HWND window, Bracket *bracket)
-{
-    int paused = pauseDrawing(window);
-    resetBracket(bracket);
-    resumeDrawing(window, paused);
-}
-
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */
 static void exitEditor(HWND window, DocumentState *state)
 {
     if (allowDiscardingChanges(window, state))
         EndDialog(window, 0);
+}
+
+static int buildFromSetup(Bracket *bracket, void *setup)
+{
+    return buildBracket(bracket, ((BracketSetup *)setup)->teamCount);
 }
 
 /* A new bracket from the setup dialog: editable, unsaved and without a file. */
@@ -112,23 +103,7 @@ static void newBracket(HWND window, DocumentState *state)
     setup.title[0] = 0;
     if (!runSetupDialog(window, state->bracket->resourceModule, &setup))
         return;
-    Bracket *bracket = state->bracket;
-    setParkedButtonEnabled(window, FALSE);
-    resetBracketQuietly(window, bracket);
-    state->path[0] = 0;
-    state->disk = FileFingerprint{};
-    if (!buildBracket(bracket, setup.teamCount)) {
-        /* Out of memory: the old bracket is gone already, so the window
-         * falls back to the empty state rather than show a bracket with no
-         * slots. */
-        setParkedButtonEnabled(window, TRUE);
-        return;
-    }
-    lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
-    layoutBracket(bracket, window, 1);
-    watchBaseSlotPastes(bracket);
-    bracket->dirty = 1;
-    forgetUndoSavePoint(bracket);
+    showFreshBracket(window, state, setup.title, buildFromSetup, &setup);
 }
 
 /* A cancelled Open dialog or a file the reader refuses changes nothing. */
@@ -348,9 +323,7 @@ static void endSession(HWND window, BOOL ending)
 
 INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    DocumentState *state = (DocumentState *)GetWindowLongPtrW(window, DWLP_USER);
+    DocumentState *state = (DocumentState *)dialogRecord(window, message, lParam);
     if (!state || !state->bracket) {
         if (message == WM_DROPFILES)
             releaseDrop((HDROP)wParam);

@@ -2,6 +2,7 @@
 
 #include "model/third_place.h"
 #include "res/resource.h"
+#include "ui/dialog_record.h"
 #include "ui/edit_history.h"
 #include "ui/fallback_string.h"
 #include "ui/third_place_view.h"
@@ -62,9 +63,7 @@ static void confirmMatchResult(HWND window, MatchResultChoice *choice)
 
 static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    MatchResultDialog *dialog = (MatchResultDialog *)GetWindowLongPtrW(window, DWLP_USER);
+    MatchResultDialog *dialog = (MatchResultDialog *)dialogRecord(window, message, lParam);
     if (!dialog)
         return FALSE;
     switch (message) {

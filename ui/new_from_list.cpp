@@ -2,12 +2,15 @@
 
 #include "model/heap.h"
 #include "model/seeding.h"
-#include "res/resource.h"
-#include "ui/drawing_pause.h"
-#include "ui/layout.h"
+#include "ui/bracket_swap.h"
 #include "ui/new_from_list_dialog.h"
-#include "ui/paste_team_list.h"
 #include "ui/save_prompt.h"
+
+static int buildFromList(Bracket *bracket, void *context)
+{
+    EntrantList *list = (EntrantList *)context;
+    return buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL);
+}
 
 void newBracketFromList(HWND window, DocumentState *state)
 {
@@ -17,24 +20,6 @@ void newBracketFromList(HWND window, DocumentState *state)
     EntrantList list;
     if (!runNewFromListDialog(window, bracket->resourceModule, &list))
         return;
-    /* The parked button is enabled exactly while no bracket is open. */
-    HWND parked = GetDlgItem(window, IDC_PARKED_BUTTON);
-    EnableWindow(parked, FALSE);
-    int paused = pauseDrawing(window);
-    resetBracket(bracket);
-    resumeDrawing(window, paused);
-    state->path[0] = 0;
-    int built = buildBracketFromList(bracket, list.entrants, list.placement, cryptoRandomBelow, NULL);
+    showFreshBracket(window, state, list.title, buildFromList, &list);
     freeBlock(list.entrants);
-    if (!built) {
-        /* Out of memory or no random draw: the old bracket is gone already,
-         * so the window falls back to the empty state, as New does. */
-        EnableWindow(parked, TRUE);
-        return;
-    }
-    lstrcpynW(bracket->title, list.title, TITLE_CAPACITY);
-    layoutBracket(bracket, window, 1);
-    watchBaseSlotPastes(bracket);
-    bracket->dirty = 1;
-    forgetUndoSavePoint(bracket);
 }

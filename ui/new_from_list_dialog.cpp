@@ -3,6 +3,7 @@
 #include "model/heap.h"
 #include "model/seeding.h"
 #include "res/resource.h"
+#include "ui/dialog_record.h"
 #include "ui/fallback_string.h"
 
 enum {
@@ -92,9 +93,7 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
 
 static INT_PTR CALLBACK newFromListDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    NewFromListDialog *dialog = (NewFromListDialog *)GetWindowLongPtrW(window, DWLP_USER);
+    NewFromListDialog *dialog = (NewFromListDialog *)dialogRecord(window, message, lParam);
     if (!dialog)
         return FALSE;
     switch (message) {

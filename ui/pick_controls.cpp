@@ -10,33 +10,30 @@ static int scaledForPick(HWND control, int value)
     return scalePixels(value, windowDpi(parent ? parent : control));
 }
 
-/* The node a slot control carries, or NULL when the control is not a slot of
- * the open bracket. Layout binds the node last, so the notifications a
- * control raises while it is being created and filled land here unbound. */
-static BracketNode *boundNode(Bracket *bracket, HWND control)
+/* The node a slot control carries and, when there is one, what the control
+ * shows (for a pick, the selected item) cut to a name's capacity; NULL when
+ * the control is not a slot of the open bracket. Layout binds the node
+ * last, so the notifications a control raises while it is being created
+ * and filled land here unbound. */
+static BracketNode *boundSlot(Bracket *bracket, HWND control, WCHAR *text)
 {
     if (bracket->slotCount == 0)
         return NULL;
-    return (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
-}
-
-/* What the control shows (for a pick, the selected item), cut to a name's
- * capacity. */
-static void readSlotText(HWND control, WCHAR *text)
-{
+    BracketNode *node = (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
+    if (!node)
+        return NULL;
     text[0] = 0;
     SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
     text[NAME_CAPACITY - 1] = 0;
+    return node;
 }
 
 void handleSlotTextChange(Bracket *bracket, HWND control)
 {
-    BracketNode *node = boundNode(bracket, control);
-    if (!node)
-        return;
     WCHAR text[NAME_CAPACITY];
-    readSlotText(control, text);
-    applySlotText(bracket, node, text);
+    BracketNode *node = boundSlot(bracket, control, text);
+    if (node)
+        applySlotText(bracket, node, text);
 }
 
 int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
@@ -53,20 +50,18 @@ int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
     return width;
 }
 
-/* Adds both feeders' names, left first, and returns the widest need. */
-static int addFeederChoices(HWND control, BracketNode *node, int width)
+int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width)
 {
     HFONT font = (HFONT)SendMessageW(control, WM_GETFONT, 0, 0);
     HDC dc = GetDC(control);
     HGDIOBJ replaced = NULL;
     if (dc && font)
         replaced = SelectObject(dc, font);
-    int w = addChoiceMeasured(control, dc, node->left->name);
-    if (w > width)
-        width = w;
-    w = addChoiceMeasured(control, dc, node->right->name);
-    if (w > width)
-        width = w;
+    for (int i = 0; i < count; i++) {
+        int w = addChoiceMeasured(control, dc, names[i]);
+        if (w > width)
+            width = w;
+    }
     if (dc) {
         if (replaced)
             SelectObject(dc, replaced);
@@ -80,15 +75,16 @@ static int addFeederChoices(HWND control, BracketNode *node, int width)
  * chooses an item. The search ignores case, as the list box's own does. */
 void fillPickChoices(Bracket *bracket, HWND control)
 {
-    BracketNode *node = boundNode(bracket, control);
+    WCHAR previous[NAME_CAPACITY];
+    BracketNode *node = boundSlot(bracket, control, previous);
     if (!node)
         return;
-    WCHAR previous[NAME_CAPACITY];
-    readSlotText(control, previous);
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
     int width = scaledForPick(control, COLUMN_WIDTH);
-    if (node->left && node->right)
-        width = addFeederChoices(control, node, width);
+    if (node->left && node->right) {
+        const WCHAR *feeders[2] = {node->left->name, node->right->name};
+        width = addChoicesMeasured(control, feeders, 2, width);
+    }
     LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)previous);
     if (index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);

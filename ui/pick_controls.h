@@ -17,4 +17,8 @@ void fillPickChoices(Bracket *bracket, HWND control);
  * for an empty name (nothing added). */
 int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name);
 
+/* Adds count names in order, measured in the control's own font, and
+ * returns the widest need, at least width. */
+int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width);
+
 #endif

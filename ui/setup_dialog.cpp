@@ -1,5 +1,7 @@
 #include "ui/setup_dialog.h"
+
 #include "res/resource.h"
+#include "ui/dialog_record.h"
 
 static void initSetupDialog(HWND window, BracketSetup *setup)
 {
@@ -34,9 +36,7 @@ static void confirmSetup(HWND window, BracketSetup *setup)
 
 static INT_PTR CALLBACK setupDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    BracketSetup *setup = (BracketSetup *)GetWindowLongPtrW(window, DWLP_USER);
+    BracketSetup *setup = (BracketSetup *)dialogRecord(window, message, lParam);
     if (!setup)
         return FALSE;
     switch (message) {

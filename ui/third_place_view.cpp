@@ -49,15 +49,8 @@ int bracketClientHeight(Bracket *bracket)
 
 static void showThirdPlacePick(ThirdPlaceMatch *match)
 {
-    if (!match->control)
-        return;
-    if (!match->name[0]) {
-        blankPickControl(match->control);
-        return;
-    }
-    SendMessageW(match->control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(match->control, CB_ADDSTRING, 0, (LPARAM)match->name);
-    SendMessageW(match->control, CB_SETCURSEL, 0, 0);
+    if (match->control)
+        showSoleChoice(match->control, match->name);
 }
 
 static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
@@ -123,25 +116,16 @@ void fillThirdPlaceChoices(Bracket *bracket, HWND control)
     if (!bracket->slotCount || control != bracket->thirdPlace.control)
         return;
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    HFONT font = (HFONT)SendMessageW(control, WM_GETFONT, 0, 0);
-    HDC dc = GetDC(control);
-    HGDIOBJ replaced = dc && font ? SelectObject(dc, font) : NULL;
-    int width = COLUMN_WIDTH;
+    const WCHAR *losers[2];
+    int count = 0;
     for (int side = 0; side < 2; side++) {
         const WCHAR *loser = semiFinalLoser(bracket, side);
         /* The same team cannot have lost both semi-finals, but two teams
-         * may carry one name: it is offered once. */
-        if (!loser || SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)loser) != CB_ERR)
-            continue;
-        int w = addChoiceMeasured(control, dc, loser);
-        if (w > width)
-            width = w;
+         * may carry one name: it is offered once, as the list would find it. */
+        if (loser && !(count && lstrcmpiW(losers[0], loser) == 0))
+            losers[count++] = loser;
     }
-    if (dc) {
-        if (replaced)
-            SelectObject(dc, replaced);
-        ReleaseDC(control, dc);
-    }
+    int width = addChoicesMeasured(control, losers, count, COLUMN_WIDTH);
     LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)bracket->thirdPlace.name);
     if (bracket->thirdPlace.name[0] && index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
