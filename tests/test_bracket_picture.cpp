@@ -12,7 +12,7 @@
 
 namespace {
 
-using BracketPicture = BracketFileTest;
+using BracketPicture = BracketWindowTest;
 
 // Draws the picture into a white bitmap of the given size and returns its
 // pixels, top-down, 0x00RRGGBB.

@@ -4,13 +4,14 @@
 
 #include "model/bracket.h"
 #include "model/heap.h"
+#include "support/failing_allocation.h"
 
 namespace {
 
 struct TreeTest : ::testing::Test {
     Bracket bracket;
     void SetUp() override { initBracket(&bracket, GetModuleHandleW(NULL)); }
-    void TearDown() override { resetBracket(&bracket); setAllocationFailureHook(NULL); }
+    void TearDown() override { resetBracket(&bracket); }
 };
 
 int expectedSlots(int teamCount)
@@ -119,23 +120,16 @@ TEST_F(TreeTest, WalkingALevelOf16VisitsIdsInOrder)
     EXPECT_EQ(1u, leftmostAtLevel(&bracket, 99)->id) << "stops at the base slot";
 }
 
-// Fails the allocation whose number (counting from 1) is failAt.
-int allocationsLeft;
-int failCountdown()
-{
-    return --allocationsLeft < 0;
-}
-
 TEST_F(TreeTest, AFailedAllocationAnywhereLeavesAnEmptyUsableRecordAndNoLeak)
 {
     const int allocationsFor64 = 2 * 64 - 2 + 1;  // nodes below the root, and the table
     for (int failAt = 0; failAt < allocationsFor64; failAt++) {
         SCOPED_TRACE(failAt);
         LONG before = liveBlockCount();
-        allocationsLeft = failAt;
-        setAllocationFailureHook(failCountdown);
-        EXPECT_EQ(0, buildBracket(&bracket, 64));
-        setAllocationFailureHook(NULL);
+        {
+            FailingAllocations failing(failAt);
+            EXPECT_EQ(0, buildBracket(&bracket, 64));
+        }
         EXPECT_EQ(0, bracket.slotCount);
         EXPECT_EQ(0, bracket.depth);
         EXPECT_EQ(nullptr, bracket.nodeTable);
@@ -143,10 +137,10 @@ TEST_F(TreeTest, AFailedAllocationAnywhereLeavesAnEmptyUsableRecordAndNoLeak)
         EXPECT_EQ(nullptr, bracket.root.right);
         EXPECT_EQ(before, liveBlockCount()) << "blocks of the partial tree were not freed";
     }
-    allocationsLeft = allocationsFor64;
-    setAllocationFailureHook(failCountdown);
-    EXPECT_EQ(1, buildBracket(&bracket, 64)) << "exactly this many allocations are needed";
-    setAllocationFailureHook(NULL);
+    {
+        FailingAllocations failing(allocationsFor64);
+        EXPECT_EQ(1, buildBracket(&bracket, 64)) << "exactly this many allocations are needed";
+    }
     expectInvariants(&bracket, 64);
 }
 

@@ -1,19 +1,19 @@
-// The writer on a real window, real MSXML and real files: what it writes,
-// what it refuses to write, and the invalid-picks question before a save.
+// The writer on real MSXML and real files, with no window: what it writes
+// and what it refuses to write.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "file/bracket_file.h"
-#include "model/heap.h"
 #include "support/bracket_file_fixture.h"
-#include "support/dialog_answer.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
+#include "support/failing_allocation.h"
 
 namespace {
 
-using WriterTest = BracketFileTest;
+struct WriterTest : BracketFileTest {
+    SaveReport report;
+    int write(const std::wstring &path) { return writeBracketFile(&bracket, path.c_str(), &report); }
+};
 
 // 16 teams: base 1..16, then 17..24, 25..28, 29..30 and the champion 31.
 TEST_F(WriterTest, SixteenSlotsWriteTheTitleTheCountAndEveryIdInOrder)
@@ -22,9 +22,7 @@ TEST_F(WriterTest, SixteenSlotsWriteTheTitleTheCountAndEveryIdInOrder)
     setName(17, L"T1");
     setName(25, L"T1");
     std::wstring path = pathOf(L"cup.xml");
-    ScopedDialogAnswer noQuestion(IDNO);
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
-    EXPECT_EQ(0, noQuestion.answer.count) << "valid picks must not raise the question";
+    ASSERT_EQ(1, write(path));
     EXPECT_EQ(0, bracket.dirty) << "a successful save clears dirty";
 
     std::string expected = "Games\nTitle 'Spring Cup'\nTeams '16'\n";
@@ -37,55 +35,19 @@ TEST_F(WriterTest, SixteenSlotsWriteTheTitleTheCountAndEveryIdInOrder)
     EXPECT_EQ("cup.xml", folderListing(folder)) << "nothing but the file is left in its folder";
 }
 
-TEST_F(WriterTest, WithNoBracketOpenNothingIsWrittenAndNothingAsked)
+TEST_F(WriterTest, WithNoBracketOpenNothingIsWritten)
 {
     std::wstring path = pathOf(L"none.xml");
-    ScopedDialogAnswer noQuestion(IDYES);
-    EXPECT_EQ(0, saveBracketFile(&bracket, window, path.c_str()));
-    EXPECT_EQ(0, noQuestion.answer.count);
+    EXPECT_EQ(0, write(path));
+    EXPECT_EQ(SAVE_FAULT_DECLINED, report.fault);
     EXPECT_FALSE(fileExists(path));
-}
-
-// Slot 5 (the first pick of a 4-team bracket) holds a name neither feeder has.
-TEST_F(WriterTest, AnInvalidPickAnsweredNoWritesNothingAndKeepsThePick)
-{
-    build(4, L"Cup");
-    setName(5, L"Nobody");
-    std::wstring path = pathOf(L"cup.xml");
-    ScopedDialogAnswer no(IDNO);
-    EXPECT_EQ(0, saveBracketFile(&bracket, window, path.c_str()));
-    EXPECT_EQ(1, no.answer.count) << "the invalid-picks question must be asked once";
-    EXPECT_EQ(window, no.answer.owner) << "the question is owned by the main window";
-    EXPECT_STREQ(L"Duelmark", no.answer.caption);
-    EXPECT_TRUE(no.answer.hasYes && no.answer.hasNo && !no.answer.hasCancel) << "Yes and No only";
-    EXPECT_STREQ(L"Nobody", slot(5)->name);
-    EXPECT_EQ(1, bracket.dirty);
-    EXPECT_FALSE(fileExists(path));
-}
-
-TEST_F(WriterTest, AnInvalidPickAnsweredYesIsClearedThenTheFileIsWritten)
-{
-    build(4, L"Cup");
-    setName(5, L"Nobody");
-    setName(6, L"T3");
-    std::wstring path = pathOf(L"cup.xml");
-    ScopedDialogAnswer yes(IDYES);
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
-    EXPECT_EQ(1, yes.answer.count);
-    EXPECT_STREQ(L"", slot(5)->name);
-    EXPECT_EQ(L"", shownText(5)) << "the cleared pick's control is blanked";
-    EXPECT_EQ(0, bracket.dirty) << "the save that followed the clearing clears dirty";
-    EXPECT_EQ("Games\nTitle 'Cup'\nTeams '4'\nTeam Name='T1' id='1'\nTeam Name='T2' id='2'\n"
-              "Team Name='T3' id='3'\nTeam Name='T4' id='4'\nTeam Name='' id='5'\nTeam Name='T3' id='6'\n"
-              "Team Name='' id='7'\n",
-              describeXmlFile(path));
 }
 
 TEST_F(WriterTest, AMissingFolderFailsAndLeavesDirtySet)
 {
     build(4, L"Cup");
     std::wstring path = pathOf(L"no such folder\\cup.xml");
-    EXPECT_EQ(0, saveBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ(0, write(path));
     EXPECT_EQ(1, bracket.dirty);
     EXPECT_EQ("", folderListing(folder));
 }
@@ -94,8 +56,8 @@ TEST_F(WriterTest, ACountThatWasRoundedUpIsSavedAsTheSlotCount)
 {
     std::wstring path = pathOf(L"five.xml");
     writeFileBytes(path, "<Games><Title>Five</Title><Teams>5</Teams><Team Name='E' id='5'/></Games>");
-    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, readFile(path));
+    ASSERT_EQ(1, write(path));
     std::string expected = "Games\nTitle 'Five'\nTeams '8'\n";
     for (int id = 1; id <= 15; id++)
         expected += "Team Name='" + std::string(id == 5 ? "E" : "") + "' id='" + std::to_string(id) + "'\n";
@@ -106,7 +68,7 @@ TEST_F(WriterTest, AnEmptyTitleWritesAnEmptyTitleElement)
 {
     build(1, L"");
     std::wstring path = pathOf(L"one.xml");
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, write(path));
     EXPECT_EQ("Games\nTitle\nTeams '1'\nTeam Name='T1' id='1'\n", describeXmlFile(path));
 }
 
@@ -146,16 +108,16 @@ TEST_F(WriterTest, EverySizeRoundTripsTitleNamesAndPicksExactly)
     for (int teams = 1; teams <= 256; teams *= 2) {
         SCOPED_TRACE(teams);
         resetBracket(&bracket);
-        build(teams, longTitle().c_str(), false, false);
+        build(teams, longTitle().c_str(), false);
         fillTricky(&bracket);
         std::vector<std::wstring> names;
         for (int id = 1; id <= 2 * teams - 1; id++)
             names.push_back(slot(id)->name);
         std::wstring path = pathOf(L"round.xml");
-        ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+        ASSERT_EQ(1, write(path));
         resetBracket(&bracket);
 
-        ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+        ASSERT_EQ(1, readFile(path));
         EXPECT_EQ(teams, bracket.slotCount);
         EXPECT_EQ(longTitle(), bracket.title);
         for (int id = 1; id <= 2 * teams - 1; id++)
@@ -175,10 +137,10 @@ TEST_F(WriterTest, OddFileNamesSaveAndLoadUnderExactlyTheirName)
         std::wstring path = pathOf(name);
         resetBracket(&bracket);
         build(4, name);
-        ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str())) << utf8(name);
+        ASSERT_EQ(1, write(path)) << utf8(name);
         EXPECT_EQ(utf8(name), folderListing(folder)) << "written under exactly its name";
         resetBracket(&bracket);
-        ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str())) << utf8(name);
+        ASSERT_EQ(1, readFile(path)) << utf8(name);
         EXPECT_STREQ(name, bracket.title);
         DeleteFileW(path.c_str());
     }
@@ -191,10 +153,10 @@ TEST_F(WriterTest, APathOf259UnitsSavesAndLoads)
     std::wstring path = sub + L"\\" + std::wstring(259 - sub.size() - 1 - 4, L'\x4E2D') + L".xml";
     ASSERT_EQ(259u, path.size());
     build(8, L"Long");
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str())) << "replacing works at the limit too";
+    ASSERT_EQ(1, write(path));
+    ASSERT_EQ(1, write(path)) << "replacing works at the limit too";
     resetBracket(&bracket);
-    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    ASSERT_EQ(1, readFile(path));
     EXPECT_STREQ(L"Long", bracket.title);
     EXPECT_EQ(8, bracket.slotCount);
 }
@@ -206,14 +168,14 @@ TEST_F(WriterTest, ReadOnlyAndBusyTargetsAreRefusedAndKeepTheirBytes)
     std::wstring locked = pathOf(L"locked.xml");
     writeFileBytes(locked, "old locked");
     SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(0, saveBracketFile(&bracket, window, locked.c_str()));
+    EXPECT_EQ(0, write(locked));
     EXPECT_EQ("old locked", readFileBytes(locked));
     EXPECT_EQ(1, bracket.dirty);
 
     std::wstring busy = pathOf(L"busy.xml");
     writeFileBytes(busy, "old busy");
     HANDLE holder = CreateFileW(busy.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    EXPECT_EQ(0, saveBracketFile(&bracket, window, busy.c_str()));
+    EXPECT_EQ(0, write(busy));
     CloseHandle(holder);
     EXPECT_EQ("old busy", readFileBytes(busy));
     EXPECT_EQ(1, bracket.dirty);
@@ -233,38 +195,28 @@ TEST(UnwritableCharacters, ControlsNonCharactersAndHalfPairsAreFoundTheRestPasse
         EXPECT_EQ(0, holdsUnwritableCharacter(text)) << utf8(text) << " must be written";
 }
 
-// A name or title the format cannot carry is refused before anything is
-// asked or written, and the report says which one.
+// A name or title the format cannot carry writes nothing, and the report
+// says which one.
 TEST_F(WriterTest, AnUnwritableNameOrTitleWritesNothingAndIsReported)
 {
     build(4, L"Cup");
-    setName(5, L"Nobody");  // an invalid pick: its question must not come first
     std::wstring path = pathOf(L"cup.xml");
     writeFileBytes(path, "good old file");
-    ScopedDialogAnswer noQuestion(IDYES);
-    SaveReport report;
 
     setName(3, L"Co\x0001ra");
-    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(0, write(path));
     EXPECT_EQ(SAVE_FAULT_TEXT, report.fault);
     EXPECT_EQ(3, report.slotId) << "the third slot's name is at fault";
     setName(3, L"T3");
 
     lstrcpyW(bracket.title, L"Cup \xD800");
-    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(0, write(path));
     EXPECT_EQ(SAVE_FAULT_TEXT, report.fault);
     EXPECT_EQ(0, report.slotId) << "the title is at fault";
 
-    EXPECT_EQ(0, noQuestion.answer.count) << "no question before a refused text";
     EXPECT_EQ("good old file", readFileBytes(path));
     EXPECT_EQ(1, bracket.dirty);
-    EXPECT_STREQ(L"Nobody", slot(5)->name);
     EXPECT_EQ("cup.xml", folderListing(folder));
-}
-
-int failEveryAllocation(void)
-{
-    return 1;
 }
 
 // The file is read back through the reader before it replaces anything:
@@ -275,17 +227,16 @@ TEST_F(WriterTest, AFileTheReaderWouldRefuseNeverReplacesTheOldOne)
     build(4, L"Cup");
     std::wstring path = pathOf(L"cup.xml");
     writeFileBytes(path, "good old file");
-    SaveReport report;
-    setAllocationFailureHook(failEveryAllocation);
-    int result = saveBracketFileReporting(&bracket, window, path.c_str(), &report);
-    setAllocationFailureHook(NULL);
-    EXPECT_EQ(0, result);
+    {
+        FailingAllocations failing;
+        EXPECT_EQ(0, write(path));
+    }
     EXPECT_EQ(SAVE_FAULT_UNREADABLE, report.fault);
     EXPECT_EQ("good old file", readFileBytes(path));
     EXPECT_EQ("cup.xml", folderListing(folder)) << "no temporary file is left";
     EXPECT_EQ(1, bracket.dirty);
 
-    ASSERT_EQ(1, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    ASSERT_EQ(1, write(path));
     EXPECT_EQ(SAVE_FAULT_NONE, report.fault);
     EXPECT_NE(std::string::npos, readFileBytes(path).find("<Title>Cup</Title>"));
 }
@@ -319,9 +270,9 @@ TEST_F(WriterTest, RepeatedSavesAndLoadsKeepTheHeapsFlat)
     std::wstring broken = pathOf(L"broken.xml");
     writeFileBytes(broken, "<Games><Teams>4</Teams>");
     auto cycle = [&] {
-        saveBracketFile(&bracket, window, path.c_str());
-        loadBracketFile(&bracket, window, path.c_str());
-        loadBracketFile(&bracket, window, broken.c_str());
+        write(path);
+        readFile(path);
+        readFile(broken);
     };
     for (int i = 0; i < 10; i++)
         cycle();

@@ -9,6 +9,8 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "ui/document_state.h"
 #include "ui/drawing_pause.h"
 #include "ui/main_dialog.h"
@@ -29,52 +31,26 @@ LRESULT CALLBACK noteRedraw(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(redrawHook, code, wParam, lParam);
 }
 
-// Answers the setup dialog (title "Cup", 16 teams, OK) and the save-changes
-// question (No) on this thread, as a user would.
-HHOOK answerHook;
-LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && !GetPropW((HWND)wParam, L"answered")) {
-        HWND dialog = (HWND)wParam;
-        SetPropW(dialog, L"answered", (HANDLE)1);
-        if (GetDlgItem(dialog, IDC_TEAMS_COMBO) && GetDlgItem(dialog, IDC_TITLE_EDIT)) {
-            SetDlgItemTextW(dialog, IDC_TITLE_EDIT, L"Cup");
-            SendDlgItemMessageW(dialog, IDC_TEAMS_COMBO, CB_SETCURSEL, 2, 0);
-            PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
-        } else if (GetDlgItem(dialog, IDNO)) {
-            PostMessageW(dialog, WM_COMMAND, IDNO, 0);
-        }
-    }
-    return CallNextHookEx(answerHook, code, wParam, lParam);
-}
-
-struct DrawingPauseTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    HWND window = NULL;
+struct DrawingPauseTest : EditorWindowTest {
+    // The setup dialog gets "Cup" and 16 teams, the save-changes question No.
+    SetupAnswer user = {L"Cup", 2, 0, 0};
+    DialogAnswer answer;
 
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
-        state.path[0] = 0;
-        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                    (LPARAM)&state);
-        ASSERT_NE(nullptr, window);
+        EditorWindowTest::SetUp();
+        openEmpty();
         ASSERT_TRUE(IsWindowVisible(window)) << "the main window's template shows it";
         watched = window;
         redraws.clear();
         redrawHook = SetWindowsHookExW(WH_CALLWNDPROC, noteRedraw, NULL, GetCurrentThreadId());
-        answerHook = SetWindowsHookExW(WH_CBT, answerAsUser, NULL, GetCurrentThreadId());
+        armDialogChooser(&answer, answerSetupThenNo, &user);
     }
     void TearDown() override
     {
-        UnhookWindowsHookEx(answerHook);
+        disarmDialogAnswer();
         UnhookWindowsHookEx(redrawHook);
-        resetBracket(&bracket);
-        DestroyWindow(window);
-        CoUninitialize();
+        EditorWindowTest::TearDown();
     }
     // Slot controls that are not visible, or -1 when a slot has none.
     int hiddenSlotControls()
@@ -127,15 +103,13 @@ TEST_F(DrawingPauseTest, NewAndCloseOnAShownWindowHoldDrawingAndLeaveEverythingS
 
 TEST_F(DrawingPauseTest, ALoadIsHeldOnceTheLayoutInsideAddsNoHoldOfItsOwn)
 {
-    std::wstring folder = makeScratchFolder();
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, "<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/>"
                          "<Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/></Games>");
     ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
     EXPECT_EQ("FT", redraws) << "the layout released the reader's hold before the load was done";
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(0, hiddenSlotControls()) << "every slot control is shown";
-    removeScratchFolder(folder);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include "model/heap.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 #include "ui/open_bracket.h"
@@ -135,52 +137,22 @@ const SIZE_T NEW_CLOSE_BOUND = 8 * 1024;
 // holds more than that again.
 const SIZE_T LOAD_SAVE_BOUND = 1024;
 
-// Answers, on this thread, the setup dialog (title "Cup", 64 teams, OK) and
-// the save-changes question (No), as a user who never saves would.
-HHOOK answerHook;
-int setupsAnswered, questionsAnswered;
-LRESULT CALLBACK answerAsUser(int code, WPARAM wParam, LPARAM lParam)
-{
-    /* A box can be activated more than once; each is answered once. */
-    if (code == HCBT_ACTIVATE && !GetPropW((HWND)wParam, L"answered")) {
-        HWND dialog = (HWND)wParam;
-        SetPropW(dialog, L"answered", (HANDLE)1);
-        if (GetDlgItem(dialog, IDC_TEAMS_COMBO) && GetDlgItem(dialog, IDC_TITLE_EDIT)) {
-            SetDlgItemTextW(dialog, IDC_TITLE_EDIT, L"Cup");
-            SendDlgItemMessageW(dialog, IDC_TEAMS_COMBO, CB_SETCURSEL, 4, 0);
-            PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
-            setupsAnswered++;
-        } else if (GetDlgItem(dialog, IDNO)) {
-            PostMessageW(dialog, WM_COMMAND, IDNO, 0);
-            questionsAnswered++;
-        }
-    }
-    return CallNextHookEx(answerHook, code, wParam, lParam);
-}
-
-struct LeakTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    HWND window = NULL;
+struct LeakTest : EditorWindowTest {
+    // A user who never saves: the setup dialog gets "Cup" and 64 teams, the
+    // save-changes question No.
+    SetupAnswer user = {L"Cup", 4, 0, 0};
+    DialogAnswer answer;
 
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        setupsAnswered = questionsAnswered = 0;
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
-        state.path[0] = 0;
-        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                    (LPARAM)&state);
-        ASSERT_NE(nullptr, window);
-        answerHook = SetWindowsHookExW(WH_CBT, answerAsUser, NULL, GetCurrentThreadId());
+        EditorWindowTest::SetUp();
+        openEmpty();
+        armDialogChooser(&answer, answerSetupThenNo, &user);
     }
     void TearDown() override
     {
-        UnhookWindowsHookEx(answerHook);
-        resetBracket(&bracket);
-        DestroyWindow(window);
-        CoUninitialize();
+        disarmDialogAnswer();
+        EditorWindowTest::TearDown();
     }
     void newThenClose()
     {
@@ -209,16 +181,15 @@ TEST_F(LeakTest, NewCloseCyclesOfSixtyFourTeamsStayFlat)
     char what[64];
     snprintf(what, sizeof what, "%d New/Close cycles of 64 teams", 2 * half);
     report(what, start, end);
-    EXPECT_EQ(WARM_UP + 2 * half, setupsAnswered);
-    EXPECT_EQ(WARM_UP + 2 * half, questionsAnswered) << "Close of a new bracket asks first";
+    EXPECT_EQ(WARM_UP + 2 * half, user.setups);
+    EXPECT_EQ(WARM_UP + 2 * half, user.questions) << "Close of a new bracket asks first";
     expectFlat(start, middle, end, half, NEW_CLOSE_BOUND);
 }
 
 TEST_F(LeakTest, LoadSaveCyclesOfAFourTeamFileStayFlat)
 {
     int half = cyclesFrom("DUELMARK_LOAD_SAVE_CYCLES", 200) / 2;
-    std::wstring folder = makeScratchFolder();
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, "<Games><Title>Cup &amp; Plate</Title><Teams>4</Teams>"
                          "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/>"
                          "<Team Name=\"D\" id=\"4\"/><Team Name=\"A\" id=\"5\"/><Team Name=\"D\" id=\"6\"/>"
@@ -237,11 +208,10 @@ TEST_F(LeakTest, LoadSaveCyclesOfAFourTeamFileStayFlat)
     char what[64];
     snprintf(what, sizeof what, "%d load/save cycles", 2 * half);
     report(what, start, end);
-    EXPECT_EQ(0, questionsAnswered) << "a valid file asks nothing";
+    EXPECT_EQ(0, user.questions) << "a valid file asks nothing";
     EXPECT_STREQ(L"A", bracket.root.name);
-    EXPECT_EQ("cup.xml", folderListing(folder)) << "every save must clean up after itself";
+    EXPECT_EQ("cup.xml", folderListing(folder.path)) << "every save must clean up after itself";
     expectFlat(start, middle, end, half, LOAD_SAVE_BOUND);
-    removeScratchFolder(folder);
 }
 
 }  // namespace

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "model/bracket.h"
-#include "model/heap.h"
 #include "res/resource.h"
+#include "support/dialog_answer.h"
 #include "support/dialog_script.h"
+#include "support/failing_allocation.h"
 #include "support/temp_folder.h"
 #include "support/sample_brackets.h"
 #include "ui/document_state.h"
@@ -23,20 +24,6 @@ const char LEAGUE_XML[] =
     "<Games><Title>League</Title><Teams>8</Teams><Team Name=\"E\" id=\"1\"/></Games>";
 const char UNTITLED_XML[] = "<Games><Title></Title><Teams>4</Teams></Games>";
 const char NOT_A_BRACKET[] = "<Recipe><Flour>200</Flour></Recipe>";
-
-// While armed, every dialog this thread tries to create fails to appear,
-// as when a resource module lacks the template: DialogBoxParamW gives -1.
-HHOOK refusingHook;
-LRESULT CALLBACK refuseDialogs(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND) {
-        CREATESTRUCTW *create = ((CBT_CREATEWNDW *)lParam)->lpcs;
-        if (create->lpszClass == MAKEINTATOM(32770) ||
-            (!IS_INTRESOURCE(create->lpszClass) && lstrcmpiW(create->lpszClass, L"#32770") == 0))
-            return 1;
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-}
 
 struct MainDialogTest : ::testing::Test {
     Bracket bracket;
@@ -247,11 +234,11 @@ TEST_F(MainDialogTest, NewOnADirtyBracketAsksFirstAndCancelKeepsTheOldOne)
 TEST_F(MainDialogTest, ASetupDialogThatCannotBeShownChangesNothing)
 {
     openWindow(cup);
-    refusingHook = SetWindowsHookExW(WH_CBT, refuseDialogs, NULL, GetCurrentThreadId());
-    ASSERT_NE(nullptr, refusingHook);
-    SendMessageW(window, WM_COMMAND, IDM_FILE_NEW, 0);
-    SendMessageW(window, WM_COMMAND, IDM_EDIT_TITLE, 0);
-    UnhookWindowsHookEx(refusingHook);
+    {
+        ScopedDialogAnswer refused(DIALOG_REFUSED);
+        SendMessageW(window, WM_COMMAND, IDM_FILE_NEW, 0);
+        SendMessageW(window, WM_COMMAND, IDM_EDIT_TITLE, 0);
+    }
     EXPECT_EQ(4, bracket.slotCount);
     EXPECT_STREQ(L"Cup", bracket.title);
     EXPECT_EQ(cup, std::wstring(state.path));
@@ -260,20 +247,17 @@ TEST_F(MainDialogTest, ASetupDialogThatCannotBeShownChangesNothing)
     EXPECT_FALSE(parkedEnabled());
 }
 
-int failEveryAllocation(void)
-{
-    return 1;
-}
-
 // The old bracket is gone by the time the new tree is built; when that
 // build runs out of memory the window falls back to the empty state
 // instead of showing a bracket with no slots.
 TEST_F(MainDialogTest, ANewBracketThatCannotBeBuiltLeavesTheWindowEmpty)
 {
     openWindow(cup);
-    setAllocationFailureHook(failEveryAllocation);
-    std::string failures = send(IDM_FILE_NEW, [](DialogScript &s) { fillSetup(s, L"Too big", 4); });
-    setAllocationFailureHook(NULL);
+    std::string failures;
+    {
+        FailingAllocations failing;
+        failures = send(IDM_FILE_NEW, [](DialogScript &s) { fillSetup(s, L"Too big", 4); });
+    }
     EXPECT_EQ("", failures);
     EXPECT_EQ(0, bracket.slotCount);
     EXPECT_EQ(0, bracket.dirty) << "nothing is open, so nothing is unsaved";

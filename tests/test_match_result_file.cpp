@@ -14,7 +14,7 @@
 
 namespace {
 
-using MatchResultFileTest = BracketFileTest;
+using MatchResultFileTest = BracketWindowTest;
 
 // 4 teams: base 1..4, semi-finals 5 and 6, the champion 7.
 TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)

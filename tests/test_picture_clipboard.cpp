@@ -10,7 +10,7 @@
 
 namespace {
 
-using PictureClipboard = BracketFileTest;
+using PictureClipboard = BracketWindowTest;
 
 // The copy fails, says so, and what was on the clipboard stays; once the
 // clipboard is free again the copy goes through.

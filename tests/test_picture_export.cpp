@@ -14,7 +14,7 @@
 
 namespace {
 
-using PictureExport = BracketFileTest;
+using PictureExport = BracketWindowTest;
 
 // The message names the file and the platform's reason; the old file
 // stays as it was.

@@ -11,6 +11,8 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
 #include "ui/open_bracket.h"
@@ -55,41 +57,13 @@ LRESULT CALLBACK afterEachCreation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(creationHook, code, wParam, lParam);
 }
 
-// The setup dialog, answered with a title and 8 teams.
-HHOOK setupHook;
-LRESULT CALLBACK answerSetup(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && GetDlgItem((HWND)wParam, IDC_TEAMS_COMBO)) {
-        SetDlgItemTextW((HWND)wParam, IDC_TITLE_EDIT, L"Fresh");
-        SendDlgItemMessageW((HWND)wParam, IDC_TEAMS_COMBO, CB_SETCURSEL, 1, 0);
-        PostMessageW((HWND)wParam, WM_COMMAND, IDC_SETUP_OK, 0);
-    }
-    return CallNextHookEx(setupHook, code, wParam, lParam);
-}
-
-struct ReentrancyTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    std::wstring folder;
-
+struct ReentrancyTest : EditorWindowTest {
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        folder = makeScratchFolder();
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
-        state.path[0] = 0;
-        mainWindow = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                        (LPARAM)&state);
-        ASSERT_NE(nullptr, mainWindow);
+        EditorWindowTest::SetUp();
+        openEmpty();
+        mainWindow = window;
         notificationsSent = 0;
-    }
-    void TearDown() override
-    {
-        resetBracket(&bracket);
-        DestroyWindow(mainWindow);
-        removeScratchFolder(folder);
-        CoUninitialize();
     }
     std::vector<std::wstring> names()
     {
@@ -102,7 +76,7 @@ struct ReentrancyTest : ::testing::Test {
 
 TEST_F(ReentrancyTest, NotificationsDuringALoadsLayoutChangeNothing)
 {
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, CUP8_XML);
     creationHook = SetWindowsHookExW(WH_CALLWNDPROCRET, afterEachCreation, NULL, GetCurrentThreadId());
     int loaded = loadBracketFile(&bracket, mainWindow, path.c_str());
@@ -117,11 +91,13 @@ TEST_F(ReentrancyTest, NotificationsDuringALoadsLayoutChangeNothing)
 
 TEST_F(ReentrancyTest, NotificationsDuringNewsLayoutLeaveAnEmptyBracket)
 {
-    setupHook = SetWindowsHookExW(WH_CBT, answerSetup, NULL, GetCurrentThreadId());
+    SetupAnswer user = {L"Fresh", 1, 0, 0};  // 8 teams
+    DialogAnswer answer;
+    armDialogChooser(&answer, answerSetupThenNo, &user);
     creationHook = SetWindowsHookExW(WH_CALLWNDPROCRET, afterEachCreation, NULL, GetCurrentThreadId());
     SendMessageW(mainWindow, WM_COMMAND, IDM_FILE_NEW, 0);
     UnhookWindowsHookEx(creationHook);
-    UnhookWindowsHookEx(setupHook);
+    disarmDialogAnswer();
     ASSERT_EQ(8, bracket.slotCount);
     EXPECT_GT(notificationsSent, 100);
     EXPECT_EQ(std::vector<std::wstring>(15, L""), names()) << "no slot may take a name from a stray notification";
@@ -130,7 +106,7 @@ TEST_F(ReentrancyTest, NotificationsDuringNewsLayoutLeaveAnEmptyBracket)
 
 TEST_F(ReentrancyTest, ControlsWithoutASlotAreIgnored)
 {
-    std::wstring path = folder + L"\\cup.xml";
+    std::wstring path = folder.file(L"cup.xml");
     writeFileBytes(path, CUP8_XML);
     ASSERT_EQ(1, loadBracketFile(&bracket, mainWindow, path.c_str()));
     std::vector<std::wstring> before = names();

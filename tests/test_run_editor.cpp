@@ -4,42 +4,24 @@
 #include <gtest/gtest.h>
 
 #include "app/run_editor.h"
-#include "model/heap.h"
+#include "support/dialog_answer.h"
 #include "support/dialog_script.h"
+#include "support/failing_allocation.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-int mainWindowsCreated;
-LRESULT CALLBACK countDialogs(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND) {
-        WCHAR className[32] = L"";
-        GetClassNameW((HWND)wParam, className, 32);
-        if (lstrcmpW(className, L"#32770") == 0) {
-            mainWindowsCreated++;
-            return 1;  // refused, so a wrongly started window cannot hang the test
-        }
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-}
-
-int failEveryAllocation(void)
-{
-    return 1;
-}
-
 TEST(RunEditor, WithoutABracketRecordNoWindowRunsAtAll)
 {
-    mainWindowsCreated = 0;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, countDialogs, NULL, GetCurrentThreadId());
-    ASSERT_NE(nullptr, hook);
-    setAllocationFailureHook(failEveryAllocation);
-    int result = runEditor(GetModuleHandleW(NULL));
-    setAllocationFailureHook(NULL);
-    UnhookWindowsHookEx(hook);
+    // Refused, so a wrongly started window cannot hang the test.
+    ScopedDialogAnswer mainWindows(DIALOG_REFUSED);
+    int result;
+    {
+        FailingAllocations failing;
+        result = runEditor(GetModuleHandleW(NULL));
+    }
     EXPECT_EQ(0, result);
-    EXPECT_EQ(0, mainWindowsCreated) << "the main window must not be started with no bracket";
+    EXPECT_EQ(0, mainWindows.answer.count) << "the main window must not be started with no bracket";
 }
 
 // The real template, run modally; the script plays the user who opens a

@@ -10,6 +10,8 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/dialog_answer.h"
+#include "support/editor_window.h"
 #include "support/sample_brackets.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
@@ -21,59 +23,38 @@ const WCHAR HELD_OPEN[] = L"held open";
 
 
 // Answers the save-changes question Yes and the failed save's message OK,
-// on this thread, keeping the message's text and owner.
-HHOOK answerHook;
+// keeping the message's text and owner.
 int questionsAnswered;
 int messagesShown;
 std::wstring messageText;
 HWND messageOwner;
-LRESULT CALLBACK answerYes(int code, WPARAM wParam, LPARAM lParam)
+int answerYes(HWND box, DialogAnswer *answer)
 {
-    /* A box can be activated more than once; each is answered once. */
-    HWND box = (HWND)wParam;
-    if (code == HCBT_ACTIVATE && GetWindow(box, GW_OWNER) && !GetPropW(box, L"answered")) {
-        SetPropW(box, L"answered", (HANDLE)1);
-        if (GetDlgItem(box, IDYES)) {
-            questionsAnswered++;
-            PostMessageW(box, WM_COMMAND, IDYES, 0);
-        } else {
-            messagesShown++;
-            WCHAR text[1024] = L"";
-            GetDlgItemTextW(box, 0xFFFF, text, 1024);
-            messageText = text;
-            messageOwner = GetWindow(box, GW_OWNER);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
+    if (GetDlgItem(box, IDYES)) {
+        questionsAnswered++;
+        return IDYES;
     }
-    return CallNextHookEx(answerHook, code, wParam, lParam);
+    messagesShown++;
+    messageText = answer->text;
+    messageOwner = answer->owner;
+    return IDOK;
 }
 
-struct SaveFaultTest : ::testing::Test {
-    Bracket bracket;
-    DocumentState state = {};
-    HWND window = NULL;
-    std::wstring folder;
+struct SaveFaultTest : EditorWindowTest {
+    DialogAnswer answer;
 
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
-        folder = makeScratchFolder();
-        initBracket(&bracket, GetModuleHandleW(NULL));
-        state.bracket = &bracket;
+        EditorWindowTest::SetUp();
         questionsAnswered = 0;
         messagesShown = 0;
         messageText.clear();
         messageOwner = NULL;
-        answerHook = SetWindowsHookExW(WH_CBT, answerYes, NULL, GetCurrentThreadId());
     }
     void TearDown() override
     {
-        UnhookWindowsHookEx(answerHook);
-        resetBracket(&bracket);
-        if (window)
-            DestroyWindow(window);
-        removeScratchFolder(folder);
-        CoUninitialize();
+        disarmDialogAnswer();
+        EditorWindowTest::TearDown();
     }
 
     // Opens target as the start-up file and renames a team, so there is
@@ -82,9 +63,9 @@ struct SaveFaultTest : ::testing::Test {
     {
         writeFileBytes(target, CUP_XML);
         lstrcpynW(state.path, target.c_str(), PATH_CAPACITY);
-        window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
-                                    (LPARAM)&state);
-        ASSERT_NE(nullptr, window);
+        openEmpty();
+        // Armed once the main window stands, which is no box to answer.
+        armDialogChooser(&answer, answerYes, NULL);
         ASSERT_EQ(4, bracket.slotCount) << "the start-up file did not load";
         SetWindowTextW(bracket.nodeTable[2]->control, L"Cora");
         ASSERT_EQ(1, bracket.dirty);
@@ -121,13 +102,13 @@ struct SaveFaultTest : ::testing::Test {
         EXPECT_STREQ(L"Cora", bracket.nodeTable[2]->name);
         EXPECT_STREQ(target.c_str(), state.path) << "the path stays as it was";
         EXPECT_EQ(bytes, readFileBytes(target)) << "the old file must keep every byte";
-        EXPECT_EQ(listing, folderListing(folder)) << "no temporary file may be left behind";
+        EXPECT_EQ(listing, folderListing(folder.path)) << "no temporary file may be left behind";
     }
 };
 
 TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
     exitAndExpectNothingLost(target, CUP_XML, "cup.xml");
@@ -137,7 +118,7 @@ TEST_F(SaveFaultTest, AReadOnlyTargetIsLeftAlone)
 
 TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
@@ -147,12 +128,12 @@ TEST_F(SaveFaultTest, ATargetHeldOpenWithoutSharingIsLeftAlone)
     expectOneMessageNaming(target, HELD_OPEN);
     CloseHandle(held);
     EXPECT_EQ(CUP_XML, readFileBytes(target));
-    EXPECT_EQ("cup.xml", folderListing(folder));
+    EXPECT_EQ("cup.xml", folderListing(folder.path));
 }
 
 TEST_F(SaveFaultTest, AFolderThatWentMissingCreatesNothing)
 {
-    std::wstring inner = folder + L"\\gone";
+    std::wstring inner = folder.path + L"\\gone";
     ASSERT_TRUE(CreateDirectoryW(inner.c_str(), NULL));
     std::wstring target = inner + L"\\cup.xml";
     openAndChange(target);
@@ -163,7 +144,7 @@ TEST_F(SaveFaultTest, AFolderThatWentMissingCreatesNothing)
 
 TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
 {
-    std::wstring target = folder + L"\\cup.xml";
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     DeleteFileW(target.c_str());
     ASSERT_TRUE(CreateDirectoryW(target.c_str(), NULL));
@@ -174,7 +155,7 @@ TEST_F(SaveFaultTest, APathThatNowNamesAFolderIsLeftAlone)
     DWORD attributes = GetFileAttributesW(target.c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         << "the folder must still be there";
-    EXPECT_EQ("cup.xml", folderListing(folder));
+    EXPECT_EQ("cup.xml", folderListing(folder.path));
     RemoveDirectoryW(target.c_str());
 }
 
@@ -184,14 +165,14 @@ TEST_F(SaveFaultTest, OnAFullDiskTheOldFileKeepsEveryByte)
     WCHAR disk[MAX_PATH];
     if (!GetEnvironmentVariableW(L"DUELMARK_FULL_DISK_FOLDER", disk, MAX_PATH))
         GTEST_SKIP() << "needs the tmpfs that full_disk/run_full_disk.sh mounts";
-    removeScratchFolder(folder);
-    folder = disk;
-    std::wstring target = folder + L"\\cup.xml";
+    removeScratchFolder(folder.path);
+    folder.path = disk;
+    std::wstring target = folder.path + L"\\cup.xml";
     openAndChange(target);
     // A long title makes the new file larger than the room that is left.
     std::wstring title(250, L'\u676f');
     lstrcpynW(bracket.title, title.c_str(), TITLE_CAPACITY);
-    std::wstring filler = folder + L"\\filler";
+    std::wstring filler = folder.path + L"\\filler";
     HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     std::string block(512, 'f');
@@ -202,7 +183,7 @@ TEST_F(SaveFaultTest, OnAFullDiskTheOldFileKeepsEveryByte)
     exitAndExpectNothingLost(target, CUP_XML, "cup.xml filler");
     DeleteFileW(filler.c_str());
     DeleteFileW(target.c_str());
-    folder = makeScratchFolder();  // for TearDown
+    folder.path = makeScratchFolder();  // for TearDown
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 // Attributes in another order, a bye whose pick the other tool left empty,
 // a bye that has a name, a second seed 1, a seed of 0 and a bye against a
 // bye.
-TEST_F(BracketFileTest, SeedsAndByesFromAnotherToolOpenWithWhatMakesSense)
+TEST_F(BracketWindowTest, SeedsAndByesFromAnotherToolOpenWithWhatMakesSense)
 {
     std::wstring path = pathOf(L"other.xml");
     writeFileBytes(path, "<Games><Title>Club</Title><Teams>8</Teams>"

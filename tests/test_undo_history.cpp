@@ -8,6 +8,7 @@
 #include "model/heap.h"
 #include "model/pick_rules.h"
 #include "model/undo_history.h"
+#include "support/failing_allocation.h"
 
 namespace {
 
@@ -28,11 +29,7 @@ struct UndoHistoryTest : ::testing::Test {
         lstrcpyW(bracket.title, L"Cup");
         bracket.dirty = 0;  // as a load leaves it
     }
-    void TearDown() override
-    {
-        setAllocationFailureHook(NULL);
-        resetBracket(&bracket);
-    }
+    void TearDown() override { resetBracket(&bracket); }
     BracketNode *slot(int id) { return bracket.nodeTable[id - 1]; }
 
     // A keystroke in a base slot as the main window records it.
@@ -51,11 +48,6 @@ struct UndoHistoryTest : ::testing::Test {
     int undo() { return undoStep(&bracket, NULL, NULL); }
     int redo() { return redoStep(&bracket, NULL, NULL); }
 };
-
-static int failEveryAllocation(void)
-{
-    return 1;
-}
 
 // Keystrokes in one slot gather into one step with the picks the first of
 // them cleared; losing the focus ends the step.
@@ -176,9 +168,10 @@ TEST_F(UndoHistoryTest, AFailedAllocationDropsTheHistoryButKeepsTheEdit)
     pick(10, L"C");
     pick(11, L"E");
     ASSERT_EQ(1, undo());
-    setAllocationFailureHook(failEveryAllocation);
-    pick(12, L"G");
-    setAllocationFailureHook(NULL);
+    {
+        FailingAllocations failing;
+        pick(12, L"G");
+    }
     EXPECT_STREQ(L"G", slot(12)->name);
     EXPECT_EQ(1, bracket.dirty);
     EXPECT_EQ(0, undo()) << "no history left";

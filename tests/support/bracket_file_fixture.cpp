@@ -203,12 +203,22 @@ std::string describeXmlFile(const std::wstring &path)
     return description;
 }
 
+std::string teamsFile(const std::string &teams, const std::string &rest)
+{
+    return "<Games><Title>Cup</Title><Teams>" + teams + "</Teams>" + rest + "</Games>";
+}
+
+std::wstring BracketFileTest::fileWith(const std::string &bytes, const WCHAR *name)
+{
+    std::wstring path = pathOf(name);
+    writeFileBytes(path, bytes);
+    return path;
+}
+
 void BracketFileTest::SetUp()
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
     initBracket(&bracket, GetModuleHandleW(NULL));
-    window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
-    ASSERT_NE(nullptr, window) << "the main window template must load";
     folder = makeScratchFolder();
     armDialogAnswer(&unexpected, IDNO);
 }
@@ -218,13 +228,11 @@ void BracketFileTest::TearDown()
     disarmDialogAnswer();
     EXPECT_EQ(0, unexpected.count) << "a question nobody expected was shown: \"" << utf8(unexpected.text) << "\"";
     resetBracket(&bracket);
-    if (window)
-        DestroyWindow(window);
     removeScratchFolder(folder);
     CoUninitialize();
 }
 
-void BracketFileTest::build(int teams, const WCHAR *title, bool named, bool laidOut)
+void BracketFileTest::build(int teams, const WCHAR *title, bool named)
 {
     ASSERT_EQ(1, buildBracket(&bracket, teams));
     lstrcpynW(bracket.title, title, TITLE_CAPACITY);
@@ -235,19 +243,55 @@ void BracketFileTest::build(int teams, const WCHAR *title, bool named, bool laid
             setName(id, name);
         }
     }
-    if (laidOut)
+    bracket.dirty = 1;
+}
+
+int BracketFileTest::readFile(const std::wstring &path, OpenReport *report)
+{
+    OpenReport unused;
+    Bracket staged;
+    initBracket(&staged, bracket.resourceModule);
+    if (!readBracketFile(path.c_str(), &staged, report ? report : &unused)) {
+        EXPECT_EQ(0, staged.slotCount) << "a refused file left a staged bracket: " << utf8(path);
+        EXPECT_EQ(nullptr, staged.nodeTable) << utf8(path);
+        return 0;
+    }
+    adoptStagedBracket(&bracket, &staged);
+    return 1;
+}
+
+// The window comes first: a dialog made while the catch-all is armed would
+// be taken for a question.
+void BracketWindowTest::SetUp()
+{
+    window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
+    ASSERT_NE(nullptr, window) << "the main window template must load";
+    BracketFileTest::SetUp();
+}
+
+void BracketWindowTest::TearDown()
+{
+    BracketFileTest::TearDown();
+    if (window)
+        DestroyWindow(window);
+}
+
+void BracketWindowTest::build(int teams, const WCHAR *title, bool named, bool laidOut)
+{
+    BracketFileTest::build(teams, title, named);
+    if (laidOut && bracket.slotCount)
         layoutBracket(&bracket, window, 1);
     bracket.dirty = 1;
 }
 
-std::wstring BracketFileTest::caption() const
+std::wstring BracketWindowTest::caption() const
 {
     WCHAR text[600] = L"";
     GetWindowTextW(window, text, 600);
     return text;
 }
 
-std::pair<int, int> BracketFileTest::slotControls() const
+std::pair<int, int> BracketWindowTest::slotControls() const
 {
     std::pair<int, int> counts(0, 0);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -260,7 +304,7 @@ std::pair<int, int> BracketFileTest::slotControls() const
     return counts;
 }
 
-int BracketFileTest::baseSlotsReadOnly()
+int BracketWindowTest::baseSlotsReadOnly()
 {
     int readOnly = 0, editable = 0;
     for (int id = 1; id <= bracket.slotCount && bracket.depth > 0; id++) {
@@ -275,7 +319,7 @@ int BracketFileTest::baseSlotsReadOnly()
     return editable == 0 ? 1 : readOnly == 0 ? 0 : -1;
 }
 
-std::wstring BracketFileTest::shownText(int id)
+std::wstring BracketWindowTest::shownText(int id)
 {
     HWND control = slot(id)->control;
     if (!control)

@@ -1,5 +1,7 @@
 #include "support/dialog_answer.h"
 
+#include "res/resource.h"
+
 namespace {
 
 enum { MAX_PENDING = 16, MESSAGE_TEXT_ID = 0xFFFF };
@@ -68,7 +70,7 @@ void record(HWND box)
 void answer(HWND box)
 {
     record(box);
-    int id = current->button;
+    int id = current->choose ? current->choose(box, current) : current->button;
     HWND button = findButton(box, id);
     if (!button) {
         static const int fallbacks[] = { IDCANCEL, IDNO, IDOK };
@@ -89,8 +91,13 @@ void answer(HWND box)
 LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = (HWND)wParam;
-    if (current && code == HCBT_CREATEWND && isDialogClass(window))
+    if (current && code == HCBT_CREATEWND && isDialogClass(window)) {
+        if (current->button == DIALOG_REFUSED) {
+            current->count++;
+            return 1;
+        }
         addPending(window);
+    }
     else if (current && code == HCBT_ACTIVATE && takePending(window))
         answer(window);
     return CallNextHookEx(hook, code, wParam, lParam);
@@ -103,6 +110,13 @@ void armDialogAnswer(DialogAnswer *answer, int button)
     ZeroMemory(answer, sizeof *answer);
     answer->button = button;
     resumeDialogAnswer(answer);
+}
+
+void armDialogChooser(DialogAnswer *answer, DialogChooser choose, void *context)
+{
+    armDialogAnswer(answer, IDCANCEL);
+    answer->choose = choose;
+    answer->context = context;
 }
 
 void resumeDialogAnswer(DialogAnswer *answer)
@@ -125,4 +139,18 @@ void disarmDialogAnswer(void)
     current = NULL;
     for (HWND &slot : pending)
         slot = NULL;
+}
+
+int answerSetupThenNo(HWND box, DialogAnswer *answer)
+{
+    SetupAnswer *user = (SetupAnswer *)answer->context;
+    if (GetDlgItem(box, IDC_TEAMS_COMBO) && GetDlgItem(box, IDC_TITLE_EDIT)) {
+        SetDlgItemTextW(box, IDC_TITLE_EDIT, user->title);
+        SendDlgItemMessageW(box, IDC_TEAMS_COMBO, CB_SETCURSEL, user->teamsIndex, 0);
+        user->setups++;
+        return IDC_SETUP_OK;
+    }
+    if (GetDlgItem(box, IDNO))
+        user->questions++;
+    return IDNO;
 }

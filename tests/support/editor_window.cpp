@@ -33,14 +33,21 @@ void EditorWindowTest::TearDown()
     CoUninitialize();
 }
 
-void EditorWindowTest::openOn(const char *xml, int answer)
+void EditorWindowTest::openEmpty()
 {
-    std::wstring path = folder.file(L"bracket.xml");
-    writeFileBytes(path, xml);
     if (!window)
         window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc,
                                     (LPARAM)&state);
     ASSERT_NE(nullptr, window) << "IDD_MAIN could not be created";
+}
+
+void EditorWindowTest::openOn(const char *xml, int answer)
+{
+    std::wstring path = folder.file(L"bracket.xml");
+    writeFileBytes(path, xml);
+    openEmpty();
+    if (!window)
+        return;
     // Dropped rather than named at start: the answering hook must only
     // see the question, never the main window being created.
     HGLOBAL handle = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(WCHAR));

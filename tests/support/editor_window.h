@@ -26,6 +26,8 @@ struct EditorWindowTest : ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
+    // Opens the window with nothing in it, as the editor starts.
+    void openEmpty();
     // Opens the window on xml as its start-up file, answering the
     // invalid-picks question (if any) with answer, then unlocks the base
     // slots as a user who wants to type would.
