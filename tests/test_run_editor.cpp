@@ -28,11 +28,6 @@ TEST(RunEditor, WithoutABracketRecordNoWindowRunsAtAll)
 // new bracket (so slot controls exist) and exits without saving.
 TEST(RunEditor, RunsTheMainWindowUntilExitAndTearsEverythingDown)
 {
-    // Known open fault: since the editor follows the display language and
-    // keeps recent files, New posted to the in-process window opens no setup
-    // dialog under this harness; the shipped executable's New is covered by
-    // EditorProcess.NewTypePickSaveReopenAndExitWithAndWithoutTheQuestion.
-    GTEST_SKIP() << "New posted in-process opens no setup dialog: under investigation";
     // Recovery copies left by other runs would be offered first: this run
     // keeps its own, in a folder of its own.
     TempFolder appData;
@@ -41,6 +36,13 @@ TEST(RunEditor, RunsTheMainWindowUntilExitAndTearsEverythingDown)
     HWND seenMain = NULL;
     DialogScript script(GetCurrentProcessId(), [&](DialogScript &s) {
         HWND main = s.next("the main window");
+        // Run with arguments of its own (CTest's filter), this program hands
+        // the editor a start-up file that does not exist: the editor says so
+        // before its window shows, and the window then stands empty.
+        if (main && !GetMenu(main)) {
+            s.press(main, IDOK);
+            main = s.next("the main window");
+        }
         seenMain = main;
         if (!main)
             return;
