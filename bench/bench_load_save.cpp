@@ -3,8 +3,10 @@
 // file plus the bare layout calls (floor/bare_layout.cpp), after destroying
 // the controls of the previous round, as a load replaces the open bracket.
 // The save's floor: the same document built through MSXML, saved to a
-// temporary file beside the target, flushed, loaded back once to check it,
-// and moved over the target. Runs alternate; the medians of the runs'
+// temporary file beside the target (its real place looked up, as a save
+// through a link must), flushed, loaded back once to check it, and put in
+// the target's place with the platform's replace, which keeps the old
+// file's attributes and security. Runs alternate; the medians of the runs'
 // ratios are printed.
 #include <windows.h>
 #include <msxml2.h>
@@ -102,7 +104,8 @@ void setAttribute(IXMLDOMElement *element, BSTR name, const WCHAR *value)
 }
 
 // The floor of a save: the benchmark bracket's document built through
-// MSXML, saved beside the target, flushed, read back, moved over it.
+// MSXML, saved beside the target (found through any link), flushed, read
+// back, put in its place.
 void bareSave(int teams, const WCHAR *target)
 {
     IXMLDOMDocument *document = bareDocument();
@@ -131,6 +134,15 @@ void bareSave(int teams, const WCHAR *target)
     SysFreeString(team);
     games->Release();
 
+    // Where the target really is, through any link: a save must update a
+    // linked file rather than put a plain one where the link was.
+    WCHAR final[MAX_PATH + 8] = L"";
+    HANDLE existing = CreateFileW(target, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
+    if (existing != INVALID_HANDLE_VALUE) {
+        GetFinalPathNameByHandleW(existing, final, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        CloseHandle(existing);
+    }
     WCHAR temp[MAX_PATH];
     wsprintfW(temp, L"%s.tmp", target);
     VARIANT where = pathVariant(temp);
@@ -144,7 +156,15 @@ void bareSave(int teams, const WCHAR *target)
     check->load(where, &loaded);
     check->Release();
     VariantClear(&where);
-    MoveFileExW(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // The platform's replace, which keeps the old file's attributes and
+    // security as a save must, through a backup name so that a failed swap
+    // leaves the old file findable; a first save has nothing to keep.
+    WCHAR backup[MAX_PATH];
+    wsprintfW(backup, L"%s.bak", target);
+    if (ReplaceFileW(target, temp, backup, REPLACEFILE_WRITE_THROUGH, NULL, NULL))
+        DeleteFileW(backup);
+    else
+        MoveFileExW(temp, target, MOVEFILE_WRITE_THROUGH);
 }
 
 void benchmark(int teams, HWND window, const WCHAR *folder, double *loadRatio, double *saveRatio)

@@ -91,31 +91,29 @@ static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
     return value.bstrVal ? value.bstrVal : SysAllocString(L"");
 }
 
-/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
- * make sense together is settled once every Team is read. Anything else in
- * them counts as absent. */
-static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes)
-{
-    BSTR seedAttribute = SysAllocString(L"Seed");
-    BSTR byeAttribute = SysAllocString(L"Bye");
-    BSTR seed = seedAttribute ? attributeValue(attributes, seedAttribute) : NULL;
-    BSTR bye = byeAttribute ? attributeValue(attributes, byeAttribute) : NULL;
-    if (!seed || !parseDecimal(seed, &node->seed))
-        node->seed = 0;
-    node->bye = bye && lstrcmpW(bye, L"1") == 0;
-    SysFreeString(bye);
-    SysFreeString(seed);
-    SysFreeString(byeAttribute);
-    SysFreeString(seedAttribute);
-}
-
 /* The names of the attributes a Team element may carry, made once for all
  * elements. */
 struct TeamAttributes {
     BSTR name;
     BSTR id;
     BSTR score;
+    BSTR seed;
+    BSTR bye;
 };
+
+/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
+ * make sense together is settled once every Team is read. Anything else in
+ * them counts as absent. */
+static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes, const TeamAttributes *names)
+{
+    BSTR seed = attributeValue(attributes, names->seed);
+    BSTR bye = attributeValue(attributes, names->bye);
+    if (!seed || !parseDecimal(seed, &node->seed))
+        node->seed = 0;
+    node->bye = bye && lstrcmpW(bye, L"1") == 0;
+    SysFreeString(bye);
+    SysFreeString(seed);
+}
 
 static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *names)
 {
@@ -130,7 +128,7 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *n
         BracketNode *node = staged->nodeTable[slot - 1];
         copyTruncated(node->name, name, NAME_CAPACITY);
         copyTruncated(node->result, score, RESULT_CAPACITY);
-        readSeedAndBye(node, attributes);
+        readSeedAndBye(node, attributes, names);
     }
     attributes->Release();
     SysFreeString(score);
@@ -143,10 +141,12 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *n
 static void readTeams(IXMLDOMDocument *document, Bracket *staged)
 {
     BSTR query = SysAllocString(L"Games/Team");
-    TeamAttributes names = {SysAllocString(L"Name"), SysAllocString(L"id"), SysAllocString(L"Score")};
+    TeamAttributes names = {SysAllocString(L"Name"), SysAllocString(L"id"), SysAllocString(L"Score"),
+                            SysAllocString(L"Seed"), SysAllocString(L"Bye")};
     IXMLDOMNodeList *teams = NULL;
     long count = 0;
-    if (query && names.name && names.id && names.score && SUCCEEDED(document->selectNodes(query, &teams)) &&
+    if (query && names.name && names.id && names.score && names.seed && names.bye &&
+        SUCCEEDED(document->selectNodes(query, &teams)) &&
         teams && SUCCEEDED(teams->get_length(&count))) {
         for (long i = 0; i < count; i++) {
             IXMLDOMNode *team = NULL;
@@ -158,6 +158,8 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged)
     }
     if (teams)
         teams->Release();
+    SysFreeString(names.bye);
+    SysFreeString(names.seed);
     SysFreeString(names.score);
     SysFreeString(names.id);
     SysFreeString(names.name);

@@ -51,18 +51,27 @@ static int extendedFullPath(const WCHAR *path, WCHAR *out)
     return appendText(out, LONG_PATH_CAPACITY, L"\\\\?\\") && appendText(out, LONG_PATH_CAPACITY, full);
 }
 
-/* Where an existing target really is, through any symbolic links or
- * junctions, in "\\?\" form. Writing beside a link and swapping into its
- * name would put a plain file where the link was and leave the file it
- * points to behind, or lose it to the backup step. A target that does not
- * exist yet stays as named. */
-static int resolveFinalPath(WCHAR *target)
+/* Opens an existing target as the replace will need it (read, write and
+ * delete, sharing everything, so a file another program holds without
+ * sharing, a read-only file or a folder fails here rather than half-way
+ * through), and turns target into where it really is, through any symbolic
+ * links or junctions, in "\\?\" form: writing beside a link and swapping
+ * into its name would put a plain file where the link was and leave the
+ * file it points to behind, or lose it to the backup step. Returns 1 when
+ * the target does not exist yet (it stays as named), 2 when it exists and
+ * is usable, 0 on failure. */
+static int openTarget(WCHAR *target)
 {
-    HANDLE file = CreateFileW(target, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, NULL);
+    HANDLE file = CreateFileW(target, GENERIC_READ | GENERIC_WRITE | DELETE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 1 : 0;
+        if (error == ERROR_FILE_NOT_FOUND)
+            return 1;
+        DWORD attributes = GetFileAttributesW(target);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            error = ERROR_ACCESS_DENIED;
+        return failWith(error);
     }
     WCHAR final[LONG_PATH_CAPACITY];
     DWORD length = GetFinalPathNameByHandleW(file, final, LONG_PATH_CAPACITY, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
@@ -73,9 +82,8 @@ static int resolveFinalPath(WCHAR *target)
     if (length >= LONG_PATH_CAPACITY)
         return failWith(ERROR_FILENAME_EXCED_RANGE);
     target[0] = 0;
-    if (startsWith(final, L"\\\\?\\"))
-        return appendText(target, LONG_PATH_CAPACITY, final);
-    return appendText(target, LONG_PATH_CAPACITY, L"\\\\?\\") && appendText(target, LONG_PATH_CAPACITY, final);
+    int named = startsWith(final, L"\\\\?\\") || appendText(target, LONG_PATH_CAPACITY, L"\\\\?\\");
+    return named && appendText(target, LONG_PATH_CAPACITY, final) ? 2 : 0;
 }
 
 /* A name in target's folder, different on every call of this process. */
@@ -140,25 +148,6 @@ static int writeTemporary(const WCHAR *target, const void *bytes, DWORD size, WC
     return failWith(ERROR_FILE_EXISTS);
 }
 
-/* An existing target must be one we may write and delete right now; a file
- * another program holds without sharing would otherwise fail half-way
- * through the replace. Returns 1 when absent, 2 when present and usable. */
-static int checkTarget(const WCHAR *target)
-{
-    DWORD attributes = GetFileAttributesW(target);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? 1 : 0;
-    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
-        return failWith(ERROR_ACCESS_DENIED);
-    HANDLE probe = CreateFileW(target, GENERIC_READ | GENERIC_WRITE | DELETE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL, OPEN_EXISTING, 0,
-                               NULL);
-    if (probe == INVALID_HANDLE_VALUE)
-        return 0;
-    CloseHandle(probe);
-    return 2;
-}
-
 /* ReplaceFileW keeps the old file's attributes and security and, through
  * the backup name, never leaves a moment without a complete file. */
 static int swapIn(const WCHAR *target, const WCHAR *temp)
@@ -187,9 +176,9 @@ int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size,
     WCHAR temp[LONG_PATH_CAPACITY];
     if (!path)
         return failWith(ERROR_INVALID_NAME);
-    if (!extendedFullPath(path, target) || !resolveFinalPath(target))
+    if (!extendedFullPath(path, target))
         return 0;
-    int state = checkTarget(target);
+    int state = openTarget(target);
     if (state == 0 || !writeTemporary(target, bytes, size, temp))
         return 0;
     if (check && !check(temp, context)) {
