@@ -12,36 +12,13 @@
 #include "res/resource.h"
 #include "ui/layout.h"
 #include "bench/floor/bare_layout.h"
+#include "bench/floor/bench_rounds.h"
 
 namespace {
 
 const int WARM_UP_ROUNDS = 2;
 const int ROUNDS = 15;
 const int ENTRANTS = 256;
-
-INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
-
-double seconds(LARGE_INTEGER start, LARGE_INTEGER end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return (double)(end.QuadPart - start.QuadPart) / (double)frequency.QuadPart;
-}
-
-double median(double *values, int count)
-{
-    for (int i = 1; i < count; i++) {
-        double v = values[i];
-        int j = i;
-        for (; j > 0 && values[j - 1] > v; j--)
-            values[j] = values[j - 1];
-        values[j] = v;
-    }
-    return values[count / 2];
-}
 
 double timeNewFromList(Bracket *bracket, HWND window, const WCHAR *list)
 {

@@ -134,3 +134,26 @@ stop_wine() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
+
+# The screenshot scripts' work folder and private X display: begin_screenshots
+# makes WORK and arranges for Wine, the display and WORK to go at exit,
+# whatever happens; start_display SIZE starts Xvfb on a free display.
+begin_screenshots() {
+  WORK=$(mktemp -d)
+  XVFB_PID=""
+  trap end_screenshots EXIT
+}
+end_screenshots() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+start_display() {
+  # Xvfb picks a free display itself and reports its number once it listens.
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(cat "$WORK/display")"
+}

@@ -13,7 +13,7 @@ prepare_prefix
 
 DPI=${1:-96}
 OUT="$ROOT/docs/bracket-16.png"
-WORK=$(mktemp -d)
+begin_screenshots
 if [ "$DPI" != 96 ]; then
   OUT="$ROOT/docs/bracket-16-${DPI}dpi.png"
   source_prefix="$WINEPREFIX"
@@ -37,15 +37,6 @@ REG
   (unset DISPLAY; wine regedit /S "$(winepath -w "$WORK/dpi.reg")") </dev/null >/dev/null 2>&1
   wineserver -w
 fi
-XVFB_PID=""
-
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 # Sixteen teams with Chinese names, as the first-round boxes (edit controls)
 # and the picks (drop-downs) show them; every match decided, round by round,
@@ -66,12 +57,7 @@ xml += "</Games>"
 open(sys.argv[1], "w", encoding="utf-8").write(xml)
 PY
 
-# Xvfb picks a free display itself and reports its number once it listens.
-Xvfb -displayfd 3 -screen 0 2048x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
+start_display 2048x1024x24
 
 # The picture is of the Chinese editor, whatever language this machine speaks.
 LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,$((900 * DPI / 96))x$((420 * DPI / 96)) "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \

@@ -10,16 +10,7 @@ prepare_prefix
 . "$ROOT/cmake/wine-env.sh"
 
 OUT="$ROOT/docs/bracket-seeded-12.png"
-WORK=$(mktemp -d)
-XVFB_PID=""
-
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+begin_screenshots
 
 # The file the editor writes for New from list with these twelve names,
 # seeded: slot seeds down the left column, then the right; seeds 13-16 are
@@ -46,12 +37,7 @@ xml = "<Games><Title>Club Open 2026</Title><Teams>16</Teams>" + "".join(teams) +
 open(sys.argv[1], "w", encoding="utf-8").write(xml)
 PY
 
-# Xvfb picks a free display itself and reports its number once it listens.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
+start_display 1024x768x24
 
 LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
   "$(winepath -w "$WORK/club.xml")" </dev/null >/dev/null 2>&1 &

@@ -11,23 +11,9 @@ prepare_prefix
 TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
 SATELLITE="$DUELMARK_BUILD/lang/en/duelmark.exe.mui"
 OUT="${SCREENSHOT_OUT:-$ROOT/docs}"
-WORK=$(mktemp -d)
-XVFB_PID=""
+begin_screenshots
 
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and reports its number once it listens.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$WORK/display")"
+start_display 1024x768x24
 
 # shoot NAME VIEW [SATELLITE]: runs the tool on a virtual desktop, captures
 # the screen once the tool says it is drawn, and trims away the screen

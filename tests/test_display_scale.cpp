@@ -12,6 +12,7 @@
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
+#include "support/slot_window.h"
 
 namespace {
 
@@ -21,17 +22,6 @@ int screenDpi()
     int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(NULL, screen);
     return dpi;
-}
-
-int lineHeightOf(HWND control)
-{
-    HDC dc = GetDC(control);
-    HGDIOBJ replaced = SelectObject(dc, (HGDIOBJ)SendMessageW(control, WM_GETFONT, 0, 0));
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, replaced);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
 }
 
 // A file of teams T1.. with every name filled in, no picks, and the match
@@ -118,7 +108,7 @@ struct DisplayScaleTest : EditorWindowTest {
                 ASSERT_TRUE(GetComboBoxInfo(c, &info));
                 text = info.rcItem;
             }
-            EXPECT_GE(text.bottom - text.top, lineHeightOf(c)) << "the font's line is cut";
+            EXPECT_GE(text.bottom - text.top, lineHeightInControlFont(c)) << "the font's line is cut";
             RECT place = placeOf(c), overlap;
             EXPECT_EQ(MulDiv(78, scale, 96), place.right - place.left);
             for (size_t other = 0; other < places.size(); other++)
@@ -150,7 +140,7 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
     SetFocus(control(70));
     SendMessageW(window, WM_VSCROLL, SB_PAGEDOWN, 0);
     int down = scrollOffset(SB_VERT);
-    int oldLine = lineHeightOf(control(1));
+    int oldLine = lineHeightInControlFont(control(1));
 
     int other = dpi == 192 ? 96 : dpi * 2;
     RECT suggested;
@@ -164,7 +154,7 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
     EXPECT_EQ(L"Zebras", shown(3));
     EXPECT_EQ(L"Zebras", name(3));
     EXPECT_EQ(control(70), GetFocus());
-    EXPECT_EQ(other > dpi, lineHeightOf(control(1)) > oldLine) << "the font follows the scale";
+    EXPECT_EQ(other > dpi, lineHeightInControlFont(control(1)) > oldLine) << "the font follows the scale";
     // Clamped where the new scale's range ends.
     SCROLLINFO range = {};
     range.cbSize = sizeof range;
@@ -178,7 +168,7 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
 
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
     expectBracketAtScale(dpi);
-    EXPECT_EQ(oldLine, lineHeightOf(control(1)));
+    EXPECT_EQ(oldLine, lineHeightInControlFont(control(1)));
     EXPECT_EQ(gdiObjects, (int)GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "a font was left behind";
 }
 

@@ -54,18 +54,6 @@ const Creation *creationOf(HWND control)
     return nullptr;
 }
 
-// The height of the line the control's font draws, descenders included.
-int lineHeightOf(HWND control)
-{
-    HDC dc = GetDC(control);
-    HGDIOBJ replaced = SelectObject(dc, (HGDIOBJ)SendMessageW(control, WM_GETFONT, 0, 0));
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, replaced);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
-}
-
 struct LayoutTest : ::testing::Test {
     Bracket bracket;
     SlotWindow main;
@@ -131,7 +119,7 @@ struct LayoutTest : ::testing::Test {
             EXPECT_GE(r.bottom - r.top, 16) << "height";
             RECT area;
             GetClientRect(c, &area);
-            EXPECT_GE(area.bottom, lineHeightOf(c)) << "the box cuts its font's line";
+            EXPECT_GE(area.bottom, lineHeightInControlFont(c)) << "the box cuts its font's line";
             EXPECT_EQ(editable ? EDITABLE_EDIT_STYLE : READ_ONLY_EDIT_STYLE, GetWindowLongW(c, GWL_STYLE));
             EXPECT_EQ(EDIT_EX_STYLE, GetWindowLongW(c, GWL_EXSTYLE));
             EXPECT_EQ(127, SendMessageW(c, EM_GETLIMITTEXT, 0, 0));

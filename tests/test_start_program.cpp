@@ -17,6 +17,13 @@
 
 namespace {
 
+// A copy of the four-team cup in folder, as cup.xml.
+std::wstring cupIn(TempFolder &folder)
+{
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    return file;
+}
 
 std::vector<std::string> importedLibraries(const std::string &image)
 {
@@ -74,8 +81,7 @@ TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
     std::wstring file = folder.file(L"spring cup.xml");
     writeFileBytes(file, CUP_XML);
     Editor editor;
-    ASSERT_TRUE(editor.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup")) << "the file named on the command line must open";
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup")) << "the file named on the command line must open";
     std::vector<HWND> edits = editor.baseEdits();
     ASSERT_EQ(4u, edits.size());
     EXPECT_EQ(L"A", Editor::text(edits[0]));
@@ -89,8 +95,7 @@ TEST(EditorProcess, AQuotedFileArgumentWithSpacesOpensAtStart)
 TEST(EditorProcess, AnUnquotedArgumentOpensAndLaterTokensAreIgnored)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     Editor editor;
     ASSERT_TRUE(editor.start(L" " + file + L" ignored.xml"));
     ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
@@ -312,11 +317,9 @@ TEST(LostWork, ARelativeStartUpNameIsSavedWhereItCameFromAfterTheOpenDialogMoved
 TEST(LostWork, ANameOrTitleTheFileCannotCarryIsNamedAndTheGoodFileKept)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     Editor editor;
-    ASSERT_TRUE(editor.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
     EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
     HWND first = editor.baseEdits()[0];
     struct {
@@ -363,12 +366,10 @@ TEST(LostWork, ANameOrTitleTheFileCannotCarryIsNamedAndTheGoodFileKept)
 TEST(LostWork, EndingTheSessionAsksLikeExit)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
         LRESULT answer = FALSE;
         EXPECT_EQ("", editor.send(WM_QUERYENDSESSION, 0, [](DialogScript &) {}, &answer));
         EXPECT_EQ(TRUE, answer) << "nothing unsaved: the session may end without a question";
@@ -393,8 +394,7 @@ TEST(LostWork, EndingTheSessionAsksLikeExit)
     }
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
         EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
         SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
         LRESULT answer = FALSE;
@@ -412,11 +412,9 @@ TEST(LostWork, EndingTheSessionAsksLikeExit)
 TEST(LostWork, AFailedSaveNamesTheFileAndThePlatformsReason)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     Editor editor;
-    ASSERT_TRUE(editor.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
     EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
     SendMessageW(editor.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
     ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -480,15 +478,12 @@ std::wstring choiceText(HWND dialog)
 TEST(LostWork, ASaveOverNewerWorkOnDiskAsksFirst)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     CreateDirectoryW(folder.file(L"local").c_str(), NULL);
     Editor first, second;
     first.localAppData = second.localAppData = folder.file(L"local");
-    ASSERT_TRUE(first.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, first.waitForWindow(L"Duelmark - Cup"));
-    ASSERT_TRUE(second.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, second.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, first.startOn(file, L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, second.startOn(file, L"Duelmark - Cup"));
 
     EXPECT_EQ("", first.command(IDM_EDIT_UNLOCK_BASE));
     SendMessageW(first.baseEdits()[0], WM_SETTEXT, 0, (LPARAM)L"Zoe");
@@ -581,8 +576,7 @@ TEST(LostWork, AKilledWindowsTypingIsOfferedAtTheNextStart)
     CreateDirectoryW(local.c_str(), NULL);
     Editor killed, running;
     killed.localAppData = running.localAppData = local;
-    ASSERT_TRUE(killed.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, killed.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, killed.startOn(file, L"Duelmark - Cup"));
     ASSERT_TRUE(running.start(quotedArgument(otherFile)));
     ASSERT_NE(nullptr, running.waitForWindow(L"Duelmark - Cup"));
     for (Editor *editor : {&killed, &running}) {
@@ -633,11 +627,9 @@ TEST(LostWork, AKilledWindowsTypingIsOfferedAtTheNextStart)
 TEST(EditorProcess, ExportAndCopyPictureOfTheOpenBracket)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     Editor editor;
-    ASSERT_TRUE(editor.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
     EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_PICTURE, [&](DialogScript &s) {
         s.chooseFile(s.next("the Save dialog for the picture"), folder.file(L"cup picture"));
     }));
@@ -664,11 +656,9 @@ TEST(EditorProcess, ExportAndCopyPictureOfTheOpenBracket)
 TEST(EditorProcess, TypeDrawUndoBothAndCloseWithoutAQuestion)
 {
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     Editor editor;
-    ASSERT_TRUE(editor.start(quotedArgument(file)));
-    ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
     EXPECT_EQ("", editor.command(IDM_EDIT_UNLOCK_BASE));
     std::vector<HWND> edits = editor.baseEdits();
     ASSERT_EQ(4u, edits.size());
@@ -842,12 +832,10 @@ TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
     TempFolder folder;
-    std::wstring file = folder.file(L"cup.xml");
-    writeFileBytes(file, CUP_XML);
+    std::wstring file = cupIn(folder);
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
         std::vector<HWND> picks = editor.picks();
         ASSERT_EQ(3u, picks.size());
         editor.pick(picks[1], L"D");
@@ -884,8 +872,7 @@ TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
     EXPECT_GT(inkUnderTheFinal(folder.file(L"cup.png")), 200) << "the third-place match is drawn under the final";
     {
         Editor editor;
-        ASSERT_TRUE(editor.start(quotedArgument(file)));
-        ASSERT_NE(nullptr, editor.waitForWindow(L"Duelmark - Cup"));
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
         HWND third = GetDlgItem(editor.window, IDC_THIRD_PLACE_COMBO);
         ASSERT_NE(nullptr, third) << "the match is on after reopening";
         EXPECT_EQ(L"C", Editor::text(third));

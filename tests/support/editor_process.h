@@ -26,6 +26,11 @@ inline std::wstring editorPath()
 }
 
 // One run of duelmark.exe as its own process.
+inline std::wstring quotedArgument(const std::wstring &path)
+{
+    return L" \"" + path + L"\"";
+}
+
 struct Editor {
     PROCESS_INFORMATION process = {};
     HWND window = NULL;
@@ -67,6 +72,13 @@ struct Editor {
         block.insert(block.end(), own.c_str(), own.c_str() + own.size() + 1);
         block.push_back(0);
         return block;
+    }
+
+    // Starts on file, named as one quoted argument, and waits for its main
+    // window under caption.
+    HWND startOn(const std::wstring &file, const WCHAR *caption)
+    {
+        return start(quotedArgument(file)) ? waitForWindow(caption) : NULL;
     }
 
     // The main window: the program's visible dialog with this caption.
@@ -161,10 +173,5 @@ struct Editor {
         }
     }
 };
-
-inline std::wstring quotedArgument(const std::wstring &path)
-{
-    return L" \"" + path + L"\"";
-}
 
 #endif

@@ -70,3 +70,14 @@ int textWidthInControlFont(HWND control, const WCHAR *text)
     ReleaseDC(control, dc);
     return extent.cx;
 }
+
+int lineHeightInControlFont(HWND control)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ replaced = SelectObject(dc, (HFONT)SendMessageW(control, WM_GETFONT, 0, 0));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, replaced);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}

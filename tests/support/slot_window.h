@@ -30,4 +30,7 @@ RECT rectInParent(HWND control);
 // The width of text in the control's own font, as a user would see it drawn.
 int textWidthInControlFont(HWND control, const WCHAR *text);
 
+// The height of the line the control's font draws, descenders included.
+int lineHeightInControlFont(HWND control);
+
 #endif
