@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "file/bracket_file.h"
+#include "model/match_result.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
@@ -103,7 +104,7 @@ TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
         GetClientRect(window, &off);
         GetWindowRect(bracket.root.control, &champion);
         setThirdPlaceOn(&bracket, 1);
-        showThirdPlaceMatch(&bracket, window);
+        showThirdPlaceMatch(window, &bracket);
         HWND combo = GetDlgItem(window, IDC_THIRD_PLACE_COMBO);
         ASSERT_EQ(bracket.thirdPlace.control, combo);
         ASSERT_NE(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_LABEL));
@@ -120,7 +121,7 @@ TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
             EXPECT_EQ(off.bottom, on.bottom) << "sixteen teams have room already";
         EXPECT_EQ(championNow.right - championNow.left, champion.right - champion.left);
         setThirdPlaceOn(&bracket, 0);
-        showThirdPlaceMatch(&bracket, window);
+        showThirdPlaceMatch(window, &bracket);
         EXPECT_EQ(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_COMBO));
         GetClientRect(window, &on);
         EXPECT_EQ(off.bottom, on.bottom);

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "model/match_result.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
+#include "model/undo_history.h"
 
 namespace {
 

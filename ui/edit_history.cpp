@@ -1,19 +1,21 @@
 #include "ui/edit_history.h"
+#include "model/slot_control.h"
 #include "model/pick_rules.h"
+#include "model/undo_history.h"
 #include "ui/layout.h"
 #include "ui/pick_controls.h"
 #include "ui/third_place_view.h"
 
-void recordSlotTextChange(Bracket *bracket, HWND control)
+void recordSlotTextChange(HWND control, Bracket *bracket)
 {
-    BracketNode *node = bracket->slotCount ? (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA) : NULL;
+    BracketNode *node = bracket->slotCount ? slotOfControl(control) : NULL;
     /* A control still being filled by the layout carries no slot yet and
      * changes nothing: no step to record, no snapshot to take. */
     if (!node)
         return;
     UINT typingSlot = node->left ? 0 : node->id;
     beginUndoStep(bracket, typingSlot);
-    handleSlotTextChange(bracket, control);
+    handleSlotTextChange(control, bracket);
     endUndoStep(bracket);
 }
 
@@ -31,13 +33,7 @@ void showSlotName(BracketNode *node)
             SendMessageW(control, WM_SETTEXT, 0, (LPARAM)node->name);
         return;
     }
-    if (!node->name[0]) {
-        blankPickControl(control);
-        return;
-    }
-    SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
-    SendMessageW(control, CB_SETCURSEL, 0, 0);
+    showSoleChoice(control, node->name);
 }
 
 void showBaseSlotNames(Bracket *bracket)
@@ -52,11 +48,11 @@ void showBaseSlotNames(Bracket *bracket)
 static void showRestored(Bracket *bracket, BracketNode *node, void *window)
 {
     if (node == UNDO_THIRD_PLACE_SHOWN)
-        showThirdPlaceMatch(bracket, (HWND)window);
+        showThirdPlaceMatch((HWND)window, bracket);
     else if (node)
         showSlotName(node);
     else
-        setBracketCaption(bracket, (HWND)window);
+        setBracketCaption((HWND)window, bracket);
 }
 
 void undoEdit(HWND window, DocumentState *state)

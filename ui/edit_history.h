@@ -11,7 +11,7 @@
  * handleSlotTextChange, recorded as a step: a pick with its cascade alone,
  * a keystroke together with the others typed while its slot keeps the
  * focus. */
-void recordSlotTextChange(Bracket *bracket, HWND control);
+void recordSlotTextChange(HWND control, Bracket *bracket);
 
 /* Undo and redo commands: put back one step and show it (window is the
  * main window, whose caption shows the title). Nothing when there is none. */

@@ -1,8 +1,9 @@
 #include "ui/invalid_picks_prompt.h"
 #include "model/pick_rules.h"
+#include "model/undo_history.h"
 #include "res/resource.h"
 
-int askClearInvalidPicks(Bracket *bracket, HWND window)
+int askClearInvalidPicks(HWND window, Bracket *bracket)
 {
     WCHAR caption[128];
     WCHAR text[256];
@@ -13,11 +14,11 @@ int askClearInvalidPicks(Bracket *bracket, HWND window)
     return MessageBoxW(window, text, caption, MB_YESNO | MB_ICONQUESTION);
 }
 
-int settleInvalidPicks(Bracket *bracket, HWND window)
+int settleInvalidPicks(HWND window, Bracket *bracket)
 {
     if (validatePicks(bracket, CHECK_PICKS_ONLY))
         return 1;
-    if (askClearInvalidPicks(bracket, window) != IDYES)
+    if (askClearInvalidPicks(window, bracket) != IDYES)
         return 0;
     beginUndoStep(bracket, 0);
     validatePicks(bracket, CLEAR_INVALID_PICKS);

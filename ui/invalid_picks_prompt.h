@@ -6,11 +6,11 @@
 #include "model/bracket.h"
 
 /* The question, owned by window. Returns the button pressed (IDYES or IDNO). */
-int askClearInvalidPicks(Bracket *bracket, HWND window);
+int askClearInvalidPicks(HWND window, Bracket *bracket);
 
 /* Asks only when some pick is invalid, and on Yes clears those picks as one
  * undo step. Returns 1 when every pick is valid afterwards, 0 when the user
  * kept the invalid ones. */
-int settleInvalidPicks(Bracket *bracket, HWND window);
+int settleInvalidPicks(HWND window, Bracket *bracket);
 
 #endif

@@ -1,6 +1,6 @@
 #include "ui/keyboard_shortcuts.h"
 #include "res/resource.h"
-#include "ui/command_state.h"
+#include "ui/command_table.h"
 #include "ui/document_state.h"
 #include "ui/pick_controls.h"
 

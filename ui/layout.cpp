@@ -1,7 +1,7 @@
 #include "ui/layout.h"
+#include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/scroll_view.h"
-#include "ui/display_scale.h"
 #include "ui/drawing_pause.h"
 #include "ui/bye_slots.h"
 #include "ui/message_text.h"
@@ -14,74 +14,14 @@ enum {
     EDIT_EX_STYLE = WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY
 };
 
-/* The node's address goes into the user data last of all: notifications the
- * control raises while it is being filled find no slot and are ignored. */
+/* Notifications the control raised while it was being filled found no
+ * slot and were ignored; from here on they reach the slot. */
 static void bindControl(HWND control, BracketNode *node, HFONT font)
 {
     if (!control)
         return;
     SendMessageW(control, WM_SETFONT, (WPARAM)font, TRUE);
-    node->control = control;
-    SetWindowLongPtrW(control, GWLP_USERDATA, (LONG_PTR)node);
-}
-
-/* The line the font draws, from the top of its tallest letter to the bottom
- * of its lowest descender. */
-static int fontLineHeight(HWND window, HFONT font)
-{
-    HDC dc = GetDC(window);
-    if (!dc)
-        return 0;
-    HGDIOBJ replaced = SelectObject(dc, font);
-    TEXTMETRICW metrics;
-    int height = GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : 0;
-    SelectObject(dc, replaced);
-    ReleaseDC(window, dc);
-    return height;
-}
-
-static SlotGeometry slotGeometryWithFont(HWND mainWindow, int dpi, HFONT font)
-{
-    SlotGeometry geometry;
-    geometry.dpi = dpi;
-    geometry.columnWidth = scalePixels(COLUMN_WIDTH, dpi);
-    geometry.margin = scalePixels(LAYOUT_MARGIN, dpi);
-    geometry.halfPitch = scalePixels(BASE_ROW_PITCH / 2, dpi);
-    geometry.pickHeight = scalePixels(PICK_HEIGHT, dpi);
-    geometry.fieldHeight = scalePixels(PICK_FIELD_HEIGHT, dpi);
-    geometry.font = font;
-    /* The client edge takes its width from the text area at the top and the
-     * bottom; a box of the plain height would cut the descenders. */
-    int needed = fontLineHeight(mainWindow, geometry.font) + 2 * GetSystemMetrics(SM_CYEDGE);
-    int height = scalePixels(EDIT_HEIGHT, dpi);
-    geometry.editHeight = needed > height ? needed : height;
-    return geometry;
-}
-
-SlotGeometry slotGeometryFor(HWND mainWindow)
-{
-    int dpi = windowDpi(mainWindow);
-    return slotGeometryWithFont(mainWindow, dpi, slotFontForDpi(mainWindow, dpi));
-}
-
-SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket)
-{
-    HFONT font = bracket->root.control ? (HFONT)SendMessageW(bracket->root.control, WM_GETFONT, 0, 0) : NULL;
-    if (!font)
-        font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
-    return slotGeometryWithFont(mainWindow, windowDpi(mainWindow), font);
-}
-
-SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
-{
-    SIZE size;
-    size.cx = 2 * geometry->columnWidth * bracket->depth + geometry->columnWidth + 2 * geometry->margin;
-    size.cy = geometry->halfPitch * bracket->slotCount + 2 * geometry->margin;
-    /* The match for third place may need room below the columns. */
-    int withThirdPlace = scalePixels(bracketClientHeight((Bracket *)bracket), geometry->dpi);
-    if (withThirdPlace > size.cy)
-        size.cy = withThirdPlace;
-    return size;
+    bindSlotControl(control, node);
 }
 
 static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
@@ -118,37 +58,6 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     return control;
 }
 
-/* Told where a slot's column origin is; the champion's comes with the
- * margin already taken off, as it stands a margin above its column. */
-typedef void (*SlotPlaced)(BracketNode *node, int x, int y, int isPick, void *context);
-
-/* One pass per level from the base slots up: the first half of the level
- * fills the left column, the second half the mirrored right one. Every
- * pick's top lies half-way between the tops of its two feeders. */
-static void walkSlotPlaces(Bracket *bracket, const SlotGeometry *geometry, SlotPlaced placed, void *context)
-{
-    int depth = bracket->depth;
-    int width = geometry->columnWidth;
-    int col = 0;
-    int top = 0;
-    int step = 2 * geometry->halfPitch;
-    int k = depth;
-    for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
-        BracketNode *node = leftmostAtLevel(bracket, k);
-        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
-            placed(node, col, top + i * step, col != 0, context);
-        for (int i = 0; i < m && node; i++, node = nextInLevel(node))
-            placed(node, 2 * width * depth - col, top + i * step, col != 0, context);
-        if (m > 1) {
-            k--;
-            top += step / 2;
-            step *= 2;
-        }
-        col += width;
-    }
-    placed(&bracket->root, col, top - 2 * geometry->margin, 1, context);
-}
-
 struct SlotCreation {
     HINSTANCE instance;
     HWND parent;
@@ -181,7 +90,7 @@ void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
     walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
 }
 
-void setBracketCaption(Bracket *bracket, HWND mainWindow)
+void setBracketCaption(HWND mainWindow, Bracket *bracket)
 {
     WCHAR caption[512];
     bracket->title[TITLE_CAPACITY - 1] = 0;
@@ -207,12 +116,12 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
-    placeThirdPlaceControls(bracket, mainWindow, &geometry);
-    attachPickTooltips(bracket, mainWindow);
+    placeThirdPlaceControls(mainWindow, bracket, &geometry);
+    attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
 
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollView(mainWindow, content.cx, content.cy);
     if (bracket->slotCount != 0)
-        setBracketCaption(bracket, mainWindow);
+        setBracketCaption(mainWindow, bracket);
 }

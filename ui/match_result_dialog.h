@@ -1,6 +1,5 @@
 /* The Match result dialog: the two teams that fed a match, its winner
- * (the same choices as the pick) and a free-text result, and the commands
- * that open it. */
+ * (the same choices as the pick) and a free-text result. */
 #ifndef DUELMARK_UI_MATCH_RESULT_DIALOG_H
 #define DUELMARK_UI_MATCH_RESULT_DIALOG_H
 
@@ -18,15 +17,5 @@ struct MatchResultChoice {
  * when module has none). Returns 1 on OK with choice's winner and result
  * filled in, 0 on Cancel or when the dialog could not be shown. */
 int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice);
-
-/* The Match result command for the pick control that has the focus (a
- * pick or the third-place drop-down): OK sets the winner, with the cascade
- * when it changed, and the result as one undo step. Nothing for any other
- * control. */
-void editMatchResult(HWND window, Bracket *bracket);
-
-/* WM_CONTEXTMENU from a pick control: a menu with Match result..., which
- * opens the dialog for that pick. where is the message's lParam. */
-void showPickMenu(HWND window, Bracket *bracket, HWND control, LPARAM where);
 
 #endif

@@ -2,9 +2,8 @@
 
 #include "model/heap.h"
 #include "model/seeding.h"
-#include "ui/bracket_swap.h"
+#include "ui/document.h"
 #include "ui/new_from_list_dialog.h"
-#include "ui/save_prompt.h"
 
 static int buildFromList(Bracket *bracket, void *context)
 {
@@ -14,8 +13,6 @@ static int buildFromList(Bracket *bracket, void *context)
 
 void newBracketFromList(HWND window, DocumentState *state)
 {
-    if (!allowDiscardingChanges(window, state))
-        return;
     Bracket *bracket = state->bracket;
     EntrantList list;
     if (!runNewFromListDialog(window, bracket->resourceModule, &list))

@@ -4,7 +4,7 @@
 
 #include "ui/document_state.h"
 
-/* As New: the save-changes question first, then the list dialog; OK
+/* As New, once the save-changes question allowed it: the list dialog; OK
  * replaces the open bracket with the field laid out, base slots editable,
  * unsaved and without a file. Cancel at either step changes nothing. */
 void newBracketFromList(HWND window, DocumentState *state);

@@ -19,7 +19,7 @@ int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, O
     /* Asked once the new bracket is on screen, so the user sees what the
      * question is about; the history starts at the file as it is, so the
      * clearing can be undone. */
-    settleInvalidPicks(bracket, window);
+    settleInvalidPicks(window, bracket);
     return 1;
 }
 

@@ -6,18 +6,6 @@
 
 enum { REASON_CAPACITY = 512, MESSAGE_CAPACITY = 2048 };
 
-/* The platform's text for error, or "error <number>" when it has none. */
-static void describeError(HMODULE module, DWORD error, WCHAR *reason)
-{
-    if (systemErrorText(error, reason, REASON_CAPACITY))
-        return;
-    WCHAR number[16];
-    wsprintfW(number, L"%lu", (unsigned long)error);
-    const WCHAR *inserts[] = {number};
-    if (!loadMessageText(module, IDS_SAVE_ERROR_CODE, inserts, 1, reason, REASON_CAPACITY))
-        lstrcpyW(reason, number);
-}
-
 void reportOpenFailure(HWND window, HMODULE module, const WCHAR *name, const OpenReport *report)
 {
     UINT id = 0;
@@ -27,7 +15,7 @@ void reportOpenFailure(HWND window, HMODULE module, const WCHAR *name, const Ope
     case OPEN_FAULT_NOT_FOUND: id = IDS_OPEN_NOT_FOUND; break;
     case OPEN_FAULT_UNREADABLE:
         id = IDS_OPEN_UNREADABLE;
-        describeError(module, report->error, reason);
+        systemErrorText(module, report->error, reason, REASON_CAPACITY);
         break;
     case OPEN_FAULT_NOT_BRACKET: id = IDS_OPEN_NOT_BRACKET; break;
     case OPEN_FAULT_TOO_LARGE: id = IDS_OPEN_TOO_LARGE; break;

@@ -2,7 +2,9 @@
 #include <commctrl.h>
 
 #include "model/heap.h"
+#include "model/slot_control.h"
 #include "model/team_list.h"
+#include "model/undo_history.h"
 #include "ui/edit_history.h"
 
 enum { PASTE_SUBCLASS_ID = 1 };
@@ -40,9 +42,9 @@ static int isLocked(HWND edit)
     return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine)
+int pasteListIntoSlot(HWND edit, Bracket *bracket, int evenSingleLine)
 {
-    BracketNode *node = bracket->slotCount ? (BracketNode *)GetWindowLongPtrW(edit, GWLP_USERDATA) : NULL;
+    BracketNode *node = bracket->slotCount ? slotOfControl(edit) : NULL;
     if (!node || node->left || bracket->depth == 0 || isLocked(edit))
         return 0;
     WCHAR *text = copyClipboardText(edit);
@@ -63,11 +65,9 @@ int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine)
 void pasteTeamList(HWND, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    if (bracket->depth == 0)
-        return;
     BracketNode *first = leftmostAtLevel(bracket, bracket->depth);
     if (first->control)
-        pasteListIntoSlot(bracket, first->control, 1);
+        pasteListIntoSlot(first->control, bracket, 1);
 }
 
 /* Shift+Insert alone, the edit's other paste key. */
@@ -83,7 +83,7 @@ static int isPasteKey(UINT message, WPARAM key)
 static LRESULT CALLBACK baseSlotProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR bracket)
 {
-    if ((message == WM_PASTE || isPasteKey(message, wParam)) && pasteListIntoSlot((Bracket *)bracket, edit, 0))
+    if ((message == WM_PASTE || isPasteKey(message, wParam)) && pasteListIntoSlot(edit, (Bracket *)bracket, 0))
         return 0;
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(edit, baseSlotProc, id);

@@ -13,7 +13,7 @@ void watchBaseSlotPastes(Bracket *bracket);
 /* Fills base slots from the clipboard's text starting at edit's slot, as
  * one step. Returns 1 when the paste was taken as a list, 0 when it is
  * left to the edit (single line, no text, locked slot, no slot). */
-int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine);
+int pasteListIntoSlot(HWND edit, Bracket *bracket, int evenSingleLine);
 
 /* The Edit menu's item: the clipboard's names from the first base slot. */
 void pasteTeamList(HWND window, DocumentState *state);

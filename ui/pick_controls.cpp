@@ -1,13 +1,14 @@
 #include "ui/pick_controls.h"
+#include "model/slot_control.h"
 #include "model/pick_rules.h"
 #include "ui/display_scale.h"
-#include "ui/layout.h"
+#include "ui/slot_geometry.h"
 
-/* A layout width at the scale of the window the pick stands on. */
-static int scaledForPick(HWND control, int value)
+/* The DPI of the window the pick stands on. */
+static int pickDpi(HWND control)
 {
     HWND parent = GetParent(control);
-    return scalePixels(value, windowDpi(parent ? parent : control));
+    return windowDpi(parent ? parent : control);
 }
 
 /* The node a slot control carries and, when there is one, what the control
@@ -19,7 +20,7 @@ static BracketNode *boundSlot(Bracket *bracket, HWND control, WCHAR *text)
 {
     if (bracket->slotCount == 0)
         return NULL;
-    BracketNode *node = (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
+    BracketNode *node = slotOfControl(control);
     if (!node)
         return NULL;
     text[0] = 0;
@@ -28,7 +29,7 @@ static BracketNode *boundSlot(Bracket *bracket, HWND control, WCHAR *text)
     return node;
 }
 
-void handleSlotTextChange(Bracket *bracket, HWND control)
+void handleSlotTextChange(HWND control, Bracket *bracket)
 {
     WCHAR text[NAME_CAPACITY];
     BracketNode *node = boundSlot(bracket, control, text);
@@ -43,9 +44,9 @@ int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
     SIZE extent;
     /* A name that cannot be measured must not widen the list by whatever
      * happened to be in extent; it counts as the control's own width. */
-    int width = scaledForPick(control, COLUMN_WIDTH);
+    int width = columnWidthAt(pickDpi(control));
     if (dc && GetTextExtentPoint32W(dc, name, lstrlenW(name), &extent))
-        width = extent.cx + scaledForPick(control, 8);
+        width = extent.cx + scalePixels(8, pickDpi(control));
     SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
     return width;
 }
@@ -80,7 +81,7 @@ void fillPickChoices(Bracket *bracket, HWND control)
     if (!node)
         return;
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    int width = scaledForPick(control, COLUMN_WIDTH);
+    int width = columnWidthAt(pickDpi(control));
     if (node->left && node->right) {
         const WCHAR *feeders[2] = {node->left->name, node->right->name};
         width = addChoicesMeasured(control, feeders, 2, width);

@@ -7,7 +7,7 @@
 /* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control:
  * the control's text becomes its slot's name, with the cascade of
  * applySlotText. Controls that carry no slot are ignored. */
-void handleSlotTextChange(Bracket *bracket, HWND control);
+void handleSlotTextChange(HWND control, Bracket *bracket);
 
 /* CBN_DROPDOWN: refills the list with the two feeders' names, reselects the
  * current pick when still offered, and widens the dropped list to fit. */

@@ -1,4 +1,5 @@
 #include "ui/pick_tooltips.h"
+#include "model/slot_control.h"
 
 #include <commctrl.h>
 
@@ -51,7 +52,7 @@ static void removeAllTools(HWND tooltip)
         SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
 }
 
-void attachPickTooltips(Bracket *bracket, HWND mainWindow)
+void attachPickTooltips(HWND mainWindow, Bracket *bracket)
 {
     HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
     if (tooltip) {
@@ -83,7 +84,7 @@ void removePickTooltip(HWND mainWindow, HWND control)
     SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
 }
 
-int answerPickTooltip(Bracket *bracket, HWND mainWindow, NMHDR *header)
+int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
 {
     if (header->code != TTN_GETDISPINFOW || !bracket->slotCount ||
         header->hwndFrom != (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY))
@@ -98,7 +99,7 @@ int answerPickTooltip(Bracket *bracket, HWND mainWindow, NMHDR *header)
     }
     if (!IsChild(mainWindow, control) || GetDlgCtrlID(control) != IDC_PICK_COMBO)
         return 1;
-    BracketNode *node = (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA);
+    BracketNode *node = slotOfControl(control);
     if (node && node->left)
         info->lpszText = node->result;
     return 1;

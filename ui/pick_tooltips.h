@@ -9,7 +9,7 @@
 /* Gives the window's tooltip control (made on first use) one tool for every
  * pick control of the bracket, the third-place one included, in place of
  * the previous bracket's. */
-void attachPickTooltips(Bracket *bracket, HWND mainWindow);
+void attachPickTooltips(HWND mainWindow, Bracket *bracket);
 
 /* Adds one pick control to the window's tooltip control. */
 void addPickTooltip(HWND mainWindow, HWND control);
@@ -21,6 +21,6 @@ void removePickTooltip(HWND mainWindow, HWND control);
 
 /* WM_NOTIFY from the tooltip control: answers TTN_GETDISPINFOW with the
  * result of the pick under the mouse. Returns 1 when it answered. */
-int answerPickTooltip(Bracket *bracket, HWND mainWindow, NMHDR *header);
+int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header);
 
 #endif

@@ -5,21 +5,13 @@
 #include "ui/message_text.h"
 #include "ui/system_error_text.h"
 
-/* The platform's words for the reason; a code it has no text for is shown
- * as a number, which still tells support something. */
-static void describeReason(DWORD reason, WCHAR *text, int capacity)
-{
-    if (!systemErrorText(reason, text, capacity))
-        wsprintfW(text, L"0x%08X", reason);
-}
-
 void showPictureFailure(HWND window, Bracket *bracket, UINT formatId, const WCHAR *subject, DWORD reason)
 {
     WCHAR caption[128], why[256];
     WCHAR text[2048];
     if (!loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
         lstrcpyW(caption, L"Duelmark");
-    describeReason(reason, why, 256);
+    systemErrorText(bracket->resourceModule, reason, why, 256);
     const WCHAR *inserts[] = {subject ? subject : L"", why};
     if (!loadMessageText(bracket->resourceModule, formatId, inserts, 2, text, 2048))
         formatMessageText(L"%1\n\n%2", inserts, 2, text, 2048);

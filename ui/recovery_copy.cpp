@@ -1,7 +1,9 @@
 #include "ui/recovery_copy.h"
+#include "model/undo_history.h"
 #include "file/recovery_file.h"
 #include "res/resource.h"
 #include "ui/choice_question.h"
+#include "ui/document.h"
 
 static const WCHAR COPY_PREFIX[] = L"recovery-";
 static const WCHAR COPY_SUFFIX[] = L".xml";
@@ -154,8 +156,7 @@ static int leftByEndedProcess(const WCHAR *name)
 }
 
 /* Offers one left copy. Returns 1 when it was restored. */
-static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const FILETIME *written,
-                     OpenRecoveredFile open)
+static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const FILETIME *written)
 {
     RecoveryOwner owner;
     WCHAR title[TITLE_CAPACITY];
@@ -164,7 +165,7 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
     int answer = askToRestoreRecovery(window, state->bracket->resourceModule, owner.path, title, written);
     if (answer == IDC_DISCARD)
         DeleteFileW(path);
-    if (answer != IDC_RESTORE || !open(window, state, path))
+    if (answer != IDC_RESTORE || !openDocument(window, state, path))
         return 0;
     /* The bracket is the unsaved work again, bound to its own file as it
      * was, so that Save still notices what changed there meanwhile. */
@@ -177,7 +178,7 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
     return 1;
 }
 
-void offerLeftRecoveryCopies(HWND window, DocumentState *state, OpenRecoveredFile open)
+void offerLeftRecoveryCopies(HWND window, DocumentState *state)
 {
     WCHAR folder[PATH_CAPACITY], pattern[PATH_CAPACITY], path[PATH_CAPACITY];
     if (!state->recovery.path[0] || !recoveryFolder(folder))
@@ -193,7 +194,7 @@ void offerLeftRecoveryCopies(HWND window, DocumentState *state, OpenRecoveredFil
             lstrlenW(folder) + 1 + lstrlenW(found.cFileName) >= PATH_CAPACITY)
             continue;
         wsprintfW(path, L"%s\\%s", folder, found.cFileName);
-        restored = offerCopy(window, state, path, &found.ftLastWriteTime, open);
+        restored = offerCopy(window, state, path, &found.ftLastWriteTime);
     } while (!restored && FindNextFileW(search, &found));
     FindClose(search);
 }

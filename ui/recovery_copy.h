@@ -34,14 +34,10 @@ void dropRecoveryCopyWhenClean(DocumentState *state);
 /* The timer stops and the copy goes: the window is ending normally. */
 void stopRecoveryCopies(HWND window, DocumentState *state);
 
-/* Opens a recovery copy into the window the way a file opens. Returns 1
- * when the bracket is shown. */
-typedef int (*OpenRecoveredFile)(HWND window, DocumentState *state, const WCHAR *path);
-
 /* Offers, one by one, each copy left by a process that is no longer
- * running, until one is restored: it opens through open, unsaved, with the
+ * running, until one is restored: it opens as a file opens, unsaved, with the
  * path and disk state it belonged to. Discarded copies are deleted; copies
  * the user puts off stay for the next start. */
-void offerLeftRecoveryCopies(HWND window, DocumentState *state, OpenRecoveredFile open);
+void offerLeftRecoveryCopies(HWND window, DocumentState *state);
 
 #endif

@@ -9,7 +9,7 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
         report->error = ERROR_INVALID_DATA;
         return 0;
     }
-    if (bracket->slotCount && path && !settleInvalidPicks(bracket, window)) {
+    if (bracket->slotCount && path && !settleInvalidPicks(window, bracket)) {
         report->fault = SAVE_FAULT_DECLINED;
         report->error = 0;
         report->slotId = 0;

@@ -41,19 +41,6 @@ static void spellOutUnwritable(const WCHAR *text, WCHAR *shown)
     }
 }
 
-/* The platform's text for error without its closing line break, or
- * "error <number>" from the resources when it has none. */
-static void describeError(Bracket *bracket, DWORD error, WCHAR *reason)
-{
-    if (systemErrorText(error, reason, TEMPLATE_CAPACITY))
-        return;
-    WCHAR number[16];
-    wsprintfW(number, L"%lu", (unsigned long)error);
-    const WCHAR *inserts[] = {number};
-    if (!loadMessageText(bracket->resourceModule, IDS_SAVE_ERROR_CODE, inserts, 1, reason, TEMPLATE_CAPACITY))
-        lstrcpyW(reason, number);
-}
-
 void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const SaveReport *report)
 {
     UINT id = 0;
@@ -72,7 +59,7 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
     case SAVE_FAULT_UNREADABLE: id = IDS_SAVE_UNREADABLE; break;
     case SAVE_FAULT_SYSTEM:
         id = IDS_SAVE_FAILED;
-        describeError(bracket, report->error, detail);
+        systemErrorText(bracket->resourceModule, report->error, detail, TEMPLATE_CAPACITY);
         break;
     default: return;
     }

@@ -22,7 +22,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     SlotGeometry geometry = slotGeometryFor(window);
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
-    placeThirdPlaceControls(bracket, window, &geometry);
+    placeThirdPlaceControls(window, bracket, &geometry);
     resumeDrawing(window, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollViewNear(window, content.cx, content.cy, suggested);

@@ -1,6 +1,6 @@
 #include "ui/scroll_view.h"
 #include "ui/display_scale.h"
-#include "ui/layout.h"
+#include "ui/slot_geometry.h"
 
 /* One line is one row of base slots at the window's scale. */
 static int lineStep(HWND window)
@@ -13,7 +13,7 @@ static int lineStep(HWND window)
 static int pageStep(HWND window, int bar, UINT page)
 {
     int line = lineStep(window);
-    int step = (int)page - (bar == SB_VERT ? line : scalePixels(COLUMN_WIDTH, windowDpi(window)));
+    int step = (int)page - (bar == SB_VERT ? line : columnWidthAt(windowDpi(window)));
     return step > line ? step : line;
 }
 

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 /* Writes the system's text for error into text without its closing line
- * break. Returns its length; 0 (text empty) when the system has none. */
-int systemErrorText(DWORD error, WCHAR *text, int capacity);
+ * break; where the system has none, "error <number>" from module's
+ * strings (the number in hexadecimal for an HRESULT, which is how its
+ * documentation lists it). Returns the length written. */
+int systemErrorText(HMODULE module, DWORD error, WCHAR *text, int capacity);
 
 #endif

@@ -1,47 +1,19 @@
 #include "ui/third_place_view.h"
 
-#include "model/pick_rules.h"
+#include "model/slot_control.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/display_scale.h"
 #include "ui/fallback_string.h"
-#include "ui/layout.h"
+#include "ui/slot_geometry.h"
 #include "ui/pick_controls.h"
 #include "ui/pick_tooltips.h"
 #include "ui/scroll_view.h"
 
 enum {
-    LABEL_GAP = 24,          /* from the top of the final's slots to the heading */
-    LABEL_HEIGHT = 14,
-    THIRD_PLACE_FIELD = 20,  /* the closed drop-down, frame included */
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
     LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX
 };
-
-/* Top of the final's two slots (level 1), in client coordinates. */
-static int finalSlotsTop(Bracket *bracket)
-{
-    return LAYOUT_MARGIN * (1 << (bracket->depth - 1)) + LAYOUT_MARGIN;
-}
-
-static int labelTop(Bracket *bracket)
-{
-    return finalSlotsTop(bracket) + LABEL_GAP;
-}
-
-static int comboTop(Bracket *bracket)
-{
-    return labelTop(bracket) + LABEL_HEIGHT;
-}
-
-int bracketClientHeight(Bracket *bracket)
-{
-    int height = 10 * bracket->slotCount + 2 * LAYOUT_MARGIN;
-    if (!bracket->thirdPlace.on || bracket->slotCount < 4)
-        return height;
-    int needed = comboTop(bracket) + THIRD_PLACE_FIELD + LAYOUT_MARGIN;
-    return needed > height ? needed : height;
-}
 
 static void showThirdPlacePick(ThirdPlaceMatch *match)
 {
@@ -49,23 +21,22 @@ static void showThirdPlacePick(ThirdPlaceMatch *match)
         showSoleChoice(match->control, match->name);
 }
 
-/* The heading and the drop-down are given at 96 DPI like every slot and
- * stand at the slots' scale, in their font. */
+/* The heading and the drop-down stand at the slots' scale, in their font. */
 static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometry)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
-    int dpi = geometry->dpi;
-    int left = geometry->margin + geometry->columnWidth * bracket->depth;
     if (match->label) {
+        POINT at = thirdPlaceLabelPlace(bracket, geometry);
         SendMessageW(match->label, WM_SETFONT, (WPARAM)geometry->font, FALSE);
-        SetWindowPos(match->label, NULL, left, scalePixels(labelTop(bracket), dpi), geometry->columnWidth,
-                     scalePixels(LABEL_HEIGHT, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(match->label, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (match->control) {
+        POINT at = thirdPlaceComboPlace(bracket, geometry);
         SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
         SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
-        SetWindowPos(match->control, NULL, left, scalePixels(comboTop(bracket), dpi), geometry->columnWidth,
-                     geometry->pickHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(match->control, NULL, at.x, at.y, geometry->columnWidth, geometry->pickHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -75,7 +46,7 @@ static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
     HINSTANCE instance = GetModuleHandleW(NULL);
     WCHAR heading[64];
     loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
-    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, LABEL_HEIGHT, mainWindow,
+    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
                                    (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
     match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
                                      (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
@@ -93,7 +64,7 @@ static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
     match->label = NULL;
 }
 
-int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow, const SlotGeometry *geometry)
+int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
     int wanted = match->on && bracket->slotCount >= 4;
@@ -110,20 +81,20 @@ int placeThirdPlaceControls(Bracket *bracket, HWND mainWindow, const SlotGeometr
     return changed;
 }
 
-void showThirdPlaceMatch(Bracket *bracket, HWND mainWindow)
+void showThirdPlaceMatch(HWND mainWindow, Bracket *bracket)
 {
     if (!bracket->slotCount)
         return;
     /* Controls are placed where they stand with the view at its origin. */
     resetScrollView(mainWindow);
     SlotGeometry geometry = currentSlotGeometry(mainWindow, bracket);
-    if (placeThirdPlaceControls(bracket, mainWindow, &geometry)) {
+    if (placeThirdPlaceControls(mainWindow, bracket, &geometry)) {
         SIZE content = bracketContentSize(bracket, &geometry);
         placeScrollView(mainWindow, content.cx, content.cy);
     }
 }
 
-void fillThirdPlaceChoices(Bracket *bracket, HWND control)
+void fillThirdPlaceChoices(HWND control, Bracket *bracket)
 {
     if (!bracket->slotCount || control != bracket->thirdPlace.control)
         return;
@@ -137,33 +108,10 @@ void fillThirdPlaceChoices(Bracket *bracket, HWND control)
         if (loser && !(count && lstrcmpiW(losers[0], loser) == 0))
             losers[count++] = loser;
     }
-    int columnWidth = scalePixels(COLUMN_WIDTH, windowDpi(GetParent(control)));
+    int columnWidth = columnWidthAt(windowDpi(GetParent(control)));
     int width = addChoicesMeasured(control, losers, count, columnWidth);
     LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)bracket->thirdPlace.name);
     if (bracket->thirdPlace.name[0] && index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
     SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
-}
-
-void recordThirdPlaceChange(Bracket *bracket, HWND control)
-{
-    if (!bracket->slotCount || control != bracket->thirdPlace.control)
-        return;
-    WCHAR text[NAME_CAPACITY];
-    text[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
-    text[NAME_CAPACITY - 1] = 0;
-    beginUndoStep(bracket, 0);
-    setThirdPlacePick(bracket, text);
-    endUndoStep(bracket);
-}
-
-void toggleThirdPlaceMatch(HWND mainWindow, Bracket *bracket)
-{
-    if (!thirdPlaceAllowed(bracket))
-        return;
-    beginUndoStep(bracket, 0);
-    setThirdPlaceOn(bracket, !bracket->thirdPlace.on);
-    endUndoStep(bracket);
-    showThirdPlaceMatch(bracket, mainWindow);
 }

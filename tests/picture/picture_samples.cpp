@@ -19,6 +19,7 @@
 #include <string>
 
 #include "file/bracket_file.h"
+#include "model/match_result.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/dialog_script.h"

@@ -18,11 +18,11 @@ INT_PTR CALLBACK slotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (wParam) {
     case 0x3000015:
         record->textChanges++;
-        handleSlotTextChange(record->bracket, (HWND)lParam);
+        handleSlotTextChange((HWND)lParam, record->bracket);
         break;
     case 0x10014:
         record->selectionChanges++;
-        handleSlotTextChange(record->bracket, (HWND)lParam);
+        handleSlotTextChange((HWND)lParam, record->bracket);
         break;
     case 0x70014:
         record->dropDowns++;
