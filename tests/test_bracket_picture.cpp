@@ -7,8 +7,8 @@
 
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
-#include "ui/bracket_picture.h"
-#include "ui/fallback_string.h"
+#include "ui/picture/bracket_picture.h"
+#include "ui/common/fallback_string.h"
 
 namespace {
 

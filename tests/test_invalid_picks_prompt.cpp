@@ -3,7 +3,7 @@
 
 #include "file/bracket_file.h"
 #include "support/dialog_answer.h"
-#include "ui/invalid_picks_prompt.h"
+#include "ui/document/invalid_picks_prompt.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/slot_window.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
-#include "ui/third_place_view.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
+#include "ui/window/third_place_view.h"
 
 namespace {
 

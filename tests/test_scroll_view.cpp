@@ -15,9 +15,9 @@
 #include "support/on_display.h"
 #include "support/slot_window.h"
 #include "support/temp_folder.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

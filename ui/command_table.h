@@ -5,7 +5,7 @@
 #ifndef DUELMARK_UI_COMMAND_TABLE_H
 #define DUELMARK_UI_COMMAND_TABLE_H
 
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 
 /* 1 when command (a menu command id) would do something now; commands that
  * always act, and ids the table does not hold, give 1. */

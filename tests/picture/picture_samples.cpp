@@ -23,13 +23,13 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/dialog_script.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
 #include "model/third_place.h"
-#include "ui/picture_clipboard.h"
-#include "ui/picture_export.h"
-#include "ui/print_picture.h"
-#include "ui/open_bracket.h"
+#include "ui/picture/picture_clipboard.h"
+#include "ui/picture/picture_export.h"
+#include "ui/picture/print_picture.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

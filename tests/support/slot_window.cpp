@@ -1,7 +1,7 @@
 #include "support/slot_window.h"
 
 #include "res/resource.h"
-#include "ui/pick_controls.h"
+#include "ui/window/pick_controls.h"
 
 namespace {
 
