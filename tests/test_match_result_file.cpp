@@ -120,6 +120,13 @@ TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
         else
             EXPECT_EQ(off.bottom, on.bottom) << "sixteen teams have room already";
         EXPECT_EQ(championNow.right - championNow.left, champion.right - champion.left);
+        // The heading belongs to the final: just under its two boxes, not
+        // a box's height further down.
+        RECT heading, final;
+        GetWindowRect(GetDlgItem(window, IDC_THIRD_PLACE_LABEL), &heading);
+        GetWindowRect(bracket.root.left->control, &final);
+        EXPECT_GE(heading.top, final.bottom) << "the heading clears the final's boxes";
+        EXPECT_LE(heading.top, final.bottom + 8) << "the heading stands right under the final's boxes";
         setThirdPlaceOn(&bracket, 0);
         showThirdPlaceMatch(window, &bracket);
         EXPECT_EQ(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_COMBO));

@@ -29,8 +29,6 @@ static int askPicturePath(HWND window, Bracket *bracket, WCHAR *path)
 void exportPicture(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    if (!bracket->slotCount)
-        return;
     WCHAR path[PATH_CAPACITY];
     if (askPicturePath(window, bracket, path))
         exportPictureTo(window, bracket, path);

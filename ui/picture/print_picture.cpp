@@ -32,8 +32,6 @@ static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
 void printPicture(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    if (!bracket->slotCount)
-        return;
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
