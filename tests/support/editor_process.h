@@ -81,8 +81,9 @@ struct Editor {
         return start(quotedArgument(file)) ? waitForWindow(caption) : NULL;
     }
 
-    // The main window: the program's visible dialog with this caption.
-    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 15000)
+    // The main window: the program's visible dialog with this caption. The
+    // limit allows for a process starting on a busy machine.
+    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 60000)
     {
         DWORD start = GetTickCount();
         while (GetTickCount() - start < timeoutMs) {
@@ -99,7 +100,7 @@ struct Editor {
     }
 
     // Ends with exit code 0 within the time given: true.
-    bool endedCleanly(DWORD timeoutMs = 10000)
+    bool endedCleanly(DWORD timeoutMs = 60000)
     {
         if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
             return false;
