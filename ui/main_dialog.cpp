@@ -36,7 +36,7 @@
 /* On failure the loader left everything as it was, so there is nothing to
  * undo here, only the reason to tell. The name is made full first, so the
  * path kept is the file that was read wherever the folder moves. */
-static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
+static int readIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
 {
     WCHAR path[PATH_CAPACITY];
     OpenReport report;
@@ -54,7 +54,15 @@ static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
     takeFileFingerprint(path, &state->disk);
-    rememberRecentFile(window, path);
+    return 1;
+}
+
+/* A file the user opened joins the recent files. */
+static int loadIntoWindow(HWND window, DocumentState *state, const WCHAR *name)
+{
+    if (!readIntoWindow(window, state, name))
+        return 0;
+    rememberRecentFile(window, state->path);
     return 1;
 }
 
@@ -79,7 +87,7 @@ static void initMainWindow(HWND window, DocumentState *state)
 /* Asked once the window is on screen, so the user sees what is restored. */
 static void offerRecovery(HWND window, DocumentState *state)
 {
-    offerLeftRecoveryCopies(window, state, loadIntoWindow);
+    offerLeftRecoveryCopies(window, state, readIntoWindow);
 }
 
 /* Exit, the close box and Esc: ends the window unless the user keeps it. */

@@ -22,9 +22,9 @@ enum {
  * application-data folder nothing is ever written or offered. */
 void startRecoveryCopies(HWND window, DocumentState *state);
 
-/* One tick: writes the copy when the bracket has unsaved changes not yet
- * written, removes it when there are none. A failed write is silent and
- * tried again once the bracket changes. */
+/* One tick: writes the copy when what Save would write has changed since
+ * the last copy, removes it when nothing is unsaved. A failed write is
+ * silent and tried again at the next tick. */
 void keepRecoveryCopy(DocumentState *state);
 
 /* Removes the copy at once when nothing is left unsaved (saved, discarded,
@@ -34,14 +34,16 @@ void dropRecoveryCopyWhenClean(DocumentState *state);
 /* The timer stops and the copy goes: the window is ending normally. */
 void stopRecoveryCopies(HWND window, DocumentState *state);
 
-/* Opens a recovery copy into the window the way a file opens. Returns 1
- * when the bracket is shown. */
+/* Opens a recovery copy into the window the way a file opens, but leaves
+ * the recent files alone. Returns 1 when the bracket is shown. */
 typedef int (*OpenRecoveredFile)(HWND window, DocumentState *state, const WCHAR *path);
 
 /* Offers, one by one, each copy left by a process that is no longer
  * running, until one is restored: it opens through open, unsaved, with the
- * path and disk state it belonged to. Discarded copies are deleted; copies
- * the user puts off stay for the next start. */
+ * path and disk state it belonged to (that file listed among the recent
+ * files, its first save asking before it writes there) and its base slots
+ * locked or not as they were. Discarded copies are deleted; copies the user
+ * puts off stay for the next start. */
 void offerLeftRecoveryCopies(HWND window, DocumentState *state, OpenRecoveredFile open);
 
 #endif
