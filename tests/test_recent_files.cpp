@@ -173,25 +173,16 @@ TEST_F(RecentFilesTest, TheListKeepsTheEightNewestOnceEach)
 TEST_F(RecentFilesTest, AnEntryThatCannotBeReadIsPassedOverAndTheRestKept)
 {
     start();
-    std::vector<std::wstring> files;
-    for (int i = 1; i <= 8; i++) {
-        files.insert(files.begin(), folder.file(L"cup " + std::to_wstring(i) + L".xml"));
-        rememberRecentFile(window, files.front().c_str());
-    }
+    std::wstring a = folder.file(L"a.xml"), b = folder.file(L"b.xml"), c = folder.file(L"c.xml");
+    for (const std::wstring &file : {a, b, c})
+        rememberRecentFile(window, file.c_str());
     std::wstring oversized(600, L'x');
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Duelmark\\Recent Files", L"File1", REG_SZ,
-                                             oversized.c_str(), (DWORD)(oversized.size() + 1) * sizeof(WCHAR)));
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Duelmark\\Recent Files", L"File1", REG_SZ, oversized.c_str(),
+                    (DWORD)(oversized.size() + 1) * sizeof(WCHAR));
     start();
-    std::vector<std::wstring> expected;
-    for (int i = 1; i < 8; i++)
-        expected.push_back(entry(i, files[i]));
-    EXPECT_EQ(expected, menuEntries());
-    files[0] = folder.file(L"cup 9.xml");
-    rememberRecentFile(window, files[0].c_str());
-    expected.insert(expected.begin(), entry(1, files[0]));
-    for (int i = 1; i < 8; i++)
-        expected[i] = entry(i + 1, files[i]);
-    EXPECT_EQ(expected, menuEntries());
+    EXPECT_EQ((std::vector<std::wstring>{entry(1, b), entry(2, a)}), menuEntries());
+    rememberRecentFile(window, c.c_str());
+    EXPECT_EQ((std::vector<std::wstring>{entry(1, c), entry(2, b), entry(3, a)}), menuEntries());
 }
 
 // The start and the end of a long path stay, with "..." between them; the
