@@ -1,18 +1,14 @@
-// The recovery copy on the editor's real main window: what reaches it, that
-// it always reads back, and what a later start offers and restores. Copies
-// and recent files are this test's own (a scratch local application-data
-// folder and current-user key).
+// The recovery copy on the real main window, with a scratch folder for copies
+// and a scratch current-user key for the recent files.
 #include <atomic>
 #include <functional>
 #include <thread>
 
-#include "file/bracket_file.h"
 #include "res/resource.h"
 #include "support/dialog_answer.h"
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
 #include "ui/bracket_swap.h"
-#include "ui/main_dialog.h"
 #include "ui/recent_files.h"
 #include "ui/recovery_copy.h"
 
@@ -21,7 +17,6 @@ namespace {
 struct RecoveryCopyTest : EditorWindowTest {
     std::wstring key = L"Software\\Duelmark tests\\recovery " + std::to_wstring(GetCurrentProcessId());
     HKEY scratch = NULL;
-    int offers = 0;
 
     void SetUp() override
     {
@@ -39,13 +34,14 @@ struct RecoveryCopyTest : EditorWindowTest {
         RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
         SetEnvironmentVariableW(L"LOCALAPPDATA", NULL);
     }
-    // The editor starts (on state.path, if set) and answers the offer.
-    void start(int answer = IDC_DISCARD)
+    // The editor starts (on state.path, if set); returns how many copies
+    // it offered, each answered with answer.
+    int start(int answer = IDC_DISCARD)
     {
         openEmpty();
         ScopedDialogAnswer offer(answer);
         pumpMessages(window, 0);  // the offer is posted once the window stands
-        offers = offer.answer.count;
+        return offer.answer.count;
     }
     // New with four teams, a name typed.
     void startNew()
@@ -138,8 +134,7 @@ TEST_F(RecoveryCopyTest, ARestoredNewBracketComesBackOpenForTypingAndUnlisted)
 {
     startNew();
     crash();
-    start(IDC_RESTORE);
-    ASSERT_EQ(1, offers);
+    ASSERT_EQ(1, start(IDC_RESTORE));
     EXPECT_EQ(L"Zoe", name(1));
     EXPECT_FALSE(GetWindowLongW(control(1), GWL_STYLE) & ES_READONLY);
     WCHAR listed[PATH_CAPACITY];
