@@ -232,7 +232,7 @@ TEST_F(ReaderTest, AFailedAllocationWhileReadingStagesNothing)
 // Each refusal says why and comes quickly: a
 // file too large for any bracket is refused unread, and a smaller one made
 // of nothing but tiny elements never reaches the parser.
-TEST_F(ReaderTest, ARefusalSaysWhyAndComesWithinASecond)
+TEST_F(ReaderTest, ARefusalSaysWhyAndComesAtOnce)
 {
     std::wstring big = pathOf(L"big.xml");
     HANDLE file = CreateFileW(big.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
