@@ -161,11 +161,12 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
         DeleteFileW(path);
     if (answer != IDC_RESTORE || !open(window, state, path))
         return 0;
-    /* The bracket is the unsaved work again, bound to its own file as it
-     * was and with its names as open to typing, so that Save still notices
-     * what changed there meanwhile. Only the copy's word names that file,
-     * so the first save over it asks; the copy itself is no file of the
-     * user's and never joins the recent files. */
+    /* The bracket is the unsaved work again: bound to its own file as it
+     * was, so that Save still notices what changed there meanwhile, and
+     * with its base slots as open to typing as they were. Only the copy's
+     * word names that file, so the first save over it asks. The copy is no
+     * file of the user's and never joins the recent files; the file does,
+     * while it is there to be opened. */
     lstrcpynW(state->path, owner.path, PATH_CAPACITY);
     state->disk = owner.disk;
     state->disk.unverified = owner.path[0] != 0;
@@ -173,7 +174,7 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
     forgetUndoSavePoint(state->bracket);
     if (owner.baseEditable)
         unlockBaseSlots(state->bracket);
-    if (owner.path[0])
+    if (owner.path[0] && GetFileAttributesW(owner.path) != INVALID_FILE_ATTRIBUTES)
         rememberRecentFile(window, owner.path);
     DeleteFileW(path);
     keepRecoveryCopy(state);
