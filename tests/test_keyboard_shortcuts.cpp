@@ -198,7 +198,7 @@ TEST_F(KeyboardShortcutsTest, TheModalMainWindowTakesShortcuts)
     int dirtyAfterUndo = -1;
     std::thread user([&] {
         HWND main = NULL;
-        for (DWORD start = GetTickCount(); !main && GetTickCount() - start < 60000; Sleep(25))
+        for (DWORD start = GetTickCount(); !main && GetTickCount() - start < 30000; Sleep(25))
             main = FindWindowW(L"#32770", L"Duelmark - Spring Cup");
         if (!main)
             return;

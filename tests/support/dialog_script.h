@@ -26,7 +26,7 @@ public:
     // as far as taking messages; NULL, with a failure noted, when none
     // shows within timeoutMs, which is generous: a busy machine can take
     // many seconds to start a process and load what a dialog needs.
-    HWND next(const char *expected, DWORD timeoutMs = 60000);
+    HWND next(const char *expected, DWORD timeoutMs = 30000);
 
     // Clicks a dialog's button as the dialog manager would report it.
     void press(HWND dialog, int id);
