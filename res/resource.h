@@ -60,12 +60,14 @@
 #define IDS_PICTURE_THIRD_PLACE     161
 #define IDS_MATCH_RESULT_ITEM       162
 #define IDS_SAVE_BAD_RESULT         163
-/* Newer work on disk (%1 the file) and the recovery offer (%1 the file,
- * %2 when the copy was written) */
+/* Newer work on disk (%1 the file), the recovery offer (%1 the file,
+ * %2 when the copy was written) and the first save of what it restored
+ * (%1 the file) */
 #define IDS_DISK_CHANGED            130
 #define IDS_DISK_DELETED            131
 #define IDS_RECOVERY_FOUND          132
 #define IDS_RECOVERY_UNTITLED       133
+#define IDS_RESTORED_SAVE           134
 /* Recent files: a chosen file that is gone (%1 the file) */
 #define IDS_RECENT_FILE_MISSING     120
 
