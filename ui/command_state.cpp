@@ -1,5 +1,6 @@
 #include "ui/command_state.h"
 #include "res/resource.h"
+#include "ui/match_result_dialog.h"
 
 /* The lock lives in the base-slot edits alone and covers all of them. */
 static int baseSlotsLocked(Bracket *bracket)
@@ -17,7 +18,6 @@ static int hasBaseSlots(Bracket *bracket)
 
 int commandCanAct(HWND window, DocumentState *state, int command)
 {
-    (void)window;
     Bracket *bracket = state->bracket;
     const UndoHistory &history = bracket->history;
     switch (command) {
@@ -43,7 +43,7 @@ int commandCanAct(HWND window, DocumentState *state, int command)
     case IDM_EDIT_DRAW_TEAMS:
         return hasBaseSlots(bracket) && !baseSlotsLocked(bracket);
     case IDM_EDIT_MATCH_RESULT:
-        return hasBaseSlots(bracket);
+        return hasBaseSlots(bracket) && matchResultCanAct(window, state);
     case IDM_EDIT_THIRD_PLACE:
         return bracket->slotCount >= 4;
     default:

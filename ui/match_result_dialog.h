@@ -5,6 +5,7 @@
 #define DUELMARK_UI_MATCH_RESULT_DIALOG_H
 
 #include "model/bracket.h"
+#include "ui/document_state.h"
 
 /* What the dialog shows on entry and hands back on OK. */
 struct MatchResultChoice {
@@ -22,11 +23,17 @@ int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice);
 /* The Match result command for the pick control that has the focus (a
  * pick or the third-place drop-down): OK sets the winner, with the cascade
  * when it changed, and the result as one undo step. Nothing for any other
- * control. */
+ * control, nor for a match against a bye. */
 void editMatchResult(HWND window, Bracket *bracket);
 
+/* Whether Match result can act on the focused control: 0 when it is the
+ * pick of a match without two entrants to decide between (one side is a
+ * bye), 1 otherwise, as the command itself ignores other controls. */
+int matchResultCanAct(HWND window, DocumentState *state);
+
 /* WM_CONTEXTMENU from a pick control: a menu with Match result..., which
- * opens the dialog for that pick. where is the message's lParam. */
+ * opens the dialog for that pick (grey for a match against a bye). where
+ * is the message's lParam. */
 void showPickMenu(HWND window, Bracket *bracket, HWND control, LPARAM where);
 
 #endif
