@@ -3,9 +3,12 @@
 
 #include "model/heap.h"
 #include "model/team_list.h"
+#include "res/resource.h"
 #include "ui/edit_history.h"
+#include "ui/fallback_string.h"
+#include "ui/message_text.h"
 
-enum { PASTE_SUBCLASS_ID = 1 };
+enum { PASTE_SUBCLASS_ID = 1, MESSAGE_CAPACITY = 512 };
 
 /* A copy of the clipboard's text, so that the clipboard is not held open
  * while the slots and their cascades change. NULL when there is none. The
@@ -40,6 +43,22 @@ static int isLocked(HWND edit)
     return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
+/* The paste stands as it is; a name that now stands twice is only named,
+ * for the user to decide which slot to change. */
+static void tellRepeatedName(Bracket *bracket, HWND owner)
+{
+    const WCHAR *name = repeatedBaseName(bracket);
+    if (!name)
+        return;
+    WCHAR caption[128], message[MESSAGE_CAPACITY];
+    const WCHAR *inserts[] = {name};
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
+        lstrcpyW(caption, L"Duelmark");
+    if (!loadMessageText(bracket->resourceModule, IDS_PASTE_REPEATED_NAME, inserts, 1, message, MESSAGE_CAPACITY))
+        lstrcpyW(message, name);
+    MessageBoxW(owner, message, caption, MB_OK | MB_ICONWARNING);
+}
+
 int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine)
 {
     BracketNode *node = bracket->slotCount ? (BracketNode *)GetWindowLongPtrW(edit, GWLP_USERDATA) : NULL;
@@ -57,6 +76,8 @@ int pasteListIntoSlot(Bracket *bracket, HWND edit, int evenSingleLine)
         endUndoStep(bracket);
     }
     freeBlock(text);
+    if (taken)
+        tellRepeatedName(bracket, GetParent(edit));
     return taken;
 }
 
