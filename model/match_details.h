@@ -7,9 +7,6 @@
 
 #include <windows.h>
 
-struct Bracket;
-struct BracketNode;
-
 enum MatchOutcome {
     OUTCOME_PLAYED,          /* played out, or still to be played */
     OUTCOME_WALKOVER,        /* the loser did not turn up */
@@ -40,23 +37,5 @@ void formatMatchTime(const SYSTEMTIME *time, WCHAR *text);
 /* later = text plus minutes, in the same form. Returns 0 when text is no
  * time or the sum leaves the years 1601 to 9999. */
 int addMinutesToMatchTime(const WCHAR *text, int minutes, WCHAR *later);
-
-/* The details of the match node decides (NULL: the third-place match). */
-MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node);
-
-/* Whether the match was decided: a winner picked, or both withdrew. */
-int isMatchDecided(Bracket *bracket, BracketNode *node);
-
-/* The pick, score and outcome of a match (node NULL: third place) as one
- * change: a double walkover empties the pick and passes on (winner and
- * result are not taken); any other outcome needs a winner and counts as
- * played without one. Returns 1, or 0 when the match cannot take it (a
- * winner who did not play, a match both of whose feeders withdrew). */
-int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result, int outcome);
-
-/* Court (cut to 31 units, never on half a pair) and time (empty, or the
- * form above) of a match. Returns 1, or 0 with nothing changed for a
- * malformed time or a match that does not exist. */
-int setMatchSchedule(Bracket *bracket, BracketNode *node, const WCHAR *court, const WCHAR *time);
 
 #endif

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/match_details.h"
+#include "model/match_outcome.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 
