@@ -20,17 +20,16 @@ int parseMatchTime(const WCHAR *text, SYSTEMTIME *time)
         text[10] != L'T' || text[13] != L':' || !readDigits(text, 4, &year) || !readDigits(text + 5, 2, &month) ||
         !readDigits(text + 8, 2, &day) || !readDigits(text + 11, 2, &hour) || !readDigits(text + 14, 2, &minute))
         return 0;
-    if (year < 1601 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59)
+    static const int DAYS[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (year < 1601 || month < 1 || month > 12 || day < 1 || day > DAYS[month - 1] ||
+        (month == 2 && day == 29 && !leap) || hour > 23 || minute > 59)
         return 0;
     parsed.wYear = (WORD)year;
     parsed.wMonth = (WORD)month;
     parsed.wDay = (WORD)day;
     parsed.wHour = (WORD)hour;
     parsed.wMinute = (WORD)minute;
-    /* The system refuses days a month does not have, leap years included. */
-    FILETIME check;
-    if (!SystemTimeToFileTime(&parsed, &check))
-        return 0;
     *time = parsed;
     return 1;
 }
