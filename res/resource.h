@@ -59,6 +59,17 @@
 #define IDS_PICTURE_THIRD_PLACE     161
 #define IDS_MATCH_RESULT_ITEM       162
 #define IDS_SAVE_BAD_RESULT         163
+/* Match outcomes: the dialog's choices, then the marks the window, the
+ * picture and the order of play show */
+#define IDS_OUTCOME_PLAYED          170
+#define IDS_OUTCOME_WALKOVER        171
+#define IDS_OUTCOME_RETIRED         172
+#define IDS_OUTCOME_DISQUALIFIED    173
+#define IDS_OUTCOME_DOUBLE_WALKOVER 174
+#define IDS_MARK_WALKOVER           175
+#define IDS_MARK_RETIRED            176
+#define IDS_MARK_DISQUALIFIED       177
+#define IDS_MARK_DOUBLE_WALKOVER    178
 /* Newer work on disk (%1 the file) and the recovery offer (%1 the file,
  * %2 when the copy was written) */
 #define IDS_DISK_CHANGED            130
@@ -87,6 +98,12 @@
 #define IDC_RESULT_SECOND_TEAM  111
 #define IDC_RESULT_WINNER       112
 #define IDC_RESULT_TEXT         113
+/* The match's outcome, court (with its length against the limit) and time */
+#define IDC_RESULT_OUTCOME      114
+#define IDC_RESULT_COURT        115
+#define IDC_RESULT_COURT_LENGTH 116
+#define IDC_RESULT_TIME         117
+#define IDC_RESULT_UNSCHEDULED  118
 /* The newer-work question and the recovery offer */
 #define IDC_CHOICE_TEXT         200
 #define IDC_OVERWRITE           201

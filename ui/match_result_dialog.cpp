@@ -1,5 +1,8 @@
 #include "ui/match_result_dialog.h"
 
+#include <commctrl.h>
+
+#include "model/match_outcome.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/dialog_record.h"
@@ -10,6 +13,7 @@
 /* The dialog's own record: the choice it works on. */
 struct MatchResultDialog {
     MatchResultChoice *choice;
+    HMODULE module;   /* where the outcome names come from */
 };
 
 static void addWinnerChoice(HWND combo, const WCHAR *name)
@@ -18,7 +22,67 @@ static void addWinnerChoice(HWND combo, const WCHAR *name)
         SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)name);
 }
 
-static void initMatchResultDialog(HWND window, MatchResultChoice *choice)
+static void showCourtLength(HWND window)
+{
+    WCHAR shown[16];
+    int length = GetWindowTextLengthW(GetDlgItem(window, IDC_RESULT_COURT));
+    wsprintfW(shown, L"%d/%d", length, COURT_CAPACITY - 1);
+    SetDlgItemTextW(window, IDC_RESULT_COURT_LENGTH, shown);
+}
+
+/* The user's short date and time, so the picker reads as the rest of the
+ * system does; the picker's own default would leave out the time. */
+static void setPickerFormat(HWND picker)
+{
+    WCHAR date[40], time[40], format[84];
+    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, date, 40) ||
+        !GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, time, 40))
+        return;
+    lstrcpyW(format, date);
+    lstrcatW(format, L" ");
+    lstrcatW(format, time);
+    SendMessageW(picker, DTM_SETFORMATW, 0, (LPARAM)format);
+}
+
+/* A match without a time starts the picker at the next whole hour. */
+static void initTimeFields(HWND window, const MatchDetails *details)
+{
+    HWND picker = GetDlgItem(window, IDC_RESULT_TIME);
+    setPickerFormat(picker);
+    SYSTEMTIME time;
+    int scheduled = details->time[0] && parseMatchTime(details->time, &time);
+    if (!scheduled) {
+        WCHAR now[MATCH_TIME_CAPACITY];
+        GetLocalTime(&time);
+        time.wMinute = 0;
+        formatMatchTime(&time, now);
+        if (addMinutesToMatchTime(now, 60, now))
+            parseMatchTime(now, &time);
+    }
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
+    CheckDlgButton(window, IDC_RESULT_UNSCHEDULED, scheduled ? BST_UNCHECKED : BST_CHECKED);
+    EnableWindow(picker, scheduled);
+}
+
+static void initMatchDetails(HWND window, HMODULE module, const MatchResultChoice *choice)
+{
+    HWND outcomes = GetDlgItem(window, IDC_RESULT_OUTCOME);
+    for (UINT id = IDS_OUTCOME_PLAYED; id <= IDS_OUTCOME_DOUBLE_WALKOVER; id++) {
+        WCHAR text[64];
+        loadStringWithFallback(module, id, text, 64);
+        SendMessageW(outcomes, CB_ADDSTRING, 0, (LPARAM)text);
+    }
+    SendMessageW(outcomes, CB_SETCURSEL, (WPARAM)choice->outcome, 0);
+    HWND court = GetDlgItem(window, IDC_RESULT_COURT);
+    SendMessageW(court, EM_LIMITTEXT, COURT_CAPACITY - 1, 0);
+    SetWindowTextW(court, choice->court);
+    showCourtLength(window);
+    MatchDetails details;
+    lstrcpyW(details.time, choice->time);
+    initTimeFields(window, &details);
+}
+
+static void initMatchResultDialog(HWND window, MatchResultChoice *choice, HMODULE module)
 {
     SetDlgItemTextW(window, IDC_RESULT_FIRST_TEAM, choice->first);
     SetDlgItemTextW(window, IDC_RESULT_SECOND_TEAM, choice->second);
@@ -32,7 +96,18 @@ static void initMatchResultDialog(HWND window, MatchResultChoice *choice)
     HWND result = GetDlgItem(window, IDC_RESULT_TEXT);
     SendMessageW(result, EM_LIMITTEXT, RESULT_CAPACITY - 1, 0);
     SetWindowTextW(result, choice->result);
+    initMatchDetails(window, module, choice);
     SetFocus(index != CB_ERR ? result : combo);
+}
+
+/* The time the picker shows, or empty when the match is not scheduled. */
+static void readTime(HWND window, WCHAR *text)
+{
+    text[0] = 0;
+    SYSTEMTIME time;
+    if (IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED &&
+        SendDlgItemMessageW(window, IDC_RESULT_TIME, DTM_GETSYSTEMTIME, 0, (LPARAM)&time) == GDT_VALID)
+        formatMatchTime(&time, text);
 }
 
 /* A result needs a winner: without one the dialog stays open. The combo's
@@ -51,13 +126,22 @@ static void confirmMatchResult(HWND window, MatchResultChoice *choice)
         if (length >= 0 && length < NAME_CAPACITY)
             SendMessageW(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)winner);
     }
-    if (result[0] && !winner[0]) {
+    LRESULT outcome = SendDlgItemMessageW(window, IDC_RESULT_OUTCOME, CB_GETCURSEL, 0, 0);
+    if (outcome < OUTCOME_PLAYED || outcome >= OUTCOME_COUNT)
+        outcome = OUTCOME_PLAYED;
+    /* Nobody wins when both withdrew; anything else that tells how the
+     * match ended needs its winner. */
+    if (outcome != OUTCOME_DOUBLE_WALKOVER && (result[0] || outcome != OUTCOME_PLAYED) && !winner[0]) {
         MessageBeep(MB_ICONWARNING);
         SetFocus(combo);
         return;
     }
-    lstrcpyW(choice->winner, winner);
-    lstrcpyW(choice->result, result);
+    lstrcpyW(choice->winner, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : winner);
+    lstrcpyW(choice->result, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : result);
+    choice->outcome = (int)outcome;
+    choice->court[0] = 0;
+    GetDlgItemTextW(window, IDC_RESULT_COURT, choice->court, COURT_CAPACITY);
+    readTime(window, choice->time);
     EndDialog(window, IDOK);
 }
 
@@ -67,10 +151,15 @@ static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM 
     if (!dialog)
         return FALSE;
     switch (message) {
-    case WM_INITDIALOG: initMatchResultDialog(window, dialog->choice); break;
+    case WM_INITDIALOG: initMatchResultDialog(window, dialog->choice, dialog->module); break;
     case WM_COMMAND:
         switch (wParam) {
         case IDOK: confirmMatchResult(window, dialog->choice); break;
+        case MAKEWPARAM(IDC_RESULT_COURT, EN_CHANGE): showCourtLength(window); break;
+        case MAKEWPARAM(IDC_RESULT_UNSCHEDULED, BN_CLICKED):
+            EnableWindow(GetDlgItem(window, IDC_RESULT_TIME),
+                         IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED);
+            break;
         case IDCANCEL: EndDialog(window, IDCANCEL); break;
         }
         break;
@@ -80,7 +169,9 @@ static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM 
 
 int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice)
 {
-    MatchResultDialog dialog = {choice};
+    MatchResultDialog dialog = {choice, module};
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
     /* A satellite made before results existed has no such template. */
     INT_PTR answer = -1;
     if (module && FindResourceW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), (LPCWSTR)RT_DIALOG))
@@ -114,6 +205,9 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
         lstrcpyW(choice->second, node->right->name);
         lstrcpyW(choice->winner, node->name);
         lstrcpyW(choice->result, node->result);
+        choice->outcome = node->details.outcome;
+        lstrcpyW(choice->court, node->details.court);
+        lstrcpyW(choice->time, node->details.time);
         return;
     }
     const WCHAR *first = semiFinalLoser(bracket, 0);
@@ -122,6 +216,9 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
     lstrcpyW(choice->second, second ? second : L"");
     lstrcpyW(choice->winner, bracket->thirdPlace.name);
     lstrcpyW(choice->result, bracket->thirdPlace.result);
+    choice->outcome = bracket->thirdPlace.details.outcome;
+    lstrcpyW(choice->court, bracket->thirdPlace.details.court);
+    lstrcpyW(choice->time, bracket->thirdPlace.details.time);
 }
 
 static void runMatchResult(HWND window, Bracket *bracket, HWND control)
@@ -134,7 +231,8 @@ static void runMatchResult(HWND window, Bracket *bracket, HWND control)
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
         return;
     beginUndoStep(bracket, 0);
-    setMatchResult(bracket, node, choice.winner, choice.result);
+    setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
+    setMatchSchedule(bracket, node, choice.court, choice.time);
     endUndoStep(bracket);
     if (node)
         showSlotName(node);

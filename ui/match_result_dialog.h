@@ -1,6 +1,6 @@
 /* The Match result dialog: the two teams that fed a match, its winner
- * (the same choices as the pick) and a free-text result, and the commands
- * that open it. */
+ * (the same choices as the pick), a free-text result, its outcome, court
+ * and time, and the commands that open it. */
 #ifndef DUELMARK_UI_MATCH_RESULT_DIALOG_H
 #define DUELMARK_UI_MATCH_RESULT_DIALOG_H
 
@@ -12,17 +12,21 @@ struct MatchResultChoice {
     WCHAR second[NAME_CAPACITY];
     WCHAR winner[NAME_CAPACITY];   /* in: the current pick; out: the chosen one or empty */
     WCHAR result[RESULT_CAPACITY]; /* in: the current result; out: the typed one */
+    int outcome;                   /* in and out: a MatchOutcome */
+    WCHAR court[COURT_CAPACITY];   /* in and out */
+    WCHAR time[MATCH_TIME_CAPACITY]; /* in and out: "YYYY-MM-DDTHH:MM", or empty when not scheduled */
 };
 
 /* Runs the dialog owned by owner, from module's template (the executable's
- * when module has none). Returns 1 on OK with choice's winner and result
- * filled in, 0 on Cancel or when the dialog could not be shown. */
+ * when module has none). Returns 1 on OK with choice's winner, result,
+ * outcome, court and time filled in, 0 on Cancel or when the dialog could
+ * not be shown. */
 int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice);
 
 /* The Match result command for the pick control that has the focus (a
  * pick or the third-place drop-down): OK sets the winner, with the cascade
- * when it changed, and the result as one undo step. Nothing for any other
- * control. */
+ * when it changed, the result, outcome, court and time as one undo step.
+ * Nothing for any other control. */
 void editMatchResult(HWND window, Bracket *bracket);
 
 /* WM_CONTEXTMENU from a pick control: a menu with Match result..., which
