@@ -348,6 +348,37 @@ static void recordTyping(Bracket *bracket, UndoStep *step)
     history->typingStepHeld = 1;
 }
 
+/* Each slot a step holds, once per value; the third-place match once. */
+static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void *context)
+{
+    int thirdPlaceTold = 0;
+    StepEntry *entry = firstEntry(step);
+    for (int i = 0; told && i < step->entryCount; i++, entry = nextEntry(entry)) {
+        ValueRef ref = valueRef(bracket, entry->id);
+        if (ref.title) {
+            told(bracket, NULL, context);
+        } else if (ref.slot) {
+            told(bracket, ref.slot, context);
+        } else if (!thirdPlaceTold) {
+            thirdPlaceTold = 1;
+            told(bracket, UNDO_THIRD_PLACE_SHOWN, context);
+        }
+    }
+}
+
+static void tellWatcher(Bracket *bracket, UndoStep *step)
+{
+    UndoHistory *history = &bracket->history;
+    if (step)
+        tellSlots(bracket, step, history->watcher, history->watcherContext);
+}
+
+void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
+{
+    bracket->history.watcher = watcher;
+    bracket->history.watcherContext = context;
+}
+
 void endUndoStep(Bracket *bracket)
 {
     UndoHistory *history = &bracket->history;
@@ -361,6 +392,8 @@ void endUndoStep(Bracket *bracket)
         history->beforeMissing = 0;
         return;
     }
+    /* Told before the step is kept: keeping it may fail and free it. */
+    tellWatcher(bracket, step);
     if (history->typingSlot) {
         recordTyping(bracket, step);
     } else if (step && !pushStep(history, step)) {
@@ -403,19 +436,8 @@ static void replayStep(Bracket *bracket, UndoStep *step, int after, UndoSlotShow
     }
     bracket->dirty = history->savePointLost || history->position != history->savePoint;
     /* The third-place match is told once, whatever of it changed. */
-    int thirdPlaceTold = 0;
-    entry = firstEntry(step);
-    for (int i = 0; shown && i < step->entryCount; i++, entry = nextEntry(entry)) {
-        ValueRef ref = valueRef(bracket, entry->id);
-        if (ref.title) {
-            shown(bracket, NULL, context);
-        } else if (ref.slot) {
-            shown(bracket, ref.slot, context);
-        } else if (!thirdPlaceTold) {
-            thirdPlaceTold = 1;
-            shown(bracket, UNDO_THIRD_PLACE_SHOWN, context);
-        }
-    }
+    tellSlots(bracket, step, shown, context);
+    tellWatcher(bracket, step);
     history->replaying = 0;
 }
 

@@ -29,6 +29,8 @@ struct UndoHistory {
     UINT typingSlot;       /* base slot whose keystrokes gather in one step */
     int typingStepHeld;    /* the newest step is that slot's typing */
     int replaying;         /* undo or redo is putting a step back */
+    void (*watcher)(Bracket *, BracketNode *, void *); /* told of every step made or put back, or NULL */
+    void *watcherContext;
 };
 
 /* Opens a step: the bracket as it is now is what undo brings back. Nested
@@ -63,6 +65,12 @@ typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context
  * save point. Returns 1, or 0 when there was no such step. */
 int undoStep(Bracket *bracket, UndoSlotShown shown, void *context);
 int redoStep(Bracket *bracket, UndoSlotShown shown, void *context);
+
+/* From now on watcher is told, as shown is above, of every value a step
+ * changed once the step is made (each keystroke of a typing step again)
+ * and once it is undone or redone, so that what is drawn from the whole
+ * bracket can follow. Emptying the history forgets the watcher. */
+void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
 
 /* Frees every step; the history is empty and its start is the save point. */
 void discardUndoHistory(Bracket *bracket);

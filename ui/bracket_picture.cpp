@@ -227,7 +227,7 @@ static void drawConnector(HDC dc, RECT first, RECT second, RECT fed)
 
 /* Round names count the teams still in: the final has 2, the semi-finals
  * 4, the quarter-finals 8, every earlier round "round of N". */
-static void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
+void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
 {
     HMODULE module = bracket->resourceModule;
     if (level == 0) {

@@ -31,6 +31,10 @@ extern const WCHAR PICTURE_FACE[];
  * the mapping of the device context it is drawn in. The caller deletes it. */
 HFONT createPictureFont(int height, int weight);
 
+/* The name of the round whose entrants stand on level (0: the champion,
+ * 1: the final, 2: the semi-finals, ...), as the picture heads its column. */
+void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity);
+
 /* The picture's natural size in logical units; grows with the bracket.
  * An empty record (N = 0) gives 0 x 0. */
 SIZE bracketPictureSize(Bracket *bracket);

@@ -32,6 +32,7 @@
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 #include "ui/third_place_view.h"
+#include "ui/window_marks.h"
 
 /* On failure the loader left everything as it was, so there is nothing to
  * undo here, only the reason to tell. The name is made full first, so the
@@ -351,6 +352,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (LOWORD(wParam) == WM_DESTROY)
             removePickTooltip(window, (HWND)lParam);
         break;
+    case WM_PAINT: return paintWindowMarks(window, state->bracket);
     case WM_NOTIFY: answerPickTooltip(state->bracket, window, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state->bracket, (HWND)wParam, lParam); break;
     case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;
