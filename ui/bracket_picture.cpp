@@ -1,8 +1,10 @@
 #include "ui/bracket_picture.h"
 
+#include "model/match_outcome.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/fallback_string.h"
+#include "ui/match_marks.h"
 #include "ui/message_text.h"
 
 /* Colours: dark ink on white, so the picture prints and posts the same. */
@@ -123,18 +125,38 @@ struct PictureFonts {
     HFONT title, heading, name, smallName, champion;
 };
 
-/* A match's result in small text under its winner's box; an unplayed match
- * shows nothing. */
-static void drawResult(HDC dc, const PictureFonts *fonts, const WCHAR *result, RECT box)
+/* A line of small text under a box (above it when above is set). */
+static void drawResult(HDC dc, const PictureFonts *fonts, const WCHAR *result, RECT box, int above)
 {
     if (!result[0])
         return;
     RECT line = {box.left, box.bottom, box.right, box.bottom + RESULT_LINE};
+    if (above) {
+        line.bottom = box.top;
+        line.top = box.top - RESULT_LINE;
+    }
     HGDIOBJ oldFont = SelectObject(dc, fonts->smallName);
     COLORREF oldInk = SetTextColor(dc, HEADING_INK);
     DrawTextW(dc, result, -1, &line, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     SetTextColor(dc, oldInk);
     SelectObject(dc, oldFont);
+}
+
+/* A decided match's score and outcome mark under its box; an open one's
+ * time and court above it (under it for the third-place match, whose
+ * heading stands above). */
+static void drawMatchMarks(HDC dc, Bracket *bracket, const PictureFonts *fonts, BracketNode *node, RECT box,
+                           int withDate)
+{
+    WCHAR text[MARK_CAPACITY];
+    if (isMatchDecided(bracket, node)) {
+        matchScoreText(bracket, node ? node->result : bracket->thirdPlace.result,
+                       matchDetailsOf(bracket, node)->outcome, text);
+        drawResult(dc, fonts, text, box, 0);
+    } else {
+        matchScheduleText(matchDetailsOf(bracket, node), withDate, text);
+        drawResult(dc, fonts, text, box, node != NULL);
+    }
 }
 
 /* One straight connector segment in the selected pen. */
@@ -270,6 +292,7 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
     SetTextColor(dc, INK);
     WCHAR byeWord[64];
     loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
+    int withDate = bracketSpansDays(bracket);
     for (int level = 0; level <= depth; level++) {
         int index = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
@@ -288,7 +311,7 @@ static void drawSlots(HDC dc, Bracket *bracket, const PictureFonts *fonts)
             else
                 drawSlot(dc, fonts, node, box, level == 0);
             if (level < depth)
-                drawResult(dc, fonts, node->result, box);
+                drawMatchMarks(dc, bracket, fonts, node, box, withDate);
         }
     }
     SelectObject(dc, oldPen);
@@ -340,7 +363,7 @@ static void drawThirdPlaceMatch(HDC dc, Bracket *bracket, const PictureFonts *fo
     lstrcpyW(shown.name, bracket->thirdPlace.name);
     RECT box = thirdPlaceBox(bracket);
     drawSlot(dc, fonts, &shown, box, 0);
-    drawResult(dc, fonts, bracket->thirdPlace.result, box);
+    drawMatchMarks(dc, bracket, fonts, NULL, box, bracketSpansDays(bracket));
 }
 
 void drawBracketPicture(Bracket *bracket, HDC dc, RECT target)

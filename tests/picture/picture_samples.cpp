@@ -24,6 +24,7 @@
 #include "support/dialog_script.h"
 #include "ui/document_state.h"
 #include "ui/main_dialog.h"
+#include "model/match_outcome.h"
 #include "model/third_place.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
@@ -159,10 +160,12 @@ int exportSamples(const std::wstring &folder)
     {
         Window window(8, L"Eight, played");
         fill(&window.bracket, false, true);
-        const WCHAR *results[] = {L"6:3 6:4", L"2-1 a.e.t.", L"W/O", L"3-0", L"7:6 3:6 6:2", L"1-0", L"4-2 pen."};
+        const WCHAR *results[] = {L"6:3 6:4", L"2-1 a.e.t.", L"", L"3-0", L"7:6 3:6 2:1", L"1-0", L"4-2 pen."};
+        const int outcomes[] = {OUTCOME_PLAYED, OUTCOME_PLAYED, OUTCOME_WALKOVER, OUTCOME_PLAYED,
+                                OUTCOME_RETIRED, OUTCOME_PLAYED, OUTCOME_PLAYED};
         for (int id = 9; id <= 15; id++) {
             BracketNode *node = window.bracket.nodeTable[id - 1];
-            setMatchResult(&window.bracket, node, node->name, results[id - 9]);
+            setMatchOutcome(&window.bracket, node, node->name, results[id - 9], outcomes[id - 9]);
         }
         setThirdPlaceOn(&window.bracket, 1);
         const WCHAR *loser = semiFinalLoser(&window.bracket, 1);
