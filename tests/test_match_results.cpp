@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/match_outcome.h"
+#include "model/match_schedule.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 
@@ -174,6 +175,35 @@ TEST_F(MatchResultsTest, ADoubleWalkoverSendsTheOtherEntrantThroughAndPassesOn)
     EXPECT_STREQ(L"B", slot(13)->name);
     EXPECT_EQ(OUTCOME_PLAYED, slot(13)->details.outcome);
     EXPECT_STREQ(L"", slot(15)->name);
+}
+
+// Times and courts filled in bracket order, as many at once as there are
+// courts; decided matches and, unless replaced, timed ones are passed over.
+TEST_F(MatchResultsTest, SchedulingFillsOpenMatchesInBracketOrderAcrossTheCourts)
+{
+    auto schedule = [&](int round, const WCHAR *start, int minutes, const WCHAR *courts, int replace) {
+        ScheduleRequest request = {round, L"", minutes, courts, replace};
+        lstrcpyW(request.start, start);
+        return scheduleMatches(&bracket, &request);
+    };
+    auto at = [&](int id) { return std::wstring(slot(id)->details.time) + L" " + slot(id)->details.court; };
+    setMatchResult(&bracket, slot(10), L"C", L"");
+    EXPECT_EQ(3, schedule(2, L"2026-12-08T10:00", 45, L" Court 1 ,, Table 2,", 0));
+    EXPECT_EQ(L"2026-12-08T10:00 Court 1", at(9));
+    EXPECT_EQ(L" ", at(10)) << "decided already";
+    EXPECT_EQ(L"2026-12-08T10:00 Table 2", at(11));
+    EXPECT_EQ(L"2026-12-08T10:45 Court 1", at(12));
+
+    setMatchResult(&bracket, slot(9), L"A", L"");
+    setMatchResult(&bracket, slot(11), L"E", L"");
+    setThirdPlaceOn(&bracket, 1);
+    EXPECT_EQ(1, schedule(SCHEDULE_READY_MATCHES, L"2026-12-08T23:30", 60, L"", 0)) << "only A v C is ready";
+    EXPECT_EQ(L"2026-12-08T23:30 ", at(13));
+    EXPECT_EQ(2, schedule(SCHEDULE_READY_MATCHES, L"2026-12-08T23:30", 60, L"Centre", 1));
+    EXPECT_EQ(L"2026-12-08T23:30 Centre", at(12)) << "the first round first";
+    EXPECT_EQ(L"2026-12-09T00:30 Centre", at(13)) << "replaced, an hour later: the next day";
+    EXPECT_EQ(1, schedule(SCHEDULE_THIRD_PLACE, L"2026-12-09T09:00", 60, L"Centre", 0));
+    EXPECT_EQ(0, schedule(2, L"2026-12-08 10:00", 45, L"", 1)) << "a start that is no time";
 }
 
 TEST_F(MatchResultsTest, ThirdPlaceOffersTheSemiFinalLosersOnly)

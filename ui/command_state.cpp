@@ -43,6 +43,7 @@ int commandCanAct(HWND window, DocumentState *state, int command)
     case IDM_EDIT_DRAW_TEAMS:
         return hasBaseSlots(bracket) && !baseSlotsLocked(bracket);
     case IDM_EDIT_MATCH_RESULT:
+    case IDM_EDIT_SCHEDULE:
         return hasBaseSlots(bracket);
     case IDM_EDIT_THIRD_PLACE:
         return bracket->slotCount >= 4;

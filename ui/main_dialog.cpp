@@ -29,6 +29,7 @@
 #include "ui/recovery_copy.h"
 #include "ui/save_prompt.h"
 #include "ui/scale_change.h"
+#include "ui/schedule_dialog.h"
 #include "ui/scroll_view.h"
 #include "ui/setup_dialog.h"
 #include "ui/third_place_view.h"
@@ -290,6 +291,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_DRAW_TEAMS: drawTeams(window, state); break;
     case IDM_EDIT_MATCH_RESULT: matchResult(window, state); break;
     case IDM_EDIT_THIRD_PLACE: thirdPlaceMatch(window, state); break;
+    case IDM_EDIT_SCHEDULE: scheduleMatchesCommand(window, state); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(state->bracket, control); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(state->bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find

@@ -9,6 +9,7 @@
 #include "ui/edit_history.h"
 #include "ui/fallback_string.h"
 #include "ui/third_place_view.h"
+#include "ui/time_picker.h"
 
 /* The dialog's own record: the choice it works on. */
 struct MatchResultDialog {
@@ -30,36 +31,11 @@ static void showCourtLength(HWND window)
     SetDlgItemTextW(window, IDC_RESULT_COURT_LENGTH, shown);
 }
 
-/* The user's short date and time, so the picker reads as the rest of the
- * system does; the picker's own default would leave out the time. */
-static void setPickerFormat(HWND picker)
-{
-    WCHAR date[40], time[40], format[84];
-    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, date, 40) ||
-        !GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, time, 40))
-        return;
-    lstrcpyW(format, date);
-    lstrcatW(format, L" ");
-    lstrcatW(format, time);
-    SendMessageW(picker, DTM_SETFORMATW, 0, (LPARAM)format);
-}
-
 /* A match without a time starts the picker at the next whole hour. */
-static void initTimeFields(HWND window, const MatchDetails *details)
+static void initTimeFields(HWND window, const WCHAR *time)
 {
     HWND picker = GetDlgItem(window, IDC_RESULT_TIME);
-    setPickerFormat(picker);
-    SYSTEMTIME time;
-    int scheduled = details->time[0] && parseMatchTime(details->time, &time);
-    if (!scheduled) {
-        WCHAR now[MATCH_TIME_CAPACITY];
-        GetLocalTime(&time);
-        time.wMinute = 0;
-        formatMatchTime(&time, now);
-        if (addMinutesToMatchTime(now, 60, now))
-            parseMatchTime(now, &time);
-    }
-    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&time);
+    int scheduled = showPickerTime(picker, time);
     CheckDlgButton(window, IDC_RESULT_UNSCHEDULED, scheduled ? BST_UNCHECKED : BST_CHECKED);
     EnableWindow(picker, scheduled);
 }
@@ -77,9 +53,7 @@ static void initMatchDetails(HWND window, HMODULE module, const MatchResultChoic
     SendMessageW(court, EM_LIMITTEXT, COURT_CAPACITY - 1, 0);
     SetWindowTextW(court, choice->court);
     showCourtLength(window);
-    MatchDetails details;
-    lstrcpyW(details.time, choice->time);
-    initTimeFields(window, &details);
+    initTimeFields(window, choice->time);
 }
 
 static void initMatchResultDialog(HWND window, MatchResultChoice *choice, HMODULE module)
@@ -104,10 +78,8 @@ static void initMatchResultDialog(HWND window, MatchResultChoice *choice, HMODUL
 static void readTime(HWND window, WCHAR *text)
 {
     text[0] = 0;
-    SYSTEMTIME time;
-    if (IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED &&
-        SendDlgItemMessageW(window, IDC_RESULT_TIME, DTM_GETSYSTEMTIME, 0, (LPARAM)&time) == GDT_VALID)
-        formatMatchTime(&time, text);
+    if (IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED)
+        readPickerTime(GetDlgItem(window, IDC_RESULT_TIME), text);
 }
 
 /* A result needs a winner: without one the dialog stays open. The combo's
