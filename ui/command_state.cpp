@@ -30,6 +30,8 @@ int commandCanAct(HWND window, DocumentState *state, int command)
     case IDM_FILE_EXPORT_PICTURE:
     case IDM_EDIT_COPY_PICTURE:
     case IDM_FILE_PRINT:
+    case IDM_EDIT_COPY_ORDER:
+    case IDM_FILE_PRINT_ORDER:
         return bracket->slotCount != 0;
     case IDM_EDIT_UNDO:
         return bracket->slotCount && history.position > 0;

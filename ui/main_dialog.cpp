@@ -19,11 +19,13 @@
 #include "ui/new_from_list.h"
 #include "ui/open_bracket.h"
 #include "ui/open_failure.h"
+#include "ui/order_of_play.h"
 #include "ui/paste_team_list.h"
 #include "ui/pick_controls.h"
 #include "ui/pick_tooltips.h"
 #include "ui/picture_clipboard.h"
 #include "ui/picture_export.h"
+#include "ui/print_order_of_play.h"
 #include "ui/print_picture.h"
 #include "ui/recent_files.h"
 #include "ui/recovery_copy.h"
@@ -292,6 +294,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case IDM_EDIT_MATCH_RESULT: matchResult(window, state); break;
     case IDM_EDIT_THIRD_PLACE: thirdPlaceMatch(window, state); break;
     case IDM_EDIT_SCHEDULE: scheduleMatchesCommand(window, state); break;
+    case IDM_EDIT_COPY_ORDER: copyOrderOfPlay(window, state); break;
+    case IDM_FILE_PRINT_ORDER: printOrderOfPlay(window, state); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(state->bracket, control); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(state->bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find

@@ -4,6 +4,11 @@ own (zlib over the IDAT chunks) and a BMP reader, against where the boxes
 and lines of a bracket must be.
 
   check_picture.py files <folder>   exported PNGs and the clipboard's copy
+  check_picture.py order <page.png>...
+                                    the printed order of play: portrait
+                                    pages, more than one, each headed and
+                                    footed and filled down the page but
+                                    the last
   check_picture.py page <page.png> <picture.png> [landscape]
                                     a printed page (rasterised by
                                     ghostscript) against the exported PNG;
@@ -374,10 +379,35 @@ def check_one_page(page, picture):
     print('page %dx%d, ink %s, scale %.3f' % (page.width, page.height, ink, scale))
 
 
+def check_order(pages):
+    if len(pages) < 2:
+        fail('%d page(s) of order of play, expected the 128 matches to need more' % len(pages))
+    for number, path in enumerate(sorted(pages, key=lambda p: int(p.rsplit('-', 1)[1].split('.')[0])), 1):
+        image = read_png(path)
+        if image.width >= image.height:
+            fail('page %d is not portrait: %dx%d' % (number, image.width, image.height))
+        rows = [any(image.dark(x, y) for x in range(0, image.width, 1)) for y in range(image.height)]
+        inked = [y for y, dark in enumerate(rows) if dark]
+        if not inked:
+            fail('page %d is blank' % number)
+            continue
+        top, bottom = inked[0], inked[-1]
+        if top > image.height // 8:
+            fail('page %d: no heading near the top (first ink at %d of %d)' % (number, top, image.height))
+        if bottom < image.height * 7 // 8:
+            fail('page %d: no footer near the bottom (last ink at %d of %d)' % (number, bottom, image.height))
+        lines = sum(1 for y in range(1, image.height) if rows[y] and not rows[y - 1])
+        if number < len(pages) and lines < 30:
+            fail('page %d holds %d lines of text, a full page expected' % (number, lines))
+    print('%d pages of order of play' % len(pages))
+
+
 if __name__ == '__main__':
     try:
         if sys.argv[1] == 'files':
             check_files(sys.argv[2])
+        elif sys.argv[1] == 'order':
+            check_order(sys.argv[2:])
         else:
             check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
     except (OSError, ValueError, StopIteration) as error:

@@ -10,6 +10,8 @@
 //                       prefix's default (run in a copy of the prefix);
 //   print <folder>      File > Print through the print dialog; the page
 //                       lands in <folder>\print.ps.
+//   print-order <folder> File > Print order of play for 128 open matches
+//                       of a 256-team bracket, the same way.
 #include <windows.h>
 #include <shlobj.h>
 #include <winspool.h>
@@ -282,6 +284,19 @@ int printSample(const std::wstring &folder)
     }) ? 0 : 1;
 }
 
+// The first round of 256 entrants: 128 matches, more than a page holds.
+int printOrderSample(const std::wstring &folder)
+{
+    Window window(256, L"Two hundred and fifty-six");
+    fill(&window.bracket, true, false);
+    SetCurrentDirectoryW(folder.c_str());
+    return window.command(IDM_FILE_PRINT_ORDER, [](DialogScript &s) {
+        HWND dialog = s.next("the print dialog");
+        if (dialog)
+            s.press(dialog, IDOK);
+    }) ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -299,6 +314,8 @@ int wmain(int argc, WCHAR **argv)
         failures = installPrinter();
     else if (mode == L"print")
         failures = printSample(folder);
+    else if (mode == L"print-order")
+        failures = printOrderSample(folder);
     CoUninitialize();
     return failures ? 1 : 0;
 }
