@@ -38,6 +38,17 @@ static COLORREF legibleInk(void)
                                                                                                 : RGB(255, 255, 255);
 }
 
+/* The seeds' ink: a third of the way from the text's ink to the face, so
+ * a seed does not read as part of a score beside it, and never fainter
+ * than 4.5:1. */
+static COLORREF seedInk(COLORREF ink)
+{
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    COLORREF mixed = RGB((2 * GetRValue(ink) + GetRValue(face)) / 3, (2 * GetGValue(ink) + GetGValue(face)) / 3,
+                         (2 * GetBValue(ink) + GetBValue(face)) / 3);
+    return contrastTimes100(mixed, face) >= 450 ? mixed : ink;
+}
+
 static RECT clientRectOf(HWND window, HWND control)
 {
     RECT box = {0, 0, 0, 0};
@@ -132,7 +143,31 @@ static void drawSeed(MarkPainter *painter, BracketNode *entrant)
     cell.right = cell.left + width;
     cell.top = match->left == entrant ? pick.top - painter->lineHeight : pick.bottom;
     cell.bottom = cell.top + painter->lineHeight;
+    COLORREF ink = SetTextColor(painter->dc, seedInk(GetTextColor(painter->dc)));
     drawMark(painter, text, cell, leftHalf ? DT_LEFT : DT_RIGHT);
+    SetTextColor(painter->dc, ink);
+}
+
+/* A text longer than its column reaches on into the next column toward the
+ * middle, as far as it needs and that column has room at its height: the
+ * next round's box there is the only thing it could meet. */
+static void reachInward(MarkPainter *painter, BracketNode *node, const WCHAR *text, RECT *cell, UINT align)
+{
+    SIZE extent;
+    int width = cell->right - cell->left;
+    if (!text[0] || !node->parent || !node->parent->control ||
+        !GetTextExtentPoint32W(painter->dc, text, lstrlenW(text), &extent) || extent.cx <= width)
+        return;
+    RECT next = clientRectOf(painter->window, node->parent->control);
+    if (next.top < cell->bottom && next.bottom > cell->top)
+        return;
+    int more = extent.cx - width + 1;
+    int column = next.right - next.left;
+    more = more < column ? more : column;
+    if (align == DT_RIGHT)
+        cell->right += more;
+    else
+        cell->left -= more;
 }
 
 /* Under a decided pick its score and outcome; above an undecided match
@@ -164,6 +199,8 @@ static void drawMatchMarks(MarkPainter *painter, BracketNode *node, HWND control
     }
     cell.top = below ? box.bottom : box.top - painter->lineHeight;
     cell.bottom = cell.top + painter->lineHeight;
+    if (node && align != DT_CENTER)
+        reachInward(painter, node, text, &cell, align);
     drawMark(painter, text, cell, align);
 }
 
@@ -195,7 +232,7 @@ static int seedReserveOf(MarkPainter *painter)
         if (width > widest)
             widest = width;
     }
-    return widest ? widest + 2 * painter->descent : 0;
+    return widest ? widest + painter->descent + painter->lineHeight / 2 : 0;
 }
 
 /* The band a match's marks stand in, above and below its control, and the
