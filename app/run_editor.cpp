@@ -2,10 +2,10 @@
 #include "app/command_line.h"
 #include "model/heap.h"
 #include "res/resource.h"
-#include "ui/document_path.h"
-#include "ui/document_state.h"
+#include "ui/document/document_path.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/open_failure.h"
+#include "ui/document/open_failure.h"
 
 /* A name on the command line that does not fit is refused whole, named as
  * it was given: opening a cut name would open, and later overwrite, some

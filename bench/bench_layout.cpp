@@ -9,7 +9,7 @@
 
 #include "model/bracket.h"
 #include "res/resource.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bench_rounds.h"
 #include "bench/floor/bench_bracket.h"

@@ -21,8 +21,8 @@
 #include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
 
 namespace {
 

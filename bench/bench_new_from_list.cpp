@@ -10,7 +10,7 @@
 #include "model/heap.h"
 #include "model/seeding.h"
 #include "res/resource.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bench_rounds.h"
 

@@ -10,9 +10,9 @@
 
 #include "model/bracket.h"
 #include "res/resource.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 #include "ui/main_dialog.h"
-#include "ui/recovery_copy.h"
+#include "ui/document/recovery_copy.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
-#include "ui/document_state.h"
-#include "ui/layout.h"
+#include "ui/common/document_state.h"
+#include "ui/window/layout.h"
 #include "ui/main_dialog.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

@@ -7,7 +7,7 @@ set(DUELMARK_SYSTEM_LIBS kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 o
 
 # Everything but the process entry goes into one static library, so test
 # programs link exactly the pieces they exercise.
-file(GLOB DUELMARK_CORE_SOURCES CONFIGURE_DEPENDS
+file(GLOB_RECURSE DUELMARK_CORE_SOURCES CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/model/*.cpp ${PROJECT_SOURCE_DIR}/file/*.cpp
      ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/app/*.cpp)
 list(FILTER DUELMARK_CORE_SOURCES EXCLUDE REGEX "/app/(start_program|runtime_support)\\.cpp$")

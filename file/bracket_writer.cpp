@@ -1,4 +1,5 @@
 #include "file/bracket_file.h"
+#include "model/undo_history.h"
 #include "file/xml_document.h"
 
 static IXMLDOMElement *createNamedElement(IXMLDOMDocument *document, BSTR name)

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "model/match_details.h"
-#include "model/undo_history.h"
+#include "model/undo_record.h"
 
 enum {
     NAME_CAPACITY = 128,   /* 127 UTF-16 units and the terminator */

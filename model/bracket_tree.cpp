@@ -1,5 +1,7 @@
 #include "model/bracket.h"
 #include "model/heap.h"
+#include "model/slot_control.h"
+#include "model/undo_history.h"
 
 static void emptyDetails(MatchDetails *details)
 {
@@ -178,23 +180,16 @@ BracketNode *nextInLevel(BracketNode *node)
     }
 }
 
-static void destroyWindowOnce(HWND *window)
-{
-    if (*window && IsWindow(*window))
-        DestroyWindow(*window);
-    *window = NULL;
-}
-
 static void destroyControl(BracketNode *node)
 {
-    destroyWindowOnce(&node->control);
+    destroySlotControl(&node->control);
 }
 
 void destroyBracket(Bracket *bracket)
 {
     destroyControl(&bracket->root);
-    destroyWindowOnce(&bracket->thirdPlace.control);
-    destroyWindowOnce(&bracket->thirdPlace.label);
+    destroySlotControl(&bracket->thirdPlace.control);
+    destroySlotControl(&bracket->thirdPlace.label);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

@@ -1,7 +1,7 @@
 #include "model/match_outcome.h"
 
 #include "model/pick_rules.h"
-#include "model/third_place.h"
+#include "model/match_result.h"
 
 MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node)
 {

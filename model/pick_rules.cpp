@@ -1,17 +1,6 @@
 #include "model/pick_rules.h"
+#include "model/slot_control.h"
 #include "model/third_place.h"
-
-void showSoleChoice(HWND control, const WCHAR *name)
-{
-    SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
-    SendMessageW(control, CB_SETCURSEL, 0, 0);
-}
-
-void blankPickControl(HWND control)
-{
-    showSoleChoice(control, L"");
-}
 
 /* A result and an outcome belong to their match's pick and go with it. */
 static void clearPick(BracketNode *node)

@@ -6,13 +6,6 @@
 
 #include "model/bracket.h"
 
-/* Resets a pick combobox to the one item name (which may be empty),
- * selected: a pick the user has no choice over. */
-void showSoleChoice(HWND control, const WCHAR *name);
-
-/* Resets a pick combobox to one blank item, selected. */
-void blankPickControl(HWND control);
-
 /* A slot's text changed to newText: picks above that carried the old name
  * are cleared up to the first that differs, whose score and outcome go
  * since one of its entrants changed; then the name is taken (a pick's own

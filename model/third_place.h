@@ -34,10 +34,4 @@ int setThirdPlaceOn(Bracket *bracket, int on);
  * Returns 1 when handled, 0 when the match is off or name is no choice. */
 int setThirdPlacePick(Bracket *bracket, const WCHAR *name);
 
-/* The result of the match node stands for (NULL: the third-place match):
- * one of the two feeders' names or empty as winner, with the cascade of
- * the pick rules when it changes, then result (cut to 31 units; nothing
- * without a winner). Returns 1, or 0 when the match cannot take it. */
-int setMatchResult(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result);
-
 #endif

@@ -43,6 +43,7 @@
 #define IDS_PICTURE_CHAMPION        144
 #define IDS_PICTURE_FILE_TYPE       145
 #define IDS_EXPORT_FAILED           146
+#define IDS_SVG_FILE_TYPE           400
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
 /* New from list: the bye hint and the list dialog's complaints (%1 the

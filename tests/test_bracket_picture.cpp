@@ -8,8 +8,8 @@
 #include "model/match_outcome.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
-#include "ui/bracket_picture.h"
-#include "ui/fallback_string.h"
+#include "ui/picture/bracket_picture.h"
+#include "ui/common/fallback_string.h"
 
 namespace {
 
@@ -183,8 +183,6 @@ TEST_F(BracketPicture, DrawsTheSameThroughAMetafile)
     EXPECT_LT(differing, inked / 20) << differing << " of " << inked << " inked pixels differ after playback";
 }
 
-// Headings added after the first satellites: a module without them must
-// not leave blanks, so the executable's own text stands in.
 // The first round's top match of an 8-team picture (level 2, column 1):
 // its outcome mark under its box once decided, its time and court above it
 // while open, nothing there otherwise.
@@ -212,6 +210,8 @@ TEST_F(BracketPicture, OutcomeMarksAndScheduleStandWhereScoresDo)
     EXPECT_GT(inkIn(under, under + 13), 10) << "w/o under the winner's box";
 }
 
+// Headings added after the first satellites: a module without them must
+// not leave blanks, so the executable's own text stands in.
 TEST_F(BracketPicture, HeadingStringsFallBackToTheExecutable)
 {
     WCHAR own[64], fallback[64], missing[64];

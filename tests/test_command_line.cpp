@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/slot_places.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
@@ -34,25 +35,6 @@ std::string bracketXml(int teams)
     return xml + "<ThirdPlace Name=\"\"/></Games>";
 }
 
-// Where the slot stands at 96 DPI, in the bracket's own coordinates: the
-// columns of 78 around the champion, base rows 20 apart, margins of 10.
-POINT placeAt96(const Bracket *bracket, int id)
-{
-    int depth = bracket->depth, slots = bracket->slotCount;
-    if (id == 2 * slots - 1)
-        return {10 + 78 * depth, depth ? 10 * (1 << (depth - 1)) - 20 : -10};
-    int level = depth, first = 1, count = slots;
-    while (id >= first + count) {
-        first += count;
-        count /= 2;
-        level--;
-    }
-    int index = id - first, half = count / 2;
-    int row = index < half ? index : index - half;
-    int x = 10 + 78 * (index < half ? depth - level : depth + level);
-    return {x, 10 * (1 << (depth - level)) * (2 * row + 1)};
-}
-
 struct DisplayScaleTest : EditorWindowTest {
     int dpi = screenDpi();
 
@@ -74,7 +56,7 @@ struct DisplayScaleTest : EditorWindowTest {
     {
         for (int id = 1; id <= slotCount(); id++) {
             SCOPED_TRACE(testing::Message() << "slot " << id << " at " << scale << " DPI");
-            POINT at96 = placeAt96(&bracket, id);
+            POINT at96 = closedFormPlace(&bracket, id);
             RECT place = placeOf(id);
             EXPECT_EQ(MulDiv(at96.x, scale, 96), place.left);
             EXPECT_EQ(MulDiv(at96.y, scale, 96), place.top);

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "support/temp_folder.h"
-#include "ui/document_path.h"
-#include "ui/document_state.h"
+#include "ui/document/document_path.h"
+#include "ui/common/document_state.h"
 
 namespace {
 

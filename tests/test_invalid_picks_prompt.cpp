@@ -3,7 +3,7 @@
 
 #include "file/bracket_file.h"
 #include "support/dialog_answer.h"
-#include "ui/invalid_picks_prompt.h"
+#include "ui/document/invalid_picks_prompt.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ TEST(InvalidPicksPromptTest, ReturnsTheButtonClickedInAYesNoBoxOwnedByTheWindow)
     ASSERT_NE(nullptr, owner);
     for (int button : {IDYES, IDNO}) {
         ScopedDialogAnswer answer(button);
-        EXPECT_EQ(button, askClearInvalidPicks(&bracket, owner));
+        EXPECT_EQ(button, askClearInvalidPicks(owner, &bracket));
         EXPECT_EQ(1, answer.answer.count);
         EXPECT_EQ(button, answer.answer.clicked);
         EXPECT_EQ(owner, answer.answer.owner);

@@ -6,8 +6,9 @@
 
 #include "model/bracket.h"
 #include "res/resource.h"
+#include "support/slot_places.h"
 #include "support/slot_window.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 
 namespace {
 
@@ -168,24 +169,13 @@ struct LayoutTest : ::testing::Test {
         EXPECT_EQ(content - 1, info.nMax) << what << ": the scroll range is the bracket";
         EXPECT_EQ(shown, (int)info.nPage) << what << ": a page is what is shown";
     }
-    // Every slot against the closed form: level k's row j stands at
-    // y = 10 * 2^(D-k) * (2j+1), the left half at x = 10 + 78(D-k), the
-    // right half mirrored at x = 10 + 78(D+k).
+    // Every slot against the closed form.
     void expectClosedForm(int editable)
     {
-        int d = bracket.depth;
-        for (int k = d; k >= 1; k--) {
-            int rows = 1 << (k - 1);
-            BracketNode *node = leftmostAtLevel(&bracket, k);
-            for (int half = 0; half < 2; half++) {
-                for (int j = 0; j < rows; j++, node = nextInLevel(node)) {
-                    ASSERT_NE(nullptr, node);
-                    int x = half ? 10 + 78 * (d + k) : 10 + 78 * (d - k);
-                    expectSlotControl((int)node->id, x, 10 * (1 << (d - k)) * (2 * j + 1), editable);
-                }
-            }
+        for (int id = 1; id < 2 * bracket.slotCount; id++) {
+            POINT place = closedFormPlace(&bracket, id);
+            expectSlotControl(id, place.x, place.y, editable);
         }
-        expectSlotControl(2 * bracket.slotCount - 1, 10 + 78 * d, d ? 10 * (1 << (d - 1)) - 20 : -10, editable);
     }
 };
 

@@ -20,10 +20,10 @@
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 #include "support/editor_window.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
 
 namespace {
 

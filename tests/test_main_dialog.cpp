@@ -15,7 +15,7 @@
 #include "support/failing_allocation.h"
 #include "support/temp_folder.h"
 #include "support/sample_brackets.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
 
 namespace {

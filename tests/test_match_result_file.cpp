@@ -5,13 +5,14 @@
 
 #include "file/bracket_file.h"
 #include "model/match_outcome.h"
+#include "model/match_result.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
-#include "ui/third_place_view.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
+#include "ui/window/third_place_view.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
         GetClientRect(window, &off);
         GetWindowRect(bracket.root.control, &champion);
         setThirdPlaceOn(&bracket, 1);
-        showThirdPlaceMatch(&bracket, window);
+        showThirdPlaceMatch(window, &bracket);
         HWND combo = GetDlgItem(window, IDC_THIRD_PLACE_COMBO);
         ASSERT_EQ(bracket.thirdPlace.control, combo);
         ASSERT_NE(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_LABEL));
@@ -179,8 +180,15 @@ TEST_F(MatchResultFileTest, TheThirdPlaceControlsGrowTheWindowOnlyWhileOn)
         else
             EXPECT_EQ(off.bottom, on.bottom) << "sixteen teams have room already";
         EXPECT_EQ(championNow.right - championNow.left, champion.right - champion.left);
+        // The heading belongs to the final: just under its two boxes, not
+        // a box's height further down.
+        RECT heading, final;
+        GetWindowRect(GetDlgItem(window, IDC_THIRD_PLACE_LABEL), &heading);
+        GetWindowRect(bracket.root.left->control, &final);
+        EXPECT_GE(heading.top, final.bottom) << "the heading clears the final's boxes";
+        EXPECT_LE(heading.top, final.bottom + 8) << "the heading stands right under the final's boxes";
         setThirdPlaceOn(&bracket, 0);
-        showThirdPlaceMatch(&bracket, window);
+        showThirdPlaceMatch(window, &bracket);
         EXPECT_EQ(nullptr, GetDlgItem(window, IDC_THIRD_PLACE_COMBO));
         GetClientRect(window, &on);
         EXPECT_EQ(off.bottom, on.bottom);

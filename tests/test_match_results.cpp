@@ -9,8 +9,10 @@
 
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
+#include "model/match_result.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
+#include "model/undo_history.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/message_text.h"
+#include "ui/common/message_text.h"
 
 namespace {
 

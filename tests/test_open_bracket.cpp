@@ -8,7 +8,7 @@
 #include "file/bracket_file.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/slot_window.h"
-#include "ui/layout.h"
-#include "ui/pick_controls.h"
+#include "ui/window/layout.h"
+#include "ui/window/pick_controls.h"
 
 namespace {
 

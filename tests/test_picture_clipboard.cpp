@@ -6,7 +6,7 @@
 
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/picture_clipboard.h"
+#include "ui/picture/picture_clipboard.h"
 
 namespace {
 

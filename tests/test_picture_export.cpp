@@ -8,9 +8,9 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/picture_export.h"
+#include "ui/picture/picture_export.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "support/dialog_script.h"
 #include "support/on_display.h"
 #include "support/slot_window.h"
-#include "ui/layout.h"
-#include "ui/setup_dialog.h"
+#include "ui/window/layout.h"
+#include "ui/dialogs/setup_dialog.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "support/bracket_file_fixture.h"
 #include "support/bracket_invariants.h"
 #include "support/dialog_answer.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "res/resource.h"
 #include "support/dialog_answer.h"
 #include "support/temp_folder.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/recent_files.h"
+#include "ui/document/recent_files.h"
 
 namespace {
 

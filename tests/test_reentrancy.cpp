@@ -13,9 +13,9 @@
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 #include "support/editor_window.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 

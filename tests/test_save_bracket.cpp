@@ -7,7 +7,7 @@
 #include "file/bracket_file.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
-#include "ui/save_bracket.h"
+#include "ui/document/save_bracket.h"
 
 namespace {
 

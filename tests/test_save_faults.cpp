@@ -13,7 +13,7 @@
 #include "support/dialog_answer.h"
 #include "support/editor_window.h"
 #include "support/sample_brackets.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/temp_folder.h"
-#include "ui/save_prompt.h"
-#include "ui/common_dialogs.h"
+#include "ui/document/save_prompt.h"
+#include "ui/dialogs/common_dialogs.h"
 
 namespace {
 

@@ -12,12 +12,13 @@
 #include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
+#include "support/slot_places.h"
 #include "support/on_display.h"
 #include "support/slot_window.h"
 #include "support/temp_folder.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 
@@ -83,24 +84,7 @@ struct ScrollViewTest : ::testing::Test {
     int contentWidth() { return 156 * bracket.depth + 98; }
     int contentHeight() { return 10 * bracket.slotCount + 20; }
 
-    // Where a slot's control stands when the view is at its origin: level k
-    // holds ids from 2N - 2^(k+1) + 1, the first half in the left column.
-    POINT origin(int id)
-    {
-        int n = bracket.slotCount, d = bracket.depth;
-        if (id == 2 * n - 1)
-            return {10 + 78 * d, d ? 10 * (1 << (d - 1)) - 20 : -10};
-        for (int k = d; k >= 1; k--) {
-            int first = 2 * n - (1 << (k + 1)) + 1, half = 1 << (k - 1);
-            if (id < first || id >= first + 2 * half)
-                continue;
-            int index = id - first;
-            int row = index < half ? index : index - half;
-            int x = index < half ? 10 + 78 * (d - k) : 10 + 78 * (d + k);
-            return {x, 10 * (1 << (d - k)) * (2 * row + 1)};
-        }
-        return {-1, -1};
-    }
+    POINT origin(int id) { return closedFormPlace(&bracket, id); }
     int position(int bar) { return hasBar(bar) ? GetScrollPos(window, bar) : 0; }
     bool hasBar(int bar)
     {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "file/bracket_file.h"
-#include "ui/open_bracket.h"
+#include "ui/document/open_bracket.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 

@@ -11,6 +11,7 @@
 #include "model/pick_rules.h"
 #include "model/seeding.h"
 #include "model/team_list.h"
+#include "model/undo_history.h"
 
 namespace {
 

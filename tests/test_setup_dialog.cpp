@@ -4,7 +4,7 @@
 
 #include "res/resource.h"
 #include "support/dialog_script.h"
-#include "ui/setup_dialog.h"
+#include "ui/dialogs/setup_dialog.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "support/editor_process.h"
 #include "support/temp_folder.h"
 #include "support/sample_brackets.h"
-#include "ui/bracket_picture.h"
+#include "ui/picture/bracket_picture.h"
 
 namespace {
 

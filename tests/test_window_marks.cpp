@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "model/match_outcome.h"
+#include "model/undo_history.h"
 #include "res/resource.h"
 #include "support/editor_window.h"
-#include "ui/window_marks.h"
+#include "ui/window/window_marks.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ui/keyboard_shortcuts.h"
 #include "res/resource.h"
-#include "ui/command_state.h"
-#include "ui/document_state.h"
-#include "ui/pick_controls.h"
+#include "ui/command_table.h"
+#include "ui/common/document_state.h"
+#include "ui/window/pick_controls.h"
 
 enum { SHORTCUT_CAPACITY = 32 };
 

@@ -18,9 +18,9 @@
 #include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
-#include "ui/layout.h"
-#include "ui/open_bracket.h"
-#include "ui/save_bracket.h"
+#include "ui/window/layout.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
 
 namespace {
 

@@ -21,17 +21,18 @@
 #include <string>
 
 #include "file/bracket_file.h"
+#include "model/match_result.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/dialog_script.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
 #include "model/match_outcome.h"
 #include "model/third_place.h"
-#include "ui/picture_clipboard.h"
-#include "ui/picture_export.h"
-#include "ui/print_picture.h"
-#include "ui/open_bracket.h"
+#include "ui/picture/picture_clipboard.h"
+#include "ui/picture/picture_export.h"
+#include "ui/picture/print_picture.h"
+#include "ui/document/open_bracket.h"
 
 namespace {
 
@@ -123,6 +124,34 @@ int exportHugeNames(const std::wstring &folder)
     return 0;
 }
 
+// SVG files: one through the Save dialog, whose typed ".svg" wins over the
+// PNG type it offers first, and two written directly: Chinese text, and
+// names that XML must escape or cannot carry at all.
+int exportSvgSamples(const std::wstring &folder)
+{
+    int failures = 0;
+    {
+        Window window(4, L"Four");
+        fill(&window.bracket, false, true);
+        if (!window.command(IDM_FILE_EXPORT_PICTURE,
+                            [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), folder + L"\\b4s.svg"); }))
+            failures++;
+    }
+    {
+        Window window(16, L"\x6625\x5B63\x806F\x8CFD Spring League 2026");
+        fill(&window.bracket, true, true);
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b16-mixed.svg").c_str());
+    }
+    Window window(8, L"Hostile");
+    fill(&window.bracket, false, true);
+    lstrcpyW(window.bracket.nodeTable[0]->name, L"<script>alert(\"&\")</script>");
+    lstrcpyW(window.bracket.nodeTable[1]->name, L"A\x0001" L"B");
+    failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\hostile.svg").c_str());
+    if (failures)
+        fprintf(stderr, "%d SVG exports failed\n", failures);
+    return failures;
+}
+
 int exportSamples(const std::wstring &folder)
 {
     int failures = 0;
@@ -176,6 +205,11 @@ int exportSamples(const std::wstring &folder)
             fprintf(stderr, "export with results failed\n");
             failures++;
         }
+        // The same as SVG with the third-place match open again and given
+        // a court: the marks are texts of the one description.
+        setMatchResult(&window.bracket, NULL, L"", L"");
+        setMatchSchedule(&window.bracket, NULL, L"Court 2", L"2026-12-08T14:30");
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.svg").c_str());
     }
     // The longest names and title the model holds, wide letters and CJK.
     Window window(16, L"");
@@ -307,7 +341,7 @@ int wmain(int argc, WCHAR **argv)
     std::wstring mode = argv[1], folder = argc > 2 ? argv[2] : L".";
     int failures = 2;
     if (mode == L"export")
-        failures = exportSamples(folder);
+        failures = exportSamples(folder) + exportSvgSamples(folder);
     else if (mode == L"clipboard")
         failures = clipboardSample(folder);
     else if (mode == L"printer")

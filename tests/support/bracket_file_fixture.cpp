@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "ui/layout.h"
+#include "ui/window/layout.h"
 
 namespace {
 

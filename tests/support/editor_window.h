@@ -11,7 +11,7 @@
 
 #include "model/bracket.h"
 #include "support/temp_folder.h"
-#include "ui/document_state.h"
+#include "ui/common/document_state.h"
 
 // A 16-team file: teams T1..T16, picks T1 up to the champion, T5 in round
 // two and the quarter-final above it.

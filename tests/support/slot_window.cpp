@@ -1,7 +1,7 @@
 #include "support/slot_window.h"
 
 #include "res/resource.h"
-#include "ui/pick_controls.h"
+#include "ui/window/pick_controls.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ INT_PTR CALLBACK slotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (wParam) {
     case 0x3000015:
         record->textChanges++;
-        handleSlotTextChange(record->bracket, (HWND)lParam);
+        handleSlotTextChange((HWND)lParam, record->bracket);
         break;
     case 0x10014:
         record->selectionChanges++;
-        handleSlotTextChange(record->bracket, (HWND)lParam);
+        handleSlotTextChange((HWND)lParam, record->bracket);
         break;
     case 0x70014:
         record->dropDowns++;

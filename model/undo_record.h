@@ -1,0 +1,32 @@
+/* The undo history as the Bracket record holds it; the operations on it
+ * are in model/undo_history.h. */
+#ifndef DUELMARK_MODEL_UNDO_RECORD_H
+#define DUELMARK_MODEL_UNDO_RECORD_H
+
+#include <windows.h>
+
+struct Bracket;
+struct BracketNode;
+struct UndoStep;
+
+enum { UNDO_STEP_LIMIT = 1000 };  /* the oldest steps beyond this are dropped */
+
+/* All zero is an empty history whose save point is where it starts. */
+struct UndoHistory {
+    UndoStep **steps;      /* UNDO_STEP_LIMIT entries, oldest first, or NULL */
+    int count;             /* steps held */
+    int position;          /* steps below it are done; the rest can be redone */
+    int savePoint;         /* position at which the bracket matches its file */
+    int savePointLost;     /* no held position matches the file */
+    WCHAR *before;         /* the bracket as the open step found it */
+    int beforeNodes;       /* node count that buffer was made for */
+    int beforeMissing;     /* the open step has no "before": drop the history */
+    int openSteps;         /* beginUndoStep calls not yet ended */
+    UINT typingSlot;       /* base slot whose keystrokes gather in one step */
+    int typingStepHeld;    /* the newest step is that slot's typing */
+    int replaying;         /* undo or redo is putting a step back */
+    void (*watcher)(Bracket *, BracketNode *, void *); /* told of every step made or put back, or NULL */
+    void *watcherContext;
+};
+
+#endif

@@ -1,0 +1,26 @@
+/* The main window's parameter: the one bracket, the file it came from and
+ * what that file held, and the recovery copy of its unsaved changes. */
+#ifndef DUELMARK_UI_COMMON_DOCUMENT_STATE_H
+#define DUELMARK_UI_COMMON_DOCUMENT_STATE_H
+
+#include "file/file_fingerprint.h"
+#include "model/bracket.h"
+
+enum { PATH_CAPACITY = 260 };
+
+/* This window's own copy; every field zero: none yet. */
+struct RecoveryCopy {
+    WCHAR path[PATH_CAPACITY];  /* empty: no folder for copies, nothing is written */
+    int onDisk;                 /* a copy (perhaps an older one) is at path */
+    ULONGLONG attempted;        /* hash of the last content tried, written or not */
+};
+
+struct DocumentState {
+    Bracket *bracket;
+    WCHAR path[PATH_CAPACITY];  /* empty: no file yet, or no bracket open */
+    FileFingerprint disk;       /* path as this window last read or wrote it */
+    int keepsRecoveryCopies;    /* the editor's own window, not a test's or a tool's */
+    RecoveryCopy recovery;
+};
+
+#endif

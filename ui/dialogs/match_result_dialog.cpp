@@ -1,0 +1,152 @@
+#include "ui/dialogs/match_result_dialog.h"
+
+#include <commctrl.h>
+
+#include "res/resource.h"
+#include "ui/common/dialog_record.h"
+#include "ui/common/fallback_string.h"
+#include "ui/dialogs/time_picker.h"
+
+/* The dialog's own record: the choice it works on. */
+struct MatchResultDialog {
+    MatchResultChoice *choice;
+    HMODULE module;   /* where the outcome names come from */
+};
+
+static void addWinnerChoice(HWND combo, const WCHAR *name)
+{
+    if (name[0] && SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name) == CB_ERR)
+        SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)name);
+}
+
+static void showCourtLength(HWND window)
+{
+    WCHAR shown[16];
+    int length = GetWindowTextLengthW(GetDlgItem(window, IDC_RESULT_COURT));
+    wsprintfW(shown, L"%d/%d", length, COURT_CAPACITY - 1);
+    SetDlgItemTextW(window, IDC_RESULT_COURT_LENGTH, shown);
+}
+
+/* A match without a time starts the picker at the next whole hour. */
+static void initTimeFields(HWND window, const WCHAR *time)
+{
+    HWND picker = GetDlgItem(window, IDC_RESULT_TIME);
+    int scheduled = showPickerTime(picker, time);
+    CheckDlgButton(window, IDC_RESULT_UNSCHEDULED, scheduled ? BST_UNCHECKED : BST_CHECKED);
+    EnableWindow(picker, scheduled);
+}
+
+static void initMatchDetails(HWND window, HMODULE module, const MatchResultChoice *choice)
+{
+    HWND outcomes = GetDlgItem(window, IDC_RESULT_OUTCOME);
+    for (UINT id = IDS_OUTCOME_PLAYED; id <= IDS_OUTCOME_DOUBLE_WALKOVER; id++) {
+        WCHAR text[64];
+        loadStringWithFallback(module, id, text, 64);
+        SendMessageW(outcomes, CB_ADDSTRING, 0, (LPARAM)text);
+    }
+    SendMessageW(outcomes, CB_SETCURSEL, (WPARAM)choice->outcome, 0);
+    HWND court = GetDlgItem(window, IDC_RESULT_COURT);
+    SendMessageW(court, EM_LIMITTEXT, COURT_CAPACITY - 1, 0);
+    SetWindowTextW(court, choice->court);
+    showCourtLength(window);
+    initTimeFields(window, choice->time);
+}
+
+static void initMatchResultDialog(HWND window, MatchResultChoice *choice, HMODULE module)
+{
+    SetDlgItemTextW(window, IDC_RESULT_FIRST_TEAM, choice->first);
+    SetDlgItemTextW(window, IDC_RESULT_SECOND_TEAM, choice->second);
+    HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
+    addWinnerChoice(combo, choice->first);
+    addWinnerChoice(combo, choice->second);
+    LRESULT index = choice->winner[0] ? SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)choice->winner)
+                                      : CB_ERR;
+    if (index != CB_ERR)
+        SendMessageW(combo, CB_SETCURSEL, (WPARAM)index, 0);
+    HWND result = GetDlgItem(window, IDC_RESULT_TEXT);
+    SendMessageW(result, EM_LIMITTEXT, RESULT_CAPACITY - 1, 0);
+    SetWindowTextW(result, choice->result);
+    initMatchDetails(window, module, choice);
+    SetFocus(index != CB_ERR ? result : combo);
+}
+
+/* The time the picker shows, or empty when the match is not scheduled. */
+static void readTime(HWND window, WCHAR *text)
+{
+    text[0] = 0;
+    if (IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED)
+        readPickerTime(GetDlgItem(window, IDC_RESULT_TIME), text);
+}
+
+/* A result needs a winner: without one the dialog stays open. The combo's
+ * text is measured before it is copied, so no item overruns the buffer. */
+static void confirmMatchResult(HWND window, MatchResultChoice *choice)
+{
+    HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
+    WCHAR result[RESULT_CAPACITY];
+    result[0] = 0;
+    GetDlgItemTextW(window, IDC_RESULT_TEXT, result, RESULT_CAPACITY);
+    WCHAR winner[NAME_CAPACITY];
+    winner[0] = 0;
+    LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index != CB_ERR) {
+        LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, (WPARAM)index, 0);
+        if (length >= 0 && length < NAME_CAPACITY)
+            SendMessageW(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)winner);
+    }
+    LRESULT outcome = SendDlgItemMessageW(window, IDC_RESULT_OUTCOME, CB_GETCURSEL, 0, 0);
+    if (outcome < OUTCOME_PLAYED || outcome >= OUTCOME_COUNT)
+        outcome = OUTCOME_PLAYED;
+    /* Nobody wins when both withdrew; anything else that tells how the
+     * match ended needs its winner. */
+    if (outcome != OUTCOME_DOUBLE_WALKOVER && (result[0] || outcome != OUTCOME_PLAYED) && !winner[0]) {
+        MessageBeep(MB_ICONWARNING);
+        SetFocus(combo);
+        return;
+    }
+    lstrcpyW(choice->winner, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : winner);
+    lstrcpyW(choice->result, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : result);
+    choice->outcome = (int)outcome;
+    choice->court[0] = 0;
+    GetDlgItemTextW(window, IDC_RESULT_COURT, choice->court, COURT_CAPACITY);
+    readTime(window, choice->time);
+    EndDialog(window, IDOK);
+}
+
+static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MatchResultDialog *dialog = (MatchResultDialog *)dialogRecord(window, message, lParam);
+    if (!dialog)
+        return FALSE;
+    switch (message) {
+    case WM_INITDIALOG: initMatchResultDialog(window, dialog->choice, dialog->module); break;
+    case WM_COMMAND:
+        switch (wParam) {
+        case IDOK: confirmMatchResult(window, dialog->choice); break;
+        case MAKEWPARAM(IDC_RESULT_COURT, EN_CHANGE): showCourtLength(window); break;
+        case MAKEWPARAM(IDC_RESULT_UNSCHEDULED, BN_CLICKED):
+            EnableWindow(GetDlgItem(window, IDC_RESULT_TIME),
+                         IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED);
+            break;
+        case IDCANCEL: EndDialog(window, IDCANCEL); break;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice)
+{
+    MatchResultDialog dialog = {choice, module};
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    /* A satellite made before results existed has no such template. */
+    INT_PTR answer = -1;
+    if (module && FindResourceW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), (LPCWSTR)RT_DIALOG))
+        answer = DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), owner, matchResultDialogProc,
+                                 (LPARAM)&dialog);
+    if (answer == -1)
+        answer = DialogBoxParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MATCH_RESULT), owner,
+                                 matchResultDialogProc, (LPARAM)&dialog);
+    return answer == IDOK;
+}

@@ -1,0 +1,21 @@
+/* The New from list dialog (template IDD_NEW_FROM_LIST): a title, the
+ * entrants one per line in seed order, and how they are placed. */
+#ifndef DUELMARK_UI_DIALOGS_NEW_FROM_LIST_DIALOG_H
+#define DUELMARK_UI_DIALOGS_NEW_FROM_LIST_DIALOG_H
+
+#include "model/bracket.h"
+
+struct EntrantList {
+    WCHAR title[TITLE_CAPACITY];
+    WCHAR *entrants;   /* the list as typed; a heap block (freeBlock) */
+    int placement;     /* an EntrantPlacement */
+};
+
+/* Runs the dialog owned by owner, from module's template (the executable's
+ * when module has none). The dialog stays open, saying why, until the
+ * title is not empty and the list holds 2 to 256 entrants. Returns 1 on OK
+ * with list filled, the caller then owning list->entrants; 0 on Cancel or
+ * when the dialog could not be shown, with nothing to free. */
+int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list);
+
+#endif

@@ -1,0 +1,22 @@
+#include "ui/document/new_from_list.h"
+
+#include "model/heap.h"
+#include "model/seeding.h"
+#include "ui/document/document.h"
+#include "ui/dialogs/new_from_list_dialog.h"
+
+static int buildFromList(Bracket *bracket, void *context)
+{
+    EntrantList *list = (EntrantList *)context;
+    return buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL);
+}
+
+void newBracketFromList(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    EntrantList list;
+    if (!runNewFromListDialog(window, bracket->resourceModule, &list))
+        return;
+    showFreshBracket(window, state, list.title, buildFromList, &list);
+    freeBlock(list.entrants);
+}

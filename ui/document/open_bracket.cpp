@@ -1,0 +1,30 @@
+#include "ui/document/open_bracket.h"
+#include "ui/window/drawing_pause.h"
+#include "ui/document/invalid_picks_prompt.h"
+#include "ui/window/layout.h"
+
+int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, OpenReport *report)
+{
+    /* Read aside first: a refused file must leave the open bracket alone. */
+    Bracket staged;
+    staged.resourceModule = bracket->resourceModule;
+    initBracket(&staged, NULL);
+    if (!readBracketFile(path, &staged, report))
+        return 0;
+    /* Hundreds of controls go and come: the window is drawn once, after. */
+    int paused = pauseDrawing(window);
+    adoptStagedBracket(bracket, &staged);
+    layoutBracket(bracket, window, 0);
+    resumeDrawing(window, paused);
+    /* Asked once the new bracket is on screen, so the user sees what the
+     * question is about; the history starts at the file as it is, so the
+     * clearing can be undone. */
+    settleInvalidPicks(window, bracket);
+    return 1;
+}
+
+int loadBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+{
+    OpenReport report;
+    return loadBracketFileReporting(bracket, window, path, &report);
+}

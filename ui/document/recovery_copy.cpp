@@ -1,0 +1,200 @@
+#include "ui/document/recovery_copy.h"
+#include "model/undo_history.h"
+#include "file/recovery_file.h"
+#include "res/resource.h"
+#include "ui/dialogs/choice_question.h"
+#include "ui/document/document.h"
+
+static const WCHAR COPY_PREFIX[] = L"recovery-";
+static const WCHAR COPY_SUFFIX[] = L".xml";
+
+static const ULONGLONG FNV_OFFSET = 14695981039346656037ull;
+static const ULONGLONG FNV_PRIME = 1099511628211ull;
+
+static ULONGLONG hashText(ULONGLONG hash, const WCHAR *text)
+{
+    for (; *text; text++)
+        hash = (hash ^ *text) * FNV_PRIME;
+    return (hash ^ 0xFFFF) * FNV_PRIME;  /* ends the text: "ab","c" differs from "a","bc" */
+}
+
+/* Everything the copy holds: a tick that finds the same value has nothing
+ * new to write. Never 0, which stands for "nothing tried yet". */
+static ULONGLONG hashCopyContent(DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    ULONGLONG hash = hashText(FNV_OFFSET, state->path);
+    hash = hashText(hash, bracket->title);
+    hash = (hash ^ (ULONGLONG)bracket->slotCount) * FNV_PRIME;
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++)
+        hash = hashText(hash, bracket->nodeTable[id - 1]->name);
+    return hash ? hash : 1;
+}
+
+/* <folder>\Duelmark\Recovery, made when missing. Returns 0 when there is
+ * no local application-data folder or it cannot hold ours. */
+static int recoveryFolder(WCHAR *folder)
+{
+    DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, PATH_CAPACITY);
+    if (length == 0 || length >= PATH_CAPACITY - 40)
+        return 0;
+    lstrcatW(folder, L"\\Duelmark");
+    CreateDirectoryW(folder, NULL);
+    lstrcatW(folder, L"\\Recovery");
+    CreateDirectoryW(folder, NULL);
+    DWORD attributes = GetFileAttributesW(folder);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+/* A process is known by its id and its start time together: an id alone is
+ * reused once the process is gone. */
+static int processCreationTime(HANDLE process, ULONGLONG *time)
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return 0;
+    *time = (ULONGLONG)created.dwHighDateTime << 32 | created.dwLowDateTime;
+    return 1;
+}
+
+void startRecoveryCopies(HWND window, DocumentState *state)
+{
+    RecoveryCopy *copy = &state->recovery;
+    copy->path[0] = 0;
+    copy->onDisk = 0;
+    copy->attempted = 0;
+    if (!state->keepsRecoveryCopies)
+        return;
+    ULONGLONG started = 0;
+    WCHAR folder[PATH_CAPACITY];
+    if (!recoveryFolder(folder) || !processCreationTime(GetCurrentProcess(), &started))
+        return;
+    wsprintfW(copy->path, L"%s\\%s%lx-%08lx%08lx%s", folder, COPY_PREFIX, (unsigned long)GetCurrentProcessId(),
+              (unsigned long)(started >> 32), (unsigned long)(started & 0xFFFFFFFFu), COPY_SUFFIX);
+    SetTimer(window, RECOVERY_TIMER_ID, RECOVERY_INTERVAL_MS, NULL);
+    PostMessageW(window, RECOVERY_OFFER_MESSAGE, 0, 0);
+}
+
+static void removeCopy(RecoveryCopy *copy)
+{
+    if (copy->onDisk)
+        DeleteFileW(copy->path);
+    copy->onDisk = 0;
+    copy->attempted = 0;
+}
+
+void dropRecoveryCopyWhenClean(DocumentState *state)
+{
+    if (!state->bracket->dirty || !state->bracket->slotCount)
+        removeCopy(&state->recovery);
+}
+
+void keepRecoveryCopy(DocumentState *state)
+{
+    RecoveryCopy *copy = &state->recovery;
+    Bracket *bracket = state->bracket;
+    if (!copy->path[0])
+        return;
+    if (!bracket->dirty || !bracket->slotCount) {
+        removeCopy(copy);
+        return;
+    }
+    ULONGLONG content = hashCopyContent(state);
+    if (content == copy->attempted)
+        return;
+    copy->attempted = content;
+    RecoveryOwner owner;
+    lstrcpynW(owner.path, state->path, MAX_PATH);
+    owner.disk = state->disk;
+    if (writeRecoveryFile(bracket, copy->path, &owner))
+        copy->onDisk = 1;
+}
+
+void stopRecoveryCopies(HWND window, DocumentState *state)
+{
+    KillTimer(window, RECOVERY_TIMER_ID);
+    removeCopy(&state->recovery);
+}
+
+static ULONGLONG parseHex(const WCHAR **text, int maxDigits)
+{
+    ULONGLONG value = 0;
+    for (int i = 0; i < maxDigits; i++, (*text)++) {
+        WCHAR c = **text;
+        int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
+        if (digit < 0)
+            break;
+        value = value << 4 | (ULONGLONG)digit;
+    }
+    return value;
+}
+
+/* Whether the copy named name was left by a process that has ended: its
+ * name gives the writer's id and start time, and a process with both still
+ * running is another window at work. A name of any other shape is none of
+ * ours. */
+static int leftByEndedProcess(const WCHAR *name)
+{
+    int prefix = lstrlenW(COPY_PREFIX), length = lstrlenW(name), suffix = lstrlenW(COPY_SUFFIX);
+    if (length <= prefix + suffix || lstrcmpiW(name + length - suffix, COPY_SUFFIX) != 0)
+        return 0;
+    const WCHAR *p = name + prefix;
+    DWORD id = (DWORD)parseHex(&p, 8);
+    if (*p++ != L'-')
+        return 0;
+    ULONGLONG started = parseHex(&p, 16);
+    if (lstrcmpiW(p, COPY_SUFFIX) != 0 || id == GetCurrentProcessId())
+        return 0;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+    if (!process)
+        return 1;
+    ULONGLONG created = 0;
+    int running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT && processCreationTime(process, &created) &&
+                  created == started;
+    CloseHandle(process);
+    return !running;
+}
+
+/* Offers one left copy. Returns 1 when it was restored. */
+static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const FILETIME *written)
+{
+    RecoveryOwner owner;
+    WCHAR title[TITLE_CAPACITY];
+    if (!readRecoveryLabel(path, &owner, title, TITLE_CAPACITY))
+        return 0;
+    int answer = askToRestoreRecovery(window, state->bracket->resourceModule, owner.path, title, written);
+    if (answer == IDC_DISCARD)
+        DeleteFileW(path);
+    if (answer != IDC_RESTORE || !openDocument(window, state, path))
+        return 0;
+    /* The bracket is the unsaved work again, bound to its own file as it
+     * was, so that Save still notices what changed there meanwhile. */
+    lstrcpynW(state->path, owner.path, PATH_CAPACITY);
+    state->disk = owner.disk;
+    state->bracket->dirty = 1;
+    forgetUndoSavePoint(state->bracket);
+    DeleteFileW(path);
+    keepRecoveryCopy(state);
+    return 1;
+}
+
+void offerLeftRecoveryCopies(HWND window, DocumentState *state)
+{
+    WCHAR folder[PATH_CAPACITY], pattern[PATH_CAPACITY], path[PATH_CAPACITY];
+    if (!state->recovery.path[0] || !recoveryFolder(folder))
+        return;
+    wsprintfW(pattern, L"%s\\%s*%s", folder, COPY_PREFIX, COPY_SUFFIX);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    int restored = 0;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !leftByEndedProcess(found.cFileName) ||
+            lstrlenW(folder) + 1 + lstrlenW(found.cFileName) >= PATH_CAPACITY)
+            continue;
+        wsprintfW(path, L"%s\\%s", folder, found.cFileName);
+        restored = offerCopy(window, state, path, &found.ftLastWriteTime);
+    } while (!restored && FindNextFileW(search, &found));
+    FindClose(search);
+}

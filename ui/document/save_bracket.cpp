@@ -1,0 +1,25 @@
+#include "ui/document/save_bracket.h"
+#include "ui/document/invalid_picks_prompt.h"
+
+int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report)
+{
+    /* No question about picks while the file could not be written anyway. */
+    if (bracket->slotCount && path && findUnwritableText(bracket, &report->slotId)) {
+        report->fault = SAVE_FAULT_TEXT;
+        report->error = ERROR_INVALID_DATA;
+        return 0;
+    }
+    if (bracket->slotCount && path && !settleInvalidPicks(window, bracket)) {
+        report->fault = SAVE_FAULT_DECLINED;
+        report->error = 0;
+        report->slotId = 0;
+        return 0;
+    }
+    return writeBracketFile(bracket, path, report);
+}
+
+int saveBracketFile(Bracket *bracket, HWND window, const WCHAR *path)
+{
+    SaveReport report;
+    return saveBracketFileReporting(bracket, window, path, &report);
+}

@@ -1,0 +1,66 @@
+#include "ui/editing/edit_history.h"
+#include "model/slot_control.h"
+#include "model/pick_rules.h"
+#include "model/undo_history.h"
+#include "ui/window/layout.h"
+#include "ui/window/pick_controls.h"
+#include "ui/window/third_place_view.h"
+
+void recordSlotTextChange(HWND control, Bracket *bracket)
+{
+    BracketNode *node = bracket->slotCount ? slotOfControl(control) : NULL;
+    /* A control still being filled by the layout carries no slot yet and
+     * changes nothing: no step to record, no snapshot to take. */
+    if (!node)
+        return;
+    UINT typingSlot = node->left ? 0 : node->id;
+    beginUndoStep(bracket, typingSlot);
+    handleSlotTextChange(control, bracket);
+    endUndoStep(bracket);
+}
+
+void showSlotName(BracketNode *node)
+{
+    HWND control = node->control;
+    if (!control)
+        return;
+    if (!node->left) {
+        WCHAR shown[NAME_CAPACITY];
+        shown[0] = 0;
+        SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)shown);
+        /* Setting the same text again would only move the caret. */
+        if (lstrcmpW(shown, node->name) != 0)
+            SendMessageW(control, WM_SETTEXT, 0, (LPARAM)node->name);
+        return;
+    }
+    showSoleChoice(control, node->name);
+}
+
+void showBaseSlotNames(Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return;
+    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node))
+        showSlotName(node);
+}
+
+/* Called for each value a replayed step changed; NULL is the title. */
+static void showRestored(Bracket *bracket, BracketNode *node, void *window)
+{
+    if (node == UNDO_THIRD_PLACE_SHOWN)
+        showThirdPlaceMatch((HWND)window, bracket);
+    else if (node)
+        showSlotName(node);
+    else
+        setBracketCaption((HWND)window, bracket);
+}
+
+void undoEdit(HWND window, DocumentState *state)
+{
+    undoStep(state->bracket, showRestored, window);
+}
+
+void redoEdit(HWND window, DocumentState *state)
+{
+    redoStep(state->bracket, showRestored, window);
+}

@@ -1,0 +1,96 @@
+#include "ui/editing/match_result_command.h"
+
+#include "model/match_outcome.h"
+#include "model/slot_control.h"
+#include "model/third_place.h"
+#include "res/resource.h"
+#include "ui/editing/edit_history.h"
+#include "ui/common/fallback_string.h"
+#include "ui/dialogs/match_result_dialog.h"
+#include "ui/window/third_place_view.h"
+
+/* The match a control stands for: 1 with *node (NULL for the third-place
+ * match), 0 when the control is no pick of the open bracket. */
+static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNode **node)
+{
+    *node = NULL;
+    if (!bracket->slotCount || !control || !IsChild(window, control))
+        return 0;
+    if (control == bracket->thirdPlace.control)
+        return 1;
+    if (GetDlgCtrlID(control) != IDC_PICK_COMBO)
+        return 0;
+    *node = slotOfControl(control);
+    return *node && (*node)->left;
+}
+
+static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *choice)
+{
+    if (node) {
+        lstrcpyW(choice->first, node->left->name);
+        lstrcpyW(choice->second, node->right->name);
+        lstrcpyW(choice->winner, node->name);
+        lstrcpyW(choice->result, node->result);
+        choice->outcome = node->details.outcome;
+        lstrcpyW(choice->court, node->details.court);
+        lstrcpyW(choice->time, node->details.time);
+        return;
+    }
+    const WCHAR *first = semiFinalLoser(bracket, 0);
+    const WCHAR *second = semiFinalLoser(bracket, 1);
+    lstrcpyW(choice->first, first ? first : L"");
+    lstrcpyW(choice->second, second ? second : L"");
+    lstrcpyW(choice->winner, bracket->thirdPlace.name);
+    lstrcpyW(choice->result, bracket->thirdPlace.result);
+    choice->outcome = bracket->thirdPlace.details.outcome;
+    lstrcpyW(choice->court, bracket->thirdPlace.details.court);
+    lstrcpyW(choice->time, bracket->thirdPlace.details.time);
+}
+
+void editMatchResult(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    BracketNode *node;
+    if (!matchOfControl(window, bracket, GetFocus(), &node))
+        return;
+    MatchResultChoice choice;
+    fillChoice(bracket, node, &choice);
+    if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
+        return;
+    setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
+    setMatchSchedule(bracket, node, choice.court, choice.time);
+    if (node)
+        showSlotName(node);
+    else
+        showThirdPlaceMatch(window, bracket);
+}
+
+/* The chosen item goes to the window as the menu command itself, so it is
+ * judged and recorded exactly as the Edit menu's item would be. */
+void showPickMenu(HWND window, DocumentState *state, HWND control, LPARAM where)
+{
+    Bracket *bracket = state->bracket;
+    BracketNode *node;
+    if (!matchOfControl(window, bracket, control, &node))
+        return;
+    WCHAR text[64];
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_MATCH_RESULT_ITEM, text, 64))
+        return;
+    POINT at = {(short)LOWORD(where), (short)HIWORD(where)};
+    /* From the keyboard (Shift+F10): under the control. */
+    if (where == (LPARAM)-1) {
+        RECT box;
+        GetWindowRect(control, &box);
+        at.x = box.left;
+        at.y = box.bottom;
+    }
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_STRING, IDM_EDIT_MATCH_RESULT, text);
+    SetFocus(control);
+    UINT chosen = (UINT)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, NULL);
+    DestroyMenu(menu);
+    if (chosen == IDM_EDIT_MATCH_RESULT)
+        SendMessageW(window, WM_COMMAND, IDM_EDIT_MATCH_RESULT, 0);
+}

@@ -1,0 +1,25 @@
+#include "ui/editing/third_place_command.h"
+
+#include "model/third_place.h"
+#include "model/undo_history.h"
+#include "ui/window/third_place_view.h"
+
+void toggleThirdPlaceMatch(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    setThirdPlaceOn(bracket, !bracket->thirdPlace.on);
+    showThirdPlaceMatch(window, bracket);
+}
+
+void recordThirdPlaceChange(HWND control, Bracket *bracket)
+{
+    if (!bracket->slotCount || control != bracket->thirdPlace.control)
+        return;
+    WCHAR text[NAME_CAPACITY];
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+    beginUndoStep(bracket, 0);
+    setThirdPlacePick(bracket, text);
+    endUndoStep(bracket);
+}

@@ -1,0 +1,127 @@
+#include "ui/window/layout.h"
+#include "model/slot_control.h"
+#include "res/resource.h"
+#include "ui/window/scroll_view.h"
+#include "ui/window/drawing_pause.h"
+#include "ui/window/bye_slots.h"
+#include "ui/common/message_text.h"
+#include "ui/window/pick_tooltips.h"
+#include "ui/window/third_place_view.h"
+
+enum {
+    PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
+    EDIT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+    EDIT_EX_STYLE = WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY
+};
+
+/* Notifications the control raised while it was being filled found no
+ * slot and were ignored; from here on they reach the slot. */
+static void bindControl(HWND control, BracketNode *node, HFONT font)
+{
+    if (!control)
+        return;
+    SendMessageW(control, WM_SETFONT, (WPARAM)font, TRUE);
+    bindSlotControl(control, node);
+}
+
+static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
+                              const SlotGeometry *geometry)
+{
+    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, top, geometry->columnWidth,
+                                   geometry->pickHeight, parent, (HMENU)(INT_PTR)IDC_PICK_COMBO, instance, NULL);
+    if (!control)
+        return NULL;
+    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    if (node->name[0]) {
+        SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
+        SendMessageW(control, CB_SETCURSEL, 0, 0);
+    }
+    return control;
+}
+
+HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNode *node,
+                       const SlotGeometry *geometry, int isPick, int editable)
+{
+    int left = x + geometry->margin;
+    int top = y + geometry->margin;
+    HWND control;
+    if (isPick) {
+        control = createPickControl(instance, parent, left, top, node, geometry);
+    } else {
+        DWORD style = EDIT_STYLE | (editable ? 0 : ES_READONLY);
+        control = CreateWindowExW(EDIT_EX_STYLE, L"Edit", node->name, style, left, top, geometry->columnWidth,
+                                  geometry->editHeight, parent, (HMENU)(INT_PTR)IDC_TEAM_EDIT, instance, NULL);
+        if (control)
+            SendMessageW(control, EM_LIMITTEXT, NAME_CAPACITY - 1, 0);
+    }
+    bindControl(control, node, geometry->font);
+    return control;
+}
+
+struct SlotCreation {
+    HINSTANCE instance;
+    HWND parent;
+    const SlotGeometry *geometry;
+    int editable;
+};
+
+static void createPlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
+{
+    SlotCreation *creation = (SlotCreation *)context;
+    createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry, isPick,
+                      creation->editable);
+}
+
+static void movePlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
+{
+    const SlotGeometry *geometry = (const SlotGeometry *)context;
+    HWND control = node->control;
+    if (!control)
+        return;
+    SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+    if (isPick)
+        SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    SetWindowPos(control, NULL, x + geometry->margin, y + geometry->margin, geometry->columnWidth,
+                 isPick ? geometry->pickHeight : geometry->editHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
+{
+    walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
+}
+
+void setBracketCaption(HWND mainWindow, Bracket *bracket)
+{
+    WCHAR caption[512];
+    bracket->title[TITLE_CAPACITY - 1] = 0;
+    const WCHAR *inserts[] = {bracket->title};
+    /* A satellite without the caption's text shows the title alone. */
+    if (!LoadStringW(bracket->resourceModule, IDS_TITLE_FORMAT, caption, 2) ||
+        !loadMessageText(bracket->resourceModule, IDS_TITLE_FORMAT, inserts, 1, caption, 512))
+        lstrcpynW(caption, bracket->title, 512);
+    SendMessageW(mainWindow, WM_SETTEXT, 0, (LPARAM)caption);
+}
+
+/* Resizes the window so its client area fits the bracket exactly and
+ * centres it in the work area. A bracket larger than the work area scrolls
+ * inside it (ui/window/scroll_view); the tree refuses more than MAX_TEAM_COUNT
+ * teams, so the client area is at most 2580 high at 96 DPI. */
+void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
+{
+    SlotGeometry geometry = slotGeometryFor(mainWindow);
+    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
+    resetScrollView(mainWindow);
+    /* On a shown window (New) every control would otherwise be drawn as it
+     * is made; the window is drawn once instead, before it is resized. */
+    int paused = pauseDrawing(mainWindow);
+    walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
+    showByeSlots(bracket);
+    placeThirdPlaceControls(mainWindow, bracket, &geometry);
+    attachPickTooltips(mainWindow, bracket);
+    resumeDrawing(mainWindow, paused);
+
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollView(mainWindow, content.cx, content.cy);
+    if (bracket->slotCount != 0)
+        setBracketCaption(mainWindow, bracket);
+}

@@ -1,0 +1,93 @@
+#include "ui/window/pick_controls.h"
+#include "model/slot_control.h"
+#include "model/pick_rules.h"
+#include "ui/window/display_scale.h"
+#include "ui/window/slot_geometry.h"
+
+/* The DPI of the window the pick stands on. */
+static int pickDpi(HWND control)
+{
+    HWND parent = GetParent(control);
+    return windowDpi(parent ? parent : control);
+}
+
+/* The node a slot control carries and, when there is one, what the control
+ * shows (for a pick, the selected item) cut to a name's capacity; NULL when
+ * the control is not a slot of the open bracket. Layout binds the node
+ * last, so the notifications a control raises while it is being created
+ * and filled land here unbound. */
+static BracketNode *boundSlot(Bracket *bracket, HWND control, WCHAR *text)
+{
+    if (bracket->slotCount == 0)
+        return NULL;
+    BracketNode *node = slotOfControl(control);
+    if (!node)
+        return NULL;
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+    return node;
+}
+
+void handleSlotTextChange(HWND control, Bracket *bracket)
+{
+    WCHAR text[NAME_CAPACITY];
+    BracketNode *node = boundSlot(bracket, control, text);
+    if (node)
+        applySlotText(bracket, node, text);
+}
+
+int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
+{
+    if (!name[0])
+        return 0;
+    SIZE extent;
+    /* A name that cannot be measured must not widen the list by whatever
+     * happened to be in extent; it counts as the control's own width. */
+    int width = columnWidthAt(pickDpi(control));
+    if (dc && GetTextExtentPoint32W(dc, name, lstrlenW(name), &extent))
+        width = extent.cx + scalePixels(8, pickDpi(control));
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
+    return width;
+}
+
+int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width)
+{
+    HFONT font = (HFONT)SendMessageW(control, WM_GETFONT, 0, 0);
+    HDC dc = GetDC(control);
+    HGDIOBJ replaced = NULL;
+    if (dc && font)
+        replaced = SelectObject(dc, font);
+    for (int i = 0; i < count; i++) {
+        int w = addChoiceMeasured(control, dc, names[i]);
+        if (w > width)
+            width = w;
+    }
+    if (dc) {
+        if (replaced)
+            SelectObject(dc, replaced);
+        ReleaseDC(control, dc);
+    }
+    return width;
+}
+
+/* Refilling sends no CBN_SELCHANGE (list messages never do), so reselecting
+ * the previous pick is not a change: the node keeps its name until the user
+ * chooses an item. The search ignores case, as the list box's own does. */
+void fillPickChoices(Bracket *bracket, HWND control)
+{
+    WCHAR previous[NAME_CAPACITY];
+    BracketNode *node = boundSlot(bracket, control, previous);
+    if (!node)
+        return;
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    int width = columnWidthAt(pickDpi(control));
+    if (node->left && node->right) {
+        const WCHAR *feeders[2] = {node->left->name, node->right->name};
+        width = addChoicesMeasured(control, feeders, 2, width);
+    }
+    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)previous);
+    if (index != CB_ERR)
+        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}

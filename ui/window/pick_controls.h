@@ -1,0 +1,24 @@
+/* What slot controls do while the user types names and picks winners. */
+#ifndef DUELMARK_UI_WINDOW_PICK_CONTROLS_H
+#define DUELMARK_UI_WINDOW_PICK_CONTROLS_H
+
+#include "model/bracket.h"
+
+/* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control:
+ * the control's text becomes its slot's name, with the cascade of
+ * applySlotText. Controls that carry no slot are ignored. */
+void handleSlotTextChange(HWND control, Bracket *bracket);
+
+/* CBN_DROPDOWN: refills the list with the two feeders' names, reselects the
+ * current pick when still offered, and widens the dropped list to fit. */
+void fillPickChoices(Bracket *bracket, HWND control);
+
+/* Adds a non-empty name to the list; returns its width in dc plus 8, or 0
+ * for an empty name (nothing added). */
+int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name);
+
+/* Adds count names in order, measured in the control's own font, and
+ * returns the widest need, at least width. */
+int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width);
+
+#endif

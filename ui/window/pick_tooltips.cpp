@@ -1,0 +1,111 @@
+#include "ui/window/pick_tooltips.h"
+#include "model/slot_control.h"
+
+#include <commctrl.h>
+
+#include "res/resource.h"
+#include "ui/common/match_marks.h"
+
+/* The tooltip control lives as a property of the main window, made on the
+ * first layout and destroyed with the window; each layout replaces its
+ * tools. */
+static const WCHAR TOOLTIP_PROPERTY[] = L"DuelmarkPickTooltips";
+
+enum { RELAY_SUBCLASS_ID = 23 };
+
+/* Hands the pick's mouse messages to the tooltip. The tooltip's own
+ * subclassing (TTF_SUBCLASS) is not undone when a control is destroyed
+ * before its tool is removed, and every bracket's controls are; this one
+ * removes itself as the control goes. */
+static LRESULT CALLBACK relayMouse(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR tooltip)
+{
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        MSG relayed = {control, message, wParam, lParam, 0, {0, 0}};
+        SendMessageW((HWND)tooltip, TTM_RELAYEVENT, 0, (LPARAM)&relayed);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, relayMouse, id);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void addPickTooltip(HWND mainWindow, HWND control)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip || !control)
+        return;
+    SetWindowSubclass(control, relayMouse, RELAY_SUBCLASS_ID, (DWORD_PTR)tooltip);
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = mainWindow;
+    tool.uId = (UINT_PTR)control;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, (LPARAM)&tool);
+}
+
+/* The tools of the previous bracket name controls that are gone. */
+static void removeAllTools(HWND tooltip)
+{
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    while (SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0) > 0 && SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, (LPARAM)&tool))
+        SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
+}
+
+void attachPickTooltips(HWND mainWindow, Bracket *bracket)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (tooltip) {
+        removeAllTools(tooltip);
+    } else {
+        tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, NULL, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow, NULL,
+                                  GetModuleHandleW(NULL), NULL);
+        if (!tooltip)
+            return;
+        SetPropW(mainWindow, TOOLTIP_PROPERTY, tooltip);
+    }
+    if (!bracket->slotCount)
+        return;
+    for (int id = bracket->slotCount + 1; id <= 2 * bracket->slotCount - 1; id++)
+        addPickTooltip(mainWindow, bracket->nodeTable[id - 1]->control);
+    addPickTooltip(mainWindow, bracket->thirdPlace.control);
+}
+
+void removePickTooltip(HWND mainWindow, HWND control)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip || !control)
+        return;
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = mainWindow;
+    tool.uId = (UINT_PTR)control;
+    SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
+}
+
+int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
+{
+    if (header->code != TTN_GETDISPINFOW || !bracket->slotCount ||
+        header->hwndFrom != (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY))
+        return 0;
+    NMTTDISPINFOW *info = (NMTTDISPINFOW *)header;
+    HWND control = (HWND)header->idFrom;
+    info->szText[0] = 0;
+    info->lpszText = info->szText;
+    WCHAR summary[MARK_CAPACITY];
+    if (control == bracket->thirdPlace.control && control) {
+        matchMarkText(bracket, NULL, 1, summary);
+    } else {
+        if (!IsChild(mainWindow, control) || GetDlgCtrlID(control) != IDC_PICK_COMBO)
+            return 1;
+        BracketNode *node = slotOfControl(control);
+        if (!node || !node->left)
+            return 1;
+        matchMarkText(bracket, node, 1, summary);
+    }
+    /* The tooltip keeps its own copy, which holds 79 units. */
+    lstrcpynW(info->szText, summary, sizeof info->szText / sizeof info->szText[0]);
+    return 1;
+}

@@ -1,0 +1,32 @@
+#include "ui/window/scale_change.h"
+#include "ui/window/display_scale.h"
+#include "ui/window/drawing_pause.h"
+#include "ui/window/layout.h"
+#include "ui/window/scroll_view.h"
+#include "ui/window/third_place_view.h"
+
+/* The controls are moved rather than made again: what they show, the caret
+ * and the focus all stay with them. */
+void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *suggested)
+{
+    int oldDpi = windowDpi(window);
+    rememberWindowDpi(window, dpi);
+    if (!bracket->slotCount) {
+        SetWindowPos(window, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    POINT offset;
+    scrollViewOffset(window, &offset);
+    resetScrollView(window);
+    SlotGeometry geometry = slotGeometryFor(window);
+    int paused = pauseDrawing(window);
+    placeSlotControls(bracket, &geometry);
+    placeThirdPlaceControls(window, bracket, &geometry);
+    resumeDrawing(window, paused);
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollViewNear(window, content.cx, content.cy, suggested);
+    offset.x = MulDiv(offset.x, dpi, oldDpi);
+    offset.y = MulDiv(offset.y, dpi, oldDpi);
+    scrollViewTo(window, offset);
+}

@@ -1,0 +1,67 @@
+/* Where every slot of the bracket stands and how much room the bracket
+ * takes, at the window's display scale: the one geometry that the layout,
+ * the third-place view and the scroll view all read. */
+#ifndef DUELMARK_UI_WINDOW_SLOT_GEOMETRY_H
+#define DUELMARK_UI_WINDOW_SLOT_GEOMETRY_H
+
+#include "model/bracket.h"
+
+/* The sizes at 96 DPI; SlotGeometry holds them multiplied out. */
+enum {
+    COLUMN_WIDTH = 78,
+    LAYOUT_MARGIN = 10,
+    BASE_ROW_PITCH = 20,
+    EDIT_HEIGHT = 16,
+    PICK_HEIGHT = 100,       /* includes the dropped list */
+    PICK_FIELD_HEIGHT = 12,
+    THIRD_PLACE_GAP = 24,    /* from the top of the final's slots to the heading */
+    THIRD_PLACE_LABEL_HEIGHT = 14,
+    THIRD_PLACE_FIELD = 20   /* the closed drop-down, frame included */
+};
+
+/* The layout's sizes at one display scale, in client pixels, and the font
+ * the slots show their text in there. */
+struct SlotGeometry {
+    int dpi;
+    int columnWidth;
+    int margin;
+    int halfPitch;      /* half the base slots' row pitch */
+    int editHeight;     /* tall enough for the font's line inside the edge */
+    int pickHeight;
+    int fieldHeight;
+    int thirdPlaceGap;
+    int labelHeight;
+    int thirdPlaceField;
+    HFONT font;
+};
+
+/* The geometry for the window's current scale, its slot font made for it. */
+SlotGeometry slotGeometryFor(HWND mainWindow);
+
+/* The geometry the laid-out bracket's slots stand in now, their font
+ * included; unlike slotGeometryFor it makes no font, so the slots keep
+ * theirs. */
+SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket);
+
+/* One column's width at dpi: the scroll view's horizontal line. */
+int columnWidthAt(int dpi);
+
+/* The client area the bracket needs, the third-place match included. */
+SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry);
+
+/* Told where a slot's column origin is: its control's top-left corner is
+ * one margin right of and below (x, y). */
+typedef void (*SlotPlaced)(BracketNode *node, int x, int y, int isPick, void *context);
+
+/* Every slot in creation order (which is also the Tab order): one pass per
+ * level from the base slots up, the first half of the level in the left
+ * column, the second half in the mirrored right one, the champion last.
+ * Every pick's top lies half-way between the tops of its two feeders. */
+void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPlaced placed, void *context);
+
+/* The third-place heading and drop-down, in the middle column under the
+ * final's two slots: where each one's top-left corner stands. */
+POINT thirdPlaceLabelPlace(const Bracket *bracket, const SlotGeometry *geometry);
+POINT thirdPlaceComboPlace(const Bracket *bracket, const SlotGeometry *geometry);
+
+#endif

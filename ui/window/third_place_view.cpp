@@ -1,0 +1,117 @@
+#include "ui/window/third_place_view.h"
+
+#include "model/slot_control.h"
+#include "model/third_place.h"
+#include "res/resource.h"
+#include "ui/window/display_scale.h"
+#include "ui/common/fallback_string.h"
+#include "ui/window/slot_geometry.h"
+#include "ui/window/pick_controls.h"
+#include "ui/window/pick_tooltips.h"
+#include "ui/window/scroll_view.h"
+
+enum {
+    PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
+    LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX
+};
+
+static void showThirdPlacePick(ThirdPlaceMatch *match)
+{
+    if (match->control)
+        showSoleChoice(match->control, match->name);
+}
+
+/* The heading and the drop-down stand at the slots' scale, in their font. */
+static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometry)
+{
+    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    if (match->label) {
+        POINT at = thirdPlaceLabelPlace(bracket, geometry);
+        SendMessageW(match->label, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SetWindowPos(match->label, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (match->control) {
+        POINT at = thirdPlaceComboPlace(bracket, geometry);
+        SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+        SetWindowPos(match->control, NULL, at.x, at.y, geometry->columnWidth, geometry->pickHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
+{
+    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    HINSTANCE instance = GetModuleHandleW(NULL);
+    WCHAR heading[64];
+    loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
+    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
+                                   (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
+    match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
+                                     (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
+    if (match->control)
+        addPickTooltip(mainWindow, match->control);
+}
+
+static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
+{
+    if (match->control)
+        DestroyWindow(match->control);
+    if (match->label)
+        DestroyWindow(match->label);
+    match->control = NULL;
+    match->label = NULL;
+}
+
+int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
+{
+    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    int wanted = match->on && bracket->slotCount >= 4;
+    int changed = 0;
+    if (wanted && !match->control) {
+        createThirdPlaceControls(bracket, mainWindow);
+        changed = 1;
+    } else if (!wanted && (match->control || match->label)) {
+        destroyThirdPlaceControls(match);
+        changed = 1;
+    }
+    moveThirdPlaceControls(bracket, geometry);
+    showThirdPlacePick(match);
+    return changed;
+}
+
+void showThirdPlaceMatch(HWND mainWindow, Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return;
+    /* Controls are placed where they stand with the view at its origin. */
+    resetScrollView(mainWindow);
+    SlotGeometry geometry = currentSlotGeometry(mainWindow, bracket);
+    if (placeThirdPlaceControls(mainWindow, bracket, &geometry)) {
+        SIZE content = bracketContentSize(bracket, &geometry);
+        placeScrollView(mainWindow, content.cx, content.cy);
+    }
+}
+
+void fillThirdPlaceChoices(HWND control, Bracket *bracket)
+{
+    if (!bracket->slotCount || control != bracket->thirdPlace.control)
+        return;
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    const WCHAR *losers[2];
+    int count = 0;
+    for (int side = 0; side < 2; side++) {
+        const WCHAR *loser = semiFinalLoser(bracket, side);
+        /* The same team cannot have lost both semi-finals, but two teams
+         * may carry one name: it is offered once, as the list would find it. */
+        if (loser && !(count && lstrcmpiW(losers[0], loser) == 0))
+            losers[count++] = loser;
+    }
+    int columnWidth = columnWidthAt(windowDpi(GetParent(control)));
+    int width = addChoicesMeasured(control, losers, count, columnWidth);
+    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)bracket->thirdPlace.name);
+    if (bracket->thirdPlace.name[0] && index != CB_ERR)
+        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}
