@@ -1,7 +1,9 @@
 /* The bracket file: an XML document <Games> with <Title>, <Teams> and one
  * <Team Name="" id=""/> per slot (with Score="" when the match has a
- * result), then <ThirdPlace Name="" Score=""/> while that match is on,
- * read and written through the platform's XML DOM. */
+ * result, and Status="walkover|retired|disqualified|double-walkover",
+ * Court="" and Time="YYYY-MM-DDTHH:MM" where they are set), then
+ * <ThirdPlace Name="" Score=""/> with the same three while that match is
+ * on, read and written through the platform's XML DOM. */
 #ifndef DUELMARK_FILE_BRACKET_FILE_H
 #define DUELMARK_FILE_BRACKET_FILE_H
 

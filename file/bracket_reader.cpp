@@ -99,7 +99,27 @@ struct TeamAttributes {
     BSTR score;
     BSTR seed;
     BSTR bye;
+    BSTR status;
+    BSTR court;
+    BSTR time;
 };
+
+/* Status, Court and Time of a match, each taken only when it is valid:
+ * a time not in the exact form is no time. Whether the status fits the
+ * pick is settled once every Team is read. */
+static void readMatchDetails(MatchDetails *details, IXMLDOMNamedNodeMap *attributes, const TeamAttributes *names)
+{
+    BSTR status = attributeValue(attributes, names->status);
+    BSTR court = attributeValue(attributes, names->court);
+    BSTR time = attributeValue(attributes, names->time);
+    SYSTEMTIME parsed;
+    details->outcome = matchStatusOutcome(status);
+    copyTruncated(details->court, court, COURT_CAPACITY);
+    copyTruncated(details->time, time && parseMatchTime(time, &parsed) ? time : NULL, MATCH_TIME_CAPACITY);
+    SysFreeString(time);
+    SysFreeString(court);
+    SysFreeString(status);
+}
 
 /* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
  * make sense together is settled once every Team is read. Anything else in
@@ -129,6 +149,7 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *n
         copyTruncated(node->name, name, NAME_CAPACITY);
         copyTruncated(node->result, score, RESULT_CAPACITY);
         readSeedAndBye(node, attributes, names);
+        readMatchDetails(&node->details, attributes, names);
     }
     attributes->Release();
     SysFreeString(score);
@@ -141,11 +162,13 @@ static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *n
 static void readTeams(IXMLDOMDocument *document, Bracket *staged)
 {
     BSTR query = SysAllocString(L"Games/Team");
-    TeamAttributes names = {SysAllocString(L"Name"), SysAllocString(L"id"), SysAllocString(L"Score"),
-                            SysAllocString(L"Seed"), SysAllocString(L"Bye")};
+    TeamAttributes names = {SysAllocString(L"Name"),   SysAllocString(L"id"),    SysAllocString(L"Score"),
+                            SysAllocString(L"Seed"),   SysAllocString(L"Bye"),   SysAllocString(L"Status"),
+                            SysAllocString(L"Court"),  SysAllocString(L"Time")};
     IXMLDOMNodeList *teams = NULL;
     long count = 0;
-    if (query && names.name && names.id && names.score && names.seed && names.bye &&
+    if (query && names.name && names.id && names.score && names.seed && names.bye && names.status &&
+        names.court && names.time &&
         SUCCEEDED(document->selectNodes(query, &teams)) &&
         teams && SUCCEEDED(teams->get_length(&count))) {
         for (long i = 0; i < count; i++) {
@@ -158,12 +181,39 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged)
     }
     if (teams)
         teams->Release();
+    SysFreeString(names.time);
+    SysFreeString(names.court);
+    SysFreeString(names.status);
     SysFreeString(names.bye);
     SysFreeString(names.seed);
     SysFreeString(names.score);
     SysFreeString(names.id);
     SysFreeString(names.name);
     SysFreeString(query);
+}
+
+/* An outcome that cannot stand counts as played: a loser's outcome beside
+ * no winner, a double walkover beside a winner. */
+static int fittingOutcome(const WCHAR *winner, int outcome)
+{
+    if (outcome == OUTCOME_DOUBLE_WALKOVER)
+        return winner[0] ? OUTCOME_PLAYED : outcome;
+    return winner[0] ? outcome : OUTCOME_PLAYED;
+}
+
+/* Before byes and withdrawals are passed on, so a double walkover takes
+ * effect with the rest. A first-round slot is no match: it keeps no
+ * outcome, court or time. */
+static void dropStrayDetails(Bracket *staged)
+{
+    for (int id = 1; id <= 2 * staged->slotCount - 1; id++) {
+        BracketNode *node = staged->nodeTable[id - 1];
+        node->details.outcome = node->left ? fittingOutcome(node->name, node->details.outcome) : OUTCOME_PLAYED;
+        if (!node->left) {
+            node->details.court[0] = 0;
+            node->details.time[0] = 0;
+        }
+    }
 }
 
 /* A result belongs to a match with a pick: one on a base slot or beside an
@@ -185,27 +235,32 @@ static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged)
     if (staged->slotCount < 4)
         return;
     BSTR query = SysAllocString(L"Games/ThirdPlace");
-    BSTR nameAttribute = SysAllocString(L"Name");
-    BSTR scoreAttribute = SysAllocString(L"Score");
+    TeamAttributes names = {SysAllocString(L"Name"), NULL, SysAllocString(L"Score"), NULL, NULL,
+                            SysAllocString(L"Status"), SysAllocString(L"Court"), SysAllocString(L"Time")};
     IXMLDOMNode *element = NULL;
-    if (query && nameAttribute && scoreAttribute && SUCCEEDED(document->selectSingleNode(query, &element)) &&
-        element) {
+    if (query && names.name && names.score && names.status && names.court && names.time &&
+        SUCCEEDED(document->selectSingleNode(query, &element)) && element) {
         ThirdPlaceMatch *match = &staged->thirdPlace;
         match->on = 1;
         IXMLDOMNamedNodeMap *attributes = NULL;
         if (SUCCEEDED(element->get_attributes(&attributes)) && attributes) {
-            BSTR name = attributeValue(attributes, nameAttribute);
-            BSTR score = attributeValue(attributes, scoreAttribute);
+            BSTR name = attributeValue(attributes, names.name);
+            BSTR score = attributeValue(attributes, names.score);
             copyTruncated(match->name, name, NAME_CAPACITY);
             copyTruncated(match->result, match->name[0] ? score : NULL, RESULT_CAPACITY);
+            readMatchDetails(&match->details, attributes, &names);
+            match->details.outcome = fittingOutcome(match->name, match->details.outcome);
             SysFreeString(score);
             SysFreeString(name);
             attributes->Release();
         }
         element->Release();
     }
-    SysFreeString(scoreAttribute);
-    SysFreeString(nameAttribute);
+    SysFreeString(names.time);
+    SysFreeString(names.court);
+    SysFreeString(names.status);
+    SysFreeString(names.score);
+    SysFreeString(names.name);
     SysFreeString(query);
 }
 
@@ -236,6 +291,9 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
     readTeams(document, staged);
+    dropStrayDetails(staged);
+    /* Every pick a bye or a double walkover decides is made here, also when
+     * the file lacks it. */
     settleSeedsAndByes(staged);
     dropStrayResults(staged);
     readThirdPlace(document, staged);
@@ -273,6 +331,7 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     root->control = NULL;
     lstrcpynW(root->name, staged->root.name, NAME_CAPACITY);
     lstrcpynW(root->result, staged->root.result, RESULT_CAPACITY);
+    root->details = staged->root.details;
     bracket->thirdPlace = staged->thirdPlace;
     bracket->thirdPlace.control = NULL;
     bracket->thirdPlace.label = NULL;

@@ -90,6 +90,24 @@ static int setSeedAndBye(IXMLDOMElement *team, const BracketNode *node)
     return result;
 }
 
+/* Status, Court and Time after Score, each only where it is set: a match
+ * played without a time or court is written exactly as it always was. */
+static int setMatchDetails(IXMLDOMElement *element, const MatchDetails *details)
+{
+    const WCHAR *status = matchStatusName(details->outcome);
+    const WCHAR *names[] = {L"Status", L"Court", L"Time"};
+    const WCHAR *values[] = {status ? status : L"", details->court, details->time};
+    int result = 1;
+    for (int i = 0; result && i < 3; i++) {
+        if (!values[i][0])
+            continue;
+        BSTR name = SysAllocString(names[i]);
+        result = name && setStringAttribute(element, name, values[i]);
+        SysFreeString(name);
+    }
+    return result;
+}
+
 /* One Team element per slot, base slots first and the champion last, which
  * is ascending id order. The names are made once for all slots. A match
  * without a result writes no Score, so such files stay as they always were. */
@@ -108,7 +126,7 @@ static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket
             result = team && setStringAttribute(team, nameAttribute, node->name) &&
                      setStringAttribute(team, idAttribute, id) &&
                      (!node->result[0] || setStringAttribute(team, scoreAttribute, node->result)) &&
-                     setSeedAndBye(team, node) &&
+                     setMatchDetails(team, &node->details) && setSeedAndBye(team, node) &&
                      appendChildElement(games, team);
             if (team)
                 team->Release();
@@ -122,7 +140,8 @@ static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket
 }
 
 /* <ThirdPlace Name="" Score=""/> after the last Team, only while the match
- * is on; both attributes always, empty or not. */
+ * is on; both attributes always, empty or not, then its details as a
+ * Team's. */
 static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
 {
     if (!bracket->thirdPlace.on)
@@ -135,7 +154,7 @@ static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Br
                                   : NULL;
     int result = element && setStringAttribute(element, nameAttribute, bracket->thirdPlace.name) &&
                  setStringAttribute(element, scoreAttribute, bracket->thirdPlace.result) &&
-                 appendChildElement(games, element);
+                 setMatchDetails(element, &bracket->thirdPlace.details) && appendChildElement(games, element);
     if (element)
         element->Release();
     SysFreeString(scoreAttribute);

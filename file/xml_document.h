@@ -45,4 +45,11 @@ int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCh
  * written. */
 int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket);
 
+/* The Status attribute's value for an outcome, NULL for a played match
+ * (written without one). */
+const WCHAR *matchStatusName(int outcome);
+
+/* The outcome a Status value names; an unknown value or none is played. */
+int matchStatusOutcome(const WCHAR *value);
+
 #endif

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "model/match_details.h"
 #include "model/undo_record.h"
 
 enum {
@@ -26,6 +27,7 @@ struct BracketNode {
     int seed;              /* 1 .. MAX_TEAM_COUNT, or 0 when unseeded */
     int bye;               /* the slot stands for no entrant: its name stays empty */
     WCHAR result[RESULT_CAPACITY]; /* how the match ended; empty without a pick, always on base slots */
+    MatchDetails details;  /* outcome, court and time of the match; played and empty on base slots */
 };
 
 /* The match for third place between the two losing semi-finalists. Its
@@ -34,6 +36,7 @@ struct ThirdPlaceMatch {
     int on;
     WCHAR name[NAME_CAPACITY];     /* empty or a loser of a semi-final */
     WCHAR result[RESULT_CAPACITY]; /* empty without a pick */
+    MatchDetails details;          /* outcome, court and time */
     HWND control;                  /* its drop-down, or NULL */
     HWND label;                    /* the heading over the drop-down, or NULL */
 };

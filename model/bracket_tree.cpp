@@ -3,6 +3,13 @@
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 
+static void emptyDetails(MatchDetails *details)
+{
+    details->outcome = OUTCOME_PLAYED;
+    details->court[0] = 0;
+    details->time[0] = 0;
+}
+
 static void emptyNode(BracketNode *node, BracketNode *parent)
 {
     node->parent = parent;
@@ -14,6 +21,7 @@ static void emptyNode(BracketNode *node, BracketNode *parent)
     node->seed = 0;
     node->bye = 0;
     node->result[0] = 0;
+    emptyDetails(&node->details);
 }
 
 static void emptyThirdPlace(ThirdPlaceMatch *match)
@@ -21,6 +29,7 @@ static void emptyThirdPlace(ThirdPlaceMatch *match)
     match->on = 0;
     match->name[0] = 0;
     match->result[0] = 0;
+    emptyDetails(&match->details);
     match->control = NULL;
     match->label = NULL;
 }
@@ -54,6 +63,7 @@ int buildSubtree(BracketNode *node, int levelsBelow)
     node->seed = 0;
     node->bye = 0;
     node->result[0] = 0;
+    emptyDetails(&node->details);
     node->control = NULL;
     node->left = NULL;
     node->right = NULL;
@@ -108,6 +118,7 @@ int buildBracket(Bracket *bracket, int teamCount)
     bracket->root.seed = 0;
     bracket->root.bye = 0;
     bracket->root.result[0] = 0;
+    emptyDetails(&bracket->root.details);
     bracket->slotCount = slots;
 
     int built = buildSubtree(&bracket->root, depth);

@@ -2,43 +2,154 @@
 #include "model/slot_control.h"
 #include "model/third_place.h"
 
-/* A result belongs to its match's pick and goes with it. */
+/* A result and an outcome belong to their match's pick and go with it. */
 static void clearPick(BracketNode *node)
 {
     if (node->control)
         blankPickControl(node->control);
     node->name[0] = 0;
     node->result[0] = 0;
+    node->details.outcome = OUTCOME_PLAYED;
 }
 
-/* The entrant a first-round pick is fed by when the other feeder is a bye,
- * or NULL when the match is an ordinary one. */
-static BracketNode *byeFedEntrant(const BracketNode *pick)
+int isWithdrawn(const BracketNode *node)
 {
-    BracketNode *left = pick->left, *right = pick->right;
-    if (!left || left->left || !right || left->bye == right->bye)
-        return NULL;
-    return left->bye ? right : left;
+    return node->left && node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
+}
+
+/* A feeder that sends nobody on: a bye, or a match both sides left. */
+static int sendsNobody(const BracketNode *feeder)
+{
+    return feeder->bye || isWithdrawn(feeder);
+}
+
+static BracketNode *siblingOf(const BracketNode *node)
+{
+    BracketNode *parent = node->parent;
+    return parent->left == node ? parent->right : parent->left;
+}
+
+static void takeName(BracketNode *node, const WCHAR *text);
+
+/* The match no longer stands as it did, since a withdrawal it followed
+ * from is gone: one that withdrawal made a double walkover too goes back
+ * with it, one it sent the other entrant through is open again. */
+static void releaseWithdrawal(BracketNode *node)
+{
+    node->details.outcome = OUTCOME_PLAYED;
+    BracketNode *next = node->parent;
+    if (!next)
+        return;
+    if (isWithdrawn(next)) {
+        if (isWithdrawn(siblingOf(node)))
+            releaseWithdrawal(next);
+        return;
+    }
+    if (next->name[0]) {
+        takeName(next, L"");
+        if (next->control)
+            blankPickControl(next->control);
+    }
+}
+
+/* One of the match's entrants changed: a score or an outcome told of the
+ * old pairing. */
+static void reopenMatch(BracketNode *match)
+{
+    match->result[0] = 0;
+    if (isWithdrawn(match))
+        releaseWithdrawal(match);
+    else
+        match->details.outcome = OUTCOME_PLAYED;
+}
+
+/* The name changes, picks above that carried the old one are cleared up to
+ * the first that differs, and that one, whose pairing changed, is reopened.
+ * The node's own control is the caller's to show. */
+static void takeName(BracketNode *node, const WCHAR *text)
+{
+    BracketNode *stopper = node->parent;
+    if (node->name[0]) {
+        for (; stopper && lstrcmpW(stopper->name, node->name) == 0; stopper = stopper->parent)
+            clearPick(stopper);
+    }
+    lstrcpynW(node->name, text, NAME_CAPACITY);
+    /* The result told how the old winner won. */
+    node->result[0] = 0;
+    node->details.outcome = OUTCOME_PLAYED;
+    if (stopper)
+        reopenMatch(stopper);
+}
+
+/* Both entrants withdrew: nobody goes on, the control has nothing to offer. */
+static void becomeWithdrawn(BracketNode *pick)
+{
+    if (pick->name[0])
+        takeName(pick, L"");
+    pick->result[0] = 0;
+    pick->details.outcome = OUTCOME_DOUBLE_WALKOVER;
+    if (pick->control)
+        blankPickControl(pick->control);
 }
 
 /* The pick takes its entrant's name at once, control included: nobody is
  * there to beat, so there is no choice for the user to make. */
 static void followEntrant(BracketNode *pick, const BracketNode *entrant)
 {
-    lstrcpynW(pick->name, entrant->name, NAME_CAPACITY);
+    takeName(pick, entrant->name);
     if (pick->control)
         showSoleChoice(pick->control, pick->name);
 }
 
-void advanceByePicks(Bracket *bracket)
+/* From the first round up, so a withdrawal passes on through a chain of
+ * matches in one pass. */
+void advanceUncontestedPicks(Bracket *bracket)
 {
-    if (bracket->depth == 0)
-        return;
-    for (BracketNode *pick = leftmostAtLevel(bracket, bracket->depth - 1); pick; pick = nextInLevel(pick)) {
-        BracketNode *entrant = byeFedEntrant(pick);
-        if (entrant && lstrcmpW(pick->name, entrant->name) != 0)
-            followEntrant(pick, entrant);
+    for (int k = bracket->depth - 1; k >= 0; k--) {
+        for (BracketNode *pick = leftmostAtLevel(bracket, k); pick; pick = nextInLevel(pick)) {
+            if (isWithdrawn(pick))
+                continue;
+            BracketNode *left = pick->left, *right = pick->right;
+            if (isWithdrawn(left) && isWithdrawn(right)) {
+                becomeWithdrawn(pick);
+                continue;
+            }
+            if (sendsNobody(left) == sendsNobody(right))
+                continue;
+            const BracketNode *entrant = sendsNobody(left) ? right : left;
+            if (lstrcmpW(pick->name, entrant->name) != 0)
+                followEntrant(pick, entrant);
+        }
     }
+}
+
+/* The two entrants of the match for third place, as they stand. */
+struct ThirdPlacePairing {
+    WCHAR first[NAME_CAPACITY];
+    WCHAR second[NAME_CAPACITY];
+};
+
+static void notePairing(Bracket *bracket, ThirdPlacePairing *pairing)
+{
+    const WCHAR *first = semiFinalLoser(bracket, 0), *second = semiFinalLoser(bracket, 1);
+    lstrcpynW(pairing->first, first ? first : L"", NAME_CAPACITY);
+    lstrcpynW(pairing->second, second ? second : L"", NAME_CAPACITY);
+}
+
+/* After a change to the picks: a third-place pick that lost nothing goes,
+ * and a changed pairing takes the score and outcome with it. */
+static void followThirdPlacePairing(Bracket *bracket, const ThirdPlacePairing *before)
+{
+    settleThirdPlace(bracket);
+    ThirdPlacePairing after;
+    notePairing(bracket, &after);
+    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    if (lstrcmpW(before->first, after.first) == 0 && lstrcmpW(before->second, after.second) == 0)
+        return;
+    if (match->result[0] || match->details.outcome != OUTCOME_PLAYED)
+        bracket->dirty = 1;
+    match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
 }
 
 int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
@@ -48,18 +159,37 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
     if (lstrcmpW(newText, node->name) == 0)
         return 1;
     bracket->dirty = 1;
-    if (node->name[0]) {
-        for (BracketNode *up = node->parent; up && lstrcmpW(up->name, node->name) == 0; up = up->parent)
-            clearPick(up);
-    }
-    lstrcpynW(node->name, newText, NAME_CAPACITY);
-    /* Within the same change, so one undo step holds the rename and the
-     * advanced pick together. */
-    if (node->parent && byeFedEntrant(node->parent) == node)
-        followEntrant(node->parent, node);
-    /* The result told how the old winner won. */
-    node->result[0] = 0;
-    settleThirdPlace(bracket);
+    ThirdPlacePairing before;
+    notePairing(bracket, &before);
+    if (isWithdrawn(node))
+        releaseWithdrawal(node);
+    takeName(node, newText);
+    /* Within the same change, so one undo step holds the rename and every
+     * pick a bye or a withdrawal then decides. */
+    advanceUncontestedPicks(bracket);
+    followThirdPlacePairing(bracket, &before);
+    return 1;
+}
+
+int setMatchWithdrawn(Bracket *bracket, BracketNode *node, int withdrawn)
+{
+    if (bracket->slotCount == 0 || !node || !node->left)
+        return 0;
+    withdrawn = withdrawn != 0;
+    if (isWithdrawn(node) == withdrawn)
+        return 1;
+    /* Nobody is left to play in a match both of whose feeders withdrew. */
+    if (!withdrawn && isWithdrawn(node->left) && isWithdrawn(node->right))
+        return 0;
+    ThirdPlacePairing before;
+    notePairing(bracket, &before);
+    if (withdrawn)
+        becomeWithdrawn(node);
+    else
+        releaseWithdrawal(node);
+    advanceUncontestedPicks(bracket);
+    followThirdPlacePairing(bracket, &before);
+    bracket->dirty = 1;
     return 1;
 }
 
@@ -74,6 +204,8 @@ int validatePicks(Bracket *bracket, int clear)
     if (bracket->slotCount == 0)
         return 1;
     int result = 1;
+    ThirdPlacePairing before;
+    notePairing(bracket, &before);
     for (int k = bracket->depth - 1; k >= 0; k--) {
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node)) {
             if (!isInvalidPick(node))
@@ -86,11 +218,10 @@ int validatePicks(Bracket *bracket, int clear)
         }
     }
     /* Last, so semi-finals cleared above count already. */
-    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name)) {
+    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name))
         result = 0;
-        if (clear)
-            settleThirdPlace(bracket);
-    }
+    if (clear)
+        followThirdPlacePairing(bracket, &before);
     return result;
 }
 
@@ -98,11 +229,13 @@ void clearNonBasePicks(Bracket *bracket)
 {
     if (bracket->slotCount == 0)
         return;
+    ThirdPlacePairing before;
+    notePairing(bracket, &before);
     for (int k = 0; k < bracket->depth; k++) {
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
             clearPick(node);
     }
-    advanceByePicks(bracket);
-    settleThirdPlace(bracket);
+    advanceUncontestedPicks(bracket);
+    followThirdPlacePairing(bracket, &before);
     bracket->dirty = 1;
 }

@@ -7,8 +7,11 @@
 #include "model/bracket.h"
 
 /* A slot's text changed to newText: picks above that carried the old name
- * are cleared up to the first that differs, then the name is taken.
- * Returns 1 when handled, 0 when no bracket is open or node is NULL. */
+ * are cleared up to the first that differs, whose score and outcome go
+ * since one of its entrants changed; then the name is taken (a pick's own
+ * score and outcome go with its old winner) and every pick a bye or a
+ * withdrawal decides follows. Returns 1 when handled, 0 when no bracket is
+ * open or node is NULL. */
 int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText);
 
 /* What validatePicks does besides judging. */
@@ -22,8 +25,21 @@ int validatePicks(Bracket *bracket, int clear);
  * marks the bracket dirty. */
 void clearNonBasePicks(Bracket *bracket);
 
-/* Every first-round pick whose other feeder is a bye takes its entrant's
- * name (control included). The dirty flag is left to the caller. */
-void advanceByePicks(Bracket *bracket);
+/* Whether node is a match both of whose entrants withdrew (a double
+ * walkover): its pick is empty and nobody goes on from it. */
+int isWithdrawn(const BracketNode *node);
+
+/* Every pick whose other feeder sends nobody (a bye, or a double walkover)
+ * takes its entrant's name, and every match both of whose feeders are
+ * double walkovers becomes one itself, from the first round up (controls
+ * included). The dirty flag is left to the caller. */
+void advanceUncontestedPicks(Bracket *bracket);
+
+/* Makes the match node decides a double walkover (withdrawn 1): its pick
+ * emptied with the cascade, the next match's other entrant through at
+ * once; or (0) an open match again, with what followed from the
+ * withdrawal undone. Returns 1 when handled, 0 for no match or a match
+ * that must stay withdrawn because both its feeders are. */
+int setMatchWithdrawn(Bracket *bracket, BracketNode *node, int withdrawn);
 
 #endif

@@ -76,7 +76,7 @@ int buildBracketFromList(Bracket *bracket, const WCHAR *text, int placement, Ran
         resetBracket(bracket);
         return 0;
     }
-    advanceByePicks(bracket);
+    advanceUncontestedPicks(bracket);
     return 1;
 }
 
@@ -105,5 +105,5 @@ void settleSeedsAndByes(Bracket *bracket)
         if (left->bye && right->bye)
             left->bye = right->bye = 0;
     }
-    advanceByePicks(bracket);
+    advanceUncontestedPicks(bracket);
 }

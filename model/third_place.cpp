@@ -45,6 +45,7 @@ static void clearThirdPlacePick(Bracket *bracket)
         blankPickControl(match->control);
     match->name[0] = 0;
     match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
 }
 
 int settleThirdPlace(Bracket *bracket)
@@ -66,8 +67,12 @@ int setThirdPlaceOn(Bracket *bracket, int on)
     if (match->on == on || (on && !thirdPlaceAllowed(bracket)))
         return 0;
     match->on = on;
-    if (!on)
+    /* A match that is no longer held has no place or time either. */
+    if (!on) {
         clearThirdPlacePick(bracket);
+        match->details.court[0] = 0;
+        match->details.time[0] = 0;
+    }
     bracket->dirty = 1;
     return 1;
 }
@@ -81,6 +86,7 @@ int setThirdPlacePick(Bracket *bracket, const WCHAR *name)
         return 1;
     lstrcpynW(match->name, name, NAME_CAPACITY);
     match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
     bracket->dirty = 1;
     return 1;
 }

@@ -3,7 +3,7 @@
 #include "model/heap.h"
 
 /* A step is one heap block: this header, then one entry per value that
- * changed. Id 0 stands for the title, 1 .. 2N-1 for the slots. */
+ * changed, named by its value id (below). */
 struct UndoStep {
     int entryCount;
 };
@@ -42,76 +42,104 @@ static int nodeCount(Bracket *bracket)
     return 2 * bracket->slotCount - 1;
 }
 
-/* Value ids: 0 the title, 1 .. M the slots' names (M = 2N-1), then M+1 ..
- * 2M the slots' results, then the third-place match's state ("1" when on),
- * pick and result. */
-enum ValueKind { VALUE_TITLE, VALUE_NAME, VALUE_RESULT, VALUE_THIRD_ON, VALUE_THIRD_NAME, VALUE_THIRD_RESULT };
+/* Value ids: 0 the title; then, for each kind of slot value below, one id
+ * per slot (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the
+ * results, and so on); then the third-place match's values. Outcomes and
+ * the on flag are numbers, held in steps as their decimal text. */
+enum SlotValue { SLOT_NAME, SLOT_RESULT, SLOT_OUTCOME, SLOT_COURT, SLOT_TIME, SLOT_VALUE_COUNT };
+enum ThirdValue { THIRD_ON, THIRD_NAME, THIRD_RESULT, THIRD_OUTCOME, THIRD_COURT, THIRD_TIME, THIRD_VALUE_COUNT };
+
+/* A value id taken apart: the title, one value of one slot, or one of the
+ * third-place match. */
+struct ValueRef {
+    int title;
+    int slotValue;       /* a SlotValue, or -1 */
+    BracketNode *slot;
+    int thirdValue;      /* a ThirdValue, or -1 */
+};
 
 static UINT valueCount(Bracket *bracket)
 {
-    return 2 * (UINT)nodeCount(bracket) + 4;
+    return 1 + SLOT_VALUE_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT;
 }
 
-static int kindOf(Bracket *bracket, UINT id)
+static ValueRef valueRef(Bracket *bracket, UINT id)
 {
-    UINT nodes = (UINT)nodeCount(bracket);
+    ValueRef ref = {id == 0, -1, NULL, -1};
     if (id == 0)
-        return VALUE_TITLE;
-    if (id <= nodes)
-        return VALUE_NAME;
-    if (id <= 2 * nodes)
-        return VALUE_RESULT;
-    return VALUE_THIRD_ON + (int)(id - 2 * nodes - 1);
+        return ref;
+    UINT nodes = (UINT)nodeCount(bracket);
+    UINT index = id - 1;
+    if (index < SLOT_VALUE_COUNT * nodes) {
+        ref.slotValue = (int)(index / nodes);
+        ref.slot = bracket->nodeTable[index % nodes];
+    } else {
+        ref.thirdValue = (int)(index - SLOT_VALUE_COUNT * nodes);
+    }
+    return ref;
 }
 
-/* The slot a name or result id belongs to, or NULL for the other values. */
-static BracketNode *slotOf(Bracket *bracket, UINT id)
-{
-    int kind = kindOf(bracket, id);
-    if (kind == VALUE_NAME)
-        return bracket->nodeTable[id - 1];
-    if (kind == VALUE_RESULT)
-        return bracket->nodeTable[id - 1 - nodeCount(bracket)];
-    return NULL;
-}
-
-static const WCHAR ON_TEXT[] = L"1";
-
-/* The live value a step entry stands for; NULL for the on flag, which is
- * a number (readValue and writeValue turn it into text and back). */
+/* The text buffer a value lives in, or NULL for the numbers. */
 static WCHAR *valueOf(Bracket *bracket, UINT id)
 {
-    switch (kindOf(bracket, id)) {
-    case VALUE_TITLE: return bracket->title;
-    case VALUE_NAME: return slotOf(bracket, id)->name;
-    case VALUE_RESULT: return slotOf(bracket, id)->result;
-    case VALUE_THIRD_NAME: return bracket->thirdPlace.name;
-    case VALUE_THIRD_RESULT: return bracket->thirdPlace.result;
+    ValueRef ref = valueRef(bracket, id);
+    ThirdPlaceMatch *third = &bracket->thirdPlace;
+    if (ref.title)
+        return bracket->title;
+    switch (ref.slotValue) {
+    case SLOT_NAME: return ref.slot->name;
+    case SLOT_RESULT: return ref.slot->result;
+    case SLOT_COURT: return ref.slot->details.court;
+    case SLOT_TIME: return ref.slot->details.time;
+    }
+    switch (ref.thirdValue) {
+    case THIRD_NAME: return third->name;
+    case THIRD_RESULT: return third->result;
+    case THIRD_COURT: return third->details.court;
+    case THIRD_TIME: return third->details.time;
     }
     return NULL;
 }
+
+/* The number a value stands for, when it is one. */
+static int *numberOf(Bracket *bracket, UINT id)
+{
+    ValueRef ref = valueRef(bracket, id);
+    if (ref.slotValue == SLOT_OUTCOME)
+        return &ref.slot->details.outcome;
+    if (ref.thirdValue == THIRD_OUTCOME)
+        return &bracket->thirdPlace.details.outcome;
+    if (ref.thirdValue == THIRD_ON)
+        return &bracket->thirdPlace.on;
+    return NULL;
+}
+
+/* Numbers are small (an outcome, a flag): one digit, 0 as the empty text,
+ * so a value never set takes no room in a step. */
+static const WCHAR *const NUMBER_TEXT[] = {L"", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
 
 static const WCHAR *readValue(Bracket *bracket, UINT id)
 {
     WCHAR *value = valueOf(bracket, id);
     if (value)
         return value;
-    return bracket->thirdPlace.on ? ON_TEXT : L"";
-}
-
-static int capacityOfKind(int kind)
-{
-    switch (kind) {
-    case VALUE_TITLE: return TITLE_CAPACITY;
-    case VALUE_NAME: case VALUE_THIRD_NAME: return NAME_CAPACITY;
-    case VALUE_RESULT: case VALUE_THIRD_RESULT: return RESULT_CAPACITY;
-    }
-    return 2;
+    int number = *numberOf(bracket, id);
+    return number >= 0 && number <= 9 ? NUMBER_TEXT[number] : L"";
 }
 
 static int capacityOf(Bracket *bracket, UINT id)
 {
-    return capacityOfKind(kindOf(bracket, id));
+    ValueRef ref = valueRef(bracket, id);
+    if (ref.title)
+        return TITLE_CAPACITY;
+    int kind = ref.slotValue >= 0 ? ref.slotValue : ref.thirdValue - 1;
+    switch (kind) {
+    case SLOT_NAME: return NAME_CAPACITY;
+    case SLOT_RESULT: return RESULT_CAPACITY;
+    case SLOT_COURT: return COURT_CAPACITY;
+    case SLOT_TIME: return MATCH_TIME_CAPACITY;
+    }
+    return 2;
 }
 
 static void writeValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
@@ -121,7 +149,7 @@ static void writeValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
         length = capacity - 1;
     WCHAR *value = valueOf(bracket, id);
     if (!value) {
-        bracket->thirdPlace.on = length > 0;
+        *numberOf(bracket, id) = length > 0 ? text[0] - L'0' : 0;
         return;
     }
     for (int k = 0; k < length; k++)
@@ -129,32 +157,41 @@ static void writeValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
     value[length] = 0;
 }
 
+/* Units of the slot values of one slot, and of the third-place match. */
+static SIZE_T slotUnits(void)
+{
+    return NAME_CAPACITY + RESULT_CAPACITY + 2 + COURT_CAPACITY + MATCH_TIME_CAPACITY;
+}
+
+static SIZE_T thirdUnits(void)
+{
+    return 2 + slotUnits();
+}
+
 /* Units the "before" buffer needs for a tree of nodes slots. */
 static SIZE_T snapshotUnits(int nodes)
 {
-    return TITLE_CAPACITY + (SIZE_T)nodes * (NAME_CAPACITY + RESULT_CAPACITY) + 2 + NAME_CAPACITY +
-           RESULT_CAPACITY;
+    return TITLE_CAPACITY + (SIZE_T)nodes * slotUnits() + thirdUnits();
 }
 
-/* The value in the "before" buffer: every value at its capacity, in id
- * order. */
+/* Where a value stands in the "before" buffer: every value at its
+ * capacity, in id order. */
 static WCHAR *snapshotOf(Bracket *bracket, WCHAR *before, UINT id)
 {
-    SIZE_T nodes = (SIZE_T)nodeCount(bracket);
-    int kind = kindOf(bracket, id);
-    if (kind == VALUE_TITLE)
+    if (id == 0)
         return before;
-    if (kind == VALUE_NAME)
-        return before + TITLE_CAPACITY + (SIZE_T)(id - 1) * NAME_CAPACITY;
-    WCHAR *results = before + TITLE_CAPACITY + nodes * NAME_CAPACITY;
-    if (kind == VALUE_RESULT)
-        return results + (SIZE_T)(id - 1 - nodes) * RESULT_CAPACITY;
-    WCHAR *third = results + nodes * RESULT_CAPACITY;
-    if (kind == VALUE_THIRD_ON)
-        return third;
-    if (kind == VALUE_THIRD_NAME)
-        return third + 2;
-    return third + 2 + NAME_CAPACITY;
+    SIZE_T nodes = (SIZE_T)nodeCount(bracket);
+    ValueRef ref = valueRef(bracket, id);
+    WCHAR *at = before + TITLE_CAPACITY;
+    int kind = ref.slotValue >= 0 ? ref.slotValue : SLOT_VALUE_COUNT;
+    for (int k = 0; k < kind; k++)
+        at += nodes * (SIZE_T)capacityOf(bracket, 1 + (UINT)(k * nodes));
+    if (ref.slotValue >= 0)
+        return at + (SIZE_T)((id - 1) % nodes) * capacityOf(bracket, id);
+    UINT firstThird = 1 + SLOT_VALUE_COUNT * (UINT)nodes;
+    for (UINT third = firstThird; third < id; third++)
+        at += capacityOf(bracket, third);
+    return at;
 }
 
 static void freeSteps(UndoHistory *history, int from)
@@ -311,6 +348,37 @@ static void recordTyping(Bracket *bracket, UndoStep *step)
     history->typingStepHeld = 1;
 }
 
+/* Each slot a step holds, once per value; the third-place match once. */
+static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void *context)
+{
+    int thirdPlaceTold = 0;
+    StepEntry *entry = firstEntry(step);
+    for (int i = 0; told && i < step->entryCount; i++, entry = nextEntry(entry)) {
+        ValueRef ref = valueRef(bracket, entry->id);
+        if (ref.title) {
+            told(bracket, NULL, context);
+        } else if (ref.slot) {
+            told(bracket, ref.slot, context);
+        } else if (!thirdPlaceTold) {
+            thirdPlaceTold = 1;
+            told(bracket, UNDO_THIRD_PLACE_SHOWN, context);
+        }
+    }
+}
+
+static void tellWatcher(Bracket *bracket, UndoStep *step)
+{
+    UndoHistory *history = &bracket->history;
+    if (step)
+        tellSlots(bracket, step, history->watcher, history->watcherContext);
+}
+
+void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
+{
+    bracket->history.watcher = watcher;
+    bracket->history.watcherContext = context;
+}
+
 void endUndoStep(Bracket *bracket)
 {
     UndoHistory *history = &bracket->history;
@@ -324,6 +392,8 @@ void endUndoStep(Bracket *bracket)
         history->beforeMissing = 0;
         return;
     }
+    /* Told before the step is kept: keeping it may fail and free it. */
+    tellWatcher(bracket, step);
     if (history->typingSlot) {
         recordTyping(bracket, step);
     } else if (step && !pushStep(history, step)) {
@@ -366,19 +436,8 @@ static void replayStep(Bracket *bracket, UndoStep *step, int after, UndoSlotShow
     }
     bracket->dirty = history->savePointLost || history->position != history->savePoint;
     /* The third-place match is told once, whatever of it changed. */
-    int thirdPlaceTold = 0;
-    entry = firstEntry(step);
-    for (int i = 0; shown && i < step->entryCount; i++, entry = nextEntry(entry)) {
-        int kind = kindOf(bracket, entry->id);
-        if (kind == VALUE_TITLE) {
-            shown(bracket, NULL, context);
-        } else if (kind == VALUE_NAME || kind == VALUE_RESULT) {
-            shown(bracket, slotOf(bracket, entry->id), context);
-        } else if (!thirdPlaceTold) {
-            thirdPlaceTold = 1;
-            shown(bracket, UNDO_THIRD_PLACE_SHOWN, context);
-        }
-    }
+    tellSlots(bracket, step, shown, context);
+    tellWatcher(bracket, step);
     history->replaying = 0;
 }
 

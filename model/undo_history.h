@@ -1,5 +1,5 @@
 /* The steps by which changes to the open bracket's names, picks, results,
- * third-place match and title can be undone and redone, and the point at
+ * match outcomes, courts and times, third-place match and title can be undone and redone, and the point at
  * which the bracket was last saved or loaded. A step is the difference between the bracket before and
  * after one change, so whatever a change touched (a cascade, a whole clear)
  * comes back exactly. The history lives in the Bracket record and goes with
@@ -32,8 +32,8 @@ void forgetUndoSavePoint(Bracket *bracket);
 
 /* Told, once the model holds a replayed step, of every slot it changed
  * (node NULL: the title; UNDO_THIRD_PLACE_SHOWN: the third-place match),
- * so that what shows it can follow. A slot whose result changed is told
- * too. */
+ * so that what shows it can follow. A slot whose result, outcome, court or
+ * time changed is told too. */
 typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context);
 #define UNDO_THIRD_PLACE_SHOWN ((BracketNode *)(INT_PTR)-1)
 
@@ -42,6 +42,12 @@ typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context
  * save point. Returns 1, or 0 when there was no such step. */
 int undoStep(Bracket *bracket, UndoSlotShown shown, void *context);
 int redoStep(Bracket *bracket, UndoSlotShown shown, void *context);
+
+/* From now on watcher is told, as shown is above, of every value a step
+ * changed once the step is made (each keystroke of a typing step again)
+ * and once it is undone or redone, so that what is drawn from the whole
+ * bracket can follow. Emptying the history forgets the watcher. */
+void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
 
 /* Frees every step; the history is empty and its start is the save point. */
 void discardUndoHistory(Bracket *bracket);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+struct Bracket;
+struct BracketNode;
 struct UndoStep;
 
 enum { UNDO_STEP_LIMIT = 1000 };  /* the oldest steps beyond this are dropped */
@@ -23,6 +25,8 @@ struct UndoHistory {
     UINT typingSlot;       /* base slot whose keystrokes gather in one step */
     int typingStepHeld;    /* the newest step is that slot's typing */
     int replaying;         /* undo or redo is putting a step back */
+    void (*watcher)(Bracket *, BracketNode *, void *); /* told of every step made or put back, or NULL */
+    void *watcherContext;
 };
 
 #endif

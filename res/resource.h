@@ -13,6 +13,8 @@
 /* Newer work on disk, and work left by a program that ended unsaved */
 #define IDD_DISK_CHANGED        5
 #define IDD_RECOVERY_OFFER      6
+/* The event day: scheduling matches */
+#define IDD_SCHEDULE            7
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -66,6 +68,28 @@
 #define IDS_PICTURE_THIRD_PLACE     161
 #define IDS_MATCH_RESULT_ITEM       162
 #define IDS_SAVE_BAD_RESULT         163
+/* Match outcomes: the dialog's choices, then the marks the window, the
+ * picture and the order of play show */
+#define IDS_OUTCOME_PLAYED          170
+#define IDS_OUTCOME_WALKOVER        171
+#define IDS_OUTCOME_RETIRED         172
+#define IDS_OUTCOME_DISQUALIFIED    173
+#define IDS_OUTCOME_DOUBLE_WALKOVER 174
+#define IDS_MARK_WALKOVER           175
+#define IDS_MARK_RETIRED            176
+#define IDS_MARK_DISQUALIFIED       177
+#define IDS_MARK_DOUBLE_WALKOVER    178
+/* Schedule matches: the every-match choice and the dialog's complaints (%1
+ * the court name too long); the order of play's header line, its printed
+ * page's heading (%1 the title, %2 the date printed) and footer (%1 the
+ * page, %2 the pages) */
+#define IDS_SCHEDULE_READY          180
+#define IDS_SCHEDULE_BAD_MINUTES    181
+#define IDS_SCHEDULE_LONG_COURT     182
+#define IDS_ORDER_HEADER            183
+#define IDS_ORDER_PAGE_HEADING      184
+#define IDS_ORDER_PAGE_FOOTER       185
+#define IDS_ORDER_PRINT_FAILED      186
 /* Newer work on disk (%1 the file), the recovery offer (%1 the file,
  * %2 when the copy was written) and the first save of what it restored
  * (%1 the file) */
@@ -96,6 +120,19 @@
 #define IDC_RESULT_SECOND_TEAM  111
 #define IDC_RESULT_WINNER       112
 #define IDC_RESULT_TEXT         113
+/* The match's outcome, court (with its length against the limit) and time */
+#define IDC_RESULT_OUTCOME      114
+#define IDC_RESULT_COURT        115
+#define IDC_RESULT_COURT_LENGTH 116
+#define IDC_RESULT_TIME         117
+#define IDC_RESULT_UNSCHEDULED  118
+/* Schedule matches */
+#define IDC_SCHEDULE_ROUND      120
+#define IDC_SCHEDULE_START      121
+#define IDC_SCHEDULE_MINUTES    122
+#define IDC_SCHEDULE_COURTS     123
+#define IDC_SCHEDULE_REPLACE    124
+#define IDC_SCHEDULE_MESSAGE    125
 /* The newer-work question and the recovery offer */
 #define IDC_CHOICE_TEXT         200
 #define IDC_OVERWRITE           201
@@ -136,6 +173,10 @@
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
+/* The event day: times and courts, the order of play */
+#define IDM_EDIT_SCHEDULE       56
+#define IDM_EDIT_COPY_ORDER     57
+#define IDM_FILE_PRINT_ORDER    63
 /* Recent files: the File menu's numbered entries, newest first */
 #define IDM_FILE_RECENT_FIRST   70
 #define IDM_FILE_RECENT_LAST    77

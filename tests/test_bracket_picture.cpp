@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "model/match_outcome.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "ui/picture/bracket_picture.h"
@@ -180,6 +181,33 @@ TEST_F(BracketPicture, DrawsTheSameThroughAMetafile)
     DeleteEnhMetaFile(metafile);
     ASSERT_GT(inked, 0);
     EXPECT_LT(differing, inked / 20) << differing << " of " << inked << " inked pixels differ after playback";
+}
+
+// The first round's top match of an 8-team picture (level 2, column 1):
+// its outcome mark under its box once decided, its time and court above it
+// while open, nothing there otherwise.
+TEST_F(BracketPicture, OutcomeMarksAndScheduleStandWhereScoresDo)
+{
+    build(8, L"Cup", true, false);
+    SIZE size = bracketPictureSize(&bracket);
+    RECT whole = {0, 0, size.cx, size.cy};
+    const int left = PICTURE_MARGIN + PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP;
+    const int top = PICTURE_MARGIN + PICTURE_TITLE_BAND + PICTURE_HEADING_BAND + PICTURE_ROW_PITCH / 2;
+    auto inkIn = [&](int from, int to) {
+        std::vector<DWORD> pixels = drawInto(&bracket, size.cx, size.cy, whole);
+        int ink = 0;
+        for (int y = from; y < to; y++)
+            for (int x = left; x < left + PICTURE_BOX_WIDTH; x++)
+                ink += (pixels[y * size.cx + x] & 0xFF) < 160;
+        return ink;
+    };
+    const int above = top - 14, under = top + PICTURE_BOX_HEIGHT + 1;
+    EXPECT_EQ(0, inkIn(above, top - 1) + inkIn(under, under + 13)) << "an open match without a time";
+    ASSERT_EQ(1, setMatchSchedule(&bracket, slot(9), L"Court 2", L"2026-12-08T14:30"));
+    EXPECT_GT(inkIn(above, top - 1), 20) << "time and court over the open match";
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(9), L"T1", L"", OUTCOME_WALKOVER));
+    EXPECT_EQ(0, inkIn(above, top - 1)) << "a decided match shows no schedule";
+    EXPECT_GT(inkIn(under, under + 13), 10) << "w/o under the winner's box";
 }
 
 // Headings added after the first satellites: a module without them must

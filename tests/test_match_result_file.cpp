@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "file/bracket_file.h"
+#include "model/match_outcome.h"
 #include "model/match_result.h"
 #include "model/third_place.h"
 #include "res/resource.h"
@@ -61,6 +62,65 @@ TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
     ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
     EXPECT_EQ(0, bracket.thirdPlace.on);
     EXPECT_EQ(nullptr, bracket.thirdPlace.control);
+}
+
+// Every new attribute read and written back, beside values that cannot
+// stand: each of those is ignored and the rest of the file loads. A double
+// walkover's effect is made on load although the file lacks it (13 is
+// written empty here), and saved as an ordinary pick.
+TEST_F(BracketFileTest, OutcomesCourtsAndTimesRoundTripAndInvalidOnesAreIgnored)
+{
+    std::wstring path = fileWith(teamsFile(
+        "8",
+        "<Team Name=\"A\" id=\"1\" Status=\"walkover\" Court=\"X\" Time=\"2026-12-08T10:00\"/>"
+        "<Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+        "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/>"
+        "<Team Name=\"H\" id=\"8\"/>"
+        "<Team Name=\"A\" id=\"9\" Score=\"6:3 2:1\" Status=\"retired\" Court=\"Centre &amp; &quot;1&quot;\""
+        " Time=\"2026-12-08T14:30\"/>"
+        "<Team Name=\"\" id=\"10\" Status=\"double-walkover\" Court=\"Table 3\"/>"
+        "<Team Name=\"\" id=\"11\" Status=\"walkover\" Time=\"2026-13-01T10:00\"/>"
+        "<Team Name=\"G\" id=\"12\" Status=\"forfeit\" Time=\"2026-12-08 15:00\"/>"
+        "<Team Name=\"\" id=\"13\"/>"
+        "<Team Name=\"\" id=\"14\" Court=\"" + std::string(40, 'c') + "\" Time=\"2026-02-29T10:00\"/>"
+        "<Team Name=\"D\" id=\"15\" Status=\"disqualified\" Time=\"2026-12-09T9:00\"/>"
+        "<ThirdPlace Name=\"\" Score=\"\" Status=\"double-walkover\" Court=\"Table 1\" Time=\"2026-12-09T09:00\"/>"));
+    ASSERT_EQ(1, readFile(path));
+    EXPECT_EQ(OUTCOME_PLAYED, slot(1)->details.outcome) << "a first-round slot is no match";
+    EXPECT_STREQ(L"", slot(1)->details.court);
+    EXPECT_STREQ(L"", slot(1)->details.time);
+    EXPECT_EQ(OUTCOME_RETIRED, slot(9)->details.outcome);
+    EXPECT_STREQ(L"Centre & \"1\"", slot(9)->details.court);
+    EXPECT_STREQ(L"2026-12-08T14:30", slot(9)->details.time);
+    EXPECT_EQ(OUTCOME_DOUBLE_WALKOVER, slot(10)->details.outcome);
+    EXPECT_STREQ(L"A", slot(13)->name) << "the other entrant goes through on load";
+    EXPECT_EQ(OUTCOME_PLAYED, slot(11)->details.outcome) << "a walkover needs a winner";
+    EXPECT_STREQ(L"", slot(11)->details.time) << "month 13";
+    EXPECT_EQ(OUTCOME_PLAYED, slot(12)->details.outcome) << "an unknown status";
+    EXPECT_STREQ(L"", slot(12)->details.time) << "not the exact form";
+    EXPECT_EQ(31, lstrlenW(slot(14)->details.court)) << "a court holds 31 units";
+    EXPECT_STREQ(L"", slot(14)->details.time) << "no 29 February in 2026";
+    EXPECT_EQ(OUTCOME_PLAYED, slot(15)->details.outcome) << "D played in no semi-final";
+    EXPECT_EQ(OUTCOME_DOUBLE_WALKOVER, bracket.thirdPlace.details.outcome);
+    EXPECT_STREQ(L"2026-12-09T09:00", bracket.thirdPlace.details.time);
+
+    std::wstring saved = pathOf(L"saved.xml");
+    SaveReport report;
+    ASSERT_EQ(1, writeBracketFile(&bracket, saved.c_str(), &report));
+    EXPECT_EQ("Games\nTitle 'Cup'\nTeams '8'\n"
+              "Team Name='A' id='1'\nTeam Name='B' id='2'\nTeam Name='C' id='3'\nTeam Name='D' id='4'\n"
+              "Team Name='E' id='5'\nTeam Name='F' id='6'\nTeam Name='G' id='7'\nTeam Name='H' id='8'\n"
+              "Team Name='A' id='9' Score='6:3 2:1' Status='retired' Court='Centre & \"1\"' Time='2026-12-08T14:30'\n"
+              "Team Name='' id='10' Status='double-walkover' Court='Table 3'\n"
+              "Team Name='' id='11'\nTeam Name='G' id='12'\nTeam Name='A' id='13'\n"
+              "Team Name='' id='14' Court='" + std::string(31, 'c') + "'\n"
+              "Team Name='D' id='15'\n"
+              "ThirdPlace Name='' Score='' Status='double-walkover' Court='Table 1' Time='2026-12-09T09:00'\n",
+              describeXmlFile(saved));
+    std::string written = readFileBytes(saved);
+    ASSERT_EQ(1, readFile(saved));
+    ASSERT_EQ(1, writeBracketFile(&bracket, saved.c_str(), &report));
+    EXPECT_EQ(written, readFileBytes(saved)) << "read and written again: byte for byte";
 }
 
 TEST_F(MatchResultFileTest, StrayResultsAndAThirdPlacePickThatLostNothingAreNotKept)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/match_outcome.h"
+#include "model/match_schedule.h"
 #include "model/match_result.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
@@ -26,14 +28,18 @@ struct MatchResultsTest : ::testing::Test {
     }
     void TearDown() override { resetBracket(&bracket); }
     BracketNode *slot(int id) { return bracket.nodeTable[id - 1]; }
+    static std::wstring details(const MatchDetails &d)
+    {
+        return L" " + std::to_wstring(d.outcome) + L"@" + d.court + L"/" + d.time;
+    }
     // Everything a step can change, as one comparable text.
     std::wstring state()
     {
         std::wstring all = bracket.title;
         for (int id = 1; id <= 2 * bracket.slotCount - 1; id++)
-            all += L"|" + std::wstring(slot(id)->name) + L"=" + slot(id)->result;
+            all += L"|" + std::wstring(slot(id)->name) + L"=" + slot(id)->result + details(slot(id)->details);
         ThirdPlaceMatch &third = bracket.thirdPlace;
-        all += L"|third " + std::to_wstring(third.on) + L" " + third.name + L"=" + third.result;
+        all += L"|third " + std::to_wstring(third.on) + L" " + third.name + L"=" + third.result + details(third.details);
         return all;
     }
     ::testing::AssertionResult invariantsHold()
@@ -42,12 +48,30 @@ struct MatchResultsTest : ::testing::Test {
             BracketNode *node = slot(id);
             if (node->result[0] && (!node->left || !node->name[0]))
                 return ::testing::AssertionFailure() << "slot " << id << " has a result without a pick";
+            if (!node->left)
+                continue;
+            int outcome = node->details.outcome;
+            if (node->name[0] && lstrcmpW(node->name, node->left->name) && lstrcmpW(node->name, node->right->name))
+                return ::testing::AssertionFailure() << "slot " << id << " is neither of its feeders";
+            if (outcome != OUTCOME_PLAYED && outcome != OUTCOME_DOUBLE_WALKOVER && !node->name[0])
+                return ::testing::AssertionFailure() << "slot " << id << " has an outcome without a winner";
+            if (outcome == OUTCOME_DOUBLE_WALKOVER && node->name[0])
+                return ::testing::AssertionFailure() << "slot " << id << " is a double walkover with a winner";
+            bool leftOut = isWithdrawn(node->left), rightOut = isWithdrawn(node->right);
+            if (leftOut && rightOut && outcome != OUTCOME_DOUBLE_WALKOVER)
+                return ::testing::AssertionFailure() << "slot " << id << " was not passed both withdrawals";
+            if (leftOut != rightOut && outcome != OUTCOME_DOUBLE_WALKOVER &&
+                lstrcmpW(node->name, (leftOut ? node->right : node->left)->name))
+                return ::testing::AssertionFailure() << "slot " << id << " did not send the other entrant on";
         }
         ThirdPlaceMatch &third = bracket.thirdPlace;
         if (!isThirdPlaceChoice(&bracket, third.name))
             return ::testing::AssertionFailure() << "the third-place pick is no semi-final loser";
         if (third.result[0] && !third.name[0])
             return ::testing::AssertionFailure() << "the third-place match has a result without a pick";
+        if (third.details.outcome != OUTCOME_PLAYED && third.details.outcome != OUTCOME_DOUBLE_WALKOVER &&
+            !third.name[0])
+            return ::testing::AssertionFailure() << "the third-place match has an outcome without a winner";
         if (!third.on && (third.name[0] || third.result[0]))
             return ::testing::AssertionFailure() << "a match that is off keeps a pick";
         return ::testing::AssertionSuccess();
@@ -96,6 +120,94 @@ TEST_F(MatchResultsTest, ResultsGoWithTheirPicksAndStayWithTheSameWinner)
     EXPECT_EQ(31, lstrlenW(slot(12)->result)) << "a result holds at most 31 units";
 }
 
+// A result that no longer matches its pairing is wrong data: the final's
+// score and outcome go when the other semi-final's pick changes, the
+// winner stays (it still played), and so do its time and court.
+TEST_F(MatchResultsTest, AChangedPairingTakesTheScoreAndOutcomeButNotTheSchedule)
+{
+    setThirdPlaceOn(&bracket, 1);
+    for (int id : {9, 10, 11, 12})
+        setMatchResult(&bracket, slot(id), slot(id)->left->name, L"");
+    setMatchResult(&bracket, slot(13), L"A", L"");
+    setMatchResult(&bracket, slot(14), L"E", L"");
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(15), L"A", L"6:3 2:0", OUTCOME_RETIRED));
+    ASSERT_EQ(1, setMatchSchedule(&bracket, slot(15), L"Centre", L"2026-12-08T14:30"));
+    ASSERT_EQ(1, setMatchOutcome(&bracket, NULL, L"C", L"1-0", OUTCOME_WALKOVER));
+
+    setMatchResult(&bracket, slot(12), L"H", L"");
+    applySlotText(&bracket, slot(14), L"H");
+    EXPECT_STREQ(L"A", slot(15)->name);
+    EXPECT_STREQ(L"", slot(15)->result);
+    EXPECT_EQ(OUTCOME_PLAYED, slot(15)->details.outcome);
+    EXPECT_STREQ(L"Centre", slot(15)->details.court);
+    EXPECT_STREQ(L"2026-12-08T14:30", slot(15)->details.time);
+    EXPECT_STREQ(L"C", bracket.thirdPlace.name) << "C still lost its semi-final";
+    EXPECT_STREQ(L"", bracket.thirdPlace.result) << "but now meets H, not E";
+    EXPECT_EQ(OUTCOME_PLAYED, bracket.thirdPlace.details.outcome);
+
+    // A first-round entrant renamed: the same for that match.
+    setMatchOutcome(&bracket, slot(9), L"A", L"6:0", OUTCOME_DISQUALIFIED);
+    applySlotText(&bracket, slot(2), L"Bea");
+    EXPECT_STREQ(L"A", slot(9)->name);
+    EXPECT_STREQ(L"", slot(9)->result);
+    EXPECT_EQ(OUTCOME_PLAYED, slot(9)->details.outcome);
+}
+
+// Quarter-finals 9 and 10 feed semi-final 13; 11 and 12 feed 14.
+TEST_F(MatchResultsTest, ADoubleWalkoverSendsTheOtherEntrantThroughAndPassesOn)
+{
+    setMatchResult(&bracket, slot(9), L"A", L"6:3");
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(10), L"C", L"ignored", OUTCOME_DOUBLE_WALKOVER));
+    EXPECT_STREQ(L"", slot(10)->name);
+    EXPECT_STREQ(L"", slot(10)->result);
+    EXPECT_STREQ(L"A", slot(13)->name) << "A goes through at once, as a bye's seed does";
+    EXPECT_EQ(0, setMatchResult(&bracket, slot(13), L"C", L"")) << "C withdrew";
+
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(9), L"", L"", OUTCOME_DOUBLE_WALKOVER));
+    EXPECT_EQ(OUTCOME_DOUBLE_WALKOVER, slot(13)->details.outcome) << "both feeders withdrew";
+    EXPECT_EQ(0, setMatchOutcome(&bracket, slot(13), L"", L"", OUTCOME_PLAYED)) << "nobody is left to play";
+    setMatchResult(&bracket, slot(11), L"E", L"");
+    setMatchResult(&bracket, slot(12), L"G", L"");
+    setMatchResult(&bracket, slot(14), L"G", L"");
+    EXPECT_STREQ(L"G", slot(15)->name) << "the withdrawal passed on to the final";
+
+    // B played after all: the final is open again, the semi-final is B's.
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(9), L"B", L"", OUTCOME_WALKOVER));
+    EXPECT_EQ(OUTCOME_WALKOVER, slot(9)->details.outcome);
+    EXPECT_STREQ(L"B", slot(13)->name);
+    EXPECT_EQ(OUTCOME_PLAYED, slot(13)->details.outcome);
+    EXPECT_STREQ(L"", slot(15)->name);
+}
+
+// Times and courts filled in bracket order, as many at once as there are
+// courts; decided matches and, unless replaced, timed ones are passed over.
+TEST_F(MatchResultsTest, SchedulingFillsOpenMatchesInBracketOrderAcrossTheCourts)
+{
+    auto schedule = [&](int round, const WCHAR *start, int minutes, const WCHAR *courts, int replace) {
+        ScheduleRequest request = {round, L"", minutes, courts, replace};
+        lstrcpyW(request.start, start);
+        return scheduleMatches(&bracket, &request);
+    };
+    auto at = [&](int id) { return std::wstring(slot(id)->details.time) + L" " + slot(id)->details.court; };
+    setMatchResult(&bracket, slot(10), L"C", L"");
+    EXPECT_EQ(3, schedule(2, L"2026-12-08T10:00", 45, L" Court 1 ,, Table 2,", 0));
+    EXPECT_EQ(L"2026-12-08T10:00 Court 1", at(9));
+    EXPECT_EQ(L" ", at(10)) << "decided already";
+    EXPECT_EQ(L"2026-12-08T10:00 Table 2", at(11));
+    EXPECT_EQ(L"2026-12-08T10:45 Court 1", at(12));
+
+    setMatchResult(&bracket, slot(9), L"A", L"");
+    setMatchResult(&bracket, slot(11), L"E", L"");
+    setThirdPlaceOn(&bracket, 1);
+    EXPECT_EQ(1, schedule(SCHEDULE_READY_MATCHES, L"2026-12-08T23:30", 60, L"", 0)) << "only A v C is ready";
+    EXPECT_EQ(L"2026-12-08T23:30 ", at(13));
+    EXPECT_EQ(2, schedule(SCHEDULE_READY_MATCHES, L"2026-12-08T23:30", 60, L"Centre", 1));
+    EXPECT_EQ(L"2026-12-08T23:30 Centre", at(12)) << "the first round first";
+    EXPECT_EQ(L"2026-12-09T00:30 Centre", at(13)) << "replaced, an hour later: the next day";
+    EXPECT_EQ(1, schedule(SCHEDULE_THIRD_PLACE, L"2026-12-09T09:00", 60, L"Centre", 0));
+    EXPECT_EQ(0, schedule(2, L"2026-12-08 10:00", 45, L"", 1)) << "a start that is no time";
+}
+
 TEST_F(MatchResultsTest, ThirdPlaceOffersTheSemiFinalLosersOnly)
 {
     EXPECT_EQ(1, setThirdPlaceOn(&bracket, 1));
@@ -125,8 +237,10 @@ TEST_F(MatchResultsTest, ThirdPlaceOffersTheSemiFinalLosersOnly)
     resetBracket(&small);
 }
 
-// The property: random picks, results, toggles and semi-final changes keep
-// the invariants at every step, undo to the start and redo to the end.
+// The property: random picks, results, outcomes (double walkovers
+// included), times, toggles and semi-final changes keep every pick one of
+// its feeders or empty and every double walkover passed on, at every step,
+// undo to the start and redo to the end.
 TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
 {
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
@@ -135,14 +249,22 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
         std::mt19937 random(seed);
         std::vector<std::wstring> passed = {state()};
         for (int op = 0; op < 120; op++) {
-            int kind = random() % 10;
+            int kind = random() % 12;
             int position = bracket.history.position;
             if (kind < 4) {
-                // A pick with a result through the dialog, or plainly.
+                // A pick with a result and an outcome through the dialog;
+                // double walkovers often, so that they meet and chain.
                 BracketNode *node = slot(9 + random() % 7);
                 const WCHAR *winner = random() % 2 ? node->left->name : node->right->name;
                 std::wstring result = random() % 3 ? L"" : L"r" + std::to_wstring(op);
-                step([&] { setMatchResult(&bracket, node, winner, result.c_str()); });
+                int outcome = random() % 3 ? (int)(random() % OUTCOME_COUNT) : OUTCOME_DOUBLE_WALKOVER;
+                step([&] { setMatchOutcome(&bracket, node, winner, result.c_str(), outcome); });
+            } else if (kind >= 10) {
+                // A time and a court, which no pick takes away.
+                BracketNode *node = random() % 4 ? slot(9 + random() % 7) : NULL;
+                std::wstring court = L"Court " + std::to_wstring(random() % 3);
+                std::wstring time = random() % 2 ? L"" : L"2026-12-0" + std::to_wstring(1 + random() % 9) + L"T14:30";
+                step([&] { setMatchSchedule(&bracket, node, court.c_str(), time.c_str()); });
             } else if (kind < 6) {
                 // A semi-final changed or emptied.
                 BracketNode *semi = slot(13 + random() % 2);
@@ -153,7 +275,8 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
             } else if (kind < 9) {
                 const WCHAR *loser = semiFinalLoser(&bracket, random() % 2);
                 std::wstring result = L"t" + std::to_wstring(op);
-                step([&] { setMatchResult(&bracket, NULL, loser ? loser : L"", result.c_str()); });
+                int outcome = (int)(random() % OUTCOME_COUNT);
+                step([&] { setMatchOutcome(&bracket, NULL, loser ? loser : L"", result.c_str(), outcome); });
             } else {
                 int id = 1 + random() % 8;
                 std::wstring name = std::wstring(1, (WCHAR)(L'A' + random() % 10));

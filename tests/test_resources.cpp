@@ -222,6 +222,7 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, 0, L""},
     {1, 0, IDM_FILE_EXPORT_PICTURE, L"匯出圖片(&I)..."},
     {1, 0, IDM_FILE_PRINT, L"列印(&P)...\tCtrl+P"},
+    {1, 0, IDM_FILE_PRINT_ORDER, L"列印賽程表(&Y)..."},
     {1, 0, 0, L""},
     {1, 0, IDCANCEL, L"結束(&E)"},
     {0, MF_POPUP, 0, L"編輯(&E)"},
@@ -244,6 +245,9 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_MATCH_RESULT, L"比賽結果(&S)...\tCtrl+R"},
     {1, 0, IDM_EDIT_THIRD_PLACE, L"季軍賽(&H)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_SCHEDULE, L"排定比賽(&T)..."},
+    {1, 0, IDM_EDIT_COPY_ORDER, L"複製賽程表(&Q)"},
 };
 
 TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)
@@ -520,6 +524,8 @@ TEST_F(ResourcesTest, SatelliteMenuHasTheSameCommandsWithEnglishTexts)
             EXPECT_EQ(L"Match result...\tCtrl+R", text);
         else if (id == IDM_EDIT_THIRD_PLACE)
             EXPECT_EQ(L"Third-place match", text);
+        else if (id == IDM_EDIT_COPY_ORDER)
+            EXPECT_EQ(L"Copy order of play", text);
         else
             EXPECT_NE(std::wstring::npos, text.find(L'&')) << "entry " << i << " has no mnemonic";
         for (WCHAR c : text)

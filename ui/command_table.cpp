@@ -9,8 +9,11 @@
 #include "ui/editing/match_result_command.h"
 #include "ui/document/new_from_list.h"
 #include "ui/editing/paste_team_list.h"
+#include "ui/editing/schedule_command.h"
+#include "ui/picture/order_of_play.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
+#include "ui/picture/print_order_of_play.h"
 #include "ui/picture/print_picture.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
@@ -57,6 +60,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_SAVE_AS, saveBracketAs, NEEDS_BRACKET, RUNS_WHEN_GREY},
     {IDM_FILE_EXPORT_PICTURE, exportPicture, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PRINT, printPicture, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_PRINT_ORDER, printOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
     {IDM_EDIT_COPY_PICTURE, copyPicture, NEEDS_BRACKET, RUNS_PLAIN},
@@ -69,6 +73,8 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_TITLE, editTitle, NEEDS_BRACKET, ASKS_FIRST | ONE_UNDO_STEP},
     {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, ONE_UNDO_STEP},
     {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS, ONE_UNDO_STEP},
+    {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
+    {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
 };
 
 static const CommandRow *commandRow(UINT id)

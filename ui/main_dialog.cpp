@@ -19,6 +19,7 @@
 #include "ui/window/scroll_view.h"
 #include "ui/editing/third_place_command.h"
 #include "ui/window/third_place_view.h"
+#include "ui/window/window_marks.h"
 
 /* The icon always comes from the executable, never from a satellite. A
  * start-up file that does not load leaves the empty window, after a word
@@ -106,6 +107,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (LOWORD(wParam) == WM_DESTROY)
             removePickTooltip(window, (HWND)lParam);
         break;
+    case WM_PAINT: return paintWindowMarks(window, state->bracket);
     case WM_NOTIFY: answerPickTooltip(window, state->bracket, (NMHDR *)lParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state, (HWND)wParam, lParam); break;
     case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;

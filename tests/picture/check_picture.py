@@ -4,6 +4,11 @@ own (zlib over the IDAT chunks) and a BMP reader, against where the boxes
 and lines of a bracket must be.
 
   check_picture.py files <folder>   exported PNGs and the clipboard's copy
+  check_picture.py order <page.png>...
+                                    the printed order of play: portrait
+                                    pages, more than one, each headed and
+                                    footed and filled down the page but
+                                    the last
   check_picture.py svg <folder>     exported SVGs: standalone XML with text as
                                     text and no script, rendered by
                                     rsvg-convert to ink where the PNG has it
@@ -387,6 +392,29 @@ def check_one_page(page, picture):
     print('page %dx%d, ink %s, scale %.3f' % (page.width, page.height, ink, scale))
 
 
+def check_order(pages):
+    if len(pages) < 2:
+        fail('%d page(s) of order of play, expected the 128 matches to need more' % len(pages))
+    for number, path in enumerate(sorted(pages, key=lambda p: int(p.rsplit('-', 1)[1].split('.')[0])), 1):
+        image = read_png(path)
+        if image.width >= image.height:
+            fail('page %d is not portrait: %dx%d' % (number, image.width, image.height))
+        rows = [any(image.dark(x, y) for x in range(0, image.width, 1)) for y in range(image.height)]
+        inked = [y for y, dark in enumerate(rows) if dark]
+        if not inked:
+            fail('page %d is blank' % number)
+            continue
+        top, bottom = inked[0], inked[-1]
+        if top > image.height // 8:
+            fail('page %d: no heading near the top (first ink at %d of %d)' % (number, top, image.height))
+        if bottom < image.height * 7 // 8:
+            fail('page %d: no footer near the bottom (last ink at %d of %d)' % (number, bottom, image.height))
+        lines = sum(1 for y in range(1, image.height) if rows[y] and not rows[y - 1])
+        if number < len(pages) and lines < 30:
+            fail('page %d holds %d lines of text, a full page expected' % (number, lines))
+    print('%d pages of order of play' % len(pages))
+
+
 SVG = '{http://www.w3.org/2000/svg}'
 
 
@@ -422,12 +450,21 @@ def check_svgs(folder):
     check_svg(folder, 'b4s.svg', 4, ['Four', 'T1'])
     check_svg(folder, 'b16-mixed.svg', 16, ['\u6625\u5b63\u806f\u8cfd Spring League 2026'])
     check_svg(folder, 'hostile.svg', 8, ['<script>alert("&")</script>', 'A\ufffdB'])
-
+    # An outcome's mark beside its score, and the open match's time before
+    # its court, as texts of the SVG.
+    root = ElementTree.parse(os.path.join(folder, 'b8-results.svg')).getroot()
+    shown = [element.text or '' for element in root.iter(SVG + 'text')]
+    if not any(text.startswith('7:6 3:6 2:1 ') for text in shown):
+        fail('b8-results.svg: the retirement has no mark beside its score among %s' % shown)
+    if not any(text.endswith(' Court 2') for text in shown):
+        fail('b8-results.svg: the open third-place match shows no time and court among %s' % shown)
 
 if __name__ == '__main__':
     try:
         if sys.argv[1] == 'files':
             check_files(sys.argv[2])
+        elif sys.argv[1] == 'order':
+            check_order(sys.argv[2:])
         elif sys.argv[1] == 'svg':
             check_svgs(sys.argv[2])
         else:

@@ -10,6 +10,8 @@
 //                       prefix's default (run in a copy of the prefix);
 //   print <folder>      File > Print through the print dialog; the page
 //                       lands in <folder>\print.ps.
+//   print-order <folder> File > Print order of play for 128 open matches
+//                       of a 256-team bracket, the same way.
 #include <windows.h>
 #include <shlobj.h>
 #include <winspool.h>
@@ -25,6 +27,7 @@
 #include "support/dialog_script.h"
 #include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
+#include "model/match_outcome.h"
 #include "model/seeding.h"
 #include "model/third_place.h"
 #include "ui/picture/picture_clipboard.h"
@@ -189,10 +192,12 @@ int exportSamples(const std::wstring &folder)
     {
         Window window(8, L"Eight, played");
         fill(&window.bracket, false, true);
-        const WCHAR *results[] = {L"6:3 6:4", L"2-1 a.e.t.", L"W/O", L"3-0", L"7:6 3:6 6:2", L"1-0", L"4-2 pen."};
+        const WCHAR *results[] = {L"6:3 6:4", L"2-1 a.e.t.", L"", L"3-0", L"7:6 3:6 2:1", L"1-0", L"4-2 pen."};
+        const int outcomes[] = {OUTCOME_PLAYED, OUTCOME_PLAYED, OUTCOME_WALKOVER, OUTCOME_PLAYED,
+                                OUTCOME_RETIRED, OUTCOME_PLAYED, OUTCOME_PLAYED};
         for (int id = 9; id <= 15; id++) {
             BracketNode *node = window.bracket.nodeTable[id - 1];
-            setMatchResult(&window.bracket, node, node->name, results[id - 9]);
+            setMatchOutcome(&window.bracket, node, node->name, results[id - 9], outcomes[id - 9]);
         }
         setThirdPlaceOn(&window.bracket, 1);
         const WCHAR *loser = semiFinalLoser(&window.bracket, 1);
@@ -201,6 +206,11 @@ int exportSamples(const std::wstring &folder)
             fprintf(stderr, "export with results failed\n");
             failures++;
         }
+        // The same as SVG with the third-place match open again and given
+        // a court: the marks are texts of the one description.
+        setMatchResult(&window.bracket, NULL, L"", L"");
+        setMatchSchedule(&window.bracket, NULL, L"Court 2", L"2026-12-08T14:30");
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.svg").c_str());
     }
     // Six entrants in eight slots: seeds 1 and 2 meet a bye, the rest is
     // played, with results in the first round.
@@ -319,6 +329,19 @@ int printSample(const std::wstring &folder)
     }) ? 0 : 1;
 }
 
+// The first round of 256 entrants: 128 matches, more than a page holds.
+int printOrderSample(const std::wstring &folder)
+{
+    Window window(256, L"Two hundred and fifty-six");
+    fill(&window.bracket, true, false);
+    SetCurrentDirectoryW(folder.c_str());
+    return window.command(IDM_FILE_PRINT_ORDER, [](DialogScript &s) {
+        HWND dialog = s.next("the print dialog");
+        if (dialog)
+            s.press(dialog, IDOK);
+    }) ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -336,6 +359,8 @@ int wmain(int argc, WCHAR **argv)
         failures = installPrinter();
     else if (mode == L"print")
         failures = printSample(folder);
+    else if (mode == L"print-order")
+        failures = printOrderSample(folder);
     CoUninitialize();
     return failures ? 1 : 0;
 }

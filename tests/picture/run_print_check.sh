@@ -2,7 +2,8 @@
 # File > Print end to end: in a copy of the build's prefix (the shared one
 # keeps no printer), install a PostScript printer on FILE:, print a 16-team
 # bracket through the print dialog, rasterise the page with ghostscript and
-# compare it with the exported picture.
+# compare it with the exported picture; then print the order of play of 128
+# matches and check its pages.
 # Usage: run_print_check.sh <build folder> <picture_samples.exe> <scratch folder>
 set -eu
 build=$1 program=$2 folder=$3
@@ -29,3 +30,9 @@ pages=$(ls "$folder"/page-*.png | wc -l)
 orientation=portrait
 grep -aq '^%%Orientation: Landscape' "$ps" && orientation=landscape
 python3 "$here/check_picture.py" page "$folder/page-1.png" "$folder/out/b16.png" $orientation
+mkdir -p "$folder/order"
+wine "$program" print-order "Z:${folder//\//\\}\\order"
+ps=$(ls "$folder/order"/FILE* 2>/dev/null | head -1 || true)
+[ -n "$ps" ] || { echo "FAIL: no order of play printed"; exit 1; }
+gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r50 -sOutputFile="$folder/order/page-%d.png" "$ps"
+python3 "$here/check_picture.py" order "$folder"/order/page-*.png

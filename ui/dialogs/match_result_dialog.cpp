@@ -1,14 +1,17 @@
 #include "ui/dialogs/match_result_dialog.h"
 
+#include <commctrl.h>
+
 #include "res/resource.h"
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
+#include "ui/dialogs/time_picker.h"
 
-/* The dialog's own record: the choice it works on, and the winner it
- * showed selected at the start (CB_ERR: none). */
+/* The dialog's own record: the choice it works on. */
 struct MatchResultDialog {
     MatchResultChoice *choice;
-    LRESULT shownWinner;
+    HMODULE module;       /* where the outcome names come from */
+    LRESULT shownWinner;  /* the winner selected at the start, CB_ERR for none */
 };
 
 /* Both entrants as they are written: two names that differ only in case
@@ -42,6 +45,39 @@ static LRESULT findWinnerItem(HWND combo, const WCHAR *winner)
     return SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)winner);
 }
 
+static void showCourtLength(HWND window)
+{
+    WCHAR shown[16];
+    int length = GetWindowTextLengthW(GetDlgItem(window, IDC_RESULT_COURT));
+    wsprintfW(shown, L"%d/%d", length, COURT_CAPACITY - 1);
+    SetDlgItemTextW(window, IDC_RESULT_COURT_LENGTH, shown);
+}
+
+/* A match without a time starts the picker at the next whole hour. */
+static void initTimeFields(HWND window, const WCHAR *time)
+{
+    HWND picker = GetDlgItem(window, IDC_RESULT_TIME);
+    int scheduled = showPickerTime(picker, time);
+    CheckDlgButton(window, IDC_RESULT_UNSCHEDULED, scheduled ? BST_UNCHECKED : BST_CHECKED);
+    EnableWindow(picker, scheduled);
+}
+
+static void initMatchDetails(HWND window, HMODULE module, const MatchResultChoice *choice)
+{
+    HWND outcomes = GetDlgItem(window, IDC_RESULT_OUTCOME);
+    for (UINT id = IDS_OUTCOME_PLAYED; id <= IDS_OUTCOME_DOUBLE_WALKOVER; id++) {
+        WCHAR text[64];
+        loadStringWithFallback(module, id, text, 64);
+        SendMessageW(outcomes, CB_ADDSTRING, 0, (LPARAM)text);
+    }
+    SendMessageW(outcomes, CB_SETCURSEL, (WPARAM)choice->outcome, 0);
+    HWND court = GetDlgItem(window, IDC_RESULT_COURT);
+    SendMessageW(court, EM_LIMITTEXT, COURT_CAPACITY - 1, 0);
+    SetWindowTextW(court, choice->court);
+    showCourtLength(window);
+    initTimeFields(window, choice->time);
+}
+
 static void initMatchResultDialog(HWND window, MatchResultDialog *dialog)
 {
     MatchResultChoice *choice = dialog->choice;
@@ -56,7 +92,16 @@ static void initMatchResultDialog(HWND window, MatchResultDialog *dialog)
     HWND result = GetDlgItem(window, IDC_RESULT_TEXT);
     SendMessageW(result, EM_LIMITTEXT, RESULT_CAPACITY - 1, 0);
     SetWindowTextW(result, choice->result);
+    initMatchDetails(window, dialog->module, choice);
     SetFocus(index != CB_ERR ? result : combo);
+}
+
+/* The time the picker shows, or empty when the match is not scheduled. */
+static void readTime(HWND window, WCHAR *text)
+{
+    text[0] = 0;
+    if (IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED)
+        readPickerTime(GetDlgItem(window, IDC_RESULT_TIME), text);
 }
 
 /* A result needs a winner chosen: without one the dialog stays open. The
@@ -80,13 +125,22 @@ static void confirmMatchResult(HWND window, MatchResultDialog *dialog)
         if (length >= 0 && length < NAME_CAPACITY)
             SendMessageW(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)winner);
     }
-    if (result[0] && (index == CB_ERR || !winner[0])) {
+    LRESULT outcome = SendDlgItemMessageW(window, IDC_RESULT_OUTCOME, CB_GETCURSEL, 0, 0);
+    if (outcome < OUTCOME_PLAYED || outcome >= OUTCOME_COUNT)
+        outcome = OUTCOME_PLAYED;
+    /* Nobody wins when both withdrew; anything else that tells how the
+     * match ended needs its winner. */
+    if (outcome != OUTCOME_DOUBLE_WALKOVER && (result[0] || outcome != OUTCOME_PLAYED) && !winner[0]) {
         MessageBeep(MB_ICONWARNING);
         SetFocus(combo);
         return;
     }
-    lstrcpyW(choice->winner, winner);
-    lstrcpyW(choice->result, result);
+    lstrcpyW(choice->winner, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : winner);
+    lstrcpyW(choice->result, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : result);
+    choice->outcome = (int)outcome;
+    choice->court[0] = 0;
+    GetDlgItemTextW(window, IDC_RESULT_COURT, choice->court, COURT_CAPACITY);
+    readTime(window, choice->time);
     EndDialog(window, IDOK);
 }
 
@@ -100,6 +154,11 @@ static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM 
     case WM_COMMAND:
         switch (wParam) {
         case IDOK: confirmMatchResult(window, dialog); break;
+        case MAKEWPARAM(IDC_RESULT_COURT, EN_CHANGE): showCourtLength(window); break;
+        case MAKEWPARAM(IDC_RESULT_UNSCHEDULED, BN_CLICKED):
+            EnableWindow(GetDlgItem(window, IDC_RESULT_TIME),
+                         IsDlgButtonChecked(window, IDC_RESULT_UNSCHEDULED) != BST_CHECKED);
+            break;
         case IDCANCEL: EndDialog(window, IDCANCEL); break;
         }
         break;
@@ -109,7 +168,9 @@ static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM 
 
 int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice)
 {
-    MatchResultDialog dialog = {choice, CB_ERR};
+    MatchResultDialog dialog = {choice, module, CB_ERR};
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
     /* A satellite made before results existed has no such template. */
     INT_PTR answer = -1;
     if (module && FindResourceW(module, MAKEINTRESOURCEW(IDD_MATCH_RESULT), (LPCWSTR)RT_DIALOG))

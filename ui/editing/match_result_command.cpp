@@ -1,6 +1,6 @@
 #include "ui/editing/match_result_command.h"
 
-#include "model/match_result.h"
+#include "model/match_outcome.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
 #include "res/resource.h"
@@ -51,6 +51,9 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
         lstrcpyW(choice->second, node->right->name);
         lstrcpyW(choice->winner, node->name);
         lstrcpyW(choice->result, node->result);
+        choice->outcome = node->details.outcome;
+        lstrcpyW(choice->court, node->details.court);
+        lstrcpyW(choice->time, node->details.time);
         return;
     }
     const WCHAR *first = semiFinalLoser(bracket, 0);
@@ -59,6 +62,9 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
     lstrcpyW(choice->second, second ? second : L"");
     lstrcpyW(choice->winner, bracket->thirdPlace.name);
     lstrcpyW(choice->result, bracket->thirdPlace.result);
+    choice->outcome = bracket->thirdPlace.details.outcome;
+    lstrcpyW(choice->court, bracket->thirdPlace.details.court);
+    lstrcpyW(choice->time, bracket->thirdPlace.details.time);
 }
 
 void editMatchResult(HWND window, DocumentState *state)
@@ -71,7 +77,8 @@ void editMatchResult(HWND window, DocumentState *state)
     fillChoice(bracket, node, &choice);
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
         return;
-    setMatchResult(bracket, node, choice.winner, choice.result);
+    setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
+    setMatchSchedule(bracket, node, choice.court, choice.time);
     if (node)
         showSlotName(node);
     else

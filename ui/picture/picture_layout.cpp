@@ -3,7 +3,7 @@
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
-#include "ui/common/message_text.h"
+#include "ui/common/match_marks.h"
 
 /* Colours: dark ink on white, so the picture prints and posts the same. */
 static const COLORREF PAPER = RGB(255, 255, 255);
@@ -18,7 +18,7 @@ static const COLORREF BYE_INK = RGB(100, 100, 100);
 
 enum {
     NAME_PADDING = 6,
-    RESULT_LINE = 15,        /* a result in small text under its winner's box */
+    RESULT_LINE = 15,        /* a match's marks in small text under or over its box */
     PLACE_LINE = 18,         /* one line of the places under the champion */
     THIRD_PLACE_GAP = 12     /* between the places and the third-place heading */
 };
@@ -119,6 +119,7 @@ struct PictureLayout {
     PictureDescription *picture;
     HDC measure;
     HFONT nameFont;
+    int withDate;      /* times carry their date: the matches span days */
     int complete;      /* 0 once an item could not be added */
 };
 
@@ -140,11 +141,19 @@ static void addText(PictureLayout *layout, RECT band, const WCHAR *text, int fon
         layout->complete = 0;
 }
 
-/* A match's result in small text under its winner's box. */
-static void addResult(PictureLayout *layout, const WCHAR *result, RECT box)
+/* A decided match's score and outcome mark in small text under its box; an
+ * open one's time and court above it (under it for the third-place match,
+ * whose heading stands above). */
+static void addMatchMarks(PictureLayout *layout, BracketNode *node, RECT box)
 {
+    WCHAR text[MARK_CAPACITY];
+    int below = matchMarkText(layout->bracket, node, layout->withDate, text) || !node;
     RECT line = {box.left, box.bottom, box.right, box.bottom + RESULT_LINE};
-    addText(layout, line, result, PICTURE_FONT_SMALL, PICTURE_ALIGN_CENTRE, HEADING_INK);
+    if (!below) {
+        line.bottom = box.top;
+        line.top = box.top - RESULT_LINE;
+    }
+    addText(layout, line, text, PICTURE_FONT_SMALL, PICTURE_ALIGN_CENTRE, HEADING_INK);
 }
 
 /* A seeded entrant is shown with the seed before the name, "(3) Name". */
@@ -198,24 +207,6 @@ static void addConnector(PictureLayout *layout, RECT first, RECT second, RECT fe
     addLine(layout, middle, fedY, fromRight ? fed.left : fed.right, fedY);
 }
 
-/* Round names count the teams still in: the final has 2, the semi-finals
- * 4, the quarter-finals 8, every earlier round "round of N". */
-static void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
-{
-    HMODULE module = bracket->resourceModule;
-    if (level == 0) {
-        loadStringWithFallback(module, IDS_PICTURE_CHAMPION, text, capacity);
-    } else if (level <= 3) {
-        UINT ids[] = {IDS_PICTURE_FINAL, IDS_PICTURE_SEMI_FINALS, IDS_PICTURE_QUARTER_FINALS};
-        loadStringWithFallback(module, ids[level - 1], text, capacity);
-    } else {
-        WCHAR teams[16];
-        wsprintfW(teams, L"%d", 1 << level);
-        const WCHAR *inserts[] = {teams};
-        loadMessageText(module, IDS_PICTURE_ROUND_OF, inserts, 1, text, capacity);
-    }
-}
-
 /* One heading over each column, the champion's included. */
 static void addHeadings(PictureLayout *layout)
 {
@@ -256,7 +247,7 @@ static void addSlots(PictureLayout *layout)
             else
                 addSlot(layout, node, box, level == 0);
             if (level < depth)
-                addResult(layout, node->result, box);
+                addMatchMarks(layout, node, box);
         }
     }
 }
@@ -301,7 +292,7 @@ static void addThirdPlaceMatch(PictureLayout *layout)
     lstrcpyW(shown.name, bracket->thirdPlace.name);
     RECT box = thirdPlaceBox(bracket);
     addSlot(layout, &shown, box, 0);
-    addResult(layout, bracket->thirdPlace.result, box);
+    addMatchMarks(layout, NULL, box);
 }
 
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
@@ -312,7 +303,7 @@ int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    PictureLayout layout = {bracket, picture, CreateCompatibleDC(NULL), NULL, 1};
+    PictureLayout layout = {bracket, picture, CreateCompatibleDC(NULL), NULL, bracketSpansDays(bracket), 1};
     HGDIOBJ replaced = NULL;
     if (layout.measure) {
         const PictureFontSpec &name = PICTURE_FONTS[PICTURE_FONT_NAME];

@@ -1,9 +1,9 @@
 /* The bracket picture laid out from the model (never captured from the
  * slot controls): the title on top, one column of boxes per round with its
  * heading, mirrored like the window around the champion, with connector
- * lines from each pair of feeders to the match they feed, results under
- * the winners, and the places and the third-place match under the
- * champion. */
+ * lines from each pair of feeders to the match they feed, each result and
+ * outcome mark under its winner, each open match's time and court above
+ * it, and the places and the third-place match under the champion. */
 #ifndef DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 #define DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 

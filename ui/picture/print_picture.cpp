@@ -29,23 +29,23 @@ static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
     dialog->hDevNames = defaults.hDevNames;
 }
 
-void printPicture(HWND window, DocumentState *state)
+void printThroughDialog(HWND window, Bracket *bracket, int landscape, PrintOnDevice print, UINT failedId)
 {
-    Bracket *bracket = state->bracket;
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
-    landscapeDefaults(window, &dialog);
+    if (landscape)
+        landscapeDefaults(window, &dialog);
     if (showPrintDialog(&dialog) && dialog.hDC) {
         /* "Print to file" is the port's business: "FILE:" makes the
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;
-        if (!printPictureOnDevice(bracket, dialog.hDC, output) && GetLastError() != ERROR_CANCELLED) {
+        if (!print(bracket, dialog.hDC, output) && GetLastError() != ERROR_CANCELLED) {
             WCHAR name[128];
             loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
-            showPictureFailure(window, bracket, IDS_PRINT_FAILED, bracket->title[0] ? bracket->title : name,
+            showPictureFailure(window, bracket, failedId, bracket->title[0] ? bracket->title : name,
                                GetLastError());
         }
     }
@@ -55,6 +55,11 @@ void printPicture(HWND window, DocumentState *state)
         GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames)
         GlobalFree(dialog.hDevNames);
+}
+
+void printPicture(HWND window, DocumentState *state)
+{
+    printThroughDialog(window, state->bracket, 1, printPictureOnDevice, IDS_PRINT_FAILED);
 }
 
 /* Narrows [low, high) by the same amount on both ends until it lies inside

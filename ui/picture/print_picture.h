@@ -7,6 +7,16 @@
 #include "model/bracket.h"
 #include "ui/common/document_state.h"
 
+/* Prints a document on printer, StartDoc's output file being output (NULL:
+ * the printer's port). Returns 1 when the pages went out, 0 with the
+ * reason as the thread's last error. */
+typedef int (*PrintOnDevice)(Bracket *bracket, HDC printer, const WCHAR *output);
+
+/* The platform's print dialog (landscape preselected when asked), then
+ * print on the printer chosen. A failure other than the user's cancel is
+ * told with the message failedId (%1 the title, %2 the reason). */
+void printThroughDialog(HWND window, Bracket *bracket, int landscape, PrintOnDevice print, UINT failedId);
+
 /* The platform's print dialog (landscape preselected), then one page.
  * Does nothing when no bracket is open or the dialog is cancelled; a
  * failed print is reported to the user. */

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "ui/common/match_marks.h"
 
 /* The tooltip control lives as a property of the main window, made on the
  * first layout and destroyed with the window; each layout replaces its
@@ -93,14 +94,18 @@ int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
     HWND control = (HWND)header->idFrom;
     info->szText[0] = 0;
     info->lpszText = info->szText;
+    WCHAR summary[MARK_CAPACITY];
     if (control == bracket->thirdPlace.control && control) {
-        info->lpszText = bracket->thirdPlace.result;
-        return 1;
+        matchMarkText(bracket, NULL, 1, summary);
+    } else {
+        if (!IsChild(mainWindow, control) || GetDlgCtrlID(control) != IDC_PICK_COMBO)
+            return 1;
+        BracketNode *node = slotOfControl(control);
+        if (!node || !node->left)
+            return 1;
+        matchMarkText(bracket, node, 1, summary);
     }
-    if (!IsChild(mainWindow, control) || GetDlgCtrlID(control) != IDC_PICK_COMBO)
-        return 1;
-    BracketNode *node = slotOfControl(control);
-    if (node && node->left)
-        info->lpszText = node->result;
+    /* The tooltip keeps its own copy, which holds 79 units. */
+    lstrcpynW(info->szText, summary, sizeof info->szText / sizeof info->szText[0]);
     return 1;
 }

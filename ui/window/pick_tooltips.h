@@ -20,7 +20,8 @@ void addPickTooltip(HWND mainWindow, HWND control);
 void removePickTooltip(HWND mainWindow, HWND control);
 
 /* WM_NOTIFY from the tooltip control: answers TTN_GETDISPINFOW with the
- * result of the pick under the mouse. Returns 1 when it answered. */
+ * score and outcome of the match under the mouse once it is decided, else
+ * with when and where it is played. Returns 1 when it answered. */
 int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header);
 
 #endif

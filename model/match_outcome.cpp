@@ -1,0 +1,74 @@
+#include "model/match_outcome.h"
+
+#include "model/pick_rules.h"
+#include "model/match_result.h"
+
+MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node)
+{
+    return node ? &node->details : &bracket->thirdPlace.details;
+}
+
+int isMatchDecided(Bracket *bracket, BracketNode *node)
+{
+    const WCHAR *pick = node ? node->name : bracket->thirdPlace.name;
+    return pick[0] || matchDetailsOf(bracket, node)->outcome == OUTCOME_DOUBLE_WALKOVER;
+}
+
+/* The third-place match has nobody after it: its double walkover is a mark
+ * and an empty pick, nothing more. */
+static int setThirdPlaceOutcome(Bracket *bracket, const WCHAR *winner, const WCHAR *result, int outcome)
+{
+    MatchDetails *details = &bracket->thirdPlace.details;
+    if (!setMatchResult(bracket, NULL, winner, result))
+        return 0;
+    if (details->outcome != outcome) {
+        details->outcome = outcome;
+        bracket->dirty = 1;
+    }
+    return 1;
+}
+
+int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result, int outcome)
+{
+    if (bracket->slotCount == 0 || outcome < 0 || outcome >= OUTCOME_COUNT || (node && !node->left))
+        return 0;
+    if (outcome == OUTCOME_DOUBLE_WALKOVER) {
+        winner = L"";
+        result = L"";
+    } else if (!winner[0]) {
+        outcome = OUTCOME_PLAYED;
+    }
+    if (!node)
+        return setThirdPlaceOutcome(bracket, winner, result, outcome);
+    if (winner[0] && lstrcmpW(winner, node->left->name) != 0 && lstrcmpW(winner, node->right->name) != 0)
+        return 0;
+    if (outcome == OUTCOME_DOUBLE_WALKOVER)
+        return setMatchWithdrawn(bracket, node, 1);
+    if (!setMatchWithdrawn(bracket, node, 0) || !setMatchResult(bracket, node, winner, result))
+        return 0;
+    if (node->details.outcome != outcome) {
+        node->details.outcome = outcome;
+        bracket->dirty = 1;
+    }
+    return 1;
+}
+
+int setMatchSchedule(Bracket *bracket, BracketNode *node, const WCHAR *court, const WCHAR *time)
+{
+    SYSTEMTIME parsed;
+    if (bracket->slotCount == 0 || (node && !node->left) || (time[0] && !parseMatchTime(time, &parsed)))
+        return 0;
+    MatchDetails *details = matchDetailsOf(bracket, node);
+    int length = 0;
+    while (court[length] && length < COURT_CAPACITY - 1)
+        length++;
+    if (court[length] && length > 0 && court[length - 1] >= 0xD800 && court[length - 1] <= 0xDBFF)
+        length--;
+    WCHAR taken[COURT_CAPACITY];
+    lstrcpynW(taken, court, length + 1);
+    if (lstrcmpW(taken, details->court) != 0 || lstrcmpW(time, details->time) != 0)
+        bracket->dirty = 1;
+    lstrcpyW(details->court, taken);
+    lstrcpynW(details->time, time, MATCH_TIME_CAPACITY);
+    return 1;
+}

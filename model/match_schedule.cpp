@@ -1,0 +1,141 @@
+#include "model/match_schedule.h"
+
+#include "model/match_outcome.h"
+#include "model/third_place.h"
+
+void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, const WCHAR **second)
+{
+    if (node) {
+        *first = node->left ? node->left->name : L"";
+        *second = node->right ? node->right->name : L"";
+        return;
+    }
+    *first = semiFinalLoser(bracket, 0);
+    *second = semiFinalLoser(bracket, 1);
+    *first = *first ? *first : L"";
+    *second = *second ? *second : L"";
+}
+
+int isMatchReady(Bracket *bracket, BracketNode *node)
+{
+    if (node ? !node->left : !bracket->thirdPlace.on)
+        return 0;
+    const WCHAR *first, *second;
+    matchEntrants(bracket, node, &first, &second);
+    return first[0] && second[0] && !isMatchDecided(bracket, node);
+}
+
+static int isBlank(WCHAR c)
+{
+    return c == L' ' || c == L'\t' || c == 0x3000;
+}
+
+int nextCourtName(const WCHAR **list, WCHAR *court, int *length)
+{
+    const WCHAR *at = *list;
+    for (;;) {
+        while (*at == L',' || isBlank(*at))
+            at++;
+        if (!*at)
+            return 0;
+        const WCHAR *end = at;
+        while (*end && *end != L',')
+            end++;
+        *list = end;
+        int full = (int)(end - at);
+        while (full > 0 && isBlank(at[full - 1]))
+            full--;
+        *length = full;
+        int kept = full < COURT_CAPACITY - 1 ? full : COURT_CAPACITY - 1;
+        if (kept < full && kept > 0 && at[kept - 1] >= 0xD800 && at[kept - 1] <= 0xDBFF)
+            kept--;
+        lstrcpynW(court, at, kept + 1);
+        return 1;
+    }
+}
+
+/* Where the request's matches are in bracket order, one at a time. */
+struct ScheduleWalk {
+    Bracket *bracket;
+    const ScheduleRequest *request;
+    int level;            /* the level being walked, or -1 once done */
+    BracketNode *next;    /* the next pick on it */
+    int thirdPlaceDone;
+};
+
+static int wanted(ScheduleWalk *walk, BracketNode *node)
+{
+    const ScheduleRequest *request = walk->request;
+    if (request->round == SCHEDULE_READY_MATCHES)
+        return isMatchReady(walk->bracket, node);
+    if (node ? !node->left : !walk->bracket->thirdPlace.on)
+        return 0;
+    return !isMatchDecided(walk->bracket, node);
+}
+
+/* The next match of the walk: 1 with *node (NULL: third place), 0 at the
+ * end. */
+static int nextMatch(ScheduleWalk *walk, BracketNode **node)
+{
+    Bracket *bracket = walk->bracket;
+    int round = walk->request->round;
+    for (;;) {
+        /* The third-place match is played before the final. */
+        int thirdPlaceTurn = round == SCHEDULE_THIRD_PLACE || (round == SCHEDULE_READY_MATCHES && walk->level == 0);
+        if (thirdPlaceTurn && !walk->thirdPlaceDone) {
+            walk->thirdPlaceDone = 1;
+            if (wanted(walk, NULL)) {
+                *node = NULL;
+                return 1;
+            }
+            continue;
+        }
+        if (round == SCHEDULE_THIRD_PLACE || walk->level < 0)
+            return 0;
+        if (!walk->next) {
+            if (round != SCHEDULE_READY_MATCHES || --walk->level < 0)
+                return 0;
+            walk->next = leftmostAtLevel(bracket, walk->level);
+            continue;
+        }
+        BracketNode *candidate = walk->next;
+        walk->next = nextInLevel(candidate);
+        if (wanted(walk, candidate)) {
+            *node = candidate;
+            return 1;
+        }
+    }
+}
+
+int scheduleMatches(Bracket *bracket, const ScheduleRequest *request)
+{
+    SYSTEMTIME first;
+    if (!bracket->slotCount || bracket->depth == 0 || !parseMatchTime(request->start, &first) ||
+        request->minutes < 1 || request->minutes > MAX_MINUTES_PER_MATCH)
+        return 0;
+    if (request->round >= bracket->depth || request->round < SCHEDULE_THIRD_PLACE)
+        return 0;
+    WCHAR courts[SCHEDULE_COURT_LIMIT][COURT_CAPACITY];
+    int courtCount = 0, length;
+    for (const WCHAR *list = request->courts; list && courtCount < SCHEDULE_COURT_LIMIT &&
+                                              nextCourtName(&list, courts[courtCount], &length);)
+        courtCount++;
+    ScheduleWalk walk = {bracket, request, 0, NULL, 0};
+    walk.level = request->round == SCHEDULE_READY_MATCHES ? bracket->depth - 1 : request->round;
+    if (walk.level >= 0)
+        walk.next = leftmostAtLevel(bracket, walk.level);
+    int scheduled = 0;
+    BracketNode *node;
+    while (nextMatch(&walk, &node)) {
+        MatchDetails *details = matchDetailsOf(bracket, node);
+        if (details->time[0] && !request->replace)
+            continue;
+        int perSlot = courtCount ? courtCount : 1;
+        WCHAR time[MATCH_TIME_CAPACITY];
+        if (!addMinutesToMatchTime(request->start, (scheduled / perSlot) * request->minutes, time))
+            break;
+        setMatchSchedule(bracket, node, courtCount ? courts[scheduled % courtCount] : details->court, time);
+        scheduled++;
+    }
+    return scheduled;
+}

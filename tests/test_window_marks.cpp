@@ -1,0 +1,122 @@
+// What the main window draws around its slots: round names, seeds, scores
+// with their outcome marks and the schedule of open matches, and a change
+// or its undo redrawing the marks it touched at once.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/match_outcome.h"
+#include "model/undo_history.h"
+#include "res/resource.h"
+#include "support/editor_window.h"
+#include "ui/window/window_marks.h"
+
+namespace {
+
+// Eight seeded entrants: quarter-final 9 decided with a score, 11
+// scheduled, 12 a double walkover (so 14 is H's at once).
+const char SEEDED_XML[] =
+    "<Games><Title>Cup</Title><Teams>8</Teams>"
+    "<Team Name=\"Ann\" id=\"1\" Seed=\"1\"/><Team Name=\"Bob\" id=\"2\" Seed=\"8\"/>"
+    "<Team Name=\"Cy\" id=\"3\" Seed=\"4\"/><Team Name=\"Dee\" id=\"4\" Seed=\"5\"/>"
+    "<Team Name=\"Eve\" id=\"5\" Seed=\"3\"/><Team Name=\"Fay\" id=\"6\" Seed=\"6\"/>"
+    "<Team Name=\"Gus\" id=\"7\" Seed=\"7\"/><Team Name=\"Hal\" id=\"8\" Seed=\"2\"/>"
+    "<Team Name=\"Ann\" id=\"9\" Score=\"6:3 6:4\"/><Team Name=\"\" id=\"10\"/>"
+    "<Team Name=\"\" id=\"11\" Court=\"Court 2\" Time=\"2026-12-08T14:30\"/>"
+    "<Team Name=\"\" id=\"12\" Status=\"double-walkover\"/></Games>";
+
+struct WindowMarksTest : EditorWindowTest {
+    std::vector<DWORD> pixels;
+    RECT client = {};
+
+    // The marks alone, drawn on white as the window draws them.
+    void render()
+    {
+        GetClientRect(window, &client);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = client.right;
+        info.bmiHeader.biHeight = -client.bottom;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void *bits = nullptr;
+        HDC dc = CreateCompatibleDC(NULL);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
+        drawWindowMarks(window, &bracket, dc, &client);
+        GdiFlush();
+        pixels.assign((DWORD *)bits, (DWORD *)bits + client.right * client.bottom);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    int inkIn(RECT area)
+    {
+        int ink = 0;
+        for (int y = area.top < 0 ? 0 : area.top; y < area.bottom && y < client.bottom; y++)
+            for (int x = area.left < 0 ? 0 : area.left; x < area.right && x < client.right; x++)
+                ink += (pixels[y * client.right + x] & 0xFF) < 128;
+        return ink;
+    }
+    RECT box(int id)
+    {
+        RECT r;
+        GetWindowRect(control(id), &r);
+        MapWindowPoints(NULL, window, (POINT *)&r, 2);
+        return r;
+    }
+    // The row of text under (or above) a pick's box, less the outer side
+    // where the seeds stand.
+    RECT row(int id, int top)
+    {
+        RECT r = box(id);
+        if (r.right <= box(15).left)
+            return {r.left + 30, top, r.right, top + 12};
+        return {r.left, top, r.right - 30, top + 12};
+    }
+    RECT under(int id) { return row(id, box(id).bottom); }
+    RECT above(int id) { return row(id, box(id).top - 12); }
+    // Whether the window would repaint that row at its next paint.
+    bool willRedraw(RECT area)
+    {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(window, region, FALSE);
+        bool inside = RectInRegion(region, &area) != 0;
+        DeleteObject(region);
+        return inside;
+    }
+};
+
+TEST_F(WindowMarksTest, RoundNamesSeedsScoresAndScheduleAreDrawnAndEveryStepRedrawsThem)
+{
+    openOn(SEEDED_XML);
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    render();
+    RECT first = box(1);
+    EXPECT_GT(inkIn({first.left, 0, first.right, first.top}), 10) << "the first round's name over its column";
+    EXPECT_GT(inkIn({first.right, first.top - 4, first.right + 24, box(9).top}), 5) << "seed 1 beside its box";
+    EXPECT_GT(inkIn(under(9)), 10) << "the score under the decided pick";
+    EXPECT_EQ(0, inkIn(under(10))) << "nothing under an open match";
+    EXPECT_GT(inkIn(above(11)), 10) << "time and court above the scheduled match";
+    EXPECT_GT(inkIn(under(12)), 10) << "the double walkover's mark";
+
+    // A walkover, then its undo and redo: each redraws the row at once.
+    ValidateRect(window, NULL);
+    beginUndoStep(&bracket, 0);
+    ASSERT_EQ(1, setMatchOutcome(&bracket, slot(10), L"Cy", L"", OUTCOME_WALKOVER));
+    endUndoStep(&bracket);
+    EXPECT_TRUE(willRedraw(under(10)));
+    render();
+    EXPECT_GT(inkIn(under(10)), 5) << "w/o";
+    ValidateRect(window, NULL);
+    command(IDM_EDIT_UNDO);
+    EXPECT_TRUE(willRedraw(under(10)));
+    render();
+    EXPECT_EQ(0, inkIn(under(10)));
+    ValidateRect(window, NULL);
+    command(IDM_EDIT_REDO);
+    EXPECT_TRUE(willRedraw(under(10)));
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+#include "ui/picture/order_of_play.h"
+
+#include "model/heap.h"
+#include "model/match_outcome.h"
+#include "model/match_schedule.h"
+#include "res/resource.h"
+#include "ui/common/fallback_string.h"
+#include "ui/common/match_marks.h"
+
+/* Court names as people read them: "Court 2" before "Court 10". */
+static int compareCourts(const WCHAR *a, const WCHAR *b)
+{
+    int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, a, -1, b, -1,
+                                NULL, NULL, 0);
+    if (!order)
+        return lstrcmpiW(a, b);
+    return order - CSTR_EQUAL;
+}
+
+/* Negative when a is played before b. */
+static int compareEntries(Bracket *bracket, const OrderEntry *a, const OrderEntry *b)
+{
+    const MatchDetails *da = matchDetailsOf(bracket, a->node), *db = matchDetailsOf(bracket, b->node);
+    if (!da->time[0] != !db->time[0])
+        return da->time[0] ? -1 : 1;
+    /* The one form of a time sorts as its text does. */
+    int order = lstrcmpW(da->time, db->time);
+    if (!order)
+        order = compareCourts(da->court, db->court);
+    if (!order)
+        order = b->round - a->round;
+    if (!order)
+        order = a->position - b->position;
+    return order;
+}
+
+int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries)
+{
+    int count = 0;
+    for (int level = bracket->depth - 1; level >= 0; level--) {
+        int position = 0;
+        for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), position++) {
+            if (isMatchReady(bracket, node) && count < ORDER_CAPACITY)
+                entries[count++] = {node, 2 * level + 2, position};
+        }
+    }
+    /* Between the semi-finals and the final. */
+    if (bracket->depth >= 2 && isMatchReady(bracket, NULL) && count < ORDER_CAPACITY)
+        entries[count++] = {NULL, 3, 0};
+    for (int i = 1; i < count; i++) {
+        OrderEntry moving = entries[i];
+        int j = i;
+        for (; j > 0 && compareEntries(bracket, &moving, &entries[j - 1]) < 0; j--)
+            entries[j] = entries[j - 1];
+        entries[j] = moving;
+    }
+    return count;
+}
+
+static int levelOf(Bracket *bracket, const BracketNode *node)
+{
+    int level = 0;
+    for (; node && node != &bracket->root; node = node->parent)
+        level++;
+    return level;
+}
+
+void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, OrderFields *fields)
+{
+    const MatchDetails *details = matchDetailsOf(bracket, entry->node);
+    lstrcpyW(fields->time, details->time);
+    if (fields->time[0])
+        fields->time[10] = L' ';
+    fields->court = details->court;
+    if (entry->node)
+        roundHeading(bracket, levelOf(bracket, entry->node) + 1, fields->round, 64);
+    else
+        loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, fields->round, 64);
+    matchEntrants(bracket, entry->node, &fields->first, &fields->second);
+}
+
+/* Appends text at *end, within the block's capacity. */
+static void append(WCHAR **end, const WCHAR *limit, const WCHAR *text)
+{
+    while (*text && *end < limit)
+        *(*end)++ = *text++;
+}
+
+WCHAR *orderOfPlayText(Bracket *bracket)
+{
+    OrderEntry entries[ORDER_CAPACITY];
+    int count = collectOrderOfPlay(bracket, entries);
+    /* Every field at its longest, four tabs and the line's end. */
+    SIZE_T lineUnits = MATCH_TIME_CAPACITY + COURT_CAPACITY + 64 + 2 * NAME_CAPACITY + 6;
+    SIZE_T units = (SIZE_T)(count + 1) * lineUnits + 1;
+    WCHAR *text = (WCHAR *)allocBlock(units * sizeof(WCHAR));
+    if (!text)
+        return NULL;
+    WCHAR *end = text;
+    const WCHAR *limit = text + units - 1;
+    WCHAR header[128];
+    loadStringWithFallback(bracket->resourceModule, IDS_ORDER_HEADER, header, 128);
+    append(&end, limit, header);
+    append(&end, limit, L"\r\n");
+    for (int i = 0; i < count; i++) {
+        OrderFields fields;
+        orderFieldsOf(bracket, &entries[i], &fields);
+        const WCHAR *parts[] = {fields.time, fields.court, fields.round, fields.first, fields.second};
+        for (int p = 0; p < 5; p++) {
+            append(&end, limit, parts[p]);
+            append(&end, limit, p < 4 ? L"\t" : L"\r\n");
+        }
+    }
+    *end = 0;
+    return text;
+}
+
+/* The clipboard owns the block once it takes it. */
+static int putText(HWND window, const WCHAR *text)
+{
+    SIZE_T bytes = ((SIZE_T)lstrlenW(text) + 1) * sizeof(WCHAR);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    void *target = block ? GlobalLock(block) : NULL;
+    if (!target) {
+        if (block)
+            GlobalFree(block);
+        return 0;
+    }
+    CopyMemory(target, text, bytes);
+    GlobalUnlock(block);
+    int done = OpenClipboard(window) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+    if (!done)
+        GlobalFree(block);
+    CloseClipboard();
+    return done;
+}
+
+void copyOrderOfPlay(HWND window, DocumentState *state)
+{
+    WCHAR *text = orderOfPlayText(state->bracket);
+    if (!text || !putText(window, text))
+        MessageBeep(MB_ICONWARNING);
+    freeBlock(text);
+}
