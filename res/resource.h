@@ -13,6 +13,9 @@
 /* Newer work on disk, and work left by a program that ended unsaved */
 #define IDD_DISK_CHANGED        5
 #define IDD_RECOVERY_OFFER      6
+/* Printing: the layout asked before the print dialog, and the preview */
+#define IDD_PRINT_LAYOUT        20
+#define IDD_PRINT_PREVIEW       21
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -67,6 +70,16 @@
 #define IDS_RECOVERY_UNTITLED       133
 /* Recent files: a chosen file that is gone (%1 the file) */
 #define IDS_RECENT_FILE_MISSING     120
+/* Printing: the layouts, each page's heading and footing (%1 the date;
+ * %1 this page, %2 the number of pages; %1 the row, %2 the column), no
+ * printer installed */
+#define IDS_LAYOUT_ONE_PAGE         170
+#define IDS_LAYOUT_HALVES           171
+#define IDS_LAYOUT_POSTER           172
+#define IDS_PRINT_DATE              173
+#define IDS_PRINT_PAGE_NUMBER       174
+#define IDS_PRINT_POSTER_POSITION   175
+#define IDS_NO_PRINTER              176
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -93,6 +106,17 @@
 #define IDC_SAVE_ELSEWHERE      202
 #define IDC_RESTORE             203
 #define IDC_DISCARD             204
+/* Print layout and print preview */
+#define IDC_LAYOUT_ONE_PAGE     300
+#define IDC_LAYOUT_HALVES       301
+#define IDC_LAYOUT_POSTER       302
+#define IDC_POSTER_POINTS       303
+#define IDC_PREVIEW_PREVIOUS    310
+#define IDC_PREVIEW_NEXT        311
+#define IDC_PREVIEW_PAGE_NUMBER 312
+#define IDC_PREVIEW_LAYOUT      313
+#define IDC_PREVIEW_PRINT       314
+#define IDC_PREVIEW_PAGE        315
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20
@@ -124,11 +148,16 @@
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61
 #define IDM_FILE_PRINT          62
+/* Printing: page setup and preview */
+#define IDM_FILE_PAGE_SETUP     63
+#define IDM_FILE_PRINT_PREVIEW  64
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
 /* Recent files: the File menu's numbered entries, newest first */
 #define IDM_FILE_RECENT_FIRST   70
 #define IDM_FILE_RECENT_LAST    77
+/* The View menu: the hall display */
+#define IDM_VIEW_HALL_DISPLAY   80
 
 #endif

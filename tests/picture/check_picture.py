@@ -295,9 +295,9 @@ def check_files(folder):
             fail('%s: pixels differ from the export from row %d on' % (label, row))
 
 
-def ink_box(image):
+def ink_box(image, rows=None):
     xs, ys = [], []
-    for y in range(image.height):
+    for y in rows or range(image.height):
         row = image.rows[y]
         for x in range(image.width):
             if min(row[3 * x:3 * x + 3]) < 200:
@@ -338,7 +338,10 @@ def check_page(page_path, picture_path, landscape):
 def check_one_page(page, picture):
     if page.width <= page.height:
         fail('page %dx%d is not landscape' % (page.width, page.height))
-    ink = ink_box(page)
+    # The page's heading (title, date) and footing (page number) stand in
+    # its half-inch margins, apart from the picture's ink.
+    furniture = page.height * 12700 // 210000
+    ink = ink_box(page, range(furniture, page.height - furniture))
     if not ink:
         fail('the printed page is blank')
         return

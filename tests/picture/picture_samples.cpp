@@ -271,6 +271,8 @@ int printSample(const std::wstring &folder)
     // The port is FILE:, so the page goes where the current folder is.
     SetCurrentDirectoryW(folder.c_str());
     return window.command(IDM_FILE_PRINT, [](DialogScript &s) {
+        // One page, the layout every session starts with.
+        s.press(s.next("the print layout"), IDOK);
         HWND dialog = s.next("the print dialog");
         if (dialog) {
             fprintf(stderr, "print dialog \"%s\" %s\n", DialogScript::narrow(DialogScript::caption(dialog)).c_str(),

@@ -2,47 +2,50 @@
 #include <commdlg.h>
 
 #include "res/resource.h"
-#include "ui/picture/bracket_picture.h"
-#include "ui/dialogs/common_dialogs.h"
 #include "ui/common/fallback_string.h"
+#include "ui/dialogs/common_dialogs.h"
+#include "ui/dialogs/print_layout_dialog.h"
+#include "ui/picture/page_layout.h"
+#include "ui/picture/page_setup.h"
 #include "ui/picture/picture_failure.h"
-
-/* The default printer's settings turned to landscape: a bracket is wider
- * than tall from 8 teams on. With no printer installed both handles stay
- * NULL and the print dialog itself tells the user (this request shows
- * nothing). */
-static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
-{
-    PRINTDLGW defaults = {};
-    defaults.lStructSize = sizeof defaults;
-    defaults.hwndOwner = window;
-    defaults.Flags = PD_RETURNDEFAULT;
-    if (!showPrintDialog(&defaults))
-        return;
-    DEVMODEW *mode = defaults.hDevMode ? (DEVMODEW *)GlobalLock(defaults.hDevMode) : NULL;
-    if (mode) {
-        mode->dmFields |= DM_ORIENTATION;
-        mode->dmOrientation = DMORIENT_LANDSCAPE;
-        GlobalUnlock(defaults.hDevMode);
-    }
-    dialog->hDevMode = defaults.hDevMode;
-    dialog->hDevNames = defaults.hDevNames;
-}
+#include "ui/picture/picture_pieces.h"
+#include "ui/picture/print_page.h"
 
 void printPicture(HWND window, DocumentState *state)
 {
+    if (!choosePrinterDefaults(window, &state->print))
+        return sayNoPrinter(window, state->bracket);
+    PrintLayoutChoice choice = {state->print.layout, legiblePoints(state->print.posterPoints)};
+    if (!runPrintLayoutDialog(window, state->bracket->resourceModule, &choice))
+        return;
+    state->print.layout = choice.layout;
+    state->print.posterPoints = choice.posterPoints;
+    printWithPrintDialog(window, state);
+}
+
+void printWithPrintDialog(HWND window, DocumentState *state)
+{
     Bracket *bracket = state->bracket;
+    PrintSetup *setup = &state->print;
+    if (!choosePrinterDefaults(window, setup))
+        return sayNoPrinter(window, bracket);
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
-    landscapeDefaults(window, &dialog);
-    if (showPrintDialog(&dialog) && dialog.hDC) {
+    dialog.hDevMode = setup->devMode;
+    dialog.hDevNames = setup->devNames;
+    BOOL chosen = showPrintDialog(&dialog);
+    /* The dialog may hand back new blocks for the settings, freeing the old:
+     * the printer chosen here is the session's from now on. */
+    setup->devMode = dialog.hDevMode;
+    setup->devNames = dialog.hDevNames;
+    if (chosen && dialog.hDC) {
         /* "Print to file" is the port's business: "FILE:" makes the
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;
-        if (!printPictureOnDevice(bracket, dialog.hDC, output) && GetLastError() != ERROR_CANCELLED) {
+        if (!printLayoutOnDevice(bracket, dialog.hDC, setup, output) && GetLastError() != ERROR_CANCELLED) {
             WCHAR name[128];
             loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
             showPictureFailure(window, bracket, IDS_PRINT_FAILED, bracket->title[0] ? bracket->title : name,
@@ -51,50 +54,40 @@ void printPicture(HWND window, DocumentState *state)
     }
     if (dialog.hDC)
         DeleteDC(dialog.hDC);
-    if (dialog.hDevMode)
-        GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames)
-        GlobalFree(dialog.hDevNames);
 }
 
-/* Narrows [low, high) by the same amount on both ends until it lies inside
- * [0, extent), so the picture stays centred on the paper. */
-static void keepInsidePrintable(LONG *low, LONG *high, int extent)
+/* Every page in turn; the first that fails ends the document. */
+static int printPages(Bracket *bracket, HDC printer, const PaperSheet *sheet, const PageDevice *device,
+                      const PrintPages *pages)
 {
-    int inset = *low < 0 ? -*low : 0;
-    if (*high - extent > inset)
-        inset = *high - extent;
-    *low += inset;
-    *high -= inset;
-}
-
-/* The printable area in device units, less what of the half-inch margin the
- * printer does not already keep, so the picture sits centred on the paper. */
-static RECT pageTarget(HDC printer)
-{
-    int marginX = GetDeviceCaps(printer, LOGPIXELSX) / 2, marginY = GetDeviceCaps(printer, LOGPIXELSY) / 2;
-    int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX), offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
-    int paperWidth = GetDeviceCaps(printer, PHYSICALWIDTH), paperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
-    int width = GetDeviceCaps(printer, HORZRES), height = GetDeviceCaps(printer, VERTRES);
-    if (paperWidth <= 0 || paperHeight <= 0) {
-        /* Not a printer (a metafile, say): the whole surface is the page. */
-        paperWidth = width;
-        paperHeight = height;
-        offsetX = offsetY = 0;
+    for (int index = 0; index < pages->count; index++) {
+        if (StartPage(printer) <= 0)
+            return 0;
+        drawPrintPage(bracket, printer, device, sheet, pages, index);
+        if (EndPage(printer) <= 0)
+            return 0;
     }
-    RECT target = {marginX - offsetX, marginY - offsetY, paperWidth - marginX - offsetX,
-                   paperHeight - marginY - offsetY};
-    keepInsidePrintable(&target.left, &target.right, width);
-    keepInsidePrintable(&target.top, &target.bottom, height);
-    return target;
+    return 1;
 }
 
-int printPictureOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
+int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, const WCHAR *output)
 {
     if (!bracket->slotCount || !printer) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    PaperSheet sheet;
+    PageDevice device;
+    sheetOfDevice(printer, setup, &sheet, &device);
+    PicturePieces picture;
+    PrintPages pages;
+    if (!readPicturePieces(bracket, &picture))
+        return 0;
+    if (!paginatePicture(&picture, &sheet, setup->layout, setup->posterPoints, &pages)) {
+        releasePicturePieces(&picture);
+        return 0;
+    }
+    releasePicturePieces(&picture);
     DOCINFOW document = {};
     document.cbSize = sizeof document;
     WCHAR name[TITLE_CAPACITY];
@@ -104,19 +97,17 @@ int printPictureOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
         loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, TITLE_CAPACITY);
     document.lpszDocName = name;
     document.lpszOutput = output;
-    if (StartDocW(printer, &document) <= 0)
-        return 0;
     int printed = 0;
-    if (StartPage(printer) > 0) {
-        drawBracketPicture(bracket, printer, pageTarget(printer));
-        printed = EndPage(printer) > 0;
+    if (StartDocW(printer, &document) > 0) {
+        printed = printPages(bracket, printer, &sheet, &device, &pages);
+        DWORD reason = GetLastError();
+        if (printed)
+            printed = EndDoc(printer) > 0;
+        else
+            AbortDoc(printer);
+        if (!printed)
+            SetLastError(reason ? reason : ERROR_WRITE_FAULT);
     }
-    DWORD reason = GetLastError();
-    if (printed)
-        printed = EndDoc(printer) > 0;
-    else
-        AbortDoc(printer);
-    if (!printed)
-        SetLastError(reason ? reason : ERROR_WRITE_FAULT);
+    releasePrintPages(&pages);
     return printed;
 }

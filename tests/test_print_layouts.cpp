@@ -1,0 +1,193 @@
+// Print layouts cut from real bracket pictures onto A4, in both
+// orientations: every page stays inside its margins, halves and posters
+// keep the smallest text at the name size asked for, neighbouring tiles
+// share 10 mm, no box or text is cut without lying whole on some page,
+// and what the tiles keep once cut along their marks adds up to the
+// picture exactly.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "support/bracket_file_fixture.h"
+#include "ui/picture/page_layout.h"
+#include "ui/picture/picture_pieces.h"
+
+namespace {
+
+const LONGLONG NM_PER_POINT = 352778;
+
+using PrintLayouts = BracketFileTest;
+
+PaperSheet a4(bool landscape)
+{
+    PaperSheet sheet = {};
+    sheet.paper = landscape ? SIZE{297000, 210000} : SIZE{210000, 297000};
+    // A printer that cannot mark the outer 4.2 mm, half-inch margins.
+    sheet.printable = RECT{4200, 4200, sheet.paper.cx - 4200, sheet.paper.cy - 4200};
+    sheet.margins = RECT{12700, 12700, 12700, 12700};
+    return sheet;
+}
+
+bool contains(const RECT &outer, const RECT &inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+LONGLONG area(const RECT &r)
+{
+    return (LONGLONG)(r.right - r.left) * (r.bottom - r.top);
+}
+
+// Every slot named or picked and every match given a result, so the
+// picture draws its smallest text too.
+void fillEverySlot(Bracket *bracket)
+{
+    for (int id = bracket->slotCount + 1; id <= 2 * bracket->slotCount - 1; id++) {
+        BracketNode *node = bracket->nodeTable[id - 1];
+        lstrcpyW(node->name, node->left->name);
+        lstrcpyW(node->result, L"3-1");
+    }
+}
+
+// The pages of one region (a poster, or one half) in the order cut.
+std::vector<std::vector<PrintPage>> regions(const PrintPages &pages)
+{
+    std::vector<std::vector<PrintPage>> out;
+    for (int i = 0; i < pages.count; i++) {
+        const PrintPage &page = pages.pages[i];
+        if (page.row <= 1 && page.column <= 1)
+            out.emplace_back();
+        out.back().push_back(page);
+    }
+    return out;
+}
+
+void checkTiles(const std::vector<PrintPage> &tiles, const RECT &region)
+{
+    LONGLONG kept = 0;
+    for (size_t i = 0; i < tiles.size(); i++) {
+        const PrintPage &tile = tiles[i];
+        EXPECT_TRUE(contains(tile.part, tile.kept)) << "tile " << i << " keeps what it does not show";
+        kept += area(tile.kept);
+        for (size_t j = 0; j < i; j++) {
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &tile.kept, &tiles[j].kept)) << "tiles " << j << " and " << i
+                                                                             << " keep the same part";
+        }
+        if (i == 0)
+            continue;
+        const PrintPage &before = tiles[i - 1];
+        // The tile above in the same column, or the first of the column to the left.
+        bool below = tile.column == before.column;
+        LONGLONG shared = below ? before.part.bottom - tile.part.top : before.part.right - tile.part.left;
+        if (!below) {
+            for (const PrintPage &other : tiles)
+                if (other.column == before.column && other.row == 1)
+                    shared = other.part.right - tile.part.left;
+        }
+        EXPECT_GE(shared * tile.nmPerUnit, 10000LL * 1000) << "tile " << i << (below ? " and the one above" : " and the column before")
+                                                          << " share less than 10 mm";
+    }
+    EXPECT_EQ(area(region), kept) << "the kept parts do not add up to the region they were cut from";
+}
+
+// Where a page's part of the picture lands on the paper.
+RECT onPaper(const PrintPage &page)
+{
+    RECT r = {page.origin.x, page.origin.y, 0, 0};
+    r.right = r.left + (LONG)((LONGLONG)(page.part.right - page.part.left) * page.nmPerUnit / 1000);
+    r.bottom = r.top + (LONG)((LONGLONG)(page.part.bottom - page.part.top) * page.nmPerUnit / 1000);
+    return r;
+}
+
+void checkPages(const PicturePieces &picture, const PaperSheet &sheet, int layout, int points,
+                const PrintPages &pages)
+{
+    RECT whole = {0, 0, picture.size.cx, picture.size.cy};
+    ASSERT_GE(pages.count, 1);
+    EXPECT_TRUE(contains(sheet.printable, pages.content));
+    for (int i = 0; i < pages.count; i++) {
+        const PrintPage &page = pages.pages[i];
+        EXPECT_TRUE(contains(pages.content, onPaper(page))) << "page " << i + 1 << " leaves its margins";
+        if (layout != LAYOUT_ONE_PAGE) {
+            EXPECT_GE((LONGLONG)page.nmPerUnit * picture.smallestText, points * NM_PER_POINT)
+                << "page " << i + 1 << " prints text under " << points << " pt";
+        }
+    }
+    if (layout == LAYOUT_ONE_PAGE) {
+        EXPECT_EQ(1, pages.count);
+        EXPECT_TRUE(EqualRect(&whole, &pages.pages[0].part)) << "one page shows the whole picture";
+    }
+    std::vector<std::vector<PrintPage>> cut = regions(pages);
+    if (layout == LAYOUT_HALVES) {
+        ASSERT_EQ(2u, cut.size()) << "two halves";
+        EXPECT_EQ(cut[0].size(), cut[1].size()) << "the halves take as many pages each";
+    }
+    for (const std::vector<PrintPage> &tiles : cut) {
+        RECT region = tiles[0].part;
+        for (const PrintPage &tile : tiles)
+            UnionRect(&region, &region, &tile.part);
+        checkTiles(tiles, region);
+    }
+    for (int p = 0; p < picture.count; p++) {
+        RECT piece;
+        IntersectRect(&piece, &picture.pieces[p], &whole);
+        bool shown = false;
+        for (int i = 0; i < pages.count && !shown; i++)
+            shown = contains(pages.pages[i].part, piece);
+        EXPECT_TRUE(shown) << "the piece at " << piece.left << "," << piece.top << " - " << piece.right << ","
+                           << piece.bottom << " is whole on no page";
+    }
+}
+
+TEST_F(PrintLayouts, PagesFitStayLegibleOverlapAndKeepEveryPieceWhole)
+{
+    for (int teams : {16, 64, 256}) {
+        build(teams, L"Wall chart");
+        fillEverySlot(&bracket);
+        PicturePieces picture;
+        ASSERT_TRUE(readPicturePieces(&bracket, &picture));
+        ASSERT_GT(picture.count, 2 * teams) << "every box and name is a piece";
+        for (bool landscape : {false, true}) {
+            for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
+                for (int points : {9, 14}) {
+                    SCOPED_TRACE(testing::Message() << teams << " teams, layout " << layout << ", "
+                                                    << (landscape ? "landscape" : "portrait") << ", " << points << " pt");
+                    PaperSheet sheet = a4(landscape);
+                    PrintPages pages;
+                    ASSERT_TRUE(paginatePicture(&picture, &sheet, layout, points, &pages));
+                    checkPages(picture, sheet, layout, points, pages);
+                    releasePrintPages(&pages);
+                }
+            }
+        }
+        releasePicturePieces(&picture);
+        resetBracket(&bracket);
+    }
+}
+
+// The picture's smallest text decides the scale: a result under a box is
+// drawn smaller than a name, so a bracket with results prints its poster
+// larger.
+TEST_F(PrintLayouts, PosterGrowsWithTheSmallestTextDrawn)
+{
+    build(64, L"Results");
+    PaperSheet sheet = a4(false);
+    PicturePieces plain, scored;
+    ASSERT_TRUE(readPicturePieces(&bracket, &plain));
+    fillEverySlot(&bracket);
+    ASSERT_TRUE(readPicturePieces(&bracket, &scored));
+    EXPECT_LT(scored.smallestText, plain.smallestText);
+    PrintPages few, many;
+    ASSERT_TRUE(paginatePicture(&plain, &sheet, LAYOUT_POSTER, 9, &few));
+    ASSERT_TRUE(paginatePicture(&scored, &sheet, LAYOUT_POSTER, 9, &many));
+    EXPECT_GT(many.count, few.count);
+    releasePrintPages(&few);
+    releasePrintPages(&many);
+    releasePicturePieces(&plain);
+    releasePicturePieces(&scored);
+}
+
+} // namespace
