@@ -10,6 +10,11 @@
 //                       prefix's default (run in a copy of the prefix);
 //   print <folder>      File > Print through the print dialog; the page
 //                       lands in <folder>\print.ps.
+//   layouts <folder> <satellite>
+//                       16- and 256-team brackets in English in every
+//                       print layout, each into <folder>\<teams>-<layout>.ps;
+//                       the 256-team poster through File > Print as a
+//                       user prints it, into <folder>\poster\FILE:.
 #include <windows.h>
 #include <shlobj.h>
 #include <winspool.h>
@@ -28,6 +33,7 @@
 #include "model/third_place.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
+#include "ui/common/print_setup.h"
 #include "ui/picture/print_picture.h"
 #include "ui/document/open_bracket.h"
 
@@ -282,6 +288,52 @@ int printSample(const std::wstring &folder)
     }) ? 0 : 1;
 }
 
+// Straight onto the test printer (portrait A4, its defaults), one file
+// per layout; the 256-team poster goes through the commands instead.
+int printLayouts(const std::wstring &folder, const std::wstring &satellite)
+{
+    HMODULE english = LoadLibraryExW(satellite.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    if (!english)
+        return fprintf(stderr, "the English satellite does not load\n"), 1;
+    const WCHAR *names[] = {L"one", L"halves", L"poster"};
+    int failures = 0;
+    for (int teams : {16, 256}) {
+        std::wstring title = L"Wall chart " + std::to_wstring(teams);
+        Window window(teams, title.c_str());
+        fill(&window.bracket, false, true);
+        window.bracket.resourceModule = english;
+        for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
+            if (teams == 256 && layout == LAYOUT_POSTER)
+                continue;
+            HDC printer = CreateDCW(L"WINSPOOL", L"Duelmark Test Printer", NULL, NULL);
+            PrintSetup setup = {};
+            setup.layout = layout;
+            std::wstring file = folder + L"\\" + std::to_wstring(teams) + L"-";
+            file += std::wstring(names[layout]) + L".ps";
+            if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, file.c_str())) {
+                fprintf(stderr, "%d teams, %ls: not printed (%lu)\n", teams, names[layout], GetLastError());
+                failures++;
+            }
+            if (printer)
+                DeleteDC(printer);
+        }
+        if (teams != 256)
+            continue;
+        // The port is FILE:, so the pages go where the current folder is.
+        std::wstring poster = folder + L"\\poster";
+        CreateDirectoryW(poster.c_str(), NULL);
+        SetCurrentDirectoryW(poster.c_str());
+        failures += !window.command(IDM_FILE_PRINT, [](DialogScript &s) {
+            HWND layouts = s.next("the print layout");
+            if (layouts)
+                SendMessageW(GetDlgItem(layouts, IDC_LAYOUT_POSTER), BM_CLICK, 0, 0);
+            s.press(layouts, IDOK);
+            s.press(s.next("the print dialog"), IDOK);
+        });
+    }
+    return failures;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -299,6 +351,8 @@ int wmain(int argc, WCHAR **argv)
         failures = installPrinter();
     else if (mode == L"print")
         failures = printSample(folder);
+    else if (mode == L"layouts" && argc > 3)
+        failures = printLayouts(folder, argv[3]);
     CoUninitialize();
     return failures ? 1 : 0;
 }
