@@ -12,7 +12,7 @@
 
 enum {
     PAGE_OVERLAP_UM = 10000,      /* poster pages share this much with each neighbour */
-    PAGE_FURNITURE_UM = 7000      /* the band for a page's heading or footing */
+    PAGE_FURNITURE_UM = 8000      /* the band for a page's heading or footing */
 };
 
 /* A sheet of paper as the printer sees it. */

@@ -10,9 +10,9 @@ enum {
     NM_PER_POINT = 352778,
     HEADING_POINTS = 10,
     FOOTING_POINTS = 9,
-    FURNITURE_GAP_UM = 1500,   /* between the heading or footing and the picture */
-    CUT_MARK_UM = 5000,
-    CUT_MARK_GAP_UM = 1000,    /* marks stop short of the corner they point at */
+    FURNITURE_TEXT_UM = 4000,  /* the heading's line, at the outer side of its band */
+    CUT_MARK_UM = 3000,        /* short enough to stay clear of the heading and footing */
+    CUT_MARK_GAP_UM = 500,     /* marks stop short of the corner they point at */
     CUT_MARK_PEN_UM = 200,
     TITLE_TO_DATE_UM = 5000    /* the least room between the title and the date */
 };
@@ -81,8 +81,9 @@ static int textWidth(HDC dc, const WCHAR *text)
     return extent.cx;
 }
 
-/* The title on the left and the date printed on the right, just above the
- * content area. */
+/* The title on the left and the date printed on the right, at the top of
+ * the band above the content area; the band's lower part is the cut
+ * marks'. */
 static void drawHeading(Bracket *bracket, HDC dc, const PaperToDevice *map, RECT content)
 {
     WCHAR title[TITLE_CAPACITY], date[64], dated[128];
@@ -95,30 +96,31 @@ static void drawHeading(Bracket *bracket, HDC dc, const PaperToDevice *map, RECT
     const WCHAR *inserts[] = {date};
     if (!loadMessageText(bracket->resourceModule, IDS_PRINT_DATE, inserts, 1, dated, 128))
         lstrcpyW(dated, date);
-    RECT band = {content.left, content.top - PAGE_FURNITURE_UM, content.right, content.top - FURNITURE_GAP_UM};
+    RECT band = {content.left, content.top - PAGE_FURNITURE_UM, content.right,
+                 content.top - PAGE_FURNITURE_UM + FURNITURE_TEXT_UM};
     band = deviceRect(map, band);
     HFONT plain = createPictureFont(deviceLength(map, (LONGLONG)HEADING_POINTS * NM_PER_POINT), FW_NORMAL);
     HFONT bold = createPictureFont(deviceLength(map, (LONGLONG)HEADING_POINTS * NM_PER_POINT), FW_BOLD);
     HGDIOBJ old = SelectObject(dc, plain);
     int dateWidth = textWidth(dc, dated);
-    drawFurnitureText(dc, dated, band, DT_RIGHT | DT_BOTTOM);
+    drawFurnitureText(dc, dated, band, DT_RIGHT | DT_TOP);
     SelectObject(dc, bold);
     /* The title gives way to the date. */
     RECT titleBand = band;
     titleBand.right -= dateWidth + deviceLength(map, (LONGLONG)TITLE_TO_DATE_UM * NM_PER_UM);
     if (titleBand.right > titleBand.left)
-        drawFurnitureText(dc, title, titleBand, DT_LEFT | DT_BOTTOM);
+        drawFurnitureText(dc, title, titleBand, DT_LEFT | DT_TOP);
     SelectObject(dc, old);
     DeleteObject(plain);
     DeleteObject(bold);
 }
 
-/* "Page x of y" on the right just below the content area, and a tile's
- * place on the left. */
+/* "Page x of y" on the right at the bottom of the band below the content
+ * area, and a tile's place on the left. */
 static void drawFooting(Bracket *bracket, HDC dc, const PaperToDevice *map, const PrintPages *pages, int index)
 {
-    RECT band = {pages->content.left, pages->content.bottom + FURNITURE_GAP_UM, pages->content.right,
-                 pages->content.bottom + PAGE_FURNITURE_UM};
+    RECT band = {pages->content.left, pages->content.bottom + PAGE_FURNITURE_UM - FURNITURE_TEXT_UM,
+                 pages->content.right, pages->content.bottom + PAGE_FURNITURE_UM};
     band = deviceRect(map, band);
     HFONT font = createPictureFont(deviceLength(map, (LONGLONG)FOOTING_POINTS * NM_PER_POINT), FW_NORMAL);
     HGDIOBJ old = SelectObject(dc, font);
@@ -127,13 +129,13 @@ static void drawFooting(Bracket *bracket, HDC dc, const PaperToDevice *map, cons
     wsprintfW(second, L"%d", pages->count);
     const WCHAR *numbers[] = {first, second};
     if (loadMessageText(bracket->resourceModule, IDS_PRINT_PAGE_NUMBER, numbers, 2, text, 128))
-        drawFurnitureText(dc, text, band, DT_RIGHT | DT_TOP);
+        drawFurnitureText(dc, text, band, DT_RIGHT | DT_BOTTOM);
     const PrintPage &page = pages->pages[index];
     if (page.row) {
         wsprintfW(first, L"%d", page.row);
         wsprintfW(second, L"%d", page.column);
         if (loadMessageText(bracket->resourceModule, IDS_PRINT_POSTER_POSITION, numbers, 2, text, 128))
-            drawFurnitureText(dc, text, band, DT_LEFT | DT_TOP);
+            drawFurnitureText(dc, text, band, DT_LEFT | DT_BOTTOM);
     }
     SelectObject(dc, old);
     DeleteObject(font);
