@@ -2,10 +2,13 @@
 // satellite, so that scripts/screenshots.sh can photograph it. Not shipped.
 //
 //   show_dialogs setup|file-menu|edit-menu READY-FILE [SATELLITE]
+//   show_dialogs hall-display CAPTION
 //
 // When the dialog is drawn (and for the menu views the popup is dropped
 // down) it creates READY-FILE, then waits until the script deletes it and
 // closes. The icon always comes from this program, as in the editor.
+// hall-display sends View > Hall display, as the menu does, to the
+// editor's window of that caption once it is there (within a minute).
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -80,6 +83,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     WCHAR **args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args || count < 3)
         return 2;
+    if (lstrcmpW(args[1], L"hall-display") == 0) {
+        HWND editor = NULL;
+        for (int tries = 0; !editor && tries < 600; tries++, Sleep(100))
+            editor = FindWindowW(L"#32770", args[2]);
+        return editor && PostMessageW(editor, WM_COMMAND, IDM_VIEW_HALL_DISPLAY, 0) ? 0 : 5;
+    }
     readyFile = args[2];
     HMODULE module = GetModuleHandleW(NULL);
     if (count > 3) {
