@@ -33,10 +33,10 @@ void pump(DocumentState *state, bool counting)
 {
     MSG message;
     while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) {
-        ULONGLONG before = state->recovery.attempted;
+        ULONGLONG before = state->recovery.written;
         TranslateMessage(&message);
         DispatchMessageW(&message);
-        if (counting && state->recovery.attempted != before)
+        if (counting && state->recovery.written != before)
             copiesWritten++;
     }
 }

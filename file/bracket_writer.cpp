@@ -21,12 +21,34 @@ static int appendChildElement(IXMLDOMElement *parent, IXMLDOMElement *child)
     return SUCCEEDED(hr) && added;
 }
 
+enum { REPLACEMENT_CHARACTER = 0xFFFD };
+
+/* A BSTR of text with every character XML 1.0 cannot carry turned into
+ * U+FFFD. Save refuses such text before it builds anything and names it,
+ * so only the recovery copy meets this: there one stray control character
+ * must cost that character, not a copy the reader refuses whole. */
+static BSTR carriableString(const WCHAR *text)
+{
+    BSTR copy = SysAllocString(text);
+    if (!copy || !holdsUnwritableCharacter(copy))
+        return copy;
+    for (WCHAR *c = copy; *c; c++) {
+        int pair = *c >= 0xD800 && *c <= 0xDBFF && c[1] >= 0xDC00 && c[1] <= 0xDFFF;
+        WCHAR single[2] = {*c, 0};
+        if (pair)
+            c++;
+        else if (holdsUnwritableCharacter(single))
+            *c = REPLACEMENT_CHARACTER;
+    }
+    return copy;
+}
+
 static int setStringAttribute(IXMLDOMElement *element, BSTR name, const WCHAR *value)
 {
     VARIANT text;
     VariantInit(&text);
     text.vt = VT_BSTR;
-    text.bstrVal = SysAllocString(value);
+    text.bstrVal = carriableString(value);
     if (!text.bstrVal)
         return 0;
     HRESULT hr = element->setAttribute(name, text);
@@ -38,7 +60,7 @@ int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const W
                       const WCHAR *text)
 {
     BSTR name = SysAllocString(elementName);
-    BSTR content = SysAllocString(text);
+    BSTR content = carriableString(text);
     IXMLDOMElement *element = name && content ? createNamedElement(document, name) : NULL;
     int result = element && SUCCEEDED(element->put_text(content)) && appendChildElement(parent, element);
     if (element)

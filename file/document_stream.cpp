@@ -154,36 +154,52 @@ int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *r
     return 1;
 }
 
-/* Serialised into memory first: the component truncates a target before
- * writing and can report a failed write as S_FALSE, so it never writes a
- * file itself. */
-int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context)
+int serializeDocument(IXMLDOMDocument *document, DocumentBytes *out)
 {
-    IStream *stream = NULL;
-    if (FAILED(CreateStreamOnHGlobal(NULL, TRUE, &stream)) || !stream) {
+    *out = DocumentBytes{};
+    if (FAILED(CreateStreamOnHGlobal(NULL, TRUE, &out->stream)) || !out->stream) {
+        out->stream = NULL;
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
     VARIANT target;
     VariantInit(&target);
     target.vt = VT_UNKNOWN;
-    target.punkVal = stream;
-    int result = 0;
-    DWORD error = ERROR_INVALID_DATA;  /* the component could not serialise it */
+    target.punkVal = out->stream;
     STATSTG stat;
-    HGLOBAL memory = NULL;
-    if (document->save(target) == S_OK && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)) &&
+    if (document->save(target) == S_OK && SUCCEEDED(out->stream->Stat(&stat, STATFLAG_NONAME)) &&
         stat.cbSize.QuadPart > 0 && stat.cbSize.QuadPart <= MAX_SAVED_BYTES &&
-        SUCCEEDED(GetHGlobalFromStream(stream, &memory))) {
-        void *bytes = GlobalLock(memory);
-        if (bytes) {
-            result = replaceFileContentsChecked(path, bytes, (DWORD)stat.cbSize.QuadPart, check, context);
-            error = GetLastError();
-            GlobalUnlock(memory);
-        }
+        SUCCEEDED(GetHGlobalFromStream(out->stream, &out->memory))) {
+        out->bytes = (const BYTE *)GlobalLock(out->memory);
+        out->size = (DWORD)stat.cbSize.QuadPart;
     }
-    stream->Release();
-    if (!result)
-        SetLastError(error);
+    if (out->bytes)
+        return 1;
+    releaseDocumentBytes(out);
+    SetLastError(ERROR_INVALID_DATA);  /* the component could not serialise it */
+    return 0;
+}
+
+void releaseDocumentBytes(DocumentBytes *bytes)
+{
+    if (bytes->bytes)
+        GlobalUnlock(bytes->memory);
+    if (bytes->stream)
+        bytes->stream->Release();
+    *bytes = DocumentBytes{};
+}
+
+/* Serialised into memory first: the component truncates a target before
+ * writing and can report a failed write as S_FALSE, so it never writes a
+ * file itself. */
+int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context)
+{
+    DocumentBytes serialized;
+    if (!serializeDocument(document, &serialized))
+        return 0;
+    int result = replaceFileContentsChecked(path, serialized.bytes, serialized.size, check, context);
+    DWORD error = GetLastError();
+    releaseDocumentBytes(&serialized);
+    SetLastError(error);
     return result;
 }

@@ -13,6 +13,18 @@ static HANDLE openForFingerprint(const WCHAR *path)
                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, NULL);
 }
 
+static ULONGLONG continueHash(ULONGLONG value, const BYTE *bytes, DWORD size)
+{
+    for (DWORD i = 0; i < size; i++)
+        value = (value ^ bytes[i]) * FNV_PRIME;
+    return value;
+}
+
+ULONGLONG hashContent(const void *bytes, DWORD size)
+{
+    return continueHash(FNV_OFFSET, (const BYTE *)bytes, size);
+}
+
 static int hashWholeFile(HANDLE file, ULONGLONG *hash)
 {
     BYTE chunk[CHUNK_BYTES];
@@ -23,8 +35,7 @@ static int hashWholeFile(HANDLE file, ULONGLONG *hash)
             return 0;
         if (got == 0)
             break;
-        for (DWORD i = 0; i < got; i++)
-            value = (value ^ chunk[i]) * FNV_PRIME;
+        value = continueHash(value, chunk, got);
     }
     *hash = value;
     return 1;

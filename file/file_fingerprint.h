@@ -10,7 +10,12 @@ struct FileFingerprint {
     ULONGLONG size;
     FILETIME lastWrite;
     ULONGLONG contentHash; /* 64-bit FNV-1a over every byte */
+    int unverified;        /* taken on a recovery copy's word, not from the file:
+                            * writing over that file asks first */
 };
+
+/* The 64-bit FNV-1a hash of size bytes, as a fingerprint takes of a file. */
+ULONGLONG hashContent(const void *bytes, DWORD size);
 
 /* Reads the file at path whole. Returns 1 with print filled, or 0 with
  * print->present 0 when there is no file or it cannot be read. */

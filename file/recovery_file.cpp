@@ -47,32 +47,40 @@ static int setOwnerAttributes(IXMLDOMDocument *document, const RecoveryOwner *ow
         formatHex64(owner->disk.contentHash, hash);
         result = setAttributeText(games, L"FileSize", size) && setAttributeText(games, L"FileHash", hash);
     }
+    if (result && owner->baseEditable)
+        result = setAttributeText(games, L"BaseEditable", L"1");
     games->Release();
     return result;
 }
 
-/* A copy that would not read back is not worth writing: a name the file
- * cannot carry leaves the older copy in place until it is fixed. */
-static int holdsUnwritableText(Bracket *bracket)
+/* A copy the reader would refuse must never replace one it takes. */
+static int readsBack(const WCHAR *temporaryPath, void *slotCount)
 {
-    if (holdsUnwritableCharacter(bracket->title))
-        return 1;
-    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
-        if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->name))
-            return 1;
-    }
-    return 0;
+    return readsBackAsBracket(temporaryPath, *(int *)slotCount);
 }
 
-int writeRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner)
+/* Hashing the bytes, rather than chosen fields of the bracket, is what
+ * lets every change Save would write reach the copy. Never 0, which stands
+ * for nothing written yet. */
+int refreshRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner, ULONGLONG *written)
 {
-    if (!bracket->slotCount || holdsUnwritableText(bracket))
+    if (!bracket->slotCount)
         return 0;
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
-    int result = fillBracketDocument(document, bracket) && setOwnerAttributes(document, owner) &&
-                 saveDocumentFile(document, path, NULL, NULL);
+    int result = 0;
+    DocumentBytes copy;
+    if (fillBracketDocument(document, bracket) && setOwnerAttributes(document, owner) &&
+        serializeDocument(document, &copy)) {
+        ULONGLONG hash = hashContent(copy.bytes, copy.size);
+        hash = hash ? hash : 1;
+        result = hash != *written &&
+                 replaceOwnFileContents(path, copy.bytes, copy.size, readsBack, &bracket->slotCount);
+        if (result)
+            *written = hash;
+        releaseDocumentBytes(&copy);
+    }
     document->Release();
     return result;
 }
@@ -109,6 +117,9 @@ int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int
         copySelectedText(document, L"Games/@FileSize", size, 20);
         copySelectedText(document, L"Games/@FileHash", hash, 20);
         owner->disk.present = parseHex64(size, &owner->disk.size) && parseHex64(hash, &owner->disk.contentHash);
+        WCHAR editable[4];
+        copySelectedText(document, L"Games/@BaseEditable", editable, 4);
+        owner->baseEditable = lstrcmpW(editable, L"1") == 0;
     }
     document->Release();
     return result;

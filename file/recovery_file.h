@@ -9,17 +9,22 @@
 #include "file/file_fingerprint.h"
 #include "model/bracket.h"
 
-/* What a recovery copy says about the file it belongs to. */
+/* What a recovery copy says besides the bracket: the file it belongs to,
+ * and whether its first-round names were open for typing. */
 struct RecoveryOwner {
     WCHAR path[MAX_PATH];   /* empty: a bracket without a file yet */
     FileFingerprint disk;   /* what that file held when last read or written */
+    int baseEditable;       /* the base slots were unlocked */
 };
 
-/* Writes bracket and owner to path through the crash-safe replace. Asks
- * nothing and leaves the dirty flag and the undo history alone. Returns 1
- * when the copy is there, 0 when nothing was written (then any older copy
- * at path stays). */
-int writeRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner);
+/* Brings the copy at path up to date: its bytes are built as Save builds
+ * a file (every text made one the reader takes) and, unless they are the
+ * bytes written last, put at path in one step once they are seen to read
+ * back. *written holds their hash (0: nothing written yet) and changes only
+ * when they are written. Asks nothing and leaves the dirty flag and the
+ * undo history alone. Returns 1 when a new copy is at path, 0 when nothing
+ * was written (then any older copy at path stays). */
+int refreshRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner, ULONGLONG *written);
 
 /* The owner and the bracket's title kept in the copy at path. Returns 1,
  * or 0 when the file is not one the reader takes. */

@@ -169,6 +169,17 @@ static int swapIn(const WCHAR *target, const WCHAR *temp)
     return failWith(error);
 }
 
+/* A refused temporary file goes at once, with ERROR_INVALID_DATA as the
+ * reason. Returns 1 when there is no check or the check lets it in. */
+static int passesCheck(const WCHAR *temp, ReplacementCheck check, void *context)
+{
+    if (!check || check(temp, context))
+        return 1;
+    SetLastError(ERROR_INVALID_DATA);
+    deleteKeepingError(temp);
+    return 0;
+}
+
 int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check,
                                void *context)
 {
@@ -181,11 +192,8 @@ int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size,
     int state = openTarget(target);
     if (state == 0 || !writeTemporary(target, bytes, size, temp))
         return 0;
-    if (check && !check(temp, context)) {
-        SetLastError(ERROR_INVALID_DATA);
-        deleteKeepingError(temp);
+    if (!passesCheck(temp, check, context))
         return 0;
-    }
     /* No MOVEFILE_REPLACE_EXISTING: a file that appeared meanwhile is not
      * ours to overwrite. */
     int replaced = state == 2 ? swapIn(target, temp) : MoveFileExW(temp, target, MOVEFILE_WRITE_THROUGH);
@@ -197,4 +205,22 @@ int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size,
 int replaceFileContents(const WCHAR *path, const void *bytes, DWORD size)
 {
     return replaceFileContentsChecked(path, bytes, size, NULL, NULL);
+}
+
+/* One rename over the old file: the swap above leaves a moment with no
+ * file at the name at all, and a process killed in that moment would lose
+ * the copy that exists for exactly that case. */
+int replaceOwnFileContents(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check, void *context)
+{
+    WCHAR target[LONG_PATH_CAPACITY];
+    WCHAR temp[LONG_PATH_CAPACITY];
+    if (!path)
+        return failWith(ERROR_INVALID_NAME);
+    if (!extendedFullPath(path, target) || !writeTemporary(target, bytes, size, temp) ||
+        !passesCheck(temp, check, context))
+        return 0;
+    if (MoveFileExW(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 1;
+    deleteKeepingError(temp);
+    return 0;
 }

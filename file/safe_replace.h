@@ -20,4 +20,10 @@ int replaceFileContents(const WCHAR *path, const void *bytes, DWORD size);
 int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check,
                                void *context);
 
+/* The same for a file only this program writes, in a folder of its own
+ * (nothing to keep of the old file but its name): the new contents take
+ * the name in one step, so the file is never missing, not even for a
+ * moment, and a temporary file is all a kill half-way can leave. */
+int replaceOwnFileContents(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check, void *context);
+
 #endif

@@ -21,6 +21,20 @@ IXMLDOMDocument *createBracketDocument(void);
  * report otherwise. */
 int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *report);
 
+/* A document serialised into memory, exactly as a file of it would hold
+ * it; the bytes stay valid until releaseDocumentBytes. */
+struct DocumentBytes {
+    IStream *stream;
+    HGLOBAL memory;
+    const BYTE *bytes;
+    DWORD size;
+};
+
+/* Returns 1 with out filled, or 0 with out empty and GetLastError() giving
+ * why. */
+int serializeDocument(IXMLDOMDocument *document, DocumentBytes *out);
+void releaseDocumentBytes(DocumentBytes *bytes);
+
 /* Serialises document and puts it at path through replaceFileContentsChecked,
  * check judging the temporary file first (NULL: no check). Returns 1 only
  * when the whole document is there; 0 with GetLastError() giving why. */

@@ -44,6 +44,7 @@
 #define IDS_PICTURE_CHAMPION        144
 #define IDS_PICTURE_FILE_TYPE       145
 #define IDS_EXPORT_FAILED           146
+#define IDS_SVG_FILE_TYPE           400
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
 /* New from list: the bye hint and the list dialog's complaints (%1 the
@@ -62,12 +63,14 @@
 #define IDS_PICTURE_THIRD_PLACE     161
 #define IDS_MATCH_RESULT_ITEM       162
 #define IDS_SAVE_BAD_RESULT         163
-/* Newer work on disk (%1 the file) and the recovery offer (%1 the file,
- * %2 when the copy was written) */
+/* Newer work on disk (%1 the file), the recovery offer (%1 the file,
+ * %2 when the copy was written) and the first save of what it restored
+ * (%1 the file) */
 #define IDS_DISK_CHANGED            130
 #define IDS_DISK_DELETED            131
 #define IDS_RECOVERY_FOUND          132
 #define IDS_RECOVERY_UNTITLED       133
+#define IDS_RESTORED_SAVE           134
 /* Recent files: a chosen file that is gone (%1 the file) */
 #define IDS_RECENT_FILE_MISSING     120
 /* Printing: the layouts, each page's heading and footing (%1 the date;

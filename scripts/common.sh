@@ -7,7 +7,7 @@ export DUELMARK_BUILD="${DUELMARK_BUILD:-$ROOT/build}"
 
 PACKAGES="cmake ninja-build googletest mingw-w64 g++-mingw-w64-x86-64-posix
   g++-mingw-w64-x86-64-win32 wine wine64 fonts-wine fonts-droid-fallback
-  fonts-arphic-uming fontconfig xvfb xauth imagemagick python3 libxml2-utils ghostscript
+  fonts-arphic-uming fontconfig xvfb xauth imagemagick librsvg2-bin python3 libxml2-utils ghostscript
   wixl msitools zip unzip"
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

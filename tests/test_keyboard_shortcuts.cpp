@@ -3,6 +3,7 @@
 // Down on a pick whose list was never opened.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -35,28 +36,63 @@ void chord(std::vector<WORD> held, WORD key)
         sendKey(*it, KEYEVENTF_KEYUP);
 }
 
+// A key nothing in the editor answers, sent after the keys under test:
+// input arrives in order, so once its release has been taken from the
+// window's queue, by whichever message loop runs there, so has every key
+// before it.
+const WORD SENTINEL_KEY = VK_F24;
+std::atomic<int> sentinelsTaken{0};
+
+LRESULT CALLBACK countSentinels(int code, WPARAM removal, LPARAM lParam)
+{
+    const MSG *message = (const MSG *)lParam;
+    if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_KEYUP && message->wParam == SENTINEL_KEY)
+        sentinelsTaken++;
+    return CallNextHookEx(NULL, code, removal, lParam);
+}
+
 struct KeyboardShortcutsTest : EditorWindowTest {
+    DWORD windowThread = GetCurrentThreadId();
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, countSentinels, NULL, GetCurrentThreadId());
+
+    ~KeyboardShortcutsTest() { UnhookWindowsHookEx(hook); }
+
+    // Waits, from any thread, until the keys sent so far have been handled;
+    // the window's own thread pumps meanwhile. The limit is generous: on a
+    // busy machine input can take seconds to come through.
+    void settleKeys()
+    {
+        int before = sentinelsTaken;
+        sendKey(SENTINEL_KEY, 0);
+        sendKey(SENTINEL_KEY, KEYEVENTF_KEYUP);
+        for (DWORD start = GetTickCount(); sentinelsTaken == before && GetTickCount() - start < 30000;) {
+            if (GetCurrentThreadId() == windowThread)
+                pumpMessages(window, 0);
+            else
+                Sleep(10);
+        }
+    }
     void showAndFocus(int id)
     {
         ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);
         SetFocus(control(id));
-        pumpMessages(window, 200);
+        settleKeys();
         chord({}, VK_END);  // type after the name, not before it
-        pumpMessages(window, 100);
+        settleKeys();
     }
     void keys(std::vector<WORD> held, WORD key)
     {
         chord(held, key);
-        pumpMessages(window, 300);
+        settleKeys();
     }
     // A key that reaches the pick's own window procedure, as the dialog loop
-    // hands it on.
+    // hands it on; posted, so handled once the queue is empty.
     void arrow(int id, WORD key)
     {
         PostMessageW(control(id), WM_KEYDOWN, key, 1);
         PostMessageW(control(id), WM_KEYUP, key, 0xC0000001);
-        pumpMessages(window, 50);
+        pumpMessages(window, 0);
     }
 };
 
@@ -106,7 +142,7 @@ TEST_F(KeyboardShortcutsTest, SaveNewAndOpenKeysRunTheirCommands)
             return;
         // Keys while a modal dialog is up are the dialog's: no undo.
         chord({VK_CONTROL}, 'Z');
-        Sleep(300);
+        settleKeys();
         s.press(dialog, IDCANCEL);
     });
     keys({VK_CONTROL}, 'N');
@@ -162,14 +198,16 @@ TEST_F(KeyboardShortcutsTest, TheModalMainWindowTakesShortcuts)
     int dirtyAfterUndo = -1;
     std::thread user([&] {
         HWND main = NULL;
-        for (int i = 0; i < 200 && !main; i++, Sleep(25))
+        for (DWORD start = GetTickCount(); !main && GetTickCount() - start < 30000; Sleep(25))
             main = FindWindowW(L"#32770", L"Duelmark - Spring Cup");
         if (!main)
             return;
-        Sleep(300);
+        // Answered once the window is in its modal loop.
+        SendMessageW(main, WM_NULL, 0, 0);
         SendMessageW(bracket.nodeTable[4]->control, WM_SETTEXT, 0, (LPARAM)L"Otters");
         chord({VK_CONTROL}, 'Z');
-        Sleep(500);
+        settleKeys();
+        SendMessageW(main, WM_NULL, 0, 0);
         seen = bracket.nodeTable[4]->name;
         dirtyAfterUndo = bracket.dirty;
         PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
@@ -260,7 +298,7 @@ TEST_F(KeyboardShortcutsTest, ArrowsOnAnUnopenedPickChooseBetweenItsFeeders)
     BracketSnapshot before = takeSnapshot(&bracket, window);
     for (int i = 0; i < 40; i++) {
         PostMessageW(GetFocus() ? GetFocus() : window, WM_KEYDOWN, VK_TAB, 1);
-        pumpMessages(window, 5);
+        pumpMessages(window, 0);
     }
     EXPECT_TRUE(sameSnapshot(before, takeSnapshot(&bracket, window)));
 

@@ -21,10 +21,10 @@ TEST_F(PictureClipboard, ABusyClipboardIsReportedNotPassedOffAsCopied)
     std::thread holder([&] {
         OpenClipboard(NULL);
         SetEvent(opened);
-        WaitForSingleObject(release, 10000);
+        WaitForSingleObject(release, 30000);
         CloseClipboard();
     });
-    WaitForSingleObject(opened, 10000);
+    WaitForSingleObject(opened, 30000);
     DWORD before = GetClipboardSequenceNumber();
     {
         ScopedDialogAnswer box(IDOK);

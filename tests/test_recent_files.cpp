@@ -168,6 +168,23 @@ TEST_F(RecentFilesTest, TheListKeepsTheEightNewestOnceEach)
     EXPECT_EQ(expected, menuEntries());
 }
 
+// Another program left the first entry far too long: the rest still show,
+// and the next file opened keeps them.
+TEST_F(RecentFilesTest, AnEntryThatCannotBeReadIsPassedOverAndTheRestKept)
+{
+    start();
+    std::wstring a = folder.file(L"a.xml"), b = folder.file(L"b.xml"), c = folder.file(L"c.xml");
+    for (const std::wstring &file : {a, b, c})
+        rememberRecentFile(window, file.c_str());
+    std::wstring oversized(600, L'x');
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Duelmark\\Recent Files", L"File1", REG_SZ, oversized.c_str(),
+                    (DWORD)(oversized.size() + 1) * sizeof(WCHAR));
+    start();
+    EXPECT_EQ((std::vector<std::wstring>{entry(1, b), entry(2, a)}), menuEntries());
+    rememberRecentFile(window, c.c_str());
+    EXPECT_EQ((std::vector<std::wstring>{entry(1, c), entry(2, b), entry(3, a)}), menuEntries());
+}
+
 // The start and the end of a long path stay, with "..." between them; the
 // file name stays whole when it fits, and no character is cut in half.
 TEST(RecentFileText, LongPathsAreShortenedInTheMiddle)

@@ -24,7 +24,7 @@ struct ResourceModuleTest : ::testing::Test {
     {
         turn = CreateMutexW(NULL, FALSE, L"duelmark-test-resource-module");
         ASSERT_NE(nullptr, turn);
-        DWORD waited = WaitForSingleObject(turn, 60000);
+        DWORD waited = WaitForSingleObject(turn, 30000);
         ASSERT_TRUE(waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) << "waited " << waited;
         DWORD length = GetModuleFileNameW(NULL, satellitePath, MAX_PATH);
         ASSERT_GT(length, 0u);

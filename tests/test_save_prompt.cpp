@@ -174,7 +174,9 @@ TEST_F(SavePromptTest, AnExistingFileIsReplacedOnlyAfterConfirmation)
         HWND confirm = s.next("the replace confirmation");
         EXPECT_EQ(save, GetWindow(confirm, GW_OWNER)) << "the confirmation belongs to the Save dialog";
         s.press(confirm, IDNO);
-        Sleep(200);
+        for (DWORD start = GetTickCount(); IsWindow(confirm) && GetTickCount() - start < 30000;)
+            Sleep(10);
+        SendMessageTimeoutW(save, WM_NULL, 0, 0, SMTO_NORMAL, 30000, NULL);
         EXPECT_TRUE(IsWindow(save)) << "declining must return to the Save dialog";
         s.press(save, IDCANCEL);
     }));

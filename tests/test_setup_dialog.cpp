@@ -56,8 +56,7 @@ TEST_F(SetupDialogTest, NewModeOffersFiveCountsWith16SelectedAndRefusesAnEmptyTi
         EXPECT_EQ(255, SendDlgItemMessageW(dialog, IDC_TITLE_EDIT, EM_GETLIMITTEXT, 0, 0));
 
         // OK with no title: the dialog stays open, silently.
-        PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
-        Sleep(300);
+        SendMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
         EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "an empty title must keep the dialog open";
 
         s.type(GetDlgItem(dialog, IDC_TITLE_EDIT), L"Spring Cup");
@@ -107,8 +106,7 @@ TEST_F(SetupDialogTest, EditTitleModeWithTheTitleEmptiedStaysOpenUntilCancel)
     INT_PTR result = run([](DialogScript &s) {
         HWND dialog = s.next("the setup dialog in Edit-title mode");
         s.type(GetDlgItem(dialog, IDC_TITLE_EDIT), L"");
-        PostMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
-        Sleep(300);
+        SendMessageW(dialog, WM_COMMAND, IDC_SETUP_OK, 0);
         EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "an emptied title must keep the dialog open";
         s.press(dialog, IDCANCEL);
     });
@@ -171,7 +169,6 @@ TEST_F(SetupDialogTest, OtherCommandsAndNotificationCodesDoNothing)
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_SETUP_OK, 1), 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 1), 0);
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-        Sleep(200);
         EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "no other command may end the dialog";
         s.press(dialog, IDCANCEL);
     });

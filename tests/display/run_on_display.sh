@@ -36,7 +36,8 @@ trap 'exit 130' INT TERM HUP
 
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+# A minute: Xvfb can take seconds to start on a busy machine.
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 

@@ -72,12 +72,12 @@ std::wstring windowText(HWND window)
 std::wstring setupLabel(HANDLE process, HWND main)
 {
     PostMessageW(main, WM_COMMAND, IDM_FILE_NEW, 0);
-    HWND setup = waitForWindow(process, main, 10000);
+    HWND setup = waitForWindow(process, main, 30000);
     if (!setup)
         return L"<no setup dialog>";
     std::wstring label = windowText(GetDlgItem(setup, IDC_TEAMS_LABEL));
     PostMessageW(setup, WM_COMMAND, IDCANCEL, 0);
-    for (int i = 0; i < 200 && IsWindow(setup); i++)
+    for (DWORD start = GetTickCount(); IsWindow(setup) && GetTickCount() - start < 30000;)
         Sleep(50);
     return label;
 }
@@ -137,7 +137,7 @@ int wmain(int argc, wchar_t **argv)
         print(L"could not start " + file + L": error " + std::to_wstring(GetLastError()));
         return 1;
     }
-    HWND window = waitForWindow(run.hProcess, NULL, 20000);
+    HWND window = waitForWindow(run.hProcess, NULL, 30000);
     if (!window) {
         print(L"no window appeared");
         TerminateProcess(run.hProcess, 1);
@@ -150,7 +150,7 @@ int wmain(int argc, wchar_t **argv)
     // What the close box sends: the editor must end by itself, exit code 0.
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(run.hProcess, 20000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(run.hProcess, 30000) == WAIT_OBJECT_0)
         GetExitCodeProcess(run.hProcess, &exitCode);
     else
         TerminateProcess(run.hProcess, 1);

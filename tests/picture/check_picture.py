@@ -4,13 +4,19 @@ own (zlib over the IDAT chunks) and a BMP reader, against where the boxes
 and lines of a bracket must be.
 
   check_picture.py files <folder>   exported PNGs and the clipboard's copy
+  check_picture.py svg <folder>     exported SVGs: standalone XML with text as
+                                    text and no script, rendered by
+                                    rsvg-convert to ink where the PNG has it
   check_picture.py page <page.png> <picture.png> [landscape]
                                     a printed page (rasterised by
                                     ghostscript) against the exported PNG;
                                     landscape when the PostScript says so
 """
+import os
 import struct
+import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 import zlib
 
 # Where things are, in pixels at natural size.
@@ -377,13 +383,52 @@ def check_one_page(page, picture):
     print('page %dx%d, ink %s, scale %.3f' % (page.width, page.height, ink, scale))
 
 
+SVG = '{http://www.w3.org/2000/svg}'
+
+
+def check_svg(folder, name, teams, texts):
+    """Parsed as a standalone XML document, with the given texts among its
+    text elements and nothing that runs or reaches outside; rendered by an
+    independent renderer, its boxes and lines are inked where the PNG's
+    are."""
+    path = os.path.join(folder, name)
+    root = ElementTree.parse(path).getroot()
+    if root.tag != SVG + 'svg' or root.get('version') != '1.1':
+        fail('%s: the root is %s version %s, not SVG 1.1' % (name, root.tag, root.get('version')))
+    shown = [element.text or '' for element in root.iter(SVG + 'text')]
+    for text in texts:
+        if text not in shown:
+            fail('%s: no text element holds %r' % (name, text))
+    for element in root.iter():
+        if element.tag in (SVG + 'script', SVG + 'foreignObject', SVG + 'image', SVG + 'use'):
+            fail('%s: has a %s element' % (name, element.tag))
+        for key, value in element.attrib.items():
+            if 'href' in key or key.startswith('on') or 'url(' in value:
+                fail('%s: %s="%s" reaches outside or runs' % (name, key, value))
+    rendered = os.path.join(folder, name + '.png')
+    subprocess.run(['rsvg-convert', '-o', rendered, path], check=True)
+    image = read_png(rendered)
+    if (image.width, image.height) != expected_size(teams):
+        fail('%s: rendered %dx%d, expected %s' % (name, image.width, image.height, expected_size(teams)))
+        return
+    check_layout(name, image, teams)
+
+
+def check_svgs(folder):
+    check_svg(folder, 'b4s.svg', 4, ['Four', 'T1'])
+    check_svg(folder, 'b16-mixed.svg', 16, ['\u6625\u5b63\u806f\u8cfd Spring League 2026'])
+    check_svg(folder, 'hostile.svg', 8, ['<script>alert("&")</script>', 'A\ufffdB'])
+
+
 if __name__ == '__main__':
     try:
         if sys.argv[1] == 'files':
             check_files(sys.argv[2])
+        elif sys.argv[1] == 'svg':
+            check_svgs(sys.argv[2])
         else:
             check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
-    except (OSError, ValueError, StopIteration) as error:
+    except (OSError, ValueError, StopIteration, ElementTree.ParseError, subprocess.CalledProcessError) as error:
         fail(str(error))
     for message in failures[:40]:
         print('FAIL:', message)

@@ -127,6 +127,34 @@ int exportHugeNames(const std::wstring &folder)
     return 0;
 }
 
+// SVG files: one through the Save dialog, whose typed ".svg" wins over the
+// PNG type it offers first, and two written directly: Chinese text, and
+// names that XML must escape or cannot carry at all.
+int exportSvgSamples(const std::wstring &folder)
+{
+    int failures = 0;
+    {
+        Window window(4, L"Four");
+        fill(&window.bracket, false, true);
+        if (!window.command(IDM_FILE_EXPORT_PICTURE,
+                            [&](DialogScript &s) { s.chooseFile(s.next("the Save dialog"), folder + L"\\b4s.svg"); }))
+            failures++;
+    }
+    {
+        Window window(16, L"\x6625\x5B63\x806F\x8CFD Spring League 2026");
+        fill(&window.bracket, true, true);
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b16-mixed.svg").c_str());
+    }
+    Window window(8, L"Hostile");
+    fill(&window.bracket, false, true);
+    lstrcpyW(window.bracket.nodeTable[0]->name, L"<script>alert(\"&\")</script>");
+    lstrcpyW(window.bracket.nodeTable[1]->name, L"A\x0001" L"B");
+    failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\hostile.svg").c_str());
+    if (failures)
+        fprintf(stderr, "%d SVG exports failed\n", failures);
+    return failures;
+}
+
 int exportSamples(const std::wstring &folder)
 {
     int failures = 0;
@@ -344,7 +372,7 @@ int wmain(int argc, WCHAR **argv)
     std::wstring mode = argv[1], folder = argc > 2 ? argv[2] : L".";
     int failures = 2;
     if (mode == L"export")
-        failures = exportSamples(folder);
+        failures = exportSamples(folder) + exportSvgSamples(folder);
     else if (mode == L"clipboard")
         failures = clipboardSample(folder);
     else if (mode == L"printer")

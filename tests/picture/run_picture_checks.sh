@@ -14,3 +14,4 @@ windows_folder="Z:${folder//\//\\}"
 # prefix's last Wine process ends.
 "$run" "$program" clipboard "$windows_folder"
 python3 "$here/check_picture.py" files "$folder"
+python3 "$here/check_picture.py" svg "$folder"

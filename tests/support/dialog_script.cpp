@@ -97,8 +97,9 @@ HWND DialogScript::next(const char *expected, DWORD timeoutMs)
     while (GetTickCount() - start < timeoutMs) {
         HWND dialog = findOpenDialog();
         if (dialog) {
-            // Let it finish its WM_INITDIALOG before it is talked to.
-            Sleep(50);
+            // Its thread answers only once it is back in its message loop:
+            // WM_INITDIALOG has run and the dialog is ready to be talked to.
+            SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, NULL);
             return dialog;
         }
         Sleep(10);
@@ -131,7 +132,7 @@ HWND DialogScript::fileNameEdit(HWND fileDialog)
         if (search.found)
             return search.found;
         Sleep(20);
-    } while (GetTickCount() - start < 3000);
+    } while (GetTickCount() - start < 30000);
     return NULL;
 }
 

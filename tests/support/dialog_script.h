@@ -22,9 +22,11 @@ public:
     ~DialogScript();
 
     // The next visible, enabled dialog (#32770: message boxes, the setup
-    // dialog, the file dialogs) not yet answered; NULL, with a failure
-    // noted, when none shows within timeoutMs.
-    HWND next(const char *expected, DWORD timeoutMs = 8000);
+    // dialog, the file dialogs) not yet answered, once its thread has got
+    // as far as taking messages; NULL, with a failure noted, when none
+    // shows within timeoutMs, which is generous: a busy machine can take
+    // many seconds to start a process and load what a dialog needs.
+    HWND next(const char *expected, DWORD timeoutMs = 30000);
 
     // Clicks a dialog's button as the dialog manager would report it.
     void press(HWND dialog, int id);

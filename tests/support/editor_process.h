@@ -81,15 +81,19 @@ struct Editor {
         return start(quotedArgument(file)) ? waitForWindow(caption) : NULL;
     }
 
-    // The main window: the program's visible dialog with this caption.
-    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 15000)
+    // The main window: the program's visible dialog with this caption that
+    // no other window owns. The questions it asks (the recovery offer, a
+    // start-up file's failure) share its caption but are owned by it, and
+    // may be up already when the search comes round, the later the busier
+    // the machine. The limit allows for a process starting on a busy one.
+    HWND waitForWindow(const WCHAR *caption, DWORD timeoutMs = 30000)
     {
         DWORD start = GetTickCount();
         while (GetTickCount() - start < timeoutMs) {
             for (HWND w = FindWindowW(L"#32770", caption); w; w = FindWindowExW(NULL, w, L"#32770", caption)) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(w, &owner);
-                if (owner == process.dwProcessId && IsWindowVisible(w))
+                if (owner == process.dwProcessId && IsWindowVisible(w) && !GetWindow(w, GW_OWNER))
                     return window = w;
             }
             if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
@@ -99,7 +103,7 @@ struct Editor {
     }
 
     // Ends with exit code 0 within the time given: true.
-    bool endedCleanly(DWORD timeoutMs = 10000)
+    bool endedCleanly(DWORD timeoutMs = 30000)
     {
         if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
             return false;

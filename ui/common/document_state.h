@@ -13,7 +13,7 @@ enum { PATH_CAPACITY = 260 };
 struct RecoveryCopy {
     WCHAR path[PATH_CAPACITY];  /* empty: no folder for copies, nothing is written */
     int onDisk;                 /* a copy (perhaps an older one) is at path */
-    ULONGLONG attempted;        /* hash of the last content tried, written or not */
+    ULONGLONG written;          /* hash of the copy last written */
 };
 
 struct DocumentState {

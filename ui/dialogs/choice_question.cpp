@@ -70,6 +70,13 @@ int askAboutNewerFile(HWND window, HMODULE module, const WCHAR *path, int delete
     return runChoiceQuestion(window, module, IDD_DISK_CHANGED, message);
 }
 
+int askAboutRestoredFile(HWND window, HMODULE module, const WCHAR *path)
+{
+    WCHAR message[MESSAGE_CAPACITY];
+    formatMessage(module, IDS_RESTORED_SAVE, path, L"", message, MESSAGE_CAPACITY);
+    return runChoiceQuestion(window, module, IDD_DISK_CHANGED, message);
+}
+
 /* The local date and time in the user's own formats. */
 static void formatWhen(const FILETIME *written, WCHAR *when, int capacity)
 {

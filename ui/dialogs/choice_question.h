@@ -12,6 +12,11 @@
  * a box that could not be shown). */
 int askAboutNewerFile(HWND window, HMODULE module, const WCHAR *path, int deleted);
 
+/* Save is about to write a bracket restored from a recovery copy over
+ * path, the file that copy named. Returns IDC_OVERWRITE, IDC_SAVE_ELSEWHERE
+ * or IDCANCEL (also for a box that could not be shown). */
+int askAboutRestoredFile(HWND window, HMODULE module, const WCHAR *path);
+
 /* Offers the recovery copy of owner (empty: a bracket that had no file,
  * shown by its title) written at written. Returns IDC_RESTORE,
  * IDC_DISCARD, or IDCANCEL to decide at the next start. */

@@ -54,7 +54,7 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
 /* On failure the loader left everything as it was, so there is nothing to
  * undo here, only the reason to tell. The name is made full first, so the
  * path kept is the file that was read wherever the folder moves. */
-int openDocument(HWND window, DocumentState *state, const WCHAR *name)
+int readDocument(HWND window, DocumentState *state, const WCHAR *name)
 {
     WCHAR path[PATH_CAPACITY];
     OpenReport report;
@@ -72,7 +72,14 @@ int openDocument(HWND window, DocumentState *state, const WCHAR *name)
     watchBaseSlotPastes(state->bracket);
     lstrcpynW(state->path, path, PATH_CAPACITY);
     takeFileFingerprint(path, &state->disk);
-    rememberRecentFile(window, path);
+    return 1;
+}
+
+int openDocument(HWND window, DocumentState *state, const WCHAR *name)
+{
+    if (!readDocument(window, state, name))
+        return 0;
+    rememberRecentFile(window, state->path);
     return 1;
 }
 

@@ -21,6 +21,10 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
  * after telling the user why, with everything as it was. */
 int openDocument(HWND window, DocumentState *state, const WCHAR *name);
 
+/* As openDocument, but the file stays out of the recent files: a restored
+ * recovery copy is no file of the user's. */
+int readDocument(HWND window, DocumentState *state, const WCHAR *name);
+
 /* Empties the window: no bracket and no file. The caption, size and
  * position stay. */
 void closeDocument(HWND window, DocumentState *state);

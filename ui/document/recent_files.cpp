@@ -20,9 +20,10 @@ static void valueName(int index, WCHAR *name)
     wsprintfW(name, L"File%d", index + 1);
 }
 
-/* Entries that are missing, empty, of another type or too long end the
- * list there: whatever another program left under the key, the menu only
- * ever shows whole paths. */
+/* An entry that is missing, empty, of another type or too long is passed
+ * over and the rest still read: whatever another program left under the
+ * key, the menu only ever shows whole paths, and one bad entry neither
+ * hides the others nor makes the next save of the list drop them. */
 static void readRecentList(RecentList *list)
 {
     list->count = 0;
@@ -32,15 +33,16 @@ static void readRecentList(RecentList *list)
     for (int i = 0; i < RECENT_FILE_LIMIT; i++) {
         WCHAR name[16];
         valueName(i, name);
-        WCHAR *path = list->paths[list->count];
+        /* Room for a whole path and its terminator, and one unit more to
+         * tell a longer value, which need not end in a terminator. */
+        WCHAR path[PATH_CAPACITY + 1];
         DWORD type = 0;
-        DWORD size = (PATH_CAPACITY - 1) * sizeof(WCHAR);
+        DWORD size = PATH_CAPACITY * sizeof(WCHAR);
         if (RegQueryValueExW(key, name, NULL, &type, (BYTE *)path, &size) != ERROR_SUCCESS || type != REG_SZ)
-            break;
-        /* A stored value need not end in a terminator. */
+            continue;
         path[size / sizeof(WCHAR)] = 0;
-        if (path[0])
-            list->count++;
+        if (path[0] && lstrlenW(path) < PATH_CAPACITY)
+            lstrcpyW(list->paths[list->count++], path);
     }
     RegCloseKey(key);
 }

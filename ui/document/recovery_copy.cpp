@@ -1,35 +1,14 @@
 #include "ui/document/recovery_copy.h"
+#include "model/slot_control.h"
 #include "model/undo_history.h"
 #include "file/recovery_file.h"
 #include "res/resource.h"
 #include "ui/dialogs/choice_question.h"
 #include "ui/document/document.h"
+#include "ui/document/recent_files.h"
 
 static const WCHAR COPY_PREFIX[] = L"recovery-";
 static const WCHAR COPY_SUFFIX[] = L".xml";
-
-static const ULONGLONG FNV_OFFSET = 14695981039346656037ull;
-static const ULONGLONG FNV_PRIME = 1099511628211ull;
-
-static ULONGLONG hashText(ULONGLONG hash, const WCHAR *text)
-{
-    for (; *text; text++)
-        hash = (hash ^ *text) * FNV_PRIME;
-    return (hash ^ 0xFFFF) * FNV_PRIME;  /* ends the text: "ab","c" differs from "a","bc" */
-}
-
-/* Everything the copy holds: a tick that finds the same value has nothing
- * new to write. Never 0, which stands for "nothing tried yet". */
-static ULONGLONG hashCopyContent(DocumentState *state)
-{
-    Bracket *bracket = state->bracket;
-    ULONGLONG hash = hashText(FNV_OFFSET, state->path);
-    hash = hashText(hash, bracket->title);
-    hash = (hash ^ (ULONGLONG)bracket->slotCount) * FNV_PRIME;
-    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++)
-        hash = hashText(hash, bracket->nodeTable[id - 1]->name);
-    return hash ? hash : 1;
-}
 
 /* <folder>\Duelmark\Recovery, made when missing. Returns 0 when there is
  * no local application-data folder or it cannot hold ours. */
@@ -62,7 +41,7 @@ void startRecoveryCopies(HWND window, DocumentState *state)
     RecoveryCopy *copy = &state->recovery;
     copy->path[0] = 0;
     copy->onDisk = 0;
-    copy->attempted = 0;
+    copy->written = 0;
     if (!state->keepsRecoveryCopies)
         return;
     ULONGLONG started = 0;
@@ -80,7 +59,7 @@ static void removeCopy(RecoveryCopy *copy)
     if (copy->onDisk)
         DeleteFileW(copy->path);
     copy->onDisk = 0;
-    copy->attempted = 0;
+    copy->written = 0;
 }
 
 void dropRecoveryCopyWhenClean(DocumentState *state)
@@ -99,14 +78,11 @@ void keepRecoveryCopy(DocumentState *state)
         removeCopy(copy);
         return;
     }
-    ULONGLONG content = hashCopyContent(state);
-    if (content == copy->attempted)
-        return;
-    copy->attempted = content;
     RecoveryOwner owner;
     lstrcpynW(owner.path, state->path, MAX_PATH);
     owner.disk = state->disk;
-    if (writeRecoveryFile(bracket, copy->path, &owner))
+    owner.baseEditable = baseSlotsEditable(bracket);
+    if (refreshRecoveryFile(bracket, copy->path, &owner, &copy->written))
         copy->onDisk = 1;
 }
 
@@ -142,9 +118,13 @@ static int leftByEndedProcess(const WCHAR *name)
     DWORD id = (DWORD)parseHex(&p, 8);
     if (*p++ != L'-')
         return 0;
-    ULONGLONG started = parseHex(&p, 16);
-    if (lstrcmpiW(p, COPY_SUFFIX) != 0 || id == GetCurrentProcessId())
+    ULONGLONG started = parseHex(&p, 16), ownStart = 0;
+    if (lstrcmpiW(p, COPY_SUFFIX) != 0)
         return 0;
+    /* A fresh session hands out the ids of the last one again: a copy under
+     * this very id may well be a crashed run's. */
+    if (id == GetCurrentProcessId())
+        return !processCreationTime(GetCurrentProcess(), &ownStart) || ownStart != started;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
     if (!process)
         return 1;
@@ -165,14 +145,23 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
     int answer = askToRestoreRecovery(window, state->bracket->resourceModule, owner.path, title, written);
     if (answer == IDC_DISCARD)
         DeleteFileW(path);
-    if (answer != IDC_RESTORE || !openDocument(window, state, path))
+    if (answer != IDC_RESTORE || !readDocument(window, state, path))
         return 0;
-    /* The bracket is the unsaved work again, bound to its own file as it
-     * was, so that Save still notices what changed there meanwhile. */
+    /* The bracket is the unsaved work again: bound to its own file as it
+     * was, so that Save still notices what changed there meanwhile, and
+     * with its base slots as open to typing as they were. Only the copy's
+     * word names that file, so the first save over it asks. The copy is no
+     * file of the user's and never joins the recent files; the file does,
+     * while it is there to be opened. */
     lstrcpynW(state->path, owner.path, PATH_CAPACITY);
     state->disk = owner.disk;
+    state->disk.unverified = owner.path[0] != 0;
     state->bracket->dirty = 1;
     forgetUndoSavePoint(state->bracket);
+    if (owner.baseEditable)
+        setBaseSlotsReadOnly(state->bracket, FALSE);
+    if (owner.path[0] && GetFileAttributesW(owner.path) != INVALID_FILE_ATTRIBUTES)
+        rememberRecentFile(window, owner.path);
     DeleteFileW(path);
     keepRecoveryCopy(state);
     return 1;

@@ -22,9 +22,9 @@ enum {
  * application-data folder nothing is ever written or offered. */
 void startRecoveryCopies(HWND window, DocumentState *state);
 
-/* One tick: writes the copy when the bracket has unsaved changes not yet
- * written, removes it when there are none. A failed write is silent and
- * tried again once the bracket changes. */
+/* One tick: writes the copy when what Save would write has changed since
+ * the last copy, removes it when nothing is unsaved. A failed write is
+ * silent and tried again at the next tick. */
 void keepRecoveryCopy(DocumentState *state);
 
 /* Removes the copy at once when nothing is left unsaved (saved, discarded,
@@ -36,8 +36,10 @@ void stopRecoveryCopies(HWND window, DocumentState *state);
 
 /* Offers, one by one, each copy left by a process that is no longer
  * running, until one is restored: it opens as a file opens, unsaved, with the
- * path and disk state it belonged to. Discarded copies are deleted; copies
- * the user puts off stay for the next start. */
+ * path and disk state it belonged to (that file listed among the recent
+ * files, its first save asking before it writes there) and its base slots
+ * locked or not as they were. Discarded copies are deleted; copies the user
+ * puts off stay for the next start. */
 void offerLeftRecoveryCopies(HWND window, DocumentState *state);
 
 #endif

@@ -48,10 +48,21 @@ static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
  * about replacing it already. */
 static int confirmOwnFileUnchanged(HWND window, DocumentState *state, const WCHAR **target, WCHAR *chosen)
 {
-    if (!state->path[0] || lstrcmpiW(*target, state->path) != 0 || !fileChangedSince(state->path, &state->disk))
+    if (!state->path[0] || lstrcmpiW(*target, state->path) != 0)
         return 1;
-    int deleted = GetFileAttributesW(state->path) == INVALID_FILE_ATTRIBUTES;
-    int answer = askAboutNewerFile(window, state->bracket->resourceModule, state->path, deleted);
+    HMODULE module = state->bracket->resourceModule;
+    int answer;
+    /* A restored bracket knows its file only from the copy, which anything
+     * could have written: the first save there is confirmed, whatever the
+     * file holds. */
+    if (state->disk.unverified) {
+        answer = askAboutRestoredFile(window, module, state->path);
+    } else {
+        if (!fileChangedSince(state->path, &state->disk))
+            return 1;
+        int deleted = GetFileAttributesW(state->path) == INVALID_FILE_ATTRIBUTES;
+        answer = askAboutNewerFile(window, module, state->path, deleted);
+    }
     if (answer == IDC_OVERWRITE)
         return 1;
     if (answer != IDC_SAVE_ELSEWHERE || !askSaveName(window, state->bracket, chosen))

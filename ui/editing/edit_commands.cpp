@@ -1,27 +1,18 @@
 #include "ui/editing/edit_commands.h"
 
 #include "model/pick_rules.h"
+#include "model/slot_control.h"
 #include "ui/window/layout.h"
 #include "ui/dialogs/setup_dialog.h"
 
-/* The read-only state lives only in the edit controls; the model and the
- * dirty flag are not touched. */
-static void setBaseLock(Bracket *bracket, BOOL locked)
-{
-    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node)) {
-        if (node->control)
-            SendMessageW(node->control, EM_SETREADONLY, locked, 0);
-    }
-}
-
 void lockBaseSlots(HWND, DocumentState *state)
 {
-    setBaseLock(state->bracket, TRUE);
+    setBaseSlotsReadOnly(state->bracket, TRUE);
 }
 
 void unlockBaseSlots(HWND, DocumentState *state)
 {
-    setBaseLock(state->bracket, FALSE);
+    setBaseSlotsReadOnly(state->bracket, FALSE);
 }
 
 /* Clearing and validating ask nothing: unlike load and save, the user asked

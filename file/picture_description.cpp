@@ -1,0 +1,112 @@
+#include "file/picture_description.h"
+#include "model/heap.h"
+
+const PictureFontSpec PICTURE_FONTS[PICTURE_FONT_COUNT] = {
+    {28, FW_BOLD},    /* title */
+    {15, FW_NORMAL},  /* round headings */
+    {15, FW_NORMAL},  /* names */
+    {12, FW_NORMAL},  /* names that do not fit, scores */
+    {15, FW_BOLD},    /* the champion */
+};
+
+/* A face every Windows has and Wine ships, so Latin text never falls back
+ * to whatever face the system finds first. Chinese and other scripts come
+ * through the face's system font link. */
+const WCHAR PICTURE_FACE[] = L"Tahoma";
+
+void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper)
+{
+    picture->size = size;
+    picture->paper = paper;
+    picture->items = NULL;
+    picture->count = picture->capacity = 0;
+    picture->texts = NULL;
+    picture->textLength = picture->textCapacity = 0;
+}
+
+/* Doubles a block of count used elements of size bytes until needed fit. */
+static int growBlock(void **block, int *capacity, int needed, SIZE_T size)
+{
+    if (needed <= *capacity)
+        return 1;
+    int grown = *capacity ? *capacity : 256;
+    while (grown < needed)
+        grown *= 2;
+    void *bigger = allocBlock((SIZE_T)grown * size);
+    if (!bigger)
+        return 0;
+    if (*block)
+        CopyMemory(bigger, *block, (SIZE_T)*capacity * size);
+    freeBlock(*block);
+    *block = bigger;
+    *capacity = grown;
+    return 1;
+}
+
+static PictureItem *newItem(PictureDescription *picture, int kind)
+{
+    if (!growBlock((void **)&picture->items, &picture->capacity, picture->count + 1, sizeof(PictureItem)))
+        return NULL;
+    PictureItem *item = &picture->items[picture->count++];
+    ZeroMemory(item, sizeof *item);
+    item->kind = kind;
+    return item;
+}
+
+int addPictureBox(PictureDescription *picture, RECT box, int lineWidth, COLORREF ink, COLORREF fill)
+{
+    PictureItem *item = newItem(picture, PICTURE_BOX);
+    if (!item)
+        return 0;
+    item->area = box;
+    item->lineWidth = lineWidth;
+    item->ink = ink;
+    item->fill = fill;
+    return 1;
+}
+
+int addPictureLine(PictureDescription *picture, int x1, int y1, int x2, int y2, int lineWidth, COLORREF ink)
+{
+    PictureItem *item = newItem(picture, PICTURE_LINE);
+    if (!item)
+        return 0;
+    item->area.left = x1;
+    item->area.top = y1;
+    item->area.right = x2;
+    item->area.bottom = y2;
+    item->lineWidth = lineWidth;
+    item->ink = ink;
+    return 1;
+}
+
+int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, int font, int align, COLORREF ink)
+{
+    int length = lstrlenW(text);
+    if (!growBlock((void **)&picture->texts, &picture->textCapacity, picture->textLength + length + 1, sizeof(WCHAR)))
+        return 0;
+    PictureItem *item = newItem(picture, PICTURE_TEXT);
+    if (!item)
+        return 0;
+    item->area = band;
+    item->font = font;
+    item->align = align;
+    item->ink = ink;
+    item->text = picture->textLength;
+    CopyMemory(picture->texts + picture->textLength, text, (length + 1) * sizeof(WCHAR));
+    picture->textLength += length + 1;
+    return 1;
+}
+
+const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item)
+{
+    return picture->texts + item->text;
+}
+
+void freePictureDescription(PictureDescription *picture)
+{
+    freeBlock(picture->items);
+    freeBlock(picture->texts);
+    picture->items = NULL;
+    picture->texts = NULL;
+    picture->count = picture->capacity = picture->textLength = picture->textCapacity = 0;
+}

@@ -1,0 +1,75 @@
+/* The bracket picture as a description: boxes, lines and texts with their
+ * font, size and colour, in the picture's own units (pixels at natural
+ * size). The picture is laid out once into it; the screen, PNG, the
+ * clipboard, print, the preview and the hall display draw it with GDI, and
+ * the SVG writer writes it. Plain data: file/ knows no windows or
+ * brackets. */
+#ifndef DUELMARK_FILE_PICTURE_DESCRIPTION_H
+#define DUELMARK_FILE_PICTURE_DESCRIPTION_H
+
+#include <windows.h>
+
+/* The faces of the picture: one family, these sizes and weights. */
+enum PictureFont {
+    PICTURE_FONT_TITLE,
+    PICTURE_FONT_HEADING,
+    PICTURE_FONT_NAME,
+    PICTURE_FONT_SMALL,
+    PICTURE_FONT_CHAMPION,
+    PICTURE_FONT_COUNT
+};
+
+struct PictureFontSpec {
+    int height;   /* picture units, the em height */
+    int weight;   /* FW_NORMAL or FW_BOLD */
+};
+
+/* Indexed by PictureFont. */
+extern const PictureFontSpec PICTURE_FONTS[PICTURE_FONT_COUNT];
+
+/* The face every text of the picture is drawn in, and the generic family
+ * behind it where a reader lacks it. */
+extern const WCHAR PICTURE_FACE[];
+
+enum PictureItemKind { PICTURE_BOX, PICTURE_LINE, PICTURE_TEXT };
+enum PictureAlign { PICTURE_ALIGN_LEFT, PICTURE_ALIGN_CENTRE };
+
+struct PictureItem {
+    int kind;
+    /* A box's or a text's band; a line runs from (left, top) to (right,
+     * bottom). */
+    RECT area;
+    int lineWidth;     /* a box's frame (drawn inside it) or a line */
+    COLORREF ink;      /* frame, line or text */
+    COLORREF fill;     /* a box's inside */
+    int font;          /* a text's PictureFont */
+    int align;         /* a text's PictureAlign; vertically always centred */
+    int text;          /* a text's first unit in the description's text pool */
+};
+
+struct PictureDescription {
+    SIZE size;         /* natural size; 0 x 0 for no picture */
+    COLORREF paper;
+    PictureItem *items;
+    int count;
+    int capacity;
+    WCHAR *texts;      /* zero-terminated texts one after the other */
+    int textLength;
+    int textCapacity;
+};
+
+/* An empty description of size and paper colour, holding nothing yet. */
+void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
+
+/* Each adds one item; 0 when memory ran out (the description is then
+ * incomplete and its maker gives up). */
+int addPictureBox(PictureDescription *picture, RECT box, int lineWidth, COLORREF ink, COLORREF fill);
+int addPictureLine(PictureDescription *picture, int x1, int y1, int x2, int y2, int lineWidth, COLORREF ink);
+int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, int font, int align, COLORREF ink);
+
+/* A text item's text. */
+const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item);
+
+void freePictureDescription(PictureDescription *picture);
+
+#endif

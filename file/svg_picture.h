@@ -1,0 +1,20 @@
+/* The bracket picture as an SVG 1.1 file: the same description GDI draws,
+ * with text as text (searchable, selectable, editable) in the picture's
+ * face and a generic fallback, lines as paths, no script and no external
+ * reference, so that a browser or a print shop opens it at any size. */
+#ifndef DUELMARK_FILE_SVG_PICTURE_H
+#define DUELMARK_FILE_SVG_PICTURE_H
+
+#include "file/picture_description.h"
+
+/* The whole SVG document as UTF-8 in a block of the process heap (freed
+ * by the caller with freeBlock). Returns 1 with the block and its byte
+ * count, or 0 when memory ran out. */
+int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *size);
+
+/* Encodes the picture and puts it in path's place crash-safely. Returns 1
+ * when path holds the SVG; 0 with the old file untouched and the reason as
+ * the thread's last error. */
+int writeSvgPictureFile(const WCHAR *path, const PictureDescription *picture);
+
+#endif
