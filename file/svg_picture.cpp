@@ -160,7 +160,7 @@ static void appendLine(SvgText *svg, const PictureItem *item)
 static void appendText(SvgText *svg, const PictureDescription *picture, const PictureItem *item)
 {
     const RECT &band = item->area;
-    const PictureFontSpec &font = PICTURE_FONTS[item->font];
+    const PictureFontSpec &font = picture->fonts[item->font];
     int width = band.right - band.left, height = band.bottom - band.top;
     append(svg, "<svg x=\"");
     appendNumber(svg, band.left);
@@ -171,7 +171,7 @@ static void appendText(SvgText *svg, const PictureDescription *picture, const Pi
     append(svg, "\" height=\"");
     appendNumber(svg, height);
     append(svg, "\" overflow=\"hidden\"><text x=\"");
-    appendNumber(svg, item->align == PICTURE_ALIGN_CENTRE ? width / 2 : 0);
+    appendNumber(svg, item->align == PICTURE_ALIGN_CENTRE ? width / 2 : item->align == PICTURE_ALIGN_RIGHT ? width : 0);
     /* The baseline a third of the em below the middle centres a line of
      * text as GDI's vertical centring does, whatever baseline tables the
      * reader knows. */
@@ -181,8 +181,8 @@ static void appendText(SvgText *svg, const PictureDescription *picture, const Pi
     appendNumber(svg, font.height);
     if (font.weight >= FW_BOLD)
         append(svg, "\" font-weight=\"bold");
-    if (item->align == PICTURE_ALIGN_CENTRE)
-        append(svg, "\" text-anchor=\"middle");
+    if (item->align != PICTURE_ALIGN_LEFT)
+        append(svg, item->align == PICTURE_ALIGN_CENTRE ? "\" text-anchor=\"middle" : "\" text-anchor=\"end");
     append(svg, "\" fill=\"");
     appendColour(svg, item->ink);
     append(svg, "\">");
@@ -206,10 +206,12 @@ int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *siz
      * on Windows, then whatever sans-serif face the reader has. */
     append(&svg, "\" font-family=\"");
     appendEscaped(&svg, PICTURE_FACE);
-    append(&svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n<rect width=\"100%\" "
-                 "height=\"100%\" fill=\"");
-    appendColour(&svg, picture->paper);
-    append(&svg, "\"/>\n");
+    append(&svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n");
+    if (picture->paper != CLR_INVALID) {
+        append(&svg, "<rect width=\"100%\" height=\"100%\" fill=\"");
+        appendColour(&svg, picture->paper);
+        append(&svg, "\"/>\n");
+    }
     for (int i = 0; i < picture->count; i++) {
         const PictureItem *item = &picture->items[i];
         if (item->kind == PICTURE_BOX)

@@ -1,17 +1,19 @@
-// Print layouts cut from real bracket pictures onto A4, in both
-// orientations: every page stays inside its margins, halves and posters
-// keep the smallest text at the name size asked for, neighbouring tiles
-// share 10 mm, no box or text is cut without lying whole on some page,
-// and what the tiles keep once cut along their marks adds up to the
-// picture exactly.
+// Print layouts cut from real bracket pictures' descriptions onto A4, in
+// both orientations: every page stays inside its margins, halves and
+// posters keep the smallest text at the name size asked for, neighbouring
+// tiles share 10 mm, no box, name, score or line shorter than the overlap
+// is cut without lying whole on some page, and what the tiles keep once
+// cut along their marks adds up to the picture exactly.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "support/bracket_file_fixture.h"
 #include "ui/picture/page_layout.h"
-#include "ui/picture/picture_pieces.h"
+#include "ui/picture/picture_layout.h"
 
 namespace {
 
@@ -102,7 +104,34 @@ RECT onPaper(const PrintPage &page)
     return r;
 }
 
-void checkPages(const PicturePieces &picture, const PaperSheet &sheet, int layout, int points,
+// The smallest text of the picture but its title, which every page's
+// heading carries instead.
+int smallestText(const PictureDescription &picture)
+{
+    int smallest = 0;
+    for (int i = 0; i < picture.count; i++) {
+        const PictureItem &item = picture.items[i];
+        int height = picture.fonts[item.font].height;
+        if (item.kind == PICTURE_TEXT && item.font != PICTURE_FONT_TITLE && (!smallest || height < smallest))
+            smallest = height;
+    }
+    return smallest;
+}
+
+// Where an item's ink lies: a line drawn either way with its width, a
+// box, a text's band.
+RECT inkOf(const PictureItem &item)
+{
+    RECT r = item.area;
+    if (item.kind == PICTURE_LINE) {
+        r = RECT{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                 std::max(r.top, r.bottom)};
+        InflateRect(&r, item.lineWidth / 2, item.lineWidth / 2);
+    }
+    return r;
+}
+
+void checkPages(const PictureDescription &picture, const PaperSheet &sheet, int layout, int points,
                 const PrintPages &pages)
 {
     RECT whole = {0, 0, picture.size.cx, picture.size.cy};
@@ -112,7 +141,7 @@ void checkPages(const PicturePieces &picture, const PaperSheet &sheet, int layou
         const PrintPage &page = pages.pages[i];
         EXPECT_TRUE(contains(pages.content, onPaper(page))) << "page " << i + 1 << " leaves its margins";
         if (layout != LAYOUT_ONE_PAGE) {
-            EXPECT_GE((LONGLONG)page.nmPerUnit * picture.smallestText, points * NM_PER_POINT)
+            EXPECT_GE((LONGLONG)page.nmPerUnit * smallestText(picture), points * NM_PER_POINT)
                 << "page " << i + 1 << " prints text under " << points << " pt";
         }
     }
@@ -131,13 +160,24 @@ void checkPages(const PicturePieces &picture, const PaperSheet &sheet, int layou
             UnionRect(&region, &region, &tile.part);
         checkTiles(tiles, region);
     }
+    // A line longer than the overlap may run on across an edge; every
+    // other item must lie whole on at least one page.
+    LONGLONG overlap = LLONG_MAX;
+    for (int i = 0; i < pages.count; i++)
+        overlap = std::min(overlap, 10000LL * 1000 / pages.pages[i].nmPerUnit);
     for (int p = 0; p < picture.count; p++) {
-        RECT piece;
-        IntersectRect(&piece, &picture.pieces[p], &whole);
+        const PictureItem &item = picture.items[p];
+        RECT piece = inkOf(item);
+        if (item.kind == PICTURE_TEXT && item.font == PICTURE_FONT_TITLE)
+            continue;
+        if (item.kind == PICTURE_LINE && std::max(piece.right - piece.left, piece.bottom - piece.top) > overlap)
+            continue;
+        IntersectRect(&piece, &piece, &whole);
         bool shown = false;
         for (int i = 0; i < pages.count && !shown; i++)
             shown = contains(pages.pages[i].part, piece);
-        EXPECT_TRUE(shown) << "the piece at " << piece.left << "," << piece.top << " - " << piece.right << ","
+        EXPECT_TRUE(shown) << "the " << (item.kind == PICTURE_BOX ? "box" : item.kind == PICTURE_LINE ? "line" : "text")
+                           << " at " << piece.left << "," << piece.top << " - " << piece.right << ","
                            << piece.bottom << " is whole on no page";
     }
 }
@@ -147,9 +187,8 @@ TEST_F(PrintLayouts, PagesFitStayLegibleOverlapAndKeepEveryPieceWhole)
     for (int teams : {16, 64, 256}) {
         build(teams, L"Wall chart");
         fillEverySlot(&bracket);
-        PicturePieces picture;
-        ASSERT_TRUE(readPicturePieces(&bracket, &picture));
-        ASSERT_GT(picture.count, 2 * teams) << "every box and name is a piece";
+        PictureDescription picture;
+        ASSERT_TRUE(describeBracketPicture(&bracket, &picture));
         for (bool landscape : {false, true}) {
             for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
                 for (int points : {9, 14}) {
@@ -163,7 +202,7 @@ TEST_F(PrintLayouts, PagesFitStayLegibleOverlapAndKeepEveryPieceWhole)
                 }
             }
         }
-        releasePicturePieces(&picture);
+        freePictureDescription(&picture);
         resetBracket(&bracket);
     }
 }
@@ -175,19 +214,19 @@ TEST_F(PrintLayouts, PosterGrowsWithTheSmallestTextDrawn)
 {
     build(64, L"Results");
     PaperSheet sheet = a4(false);
-    PicturePieces plain, scored;
-    ASSERT_TRUE(readPicturePieces(&bracket, &plain));
+    PictureDescription plain, scored;
+    ASSERT_TRUE(describeBracketPicture(&bracket, &plain));
     fillEverySlot(&bracket);
-    ASSERT_TRUE(readPicturePieces(&bracket, &scored));
-    EXPECT_LT(scored.smallestText, plain.smallestText);
+    ASSERT_TRUE(describeBracketPicture(&bracket, &scored));
+    ASSERT_LT(smallestText(scored), smallestText(plain));
     PrintPages few, many;
     ASSERT_TRUE(paginatePicture(&plain, &sheet, LAYOUT_POSTER, 9, &few));
     ASSERT_TRUE(paginatePicture(&scored, &sheet, LAYOUT_POSTER, 9, &many));
     EXPECT_GT(many.count, few.count);
     releasePrintPages(&few);
     releasePrintPages(&many);
-    releasePicturePieces(&plain);
-    releasePicturePieces(&scored);
+    freePictureDescription(&plain);
+    freePictureDescription(&scored);
 }
 
 } // namespace

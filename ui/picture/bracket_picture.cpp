@@ -37,7 +37,7 @@ static void drawText(HDC dc, const PictureDescription *picture, const PictureIte
     HGDIOBJ oldFont = SelectObject(dc, fonts->font[item->font]);
     SetTextColor(dc, item->ink);
     RECT band = item->area;
-    UINT align = item->align == PICTURE_ALIGN_CENTRE ? DT_CENTER : DT_LEFT;
+    UINT align = item->align == PICTURE_ALIGN_CENTRE ? DT_CENTER : item->align == PICTURE_ALIGN_RIGHT ? DT_RIGHT : DT_LEFT;
     DrawTextW(dc, pictureItemText(picture, item), -1, &band,
               align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
@@ -64,14 +64,16 @@ void drawPictureDescription(const PictureDescription *picture, HDC dc, RECT targ
     SetViewportOrgEx(dc, target.left + (width - scaledWidth) / 2, target.top + (height - scaledHeight) / 2, NULL);
     SetBkMode(dc, TRANSPARENT);
 
-    HBRUSH paper = CreateSolidBrush(picture->paper);
-    RECT whole = {0, 0, natural.cx, natural.cy};
-    FillRect(dc, &whole, paper);
-    DeleteObject(paper);
+    if (picture->paper != CLR_INVALID) {
+        HBRUSH paper = CreateSolidBrush(picture->paper);
+        RECT whole = {0, 0, natural.cx, natural.cy};
+        FillRect(dc, &whole, paper);
+        DeleteObject(paper);
+    }
 
     PictureFonts fonts;
     for (int i = 0; i < PICTURE_FONT_COUNT; i++)
-        fonts.font[i] = createPictureFont(PICTURE_FONTS[i].height, PICTURE_FONTS[i].weight);
+        fonts.font[i] = createPictureFont(picture->fonts[i].height, picture->fonts[i].weight);
     for (int i = 0; i < picture->count; i++) {
         const PictureItem *item = &picture->items[i];
         if (item->kind == PICTURE_BOX)

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
+#include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
 
@@ -14,44 +15,15 @@ enum {
 };
 
 static const COLORREF HALL_PAPER = RGB(255, 255, 255);
-static const ULONGLONG FNV_OFFSET = 14695981039346656037ULL;
-static const ULONGLONG FNV_PRIME = 1099511628211ULL;
 
 struct HallDisplay {
     DocumentState *document;
-    ULONGLONG shown;            /* fingerprint of what is on the screen */
+    PictureDescription shown;   /* what is on the screen */
     int window;                 /* the window has it, and frees it when it goes */
 };
 
-static ULONGLONG hashText(ULONGLONG hash, const WCHAR *text)
-{
-    for (; *text; text++)
-        hash = (hash ^ *text) * FNV_PRIME;
-    return (hash ^ 0xFFFF) * FNV_PRIME;
-}
-
-static ULONGLONG hashNumber(ULONGLONG hash, int number)
-{
-    return (hash ^ (ULONGLONG)(unsigned)number) * FNV_PRIME;
-}
-
-/* Everything the picture shows, hashed: a few thousand characters at most,
- * cheap enough to look at four times a second. */
-static ULONGLONG pictureFingerprint(Bracket *bracket)
-{
-    ULONGLONG hash = hashText(FNV_OFFSET, bracket->title);
-    hash = hashNumber(hash, bracket->slotCount);
-    for (int id = 1; bracket->nodeTable && id <= 2 * bracket->slotCount - 1; id++) {
-        const BracketNode *node = bracket->nodeTable[id - 1];
-        hash = hashText(hashText(hash, node->name), node->result);
-        hash = hashNumber(hashNumber(hash, node->seed), node->bye);
-    }
-    const ThirdPlaceMatch &third = bracket->thirdPlace;
-    hash = hashNumber(hash, third.on);
-    return hashText(hashText(hash, third.name), third.result);
-}
-
-/* The picture drawn off screen and shown at once: no flicker on a change. */
+/* The description on the screen drawn off screen and shown at once: no
+ * flicker on a change. */
 static void paintHallDisplay(HWND window, HallDisplay *display)
 {
     PAINTSTRUCT paint;
@@ -65,11 +37,9 @@ static void paintHallDisplay(HWND window, HallDisplay *display)
         HBRUSH paper = CreateSolidBrush(HALL_PAPER);
         FillRect(canvas, &client, paper);
         DeleteObject(paper);
-        Bracket *bracket = display->document->bracket;
         RECT target = client;
         InflateRect(&target, -client.right / EDGE_SHARE, -client.bottom / EDGE_SHARE);
-        if (bracket && bracket->slotCount)
-            drawBracketPicture(bracket, canvas, target);
+        drawPictureDescription(&display->shown, canvas, target);
         BitBlt(screen, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
         SelectObject(canvas, old);
         DeleteObject(bitmap);
@@ -79,12 +49,24 @@ static void paintHallDisplay(HWND window, HallDisplay *display)
     EndPaint(window, &paint);
 }
 
+/* The picture laid out again from the editor's bracket; when it differs
+ * from the one shown in any box, line or text, it is shown instead. Laying
+ * out even 256 entrants takes a few milliseconds, cheap enough to do four
+ * times a second. */
 static void followEditor(HWND window, HallDisplay *display)
 {
-    Bracket *bracket = display->document->bracket;
-    ULONGLONG now = bracket ? pictureFingerprint(bracket) : 0;
-    if (now == display->shown)
+    PictureDescription now;
+    /* No bracket describes an empty picture, shown as blank paper; a lack
+     * of memory half-way leaves what is shown. */
+    if (!describeBracketPicture(display->document->bracket, &now) && now.size.cx) {
+        freePictureDescription(&now);
         return;
+    }
+    if (samePictureDescription(&now, &display->shown)) {
+        freePictureDescription(&now);
+        return;
+    }
+    freePictureDescription(&display->shown);
     display->shown = now;
     InvalidateRect(window, NULL, FALSE);
 }
@@ -99,6 +81,7 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, GWLP_USERDATA, (LONG_PTR)display);
         break;
     case WM_CREATE:
+        followEditor(window, display);
         SetTimer(window, FOLLOW_TIMER_ID, FOLLOW_INTERVAL_MS, NULL);
         return 0;
     case WM_TIMER:
@@ -124,6 +107,8 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (display)
+            freePictureDescription(&display->shown);
         freeBlock(display);
         break;
     }
@@ -177,7 +162,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     }
     display->document = state;
     display->window = 0;
-    display->shown = state->bracket ? pictureFingerprint(state->bracket) : 0;
+    initPictureDescription(&display->shown, SIZE{0, 0}, HALL_PAPER);
     HMONITOR monitor = hallMonitor(window);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
@@ -192,8 +177,10 @@ void toggleHallDisplay(HWND window, DocumentState *state)
                                 screen.right - screen.left, screen.bottom - screen.top, window, NULL, instance,
                                 display);
     if (!hall) {
-        if (!display->window)
+        if (!display->window) {
+            freePictureDescription(&display->shown);
             freeBlock(display);
+        }
         return;
     }
     state->hallDisplay = hall;

@@ -5,7 +5,8 @@
 enum {
     NM_PER_UM = 1000,
     NM_PER_POINT = 352778,
-    SMALLEST_CONTENT_UM = 20000   /* less room than this between margins: they are ignored */
+    SMALLEST_CONTENT_UM = 20000,  /* less room than this between margins: they are ignored */
+    PIECE_CLEARANCE = 2           /* a cut keeps a line's width off every piece */
 };
 
 static LONG larger(LONG a, LONG b)
@@ -33,6 +34,48 @@ RECT pageContentArea(const PaperSheet *sheet)
         area.bottom -= PAGE_FURNITURE_UM;
     }
     return area;
+}
+
+/* What a page edge should not cut, read from the description: its boxes
+ * and texts. Lines are no pieces: one no longer than the overlap lies whole
+ * on one of the two pages that share it wherever the edge falls, and a
+ * longer one (a connector spanning many rows) runs on across the edge,
+ * the overlap repeating its end on the next page. */
+struct PictureCut {
+    SIZE size;
+    RECT *pieces;
+    int count;
+    int smallestText;   /* the smallest text's height in picture units; 0: none */
+    int piecesTop;      /* the top of the highest piece: what is above is the title */
+};
+
+/* The title runs across the whole picture: no page edge could pass beside
+ * it, and every printed page carries it in its heading anyway. So it is no
+ * piece, and its size does not decide how large a poster prints. */
+static int readPieces(const PictureDescription *picture, PictureCut *cut)
+{
+    *cut = PictureCut{};
+    cut->size = picture->size;
+    cut->piecesTop = picture->size.cy;
+    cut->pieces = (RECT *)allocBlock((SIZE_T)(picture->count ? picture->count : 1) * sizeof(RECT));
+    if (!cut->pieces) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    for (int i = 0; i < picture->count; i++) {
+        const PictureItem &item = picture->items[i];
+        if (item.kind == PICTURE_LINE || (item.kind == PICTURE_TEXT && item.font == PICTURE_FONT_TITLE))
+            continue;
+        RECT &piece = cut->pieces[cut->count++];
+        piece = item.area;
+        InflateRect(&piece, PIECE_CLEARANCE, PIECE_CLEARANCE);
+        if (piece.top < cut->piecesTop)
+            cut->piecesTop = larger(piece.top, 0);
+        int height = picture->fonts[item.font].height;
+        if (item.kind == PICTURE_TEXT && (!cut->smallestText || height < cut->smallestText))
+            cut->smallestText = height;
+    }
+    return 1;
 }
 
 /* Pages are laid out twice, once to count them and once into a block of
@@ -80,7 +123,7 @@ static int pieceWithin(const RECT &piece, int across, int low, int high)
  * whole overlap. A piece cut by the edge then starts inside the overlap
  * and is whole on the next page; one cut by the next page's start ends
  * before the edge and is whole on this one. */
-static int edgeKeepsPiecesWhole(const PicturePieces *picture, int across, int at, int overlap, int low, int high)
+static int edgeKeepsPiecesWhole(const PictureCut *picture, int across, int at, int overlap, int low, int high)
 {
     for (int i = 0; i < picture->count; i++) {
         const RECT &piece = picture->pieces[i];
@@ -92,7 +135,7 @@ static int edgeKeepsPiecesWhole(const PicturePieces *picture, int across, int at
 }
 
 /* Whether a line at at passes between the pieces, through none. */
-static int lineIsClear(const PicturePieces *picture, int across, int at, int low, int high)
+static int lineIsClear(const PictureCut *picture, int across, int at, int low, int high)
 {
     for (int i = 0; i < picture->count; i++) {
         const RECT &piece = picture->pieces[i];
@@ -107,7 +150,7 @@ static int lineIsClear(const PicturePieces *picture, int across, int at, int low
  * there to the first edge that keeps every piece whole on this page or
  * the next; with none, as far as it reaches. The edge stays past the
  * overlap, so the next page moves on. */
-static int pageEnd(const PicturePieces *picture, int across, int start, int reach, int overlap, int regionEnd,
+static int pageEnd(const PictureCut *picture, int across, int start, int reach, int overlap, int regionEnd,
                    int low, int high)
 {
     if (start + reach >= regionEnd)
@@ -122,7 +165,7 @@ static int pageEnd(const PicturePieces *picture, int across, int start, int reac
 /* Where two neighbouring tiles are cut apart, within their overlap before
  * end: a line through no piece where there is one, so the join runs
  * through blank paper. */
-static int joinLine(const PicturePieces *picture, int across, int end, int overlap, int low, int high)
+static int joinLine(const PictureCut *picture, int across, int end, int overlap, int low, int high)
 {
     for (int at = end; at > end - overlap; at--) {
         if (lineIsClear(picture, across, at, low, high))
@@ -147,7 +190,7 @@ static void fitRegion(RECT region, int nmPerUnit, RECT content, PageSink *sink)
  * along cuts of its own: no line across the whole picture misses every
  * box, but within a few columns many do. Each page overlaps its left and
  * upper neighbours; what it keeps starts where they end. */
-static void tileRegion(const PicturePieces *picture, RECT region, int nmPerUnit, RECT content, PageSink *sink)
+static void tileRegion(const PictureCut *picture, RECT region, int nmPerUnit, RECT content, PageSink *sink)
 {
     int reachX = toUnits(content.right - content.left, nmPerUnit);
     int reachY = toUnits(content.bottom - content.top, nmPerUnit);
@@ -192,10 +235,11 @@ static int fittingScale(RECT region, RECT content)
     return scale > 0 ? (int)scale : 1;
 }
 
-/* The right edge of the final's right-hand box: the first column of pieces
- * wholly right of the column through the picture's middle. The picture
- * mirrors around that middle, so the left half ends there too. */
-static int halfWidth(const PicturePieces *picture)
+/* The right edge of the final's right-hand box: the first column of
+ * pieces wholly right of the column through the picture's middle (the
+ * champion's). The picture mirrors around that middle, so the left half
+ * ends there too. */
+static int halfWidth(const PictureCut *picture)
 {
     int middle = picture->size.cx / 2, middleRight = middle, finalLeft = picture->size.cx;
     for (int i = 0; i < picture->count; i++) {
@@ -215,7 +259,7 @@ static int halfWidth(const PicturePieces *picture)
     return finalLeft < picture->size.cx ? finalRight : picture->size.cx;
 }
 
-static void layOutPages(const PicturePieces *picture, RECT content, int layout, int legibleScale, PageSink *sink)
+static void layOutPages(const PictureCut *picture, RECT content, int layout, int legibleScale, PageSink *sink)
 {
     RECT whole = {0, 0, picture->size.cx, picture->size.cy};
     if (layout == LAYOUT_POSTER)
@@ -238,28 +282,37 @@ static void layOutPages(const PicturePieces *picture, RECT content, int layout, 
     }
 }
 
-int paginatePicture(const PicturePieces *picture, const PaperSheet *sheet, int layout, int posterPoints,
+int paginatePicture(const PictureDescription *description, const PaperSheet *sheet, int layout, int posterPoints,
                     PrintPages *pages)
 {
     *pages = PrintPages{};
     pages->content = pageContentArea(sheet);
+    if (!description->size.cx || !description->size.cy) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    PictureCut picture;
+    if (!readPieces(description, &picture))
+        return 0;
     if (posterPoints < POSTER_MIN_POINTS)
         posterPoints = POSTER_MIN_POINTS;
     if (posterPoints > POSTER_MAX_POINTS)
         posterPoints = POSTER_MAX_POINTS;
-    RECT whole = {0, 0, picture->size.cx, picture->size.cy};
+    RECT whole = {0, 0, picture.size.cx, picture.size.cy};
     /* Rounded up: the smallest text never comes out a hair under the size. */
-    int legibleScale = picture->smallestText
-                           ? (posterPoints * NM_PER_POINT + picture->smallestText - 1) / picture->smallestText
+    int legibleScale = picture.smallestText
+                           ? (posterPoints * NM_PER_POINT + picture.smallestText - 1) / picture.smallestText
                            : fittingScale(whole, pages->content);
     PageSink counting = {NULL, 0, 0};
-    layOutPages(picture, pages->content, layout, legibleScale, &counting);
+    layOutPages(&picture, pages->content, layout, legibleScale, &counting);
     PageSink filling = {(PrintPage *)allocBlock((SIZE_T)counting.count * sizeof(PrintPage)), counting.count, 0};
+    if (filling.pages)
+        layOutPages(&picture, pages->content, layout, legibleScale, &filling);
+    freeBlock(picture.pieces);
     if (!filling.pages) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
-    layOutPages(picture, pages->content, layout, legibleScale, &filling);
     pages->pages = filling.pages;
     pages->count = filling.count;
     return 1;

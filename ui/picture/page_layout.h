@@ -1,14 +1,15 @@
-/* Print layouts as pages: which rectangle of the picture each page shows,
- * at what scale and where on the paper. The printer and the preview both
- * draw the pages this one routine cuts. Lengths on paper are micrometres,
- * lengths in the picture are its natural units. */
+/* Print layouts as pages cut from the picture's description: which
+ * rectangle of the picture each page shows, at what scale and where on the
+ * paper. The printer and the preview both draw the pages this one routine
+ * cuts. Lengths on paper are micrometres, lengths in the picture are its
+ * own units. */
 #ifndef DUELMARK_UI_PICTURE_PAGE_LAYOUT_H
 #define DUELMARK_UI_PICTURE_PAGE_LAYOUT_H
 
 #include <windows.h>
 
+#include "file/picture_description.h"
 #include "ui/common/print_setup.h"
-#include "ui/picture/picture_pieces.h"
 
 enum {
     PAGE_OVERLAP_UM = 10000,      /* poster pages share this much with each neighbour */
@@ -41,10 +42,13 @@ struct PrintPages {
 RECT pageContentArea(const PaperSheet *sheet);
 
 /* Cuts the picture into pages for layout on sheet; posterPoints is the
- * smallest text's size on a poster or a half cut into pages. Returns 1
- * with pages filled in (free them with releasePrintPages), or 0 with
- * nothing to free when memory ran out. */
-int paginatePicture(const PicturePieces *picture, const PaperSheet *sheet, int layout, int posterPoints,
+ * smallest text's size on a poster or a half cut into pages. A page edge
+ * passes beside every box and text (and every line that allows it), or
+ * where it cannot, through the overlap that shows it whole on the next
+ * page. Returns 1 with pages filled in (free them with
+ * releasePrintPages), or 0 with nothing to free when the picture is empty
+ * or memory ran out. */
+int paginatePicture(const PictureDescription *picture, const PaperSheet *sheet, int layout, int posterPoints,
                     PrintPages *pages);
 
 void releasePrintPages(PrintPages *pages);

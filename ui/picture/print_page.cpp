@@ -7,17 +7,27 @@
 
 enum {
     NM_PER_UM = 1000,
-    NM_PER_POINT = 352778,
-    HEADING_POINTS = 10,
-    FOOTING_POINTS = 9,
-    FURNITURE_TEXT_UM = 4000,  /* the heading's line, at the outer side of its band */
+    FURNITURE_TEXT_UM = 4000,  /* a heading's line, at the outer side of its band */
     CUT_MARK_UM = 3000,        /* short enough to stay clear of the heading and footing */
     CUT_MARK_GAP_UM = 500,     /* marks stop short of the corner they point at */
     CUT_MARK_PEN_UM = 200,
-    TITLE_TO_DATE_UM = 5000    /* the least room between the title and the date */
+    TITLE_TO_DATE_UM = 5000,   /* the least room between the title and the date */
+    MEASURE_SHARE = 10         /* texts are measured at a tenth of their size */
 };
 
-/* Paper positions and lengths in nanometres turned into device units. */
+static const COLORREF FURNITURE_INK = RGB(0, 0, 0);
+
+/* A page's faces in micrometres: the title in bold and the date at 10 pt,
+ * the footing at 9 pt. */
+static const PictureFontSpec PAGE_FONTS[PICTURE_FONT_COUNT] = {
+    {3528, FW_BOLD},    /* the title */
+    {3528, FW_NORMAL},  /* the date */
+    {3528, FW_NORMAL},
+    {3175, FW_NORMAL},  /* the page number and a tile's place */
+    {3528, FW_BOLD},
+};
+
+/* Paper positions in nanometres turned into device units. */
 struct PaperToDevice {
     const PageDevice *device;
     const PaperSheet *sheet;
@@ -42,49 +52,46 @@ static RECT deviceRect(const PaperToDevice *map, RECT um)
     return rect;
 }
 
-static int deviceLength(const PaperToDevice *map, LONGLONG nm)
-{
-    int length = (int)(nm * map->device->paperSize.cy / ((LONGLONG)map->sheet->paper.cy * NM_PER_UM));
-    return length > 0 ? length : 1;
-}
-
 /* The page's part of the picture: the whole picture is placed so that the
  * part falls where the page wants it, and everything else is clipped. */
-static void drawPicturePart(Bracket *bracket, HDC dc, const PaperToDevice *map, const PrintPage *page)
+static void drawPicturePart(const PictureDescription *picture, HDC dc, const PaperToDevice *map,
+                            const PrintPage *page)
 {
-    SIZE natural = bracketPictureSize(bracket);
     LONGLONG left = (LONGLONG)page->origin.x * NM_PER_UM - (LONGLONG)page->part.left * page->nmPerUnit;
     LONGLONG top = (LONGLONG)page->origin.y * NM_PER_UM - (LONGLONG)page->part.top * page->nmPerUnit;
     RECT target = {deviceX(map, left), deviceY(map, top),
-                   deviceX(map, left + (LONGLONG)natural.cx * page->nmPerUnit),
-                   deviceY(map, top + (LONGLONG)natural.cy * page->nmPerUnit)};
+                   deviceX(map, left + (LONGLONG)picture->size.cx * page->nmPerUnit),
+                   deviceY(map, top + (LONGLONG)picture->size.cy * page->nmPerUnit)};
     RECT shown = {deviceX(map, left + (LONGLONG)page->part.left * page->nmPerUnit),
                   deviceY(map, top + (LONGLONG)page->part.top * page->nmPerUnit),
                   deviceX(map, left + (LONGLONG)page->part.right * page->nmPerUnit),
                   deviceY(map, top + (LONGLONG)page->part.bottom * page->nmPerUnit)};
     int saved = SaveDC(dc);
     IntersectClipRect(dc, shown.left, shown.top, shown.right, shown.bottom);
-    drawBracketPicture(bracket, dc, target);
+    drawPictureDescription(picture, dc, target);
     RestoreDC(dc, saved);
 }
 
-/* One line of the heading or footing in band, aligned as align says. */
-static void drawFurnitureText(HDC dc, const WCHAR *text, RECT band, UINT align)
+/* How wide text prints in a page face, in micrometres. */
+static int textWidth(const WCHAR *text, int font)
 {
-    DrawTextW(dc, text, -1, &band, align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
-
-static int textWidth(HDC dc, const WCHAR *text)
-{
+    HDC measure = CreateCompatibleDC(NULL);
+    if (!measure)
+        return 0;
+    HFONT face = createPictureFont(PAGE_FONTS[font].height / MEASURE_SHARE, PAGE_FONTS[font].weight);
+    HGDIOBJ old = SelectObject(measure, face);
     SIZE extent = {0, 0};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
-    return extent.cx;
+    GetTextExtentPoint32W(measure, text, lstrlenW(text), &extent);
+    SelectObject(measure, old);
+    DeleteObject(face);
+    DeleteDC(measure);
+    return extent.cx * MEASURE_SHARE;
 }
 
 /* The title on the left and the date printed on the right, at the top of
  * the band above the content area; the band's lower part is the cut
- * marks'. */
-static void drawHeading(Bracket *bracket, HDC dc, const PaperToDevice *map, RECT content)
+ * marks'. The title gives way to the date. */
+static int describeHeading(Bracket *bracket, const RECT &content, PictureDescription *furniture)
 {
     WCHAR title[TITLE_CAPACITY], date[64], dated[128];
     if (bracket->title[0])
@@ -98,92 +105,94 @@ static void drawHeading(Bracket *bracket, HDC dc, const PaperToDevice *map, RECT
         lstrcpyW(dated, date);
     RECT band = {content.left, content.top - PAGE_FURNITURE_UM, content.right,
                  content.top - PAGE_FURNITURE_UM + FURNITURE_TEXT_UM};
-    band = deviceRect(map, band);
-    HFONT plain = createPictureFont(deviceLength(map, (LONGLONG)HEADING_POINTS * NM_PER_POINT), FW_NORMAL);
-    HFONT bold = createPictureFont(deviceLength(map, (LONGLONG)HEADING_POINTS * NM_PER_POINT), FW_BOLD);
-    HGDIOBJ old = SelectObject(dc, plain);
-    int dateWidth = textWidth(dc, dated);
-    drawFurnitureText(dc, dated, band, DT_RIGHT | DT_TOP);
-    SelectObject(dc, bold);
-    /* The title gives way to the date. */
     RECT titleBand = band;
-    titleBand.right -= dateWidth + deviceLength(map, (LONGLONG)TITLE_TO_DATE_UM * NM_PER_UM);
+    titleBand.right -= textWidth(dated, PICTURE_FONT_HEADING) + TITLE_TO_DATE_UM;
+    int described = addPictureText(furniture, band, dated, PICTURE_FONT_HEADING, PICTURE_ALIGN_RIGHT, FURNITURE_INK);
     if (titleBand.right > titleBand.left)
-        drawFurnitureText(dc, title, titleBand, DT_LEFT | DT_TOP);
-    SelectObject(dc, old);
-    DeleteObject(plain);
-    DeleteObject(bold);
+        described = described &&
+                    addPictureText(furniture, titleBand, title, PICTURE_FONT_TITLE, PICTURE_ALIGN_LEFT, FURNITURE_INK);
+    return described;
 }
 
-/* "Page x of y" on the right at the bottom of the band below the content
- * area, and a tile's place on the left. */
-static void drawFooting(Bracket *bracket, HDC dc, const PaperToDevice *map, const PrintPages *pages, int index)
+/* A message with two numbers, "Page %1 of %2" or "Row %1, column %2",
+ * in band. */
+static int describeNumbers(Bracket *bracket, UINT message, int first, int second, RECT band, int align,
+                           PictureDescription *furniture)
 {
-    RECT band = {pages->content.left, pages->content.bottom + PAGE_FURNITURE_UM - FURNITURE_TEXT_UM,
-                 pages->content.right, pages->content.bottom + PAGE_FURNITURE_UM};
-    band = deviceRect(map, band);
-    HFONT font = createPictureFont(deviceLength(map, (LONGLONG)FOOTING_POINTS * NM_PER_POINT), FW_NORMAL);
-    HGDIOBJ old = SelectObject(dc, font);
-    WCHAR first[16], second[16], text[128];
-    wsprintfW(first, L"%d", index + 1);
-    wsprintfW(second, L"%d", pages->count);
-    const WCHAR *numbers[] = {first, second};
-    if (loadMessageText(bracket->resourceModule, IDS_PRINT_PAGE_NUMBER, numbers, 2, text, 128))
-        drawFurnitureText(dc, text, band, DT_RIGHT | DT_BOTTOM);
-    const PrintPage &page = pages->pages[index];
-    if (page.row) {
-        wsprintfW(first, L"%d", page.row);
-        wsprintfW(second, L"%d", page.column);
-        if (loadMessageText(bracket->resourceModule, IDS_PRINT_POSTER_POSITION, numbers, 2, text, 128))
-            drawFurnitureText(dc, text, band, DT_LEFT | DT_BOTTOM);
-    }
-    SelectObject(dc, old);
-    DeleteObject(font);
+    WCHAR one[16], two[16], text[128];
+    wsprintfW(one, L"%d", first);
+    wsprintfW(two, L"%d", second);
+    const WCHAR *numbers[] = {one, two};
+    if (!loadMessageText(bracket->resourceModule, message, numbers, 2, text, 128))
+        return 1;
+    return addPictureText(furniture, band, text, PICTURE_FONT_SMALL, align, FURNITURE_INK);
 }
 
 /* Two short lines pointing along each edge of what the tile keeps, away
  * from each corner, so the sheet can be cut along them. */
-static void drawCutMarks(HDC dc, const PaperToDevice *map, const PrintPage *page)
+static int describeCutMarks(const PrintPage *page, PictureDescription *furniture)
 {
-    LONGLONG x[2] = {(LONGLONG)page->origin.x * NM_PER_UM + (LONGLONG)(page->kept.left - page->part.left) * page->nmPerUnit,
-                     (LONGLONG)page->origin.x * NM_PER_UM + (LONGLONG)(page->kept.right - page->part.left) * page->nmPerUnit};
-    LONGLONG y[2] = {(LONGLONG)page->origin.y * NM_PER_UM + (LONGLONG)(page->kept.top - page->part.top) * page->nmPerUnit,
-                     (LONGLONG)page->origin.y * NM_PER_UM + (LONGLONG)(page->kept.bottom - page->part.top) * page->nmPerUnit};
-    LONGLONG gap = (LONGLONG)CUT_MARK_GAP_UM * NM_PER_UM, length = (LONGLONG)CUT_MARK_UM * NM_PER_UM;
-    HPEN pen = CreatePen(PS_SOLID, deviceLength(map, (LONGLONG)CUT_MARK_PEN_UM * NM_PER_UM), RGB(0, 0, 0));
-    HGDIOBJ old = SelectObject(dc, pen);
+    LONG x[2] = {page->origin.x + (LONG)((LONGLONG)(page->kept.left - page->part.left) * page->nmPerUnit / NM_PER_UM),
+                 page->origin.x + (LONG)((LONGLONG)(page->kept.right - page->part.left) * page->nmPerUnit / NM_PER_UM)};
+    LONG y[2] = {page->origin.y + (LONG)((LONGLONG)(page->kept.top - page->part.top) * page->nmPerUnit / NM_PER_UM),
+                 page->origin.y + (LONG)((LONGLONG)(page->kept.bottom - page->part.top) * page->nmPerUnit / NM_PER_UM)};
+    int described = 1;
     for (int i = 0; i < 2; i++) {
-        LONGLONG outX = i ? 1 : -1;
+        LONG outX = i ? 1 : -1;
         for (int j = 0; j < 2; j++) {
-            LONGLONG outY = j ? 1 : -1;
+            LONG outY = j ? 1 : -1;
             /* Along the horizontal edge, beyond the corner, and along the
              * vertical edge. */
-            MoveToEx(dc, deviceX(map, x[i] + outX * gap), deviceY(map, y[j]), NULL);
-            LineTo(dc, deviceX(map, x[i] + outX * (gap + length)), deviceY(map, y[j]));
-            MoveToEx(dc, deviceX(map, x[i]), deviceY(map, y[j] + outY * gap), NULL);
-            LineTo(dc, deviceX(map, x[i]), deviceY(map, y[j] + outY * (gap + length)));
+            described = described &&
+                        addPictureLine(furniture, x[i] + outX * CUT_MARK_GAP_UM, y[j],
+                                       x[i] + outX * (CUT_MARK_GAP_UM + CUT_MARK_UM), y[j], CUT_MARK_PEN_UM,
+                                       FURNITURE_INK) &&
+                        addPictureLine(furniture, x[i], y[j] + outY * CUT_MARK_GAP_UM, x[i],
+                                       y[j] + outY * (CUT_MARK_GAP_UM + CUT_MARK_UM), CUT_MARK_PEN_UM, FURNITURE_INK);
         }
     }
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    return described;
 }
 
-void drawPrintPage(Bracket *bracket, HDC dc, const PageDevice *device, const PaperSheet *sheet,
-                   const PrintPages *pages, int index)
+int describePageFurniture(Bracket *bracket, const PaperSheet *sheet, const PrintPages *pages, int index,
+                          PictureDescription *furniture)
+{
+    initPictureDescription(furniture, sheet->paper, CLR_INVALID);
+    furniture->fonts = PAGE_FONTS;
+    const PrintPage *page = &pages->pages[index];
+    /* "Page x of y" on the right at the bottom of the band below the
+     * content area, and a tile's place on the left. */
+    RECT footing = {pages->content.left, pages->content.bottom + PAGE_FURNITURE_UM - FURNITURE_TEXT_UM,
+                    pages->content.right, pages->content.bottom + PAGE_FURNITURE_UM};
+    int described = describeHeading(bracket, pages->content, furniture) &&
+                    describeNumbers(bracket, IDS_PRINT_PAGE_NUMBER, index + 1, pages->count, footing,
+                                    PICTURE_ALIGN_RIGHT, furniture);
+    if (page->row)
+        described = described &&
+                    describeNumbers(bracket, IDS_PRINT_POSTER_POSITION, page->row, page->column, footing,
+                                    PICTURE_ALIGN_LEFT, furniture) &&
+                    describeCutMarks(page, furniture);
+    if (!described)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return described;
+}
+
+void drawPrintPage(Bracket *bracket, const PictureDescription *picture, HDC dc, const PageDevice *device,
+                   const PaperSheet *sheet, const PrintPages *pages, int index)
 {
     if (index < 0 || index >= pages->count)
         return;
     PaperToDevice map = {device, sheet};
-    const PrintPage *page = &pages->pages[index];
     int saved = SaveDC(dc);
     RECT printable = deviceRect(&map, sheet->printable);
     IntersectClipRect(dc, printable.left, printable.top, printable.right, printable.bottom);
-    drawPicturePart(bracket, dc, &map, page);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    drawHeading(bracket, dc, &map, pages->content);
-    drawFooting(bracket, dc, &map, pages, index);
-    if (page->row)
-        drawCutMarks(dc, &map, page);
+    drawPicturePart(picture, dc, &map, &pages->pages[index]);
+    PictureDescription furniture;
+    if (describePageFurniture(bracket, sheet, pages, index, &furniture)) {
+        RECT paper = {device->paperOrigin.x, device->paperOrigin.y, device->paperOrigin.x + device->paperSize.cx,
+                      device->paperOrigin.y + device->paperSize.cy};
+        drawPictureDescription(&furniture, dc, paper);
+    }
+    freePictureDescription(&furniture);
     RestoreDC(dc, saved);
 }

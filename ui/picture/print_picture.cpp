@@ -8,7 +8,7 @@
 #include "ui/picture/page_layout.h"
 #include "ui/picture/page_setup.h"
 #include "ui/picture/picture_failure.h"
-#include "ui/picture/picture_pieces.h"
+#include "ui/picture/picture_layout.h"
 #include "ui/picture/print_page.h"
 
 void printPicture(HWND window, DocumentState *state)
@@ -57,13 +57,13 @@ void printWithPrintDialog(HWND window, DocumentState *state)
 }
 
 /* Every page in turn; the first that fails ends the document. */
-static int printPages(Bracket *bracket, HDC printer, const PaperSheet *sheet, const PageDevice *device,
-                      const PrintPages *pages)
+static int printPages(Bracket *bracket, const PictureDescription *picture, HDC printer, const PaperSheet *sheet,
+                      const PageDevice *device, const PrintPages *pages)
 {
     for (int index = 0; index < pages->count; index++) {
         if (StartPage(printer) <= 0)
             return 0;
-        drawPrintPage(bracket, printer, device, sheet, pages, index);
+        drawPrintPage(bracket, picture, printer, device, sheet, pages, index);
         if (EndPage(printer) <= 0)
             return 0;
     }
@@ -79,15 +79,15 @@ int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, 
     PaperSheet sheet;
     PageDevice device;
     sheetOfDevice(printer, setup, &sheet, &device);
-    PicturePieces picture;
+    PictureDescription picture;
     PrintPages pages;
-    if (!readPicturePieces(bracket, &picture))
-        return 0;
-    if (!paginatePicture(&picture, &sheet, setup->layout, setup->posterPoints, &pages)) {
-        releasePicturePieces(&picture);
+    if (!describeBracketPicture(bracket, &picture) ||
+        !paginatePicture(&picture, &sheet, setup->layout, setup->posterPoints, &pages)) {
+        DWORD reason = GetLastError();
+        freePictureDescription(&picture);
+        SetLastError(reason);
         return 0;
     }
-    releasePicturePieces(&picture);
     DOCINFOW document = {};
     document.cbSize = sizeof document;
     WCHAR name[TITLE_CAPACITY];
@@ -99,15 +99,18 @@ int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, 
     document.lpszOutput = output;
     int printed = 0;
     if (StartDocW(printer, &document) > 0) {
-        printed = printPages(bracket, printer, &sheet, &device, &pages);
-        DWORD reason = GetLastError();
+        printed = printPages(bracket, &picture, printer, &sheet, &device, &pages);
+        DWORD failure = GetLastError();
         if (printed)
             printed = EndDoc(printer) > 0;
         else
             AbortDoc(printer);
         if (!printed)
-            SetLastError(reason ? reason : ERROR_WRITE_FAULT);
+            SetLastError(failure ? failure : ERROR_WRITE_FAULT);
     }
+    DWORD reason = GetLastError();
     releasePrintPages(&pages);
+    freePictureDescription(&picture);
+    SetLastError(reason);
     return printed;
 }

@@ -7,6 +7,7 @@
 #include "ui/dialogs/print_layout_dialog.h"
 #include "ui/picture/page_layout.h"
 #include "ui/picture/page_setup.h"
+#include "ui/picture/picture_layout.h"
 #include "ui/picture/print_page.h"
 #include "ui/picture/print_picture.h"
 
@@ -21,7 +22,7 @@ static const COLORREF SHEET = RGB(255, 255, 255);
 struct PreviewRecord {
     DocumentState *document;
     PaperSheet sheet;
-    PicturePieces picture;
+    PictureDescription picture;  /* laid out once when the preview opens */
     PrintPages pages;
     int page;
     POINT pageCorner;   /* the page area's offset from the client area's bottom-right corner */
@@ -33,7 +34,7 @@ static void cutPages(HWND window, PreviewRecord *preview)
 {
     releasePrintPages(&preview->pages);
     const PrintSetup &setup = preview->document->print;
-    if (preview->picture.size.cx)
+    if (preview->picture.count)
         paginatePicture(&preview->picture, &preview->sheet, setup.layout, setup.posterPoints, &preview->pages);
     if (preview->page >= preview->pages.count)
         preview->page = preview->pages.count ? preview->pages.count - 1 : 0;
@@ -120,7 +121,8 @@ static void initPreview(HWND window, PreviewRecord *preview)
     preview->pageCorner.x = client.right - area.right;
     preview->pageCorner.y = client.bottom - area.bottom;
     sizePreview(window);
-    readPicturePieces(preview->document->bracket, &preview->picture);
+    if (!describeBracketPicture(preview->document->bracket, &preview->picture))
+        freePictureDescription(&preview->picture);
     cutPages(window, preview);
     showPageNumber(window, preview);
 }
@@ -187,7 +189,7 @@ static void drawPreviewPage(PreviewRecord *preview, const DRAWITEMSTRUCT *item)
         RECT page = {device.paperOrigin.x, device.paperOrigin.y, device.paperOrigin.x + device.paperSize.cx,
                      device.paperOrigin.y + device.paperSize.cy};
         FillRect(canvas, &page, sheet);
-        drawPrintPage(preview->document->bracket, canvas, &device, &preview->sheet, &preview->pages, preview->page);
+        drawPrintPage(preview->document->bracket, &preview->picture, canvas, &device, &preview->sheet, &preview->pages, preview->page);
     }
     BitBlt(item->hDC, area.left, area.top, width, height, canvas, 0, 0, SRCCOPY);
     DeleteObject(desk);
@@ -237,7 +239,7 @@ void printPreview(HWND window, DocumentState *state)
     INT_PTR answer = DialogBoxParamW(state->bracket->resourceModule, MAKEINTRESOURCEW(IDD_PRINT_PREVIEW), window,
                                      previewProc, (LPARAM)&preview);
     releasePrintPages(&preview.pages);
-    releasePicturePieces(&preview.picture);
+    freePictureDescription(&preview.picture);
     if (answer == IDC_PREVIEW_PRINT)
         printWithPrintDialog(window, state);
 }
