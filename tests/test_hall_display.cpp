@@ -1,16 +1,20 @@
 // View > Hall display on the real main window: a borderless window over a
 // whole monitor, owned by the editor, that leaves the editor usable and
-// closes with Esc, F11 or the editor. On a real display, F11 typed in the
-// editor opens it, a pick made in the editor changes its pixels within a
-// second, and F11 typed on it closes it.
+// closes with Esc, F11 or the editor. On a real display, the shipped
+// editor run as its own process: F11 typed in it opens the display over
+// the screen, a pick made in the editor changes the display's pixels
+// within a second, and F11 typed on the display closes it.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "res/resource.h"
 #include "support/dialog_script.h"
+#include "support/editor_process.h"
 #include "support/editor_window.h"
 #include "support/on_display.h"
+#include "support/sample_brackets.h"
+#include "support/temp_folder.h"
 #include "ui/picture/hall_display.h"
 
 namespace {
@@ -23,27 +27,27 @@ struct HallDisplayTest : EditorWindowTest {
     }
 };
 
-// The display's client area as it is on the screen, 0x00RRGGBB.
-std::vector<DWORD> pixels(HWND display)
+// What the screen shows in rect, 0x00RRGGBB: the display as the hall sees
+// it, whichever process drew it.
+std::vector<DWORD> screenPixels(const RECT &rect)
 {
-    RECT client;
-    GetClientRect(display, &client);
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = NULL;
-    HDC screen = GetDC(display);
+    HDC screen = GetDC(NULL);
     HDC copy = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    BitBlt(copy, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
-    std::vector<DWORD> out((const DWORD *)bits, (const DWORD *)bits + client.right * client.bottom);
+    std::vector<DWORD> out((const DWORD *)bits, (const DWORD *)bits + width * height);
     for (DWORD &pixel : out)
         pixel &= 0xFFFFFF;
     SelectObject(copy, old);
     DeleteObject(bitmap);
     DeleteDC(copy);
-    ReleaseDC(display, screen);
+    ReleaseDC(NULL, screen);
     return out;
 }
 
@@ -107,40 +111,79 @@ TEST_F(HallDisplayTest, CoversAMonitorBorderlessAndClosesWithEscF11OrTheEditor)
     EXPECT_FALSE(IsWindow(display)) << "the display outlived the editor";
 }
 
-TEST_F(HallDisplayTest, FollowsAPickWithinASecondOnDisplay)
+// The hall display window of process, once it is shown; NULL after a
+// generous wait.
+HWND waitForDisplay(DWORD process)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(20)) {
+        for (HWND w = FindWindowW(HALL_DISPLAY_CLASS, NULL); w; w = FindWindowExW(NULL, w, HALL_DISPLAY_CLASS, NULL)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process && IsWindowVisible(w))
+                return w;
+        }
+    }
+    return NULL;
+}
+
+TEST(HallDisplayEndToEnd, FollowsAPickInTheEditorWithinASecond)
 {
     SKIP_UNLESS_ON_DISPLAY();
-    openOn(SIXTEEN_TEAMS_XML);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    SetFocus(control(1));
-    pumpMessages(window, 200);
+    TempFolder folder;
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, CUP_XML);
+    Editor editor;
+    ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
+    SetForegroundWindow(editor.window);
+    SetFocus(editor.baseEdits()[0]);
     sendKey(VK_F11);
-    pumpMessages(window, 500);
-    HWND display = state.hallDisplay;
+    HWND display = waitForDisplay(editor.process.dwProcessId);
     ASSERT_NE(nullptr, display) << "F11 in the editor did not open the display";
-    std::vector<DWORD> before = pixels(display);
-    EXPECT_GT(darkPixels(before), before.size() / 1000) << "the display shows no bracket";
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(display, MONITOR_DEFAULTTONEAREST), &monitor));
+    RECT placed;
+    GetWindowRect(display, &placed);
+    EXPECT_TRUE(EqualRect(&monitor.rcMonitor, &placed)) << "the display does not cover the monitor";
 
-    ASSERT_TRUE(pickItem(17, 1));
+    // The display paints at once from a picture drawn off screen: white
+    // paper to its corners, with the bracket in dark ink.
+    std::vector<DWORD> before;
+    auto painted = [&] { return before[0] == 0xFFFFFF && darkPixels(before) > before.size() / 1000; };
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(50)) {
+        before = screenPixels(placed);
+        if (painted())
+            break;
+    }
+    ASSERT_TRUE(painted()) << "the display shows no bracket on white";
+
+    // The right semi-final: D, where the bracket had no pick.
+    editor.pick(editor.picks()[1], L"D");
     DWORD start = GetTickCount(), waited = 0;
     std::vector<DWORD> after = before;
     while (after == before && waited < 5000) {
-        pumpMessages(window, 20);
-        after = pixels(display);
+        Sleep(20);
+        after = screenPixels(placed);
         waited = GetTickCount() - start;
     }
     EXPECT_NE(before, after) << "the pick never showed on the display";
     EXPECT_LT(waited, 1000u) << "the pick took " << waited << " ms to show";
     printf("the pick showed on the display after %lu ms\n", waited);
 
-    // On the editor's only monitor the display took the keyboard: F11
-    // typed now reaches it.
+    // Undone, the display shows the bracket as it was.
+    EXPECT_EQ("", editor.command(IDM_EDIT_UNDO));
+    for (start = GetTickCount(); after != before && GetTickCount() - start < 5000; Sleep(20))
+        after = screenPixels(placed);
+    EXPECT_EQ(before, after) << "the undone pick stayed on the display";
+
+    // Alone on the screen the display took the keyboard: F11 closes it.
     SetForegroundWindow(display);
-    pumpMessages(window, 200);
     sendKey(VK_F11);
-    pumpMessages(window, 500);
+    for (start = GetTickCount(); IsWindow(display) && GetTickCount() - start < 10000;)
+        Sleep(20);
     EXPECT_FALSE(IsWindow(display)) << "F11 typed on the display left it open";
+    PostMessageW(editor.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor.endedCleanly()) << "back at the loaded file, the editor should close without a question";
 }
 
 } // namespace
