@@ -31,6 +31,20 @@ def fail(message):
     failures.append(message)
 
 
+def run_checks(check, *errors):
+    """Runs check(), counting an error of the kinds given as one failure,
+    prints the failures and exits 1 when there were any."""
+    try:
+        check()
+    except errors as error:
+        fail(str(error))
+    for message in failures[:40]:
+        print('FAIL:', message)
+    if failures:
+        print('%d failures' % len(failures))
+    sys.exit(1 if failures else 0)
+
+
 class Image:
     def __init__(self, width, height, rows):
         self.width, self.height, self.rows = width, height, rows  # rows of (r, g, b) tuples flattened
@@ -420,18 +434,14 @@ def check_svgs(folder):
     check_svg(folder, 'hostile.svg', 8, ['<script>alert("&")</script>', 'A\ufffdB'])
 
 
+def main():
+    if sys.argv[1] == 'files':
+        check_files(sys.argv[2])
+    elif sys.argv[1] == 'svg':
+        check_svgs(sys.argv[2])
+    else:
+        check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
+
+
 if __name__ == '__main__':
-    try:
-        if sys.argv[1] == 'files':
-            check_files(sys.argv[2])
-        elif sys.argv[1] == 'svg':
-            check_svgs(sys.argv[2])
-        else:
-            check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
-    except (OSError, ValueError, StopIteration, ElementTree.ParseError, subprocess.CalledProcessError) as error:
-        fail(str(error))
-    for message in failures[:40]:
-        print('FAIL:', message)
-    if failures:
-        print('%d failures' % len(failures))
-    sys.exit(1 if failures else 0)
+    run_checks(main, OSError, ValueError, StopIteration, ElementTree.ParseError, subprocess.CalledProcessError)

@@ -7,13 +7,6 @@
 set -eu
 build=$1 program=$2 satellite=$3 folder=$4
 here=$(cd "$(dirname "$0")" && pwd)
-rm -rf "$folder"
-mkdir -p "$folder/out"
-cp -a "$build/wineprefix" "$folder/prefix"
-export WINEPREFIX="$folder/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY
-trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$folder/prefix"' EXIT
-windows_folder="Z:${folder//\//\\}\\out"
-wine "$program" printer
+. "$here/printer_prefix.sh"
 wine "$program" layouts "$windows_folder" "$(winepath -w "$satellite")"
 python3 "$here/check_print_layouts.py" "$folder/out"

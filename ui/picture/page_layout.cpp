@@ -1,6 +1,7 @@
 #include "ui/picture/page_layout.h"
 
 #include "model/heap.h"
+#include "ui/dialogs/print_layout_dialog.h"
 
 enum {
     NM_PER_UM = 1000,
@@ -294,10 +295,7 @@ int paginatePicture(const PictureDescription *description, const PaperSheet *she
     PictureCut picture;
     if (!readPieces(description, &picture))
         return 0;
-    if (posterPoints < POSTER_MIN_POINTS)
-        posterPoints = POSTER_MIN_POINTS;
-    if (posterPoints > POSTER_MAX_POINTS)
-        posterPoints = POSTER_MAX_POINTS;
+    posterPoints = legiblePoints(posterPoints);
     RECT whole = {0, 0, picture.size.cx, picture.size.cy};
     /* Rounded up: the smallest text never comes out a hair under the size. */
     int legibleScale = picture.smallestText

@@ -88,16 +88,21 @@ static int textWidth(const WCHAR *text, int font)
     return extent.cx * MEASURE_SHARE;
 }
 
+void printedTitle(Bracket *bracket, WCHAR *title)
+{
+    if (bracket->title[0])
+        lstrcpynW(title, bracket->title, TITLE_CAPACITY);
+    else
+        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, title, TITLE_CAPACITY);
+}
+
 /* The title on the left and the date printed on the right, at the top of
  * the band above the content area; the band's lower part is the cut
  * marks'. The title gives way to the date. */
 static int describeHeading(Bracket *bracket, const RECT &content, PictureDescription *furniture)
 {
     WCHAR title[TITLE_CAPACITY], date[64], dated[128];
-    if (bracket->title[0])
-        lstrcpynW(title, bracket->title, TITLE_CAPACITY);
-    else
-        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, title, TITLE_CAPACITY);
+    printedTitle(bracket, title);
     if (!GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, NULL, NULL, date, 64, NULL))
         date[0] = 0;
     const WCHAR *inserts[] = {date};

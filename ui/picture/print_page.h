@@ -18,6 +18,11 @@ struct PageDevice {
     SIZE paperSize;     /* the whole sheet, in device units */
 };
 
+/* The title a printed page and the print job carry into title
+ * (TITLE_CAPACITY units): the bracket's, or for an untitled one the
+ * program's name. */
+void printedTitle(Bracket *bracket, WCHAR *title);
+
 /* Describes what page index carries besides the picture, in micrometres
  * of the sheet, with no paper of its own (it is drawn over the picture).
  * Returns 1, or 0 when memory ran out; furniture is freed by the caller

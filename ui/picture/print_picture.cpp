@@ -2,7 +2,6 @@
 #include <commdlg.h>
 
 #include "res/resource.h"
-#include "ui/common/fallback_string.h"
 #include "ui/dialogs/common_dialogs.h"
 #include "ui/dialogs/print_layout_dialog.h"
 #include "ui/picture/page_layout.h"
@@ -46,10 +45,10 @@ void printWithPrintDialog(HWND window, DocumentState *state)
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;
         if (!printLayoutOnDevice(bracket, dialog.hDC, setup, output) && GetLastError() != ERROR_CANCELLED) {
-            WCHAR name[128];
-            loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
-            showPictureFailure(window, bracket, IDS_PRINT_FAILED, bracket->title[0] ? bracket->title : name,
-                               GetLastError());
+            DWORD reason = GetLastError();
+            WCHAR name[TITLE_CAPACITY];
+            printedTitle(bracket, name);
+            showPictureFailure(window, bracket, IDS_PRINT_FAILED, name, reason);
         }
     }
     if (dialog.hDC)
@@ -91,10 +90,7 @@ int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, 
     DOCINFOW document = {};
     document.cbSize = sizeof document;
     WCHAR name[TITLE_CAPACITY];
-    if (bracket->title[0])
-        lstrcpynW(name, bracket->title, TITLE_CAPACITY);
-    else
-        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, TITLE_CAPACITY);
+    printedTitle(bracket, name);
     document.lpszDocName = name;
     document.lpszOutput = output;
     int printed = 0;
