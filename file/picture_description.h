@@ -32,7 +32,7 @@ extern const PictureFontSpec PICTURE_FONTS[PICTURE_FONT_COUNT];
 extern const WCHAR PICTURE_FACE[];
 
 enum PictureItemKind { PICTURE_BOX, PICTURE_LINE, PICTURE_TEXT };
-enum PictureAlign { PICTURE_ALIGN_LEFT, PICTURE_ALIGN_CENTRE, PICTURE_ALIGN_RIGHT };
+enum PictureAlign { PICTURE_ALIGN_LEFT, PICTURE_ALIGN_CENTRE };
 
 struct PictureItem {
     int kind;

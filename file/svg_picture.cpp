@@ -171,7 +171,7 @@ static void appendText(SvgText *svg, const PictureDescription *picture, const Pi
     append(svg, "\" height=\"");
     appendNumber(svg, height);
     append(svg, "\" overflow=\"hidden\"><text x=\"");
-    appendNumber(svg, item->align == PICTURE_ALIGN_CENTRE ? width / 2 : item->align == PICTURE_ALIGN_RIGHT ? width : 0);
+    appendNumber(svg, item->align == PICTURE_ALIGN_CENTRE ? width / 2 : 0);
     /* The baseline a third of the em below the middle centres a line of
      * text as GDI's vertical centring does, whatever baseline tables the
      * reader knows. */
@@ -181,8 +181,8 @@ static void appendText(SvgText *svg, const PictureDescription *picture, const Pi
     appendNumber(svg, font.height);
     if (font.weight >= FW_BOLD)
         append(svg, "\" font-weight=\"bold");
-    if (item->align != PICTURE_ALIGN_LEFT)
-        append(svg, item->align == PICTURE_ALIGN_CENTRE ? "\" text-anchor=\"middle" : "\" text-anchor=\"end");
+    if (item->align == PICTURE_ALIGN_CENTRE)
+        append(svg, "\" text-anchor=\"middle");
     append(svg, "\" fill=\"");
     appendColour(svg, item->ink);
     append(svg, "\">");

@@ -37,7 +37,7 @@ static void drawText(HDC dc, const PictureDescription *picture, const PictureIte
     HGDIOBJ oldFont = SelectObject(dc, fonts->font[item->font]);
     SetTextColor(dc, item->ink);
     RECT band = item->area;
-    UINT align = item->align == PICTURE_ALIGN_CENTRE ? DT_CENTER : item->align == PICTURE_ALIGN_RIGHT ? DT_RIGHT : DT_LEFT;
+    UINT align = item->align == PICTURE_ALIGN_CENTRE ? DT_CENTER : DT_LEFT;
     DrawTextW(dc, pictureItemText(picture, item), -1, &band,
               align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);

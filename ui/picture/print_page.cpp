@@ -12,7 +12,8 @@ enum {
     CUT_MARK_GAP_UM = 500,     /* marks stop short of the corner they point at */
     CUT_MARK_PEN_UM = 200,
     TITLE_TO_DATE_UM = 5000,   /* the least room between the title and the date */
-    MEASURE_SHARE = 10         /* texts are measured at a tenth of their size */
+    MEASURE_SHARE = 10,        /* texts are measured at a tenth of their size */
+    RIGHT_SLACK_UM = 3000      /* room past the right edge for a printer's wider glyphs */
 };
 
 static const COLORREF FURNITURE_INK = RGB(0, 0, 0);
@@ -96,6 +97,19 @@ void printedTitle(Bracket *bracket, WCHAR *title)
         loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, title, TITLE_CAPACITY);
 }
 
+/* text ending at band's right edge as measured here. It stands left
+ * aligned from where it starts, with room beyond the edge: a printer's
+ * font may set it a little wider than the screen measures, and a text
+ * aligned right to its clip would lose its last letters. Returns 1, or 0
+ * when memory ran out, with the text's width in width. */
+static int addRightAligned(PictureDescription *furniture, RECT band, const WCHAR *text, int font, int *width)
+{
+    *width = textWidth(text, font);
+    band.left = band.right - *width;
+    band.right += RIGHT_SLACK_UM;
+    return addPictureText(furniture, band, text, font, PICTURE_ALIGN_LEFT, FURNITURE_INK);
+}
+
 /* The title on the left and the date printed on the right, at the top of
  * the band above the content area; the band's lower part is the cut
  * marks'. The title gives way to the date. */
@@ -110,18 +124,19 @@ static int describeHeading(Bracket *bracket, const RECT &content, PictureDescrip
         lstrcpyW(dated, date);
     RECT band = {content.left, content.top - PAGE_FURNITURE_UM, content.right,
                  content.top - PAGE_FURNITURE_UM + FURNITURE_TEXT_UM};
+    int dateWidth;
+    int described = addRightAligned(furniture, band, dated, PICTURE_FONT_HEADING, &dateWidth);
     RECT titleBand = band;
-    titleBand.right -= textWidth(dated, PICTURE_FONT_HEADING) + TITLE_TO_DATE_UM;
-    int described = addPictureText(furniture, band, dated, PICTURE_FONT_HEADING, PICTURE_ALIGN_RIGHT, FURNITURE_INK);
+    titleBand.right -= dateWidth + TITLE_TO_DATE_UM;
     if (titleBand.right > titleBand.left)
         described = described &&
                     addPictureText(furniture, titleBand, title, PICTURE_FONT_TITLE, PICTURE_ALIGN_LEFT, FURNITURE_INK);
     return described;
 }
 
-/* A message with two numbers, "Page %1 of %2" or "Row %1, column %2",
- * in band. */
-static int describeNumbers(Bracket *bracket, UINT message, int first, int second, RECT band, int align,
+/* A message with two numbers, "Page %1 of %2" on the right of band or
+ * "Row %1, column %2" on its left. */
+static int describeNumbers(Bracket *bracket, UINT message, int first, int second, RECT band, int right,
                            PictureDescription *furniture)
 {
     WCHAR one[16], two[16], text[128];
@@ -130,7 +145,10 @@ static int describeNumbers(Bracket *bracket, UINT message, int first, int second
     const WCHAR *numbers[] = {one, two};
     if (!loadMessageText(bracket->resourceModule, message, numbers, 2, text, 128))
         return 1;
-    return addPictureText(furniture, band, text, PICTURE_FONT_SMALL, align, FURNITURE_INK);
+    int width;
+    if (right)
+        return addRightAligned(furniture, band, text, PICTURE_FONT_SMALL, &width);
+    return addPictureText(furniture, band, text, PICTURE_FONT_SMALL, PICTURE_ALIGN_LEFT, FURNITURE_INK);
 }
 
 /* Two short lines pointing along each edge of what the tile keeps, away
@@ -170,12 +188,11 @@ int describePageFurniture(Bracket *bracket, const PaperSheet *sheet, const Print
     RECT footing = {pages->content.left, pages->content.bottom + PAGE_FURNITURE_UM - FURNITURE_TEXT_UM,
                     pages->content.right, pages->content.bottom + PAGE_FURNITURE_UM};
     int described = describeHeading(bracket, pages->content, furniture) &&
-                    describeNumbers(bracket, IDS_PRINT_PAGE_NUMBER, index + 1, pages->count, footing,
-                                    PICTURE_ALIGN_RIGHT, furniture);
+                    describeNumbers(bracket, IDS_PRINT_PAGE_NUMBER, index + 1, pages->count, footing, 1, furniture);
     if (page->row)
         described = described &&
-                    describeNumbers(bracket, IDS_PRINT_POSTER_POSITION, page->row, page->column, footing,
-                                    PICTURE_ALIGN_LEFT, furniture) &&
+                    describeNumbers(bracket, IDS_PRINT_POSTER_POSITION, page->row, page->column, footing, 0,
+                                    furniture) &&
                     describeCutMarks(page, furniture);
     if (!described)
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
