@@ -28,7 +28,7 @@ int countListLines(const WCHAR *text)
     }
 }
 
-int nextListName(const WCHAR **cursor, WCHAR *name)
+int nextListEntry(const WCHAR **cursor, int *line, ListEntry *entry)
 {
     const WCHAR *p = *cursor;
     while (*p) {
@@ -36,6 +36,13 @@ int nextListName(const WCHAR **cursor, WCHAR *name)
         while (*p && !isLineBreak(*p) && *p != L'\t')
             p++;
         const WCHAR *end = p;
+        int startLine = *line;
+        if (isLineBreak(*p)) {
+            (*line)++;
+            /* CR LF is one line break, whichever call meets its halves. */
+            if (p[0] == L'\r' && p[1] == L'\n')
+                p++;
+        }
         if (*p)
             p++;
         while (start < end && *start == L' ')
@@ -45,19 +52,104 @@ int nextListName(const WCHAR **cursor, WCHAR *name)
         if (start == end)
             continue;
         int length = (int)(end - start);
-        if (length > NAME_CAPACITY - 1) {
+        entry->cut = length > NAME_CAPACITY - 1;
+        if (entry->cut) {
             length = NAME_CAPACITY - 1;
             if (isHighSurrogate(start[length - 1]))
                 length--;
         }
         for (int i = 0; i < length; i++)
-            name[i] = start[i];
-        name[length] = 0;
+            entry->name[i] = start[i];
+        entry->name[length] = 0;
+        entry->line = startLine;
         *cursor = p;
         return 1;
     }
     *cursor = p;
     return 0;
+}
+
+int nextListName(const WCHAR **cursor, WCHAR *name)
+{
+    ListEntry entry;
+    int line = 1;
+    if (!nextListEntry(cursor, &line, &entry))
+        return 0;
+    lstrcpyW(name, entry.name);
+    return 1;
+}
+
+/* The lines, in order, whose name is exactly name; at most capacity of them
+ * go into lines. Returns how many there are. */
+static int linesGiving(const WCHAR *text, const WCHAR *name, int *lines, int capacity)
+{
+    ListEntry entry;
+    int line = 1;
+    int count = 0;
+    while (nextListEntry(&text, &line, &entry)) {
+        if (lstrcmpW(entry.name, name) != 0)
+            continue;
+        if (count < capacity)
+            lines[count] = entry.line;
+        count++;
+    }
+    return count;
+}
+
+/* Each name is compared with the ones before it by reading the list
+ * again: a list holds at most a few hundred names by then, and nothing
+ * needs to be allocated. */
+int findRepeatedListName(const WCHAR *text, WCHAR *name, int *lines, int capacity)
+{
+    const WCHAR *later = text;
+    int laterLine = 1;
+    ListEntry candidate;
+    for (int index = 0; nextListEntry(&later, &laterLine, &candidate); index++) {
+        const WCHAR *earlier = text;
+        int earlierLine = 1;
+        ListEntry before;
+        for (int i = 0; i < index && nextListEntry(&earlier, &earlierLine, &before); i++) {
+            if (lstrcmpW(before.name, candidate.name) == 0) {
+                lstrcpyW(name, candidate.name);
+                return linesGiving(text, candidate.name, lines, capacity);
+            }
+        }
+    }
+    name[0] = 0;
+    return 0;
+}
+
+int findCutListLines(const WCHAR *text, int *lines, int capacity)
+{
+    ListEntry entry;
+    int line = 1;
+    int count = 0;
+    int lastCut = 0;
+    while (nextListEntry(&text, &line, &entry)) {
+        /* Cells of one line share it: it is named once. */
+        if (!entry.cut || entry.line == lastCut)
+            continue;
+        lastCut = entry.line;
+        if (count < capacity)
+            lines[count] = entry.line;
+        count++;
+    }
+    return count;
+}
+
+const WCHAR *repeatedBaseName(Bracket *bracket)
+{
+    if (!bracket->slotCount || bracket->depth == 0)
+        return NULL;
+    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node)) {
+        if (!node->name[0])
+            continue;
+        for (BracketNode *other = nextInLevel(node); other; other = nextInLevel(other)) {
+            if (lstrcmpW(node->name, other->name) == 0)
+                return node->name;
+        }
+    }
+    return NULL;
 }
 
 int fillBaseSlotsFromList(Bracket *bracket, BracketNode *first, const WCHAR *text)

@@ -15,6 +15,32 @@ int countListLines(const WCHAR *text);
  * units) and *cursor moved past it, 0 when no name is left. */
 int nextListName(const WCHAR **cursor, WCHAR *name);
 
+/* One name of a list and where it stands: its line, counted from 1 with
+ * blank lines included, and whether it was longer than a name holds. */
+struct ListEntry {
+    WCHAR name[NAME_CAPACITY];
+    int line;
+    int cut;
+};
+
+/* As nextListName, telling also where the name stands. *line is the line
+ * *cursor is on (1 at the start of the text) and moves with the cursor. */
+int nextListEntry(const WCHAR **cursor, int *line, ListEntry *entry);
+
+/* The first name the list gives again, compared as picks are (case
+ * matters) and cut as it will be kept: its text into name (NAME_CAPACITY
+ * units) and the lines that give it, in order, into lines (at most
+ * capacity of them). Returns how many lines give it; 0 when no name
+ * repeats. */
+int findRepeatedListName(const WCHAR *text, WCHAR *name, int *lines, int capacity);
+
+/* The lines whose name is cut to fit, in order, into lines (at most
+ * capacity of them). Returns how many lines that is. */
+int findCutListLines(const WCHAR *text, int *lines, int capacity);
+
+/* A name that two base slots hold, or NULL when no two share one. */
+const WCHAR *repeatedBaseName(Bracket *bracket);
+
 /* Puts the list's names into first and the base slots after it, left to
  * right, each with the cascade of applySlotText; byes are passed over and
  * extra names are ignored.

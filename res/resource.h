@@ -48,10 +48,16 @@
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
 /* New from list: the bye hint and the list dialog's complaints (%1 the
- * number of entrants) */
+ * number of entrants; for a repeated name %1 the name and %2 its lines;
+ * for cut names %1 their lines), and a pasted list that repeats a name
+ * (%1 the name) */
 #define IDS_BYE                     150
 #define IDS_LIST_ENTRANT_COUNT      151
 #define IDS_LIST_NO_TITLE           152
+#define IDS_LIST_ONE_ENTRANT        153
+#define IDS_LIST_REPEATED_NAME      154
+#define IDS_LIST_CUT_NAMES          155
+#define IDS_PASTE_REPEATED_NAME     156
 /* Strings: a file that cannot be opened (%1 the file, %2 the system's reason) */
 #define IDS_OPEN_NOT_FOUND          110
 #define IDS_OPEN_UNREADABLE         111

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "support/dialog_script.h"
 #include "support/editor_window.h"
 
 namespace {
@@ -34,6 +35,23 @@ TEST_F(PasteTeamListTest, AListFillsTheFollowingSlotsAsOneStep)
     EXPECT_EQ(L"T5", shown(19));
     EXPECT_EQ(L"T5", shown(26));
     EXPECT_EQ(0, bracket.dirty) << "one step took the whole paste back";
+}
+
+// A name the paste leaves in two slots is named afterwards; the paste stands.
+TEST_F(PasteTeamListTest, ARepeatedNameIsNamedAfterThePaste)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    setClipboardText(L"Lions\r\nTigers\r\nT1\r\n");
+    std::wstring told;
+    DialogScript script(window, [&](DialogScript &s) {
+        HWND box = s.next("the word on the repeated name");
+        told = DialogScript::messageText(box);
+        s.press(box, IDOK);
+    });
+    paste(5);
+    EXPECT_EQ("", script.finish());
+    EXPECT_NE(std::wstring::npos, told.find(L"T1"));
+    EXPECT_EQ(L"T1", shown(7)) << "the paste stands";
 }
 
 // The list runs to the last base slot, left to right across both halves;
@@ -106,13 +124,15 @@ TEST_F(PasteTeamListTest, EveryPasteKeyTakesTheWholeList)
     int first = 1;
     for (const Way &way : ways) {
         SCOPED_TRACE(way.name);
-        setClipboardText(L"Lions\r\nTigers\r\nBears");
+        // Each list its own names: a name twice in the bracket brings a warning.
+        std::wstring n = std::to_wstring(first);
+        setClipboardText(L"Lions" + n + L"\r\nTigers" + n + L"\r\nBears" + n);
         SendMessageW(control(first), EM_SETSEL, 0, 0);
         way.paste(control(first));
-        EXPECT_EQ(L"Lions", shown(first));
-        EXPECT_EQ(L"Tigers", shown(first + 1));
-        EXPECT_EQ(L"Bears", shown(first + 2));
-        EXPECT_EQ(L"Bears", name(first + 2));
+        EXPECT_EQ(L"Lions" + n, shown(first));
+        EXPECT_EQ(L"Tigers" + n, shown(first + 1));
+        EXPECT_EQ(L"Bears" + n, shown(first + 2));
+        EXPECT_EQ(L"Bears" + n, name(first + 2));
         first += 4;
     }
 }

@@ -715,6 +715,7 @@ std::wstring firstRoundView(Editor &editor)
 // Twelve entrants, seeded into sixteen slots: the four byes face seeds 1-4
 // (slots 2, 7, 10 and 15 down the left then the right column), their picks
 // are made, and the bracket saved and opened again is the same to the byte.
+// Before that, lists the dialog cannot take as they are say why.
 TEST(EditorProcess, NewFromListWithTwelveEntrantsShowsByesAndSurvivesSaveAndReopen)
 {
     TempFolder folder;
@@ -736,7 +737,20 @@ TEST(EditorProcess, NewFromListWithTwelveEntrantsShowsByesAndSurvivesSaveAndReop
             s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), L"Only one\r\n");
             SendMessageW(list, WM_COMMAND, MAKEWPARAM(IDC_LIST_OK, BN_CLICKED), 0);
             EXPECT_NE(std::wstring::npos, Editor::text(message).find(L"1")) << "one entrant is refused, counted";
+            EXPECT_EQ(std::wstring::npos, Editor::text(message).find(L"entrants")) << "and is one entrant";
             EXPECT_TRUE(IsWindowVisible(list)) << "the dialog stays open";
+            // A name given twice (case counts) is refused with its lines.
+            s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), L"Alice\r\nBob\r\n\r\nalice\r\nAlice\r\n");
+            SendMessageW(list, WM_COMMAND, MAKEWPARAM(IDC_LIST_OK, BN_CLICKED), 0);
+            EXPECT_NE(std::wstring::npos, Editor::text(message).find(L"1, 5")) << "the repeated name's lines";
+            // A name too long for a slot is named by its line before it is cut.
+            s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), L"A\r\nB\r\n\r\n\r\n\r\n" + std::wstring(130, L'x'));
+            s.press(list, IDC_LIST_OK);
+            HWND box = s.next("the question on the name to be cut");
+            EXPECT_NE(std::wstring::npos, DialogScript::messageText(box).find(L"6")) << "the long name's line";
+            s.press(box, IDCANCEL);
+            for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 10000;)
+                Sleep(10);
             s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), TWELVE_ENTRANTS);
             s.press(list, IDC_LIST_OK);
         }));

@@ -29,7 +29,8 @@ enum {
     NEEDS_LOCKED_BASE = 1 << 3,
     NEEDS_UNDO = 1 << 4,
     NEEDS_REDO = 1 << 5,
-    NEEDS_SEMI_FINALS = 1 << 6
+    NEEDS_SEMI_FINALS = 1 << 6,
+    NEEDS_DECIDABLE_FOCUS = 1 << 7  /* the focused pick, if any, has two entrants */
 };
 
 /* How the command runs. */
@@ -72,7 +73,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_CLEAR_PICKS, clearPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
     {IDM_EDIT_VALIDATE, validateAllPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
     {IDM_EDIT_TITLE, editTitle, NEEDS_BRACKET, ASKS_FIRST | ONE_UNDO_STEP},
-    {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
+    {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, ONE_UNDO_STEP},
     {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS, ONE_UNDO_STEP},
 };
 
@@ -92,8 +93,9 @@ static int baseSlotsLocked(Bracket *bracket)
     return first && (GetWindowLongPtrW(first, GWL_STYLE) & ES_READONLY);
 }
 
-static int needsMet(Bracket *bracket, UINT needs)
+static int needsMet(HWND window, DocumentState *state, UINT needs)
 {
+    Bracket *bracket = state->bracket;
     if (needs == NEEDS_NOTHING)
         return 1;
     if (!bracket->slotCount)
@@ -114,13 +116,15 @@ static int needsMet(Bracket *bracket, UINT needs)
         return 0;
     if ((needs & NEEDS_SEMI_FINALS) && bracket->slotCount < 4)
         return 0;
+    if ((needs & NEEDS_DECIDABLE_FOCUS) && !matchResultCanAct(window, state))
+        return 0;
     return 1;
 }
 
-int commandCanAct(HWND, DocumentState *state, UINT command)
+int commandCanAct(HWND window, DocumentState *state, UINT command)
 {
     const CommandRow *row = commandRow(command);
-    return !row || needsMet(state->bracket, row->needs);
+    return !row || needsMet(window, state, row->needs);
 }
 
 int runMenuCommand(HWND window, DocumentState *state, UINT command)
@@ -131,7 +135,7 @@ int runMenuCommand(HWND window, DocumentState *state, UINT command)
     if ((row->runs & ASKS_FIRST) && !allowDiscardingChanges(window, state))
         return 1;
     Bracket *bracket = state->bracket;
-    if (!(row->runs & RUNS_WHEN_GREY) && !needsMet(bracket, row->needs))
+    if (!(row->runs & RUNS_WHEN_GREY) && !needsMet(window, state, row->needs))
         return 1;
     if (row->runs & ONE_UNDO_STEP) {
         beginUndoStep(bracket, 0);

@@ -236,11 +236,15 @@ def contrast(a, b):
     return (high + 0.05) / (low + 0.05)
 
 
-def check_text_contrast(name, image, teams):
+def check_text_contrast(name, image, teams, results=()):
     """Each text's core (its darkest pixel) against its background (the
-    region's most common colour) reads at 4.5:1 or better."""
+    region's most common colour) reads at 4.5:1 or better. results names
+    the boxes, as (level, index), with a result under them."""
     depth = teams.bit_length() - 1
     regions = [('title', (MARGIN, MARGIN, image.width - MARGIN, MARGIN + TITLE_BAND))]
+    for level, index in results:
+        l, t, r, b = box(depth, level, index)
+        regions.append(('result under level %d #%d' % (level, index), (l, b, r, b + 15)))
     for column in range(2 * depth + 1):
         left = MARGIN + column * (BOX_W + GAP)
         regions.append(('heading %d' % column, (left, MARGIN + TITLE_BAND, left + BOX_W, ROWS_TOP)))
@@ -277,6 +281,9 @@ def check_files(folder):
     mixed = read_png(folder + '/b16-mixed.png')
     check_layout('b16-mixed.png', mixed, 16)
     check_text_contrast('b16-mixed.png', mixed, 16)
+
+    # The byes' word reads like any other text, and so do the results.
+    check_text_contrast('b8-byes.png', read_png(folder + '/b8-byes.png'), 8, results=((2, 1), (2, 2)))
 
     empty = read_png(folder + '/b16-empty.png')
     check_layout('b16-empty.png', empty, 16, titled=False)

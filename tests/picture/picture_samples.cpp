@@ -30,6 +30,7 @@
 #include "support/dialog_script.h"
 #include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
+#include "model/seeding.h"
 #include "model/third_place.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
@@ -206,6 +207,16 @@ int exportSamples(const std::wstring &folder)
             fprintf(stderr, "export with results failed\n");
             failures++;
         }
+    }
+    // Six entrants in eight slots: seeds 1 and 2 meet a bye, the rest is
+    // played, with results in the first round.
+    {
+        Window window(0, L"Six, two byes");
+        buildBracketFromList(&window.bracket, L"One\nTwo\nThree\nFour\nFive\nSix", PLACE_SEEDED, NULL, NULL);
+        for (int id : {10, 11, 13, 14, 15})
+            setMatchResult(&window.bracket, window.bracket.nodeTable[id - 1],
+                           window.bracket.nodeTable[id - 1]->left->name, id <= 11 ? L"6:4 6:4" : L"");
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-byes.png").c_str());
     }
     // The longest names and title the model holds, wide letters and CJK.
     Window window(16, L"");

@@ -2,14 +2,17 @@
 
 #include "model/heap.h"
 #include "model/seeding.h"
+#include "model/team_list.h"
 #include "res/resource.h"
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
+#include "ui/common/message_text.h"
 
 enum {
     ENTRANT_TEXT_LIMIT = 1 << 20,  /* far beyond 256 names of 127 units */
     NOTE_CAPACITY = 512,
-    INSERT_LIMIT = 99              /* the most inserts a message can name */
+    LISTED_LINES = 12,             /* line numbers a message names before "..." */
+    LINE_LIST_CAPACITY = LISTED_LINES * 12 + 8
 };
 
 struct NewFromListDialog {
@@ -28,23 +31,75 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
 }
 
 /* Shows why OK did not close the dialog and puts the caret where the fault
- * is. The count is an insert (%1); every other insert a translation might
- * name comes out empty rather than read past the arguments. */
-static void complain(HWND window, NewFromListDialog *dialog, UINT id, int count, int faultyControl)
+ * is. An insert a translation names but the caller lacks comes out empty. */
+static void complain(HWND window, NewFromListDialog *dialog, UINT id, const WCHAR *const *inserts, int insertCount,
+                     int faultyControl)
 {
-    WCHAR format[NOTE_CAPACITY], note[NOTE_CAPACITY], number[16];
-    wsprintfW(number, L"%d", count);
-    DWORD_PTR arguments[INSERT_LIMIT];
-    arguments[0] = (DWORD_PTR)number;
-    for (int i = 1; i < INSERT_LIMIT; i++)
-        arguments[i] = (DWORD_PTR)L"";
-    if (!loadStringWithFallback(dialog->module, id, format, NOTE_CAPACITY) ||
-        !FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, format, 0, 0, note,
-                        NOTE_CAPACITY, (va_list *)arguments))
-        lstrcpyW(note, number);
+    WCHAR note[NOTE_CAPACITY];
+    if (!loadMessageText(dialog->module, id, inserts, insertCount, note, NOTE_CAPACITY))
+        lstrcpynW(note, inserts[0], NOTE_CAPACITY);
     SetDlgItemTextW(window, IDC_LIST_MESSAGE, note);
     HWND control = GetDlgItem(window, faultyControl);
     SendMessageW(window, WM_NEXTDLGCTL, (WPARAM)control, TRUE);
+}
+
+/* One entrant has a text of its own; a satellite made before it had one
+ * keeps saying the count in its own language rather than in ours. */
+static UINT entrantCountText(HMODULE module, int count)
+{
+    WCHAR probe[2];
+    if (count == 1 && (!module || LoadStringW(module, IDS_LIST_ONE_ENTRANT, probe, 2) > 0 ||
+                       LoadStringW(module, IDS_LIST_ENTRANT_COUNT, probe, 2) <= 0))
+        return IDS_LIST_ONE_ENTRANT;
+    return IDS_LIST_ENTRANT_COUNT;
+}
+
+/* "3, 7, 12", the first LISTED_LINES of count lines, then "...", into
+ * LINE_LIST_CAPACITY units. */
+static void formatLineList(const int *lines, int count, WCHAR *out)
+{
+    out[0] = 0;
+    for (int i = 0; i < count && i < LISTED_LINES; i++)
+        wsprintfW(out + lstrlenW(out), i ? L", %d" : L"%d", lines[i]);
+    if (count > LISTED_LINES)
+        lstrcatW(out, L", ...");
+}
+
+/* A list that holds a name twice would make a bracket whose file cannot
+ * say which of the two won. Returns 1 when it complained. */
+static int complainOfRepeatedName(HWND window, NewFromListDialog *dialog, const WCHAR *text)
+{
+    WCHAR name[NAME_CAPACITY];
+    int lines[LISTED_LINES];
+    int count = findRepeatedListName(text, name, lines, LISTED_LINES);
+    if (!count)
+        return 0;
+    WCHAR listed[LINE_LIST_CAPACITY];
+    formatLineList(lines, count, listed);
+    const WCHAR *inserts[] = {name, listed};
+    complain(window, dialog, IDS_LIST_REPEATED_NAME, inserts, 2, IDC_LIST_ENTRANTS_EDIT);
+    return 1;
+}
+
+/* Names longer than a slot holds are cut; the user is told which lines and
+ * may go back to shorten them. Returns 1 to go on. */
+static int acceptCutNames(HWND window, NewFromListDialog *dialog, const WCHAR *text)
+{
+    int lines[LISTED_LINES];
+    int count = findCutListLines(text, lines, LISTED_LINES);
+    if (!count)
+        return 1;
+    WCHAR listed[LINE_LIST_CAPACITY], caption[128], question[NOTE_CAPACITY];
+    formatLineList(lines, count, listed);
+    const WCHAR *inserts[] = {listed};
+    if (!loadStringWithFallback(dialog->module, IDS_APP_TITLE, caption, 128))
+        lstrcpyW(caption, L"Duelmark");
+    if (!loadMessageText(dialog->module, IDS_LIST_CUT_NAMES, inserts, 1, question, NOTE_CAPACITY))
+        lstrcpyW(question, listed);
+    if (MessageBoxW(window, question, caption, MB_OKCANCEL | MB_ICONINFORMATION) == IDOK)
+        return 1;
+    SendMessageW(window, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(window, IDC_LIST_ENTRANTS_EDIT), TRUE);
+    return 0;
 }
 
 static int chosenPlacement(HWND window)
@@ -74,7 +129,8 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
 {
     EntrantList *list = dialog->list;
     if (!GetDlgItemTextW(window, IDC_LIST_TITLE_EDIT, list->title, TITLE_CAPACITY)) {
-        complain(window, dialog, IDS_LIST_NO_TITLE, 0, IDC_LIST_TITLE_EDIT);
+        const WCHAR *none[] = {L""};
+        complain(window, dialog, IDS_LIST_NO_TITLE, none, 1, IDC_LIST_TITLE_EDIT);
         return;
     }
     WCHAR *text = takeEntrantText(window);
@@ -83,7 +139,14 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
     int count = countEntrants(text);
     if (count < MIN_ENTRANT_COUNT || count > MAX_TEAM_COUNT) {
         freeBlock(text);
-        complain(window, dialog, IDS_LIST_ENTRANT_COUNT, count, IDC_LIST_ENTRANTS_EDIT);
+        WCHAR number[16];
+        wsprintfW(number, L"%d", count);
+        const WCHAR *inserts[] = {number};
+        complain(window, dialog, entrantCountText(dialog->module, count), inserts, 1, IDC_LIST_ENTRANTS_EDIT);
+        return;
+    }
+    if (complainOfRepeatedName(window, dialog, text) || !acceptCutNames(window, dialog, text)) {
+        freeBlock(text);
         return;
     }
     list->entrants = text;

@@ -24,6 +24,26 @@ static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNo
     return *node && (*node)->left;
 }
 
+/* A first-round match against a bye was decided when the bracket was
+ * made; the third-place match has one when a semi-final was. */
+static int againstBye(const BracketNode *match)
+{
+    return match && match->left && (match->left->bye || match->right->bye);
+}
+
+static int hasTwoEntrants(Bracket *bracket, const BracketNode *node)
+{
+    if (node)
+        return !againstBye(node);
+    return !againstBye(bracket->root.left) && !againstBye(bracket->root.right);
+}
+
+int matchResultCanAct(HWND window, DocumentState *state)
+{
+    BracketNode *node;
+    return !matchOfControl(window, state->bracket, GetFocus(), &node) || hasTwoEntrants(state->bracket, node);
+}
+
 static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *choice)
 {
     if (node) {
@@ -45,7 +65,7 @@ void editMatchResult(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
     BracketNode *node;
-    if (!matchOfControl(window, bracket, GetFocus(), &node))
+    if (!matchOfControl(window, bracket, GetFocus(), &node) || !hasTwoEntrants(bracket, node))
         return;
     MatchResultChoice choice;
     fillChoice(bracket, node, &choice);
@@ -80,7 +100,7 @@ void showPickMenu(HWND window, DocumentState *state, HWND control, LPARAM where)
     HMENU menu = CreatePopupMenu();
     if (!menu)
         return;
-    AppendMenuW(menu, MF_STRING, IDM_EDIT_MATCH_RESULT, text);
+    AppendMenuW(menu, MF_STRING | (hasTwoEntrants(bracket, node) ? 0 : MF_GRAYED), IDM_EDIT_MATCH_RESULT, text);
     SetFocus(control);
     UINT chosen = (UINT)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, NULL);
     DestroyMenu(menu);

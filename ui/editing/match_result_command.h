@@ -7,11 +7,17 @@
 
 /* For the pick control that has the focus (a pick or the third-place
  * drop-down): OK sets the winner, with the cascade when it changed, and
- * the result. Nothing for any other control. */
+ * the result. Nothing for any other control, nor for a match against a
+ * bye. */
 void editMatchResult(HWND window, DocumentState *state);
 
+/* Whether Match result can act on the focused control: 0 when it is the
+ * pick of a match without two entrants to decide between (one side is a
+ * bye), 1 otherwise, as the command itself ignores other controls. */
+int matchResultCanAct(HWND window, DocumentState *state);
+
 /* WM_CONTEXTMENU from a pick control: a menu with Match result..., which
- * runs the command for that pick. where is the message's lParam. */
+ * runs the command for that pick (grey for a match against a bye). where is the message's lParam. */
 void showPickMenu(HWND window, DocumentState *state, HWND control, LPARAM where);
 
 #endif

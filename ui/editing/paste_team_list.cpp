@@ -5,9 +5,12 @@
 #include "model/slot_control.h"
 #include "model/team_list.h"
 #include "model/undo_history.h"
+#include "res/resource.h"
+#include "ui/common/fallback_string.h"
+#include "ui/common/message_text.h"
 #include "ui/editing/edit_history.h"
 
-enum { PASTE_SUBCLASS_ID = 1 };
+enum { PASTE_SUBCLASS_ID = 1, MESSAGE_CAPACITY = 512 };
 
 /* A copy of the clipboard's text, so that the clipboard is not held open
  * while the slots and their cascades change. NULL when there is none. The
@@ -42,6 +45,22 @@ static int isLocked(HWND edit)
     return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
+/* The paste stands as it is; a name that now stands twice is only named,
+ * for the user to decide which slot to change. */
+static void tellRepeatedName(Bracket *bracket, HWND owner)
+{
+    const WCHAR *name = repeatedBaseName(bracket);
+    if (!name)
+        return;
+    WCHAR caption[128], message[MESSAGE_CAPACITY];
+    const WCHAR *inserts[] = {name};
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
+        lstrcpyW(caption, L"Duelmark");
+    if (!loadMessageText(bracket->resourceModule, IDS_PASTE_REPEATED_NAME, inserts, 1, message, MESSAGE_CAPACITY))
+        lstrcpyW(message, name);
+    MessageBoxW(owner, message, caption, MB_OK | MB_ICONWARNING);
+}
+
 int pasteListIntoSlot(HWND edit, Bracket *bracket, int evenSingleLine)
 {
     BracketNode *node = bracket->slotCount ? slotOfControl(edit) : NULL;
@@ -59,6 +78,8 @@ int pasteListIntoSlot(HWND edit, Bracket *bracket, int evenSingleLine)
         endUndoStep(bracket);
     }
     freeBlock(text);
+    if (taken)
+        tellRepeatedName(bracket, GetParent(edit));
     return taken;
 }
 

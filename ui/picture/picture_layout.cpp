@@ -11,7 +11,10 @@ static const COLORREF INK = RGB(32, 32, 32);
 static const COLORREF HEADING_INK = RGB(64, 64, 64);
 static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
 static const COLORREF BYE_FILL = RGB(242, 242, 242);
-static const COLORREF BYE_INK = RGB(150, 150, 150);
+static const COLORREF BYE_FRAME = RGB(150, 150, 150);
+/* Lighter than a name yet still 5:1 on the bye's fill, so the word reads
+ * as easily as any text of the picture (4.5:1 at least). */
+static const COLORREF BYE_INK = RGB(100, 100, 100);
 
 enum {
     NAME_PADDING = 6,
@@ -156,7 +159,7 @@ static void seededName(const BracketNode *node, WCHAR *text)
 /* A bye: a lighter box, its word in a lighter ink. */
 static void addByeSlot(PictureLayout *layout, RECT box, const WCHAR *word)
 {
-    addBox(layout, box, 1, BYE_INK, BYE_FILL);
+    addBox(layout, box, 1, BYE_FRAME, BYE_FILL);
     RECT inner = box;
     InflateRect(&inner, -NAME_PADDING, -PICTURE_LINE_WIDTH);
     addText(layout, inner, word, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, BYE_INK);

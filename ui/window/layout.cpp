@@ -70,6 +70,7 @@ static void createPlacedSlot(BracketNode *node, int x, int y, int isPick, void *
     SlotCreation *creation = (SlotCreation *)context;
     createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry, isPick,
                       creation->editable);
+    keepHeldWindowDrawn();
 }
 
 static void movePlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)

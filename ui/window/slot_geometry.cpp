@@ -56,13 +56,25 @@ int columnWidthAt(int dpi)
     return scalePixels(COLUMN_WIDTH, dpi);
 }
 
+/* The champion stands a margin above the final's two slots, which puts
+ * it above the client area when the final is the first round (two slots,
+ * or one): everything then moves down by what would be hidden, and the
+ * client area grows by as much. Larger brackets stand where they always
+ * did. */
+static int championClearance(const Bracket *bracket, const SlotGeometry *geometry)
+{
+    int finalTop = bracket->depth > 1 ? geometry->halfPitch * ((1 << (bracket->depth - 1)) - 1) : 0;
+    int hidden = geometry->margin - finalTop;
+    return hidden > 0 ? hidden : 0;
+}
+
 void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPlaced placed, void *context)
 {
     Bracket *walked = (Bracket *)bracket;
     int depth = bracket->depth;
     int width = geometry->columnWidth;
     int col = 0;
-    int top = 0;
+    int top = championClearance(bracket, geometry);
     int step = 2 * geometry->halfPitch;
     int k = depth;
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
@@ -109,6 +121,7 @@ SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
     SIZE size;
     size.cx = 2 * geometry->columnWidth * bracket->depth + geometry->columnWidth + 2 * geometry->margin;
     size.cy = geometry->halfPitch * bracket->slotCount + 2 * geometry->margin;
+    size.cy += championClearance(bracket, geometry);
     /* The match for third place may need room below the columns. */
     if (bracket->thirdPlace.on && bracket->slotCount >= 4) {
         int needed = thirdPlaceComboPlace(bracket, geometry).y + geometry->thirdPlaceField + geometry->margin;
