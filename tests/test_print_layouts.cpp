@@ -1,9 +1,10 @@
 // Print layouts cut from real bracket pictures' descriptions onto A4, in
 // both orientations: every page stays inside its margins, halves and
-// posters keep the smallest text at the name size asked for, neighbouring
-// tiles share 10 mm, no box, name, score or line shorter than the overlap
-// is cut without lying whole on some page, and what the tiles keep once
-// cut along their marks adds up to the picture exactly.
+// posters keep the smallest text (scores included) at the name size asked
+// for, no box, name, score or line shorter than the overlap is cut
+// without lying whole on some page, and what the tiles keep once cut
+// along their marks adds up to the picture exactly. (How far tiles
+// overlap is read from the printed PostScript: picture/.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -78,19 +79,6 @@ void checkTiles(const std::vector<PrintPage> &tiles, const RECT &region)
             EXPECT_FALSE(IntersectRect(&both, &tile.kept, &tiles[j].kept)) << "tiles " << j << " and " << i
                                                                              << " keep the same part";
         }
-        if (i == 0)
-            continue;
-        const PrintPage &before = tiles[i - 1];
-        // The tile above in the same column, or the first of the column to the left.
-        bool below = tile.column == before.column;
-        LONGLONG shared = below ? before.part.bottom - tile.part.top : before.part.right - tile.part.left;
-        if (!below) {
-            for (const PrintPage &other : tiles)
-                if (other.column == before.column && other.row == 1)
-                    shared = other.part.right - tile.part.left;
-        }
-        EXPECT_GE(shared * tile.nmPerUnit, 10000LL * 1000) << "tile " << i << (below ? " and the one above" : " and the column before")
-                                                          << " share less than 10 mm";
     }
     EXPECT_EQ(area(region), kept) << "the kept parts do not add up to the region they were cut from";
 }
@@ -182,7 +170,7 @@ void checkPages(const PictureDescription &picture, const PaperSheet &sheet, int 
     }
 }
 
-TEST_F(PrintLayouts, PagesFitStayLegibleOverlapAndKeepEveryPieceWhole)
+TEST_F(PrintLayouts, PagesFitStayLegibleAndKeepEveryPieceWhole)
 {
     for (int teams : {16, 64, 256}) {
         build(teams, L"Wall chart");
@@ -205,28 +193,6 @@ TEST_F(PrintLayouts, PagesFitStayLegibleOverlapAndKeepEveryPieceWhole)
         freePictureDescription(&picture);
         resetBracket(&bracket);
     }
-}
-
-// The picture's smallest text decides the scale: a result under a box is
-// drawn smaller than a name, so a bracket with results prints its poster
-// larger.
-TEST_F(PrintLayouts, PosterGrowsWithTheSmallestTextDrawn)
-{
-    build(64, L"Results");
-    PaperSheet sheet = a4(false);
-    PictureDescription plain, scored;
-    ASSERT_TRUE(describeBracketPicture(&bracket, &plain));
-    fillEverySlot(&bracket);
-    ASSERT_TRUE(describeBracketPicture(&bracket, &scored));
-    ASSERT_LT(smallestText(scored), smallestText(plain));
-    PrintPages few, many;
-    ASSERT_TRUE(paginatePicture(&plain, &sheet, LAYOUT_POSTER, 9, &few));
-    ASSERT_TRUE(paginatePicture(&scored, &sheet, LAYOUT_POSTER, 9, &many));
-    EXPECT_GT(many.count, few.count);
-    releasePrintPages(&few);
-    releasePrintPages(&many);
-    freePictureDescription(&plain);
-    freePictureDescription(&scored);
 }
 
 } // namespace
