@@ -5,6 +5,7 @@
 #include "ui/document/document_path.h"
 #include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
+#include "ui/picture/page_setup.h"
 #include "ui/document/open_failure.h"
 
 /* A name on the command line that does not fit is refused whole, named as
@@ -47,6 +48,7 @@ int runEditor(HMODULE module)
             refuseStartupName(module, start, length, GetLastError());
     }
     DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_MAIN), NULL, mainDialogProc, (LPARAM)&state);
+    forgetPrintSetup(&state.print);
     freeBracket(bracket);
     return 1;
 }

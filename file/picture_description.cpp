@@ -18,6 +18,7 @@ void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF pap
 {
     picture->size = size;
     picture->paper = paper;
+    picture->fonts = PICTURE_FONTS;
     picture->items = NULL;
     picture->count = picture->capacity = 0;
     picture->texts = NULL;
@@ -100,6 +101,25 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item)
 {
     return picture->texts + item->text;
+}
+
+/* No C runtime: memcmp is not there. */
+static int sameBytes(const void *a, const void *b, SIZE_T count)
+{
+    const BYTE *x = (const BYTE *)a, *y = (const BYTE *)b;
+    for (SIZE_T i = 0; i < count; i++)
+        if (x[i] != y[i])
+            return 0;
+    return 1;
+}
+
+int samePictureDescription(const PictureDescription *a, const PictureDescription *b)
+{
+    /* Items are zeroed before they are filled in, padding and all. */
+    return a->size.cx == b->size.cx && a->size.cy == b->size.cy && a->paper == b->paper && a->fonts == b->fonts &&
+           a->count == b->count && a->textLength == b->textLength &&
+           sameBytes(a->items, b->items, (SIZE_T)a->count * sizeof(PictureItem)) &&
+           sameBytes(a->texts, b->texts, (SIZE_T)a->textLength * sizeof(WCHAR));
 }
 
 void freePictureDescription(PictureDescription *picture)

@@ -24,7 +24,7 @@ struct PictureFontSpec {
     int weight;   /* FW_NORMAL or FW_BOLD */
 };
 
-/* Indexed by PictureFont. */
+/* The bracket picture's faces, indexed by PictureFont. */
 extern const PictureFontSpec PICTURE_FONTS[PICTURE_FONT_COUNT];
 
 /* The face every text of the picture is drawn in, and the generic family
@@ -49,7 +49,10 @@ struct PictureItem {
 
 struct PictureDescription {
     SIZE size;         /* natural size; 0 x 0 for no picture */
-    COLORREF paper;
+    COLORREF paper;    /* CLR_INVALID: none, drawn over what is there */
+    /* The faces by PictureFont: PICTURE_FONTS, or the sizes of another
+     * unit (a printed page's heading is described in micrometres). */
+    const PictureFontSpec *fonts;
     PictureItem *items;
     int count;
     int capacity;
@@ -58,7 +61,8 @@ struct PictureDescription {
     int textCapacity;
 };
 
-/* An empty description of size and paper colour, holding nothing yet. */
+/* An empty description of size and paper colour in the picture's faces,
+ * holding nothing yet. */
 void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
 
 /* Each adds one item; 0 when memory ran out (the description is then
@@ -69,6 +73,9 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
 
 /* A text item's text. */
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item);
+
+/* 1 when the two describe the same picture, item for item. */
+int samePictureDescription(const PictureDescription *a, const PictureDescription *b);
 
 void freePictureDescription(PictureDescription *picture);
 

@@ -160,7 +160,7 @@ static void appendLine(SvgText *svg, const PictureItem *item)
 static void appendText(SvgText *svg, const PictureDescription *picture, const PictureItem *item)
 {
     const RECT &band = item->area;
-    const PictureFontSpec &font = PICTURE_FONTS[item->font];
+    const PictureFontSpec &font = picture->fonts[item->font];
     int width = band.right - band.left, height = band.bottom - band.top;
     append(svg, "<svg x=\"");
     appendNumber(svg, band.left);
@@ -206,10 +206,12 @@ int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *siz
      * on Windows, then whatever sans-serif face the reader has. */
     append(&svg, "\" font-family=\"");
     appendEscaped(&svg, PICTURE_FACE);
-    append(&svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n<rect width=\"100%\" "
-                 "height=\"100%\" fill=\"");
-    appendColour(&svg, picture->paper);
-    append(&svg, "\"/>\n");
+    append(&svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n");
+    if (picture->paper != CLR_INVALID) {
+        append(&svg, "<rect width=\"100%\" height=\"100%\" fill=\"");
+        appendColour(&svg, picture->paper);
+        append(&svg, "\"/>\n");
+    }
     for (int i = 0; i < picture->count; i++) {
         const PictureItem *item = &picture->items[i];
         if (item->kind == PICTURE_BOX)

@@ -15,6 +15,9 @@
 #define IDD_RECOVERY_OFFER      6
 /* The event day: scheduling matches */
 #define IDD_SCHEDULE            7
+/* Printing: the layout asked before the print dialog, and the preview */
+#define IDD_PRINT_LAYOUT        20
+#define IDD_PRINT_PREVIEW       21
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -100,6 +103,16 @@
 #define IDS_RESTORED_SAVE           134
 /* Recent files: a chosen file that is gone (%1 the file) */
 #define IDS_RECENT_FILE_MISSING     120
+/* Printing: the layouts, each page's heading and footing (%1 the date;
+ * %1 this page, %2 the number of pages; %1 the row, %2 the column), no
+ * printer installed */
+#define IDS_LAYOUT_ONE_PAGE         190
+#define IDS_LAYOUT_HALVES           191
+#define IDS_LAYOUT_POSTER           192
+#define IDS_PRINT_DATE              193
+#define IDS_PRINT_PAGE_NUMBER       194
+#define IDS_PRINT_POSTER_POSITION   195
+#define IDS_NO_PRINTER              196
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -139,6 +152,17 @@
 #define IDC_SAVE_ELSEWHERE      202
 #define IDC_RESTORE             203
 #define IDC_DISCARD             204
+/* Print layout and print preview */
+#define IDC_LAYOUT_ONE_PAGE     300
+#define IDC_LAYOUT_HALVES       301
+#define IDC_LAYOUT_POSTER       302
+#define IDC_POSTER_POINTS       303
+#define IDC_PREVIEW_PREVIOUS    310
+#define IDC_PREVIEW_NEXT        311
+#define IDC_PREVIEW_PAGE_NUMBER 312
+#define IDC_PREVIEW_LAYOUT      313
+#define IDC_PREVIEW_PRINT       314
+#define IDC_PREVIEW_PAGE        315
 
 /* Slot controls created at run time; all of a kind share the id */
 #define IDC_PICK_COMBO          20
@@ -170,6 +194,9 @@
 #define IDM_FILE_EXPORT_PICTURE 60
 #define IDM_EDIT_COPY_PICTURE   61
 #define IDM_FILE_PRINT          62
+/* Printing: page setup and preview */
+#define IDM_FILE_PAGE_SETUP     65
+#define IDM_FILE_PRINT_PREVIEW  64
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
@@ -180,5 +207,7 @@
 /* Recent files: the File menu's numbered entries, newest first */
 #define IDM_FILE_RECENT_FIRST   70
 #define IDM_FILE_RECENT_LAST    77
+/* The View menu: the hall display */
+#define IDM_VIEW_HALL_DISPLAY   80
 
 #endif

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Photographs the setup dialog and the two menus, in Chinese (the
+# Photographs the setup dialog and the three menus, in Chinese (the
 # executable's own resources) and in English (the satellite), into docs/.
 # Starts its own Xvfb and stops it and Wine again, whatever happens.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -37,6 +37,8 @@ mkdir -p "$OUT"
 shoot setup-zh setup
 shoot file-menu-zh file-menu
 shoot edit-menu-zh edit-menu
+shoot view-menu-zh view-menu
 shoot setup-en setup "$SATELLITE"
 shoot file-menu-en file-menu "$SATELLITE"
 shoot edit-menu-en edit-menu "$SATELLITE"
+shoot view-menu-en view-menu "$SATELLITE"

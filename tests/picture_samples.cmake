@@ -16,3 +16,8 @@ add_test(NAME BracketPicture.PrintsOnePageToPostScript
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/picture/run_print_check.sh ${CMAKE_BINARY_DIR}
                  $<TARGET_FILE:picture_samples> ${CMAKE_CURRENT_BINARY_DIR}/print-files)
 set_tests_properties(BracketPicture.PrintsOnePageToPostScript PROPERTIES TIMEOUT 300)
+# Every layout at 16 and 256 teams, read back from the PostScript.
+add_test(NAME BracketPicture.PrintLayoutsToPostScript
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/picture/run_print_layouts.sh ${CMAKE_BINARY_DIR}
+                 $<TARGET_FILE:picture_samples> ${DUELMARK_EN_SATELLITE} ${CMAKE_CURRENT_BINARY_DIR}/print-layouts)
+set_tests_properties(BracketPicture.PrintLayoutsToPostScript PROPERTIES TIMEOUT 300)

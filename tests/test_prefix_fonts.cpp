@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/on_display.h"
+#include "support/screen_pixels.h"
 #include "support/slot_window.h"
 #include "ui/window/layout.h"
 #include "ui/dialogs/setup_dialog.h"
@@ -42,26 +43,7 @@ std::vector<DWORD> pixelsOf(HWND control)
     pumpMessages();
     RECT client;
     GetClientRect(control, &client);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    DWORD *bits = NULL;
-    HDC screen = GetDC(control);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, (void **)&bits, NULL, 0);
-    HGDIOBJ replaced = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    std::vector<DWORD> pixels;
-    for (int i = 0; bits && i < client.right * client.bottom; i++)
-        pixels.push_back(bits[i] & 0xFFFFFF);
-    SelectObject(memory, replaced);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(control, screen);
-    return pixels;
+    return screenPixels(control, client);
 }
 
 // How many pixels differ from the first one (the background): text drawn.

@@ -14,7 +14,10 @@
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
 #include "ui/picture/print_order_of_play.h"
+#include "ui/picture/hall_display.h"
+#include "ui/picture/page_setup.h"
 #include "ui/picture/print_picture.h"
+#include "ui/picture/print_preview.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
 
@@ -61,6 +64,9 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_EXPORT_PICTURE, exportPicture, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PRINT, printPicture, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PRINT_ORDER, printOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_PAGE_SETUP, pageSetup, NEEDS_NOTHING, RUNS_PLAIN},
+    {IDM_FILE_PRINT_PREVIEW, printPreview, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_VIEW_HALL_DISPLAY, toggleHallDisplay, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
     {IDM_EDIT_COPY_PICTURE, copyPicture, NEEDS_BRACKET, RUNS_PLAIN},

@@ -47,6 +47,7 @@ static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
     Bracket *bracket = state->bracket;
     UINT mark = bracket->slotCount && bracket->thirdPlace.on ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
+    CheckMenuItem(menu, IDM_VIEW_HALL_DISPLAY, MF_BYCOMMAND | (state->hallDisplay ? MF_CHECKED : MF_UNCHECKED));
     greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
 }

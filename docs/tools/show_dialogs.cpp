@@ -1,11 +1,15 @@
 // Shows one of the editor's dialogs from the executable's resources or from a
 // satellite, so that scripts/screenshots.sh can photograph it. Not shipped.
 //
-//   show_dialogs setup|file-menu|edit-menu READY-FILE [SATELLITE]
+//   show_dialogs setup|file-menu|edit-menu|view-menu READY-FILE [SATELLITE]
+//   show_dialogs hall-display READY-FILE CAPTION
 //
 // When the dialog is drawn (and for the menu views the popup is dropped
 // down) it creates READY-FILE, then waits until the script deletes it and
 // closes. The icon always comes from this program, as in the editor.
+// hall-display sends View > Hall display, as the menu does, to the
+// editor's window of that caption once it is there, and creates
+// READY-FILE once the display is up.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -72,6 +76,37 @@ INT_PTR CALLBACK showProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return 0;
 }
 
+// The editor's hall display, as ui/picture/hall_display.cpp registers it.
+const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
+
+// Each wait gives up after a minute, so a failed script leaves nothing
+// behind.
+bool waitUntil(bool (*condition)(const WCHAR *), const WCHAR *argument)
+{
+    for (int tries = 0; tries < 600; tries++, Sleep(100))
+        if (condition(argument))
+            return true;
+    return false;
+}
+
+int showHallDisplay(const WCHAR *ready, const WCHAR *caption)
+{
+    if (!waitUntil([](const WCHAR *name) { return FindWindowW(L"#32770", name) != NULL; }, caption))
+        return 5;
+    PostMessageW(FindWindowW(L"#32770", caption), WM_COMMAND, IDM_VIEW_HALL_DISPLAY, 0);
+    if (!waitUntil([](const WCHAR *) {
+            HWND display = FindWindowW(HALL_DISPLAY_CLASS, NULL);
+            return display && IsWindowVisible(display);
+        }, NULL))
+        return 6;
+    // The display paints from a picture drawn off screen before it shows.
+    HANDLE file = CreateFileW(ready, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    waitUntil([](const WCHAR *name) { return GetFileAttributesW(name) == INVALID_FILE_ATTRIBUTES; }, ready);
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
@@ -80,6 +115,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     WCHAR **args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args || count < 3)
         return 2;
+    if (lstrcmpW(args[1], L"hall-display") == 0)
+        return count > 3 ? showHallDisplay(args[2], args[3]) : 2;
     readyFile = args[2];
     HMODULE module = GetModuleHandleW(NULL);
     if (count > 3) {
@@ -94,6 +131,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
         menuKey = L'f';
     else if (lstrcmpW(args[1], L"edit-menu") == 0)
         menuKey = L'e';
+    else if (lstrcmpW(args[1], L"view-menu") == 0)
+        menuKey = L'v';
     else
         return 2;
     InitCommonControls();

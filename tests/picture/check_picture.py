@@ -36,6 +36,20 @@ def fail(message):
     failures.append(message)
 
 
+def run_checks(check, *errors):
+    """Runs check(), counting an error of the kinds given as one failure,
+    prints the failures and exits 1 when there were any."""
+    try:
+        check()
+    except errors as error:
+        fail(str(error))
+    for message in failures[:40]:
+        print('FAIL:', message)
+    if failures:
+        print('%d failures' % len(failures))
+    sys.exit(1 if failures else 0)
+
+
 class Image:
     def __init__(self, width, height, rows):
         self.width, self.height, self.rows = width, height, rows  # rows of (r, g, b) tuples flattened
@@ -313,9 +327,9 @@ def check_files(folder):
             fail('%s: pixels differ from the export from row %d on' % (label, row))
 
 
-def ink_box(image):
+def ink_box(image, rows=None):
     xs, ys = [], []
-    for y in range(image.height):
+    for y in rows or range(image.height):
         row = image.rows[y]
         for x in range(image.width):
             if min(row[3 * x:3 * x + 3]) < 200:
@@ -356,7 +370,10 @@ def check_page(page_path, picture_path, landscape):
 def check_one_page(page, picture):
     if page.width <= page.height:
         fail('page %dx%d is not landscape' % (page.width, page.height))
-    ink = ink_box(page)
+    # The page's heading (title, date) and footing (page number) stand in
+    # its half-inch margins, apart from the picture's ink.
+    furniture = page.height * 12700 // 210000
+    ink = ink_box(page, range(furniture, page.height - furniture))
     if not ink:
         fail('the printed page is blank')
         return
@@ -459,20 +476,17 @@ def check_svgs(folder):
     if not any(text.endswith(' Court 2') for text in shown):
         fail('b8-results.svg: the open third-place match shows no time and court among %s' % shown)
 
+
+def main():
+    if sys.argv[1] == 'files':
+        check_files(sys.argv[2])
+    elif sys.argv[1] == 'order':
+        check_order(sys.argv[2:])
+    elif sys.argv[1] == 'svg':
+        check_svgs(sys.argv[2])
+    else:
+        check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
+
+
 if __name__ == '__main__':
-    try:
-        if sys.argv[1] == 'files':
-            check_files(sys.argv[2])
-        elif sys.argv[1] == 'order':
-            check_order(sys.argv[2:])
-        elif sys.argv[1] == 'svg':
-            check_svgs(sys.argv[2])
-        else:
-            check_page(sys.argv[2], sys.argv[3], len(sys.argv) > 4 and sys.argv[4] == 'landscape')
-    except (OSError, ValueError, StopIteration, ElementTree.ParseError, subprocess.CalledProcessError) as error:
-        fail(str(error))
-    for message in failures[:40]:
-        print('FAIL:', message)
-    if failures:
-        print('%d failures' % len(failures))
-    sys.exit(1 if failures else 0)
+    run_checks(main, OSError, ValueError, StopIteration, ElementTree.ParseError, subprocess.CalledProcessError)

@@ -12,6 +12,11 @@
 //                       lands in <folder>\print.ps.
 //   print-order <folder> File > Print order of play for 128 open matches
 //                       of a 256-team bracket, the same way.
+//   layouts <folder> <satellite>
+//                       16- and 256-team brackets in English in every
+//                       print layout, each into <folder>\<teams>-<layout>.ps;
+//                       the 256-team poster through File > Print as a
+//                       user prints it, into <folder>\poster\FILE:.
 #include <windows.h>
 #include <shlobj.h>
 #include <winspool.h>
@@ -32,6 +37,7 @@
 #include "model/third_place.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
+#include "ui/common/print_setup.h"
 #include "ui/picture/print_picture.h"
 #include "ui/document/open_bracket.h"
 
@@ -320,6 +326,8 @@ int printSample(const std::wstring &folder)
     // The port is FILE:, so the page goes where the current folder is.
     SetCurrentDirectoryW(folder.c_str());
     return window.command(IDM_FILE_PRINT, [](DialogScript &s) {
+        // One page, the layout every session starts with.
+        s.press(s.next("the print layout"), IDOK);
         HWND dialog = s.next("the print dialog");
         if (dialog) {
             fprintf(stderr, "print dialog \"%s\" %s\n", DialogScript::narrow(DialogScript::caption(dialog)).c_str(),
@@ -342,6 +350,52 @@ int printOrderSample(const std::wstring &folder)
     }) ? 0 : 1;
 }
 
+// Straight onto the test printer (portrait A4, its defaults), one file
+// per layout; the 256-team poster goes through the commands instead.
+int printLayouts(const std::wstring &folder, const std::wstring &satellite)
+{
+    HMODULE english = LoadLibraryExW(satellite.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    if (!english)
+        return fprintf(stderr, "the English satellite does not load\n"), 1;
+    const WCHAR *names[] = {L"one", L"halves", L"poster"};
+    int failures = 0;
+    for (int teams : {16, 256}) {
+        std::wstring title = L"Wall chart " + std::to_wstring(teams);
+        Window window(teams, title.c_str());
+        fill(&window.bracket, false, true);
+        window.bracket.resourceModule = english;
+        for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
+            if (teams == 256 && layout == LAYOUT_POSTER)
+                continue;
+            HDC printer = CreateDCW(L"WINSPOOL", L"Duelmark Test Printer", NULL, NULL);
+            PrintSetup setup = {};
+            setup.layout = layout;
+            std::wstring file = folder + L"\\" + std::to_wstring(teams) + L"-";
+            file += std::wstring(names[layout]) + L".ps";
+            if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, file.c_str())) {
+                fprintf(stderr, "%d teams, %ls: not printed (%lu)\n", teams, names[layout], GetLastError());
+                failures++;
+            }
+            if (printer)
+                DeleteDC(printer);
+        }
+        if (teams != 256)
+            continue;
+        // The port is FILE:, so the pages go where the current folder is.
+        std::wstring poster = folder + L"\\poster";
+        CreateDirectoryW(poster.c_str(), NULL);
+        SetCurrentDirectoryW(poster.c_str());
+        failures += !window.command(IDM_FILE_PRINT, [](DialogScript &s) {
+            HWND layouts = s.next("the print layout");
+            if (layouts)
+                SendMessageW(GetDlgItem(layouts, IDC_LAYOUT_POSTER), BM_CLICK, 0, 0);
+            s.press(layouts, IDOK);
+            s.press(s.next("the print dialog"), IDOK);
+        });
+    }
+    return failures;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -361,6 +415,8 @@ int wmain(int argc, WCHAR **argv)
         failures = printSample(folder);
     else if (mode == L"print-order")
         failures = printOrderSample(folder);
+    else if (mode == L"layouts" && argc > 3)
+        failures = printLayouts(folder, argv[3]);
     CoUninitialize();
     return failures ? 1 : 0;
 }

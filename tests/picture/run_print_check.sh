@@ -8,14 +8,7 @@
 set -eu
 build=$1 program=$2 folder=$3
 here=$(cd "$(dirname "$0")" && pwd)
-rm -rf "$folder"
-mkdir -p "$folder/out"
-cp -a "$build/wineprefix" "$folder/prefix"
-export WINEPREFIX="$folder/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY
-trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$folder/prefix"' EXIT
-windows_folder="Z:${folder//\//\\}\\out"
-wine "$program" printer
+. "$here/printer_prefix.sh"
 wine "$program" print "$windows_folder"
 wine "$program" export "$windows_folder" >/dev/null
 # The printer's port is FILE: and no output name is given, so Wine writes

@@ -5,6 +5,7 @@
 
 #include "file/file_fingerprint.h"
 #include "model/bracket.h"
+#include "ui/common/print_setup.h"
 
 enum { PATH_CAPACITY = 260 };
 
@@ -21,6 +22,8 @@ struct DocumentState {
     FileFingerprint disk;       /* path as this window last read or wrote it */
     int keepsRecoveryCopies;    /* the editor's own window, not a test's or a tool's */
     RecoveryCopy recovery;
+    PrintSetup print;           /* the session's page setup and print layout */
+    HWND hallDisplay;           /* View > Hall display while it is open, else NULL */
 };
 
 #endif

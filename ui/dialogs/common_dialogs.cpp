@@ -4,11 +4,13 @@
 
 typedef BOOL(WINAPI *FileDialogCall)(OPENFILENAMEW *);
 typedef BOOL(WINAPI *PrintDialogCall)(PRINTDLGW *);
+typedef BOOL(WINAPI *PageSetupDialogCall)(PAGESETUPDLGW *);
 /* The entries are found by name at run time: their types must still be
  * the ones the platform declares. */
 static_assert(__is_same(FileDialogCall, decltype(&GetOpenFileNameW)), "GetOpenFileNameW");
 static_assert(__is_same(FileDialogCall, decltype(&GetSaveFileNameW)), "GetSaveFileNameW");
 static_assert(__is_same(PrintDialogCall, decltype(&PrintDlgW)), "PrintDlgW");
+static_assert(__is_same(PageSetupDialogCall, decltype(&PageSetupDlgW)), "PageSetupDlgW");
 
 /* One filter; the literal's own terminator closes the list. */
 static const WCHAR BRACKET_FILTER[] = L"XML\0*.xml\0";
@@ -50,5 +52,11 @@ BOOL showSaveFileDialog(OPENFILENAMEW *dialog)
 BOOL showPrintDialog(PRINTDLGW *dialog)
 {
     PrintDialogCall call = (PrintDialogCall)(void *)commonDialogEntry("PrintDlgW");
+    return call ? call(dialog) : FALSE;
+}
+
+BOOL showPageSetupDialog(PAGESETUPDLGW *dialog)
+{
+    PageSetupDialogCall call = (PageSetupDialogCall)(void *)commonDialogEntry("PageSetupDlgW");
     return call ? call(dialog) : FALSE;
 }

@@ -12,6 +12,7 @@
 BOOL showOpenFileDialog(OPENFILENAMEW *dialog);
 BOOL showSaveFileDialog(OPENFILENAMEW *dialog);
 BOOL showPrintDialog(PRINTDLGW *dialog);
+BOOL showPageSetupDialog(PAGESETUPDLGW *dialog);
 
 /* Fills the Open/Save dialog parameters for bracket files; buffer holds
  * PATH_CAPACITY units and is emptied. */

@@ -43,6 +43,18 @@ static void drawText(HDC dc, const PictureDescription *picture, const PictureIte
     SelectObject(dc, oldFont);
 }
 
+/* Whether any of item's ink may fall inside visible (picture units): a
+ * text stays in its band, a line or a frame within its width of its area. */
+static int mayShow(const PictureItem *item, const RECT &visible)
+{
+    const RECT &area = item->area;
+    RECT reach = {area.left < area.right ? area.left : area.right, area.top < area.bottom ? area.top : area.bottom,
+                  area.left < area.right ? area.right : area.left, area.top < area.bottom ? area.bottom : area.top};
+    InflateRect(&reach, item->lineWidth + 1, item->lineWidth + 1);
+    RECT both;
+    return IntersectRect(&both, &reach, &visible);
+}
+
 void drawPictureDescription(const PictureDescription *picture, HDC dc, RECT target)
 {
     SIZE natural = picture->size;
@@ -64,16 +76,29 @@ void drawPictureDescription(const PictureDescription *picture, HDC dc, RECT targ
     SetViewportOrgEx(dc, target.left + (width - scaledWidth) / 2, target.top + (height - scaledHeight) / 2, NULL);
     SetBkMode(dc, TRANSPARENT);
 
-    HBRUSH paper = CreateSolidBrush(picture->paper);
     RECT whole = {0, 0, natural.cx, natural.cy};
-    FillRect(dc, &whole, paper);
-    DeleteObject(paper);
+    if (picture->paper != CLR_INVALID) {
+        HBRUSH paper = CreateSolidBrush(picture->paper);
+        FillRect(dc, &whole, paper);
+        DeleteObject(paper);
+    }
 
+    /* Under a clip (a printed page's part of a poster) only what can show
+     * is sent to the device: a page of a big bracket would otherwise
+     * carry the whole picture. */
+    RECT visible = whole;
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    if (!clip || GetClipRgn(dc, clip) != 1 || GetClipBox(dc, &visible) == ERROR)
+        visible = whole;
+    if (clip)
+        DeleteObject(clip);
     PictureFonts fonts;
     for (int i = 0; i < PICTURE_FONT_COUNT; i++)
-        fonts.font[i] = createPictureFont(PICTURE_FONTS[i].height, PICTURE_FONTS[i].weight);
+        fonts.font[i] = createPictureFont(picture->fonts[i].height, picture->fonts[i].weight);
     for (int i = 0; i < picture->count; i++) {
         const PictureItem *item = &picture->items[i];
+        if (!mayShow(item, visible))
+            continue;
         if (item->kind == PICTURE_BOX)
             drawBox(dc, item);
         else if (item->kind == PICTURE_LINE)

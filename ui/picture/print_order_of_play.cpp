@@ -162,7 +162,19 @@ int printOrderOfPlayOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
     return printed;
 }
 
+static int printOrderPages(Bracket *bracket, HDC printer, const void *, const WCHAR *output)
+{
+    return printOrderOfPlayOnDevice(bracket, printer, output);
+}
+
+/* A list reads best upright: the default printer's own settings, not the
+ * picture's landscape page setup. */
 void printOrderOfPlay(HWND window, DocumentState *state)
 {
-    printThroughDialog(window, state->bracket, 0, printOrderOfPlayOnDevice, IDS_ORDER_PRINT_FAILED);
+    HGLOBAL devMode = NULL, devNames = NULL;
+    printThroughDialog(window, state->bracket, &devMode, &devNames, printOrderPages, NULL, IDS_ORDER_PRINT_FAILED);
+    if (devMode)
+        GlobalFree(devMode);
+    if (devNames)
+        GlobalFree(devNames);
 }

@@ -2,126 +2,122 @@
 #include <commdlg.h>
 
 #include "res/resource.h"
-#include "ui/picture/bracket_picture.h"
 #include "ui/dialogs/common_dialogs.h"
-#include "ui/common/fallback_string.h"
+#include "ui/dialogs/print_layout_dialog.h"
+#include "ui/picture/page_layout.h"
+#include "ui/picture/page_setup.h"
 #include "ui/picture/picture_failure.h"
+#include "ui/picture/picture_layout.h"
+#include "ui/picture/print_page.h"
 
-/* The default printer's settings turned to landscape: a bracket is wider
- * than tall from 8 teams on. With no printer installed both handles stay
- * NULL and the print dialog itself tells the user (this request shows
- * nothing). */
-static void landscapeDefaults(HWND window, PRINTDLGW *dialog)
+void printPicture(HWND window, DocumentState *state)
 {
-    PRINTDLGW defaults = {};
-    defaults.lStructSize = sizeof defaults;
-    defaults.hwndOwner = window;
-    defaults.Flags = PD_RETURNDEFAULT;
-    if (!showPrintDialog(&defaults))
+    if (!choosePrinterDefaults(window, &state->print))
+        return sayNoPrinter(window, state->bracket);
+    PrintLayoutChoice choice = {state->print.layout, legiblePoints(state->print.posterPoints)};
+    if (!runPrintLayoutDialog(window, state->bracket->resourceModule, &choice))
         return;
-    DEVMODEW *mode = defaults.hDevMode ? (DEVMODEW *)GlobalLock(defaults.hDevMode) : NULL;
-    if (mode) {
-        mode->dmFields |= DM_ORIENTATION;
-        mode->dmOrientation = DMORIENT_LANDSCAPE;
-        GlobalUnlock(defaults.hDevMode);
-    }
-    dialog->hDevMode = defaults.hDevMode;
-    dialog->hDevNames = defaults.hDevNames;
+    state->print.layout = choice.layout;
+    state->print.posterPoints = choice.posterPoints;
+    printWithPrintDialog(window, state);
 }
 
-void printThroughDialog(HWND window, Bracket *bracket, int landscape, PrintOnDevice print, UINT failedId)
+void printThroughDialog(HWND window, Bracket *bracket, HGLOBAL *devMode, HGLOBAL *devNames, PrintOnDevice print,
+                        const void *context, UINT failedId)
 {
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
-    if (landscape)
-        landscapeDefaults(window, &dialog);
-    if (showPrintDialog(&dialog) && dialog.hDC) {
+    dialog.hDevMode = *devMode;
+    dialog.hDevNames = *devNames;
+    BOOL chosen = showPrintDialog(&dialog);
+    /* The dialog may hand back new blocks for the settings, freeing the old:
+     * the printer chosen here is the caller's from now on. */
+    *devMode = dialog.hDevMode;
+    *devNames = dialog.hDevNames;
+    if (chosen && dialog.hDC) {
         /* "Print to file" is the port's business: "FILE:" makes the
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;
-        if (!print(bracket, dialog.hDC, output) && GetLastError() != ERROR_CANCELLED) {
-            WCHAR name[128];
-            loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
-            showPictureFailure(window, bracket, failedId, bracket->title[0] ? bracket->title : name,
-                               GetLastError());
+        if (!print(bracket, dialog.hDC, context, output) && GetLastError() != ERROR_CANCELLED) {
+            DWORD reason = GetLastError();
+            WCHAR name[TITLE_CAPACITY];
+            printedTitle(bracket, name);
+            showPictureFailure(window, bracket, failedId, name, reason);
         }
     }
     if (dialog.hDC)
         DeleteDC(dialog.hDC);
-    if (dialog.hDevMode)
-        GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames)
-        GlobalFree(dialog.hDevNames);
 }
 
-void printPicture(HWND window, DocumentState *state)
+static int printSessionLayout(Bracket *bracket, HDC printer, const void *setup, const WCHAR *output)
 {
-    printThroughDialog(window, state->bracket, 1, printPictureOnDevice, IDS_PRINT_FAILED);
+    return printLayoutOnDevice(bracket, printer, (const PrintSetup *)setup, output);
 }
 
-/* Narrows [low, high) by the same amount on both ends until it lies inside
- * [0, extent), so the picture stays centred on the paper. */
-static void keepInsidePrintable(LONG *low, LONG *high, int extent)
+void printWithPrintDialog(HWND window, DocumentState *state)
 {
-    int inset = *low < 0 ? -*low : 0;
-    if (*high - extent > inset)
-        inset = *high - extent;
-    *low += inset;
-    *high -= inset;
+    PrintSetup *setup = &state->print;
+    if (!choosePrinterDefaults(window, setup))
+        return sayNoPrinter(window, state->bracket);
+    printThroughDialog(window, state->bracket, &setup->devMode, &setup->devNames, printSessionLayout, setup,
+                       IDS_PRINT_FAILED);
 }
 
-/* The printable area in device units, less what of the half-inch margin the
- * printer does not already keep, so the picture sits centred on the paper. */
-static RECT pageTarget(HDC printer)
+/* Every page in turn; the first that fails ends the document. */
+static int printPages(Bracket *bracket, const PictureDescription *picture, HDC printer, const PaperSheet *sheet,
+                      const PageDevice *device, const PrintPages *pages)
 {
-    int marginX = GetDeviceCaps(printer, LOGPIXELSX) / 2, marginY = GetDeviceCaps(printer, LOGPIXELSY) / 2;
-    int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX), offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
-    int paperWidth = GetDeviceCaps(printer, PHYSICALWIDTH), paperHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
-    int width = GetDeviceCaps(printer, HORZRES), height = GetDeviceCaps(printer, VERTRES);
-    if (paperWidth <= 0 || paperHeight <= 0) {
-        /* Not a printer (a metafile, say): the whole surface is the page. */
-        paperWidth = width;
-        paperHeight = height;
-        offsetX = offsetY = 0;
+    for (int index = 0; index < pages->count; index++) {
+        if (StartPage(printer) <= 0)
+            return 0;
+        drawPrintPage(bracket, picture, printer, device, sheet, pages, index);
+        if (EndPage(printer) <= 0)
+            return 0;
     }
-    RECT target = {marginX - offsetX, marginY - offsetY, paperWidth - marginX - offsetX,
-                   paperHeight - marginY - offsetY};
-    keepInsidePrintable(&target.left, &target.right, width);
-    keepInsidePrintable(&target.top, &target.bottom, height);
-    return target;
+    return 1;
 }
 
-int printPictureOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
+int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, const WCHAR *output)
 {
     if (!bracket->slotCount || !printer) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    PaperSheet sheet;
+    PageDevice device;
+    sheetOfDevice(printer, setup, &sheet, &device);
+    PictureDescription picture;
+    PrintPages pages;
+    if (!describeBracketPicture(bracket, &picture) ||
+        !paginatePicture(&picture, &sheet, setup->layout, setup->posterPoints, &pages)) {
+        DWORD reason = GetLastError();
+        freePictureDescription(&picture);
+        SetLastError(reason);
+        return 0;
+    }
     DOCINFOW document = {};
     document.cbSize = sizeof document;
     WCHAR name[TITLE_CAPACITY];
-    if (bracket->title[0])
-        lstrcpynW(name, bracket->title, TITLE_CAPACITY);
-    else
-        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, TITLE_CAPACITY);
+    printedTitle(bracket, name);
     document.lpszDocName = name;
     document.lpszOutput = output;
-    if (StartDocW(printer, &document) <= 0)
-        return 0;
     int printed = 0;
-    if (StartPage(printer) > 0) {
-        drawBracketPicture(bracket, printer, pageTarget(printer));
-        printed = EndPage(printer) > 0;
+    if (StartDocW(printer, &document) > 0) {
+        printed = printPages(bracket, &picture, printer, &sheet, &device, &pages);
+        DWORD failure = GetLastError();
+        if (printed)
+            printed = EndDoc(printer) > 0;
+        else
+            AbortDoc(printer);
+        if (!printed)
+            SetLastError(failure ? failure : ERROR_WRITE_FAULT);
     }
     DWORD reason = GetLastError();
-    if (printed)
-        printed = EndDoc(printer) > 0;
-    else
-        AbortDoc(printer);
-    if (!printed)
-        SetLastError(reason ? reason : ERROR_WRITE_FAULT);
+    releasePrintPages(&pages);
+    freePictureDescription(&picture);
+    SetLastError(reason);
     return printed;
 }

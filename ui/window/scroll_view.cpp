@@ -126,17 +126,14 @@ void placeScrollView(HWND window, int contentWidth, int contentHeight)
     placeScrollViewNear(window, contentWidth, contentHeight, NULL);
 }
 
-/* Centring as before; in a direction that does not fit, the window spans the
- * work area, so its caption and menu are always on the screen. */
-void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved)
+/* Sizes and places the window for content in work, from its frame as it
+ * is now; says which directions scroll. */
+static void placeWindow(HWND window, RECT work, int contentWidth, int contentHeight, const RECT *moved, int *scrollsAcross,
+                        int *scrollsDown)
 {
-    RECT outer, client, work;
+    RECT outer, client;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
-    if (moved)
-        work = workAreaNear(moved);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int frameWidth = (outer.right - outer.left) - client.right;
     int frameHeight = (outer.bottom - outer.top) - client.bottom;
     int workWidth = work.right - work.left;
@@ -166,6 +163,34 @@ void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const
         y = y < work.top ? work.top : y;
     }
     SetWindowPos(window, NULL, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    *scrollsAcross = across;
+    *scrollsDown = down;
+}
+
+/* Centring as before; in a direction that does not fit, the window spans the
+ * work area, so its caption and menu are always on the screen. The menu bar
+ * wraps onto a second line in a window narrower than its titles, which takes
+ * that line from the client area: the frame is measured again once the
+ * window has its width, and the height follows. */
+void placeScrollViewNear(HWND window, int contentWidth, int contentHeight, const RECT *moved)
+{
+    RECT work;
+    if (moved)
+        work = workAreaNear(moved);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int across = 0, down = 0;
+    RECT outer, client;
+    for (int attempt = 0; attempt < 2; attempt++) {
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        int frameHeight = (outer.bottom - outer.top) - client.bottom;
+        placeWindow(window, work, contentWidth, contentHeight, moved, &across, &down);
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        if ((outer.bottom - outer.top) - client.bottom == frameHeight)
+            break;
+    }
     if (!across && !down)
         return;
     ShowScrollBar(window, SB_HORZ, across);
