@@ -157,3 +157,20 @@ start_display() {
   [ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$(cat "$WORK/display")"
 }
+
+# shoot_editor LOCALE DESKTOP FILE: the editor, in the language LOCALE
+# selects, on FILE in a Wine virtual desktop of DESKTOP (WxH), photographed
+# into $OUT with the screen around it trimmed away.
+shoot_editor() {
+  LC_ALL=$1 wine explorer /desktop=bracket,"$2" "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+    "$(winepath -w "$3")" </dev/null >/dev/null 2>&1 &
+  local wine_pid=$!
+  # Nothing tells from outside when Wine has drawn the window; give it time.
+  sleep "${SCREENSHOT_WAIT:-8}"
+  mkdir -p "$(dirname "$OUT")"
+  /usr/bin/import -window root "$WORK/screen.png"
+  /usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
+  wineserver -k 2>/dev/null || true
+  wait "$wine_pid" 2>/dev/null || true
+  echo "docs/$(basename "$OUT")"
+}

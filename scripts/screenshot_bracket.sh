@@ -60,14 +60,4 @@ PY
 start_display 2048x1024x24
 
 # The picture is of the Chinese editor, whatever language this machine speaks.
-LC_ALL=zh_TW.UTF-8 wine explorer /desktop=bracket,$((900 * DPI / 96))x$((420 * DPI / 96)) "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
-  "$(winepath -w "$WORK/spring-cup.xml")" </dev/null >/dev/null 2>&1 &
-WINE_PID=$!
-# Nothing tells from outside when Wine has drawn the window; give it time.
-sleep "${SCREENSHOT_WAIT:-8}"
-mkdir -p "$(dirname "$OUT")"
-/usr/bin/import -window root "$WORK/screen.png"
-/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
-wineserver -k 2>/dev/null || true
-wait "$WINE_PID" 2>/dev/null || true
-echo "docs/$(basename "$OUT")"
+shoot_editor zh_TW.UTF-8 "$((900 * DPI / 96))x$((420 * DPI / 96))" "$WORK/spring-cup.xml"

@@ -39,14 +39,4 @@ PY
 
 start_display 1024x768x24
 
-LC_ALL=en_US.UTF-8 wine explorer /desktop=bracket,900x420 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
-  "$(winepath -w "$WORK/event.xml")" </dev/null >/dev/null 2>&1 &
-WINE_PID=$!
-# Nothing tells from outside when Wine has drawn the window; give it time.
-sleep "${SCREENSHOT_WAIT:-8}"
-mkdir -p "$(dirname "$OUT")"
-/usr/bin/import -window root "$WORK/screen.png"
-/usr/bin/convert "$WORK/screen.png" -trim +repage -trim +repage -strip -define png:exclude-chunks=date,time "$OUT"
-wineserver -k 2>/dev/null || true
-wait "$WINE_PID" 2>/dev/null || true
-echo "docs/$(basename "$OUT")"
+shoot_editor en_US.UTF-8 "900x420" "$WORK/event.xml"
