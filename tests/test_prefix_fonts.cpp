@@ -163,15 +163,15 @@ TEST_F(PrefixFontsTest, TheSetupDialogShowsAChineseTitleWithGlyphs)
         if (!dialog)
             return;
         HWND edit = GetDlgItem(dialog, IDC_TITLE_EDIT);
-        // The first dialog in a fresh display prefix can take seconds to
-        // reach the screen while Wine loads its fonts; until then the box
-        // reads back blank whatever it holds.
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        SendMessageW(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDCANCEL), TRUE);
+        // The first dialog in a fresh display prefix can draw its text blank
+        // for a while as Wine sets up its fonts: the box is read once text
+        // shows in it at all (the focus is elsewhere, so no caret counts).
         for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(50)) {
             if (IsWindowVisible(dialog) && inkOf(editShowing(edit, PRIVATE_A)) > 0)
                 break;
         }
-        SendMessageW(edit, EM_SETSEL, 0, 0);
-        SendMessageW(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDCANCEL), TRUE);
         expectGlyphs(editShowing(edit, TAIPEI), editShowing(edit, KAOHSIUNG), editShowing(edit, PRIVATE_A),
                      editShowing(edit, PRIVATE_B));
         s.press(dialog, IDCANCEL);
