@@ -335,6 +335,7 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     bracket->thirdPlace = staged->thirdPlace;
     bracket->thirdPlace.control = NULL;
     bracket->thirdPlace.label = NULL;
+    bracket->losers = staged->losers;
     if (root->left)
         root->left->parent = root;
     if (root->right)

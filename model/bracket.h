@@ -41,6 +41,19 @@ struct ThirdPlaceMatch {
     HWND label;                    /* the heading over the drop-down, or NULL */
 };
 
+/* The losers' bracket and grand final of a double-elimination bracket
+ * (model/losers_bracket.h): matches 1 .. N-2 of the losers' bracket round by
+ * round, top to bottom, then the grand final (N-1) and its reset (N). Each
+ * is a node with no parent or children; its id is 2N-1 plus its number.
+ * The nodes are made the first time the format is turned on and live as
+ * long as the tree, so undo can bring them back. */
+struct LosersBracket {
+    int on;                /* double elimination */
+    int reset;             /* the grand final is played again when the losers' champion wins it */
+    BracketNode *matches;  /* N nodes, or NULL before the format was first turned on */
+    UINT *pairings;        /* N entries: each match's pairing as last noted */
+};
+
 struct Bracket {
     int dirty;
     int slotCount;         /* N, a power of two; 0 when no bracket is open */
@@ -51,6 +64,7 @@ struct Bracket {
     HMODULE resourceModule;
     UndoHistory history;   /* steps of the open tree; emptied with it */
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
+    LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
 };
 
 /* Puts a fresh record into the empty state; keeps module when it is NULL.

@@ -1,5 +1,6 @@
 #include "model/bracket.h"
 #include "model/heap.h"
+#include "model/losers_bracket.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 
@@ -45,6 +46,10 @@ static void emptyRecord(Bracket *bracket)
     UndoHistory empty = {};
     bracket->history = empty;
     emptyThirdPlace(&bracket->thirdPlace);
+    bracket->losers.on = 0;
+    bracket->losers.reset = 1;
+    bracket->losers.matches = NULL;
+    bracket->losers.pairings = NULL;
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -190,6 +195,7 @@ void destroyBracket(Bracket *bracket)
     destroyControl(&bracket->root);
     destroySlotControl(&bracket->thirdPlace.control);
     destroySlotControl(&bracket->thirdPlace.label);
+    freeLosersBracket(bracket);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

@@ -1,6 +1,7 @@
 #include "model/match_outcome.h"
 
 #include "model/pick_rules.h"
+#include "model/losers_bracket.h"
 #include "model/match_result.h"
 
 MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node)
@@ -28,9 +29,32 @@ static int setThirdPlaceOutcome(Bracket *bracket, const WCHAR *winner, const WCH
     return 1;
 }
 
+/* A losers' match: a double walkover passes nobody on, as in the winners'
+ * bracket; any other outcome stands beside a winner who played it. */
+static int setLosersOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result,
+                            int outcome)
+{
+    if (outcome == OUTCOME_DOUBLE_WALKOVER)
+        return setLosersWithdrawn(bracket, node, 1);
+    if (!isLosersChoice(bracket, node, winner) || !setLosersWithdrawn(bracket, node, 0) ||
+        !setMatchResult(bracket, node, winner, result))
+        return 0;
+    if (node->details.outcome != outcome) {
+        node->details.outcome = outcome;
+        bracket->dirty = 1;
+    }
+    return 1;
+}
+
+/* A node that stands for a match: a pick of either bracket. */
+static int isMatchNode(Bracket *bracket, BracketNode *node)
+{
+    return !node || node->left || losersNumberOf(bracket, node);
+}
+
 int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result, int outcome)
 {
-    if (bracket->slotCount == 0 || outcome < 0 || outcome >= OUTCOME_COUNT || (node && !node->left))
+    if (bracket->slotCount == 0 || outcome < 0 || outcome >= OUTCOME_COUNT || !isMatchNode(bracket, node))
         return 0;
     if (outcome == OUTCOME_DOUBLE_WALKOVER) {
         winner = L"";
@@ -40,6 +64,8 @@ int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, co
     }
     if (!node)
         return setThirdPlaceOutcome(bracket, winner, result, outcome);
+    if (losersNumberOf(bracket, node))
+        return setLosersOutcome(bracket, node, winner, result, outcome);
     if (winner[0] && lstrcmpW(winner, node->left->name) != 0 && lstrcmpW(winner, node->right->name) != 0)
         return 0;
     if (outcome == OUTCOME_DOUBLE_WALKOVER)
@@ -56,7 +82,7 @@ int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, co
 int setMatchSchedule(Bracket *bracket, BracketNode *node, const WCHAR *court, const WCHAR *time)
 {
     SYSTEMTIME parsed;
-    if (bracket->slotCount == 0 || (node && !node->left) || (time[0] && !parseMatchTime(time, &parsed)))
+    if (bracket->slotCount == 0 || !isMatchNode(bracket, node) || (time[0] && !parseMatchTime(time, &parsed)))
         return 0;
     MatchDetails *details = matchDetailsOf(bracket, node);
     int length = 0;

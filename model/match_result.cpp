@@ -1,4 +1,5 @@
 #include "model/match_result.h"
+#include "model/losers_bracket.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 
@@ -27,6 +28,12 @@ int setMatchResult(Bracket *bracket, BracketNode *node, const WCHAR *winner, con
         if (!setThirdPlacePick(bracket, winner))
             return 0;
         takeResult(bracket, bracket->thirdPlace.result, winner[0] ? result : L"");
+        return 1;
+    }
+    if (losersNumberOf(bracket, node)) {
+        if (!setLosersPick(bracket, node, winner))
+            return 0;
+        takeResult(bracket, node->result, winner[0] ? result : L"");
         return 1;
     }
     if (!node->left)

@@ -1,10 +1,15 @@
 #include "model/match_schedule.h"
 
+#include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/third_place.h"
 
 void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, const WCHAR **second)
 {
+    if (losersNumberOf(bracket, node)) {
+        losersEntrants(bracket, node, first, second);
+        return;
+    }
     if (node) {
         *first = node->left ? node->left->name : L"";
         *second = node->right ? node->right->name : L"";
@@ -18,7 +23,7 @@ void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, con
 
 int isMatchReady(Bracket *bracket, BracketNode *node)
 {
-    if (node ? !node->left : !bracket->thirdPlace.on)
+    if (losersNumberOf(bracket, node) ? !bracket->losers.on : node ? !node->left : !bracket->thirdPlace.on)
         return 0;
     const WCHAR *first, *second;
     matchEntrants(bracket, node, &first, &second);
@@ -61,6 +66,7 @@ struct ScheduleWalk {
     int level;            /* the level being walked, or -1 once done */
     BracketNode *next;    /* the next pick on it */
     int thirdPlaceDone;
+    int losersNext;       /* the losers' match after the winners' bracket, from 1 */
 };
 
 static int wanted(ScheduleWalk *walk, BracketNode *node)
@@ -90,11 +96,25 @@ static int nextMatch(ScheduleWalk *walk, BracketNode **node)
             }
             continue;
         }
-        if (round == SCHEDULE_THIRD_PLACE || walk->level < 0)
+        if (round == SCHEDULE_THIRD_PLACE)
             return 0;
-        if (!walk->next) {
-            if (round != SCHEDULE_READY_MATCHES || --walk->level < 0)
+        /* Ready matches of the losers' bracket and the grand final follow
+         * the winners' bracket's. */
+        if (walk->level < 0) {
+            BracketNode *losers = bracket->losers.on ? losersMatch(bracket, walk->losersNext++) : NULL;
+            if (!losers)
                 return 0;
+            if (isMatchReady(bracket, losers)) {
+                *node = losers;
+                return 1;
+            }
+            continue;
+        }
+        if (!walk->next) {
+            if (round != SCHEDULE_READY_MATCHES)
+                return 0;
+            if (--walk->level < 0)
+                continue;
             walk->next = leftmostAtLevel(bracket, walk->level);
             continue;
         }
@@ -120,7 +140,7 @@ int scheduleMatches(Bracket *bracket, const ScheduleRequest *request)
     for (const WCHAR *list = request->courts; list && courtCount < SCHEDULE_COURT_LIMIT &&
                                               nextCourtName(&list, courts[courtCount], &length);)
         courtCount++;
-    ScheduleWalk walk = {bracket, request, 0, NULL, 0};
+    ScheduleWalk walk = {bracket, request, 0, NULL, 0, 1};
     walk.level = request->round == SCHEDULE_READY_MATCHES ? bracket->depth - 1 : request->round;
     if (walk.level >= 0)
         walk.next = leftmostAtLevel(bracket, walk.level);

@@ -1,4 +1,5 @@
 #include "model/pick_rules.h"
+#include "model/losers_bracket.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
 
@@ -134,12 +135,14 @@ static void notePairing(Bracket *bracket, ThirdPlacePairing *pairing)
     const WCHAR *first = semiFinalLoser(bracket, 0), *second = semiFinalLoser(bracket, 1);
     lstrcpynW(pairing->first, first ? first : L"", NAME_CAPACITY);
     lstrcpynW(pairing->second, second ? second : L"", NAME_CAPACITY);
+    noteLosersPairings(bracket);
 }
 
-/* After a change to the picks: a third-place pick that lost nothing goes,
- * and a changed pairing takes the score and outcome with it. */
+/* After a change to the picks: a third-place or losers' pick that lost
+ * nothing goes, and a changed pairing takes the score and outcome with it. */
 static void followThirdPlacePairing(Bracket *bracket, const ThirdPlacePairing *before)
 {
+    settleLosersBracket(bracket, SETTLE_REOPEN);
     settleThirdPlace(bracket);
     ThirdPlacePairing after;
     notePairing(bracket, &after);
@@ -218,7 +221,7 @@ int validatePicks(Bracket *bracket, int clear)
         }
     }
     /* Last, so semi-finals cleared above count already. */
-    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name))
+    if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name) || !losersPicksValid(bracket))
         result = 0;
     if (clear)
         followThirdPlacePairing(bracket, &before);
@@ -235,6 +238,7 @@ void clearNonBasePicks(Bracket *bracket)
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
             clearPick(node);
     }
+    clearLosersPicks(bracket);
     advanceUncontestedPicks(bracket);
     followThirdPlacePairing(bracket, &before);
     bracket->dirty = 1;

@@ -44,28 +44,44 @@ static int nodeCount(Bracket *bracket)
 
 /* Value ids: 0 the title; then, for each kind of slot value below, one id
  * per slot (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the
- * results, and so on); then the third-place match's values. Outcomes and
- * the on flag are numbers, held in steps as their decimal text. */
+ * results, and so on); then the third-place match's values; then the
+ * format's; then, once the losers' nodes are made, one id per losers' node
+ * for each kind of slot value. Ids of a step stay valid when the losers'
+ * nodes come, since theirs are the last. Outcomes and flags are numbers,
+ * held in steps as their decimal text. */
 enum SlotValue { SLOT_NAME, SLOT_RESULT, SLOT_OUTCOME, SLOT_COURT, SLOT_TIME, SLOT_VALUE_COUNT };
 enum ThirdValue { THIRD_ON, THIRD_NAME, THIRD_RESULT, THIRD_OUTCOME, THIRD_COURT, THIRD_TIME, THIRD_VALUE_COUNT };
+enum FormatValue { FORMAT_DOUBLE, FORMAT_RESET, FORMAT_VALUE_COUNT };
 
-/* A value id taken apart: the title, one value of one slot, or one of the
- * third-place match. */
+/* A value id taken apart: the title, one value of one slot (a losers' node
+ * included), one of the third-place match or one of the format. */
 struct ValueRef {
     int title;
     int slotValue;       /* a SlotValue, or -1 */
     BracketNode *slot;
     int thirdValue;      /* a ThirdValue, or -1 */
+    int formatValue;     /* a FormatValue, or -1 */
+    int losers;          /* the slot is a losers' node */
 };
+
+static UINT fixedValueCount(Bracket *bracket)
+{
+    return 1 + SLOT_VALUE_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT;
+}
+
+static UINT losersNodeCount(Bracket *bracket)
+{
+    return bracket->losers.matches ? (UINT)bracket->slotCount : 0;
+}
 
 static UINT valueCount(Bracket *bracket)
 {
-    return 1 + SLOT_VALUE_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT;
+    return fixedValueCount(bracket) + SLOT_VALUE_COUNT * losersNodeCount(bracket);
 }
 
 static ValueRef valueRef(Bracket *bracket, UINT id)
 {
-    ValueRef ref = {id == 0, -1, NULL, -1};
+    ValueRef ref = {id == 0, -1, NULL, -1, -1, 0};
     if (id == 0)
         return ref;
     UINT nodes = (UINT)nodeCount(bracket);
@@ -73,9 +89,23 @@ static ValueRef valueRef(Bracket *bracket, UINT id)
     if (index < SLOT_VALUE_COUNT * nodes) {
         ref.slotValue = (int)(index / nodes);
         ref.slot = bracket->nodeTable[index % nodes];
-    } else {
-        ref.thirdValue = (int)(index - SLOT_VALUE_COUNT * nodes);
+        return ref;
     }
+    index -= SLOT_VALUE_COUNT * nodes;
+    if (index < THIRD_VALUE_COUNT) {
+        ref.thirdValue = (int)index;
+        return ref;
+    }
+    index -= THIRD_VALUE_COUNT;
+    if (index < FORMAT_VALUE_COUNT) {
+        ref.formatValue = (int)index;
+        return ref;
+    }
+    index -= FORMAT_VALUE_COUNT;
+    UINT losers = losersNodeCount(bracket);
+    ref.slotValue = (int)(index / losers);
+    ref.slot = &bracket->losers.matches[index % losers];
+    ref.losers = 1;
     return ref;
 }
 
@@ -111,6 +141,10 @@ static int *numberOf(Bracket *bracket, UINT id)
         return &bracket->thirdPlace.details.outcome;
     if (ref.thirdValue == THIRD_ON)
         return &bracket->thirdPlace.on;
+    if (ref.formatValue == FORMAT_DOUBLE)
+        return &bracket->losers.on;
+    if (ref.formatValue == FORMAT_RESET)
+        return &bracket->losers.reset;
     return NULL;
 }
 
@@ -127,19 +161,25 @@ static const WCHAR *readValue(Bracket *bracket, UINT id)
     return number >= 0 && number <= 9 ? NUMBER_TEXT[number] : L"";
 }
 
-static int capacityOf(Bracket *bracket, UINT id)
+static int kindCapacity(int slotValue)
 {
-    ValueRef ref = valueRef(bracket, id);
-    if (ref.title)
-        return TITLE_CAPACITY;
-    int kind = ref.slotValue >= 0 ? ref.slotValue : ref.thirdValue - 1;
-    switch (kind) {
+    switch (slotValue) {
     case SLOT_NAME: return NAME_CAPACITY;
     case SLOT_RESULT: return RESULT_CAPACITY;
     case SLOT_COURT: return COURT_CAPACITY;
     case SLOT_TIME: return MATCH_TIME_CAPACITY;
     }
     return 2;
+}
+
+static int capacityOf(Bracket *bracket, UINT id)
+{
+    ValueRef ref = valueRef(bracket, id);
+    if (ref.title)
+        return TITLE_CAPACITY;
+    if (ref.formatValue >= 0)
+        return 2;
+    return kindCapacity(ref.slotValue >= 0 ? ref.slotValue : ref.thirdValue - 1);
 }
 
 static void writeValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
@@ -168,10 +208,19 @@ static SIZE_T thirdUnits(void)
     return 2 + slotUnits();
 }
 
-/* Units the "before" buffer needs for a tree of nodes slots. */
-static SIZE_T snapshotUnits(int nodes)
+/* Units the "before" buffer needs for the bracket as it is. */
+static SIZE_T snapshotUnits(Bracket *bracket)
 {
-    return TITLE_CAPACITY + (SIZE_T)nodes * slotUnits() + thirdUnits();
+    return TITLE_CAPACITY + (SIZE_T)nodeCount(bracket) * slotUnits() + thirdUnits() + 2 * FORMAT_VALUE_COUNT +
+           (SIZE_T)losersNodeCount(bracket) * slotUnits();
+}
+
+/* One slot value among count slots laid out kind after kind. */
+static WCHAR *slotSnapshot(WCHAR *at, SIZE_T count, int slotValue, SIZE_T index)
+{
+    for (int k = 0; k < slotValue; k++)
+        at += count * (SIZE_T)kindCapacity(k);
+    return at + index * (SIZE_T)kindCapacity(slotValue);
 }
 
 /* Where a value stands in the "before" buffer: every value at its
@@ -183,15 +232,21 @@ static WCHAR *snapshotOf(Bracket *bracket, WCHAR *before, UINT id)
     SIZE_T nodes = (SIZE_T)nodeCount(bracket);
     ValueRef ref = valueRef(bracket, id);
     WCHAR *at = before + TITLE_CAPACITY;
-    int kind = ref.slotValue >= 0 ? ref.slotValue : SLOT_VALUE_COUNT;
-    for (int k = 0; k < kind; k++)
-        at += nodes * (SIZE_T)capacityOf(bracket, 1 + (UINT)(k * nodes));
-    if (ref.slotValue >= 0)
-        return at + (SIZE_T)((id - 1) % nodes) * capacityOf(bracket, id);
-    UINT firstThird = 1 + SLOT_VALUE_COUNT * (UINT)nodes;
-    for (UINT third = firstThird; third < id; third++)
-        at += capacityOf(bracket, third);
-    return at;
+    if (ref.slotValue >= 0 && !ref.losers)
+        return slotSnapshot(at, nodes, ref.slotValue, (id - 1) % nodes);
+    at += nodes * slotUnits();
+    if (ref.thirdValue >= 0) {
+        UINT firstThird = 1 + SLOT_VALUE_COUNT * (UINT)nodes;
+        for (UINT third = firstThird; third < id; third++)
+            at += capacityOf(bracket, third);
+        return at;
+    }
+    at += thirdUnits();
+    if (ref.formatValue >= 0)
+        return at + 2 * ref.formatValue;
+    at += 2 * FORMAT_VALUE_COUNT;
+    UINT losers = losersNodeCount(bracket);
+    return slotSnapshot(at, losers, ref.slotValue, (id - fixedValueCount(bracket)) % losers);
 }
 
 static void freeSteps(UndoHistory *history, int from)
@@ -220,17 +275,17 @@ static void dropHistory(Bracket *bracket)
 static int takeSnapshot(Bracket *bracket)
 {
     UndoHistory *history = &bracket->history;
-    int nodes = nodeCount(bracket);
-    if (history->before && history->beforeNodes != nodes) {
+    int values = (int)valueCount(bracket);
+    if (history->before && history->beforeValues != values) {
         freeBlock(history->before);
         history->before = NULL;
     }
     if (!history->before) {
-        SIZE_T units = snapshotUnits(nodes);
+        SIZE_T units = snapshotUnits(bracket);
         history->before = (WCHAR *)allocBlock(units * sizeof(WCHAR));
         if (!history->before)
             return 0;
-        history->beforeNodes = nodes;
+        history->beforeValues = values;
     }
     for (UINT id = 0; id < valueCount(bracket); id++)
         lstrcpynW(snapshotOf(bracket, history->before, id), readValue(bracket, id), capacityOf(bracket, id));
@@ -348,10 +403,11 @@ static void recordTyping(Bracket *bracket, UndoStep *step)
     history->typingStepHeld = 1;
 }
 
-/* Each slot a step holds, once per value; the third-place match once. */
+/* Each slot a step holds, once per value; the third-place match and the
+ * format once each. */
 static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void *context)
 {
-    int thirdPlaceTold = 0;
+    int thirdPlaceTold = 0, formatTold = 0;
     StepEntry *entry = firstEntry(step);
     for (int i = 0; told && i < step->entryCount; i++, entry = nextEntry(entry)) {
         ValueRef ref = valueRef(bracket, entry->id);
@@ -359,6 +415,10 @@ static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void
             told(bracket, NULL, context);
         } else if (ref.slot) {
             told(bracket, ref.slot, context);
+        } else if (ref.formatValue >= 0) {
+            if (!formatTold)
+                told(bracket, UNDO_FORMAT_SHOWN, context);
+            formatTold = 1;
         } else if (!thirdPlaceTold) {
             thirdPlaceTold = 1;
             told(bracket, UNDO_THIRD_PLACE_SHOWN, context);

@@ -31,11 +31,15 @@ void markUndoSavePoint(Bracket *bracket);
 void forgetUndoSavePoint(Bracket *bracket);
 
 /* Told, once the model holds a replayed step, of every slot it changed
- * (node NULL: the title; UNDO_THIRD_PLACE_SHOWN: the third-place match),
+ * (node NULL: the title; UNDO_THIRD_PLACE_SHOWN: the third-place match;
+ * UNDO_FORMAT_SHOWN below), a losers' node included,
  * so that what shows it can follow. A slot whose result, outcome, court or
  * time changed is told too. */
 typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context);
 #define UNDO_THIRD_PLACE_SHOWN ((BracketNode *)(INT_PTR)-1)
+/* The format (double elimination, the grand final's reset) changed: the
+ * losers' bracket may have come or gone. */
+#define UNDO_FORMAT_SHOWN ((BracketNode *)(INT_PTR)-2)
 
 /* Puts back the newest done step (undo) or the oldest undone one (redo),
  * names, picks and title, and sets the dirty flag: clean exactly at the

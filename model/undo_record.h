@@ -19,7 +19,7 @@ struct UndoHistory {
     int savePoint;         /* position at which the bracket matches its file */
     int savePointLost;     /* no held position matches the file */
     WCHAR *before;         /* the bracket as the open step found it */
-    int beforeNodes;       /* node count that buffer was made for */
+    int beforeValues;      /* value count that buffer was made for */
     int beforeMissing;     /* the open step has no "before": drop the history */
     int openSteps;         /* beginUndoStep calls not yet ended */
     UINT typingSlot;       /* base slot whose keystrokes gather in one step */

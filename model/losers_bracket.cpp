@@ -1,0 +1,503 @@
+#include "model/losers_bracket.h"
+
+#include "model/heap.h"
+#include "model/pick_rules.h"
+#include "model/slot_control.h"
+#include "model/third_place.h"
+
+int losersAllowed(const Bracket *bracket)
+{
+    return bracket->slotCount >= 4;
+}
+
+static void emptyLosersNode(BracketNode *node, UINT id)
+{
+    node->parent = NULL;
+    node->left = NULL;
+    node->right = NULL;
+    node->id = id;
+    node->control = NULL;
+    node->name[0] = 0;
+    node->seed = 0;
+    node->bye = 0;
+    node->result[0] = 0;
+    node->details.outcome = OUTCOME_PLAYED;
+    node->details.court[0] = 0;
+    node->details.time[0] = 0;
+}
+
+int prepareLosersBracket(Bracket *bracket)
+{
+    LosersBracket *losers = &bracket->losers;
+    if (!losersAllowed(bracket))
+        return 0;
+    if (losers->matches)
+        return 1;
+    int count = bracket->slotCount;
+    BracketNode *matches = (BracketNode *)allocBlock((SIZE_T)count * sizeof(BracketNode));
+    UINT *pairings = (UINT *)allocBlock((SIZE_T)count * sizeof(UINT));
+    if (!matches || !pairings) {
+        freeBlock(matches);
+        freeBlock(pairings);
+        return 0;
+    }
+    for (int k = 1; k <= count; k++) {
+        emptyLosersNode(&matches[k - 1], (UINT)(2 * count - 1 + k));
+        pairings[k - 1] = 0;
+    }
+    losers->matches = matches;
+    losers->pairings = pairings;
+    return 1;
+}
+
+void freeLosersBracket(Bracket *bracket)
+{
+    LosersBracket *losers = &bracket->losers;
+    if (losers->matches) {
+        for (int k = 0; k < bracket->slotCount; k++)
+            destroySlotControl(&losers->matches[k].control);
+    }
+    freeBlock(losers->matches);
+    freeBlock(losers->pairings);
+    losers->matches = NULL;
+    losers->pairings = NULL;
+}
+
+int losersMatchCount(const Bracket *bracket)
+{
+    return losersAllowed(bracket) ? bracket->slotCount - 2 : 0;
+}
+
+BracketNode *losersMatch(Bracket *bracket, int k)
+{
+    if (!bracket->losers.matches || k < 1 || k > bracket->slotCount)
+        return NULL;
+    return &bracket->losers.matches[k - 1];
+}
+
+BracketNode *grandFinal(Bracket *bracket)
+{
+    return losersMatch(bracket, bracket->slotCount - 1);
+}
+
+BracketNode *grandFinalReset(Bracket *bracket)
+{
+    return losersMatch(bracket, bracket->slotCount);
+}
+
+int losersNumberOf(const Bracket *bracket, const BracketNode *node)
+{
+    const BracketNode *first = bracket->losers.matches;
+    if (!first || !node || node < first || node >= first + bracket->slotCount)
+        return 0;
+    return (int)(node - first) + 1;
+}
+
+int losersRoundCount(const Bracket *bracket)
+{
+    return losersAllowed(bracket) ? 2 * bracket->depth - 2 : 0;
+}
+
+/* Round 1 and round 2 have N/4 matches; every two rounds after halve it. */
+int losersRoundSize(const Bracket *bracket, int round)
+{
+    if (round < 1 || round > losersRoundCount(bracket))
+        return 0;
+    if (round == 1)
+        return bracket->slotCount >> 2;
+    return round % 2 == 0 ? bracket->slotCount >> (round / 2 + 1) : bracket->slotCount >> ((round - 1) / 2 + 2);
+}
+
+/* The number of the first match of a round. */
+static int firstOfRound(const Bracket *bracket, int round)
+{
+    int k = 1;
+    for (int r = 1; r < round; r++)
+        k += losersRoundSize(bracket, r);
+    return k;
+}
+
+void losersRoundOf(const Bracket *bracket, int k, int *round, int *position)
+{
+    *round = 0;
+    *position = 0;
+    int first = 1;
+    for (int r = 1; r <= losersRoundCount(bracket); r++) {
+        int size = losersRoundSize(bracket, r);
+        if (k < first + size) {
+            if (k >= first) {
+                *round = r;
+                *position = k - first + 1;
+            }
+            return;
+        }
+        first += size;
+    }
+}
+
+/* Winners' round j (1 .. R) has N/2^j picks, numbered on from N + 1. */
+static BracketNode *winnersMatch(Bracket *bracket, int round, int position)
+{
+    int id = bracket->slotCount;
+    for (int j = 1; j < round; j++)
+        id += bracket->slotCount >> j;
+    return bracket->nodeTable[id + position - 1];
+}
+
+void winnersRoundOf(const Bracket *bracket, const BracketNode *node, int *round, int *position)
+{
+    *round = 0;
+    *position = 0;
+    int first = bracket->slotCount + 1;
+    for (int j = 1; j <= bracket->depth; j++) {
+        int size = bracket->slotCount >> j;
+        if ((int)node->id < first + size) {
+            if ((int)node->id >= first) {
+                *round = j;
+                *position = (int)node->id - first + 1;
+            }
+            return;
+        }
+        first += size;
+    }
+}
+
+void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
+{
+    feeders[0].match = feeders[1].match = NULL;
+    feeders[0].loser = feeders[1].loser = 0;
+    int count = bracket->slotCount;
+    if (k >= count - 1) {
+        feeders[0].match = &bracket->root;
+        feeders[1].match = losersMatch(bracket, count - 2);
+        return;
+    }
+    int round, i;
+    losersRoundOf(bracket, k, &round, &i);
+    if (round == 1) {
+        feeders[0].match = winnersMatch(bracket, 1, 2 * i - 1);
+        feeders[1].match = winnersMatch(bracket, 1, 2 * i);
+        feeders[0].loser = feeders[1].loser = 1;
+    } else if (round % 2 == 0) {
+        int m = round / 2;
+        int dropping = count >> (m + 1);
+        feeders[0].match = losersMatch(bracket, firstOfRound(bracket, round - 1) + i - 1);
+        feeders[1].match = winnersMatch(bracket, m + 1, dropping + 1 - i);
+        feeders[1].loser = 1;
+    } else {
+        int before = firstOfRound(bracket, round - 1);
+        feeders[0].match = losersMatch(bracket, before + 2 * i - 2);
+        feeders[1].match = losersMatch(bracket, before + 2 * i - 1);
+    }
+}
+
+/* A winners' feeder that sends nobody on: a bye, or a match both sides left. */
+static int sendsNobody(const BracketNode *node)
+{
+    return node->bye || isWithdrawn(node);
+}
+
+static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
+
+static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
+{
+    int k = losersNumberOf(bracket, match);
+    if (!k) {
+        if (isWithdrawn(match))
+            return ENTRANT_NOBODY;
+        if (match->name[0]) {
+            *name = match->name;
+            return ENTRANT_KNOWN;
+        }
+        return ENTRANT_PENDING;
+    }
+    if (match->details.outcome == OUTCOME_DOUBLE_WALKOVER)
+        return ENTRANT_NOBODY;
+    if (match->name[0]) {
+        *name = match->name;
+        return ENTRANT_KNOWN;
+    }
+    const WCHAR *names[2];
+    int states[2];
+    losersEntrantStates(bracket, k, names, states);
+    return states[0] == ENTRANT_NOBODY && states[1] == ENTRANT_NOBODY ? ENTRANT_NOBODY : ENTRANT_PENDING;
+}
+
+static int loserState(const BracketNode *match, const WCHAR **name)
+{
+    if (isWithdrawn(match) || sendsNobody(match->left) || sendsNobody(match->right))
+        return ENTRANT_NOBODY;
+    const WCHAR *loser = matchLoser(match);
+    if (!loser)
+        return ENTRANT_PENDING;
+    *name = loser;
+    return ENTRANT_KNOWN;
+}
+
+int feederEntrant(Bracket *bracket, const LosersFeeder *feeder, const WCHAR **name)
+{
+    *name = L"";
+    if (!feeder->match)
+        return ENTRANT_NOBODY;
+    return feeder->loser ? loserState(feeder->match, name) : winnerState(bracket, feeder->match, name);
+}
+
+/* The reset's entrants are the grand final's, but only while it is to be
+ * played; until then nobody is known to play it. */
+static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2])
+{
+    LosersFeeder feeders[2];
+    losersFeeders(bracket, k, feeders);
+    for (int side = 0; side < 2; side++)
+        states[side] = feederEntrant(bracket, &feeders[side], &names[side]);
+    if (k == bracket->slotCount && !isResetInPlay(bracket)) {
+        for (int side = 0; side < 2; side++) {
+            names[side] = L"";
+            states[side] = bracket->losers.reset ? ENTRANT_PENDING : ENTRANT_NOBODY;
+        }
+    }
+    return 1;
+}
+
+void losersEntrants(Bracket *bracket, BracketNode *match, const WCHAR **first, const WCHAR **second)
+{
+    *first = *second = L"";
+    int k = losersNumberOf(bracket, match);
+    if (!k)
+        return;
+    const WCHAR *names[2];
+    int states[2];
+    losersEntrantStates(bracket, k, names, states);
+    *first = names[0];
+    *second = names[1];
+}
+
+int isResetInPlay(Bracket *bracket)
+{
+    BracketNode *final = grandFinal(bracket);
+    if (!bracket->losers.on || !bracket->losers.reset || !final || !final->name[0])
+        return 0;
+    LosersFeeder feeders[2];
+    losersFeeders(bracket, bracket->slotCount - 1, feeders);
+    const WCHAR *champion, *challenger;
+    if (feederEntrant(bracket, &feeders[1], &challenger) != ENTRANT_KNOWN)
+        return 0;
+    feederEntrant(bracket, &feeders[0], &champion);
+    return lstrcmpW(final->name, challenger) == 0 && lstrcmpW(final->name, champion) != 0;
+}
+
+const WCHAR *tournamentChampion(Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return L"";
+    if (!bracket->losers.on || !grandFinal(bracket))
+        return bracket->root.name;
+    return isResetInPlay(bracket) ? grandFinalReset(bracket)->name : grandFinal(bracket)->name;
+}
+
+int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name)
+{
+    int k = losersNumberOf(bracket, match);
+    if (!k)
+        return 0;
+    if (!name[0])
+        return 1;
+    const WCHAR *names[2];
+    int states[2];
+    losersEntrantStates(bracket, k, names, states);
+    for (int side = 0; side < 2; side++) {
+        if (states[side] == ENTRANT_KNOWN && lstrcmpW(names[side], name) == 0)
+            return 1;
+    }
+    return 0;
+}
+
+/* A pick goes with its score and outcome; court and time stay. */
+static void clearLosersPick(BracketNode *match)
+{
+    if (match->control)
+        blankPickControl(match->control);
+    match->name[0] = 0;
+    match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
+}
+
+static void emptyLosersMatch(BracketNode *match)
+{
+    clearLosersPick(match);
+    match->details.court[0] = 0;
+    match->details.time[0] = 0;
+}
+
+static UINT hashText(UINT hash, const WCHAR *text)
+{
+    for (; *text; text++)
+        hash = (hash ^ *text) * 16777619u;
+    return (hash ^ 0xFFFFu) * 16777619u;
+}
+
+static UINT pairingOf(const WCHAR *names[2], const int states[2])
+{
+    UINT hash = 2166136261u;
+    for (int side = 0; side < 2; side++)
+        hash = hashText((hash ^ (UINT)states[side]) * 16777619u, names[side]);
+    return hash;
+}
+
+void noteLosersPairings(Bracket *bracket)
+{
+    if (!bracket->losers.on || !bracket->losers.pairings)
+        return;
+    for (int k = 1; k <= bracket->slotCount; k++) {
+        const WCHAR *names[2];
+        int states[2];
+        losersEntrantStates(bracket, k, names, states);
+        bracket->losers.pairings[k - 1] = pairingOf(names, states);
+    }
+}
+
+/* One match, once every match before it is settled. Returns 1 when it
+ * changed. */
+static int settleMatch(Bracket *bracket, int k, int mode)
+{
+    BracketNode *match = losersMatch(bracket, k);
+    const WCHAR *names[2];
+    int states[2];
+    losersEntrantStates(bracket, k, names, states);
+    int changed = 0;
+    UINT pairing = pairingOf(names, states);
+    if ((mode & SETTLE_REOPEN) && pairing != bracket->losers.pairings[k - 1] &&
+        (match->result[0] || match->details.outcome != OUTCOME_PLAYED)) {
+        match->result[0] = 0;
+        match->details.outcome = OUTCOME_PLAYED;
+        changed = 1;
+    }
+    bracket->losers.pairings[k - 1] = pairing;
+    if (match->details.outcome == OUTCOME_DOUBLE_WALKOVER) {
+        if (match->name[0]) {
+            clearLosersPick(match);
+            match->details.outcome = OUTCOME_DOUBLE_WALKOVER;
+            changed = 1;
+        }
+        return changed;
+    }
+    int nobody0 = states[0] == ENTRANT_NOBODY, nobody1 = states[1] == ENTRANT_NOBODY;
+    if (nobody0 != nobody1 && states[nobody0 ? 1 : 0] == ENTRANT_KNOWN) {
+        const WCHAR *entrant = names[nobody0 ? 1 : 0];
+        int keep = (mode & SETTLE_KEEP_INVALID) && match->name[0];
+        /* Nobody to beat: no choice for the user to make. */
+        if (!keep && lstrcmpW(match->name, entrant) != 0) {
+            lstrcpynW(match->name, entrant, NAME_CAPACITY);
+            match->result[0] = 0;
+            match->details.outcome = OUTCOME_PLAYED;
+            changed = 1;
+        }
+        if (match->control)
+            showSoleChoice(match->control, match->name);
+        return changed;
+    }
+    if (!(mode & SETTLE_KEEP_INVALID) && match->name[0] && !isLosersChoice(bracket, match, match->name)) {
+        clearLosersPick(match);
+        changed = 1;
+    }
+    return changed;
+}
+
+int settleLosersBracket(Bracket *bracket, int mode)
+{
+    if (!bracket->losers.on || !bracket->losers.matches)
+        return 0;
+    int changed = 0;
+    for (int k = 1; k <= bracket->slotCount; k++)
+        changed |= settleMatch(bracket, k, mode);
+    if (changed)
+        bracket->dirty = 1;
+    return changed;
+}
+
+int losersPicksValid(Bracket *bracket)
+{
+    if (!bracket->losers.on || !bracket->losers.matches)
+        return 1;
+    for (int k = 1; k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (match->name[0] && !isLosersChoice(bracket, match, match->name))
+            return 0;
+    }
+    return 1;
+}
+
+void clearLosersPicks(Bracket *bracket)
+{
+    if (!bracket->losers.on || !bracket->losers.matches)
+        return;
+    for (int k = 1; k <= bracket->slotCount; k++)
+        clearLosersPick(losersMatch(bracket, k));
+    settleLosersBracket(bracket, SETTLE_ONLY);
+    bracket->dirty = 1;
+}
+
+int setDoubleEliminationOn(Bracket *bracket, int on)
+{
+    LosersBracket *losers = &bracket->losers;
+    on = on != 0;
+    if (losers->on == on || (on && !losers->matches) || !losersAllowed(bracket))
+        return 0;
+    for (int k = 1; k <= bracket->slotCount; k++)
+        emptyLosersMatch(losersMatch(bracket, k));
+    losers->on = on;
+    /* Its place in the standings is the losers' final's. */
+    if (on)
+        setThirdPlaceOn(bracket, 0);
+    else
+        losers->reset = 1;
+    settleLosersBracket(bracket, SETTLE_ONLY);
+    bracket->dirty = 1;
+    return 1;
+}
+
+int setGrandFinalReset(Bracket *bracket, int on)
+{
+    LosersBracket *losers = &bracket->losers;
+    on = on != 0;
+    if (!losers->on || losers->reset == on)
+        return 0;
+    noteLosersPairings(bracket);
+    losers->reset = on;
+    if (!on)
+        emptyLosersMatch(grandFinalReset(bracket));
+    settleLosersBracket(bracket, SETTLE_REOPEN);
+    bracket->dirty = 1;
+    return 1;
+}
+
+int setLosersPick(Bracket *bracket, BracketNode *match, const WCHAR *name)
+{
+    if (!bracket->losers.on || !isLosersChoice(bracket, match, name))
+        return 0;
+    if (lstrcmpW(match->name, name) == 0 && match->details.outcome != OUTCOME_DOUBLE_WALKOVER)
+        return 1;
+    noteLosersPairings(bracket);
+    lstrcpynW(match->name, name, NAME_CAPACITY);
+    match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
+    settleLosersBracket(bracket, SETTLE_REOPEN);
+    bracket->dirty = 1;
+    return 1;
+}
+
+int setLosersWithdrawn(Bracket *bracket, BracketNode *match, int withdrawn)
+{
+    if (!bracket->losers.on || !losersNumberOf(bracket, match))
+        return 0;
+    withdrawn = withdrawn != 0;
+    if ((match->details.outcome == OUTCOME_DOUBLE_WALKOVER) == withdrawn)
+        return 1;
+    noteLosersPairings(bracket);
+    clearLosersPick(match);
+    if (withdrawn)
+        match->details.outcome = OUTCOME_DOUBLE_WALKOVER;
+    settleLosersBracket(bracket, SETTLE_REOPEN);
+    bracket->dirty = 1;
+    return 1;
+}

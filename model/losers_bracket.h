@@ -1,0 +1,128 @@
+/* Double elimination: a first loss drops an entrant into the losers'
+ * bracket, a second ends its tournament. The winners' bracket is the tree
+ * as it always was; the losers' bracket and the grand final follow from its
+ * picks. Rounds of the winners' bracket are 1 .. R from the first, those of
+ * the losers' bracket 1 .. 2R-2:
+ *   round 1:    match i = loser of winners' round 1 match 2i-1 v 2i;
+ *   round 2m:   match i = winner of losers' round 2m-1 match i v loser of
+ *               winners' round m+1 match M+1-i (M matches in that round), so
+ *               a dropped entrant crosses to the other side;
+ *   round 2m+1: match i = winner of losers' round 2m match 2i-1 v 2i.
+ * The last losers' round is the losers' final; the grand final is the
+ * winners' champion v the losers' champion, and with the reset on it is
+ * played again when the losers' champion wins it. */
+#ifndef DUELMARK_MODEL_LOSERS_BRACKET_H
+#define DUELMARK_MODEL_LOSERS_BRACKET_H
+
+#include "model/bracket.h"
+
+/* Whether the bracket is large enough (four slots or more). */
+int losersAllowed(const Bracket *bracket);
+
+/* Makes the losers' nodes when they are not there yet, so that the undo
+ * step that turns the format on finds them before it starts. Returns 0 when
+ * memory ran out or the bracket is too small. */
+int prepareLosersBracket(Bracket *bracket);
+
+/* N-2: the losers' matches, without the grand final. */
+int losersMatchCount(const Bracket *bracket);
+
+/* Match k (1 .. N: N-1 is the grand final, N its reset), or NULL when the
+ * nodes are not made or k is out of range. */
+BracketNode *losersMatch(Bracket *bracket, int k);
+BracketNode *grandFinal(Bracket *bracket);
+BracketNode *grandFinalReset(Bracket *bracket);
+
+/* k of a losers' node, 0 for any other node (NULL included). */
+int losersNumberOf(const Bracket *bracket, const BracketNode *node);
+
+/* 2R-2 rounds; a round's match count; the round and the position (1 .. ) of
+ * losers' match k (1 .. N-2). */
+int losersRoundCount(const Bracket *bracket);
+int losersRoundSize(const Bracket *bracket, int round);
+void losersRoundOf(const Bracket *bracket, int k, int *round, int *position);
+
+/* The winners' round (1 .. R) and position of a winners' pick, 0 for a
+ * base slot. */
+void winnersRoundOf(const Bracket *bracket, const BracketNode *node, int *round, int *position);
+
+/* Where an entrant of a losers' match comes from: the loser of a winners'
+ * match, or the winner of the winners' final or of a losers' match. */
+struct LosersFeeder {
+    BracketNode *match;
+    int loser;
+};
+
+/* The two feeders of match k (1 .. N), upper first. */
+void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2]);
+
+enum EntrantState {
+    ENTRANT_PENDING,  /* not known yet */
+    ENTRANT_KNOWN,    /* *name is who it is */
+    ENTRANT_NOBODY    /* nobody will come: a bye, a withdrawal, an empty match */
+};
+
+/* Who the feeder sends: an EntrantState, with *name set (never NULL) to
+ * the entrant's name or L"". */
+int feederEntrant(Bracket *bracket, const LosersFeeder *feeder, const WCHAR **name);
+
+/* The two entrants of a losers' node as names, L"" where not known. The
+ * reset has its entrants only while it is to be played. */
+void losersEntrants(Bracket *bracket, BracketNode *match, const WCHAR **first, const WCHAR **second);
+
+/* Whether the reset is to be played: the losers' champion won the grand
+ * final with the reset on. */
+int isResetInPlay(Bracket *bracket);
+
+/* Who won the tournament: the winners' champion in single elimination,
+ * else the winner of the last match played; L"" while undecided. */
+const WCHAR *tournamentChampion(Bracket *bracket);
+
+/* Whether name may stand as the pick of losers' node match: empty, or an
+ * entrant known now. */
+int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name);
+
+/* Turns the format on (the nodes must be prepared; the third-place match
+ * goes off) or off (the losers' bracket keeps nothing). Returns 1 when the
+ * state changed (dirty set). */
+int setDoubleEliminationOn(Bracket *bracket, int on);
+
+/* Turns the grand final's reset on or off (off empties the reset). Returns
+ * 1 when the state changed, 0 outside double elimination. */
+int setGrandFinalReset(Bracket *bracket, int on);
+
+/* Takes name as the pick of losers' node match: the picks after it that
+ * carried the old name are cleared up to the first that differs, whose
+ * score and outcome go. Returns 1 when handled, 0 when name is no choice. */
+int setLosersPick(Bracket *bracket, BracketNode *match, const WCHAR *name);
+
+/* Makes the losers' match a double walkover (its pick empty, nobody goes
+ * on) or an open match again. Returns 1 when handled. */
+int setLosersWithdrawn(Bracket *bracket, BracketNode *match, int withdrawn);
+
+/* Before a change to any pick: notes each losers' match's pairing, so that
+ * settleLosersBracket can tell which ones changed. */
+void noteLosersPairings(Bracket *bracket);
+
+enum {
+    SETTLE_ONLY = 0,
+    SETTLE_REOPEN = 1,       /* a match whose pairing changed since the note loses score and outcome */
+    SETTLE_KEEP_INVALID = 2  /* a file's picks wait for the invalid-picks question */
+};
+
+/* After a change: every losers' pick that is no longer a choice is cleared
+ * (control included) and every match a bye or a withdrawal decides takes
+ * its entrant, from the first match on, as mode says. Does nothing outside
+ * double elimination. Returns 1 when it changed something (dirty set). */
+int settleLosersBracket(Bracket *bracket, int mode);
+
+/* Whether every losers' pick names an entrant known now. */
+int losersPicksValid(Bracket *bracket);
+
+/* Empties every losers' pick a bye does not decide. */
+void clearLosersPicks(Bracket *bracket);
+
+/* Destroys the losers' controls and frees the nodes (destroyBracket). */
+void freeLosersBracket(Bracket *bracket);
+
+#endif
