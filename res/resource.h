@@ -113,6 +113,24 @@
 #define IDS_PRINT_PAGE_NUMBER       194
 #define IDS_PRINT_POSTER_POSITION   195
 #define IDS_NO_PRINTER              196
+/* Double elimination: headings, where an entrant comes from, formats, places. */
+#define IDS_LOSERS_ROUND            210
+#define IDS_LOSERS_FINAL            211
+#define IDS_GRAND_FINAL             212
+#define IDS_GRAND_FINAL_RESET       213
+#define IDS_LOSER_OF                214
+#define IDS_WINNER_OF               215
+#define IDS_SHORT_ROUND             216
+#define IDS_SHORT_QUARTER_FINAL     217
+#define IDS_SHORT_SEMI_FINAL        218
+#define IDS_SHORT_FINAL             219
+#define IDS_SHORT_LOSERS            220
+#define IDS_FORMAT_SINGLE           221
+#define IDS_FORMAT_DOUBLE           222
+#define IDS_PLACE_FIRST             223
+#define IDS_PLACE_SECOND            224
+#define IDS_PLACE_THIRD             225
+#define IDS_LOSERS_BRACKET          226
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -128,6 +146,7 @@
 #define IDC_LIST_AS_LISTED      104
 #define IDC_LIST_MESSAGE        105
 #define IDC_LIST_OK             106
+#define IDC_LIST_FORMAT         107
 /* Match result dialog */
 #define IDC_RESULT_FIRST_TEAM   110
 #define IDC_RESULT_SECOND_TEAM  111
@@ -170,6 +189,7 @@
 /* The third-place match's drop-down and its heading, while the match is on */
 #define IDC_THIRD_PLACE_COMBO   22
 #define IDC_THIRD_PLACE_LABEL   23
+#define IDC_LOSERS_COMBO        24
 
 /* Menu commands (IDCANCEL, 2, is Exit) */
 #define IDM_FILE_NEW            30
@@ -203,6 +223,8 @@
 /* The event day: times and courts, the order of play */
 #define IDM_EDIT_SCHEDULE       56
 #define IDM_EDIT_COPY_ORDER     57
+#define IDM_EDIT_DOUBLE_ELIMINATION 58
+#define IDM_EDIT_GRAND_FINAL_RESET 59
 #define IDM_FILE_PRINT_ORDER    63
 /* Recent files: the File menu's numbered entries, newest first */
 #define IDM_FILE_RECENT_FIRST   70

@@ -1,0 +1,92 @@
+#include "ui/common/losers_marks.h"
+
+#include "res/resource.h"
+#include "ui/common/fallback_string.h"
+#include "ui/common/message_text.h"
+
+void losersMatchHeading(Bracket *bracket, int k, WCHAR *text, int capacity)
+{
+    HMODULE module = bracket->resourceModule;
+    text[0] = 0;
+    if (k == bracket->slotCount - 1) {
+        loadStringWithFallback(module, IDS_GRAND_FINAL, text, capacity);
+        return;
+    }
+    if (k == bracket->slotCount) {
+        loadStringWithFallback(module, IDS_GRAND_FINAL_RESET, text, capacity);
+        return;
+    }
+    int round, position;
+    losersRoundOf(bracket, k, &round, &position);
+    if (round == losersRoundCount(bracket)) {
+        loadStringWithFallback(module, IDS_LOSERS_FINAL, text, capacity);
+        return;
+    }
+    WCHAR number[16];
+    wsprintfW(number, L"%d", round);
+    const WCHAR *inserts[] = {number};
+    loadMessageText(module, IDS_LOSERS_ROUND, inserts, 1, text, capacity);
+}
+
+/* Winners' rounds are named by the entrants still in, as their headings
+ * are: the final, SF, QF, then "R16", "R32" and so on. */
+void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capacity)
+{
+    HMODULE module = bracket->resourceModule;
+    WCHAR round[16], position[16];
+    int k = losersNumberOf(bracket, match), r, p;
+    text[0] = 0;
+    if (k) {
+        losersRoundOf(bracket, k, &r, &p);
+        wsprintfW(round, L"%d", r);
+        wsprintfW(position, L"%d", p);
+        const WCHAR *inserts[] = {round, position};
+        loadMessageText(module, IDS_SHORT_LOSERS, inserts, 2, text, capacity);
+        return;
+    }
+    winnersRoundOf(bracket, match, &r, &p);
+    int level = bracket->depth - r + 1;
+    wsprintfW(position, L"%d", p);
+    const WCHAR *inserts[] = {position, position};
+    if (level <= 1) {
+        loadStringWithFallback(module, IDS_SHORT_FINAL, text, capacity);
+    } else if (level <= 3) {
+        loadMessageText(module, level == 2 ? IDS_SHORT_SEMI_FINAL : IDS_SHORT_QUARTER_FINAL, inserts, 1, text,
+                        capacity);
+    } else {
+        wsprintfW(round, L"%d", 1 << level);
+        inserts[0] = round;
+        loadMessageText(module, IDS_SHORT_ROUND, inserts, 2, text, capacity);
+    }
+}
+
+void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text)
+{
+    text[0] = 0;
+    if (!feeder->match)
+        return;
+    WCHAR name[32];
+    shortMatchName(bracket, feeder->match, name, 32);
+    const WCHAR *inserts[] = {name};
+    loadMessageText(bracket->resourceModule, feeder->loser ? IDS_LOSER_OF : IDS_WINNER_OF, inserts, 1, text,
+                    FEEDER_TEXT_CAPACITY);
+}
+
+void dropInText(Bracket *bracket, int k, WCHAR *text)
+{
+    LosersFeeder feeders[2];
+    losersFeeders(bracket, k, feeders);
+    text[0] = 0;
+    if (k >= bracket->slotCount - 1)
+        return;
+    for (int side = 0; side < 2; side++) {
+        if (!feeders[side].loser)
+            continue;
+        WCHAR part[FEEDER_TEXT_CAPACITY];
+        feederText(bracket, &feeders[side], part);
+        if (text[0] && lstrlenW(text) + 3 + lstrlenW(part) < FEEDER_TEXT_CAPACITY)
+            lstrcatW(text, L" / ");
+        if (lstrlenW(text) + lstrlenW(part) < FEEDER_TEXT_CAPACITY)
+            lstrcatW(text, part);
+    }
+}

@@ -1,0 +1,28 @@
+/* The texts that tell of the losers' bracket wherever it is shown (the
+ * window, the tooltips, the picture, the order of play): the heading of a
+ * losers' round or of the grand final, and where an entrant comes from
+ * ("Loser of QF 2", "Winner of L1 3"). */
+#ifndef DUELMARK_UI_COMMON_LOSERS_MARKS_H
+#define DUELMARK_UI_COMMON_LOSERS_MARKS_H
+
+#include "model/losers_bracket.h"
+
+enum { FEEDER_TEXT_CAPACITY = 64 };
+
+/* "Losers' round 2", "Losers' final", "Grand final" or "Grand final
+ * reset": the heading of losers' match k (1 .. N). */
+void losersMatchHeading(Bracket *bracket, int k, WCHAR *text, int capacity);
+
+/* "QF 2", "the final", "L1 3": a match named by its round and place. */
+void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capacity);
+
+/* "Loser of QF 2" or "Winner of L3 1" (FEEDER_TEXT_CAPACITY units). */
+void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text);
+
+/* What a losers' match's drop-down says of where its entrants drop in from
+ * the winners' bracket: "Loser of QF 2", both such feeders joined by
+ * " / " in the first round; empty for a match fed by the losers' bracket
+ * alone. */
+void dropInText(Bracket *bracket, int k, WCHAR *text);
+
+#endif
