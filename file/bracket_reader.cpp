@@ -1,4 +1,5 @@
 #include "file/bracket_file.h"
+#include "model/losers_bracket.h"
 #include "file/xml_document.h"
 #include "model/seeding.h"
 
@@ -264,6 +265,118 @@ static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged)
     SysFreeString(query);
 }
 
+/* Name, Score and the details of one losers' match or grand final, each
+ * taken as a Team's are. */
+static void readLosersMatch(BracketNode *match, IXMLDOMNode *element, const TeamAttributes *names)
+{
+    IXMLDOMNamedNodeMap *attributes = NULL;
+    if (FAILED(element->get_attributes(&attributes)) || !attributes)
+        return;
+    BSTR name = attributeValue(attributes, names->name);
+    BSTR score = attributeValue(attributes, names->score);
+    copyTruncated(match->name, name, NAME_CAPACITY);
+    copyTruncated(match->result, match->name[0] ? score : NULL, RESULT_CAPACITY);
+    readMatchDetails(&match->details, attributes, names);
+    match->details.outcome = fittingOutcome(match->name, match->details.outcome);
+    SysFreeString(score);
+    SysFreeString(name);
+    attributes->Release();
+}
+
+/* The first element the query finds, read into match; 1 when there was one. */
+static int readSingleMatch(IXMLDOMDocument *document, const WCHAR *xpath, BracketNode *match,
+                           const TeamAttributes *names)
+{
+    BSTR query = SysAllocString(xpath);
+    IXMLDOMNode *element = NULL;
+    int found = query && SUCCEEDED(document->selectSingleNode(query, &element)) && element;
+    if (found) {
+        readLosersMatch(match, element, names);
+        element->Release();
+    }
+    SysFreeString(query);
+    return found;
+}
+
+/* The Team children of Losers, by id; an id outside 1 .. N-2 is passed over
+ * and a later element for the same id overwrites an earlier one. */
+static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const TeamAttributes *names)
+{
+    BSTR query = SysAllocString(L"Games/Losers/Team");
+    IXMLDOMNodeList *teams = NULL;
+    long count = 0;
+    if (query && SUCCEEDED(document->selectNodes(query, &teams)) && teams && SUCCEEDED(teams->get_length(&count))) {
+        for (long i = 0; i < count; i++) {
+            IXMLDOMNode *team = NULL;
+            if (FAILED(teams->get_item(i, &team)) || !team)
+                continue;
+            IXMLDOMNamedNodeMap *attributes = NULL;
+            BSTR id = NULL;
+            int k = 0;
+            if (SUCCEEDED(team->get_attributes(&attributes)) && attributes) {
+                id = attributeValue(attributes, names->id);
+                attributes->Release();
+            }
+            if (id && parseDecimal(id, &k) && k >= 1 && k <= losersMatchCount(staged))
+                readLosersMatch(losersMatch(staged, k), team, names);
+            SysFreeString(id);
+            team->Release();
+        }
+    }
+    if (teams)
+        teams->Release();
+    SysFreeString(query);
+}
+
+/* <Losers Reset="1"> or <GrandFinal/> makes the bracket double
+ * elimination, for brackets large enough to have one. Whether each name is
+ * one of its match's entrants is the invalid-picks question, asked with
+ * the winners' picks once the file is open; only the picks a bye decides
+ * are made here. Returns 0 when memory ran out. */
+static int readLosers(IXMLDOMDocument *document, Bracket *staged)
+{
+    if (!losersAllowed(staged))
+        return 1;
+    int present = 0;
+    const WCHAR *const queries[] = {L"Games/Losers", L"Games/GrandFinal"};
+    for (const WCHAR *xpath : queries) {
+        BSTR query = SysAllocString(xpath);
+        IXMLDOMNode *element = NULL;
+        if (query && SUCCEEDED(document->selectSingleNode(query, &element)) && element) {
+            present = 1;
+            element->Release();
+        }
+        SysFreeString(query);
+    }
+    if (!present)
+        return 1;
+    if (!prepareLosersBracket(staged))
+        return 0;
+    TeamAttributes names = {SysAllocString(L"Name"),   SysAllocString(L"id"),    SysAllocString(L"Score"), NULL,
+                            NULL,                      SysAllocString(L"Status"), SysAllocString(L"Court"),
+                            SysAllocString(L"Time")};
+    if (names.name && names.id && names.score && names.status && names.court && names.time) {
+        BSTR resetFlag = NULL;
+        staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) &&
+                               lstrcmpW(resetFlag, L"1") == 0;
+        SysFreeString(resetFlag);
+        readLosersTeams(document, staged, &names);
+        readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), &names);
+        if (staged->losers.reset)
+            readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), &names);
+        staged->losers.on = 1;
+        staged->thirdPlace.on = 0;
+        settleLosersBracket(staged, SETTLE_KEEP_INVALID);
+    }
+    SysFreeString(names.time);
+    SysFreeString(names.court);
+    SysFreeString(names.status);
+    SysFreeString(names.score);
+    SysFreeString(names.id);
+    SysFreeString(names.name);
+    return 1;
+}
+
 int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
 {
     report->fault = OPEN_FAULT_NOT_FOUND;
@@ -297,6 +410,11 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     settleSeedsAndByes(staged);
     dropStrayResults(staged);
     readThirdPlace(document, staged);
+    if (!readLosers(document, staged)) {
+        resetBracket(staged);
+        document->Release();
+        return 0;
+    }
     document->Release();
     report->fault = OPEN_FAULT_NONE;
     report->error = 0;

@@ -1,4 +1,5 @@
 #include "file/bracket_file.h"
+#include "model/losers_bracket.h"
 #include "model/undo_history.h"
 #include "file/xml_document.h"
 
@@ -163,6 +164,60 @@ static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Br
     return result;
 }
 
+/* One match of the losers' bracket or the grand final: Name, id where
+ * given, then Score and the details only where set, as a Team's. */
+static int appendLosersMatch(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
+                             const BracketNode *match, int id)
+{
+    BSTR element = SysAllocString(elementName);
+    BSTR nameAttribute = SysAllocString(L"Name");
+    BSTR idAttribute = SysAllocString(L"id");
+    BSTR scoreAttribute = SysAllocString(L"Score");
+    IXMLDOMElement *made = element && nameAttribute && idAttribute && scoreAttribute
+                               ? createNamedElement(document, element)
+                               : NULL;
+    WCHAR number[16];
+    wsprintfW(number, L"%d", id);
+    int result = made && setStringAttribute(made, nameAttribute, match->name) &&
+                 (!id || setStringAttribute(made, idAttribute, number)) &&
+                 (!match->result[0] || setStringAttribute(made, scoreAttribute, match->result)) &&
+                 setMatchDetails(made, &match->details) && appendChildElement(parent, made);
+    if (made)
+        made->Release();
+    SysFreeString(scoreAttribute);
+    SysFreeString(idAttribute);
+    SysFreeString(nameAttribute);
+    SysFreeString(element);
+    return result;
+}
+
+/* <Losers Reset="1"> with a Team per losers' match, <GrandFinal/> and,
+ * while the reset is on, <GrandFinalReset/>, after the winners' Teams and
+ * only in double elimination: a reader that knows only Team children of
+ * Games still finds the winners' bracket. */
+static int appendLosers(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
+{
+    if (!bracket->losers.on || !grandFinal(bracket))
+        return 1;
+    BSTR losersName = SysAllocString(L"Losers");
+    IXMLDOMElement *losers = losersName ? createNamedElement(document, losersName) : NULL;
+    SysFreeString(losersName);
+    int result = losers != NULL;
+    if (result && bracket->losers.reset) {
+        BSTR reset = SysAllocString(L"Reset");
+        result = reset && setStringAttribute(losers, reset, L"1");
+        SysFreeString(reset);
+    }
+    for (int k = 1; result && k <= losersMatchCount(bracket); k++)
+        result = appendLosersMatch(document, losers, L"Team", losersMatch(bracket, k), k);
+    result = result && appendChildElement(games, losers) &&
+             appendLosersMatch(document, games, L"GrandFinal", grandFinal(bracket), 0) &&
+             (!bracket->losers.reset || appendLosersMatch(document, games, L"GrandFinalReset", grandFinalReset(bracket), 0));
+    if (losers)
+        losers->Release();
+    return result;
+}
+
 int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket)
 {
     BSTR gamesName = SysAllocString(L"Games");
@@ -175,7 +230,7 @@ int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket)
     int result = SUCCEEDED(document->putref_documentElement(games)) &&
                  appendTextElement(document, games, L"Title", bracket->title) &&
                  appendTextElement(document, games, L"Teams", count) && appendTeams(document, games, bracket) &&
-                 appendThirdPlace(document, games, bracket);
+                 appendThirdPlace(document, games, bracket) && appendLosers(document, games, bracket);
     games->Release();
     return result;
 }
@@ -220,6 +275,13 @@ static int findUnwritableResult(Bracket *bracket, int *slotId)
     for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
         if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->result)) {
             *slotId = id;
+            return 1;
+        }
+    }
+    for (int k = 1; bracket->losers.on && k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (match && holdsUnwritableCharacter(match->result)) {
+            *slotId = (int)match->id;
             return 1;
         }
     }

@@ -85,6 +85,14 @@ BracketNode *grandFinalReset(Bracket *bracket)
     return losersMatch(bracket, bracket->slotCount);
 }
 
+BracketNode *bracketNodeOfId(Bracket *bracket, int id)
+{
+    int tree = 2 * bracket->slotCount - 1;
+    if (id >= 1 && id <= tree)
+        return bracket->nodeTable[id - 1];
+    return losersMatch(bracket, id - tree);
+}
+
 int losersNumberOf(const Bracket *bracket, const BracketNode *node)
 {
     const BracketNode *first = bracket->losers.matches;

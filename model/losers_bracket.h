@@ -33,6 +33,10 @@ BracketNode *losersMatch(Bracket *bracket, int k);
 BracketNode *grandFinal(Bracket *bracket);
 BracketNode *grandFinalReset(Bracket *bracket);
 
+/* The node with id (1 .. 2N-1 in the tree, then the losers' nodes), or
+ * NULL for an id out of range. */
+BracketNode *bracketNodeOfId(Bracket *bracket, int id);
+
 /* k of a losers' node, 0 for any other node (NULL included). */
 int losersNumberOf(const Bracket *bracket, const BracketNode *node);
 

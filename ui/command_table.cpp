@@ -6,6 +6,7 @@
 #include "ui/editing/edit_commands.h"
 #include "ui/editing/edit_history.h"
 #include "ui/document/file_commands.h"
+#include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
 #include "ui/document/new_from_list.h"
 #include "ui/editing/paste_team_list.h"
@@ -33,7 +34,9 @@ enum {
     NEEDS_UNDO = 1 << 4,
     NEEDS_REDO = 1 << 5,
     NEEDS_SEMI_FINALS = 1 << 6,
-    NEEDS_DECIDABLE_FOCUS = 1 << 7  /* the focused pick, if any, has two entrants */
+    NEEDS_DECIDABLE_FOCUS = 1 << 7, /* the focused pick, if any, has two entrants */
+    NEEDS_SINGLE_ELIMINATION = 1 << 8,
+    NEEDS_DOUBLE_ELIMINATION = 1 << 9
 };
 
 /* How the command runs. */
@@ -78,7 +81,10 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_VALIDATE, validateAllPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
     {IDM_EDIT_TITLE, editTitle, NEEDS_BRACKET, ASKS_FIRST | ONE_UNDO_STEP},
     {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, ONE_UNDO_STEP},
-    {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS, ONE_UNDO_STEP},
+    {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS | NEEDS_SINGLE_ELIMINATION, ONE_UNDO_STEP},
+    /* Opens its own step once the losers' nodes are made. */
+    {IDM_EDIT_DOUBLE_ELIMINATION, toggleDoubleElimination, NEEDS_SEMI_FINALS, RUNS_PLAIN},
+    {IDM_EDIT_GRAND_FINAL_RESET, toggleGrandFinalReset, NEEDS_DOUBLE_ELIMINATION, ONE_UNDO_STEP},
     {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
     {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
 };
@@ -123,6 +129,10 @@ static int needsMet(HWND window, DocumentState *state, UINT needs)
     if ((needs & NEEDS_SEMI_FINALS) && bracket->slotCount < 4)
         return 0;
     if ((needs & NEEDS_DECIDABLE_FOCUS) && !matchResultCanAct(window, state))
+        return 0;
+    if ((needs & NEEDS_SINGLE_ELIMINATION) && bracket->losers.on)
+        return 0;
+    if ((needs & NEEDS_DOUBLE_ELIMINATION) && !bracket->losers.on)
         return 0;
     return 1;
 }

@@ -10,7 +10,9 @@
 #include "ui/editing/edit_history.h"
 #include "ui/document/file_commands.h"
 #include "ui/keyboard_shortcuts.h"
+#include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
+#include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
 #include "ui/window/pick_tooltips.h"
 #include "ui/document/recent_files.h"
@@ -47,6 +49,10 @@ static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
     Bracket *bracket = state->bracket;
     UINT mark = bracket->slotCount && bracket->thirdPlace.on ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
+    int doubleElimination = bracket->slotCount && bracket->losers.on;
+    CheckMenuItem(menu, IDM_EDIT_DOUBLE_ELIMINATION, MF_BYCOMMAND | (doubleElimination ? MF_CHECKED : MF_UNCHECKED));
+    mark = doubleElimination && bracket->losers.reset ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(menu, IDM_EDIT_GRAND_FINAL_RESET, MF_BYCOMMAND | mark);
     CheckMenuItem(menu, IDM_VIEW_HALL_DISPLAY, MF_BYCOMMAND | (state->hallDisplay ? MF_CHECKED : MF_UNCHECKED));
     greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
@@ -64,6 +70,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     switch (command) {
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(control, bracket); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(control, bracket); break;
+    case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_SELCHANGE): recordLosersChange(control, bracket); break;
+    case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_DROPDOWN): fillLosersChoices(bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
@@ -73,7 +81,8 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
-    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
+    case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SETFOCUS):
+    case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_SETFOCUS): scrollIntoView(window, control); break;
     }
 }
 

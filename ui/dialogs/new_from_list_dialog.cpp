@@ -27,6 +27,15 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
     SendDlgItemMessageW(window, IDC_LIST_TITLE_EDIT, EM_LIMITTEXT, TITLE_CAPACITY - 1, 0);
     SendDlgItemMessageW(window, IDC_LIST_ENTRANTS_EDIT, EM_LIMITTEXT, ENTRANT_TEXT_LIMIT, 0);
     CheckRadioButton(window, IDC_LIST_SEEDED, IDC_LIST_AS_LISTED, IDC_LIST_SEEDED);
+    /* In the order of EntrantList's doubleElimination; a satellite's
+     * template without the box offers single elimination alone. */
+    const UINT formats[] = {IDS_FORMAT_SINGLE, IDS_FORMAT_DOUBLE};
+    for (UINT id : formats) {
+        WCHAR name[64];
+        loadStringWithFallback(dialog->module, id, name, 64);
+        SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_ADDSTRING, 0, (LPARAM)name);
+    }
+    SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_SETCURSEL, 0, 0);
     dialog->list->entrants = NULL;
 }
 
@@ -151,6 +160,7 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
     }
     list->entrants = text;
     list->placement = chosenPlacement(window);
+    list->doubleElimination = SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_GETCURSEL, 0, 0) == 1;
     EndDialog(window, 1);
 }
 

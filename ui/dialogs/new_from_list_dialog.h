@@ -9,6 +9,7 @@ struct EntrantList {
     WCHAR title[TITLE_CAPACITY];
     WCHAR *entrants;   /* the list as typed; a heap block (freeBlock) */
     int placement;     /* an EntrantPlacement */
+    int doubleElimination; /* the format chosen: 0 single, 1 double elimination */
 };
 
 /* Runs the dialog owned by owner, from module's template (the executable's

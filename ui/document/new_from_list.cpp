@@ -1,6 +1,7 @@
 #include "ui/document/new_from_list.h"
 
 #include "model/heap.h"
+#include "model/losers_bracket.h"
 #include "model/seeding.h"
 #include "ui/document/document.h"
 #include "ui/dialogs/new_from_list_dialog.h"
@@ -8,7 +9,12 @@
 static int buildFromList(Bracket *bracket, void *context)
 {
     EntrantList *list = (EntrantList *)context;
-    return buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL);
+    if (!buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL))
+        return 0;
+    /* Two entrants have no losers' bracket: they play single elimination. */
+    if (list->doubleElimination && prepareLosersBracket(bracket))
+        setDoubleEliminationOn(bracket, 1);
+    return 1;
 }
 
 void newBracketFromList(HWND window, DocumentState *state)

@@ -1,4 +1,5 @@
 #include "ui/document/save_failure.h"
+#include "model/losers_bracket.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
@@ -53,7 +54,7 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
         break;
     case SAVE_FAULT_RESULT:
         id = IDS_SAVE_BAD_RESULT;
-        spellOutUnwritable(report->slotId ? bracket->nodeTable[report->slotId - 1]->result : bracket->thirdPlace.result,
+        spellOutUnwritable(report->slotId ? bracketNodeOfId(bracket, report->slotId)->result : bracket->thirdPlace.result,
                            detail);
         break;
     case SAVE_FAULT_UNREADABLE: id = IDS_SAVE_UNREADABLE; break;

@@ -5,6 +5,8 @@
 #include "ui/window/layout.h"
 #include "ui/window/pick_controls.h"
 #include "ui/window/third_place_view.h"
+#include "ui/window/losers_view.h"
+#include "model/losers_bracket.h"
 
 void recordSlotTextChange(HWND control, Bracket *bracket)
 {
@@ -49,6 +51,10 @@ static void showRestored(Bracket *bracket, BracketNode *node, void *window)
 {
     if (node == UNDO_THIRD_PLACE_SHOWN)
         showThirdPlaceMatch((HWND)window, bracket);
+    else if (node == UNDO_FORMAT_SHOWN)
+        showLosersBracket((HWND)window, bracket);
+    else if (losersNumberOf(bracket, node))
+        showLosersPick(node);
     else if (node)
         showSlotName(node);
     else

@@ -1,5 +1,6 @@
 #include "ui/editing/match_result_command.h"
 
+#include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
@@ -8,6 +9,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/match_result_dialog.h"
 #include "ui/window/third_place_view.h"
+#include "ui/window/losers_view.h"
 
 /* The match a control stands for: 1 with *node (NULL for the third-place
  * match), 0 when the control is no pick of the open bracket. */
@@ -18,10 +20,11 @@ static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNo
         return 0;
     if (control == bracket->thirdPlace.control)
         return 1;
-    if (GetDlgCtrlID(control) != IDC_PICK_COMBO)
+    int id = GetDlgCtrlID(control);
+    if (id != IDC_PICK_COMBO && id != IDC_LOSERS_COMBO)
         return 0;
     *node = slotOfControl(control);
-    return *node && (*node)->left;
+    return *node && ((*node)->left || losersNumberOf(bracket, *node));
 }
 
 /* A first-round match against a bye was decided when the bracket was
@@ -31,8 +34,19 @@ static int againstBye(const BracketNode *match)
     return match && match->left && (match->left->bye || match->right->bye);
 }
 
-static int hasTwoEntrants(Bracket *bracket, const BracketNode *node)
+/* A losers' match is decided by hand once both its entrants are known;
+ * one against nobody went through when the other was known. */
+static int losersMatchHasTwo(Bracket *bracket, BracketNode *match)
 {
+    const WCHAR *first, *second;
+    losersEntrants(bracket, match, &first, &second);
+    return first[0] && second[0];
+}
+
+static int hasTwoEntrants(Bracket *bracket, BracketNode *node)
+{
+    if (losersNumberOf(bracket, node))
+        return losersMatchHasTwo(bracket, node);
     if (node)
         return !againstBye(node);
     return !againstBye(bracket->root.left) && !againstBye(bracket->root.right);
@@ -47,8 +61,15 @@ int matchResultCanAct(HWND window, DocumentState *state)
 static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *choice)
 {
     if (node) {
-        lstrcpyW(choice->first, node->left->name);
-        lstrcpyW(choice->second, node->right->name);
+        const WCHAR *first = L"", *second = L"";
+        if (losersNumberOf(bracket, node)) {
+            losersEntrants(bracket, node, &first, &second);
+        } else {
+            first = node->left->name;
+            second = node->right->name;
+        }
+        lstrcpyW(choice->first, first);
+        lstrcpyW(choice->second, second);
         lstrcpyW(choice->winner, node->name);
         lstrcpyW(choice->result, node->result);
         choice->outcome = node->details.outcome;
@@ -79,7 +100,9 @@ void editMatchResult(HWND window, DocumentState *state)
         return;
     setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
     setMatchSchedule(bracket, node, choice.court, choice.time);
-    if (node)
+    if (losersNumberOf(bracket, node))
+        showLosersBracket(window, bracket);
+    else if (node)
         showSlotName(node);
     else
         showThirdPlaceMatch(window, bracket);

@@ -5,6 +5,7 @@
 #include "model/match_schedule.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
+#include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 
 /* Court names as people read them: "Court 2" before "Court 10". */
@@ -47,6 +48,16 @@ int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries)
     /* Between the semi-finals and the final. */
     if (bracket->depth >= 2 && isMatchReady(bracket, NULL) && count < ORDER_CAPACITY)
         entries[count++] = {NULL, 3, 0};
+    /* Losers' round r is played beside winners' round r / 2 + 1, after its
+     * matches; the grand final and its reset come last of all. */
+    for (int k = 1; bracket->losers.on && k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        int round, position;
+        losersRoundOf(bracket, k, &round, &position);
+        int order = round ? 2 * bracket->depth - round : bracket->slotCount - k;
+        if (match && isMatchReady(bracket, match) && count < ORDER_CAPACITY)
+            entries[count++] = {match, order, bracket->slotCount + position};
+    }
     for (int i = 1; i < count; i++) {
         OrderEntry moving = entries[i];
         int j = i;
@@ -72,7 +83,10 @@ void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, OrderFields *field
     if (fields->time[0])
         fields->time[10] = L' ';
     fields->court = details->court;
-    if (entry->node)
+    int k = losersNumberOf(bracket, entry->node);
+    if (k)
+        losersMatchHeading(bracket, k, fields->round, 64);
+    else if (entry->node)
         roundHeading(bracket, levelOf(bracket, entry->node) + 1, fields->round, 64);
     else
         loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, fields->round, 64);

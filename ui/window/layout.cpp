@@ -7,6 +7,7 @@
 #include "ui/common/message_text.h"
 #include "ui/window/pick_tooltips.h"
 #include "ui/window/third_place_view.h"
+#include "ui/window/losers_view.h"
 
 enum {
     PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
@@ -118,6 +119,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
     placeThirdPlaceControls(mainWindow, bracket, &geometry);
+    placeLosersControls(mainWindow, bracket, &geometry);
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
 

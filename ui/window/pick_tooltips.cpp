@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 
 /* The tooltip control lives as a property of the main window, made on the
@@ -71,6 +72,27 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     for (int id = bracket->slotCount + 1; id <= 2 * bracket->slotCount - 1; id++)
         addPickTooltip(mainWindow, bracket->nodeTable[id - 1]->control);
     addPickTooltip(mainWindow, bracket->thirdPlace.control);
+    for (int k = 1; k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (match)
+            addPickTooltip(mainWindow, match->control);
+    }
+}
+
+/* Where both entrants come from ("Winner of L1 2 v Loser of QF 3"), then
+ * the match's marks: longer than the tooltip's own copy holds, so the text
+ * stays here until the next tip. */
+static const WCHAR *losersTip(Bracket *bracket, BracketNode *match)
+{
+    static WCHAR tip[2 * FEEDER_TEXT_CAPACITY + MARK_CAPACITY + 8];
+    LosersFeeder feeders[2];
+    losersFeeders(bracket, losersNumberOf(bracket, match), feeders);
+    WCHAR first[FEEDER_TEXT_CAPACITY], second[FEEDER_TEXT_CAPACITY], marks[MARK_CAPACITY];
+    feederText(bracket, &feeders[0], first);
+    feederText(bracket, &feeders[1], second);
+    matchMarkText(bracket, match, 1, marks);
+    wsprintfW(tip, marks[0] ? L"%s v %s \x00B7 %s" : L"%s v %s", first, second, marks);
+    return tip;
 }
 
 void removePickTooltip(HWND mainWindow, HWND control)
@@ -95,6 +117,13 @@ int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
     info->szText[0] = 0;
     info->lpszText = info->szText;
     WCHAR summary[MARK_CAPACITY];
+    BracketNode *losers = IsChild(mainWindow, control) && GetDlgCtrlID(control) == IDC_LOSERS_COMBO
+                              ? slotOfControl(control)
+                              : NULL;
+    if (losersNumberOf(bracket, losers)) {
+        info->lpszText = (WCHAR *)losersTip(bracket, losers);
+        return 1;
+    }
     if (control == bracket->thirdPlace.control && control) {
         matchMarkText(bracket, NULL, 1, summary);
     } else {

@@ -4,6 +4,7 @@
 #include "ui/window/layout.h"
 #include "ui/window/scroll_view.h"
 #include "ui/window/third_place_view.h"
+#include "ui/window/losers_view.h"
 
 /* The controls are moved rather than made again: what they show, the caret
  * and the focus all stay with them. */
@@ -23,6 +24,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
     placeThirdPlaceControls(window, bracket, &geometry);
+    placeLosersControls(window, bracket, &geometry);
     resumeDrawing(window, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollViewNear(window, content.cx, content.cy, suggested);

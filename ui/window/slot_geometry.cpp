@@ -1,5 +1,6 @@
 #include "ui/window/slot_geometry.h"
 #include "ui/window/display_scale.h"
+#include "model/losers_bracket.h"
 
 /* The line the font draws, from the top of its tallest letter to the bottom
  * of its lowest descender. */
@@ -28,6 +29,7 @@ static SlotGeometry slotGeometryWithFont(HWND mainWindow, int dpi, HFONT font)
     geometry.thirdPlaceGap = scalePixels(THIRD_PLACE_GAP, dpi);
     geometry.labelHeight = scalePixels(THIRD_PLACE_LABEL_HEIGHT, dpi);
     geometry.thirdPlaceField = scalePixels(THIRD_PLACE_FIELD, dpi);
+    geometry.losersPitch = scalePixels(LOSERS_ROW_PITCH, dpi);
     geometry.font = font;
     /* The client edge takes its width from the text area at the top and the
      * bottom; a box of the plain height would cut the descenders. */
@@ -116,12 +118,43 @@ POINT thirdPlaceComboPlace(const Bracket *bracket, const SlotGeometry *geometry)
     return place;
 }
 
+/* The winners' bracket's own height. */
+static int winnersHeight(const Bracket *bracket, const SlotGeometry *geometry)
+{
+    return geometry->halfPitch * bracket->slotCount + 2 * geometry->margin + championClearance(bracket, geometry);
+}
+
+int losersHeadingBottom(const Bracket *bracket, const SlotGeometry *geometry)
+{
+    return winnersHeight(bracket, geometry) + 2 * geometry->labelHeight;
+}
+
+POINT losersMatchPlace(const Bracket *bracket, const SlotGeometry *geometry, int k)
+{
+    int count = bracket->slotCount, round, position;
+    if (k >= count - 1) {
+        /* Level with the losers' final, in the two columns after it. */
+        POINT place = losersMatchPlace(bracket, geometry, count - 2);
+        place.x += geometry->columnWidth * (k - count + 2);
+        return place;
+    }
+    losersRoundOf(bracket, k, &round, &position);
+    int step = geometry->losersPitch << ((round + 1) / 2 - 1);
+    POINT place;
+    place.x = geometry->margin + geometry->columnWidth * (round - 1);
+    place.y = losersHeadingBottom(bracket, geometry) + (step - geometry->losersPitch) / 2 + (position - 1) * step +
+              geometry->labelHeight;
+    return place;
+}
+
 SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
 {
     SIZE size;
     size.cx = 2 * geometry->columnWidth * bracket->depth + geometry->columnWidth + 2 * geometry->margin;
-    size.cy = geometry->halfPitch * bracket->slotCount + 2 * geometry->margin;
-    size.cy += championClearance(bracket, geometry);
+    size.cy = winnersHeight(bracket, geometry);
+    if (bracket->losers.on && losersAllowed(bracket))
+        size.cy = losersHeadingBottom(bracket, geometry) + geometry->losersPitch * (bracket->slotCount / 4) +
+                  geometry->margin;
     /* The match for third place may need room below the columns. */
     if (bracket->thirdPlace.on && bracket->slotCount >= 4) {
         int needed = thirdPlaceComboPlace(bracket, geometry).y + geometry->thirdPlaceField + geometry->margin;

@@ -16,7 +16,8 @@ enum {
     PICK_FIELD_HEIGHT = 12,
     THIRD_PLACE_GAP = 24,    /* from the top of the final's slots to the heading */
     THIRD_PLACE_LABEL_HEIGHT = 14,
-    THIRD_PLACE_FIELD = 20   /* the closed drop-down, frame included */
+    THIRD_PLACE_FIELD = 20,  /* the closed drop-down, frame included */
+    LOSERS_ROW_PITCH = 60    /* a losers' match: where it drops in from, its drop-down, its marks */
 };
 
 /* The layout's sizes at one display scale, in client pixels, and the font
@@ -32,6 +33,7 @@ struct SlotGeometry {
     int thirdPlaceGap;
     int labelHeight;
     int thirdPlaceField;
+    int losersPitch;
     HFONT font;
 };
 
@@ -46,7 +48,8 @@ SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket);
 /* One column's width at dpi: the scroll view's horizontal line. */
 int columnWidthAt(int dpi);
 
-/* The client area the bracket needs, the third-place match included. */
+/* The client area the bracket needs, the third-place match and the
+ * losers' bracket included. */
 SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry);
 
 /* Told where a slot's column origin is: its control's top-left corner is
@@ -63,5 +66,16 @@ void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPl
  * final's two slots: where each one's top-left corner stands. */
 POINT thirdPlaceLabelPlace(const Bracket *bracket, const SlotGeometry *geometry);
 POINT thirdPlaceComboPlace(const Bracket *bracket, const SlotGeometry *geometry);
+
+/* The losers' bracket stands under the winners': one column per losers'
+ * round from the left, then the grand final and its reset level with the
+ * losers' final. Each match's drop-down has a line above it for where its
+ * entrants drop in from and one below for its marks; rounds 1 and 2 are a
+ * pitch apart, every two rounds after twice as far. Where the top-left
+ * corner of losers' match k's (1 .. N) drop-down stands. */
+POINT losersMatchPlace(const Bracket *bracket, const SlotGeometry *geometry, int k);
+
+/* The bottom of the band the losers' round headings stand in. */
+int losersHeadingBottom(const Bracket *bracket, const SlotGeometry *geometry);
 
 #endif

@@ -1,7 +1,9 @@
 #include "ui/window/window_marks.h"
 
+#include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/undo_history.h"
+#include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 #include "ui/window/slot_geometry.h"
 
@@ -197,6 +199,38 @@ static void drawMatchMarks(MarkPainter *painter, BracketNode *node, HWND control
     drawMark(painter, text, cell, align);
 }
 
+/* Over each losers' round its heading, over each match where its entrants
+ * drop in from, under it its score or its time and court. */
+static void paintLosersMarks(MarkPainter *painter)
+{
+    Bracket *bracket = painter->bracket;
+    SlotGeometry geometry = currentSlotGeometry(painter->window, bracket);
+    for (int k = 1; k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (!match || !match->control)
+            continue;
+        RECT box = clientRectOf(painter->window, match->control);
+        int round, position;
+        losersRoundOf(bracket, k, &round, &position);
+        WCHAR text[MARK_CAPACITY];
+        if (position <= 1) {
+            /* The view may be scrolled: the band moves with the boxes. */
+            int shift = box.top - losersMatchPlace(bracket, &geometry, k).y;
+            RECT band = {box.left, 0, box.right, losersHeadingBottom(bracket, &geometry) + shift};
+            band.top = band.bottom - painter->lineHeight;
+            losersMatchHeading(bracket, k, text, MARK_CAPACITY);
+            drawMark(painter, text, band, DT_CENTER | DT_BOTTOM);
+        }
+        RECT cell = {box.left, box.top - painter->lineHeight, box.right, box.top};
+        dropInText(bracket, k, text);
+        drawMark(painter, text, cell, DT_LEFT);
+        cell.top = box.bottom;
+        cell.bottom = box.bottom + painter->lineHeight;
+        matchMarkText(bracket, match, painter->withDate, text);
+        drawMark(painter, text, cell, DT_LEFT);
+    }
+}
+
 static void paintMarks(MarkPainter *painter)
 {
     Bracket *bracket = painter->bracket;
@@ -211,6 +245,8 @@ static void paintMarks(MarkPainter *painter)
     }
     if (bracket->thirdPlace.on)
         drawMatchMarks(painter, NULL, bracket->thirdPlace.control);
+    if (bracket->losers.on)
+        paintLosersMarks(painter);
 }
 
 /* The widest seed's text, and a gap: what the first round's marks leave. */
@@ -252,6 +288,10 @@ static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *contex
     }
     if (node == UNDO_THIRD_PLACE_SHOWN)
         invalidateMatch(window, bracket->thirdPlace.control);
+    else if (node == UNDO_FORMAT_SHOWN)
+        InvalidateRect(window, NULL, TRUE);
+    else if (losersNumberOf(bracket, node))
+        invalidateMatch(window, node->control);
     else
         invalidateMatch(window, node->left ? node->control : node->parent ? node->parent->control : NULL);
 }

@@ -1,0 +1,42 @@
+#include "ui/editing/losers_command.h"
+
+#include "model/losers_bracket.h"
+#include "model/slot_control.h"
+#include "model/undo_history.h"
+#include "ui/window/losers_view.h"
+
+/* The nodes are made before the step starts, so the step finds them and
+ * undo can bring the format back with every pick. Without the memory for
+ * them nothing changes. */
+void toggleDoubleElimination(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    if (!bracket->losers.on && !prepareLosersBracket(bracket))
+        return;
+    beginUndoStep(bracket, 0);
+    setDoubleEliminationOn(bracket, !bracket->losers.on);
+    endUndoStep(bracket);
+    showLosersBracket(window, bracket);
+}
+
+void toggleGrandFinalReset(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    setGrandFinalReset(bracket, !bracket->losers.reset);
+    showLosersBracket(window, bracket);
+}
+
+void recordLosersChange(HWND control, Bracket *bracket)
+{
+    BracketNode *match = bracket->slotCount ? slotOfControl(control) : NULL;
+    if (!losersNumberOf(bracket, match))
+        return;
+    WCHAR text[NAME_CAPACITY];
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+    beginUndoStep(bracket, 0);
+    if (!setLosersPick(bracket, match, text))
+        showLosersPick(match);
+    endUndoStep(bracket);
+}

@@ -1,0 +1,107 @@
+#include "ui/window/losers_view.h"
+
+#include "model/losers_bracket.h"
+#include "model/slot_control.h"
+#include "res/resource.h"
+#include "ui/window/display_scale.h"
+#include "ui/window/drawing_pause.h"
+#include "ui/window/pick_controls.h"
+#include "ui/window/pick_tooltips.h"
+#include "ui/window/scroll_view.h"
+#include "ui/window/third_place_view.h"
+
+enum { PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST };
+
+static int isWanted(Bracket *bracket, int k)
+{
+    return bracket->losers.on && losersAllowed(bracket) && (k < bracket->slotCount || bracket->losers.reset);
+}
+
+void showLosersPick(BracketNode *match)
+{
+    if (match->control)
+        showSoleChoice(match->control, match->name);
+}
+
+/* Made in match order, so Tab goes through the losers' bracket round by
+ * round after the winners' bracket. */
+static HWND createLosersControl(HWND mainWindow)
+{
+    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
+                                   (HMENU)(INT_PTR)IDC_LOSERS_COMBO, GetModuleHandleW(NULL), NULL);
+    if (!control)
+        return NULL;
+    addPickTooltip(mainWindow, control);
+    return control;
+}
+
+int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
+{
+    int changed = 0;
+    for (int k = 1; bracket->losers.matches && k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (!isWanted(bracket, k)) {
+            if (match->control) {
+                destroySlotControl(&match->control);
+                changed = 1;
+            }
+            continue;
+        }
+        if (!match->control) {
+            HWND control = createLosersControl(mainWindow);
+            if (!control)
+                continue;
+            SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+            bindSlotControl(control, match);
+            changed = 1;
+            keepHeldWindowDrawn();
+        }
+        POINT at = losersMatchPlace(bracket, geometry, k);
+        SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+        SetWindowPos(match->control, NULL, at.x, at.y, geometry->columnWidth, geometry->pickHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        showLosersPick(match);
+    }
+    return changed;
+}
+
+void showLosersBracket(HWND mainWindow, Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return;
+    resetScrollView(mainWindow);
+    SlotGeometry geometry = currentSlotGeometry(mainWindow, bracket);
+    int paused = pauseDrawing(mainWindow);
+    int changed = placeLosersControls(mainWindow, bracket, &geometry);
+    changed |= placeThirdPlaceControls(mainWindow, bracket, &geometry);
+    resumeDrawing(mainWindow, paused);
+    if (changed) {
+        SIZE content = bracketContentSize(bracket, &geometry);
+        placeScrollView(mainWindow, content.cx, content.cy);
+    }
+    InvalidateRect(mainWindow, NULL, TRUE);
+}
+
+/* Refilling sends no CBN_SELCHANGE, so reselecting the pick changes
+ * nothing; a name both entrants carry is offered once. */
+void fillLosersChoices(Bracket *bracket, HWND control)
+{
+    BracketNode *match = bracket->slotCount ? slotOfControl(control) : NULL;
+    if (!losersNumberOf(bracket, match))
+        return;
+    const WCHAR *names[2];
+    losersEntrants(bracket, match, &names[0], &names[1]);
+    int count = 0;
+    const WCHAR *offered[2];
+    for (int side = 0; side < 2; side++) {
+        if (names[side][0] && !(count && lstrcmpiW(offered[0], names[side]) == 0))
+            offered[count++] = names[side];
+    }
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    int width = addChoicesMeasured(control, offered, count, columnWidthAt(windowDpi(GetParent(control))));
+    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)match->name);
+    if (match->name[0] && index != CB_ERR)
+        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}
