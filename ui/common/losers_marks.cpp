@@ -72,7 +72,7 @@ void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text)
                     FEEDER_TEXT_CAPACITY);
 }
 
-void dropInText(Bracket *bracket, int k, WCHAR *text)
+void dropInText(Bracket *bracket, int k, int brief, WCHAR *text)
 {
     LosersFeeder feeders[2];
     losersFeeders(bracket, k, feeders);
@@ -83,7 +83,10 @@ void dropInText(Bracket *bracket, int k, WCHAR *text)
         if (!feeders[side].loser)
             continue;
         WCHAR part[FEEDER_TEXT_CAPACITY];
-        feederText(bracket, &feeders[side], part);
+        if (brief)
+            shortMatchName(bracket, feeders[side].match, part, FEEDER_TEXT_CAPACITY);
+        else
+            feederText(bracket, &feeders[side], part);
         if (text[0] && lstrlenW(text) + 3 + lstrlenW(part) < FEEDER_TEXT_CAPACITY)
             lstrcatW(text, L" / ");
         if (lstrlenW(text) + lstrlenW(part) < FEEDER_TEXT_CAPACITY)

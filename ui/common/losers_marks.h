@@ -21,8 +21,8 @@ void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text);
 
 /* What a losers' match's drop-down says of where its entrants drop in from
  * the winners' bracket: "Loser of QF 2", both such feeders joined by
- * " / " in the first round; empty for a match fed by the losers' bracket
- * alone. */
-void dropInText(Bracket *bracket, int k, WCHAR *text);
+ * " / " in the first round, or with short set only the matches' names
+ * ("QF 1 / QF 2"); empty for a match fed by the losers' bracket alone. */
+void dropInText(Bracket *bracket, int k, int brief, WCHAR *text);
 
 #endif

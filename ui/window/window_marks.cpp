@@ -214,15 +214,24 @@ static void paintLosersMarks(MarkPainter *painter)
         losersRoundOf(bracket, k, &round, &position);
         WCHAR text[MARK_CAPACITY];
         if (position <= 1) {
-            /* The view may be scrolled: the band moves with the boxes. */
+            /* The view may be scrolled: the band moves with the boxes. A
+             * heading longer than its column takes a second line. */
             int shift = box.top - losersMatchPlace(bracket, &geometry, k).y;
             RECT band = {box.left, 0, box.right, losersHeadingBottom(bracket, &geometry) + shift};
-            band.top = band.bottom - painter->lineHeight;
+            band.top = band.bottom - 2 * painter->lineHeight;
             losersMatchHeading(bracket, k, text, MARK_CAPACITY);
-            drawMark(painter, text, band, DT_CENTER | DT_BOTTOM);
+            RECT overlap;
+            if (IntersectRect(&overlap, &band, &painter->paint))
+                DrawTextW(painter->dc, text, -1, &band, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
         }
         RECT cell = {box.left, box.top - painter->lineHeight, box.right, box.top};
-        dropInText(bracket, k, text);
+        /* The losers' final has the grand final's empty line beside it. */
+        if (round == losersRoundCount(bracket))
+            cell.right += box.right - box.left;
+        SIZE extent;
+        dropInText(bracket, k, 0, text);
+        if (GetTextExtentPoint32W(painter->dc, text, lstrlenW(text), &extent) && extent.cx > cell.right - cell.left)
+            dropInText(bracket, k, 1, text);
         drawMark(painter, text, cell, DT_LEFT);
         cell.top = box.bottom;
         cell.bottom = box.bottom + painter->lineHeight;

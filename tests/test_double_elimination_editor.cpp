@@ -1,0 +1,99 @@
+// Double elimination on duelmark.exe driven from outside, as a user would:
+// the format turned on, every match of both brackets decided through the
+// drop-downs, saved, reopened and saved again without a byte changed.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "support/editor_process.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char EIGHT_XML[] =
+    "<Games><Title>Eight</Title><Teams>8</Teams>"
+    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+    "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/><Team Name=\"H\" id=\"8\"/>"
+    "</Games>";
+
+// The window's drop-downs of one control id, in the order they were made.
+std::vector<HWND> dropDowns(HWND window, int id)
+{
+    std::vector<HWND> found;
+    for (HWND c = FindWindowExW(window, NULL, L"ComboBox", NULL); c; c = FindWindowExW(window, c, L"ComboBox", NULL)) {
+        if (GetDlgCtrlID(c) == id)
+            found.push_back(c);
+    }
+    return found;
+}
+
+// Opens the list as a click would and takes the lower of two entrants;
+// false when the list offers fewer than two.
+bool pickLower(HWND window, HWND combo)
+{
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    if (SendMessageW(combo, CB_GETCOUNT, 0, 0) != 2)
+        return false;
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), (LPARAM)combo);
+    return true;
+}
+
+TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopenedIdentical)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(NULL)));
+    TempFolder folder;
+    std::wstring file = folder.file(L"eight.xml");
+    writeFileBytes(file, EIGHT_XML);
+    std::vector<std::wstring> picked;
+    {
+        Editor editor;
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Eight"));
+        EXPECT_TRUE(dropDowns(editor.window, IDC_LOSERS_COMBO).empty());
+        EXPECT_EQ("", editor.command(IDM_EDIT_DOUBLE_ELIMINATION));
+        std::vector<HWND> losers = dropDowns(editor.window, IDC_LOSERS_COMBO);
+        ASSERT_EQ(8u, losers.size()) << "six losers' matches, the grand final and its reset";
+        std::vector<HWND> all = dropDowns(editor.window, IDC_PICK_COMBO);
+        all.insert(all.end(), losers.begin(), losers.end());
+        // A match is decided once both its entrants are known; each pass
+        // decides what the one before made ready. The lower entrant of the
+        // grand final is the losers' champion, so the reset is played.
+        for (int pass = 0, decided = 1; decided && pass < 20; pass++) {
+            decided = 0;
+            for (HWND combo : all)
+                decided += Editor::text(combo).empty() && pickLower(editor.window, combo);
+        }
+        for (HWND combo : all) {
+            picked.push_back(Editor::text(combo));
+            EXPECT_NE(L"", picked.back()) << "a match left undecided";
+        }
+        EXPECT_EQ(picked[12], picked[13]) << "the losers' champion won the grand final, so the reset was played";
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    std::string saved = readFileBytes(file);
+    EXPECT_NE(std::string::npos, saved.find("<Losers Reset=\"1\">")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("<GrandFinalReset Name=\"" + utf8(picked.back()) + "\"/>")) << saved;
+    {
+        Editor editor;
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Eight"));
+        std::vector<HWND> all = dropDowns(editor.window, IDC_PICK_COMBO);
+        std::vector<HWND> losers = dropDowns(editor.window, IDC_LOSERS_COMBO);
+        all.insert(all.end(), losers.begin(), losers.end());
+        ASSERT_EQ(picked.size(), all.size());
+        for (size_t i = 0; i < all.size(); i++)
+            EXPECT_EQ(picked[i], Editor::text(all[i])) << "drop-down " << i << " after reopening";
+        EXPECT_EQ("", editor.command(IDM_FILE_SAVE));
+        EXPECT_EQ("", editor.command(IDCANCEL));
+        EXPECT_TRUE(editor.endedCleanly());
+    }
+    EXPECT_EQ(saved, readFileBytes(file)) << "reopened and saved: identical";
+    CoUninitialize();
+}
+
+} // namespace
