@@ -64,6 +64,28 @@ void bareLayout(HWND window, int teams, int editable, HWND *controls)
     SendMessageW(window, WM_SETTEXT, 0, (LPARAM)caption);
 }
 
+void bareLosersLayout(HWND window, int teams, HWND *controls)
+{
+    HINSTANCE instance = GetModuleHandleW(NULL);
+    HFONT font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    WCHAR name[32];
+    for (int k = 1; k <= teams; k++) {
+        benchSlotName(teams, k, name);
+        controls[k - 1] = bareSlot(window, instance, font, 78 * (k % 14), 10 * teams + 60 * (k / 14), 1, 0, name,
+                                   2 * teams - 1 + k);
+    }
+    RECT outer;
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, NULL, 0, 0, outer.right - outer.left, outer.bottom - outer.top + 15 * teams,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void bareLosersTeardown(HWND *controls, int teams)
+{
+    for (int i = 0; i < teams; i++)
+        DestroyWindow(controls[i]);
+}
+
 void bareTeardown(HWND *controls, int teams)
 {
     for (int i = 0; i < 2 * teams - 1; i++)

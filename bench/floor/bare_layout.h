@@ -12,4 +12,10 @@ void bareLayout(HWND window, int teams, int editable, HWND *controls);
 /* Destroys the 2N-1 controls bareLayout made. */
 void bareTeardown(HWND *controls, int teams);
 
+/* Creates N more pick controls, the losers' bracket of a double-elimination
+ * bracket, below the 2N-1 of bareLayout, and grows the window by as much. */
+void bareLosersLayout(HWND window, int teams, HWND *controls);
+/* Destroys the N controls bareLosersLayout made. */
+void bareLosersTeardown(HWND *controls, int teams);
+
 #endif
