@@ -154,4 +154,56 @@ TEST_F(DisplayScaleTest, MovingToAnotherScaleKeepsTextFocusAndScrollPosition)
     EXPECT_EQ(gdiObjects, (int)GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) << "a font was left behind";
 }
 
+// The losers' bracket under the winners': at every scale no drop-down
+// overlaps another, each lies inside the scrolled content, Tab reaches them
+// after the champion, and they follow a change of scale with the rest.
+TEST_F(DisplayScaleTest, TheLosersBracketScalesWithTheRestAndOverlapsNothing)
+{
+    std::string xml = bracketXml(16);
+    xml.insert(xml.find("<ThirdPlace"), "<Losers Reset=\"1\"/><GrandFinal Name=\"\"/>");
+    openOn(xml.c_str());
+    std::vector<HWND> all;
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (IsWindowVisible(c) && GetDlgCtrlID(c) != IDC_PARKED_BUTTON)
+            all.push_back(c);
+    }
+    std::vector<HWND> losers;
+    for (HWND c : all) {
+        if (GetDlgCtrlID(c) == IDC_LOSERS_COMBO)
+            losers.push_back(c);
+    }
+    ASSERT_EQ(16u, losers.size());
+    EXPECT_EQ(losers.front(), GetNextDlgTabItem(window, control(slotCount()), FALSE)) << "Tab goes on to them";
+    RECT client;
+    GetClientRect(window, &client);
+    SCROLLINFO range = {};
+    range.cbSize = sizeof range;
+    range.fMask = SIF_RANGE;
+    int contentBottom = GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL && GetScrollInfo(window, SB_VERT, &range)
+                            ? range.nMax + 1
+                            : client.bottom;
+    std::vector<RECT> before;
+    for (HWND c : losers) {
+        RECT box = placeOf(c);
+        EXPECT_LE(box.bottom, contentBottom);
+        before.push_back(box);
+        for (HWND other : all) {
+            RECT overlap, them = placeOf(other);
+            if (other != c) {
+                EXPECT_FALSE(IntersectRect(&overlap, &box, &them)) << "two controls overlap";
+            }
+        }
+    }
+    int other = dpi == 192 ? 96 : dpi * 2;
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(other, other), (LPARAM)&suggested);
+    for (size_t i = 0; i < losers.size(); i++) {
+        RECT box = placeOf(losers[i]);
+        EXPECT_NEAR(MulDiv(before[i].left, other, dpi), box.left, 3) << "drop-down " << i;
+        EXPECT_NEAR(MulDiv(before[i].top, other, dpi), box.top, 3 * other / 96) << "drop-down " << i;
+    }
+    bracket.dirty = 0;
+}
+
 }  // namespace

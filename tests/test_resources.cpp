@@ -247,6 +247,8 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_MATCH_RESULT, L"比賽結果(&S)...\tCtrl+R"},
     {1, 0, IDM_EDIT_THIRD_PLACE, L"季軍賽(&H)"},
+    {1, 0, IDM_EDIT_DOUBLE_ELIMINATION, L"雙敗淘汰(&B)"},
+    {1, 0, IDM_EDIT_GRAND_FINAL_RESET, L"總決賽加賽(&G)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_SCHEDULE, L"排定比賽(&T)..."},
     {1, 0, IDM_EDIT_COPY_ORDER, L"複製賽程表(&Q)"},
