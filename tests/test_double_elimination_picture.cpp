@@ -93,10 +93,9 @@ struct DoubleEliminationPicture : BracketFileTest {
 
     bool showsInLosers(const std::wstring &text)
     {
-        for (const PictureItem *item : losersTexts())
-            if (text == pictureItemText(&picture, item))
-                return true;
-        return false;
+        std::vector<const PictureItem *> texts = losersTexts();
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const PictureItem *item) { return text == pictureItemText(&picture, item); });
     }
 
     // Every box of the losers' part holding name.
@@ -151,7 +150,7 @@ struct DoubleEliminationPicture : BracketFileTest {
 // T1 v T2.
 TEST_F(DoubleEliminationPicture, ShowsTheLosersBracketItsDropInsAndScores)
 {
-    makeDouble(8, false);
+    makeDouble(8, true);
     pickWinners();
     pickLosers(1, 2);
     ASSERT_EQ(1, setMatchOutcome(&bracket, losersMatch(&bracket, 1), L"T2", L"11-9", OUTCOME_PLAYED));
@@ -159,28 +158,28 @@ TEST_F(DoubleEliminationPicture, ShowsTheLosersBracketItsDropInsAndScores)
     describe();
 
     WCHAR heading[128];
-    for (int k : {1, 3, 5, 6, 7}) {
+    for (int k : {1, 3, 5, 6, 7, 8}) {
         losersMatchHeading(&bracket, k, heading, 128);
         EXPECT_TRUE(showsInLosers(heading)) << "no heading " << utf8(heading);
     }
     for (const WCHAR *name : {L"T1", L"T2", L"T3", L"T4", L"T5", L"T6", L"T7", L"T8"})
         EXPECT_FALSE(boxesOf(name).empty()) << utf8(name) << " is an entrant of the losers' bracket or grand final";
 
-    // Where each dropped entrant comes from stands over its box.
-    LosersFeeder feeders[2];
-    WCHAR from[FEEDER_TEXT_CAPACITY];
-    losersFeeders(&bracket, 1, feeders);
-    feederText(&bracket, &feeders[1], from);
-    ASSERT_EQ(1u, boxesOf(L"T4").size());
-    EXPECT_EQ(std::wstring(from), lineBy(boxesOf(L"T4")[0], true));
-    losersFeeders(&bracket, 3, feeders);
-    feederText(&bracket, &feeders[1], from);
-    ASSERT_EQ(1u, boxesOf(L"T7").size());
-    EXPECT_EQ(std::wstring(from), lineBy(boxesOf(L"T7")[0], true)) << "the other semi-final's loser drops in";
-    losersFeeders(&bracket, 7, feeders);
-    feederText(&bracket, &feeders[0], from);
-    ASSERT_EQ(1u, boxesOf(L"T1").size());
-    EXPECT_EQ(std::wstring(from), lineBy(boxesOf(L"T1")[0], true)) << "the winners' champion enters the grand final";
+    // Where each dropped entrant comes from stands over its box: T4 lost
+    // QF 2, T7 the semi-final of the other side, T1 won the winners' final.
+    struct {
+        int k, side;
+        const WCHAR *name;
+    } dropIns[] = {{1, 1, L"T4"}, {3, 1, L"T7"}, {7, 0, L"T1"}};
+    for (const auto &dropIn : dropIns) {
+        LosersFeeder feeders[2];
+        WCHAR from[FEEDER_TEXT_CAPACITY];
+        losersFeeders(&bracket, dropIn.k, feeders);
+        feederText(&bracket, &feeders[dropIn.side], from);
+        std::vector<RECT> boxes = boxesOf(dropIn.name);
+        ASSERT_EQ(1u, boxes.size()) << utf8(dropIn.name);
+        EXPECT_EQ(std::wstring(from), lineBy(boxes[0], true)) << utf8(dropIn.name);
+    }
 
     // T2's score under its box as the next round's entrant; the open
     // match's court over the empty box of its winner to be.
@@ -191,43 +190,30 @@ TEST_F(DoubleEliminationPicture, ShowsTheLosersBracketItsDropInsAndScores)
     EXPECT_TRUE(placeHolder(IDS_PLACE_FIRST).empty()) << "nobody has won yet";
 }
 
-TEST_F(DoubleEliminationPicture, NamesThePlacesOnceTheGrandFinalIsDecided)
-{
-    makeDouble(8, false);
-    pickWinners();
-    pickLosers(1, 6);
-    describe();
-    EXPECT_EQ(L"", placeHolder(IDS_PLACE_FIRST));
-    EXPECT_EQ(L"", placeHolder(IDS_PLACE_SECOND));
-    EXPECT_EQ(L"T5", placeHolder(IDS_PLACE_THIRD)) << "T5 lost the losers' final";
-
-    pickLosers(7, 7);
-    describe();
-    EXPECT_EQ(L"T1", placeHolder(IDS_PLACE_FIRST));
-    EXPECT_EQ(L"T2", placeHolder(IDS_PLACE_SECOND));
-    EXPECT_EQ(L"T5", placeHolder(IDS_PLACE_THIRD));
-}
-
-// With the reset on, the losers' champion winning the grand final sends
-// both to the reset; whoever loses that is second.
-TEST_F(DoubleEliminationPicture, TheResetDecidesFirstAndSecond)
+// Second is whoever lost the last match played: the grand final, or its
+// reset once the losers' champion has won the grand final.
+TEST_F(DoubleEliminationPicture, NamesThePlacesOnceTheLastMatchIsDecided)
 {
     makeDouble(8, true);
     pickWinners();
     pickLosers(1, 6);
-    pickLosers(7, 7, true);
-    ASSERT_TRUE(isResetInPlay(&bracket));
     describe();
-    WCHAR heading[128];
-    losersMatchHeading(&bracket, 8, heading, 128);
-    EXPECT_TRUE(showsInLosers(heading));
+    EXPECT_EQ(L"", placeHolder(IDS_PLACE_FIRST));
+    EXPECT_EQ(L"T5", placeHolder(IDS_PLACE_THIRD)) << "T5 lost the losers' final";
+
+    pickLosers(7, 7);
+    describe();
+    EXPECT_EQ(L"T1", placeHolder(IDS_PLACE_FIRST)) << "the winners' champion won the grand final: no reset";
+    EXPECT_EQ(L"T2", placeHolder(IDS_PLACE_SECOND));
+
+    pickLosers(7, 7, true);
+    describe();
     EXPECT_EQ(2u, boxesOf(L"T1").size()) << "T1 in the grand final and again in the reset";
     EXPECT_EQ(L"", placeHolder(IDS_PLACE_FIRST)) << "the reset is still to be played";
-
     pickLosers(8, 8);
     describe();
-    EXPECT_EQ(L"T1", placeHolder(IDS_PLACE_FIRST));
-    EXPECT_EQ(L"T2", placeHolder(IDS_PLACE_SECOND)) << "T2 lost the reset, the last match played";
+    EXPECT_EQ(L"T1", placeHolder(IDS_PLACE_FIRST)) << "T1 won the reset";
+    EXPECT_EQ(L"T2", placeHolder(IDS_PLACE_SECOND)) << "T2 won the grand final but lost the reset";
     EXPECT_EQ(L"T5", placeHolder(IDS_PLACE_THIRD));
 }
 
