@@ -1,7 +1,6 @@
 #include "model/losers_bracket.h"
 
 #include "model/heap.h"
-#include "model/pick_rules.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
 
@@ -199,10 +198,16 @@ void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
     }
 }
 
+/* A winners' match both of whose entrants withdrew. */
+static int isWithdrawnMatch(const BracketNode *node)
+{
+    return node->left && node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
+}
+
 /* A winners' feeder that sends nobody on: a bye, or a match both sides left. */
 static int sendsNobody(const BracketNode *node)
 {
-    return node->bye || isWithdrawn(node);
+    return node->bye || isWithdrawnMatch(node);
 }
 
 static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
@@ -211,7 +216,7 @@ static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
 {
     int k = losersNumberOf(bracket, match);
     if (!k) {
-        if (isWithdrawn(match))
+        if (isWithdrawnMatch(match))
             return ENTRANT_NOBODY;
         if (match->name[0]) {
             *name = match->name;
@@ -233,7 +238,7 @@ static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
 
 static int loserState(const BracketNode *match, const WCHAR **name)
 {
-    if (isWithdrawn(match) || sendsNobody(match->left) || sendsNobody(match->right))
+    if (isWithdrawnMatch(match) || sendsNobody(match->left) || sendsNobody(match->right))
         return ENTRANT_NOBODY;
     const WCHAR *loser = matchLoser(match);
     if (!loser)

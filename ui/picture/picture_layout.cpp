@@ -4,36 +4,17 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/match_marks.h"
-
-/* Colours: dark ink on white, so the picture prints and posts the same. */
-static const COLORREF PAPER = RGB(255, 255, 255);
-static const COLORREF INK = RGB(32, 32, 32);
-static const COLORREF HEADING_INK = RGB(64, 64, 64);
-static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
-static const COLORREF BYE_FILL = RGB(242, 242, 242);
-static const COLORREF BYE_FRAME = RGB(150, 150, 150);
-/* Lighter than a name yet still 5:1 on the bye's fill, so the word reads
- * as easily as any text of the picture (4.5:1 at least). */
-static const COLORREF BYE_INK = RGB(100, 100, 100);
+#include "ui/picture/losers_picture.h"
 
 enum {
-    NAME_PADDING = 6,
-    RESULT_LINE = 15,        /* a match's marks in small text under or over its box */
-    PLACE_LINE = 18,         /* one line of the places under the champion */
-    THIRD_PLACE_GAP = 12     /* between the places and the third-place heading */
+    THIRD_PLACE_GAP = 12,    /* between the places and the third-place heading */
+    LOSERS_GAP = 24          /* between the winners' bracket and the losers' */
 };
 
 HFONT createPictureFont(int height, int weight)
 {
     return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
                        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);
-}
-
-/* Columns from the left: 0 .. D-1 hold levels D .. 1 of the left half, D
- * the champion, D+1 .. 2D levels 1 .. D of the right half. */
-static int columnLeft(int column)
-{
-    return PICTURE_MARGIN + column * (PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP);
 }
 
 /* Top of the first row of boxes, under the title and the headings. */
@@ -50,11 +31,11 @@ static int rowCentre(int depth, int level, int row)
     return rowsTop() + PICTURE_BOX_HEIGHT / 2 + PICTURE_ROW_PITCH * (2 * span * row + span - 1) / 2;
 }
 
-/* The box of the index-th slot of a level (0 from the left). The first
- * half of a level stands in the left column, the second in the right. */
+/* The box of the index-th slot of a level (0 from the left). Columns from
+ * the left: 0 .. D-1 hold levels D .. 1 of the left half, D the champion,
+ * D+1 .. 2D levels 1 .. D of the right half. */
 static RECT slotBox(int depth, int level, int index)
 {
-    RECT box;
     int column = depth, row = 0;
     if (level > 0) {
         int half = 1 << (level - 1);
@@ -62,11 +43,7 @@ static RECT slotBox(int depth, int level, int index)
         row = index < half ? index : index - half;
     }
     int centre = level > 0 ? rowCentre(depth, level, row) : rowCentre(depth, depth > 0 ? 1 : 0, 0);
-    box.left = columnLeft(column);
-    box.right = box.left + PICTURE_BOX_WIDTH;
-    box.top = centre - PICTURE_BOX_HEIGHT / 2;
-    box.bottom = box.top + PICTURE_BOX_HEIGHT;
-    return box;
+    return pictureBoxAt(column, centre);
 }
 
 /* Under the champion while the third-place match is on: the final's
@@ -74,12 +51,12 @@ static RECT slotBox(int depth, int level, int index)
  * with its heading, its box and its result. */
 static int placesTop(Bracket *bracket)
 {
-    return slotBox(bracket->depth, 0, 0).bottom + RESULT_LINE;
+    return slotBox(bracket->depth, 0, 0).bottom + PICTURE_RESULT_LINE;
 }
 
 static int thirdPlaceHeadingTop(Bracket *bracket)
 {
-    return placesTop(bracket) + 4 * PLACE_LINE + THIRD_PLACE_GAP;
+    return placesTop(bracket) + 4 * PICTURE_PLACE_LINE + THIRD_PLACE_GAP;
 }
 
 static RECT thirdPlaceBox(Bracket *bracket)
@@ -92,7 +69,25 @@ static RECT thirdPlaceBox(Bracket *bracket)
 
 static int thirdPlaceBottom(Bracket *bracket)
 {
-    return thirdPlaceBox(bracket).bottom + RESULT_LINE;
+    return thirdPlaceBox(bracket).bottom + PICTURE_RESULT_LINE;
+}
+
+/* A double-elimination picture names its places under the tournament's
+ * champion, below the losers' bracket. */
+static int showsThirdPlace(Bracket *bracket)
+{
+    return bracket->thirdPlace.on && bracket->depth >= 2 && !losersPictureShown(bracket);
+}
+
+/* The foot of the winners' bracket: its last row of boxes, or the
+ * third-place match under the champion. */
+static int winnersBottom(Bracket *bracket)
+{
+    int rows = bracket->depth > 0 ? bracket->slotCount / 2 : 1;
+    int bottom = rowsTop() + rows * PICTURE_ROW_PITCH - (PICTURE_ROW_PITCH - PICTURE_BOX_HEIGHT);
+    if (showsThirdPlace(bracket) && thirdPlaceBottom(bracket) > bottom)
+        bottom = thirdPlaceBottom(bracket);
+    return bottom;
 }
 
 SIZE bracketPictureSize(Bracket *bracket)
@@ -100,111 +95,26 @@ SIZE bracketPictureSize(Bracket *bracket)
     SIZE size = {0, 0};
     if (!bracket || bracket->slotCount <= 0)
         return size;
-    int depth = bracket->depth;
-    int rows = depth > 0 ? bracket->slotCount / 2 : 1;
-    size.cx = columnLeft(2 * depth) + PICTURE_BOX_WIDTH + PICTURE_MARGIN;
-    size.cy = rowsTop() + rows * PICTURE_ROW_PITCH - (PICTURE_ROW_PITCH - PICTURE_BOX_HEIGHT) + PICTURE_MARGIN;
-    if (bracket->thirdPlace.on && depth >= 2) {
-        int below = thirdPlaceBottom(bracket) + PICTURE_MARGIN;
-        if (below > size.cy)
-            size.cy = below;
+    size.cx = pictureColumnLeft(2 * bracket->depth) + PICTURE_BOX_WIDTH + PICTURE_MARGIN;
+    size.cy = winnersBottom(bracket) + PICTURE_MARGIN;
+    if (losersPictureShown(bracket)) {
+        SIZE losers = losersPictureExtent(bracket, winnersBottom(bracket) + LOSERS_GAP);
+        if (losers.cx + PICTURE_MARGIN > size.cx)
+            size.cx = losers.cx + PICTURE_MARGIN;
+        size.cy = losers.cy + PICTURE_MARGIN;
     }
     return size;
 }
 
-/* What laying out needs besides the bracket: where it goes, and a device
- * context holding the names' face at natural size, to tell which names fit. */
-struct PictureLayout {
-    Bracket *bracket;
-    PictureDescription *picture;
-    HDC measure;
-    HFONT nameFont;
-    int withDate;      /* times carry their date: the matches span days */
-    int complete;      /* 0 once an item could not be added */
-};
-
-static void addBox(PictureLayout *layout, RECT box, int lineWidth, COLORREF ink, COLORREF fill)
-{
-    if (!addPictureBox(layout->picture, box, lineWidth, ink, fill))
-        layout->complete = 0;
-}
-
-static void addLine(PictureLayout *layout, int x1, int y1, int x2, int y2)
-{
-    if (!addPictureLine(layout->picture, x1, y1, x2, y2, PICTURE_LINE_WIDTH, INK))
-        layout->complete = 0;
-}
-
-static void addText(PictureLayout *layout, RECT band, const WCHAR *text, int font, int align, COLORREF ink)
-{
-    if (text[0] && !addPictureText(layout->picture, band, text, font, align, ink))
-        layout->complete = 0;
-}
-
-/* A decided match's score and outcome mark in small text under its box; an
- * open one's time and court above it (under it for the third-place match,
- * whose heading stands above). */
-static void addMatchMarks(PictureLayout *layout, BracketNode *node, RECT box)
-{
-    WCHAR text[MARK_CAPACITY];
-    int below = matchMarkText(layout->bracket, node, layout->withDate, text) || !node;
-    RECT line = {box.left, box.bottom, box.right, box.bottom + RESULT_LINE};
-    if (!below) {
-        line.bottom = box.top;
-        line.top = box.top - RESULT_LINE;
-    }
-    addText(layout, line, text, PICTURE_FONT_SMALL, PICTURE_ALIGN_CENTRE, HEADING_INK);
-}
-
 /* A seeded entrant is shown with the seed before the name, "(3) Name". */
-static void seededName(const BracketNode *node, WCHAR *text)
-{
-    if (node->seed > 0 && node->name[0] && !node->left)
-        wsprintfW(text, L"(%d) %s", node->seed, node->name);
-    else
-        lstrcpynW(text, node->name, NAME_CAPACITY);
-}
-
-/* A bye: a lighter box, its word in a lighter ink. */
-static void addByeSlot(PictureLayout *layout, RECT box, const WCHAR *word)
-{
-    addBox(layout, box, 1, BYE_FRAME, BYE_FILL);
-    RECT inner = box;
-    InflateRect(&inner, -NAME_PADDING, -PICTURE_LINE_WIDTH);
-    addText(layout, inner, word, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, BYE_INK);
-}
-
-/* A name that does not fit first gets the smaller face; only what still
- * does not fit is cut where it is drawn. */
 static void addSlot(PictureLayout *layout, const BracketNode *node, RECT box, int champion)
 {
-    int lineWidth = champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH;
-    addBox(layout, box, lineWidth, INK, champion ? CHAMPION_FILL : PAPER);
     WCHAR shown[NAME_CAPACITY + 16];
-    seededName(node, shown);
-    RECT inner = box;
-    InflateRect(&inner, -NAME_PADDING, -lineWidth);
-    int font = champion ? PICTURE_FONT_CHAMPION : PICTURE_FONT_NAME;
-    SIZE extent;
-    if (!champion && layout->measure && GetTextExtentPoint32W(layout->measure, shown, lstrlenW(shown), &extent) &&
-        extent.cx > inner.right - inner.left)
-        font = PICTURE_FONT_SMALL;
-    addText(layout, inner, shown, font, champion ? PICTURE_ALIGN_CENTRE : PICTURE_ALIGN_LEFT, INK);
-}
-
-/* Lines from the facing edges of two feeders to the box they feed: out from
- * each feeder, down the middle of the gap, and on to the fed box. */
-static void addConnector(PictureLayout *layout, RECT first, RECT second, RECT fed)
-{
-    int fromRight = fed.left > first.left;
-    int edge = fromRight ? first.right : first.left;
-    int middle = fromRight ? edge + PICTURE_COLUMN_GAP / 2 : edge - PICTURE_COLUMN_GAP / 2;
-    int firstY = (first.top + first.bottom) / 2, secondY = (second.top + second.bottom) / 2;
-    int fedY = (fed.top + fed.bottom) / 2;
-    addLine(layout, edge, firstY, middle, firstY);
-    addLine(layout, edge, secondY, middle, secondY);
-    addLine(layout, middle, firstY, middle, secondY);
-    addLine(layout, middle, fedY, fromRight ? fed.left : fed.right, fedY);
+    if (node->seed > 0 && node->name[0] && !node->left)
+        wsprintfW(shown, L"(%d) %s", node->seed, node->name);
+    else
+        lstrcpynW(shown, node->name, NAME_CAPACITY);
+    layoutNameBox(layout, shown, box, champion);
 }
 
 /* One heading over each column, the champion's included. */
@@ -215,9 +125,9 @@ static void addHeadings(PictureLayout *layout)
         int level = column < depth ? depth - column : column - depth;
         WCHAR text[128];
         roundHeading(layout->bracket, level, text, 128);
-        RECT band = {columnLeft(column), PICTURE_MARGIN + PICTURE_TITLE_BAND, 0, rowsTop()};
+        RECT band = {pictureColumnLeft(column), PICTURE_MARGIN + PICTURE_TITLE_BAND, 0, rowsTop()};
         band.right = band.left + PICTURE_BOX_WIDTH;
-        addText(layout, band, text, PICTURE_FONT_HEADING, PICTURE_ALIGN_CENTRE, HEADING_INK);
+        layoutText(layout, band, text, PICTURE_FONT_HEADING, PICTURE_ALIGN_CENTRE, PICTURE_HEADING_INK);
     }
 }
 
@@ -236,18 +146,18 @@ static void addSlots(PictureLayout *layout)
             if (level == 0 && depth > 0) {
                 RECT left = slotBox(depth, 1, 0), right = slotBox(depth, 1, 1);
                 int y = (box.top + box.bottom) / 2;
-                addLine(layout, left.right, y, box.left, y);
-                addLine(layout, box.right, y, right.left, y);
+                layoutLine(layout, left.right, y, box.left, y);
+                layoutLine(layout, box.right, y, right.left, y);
             } else if (level > 0 && level < depth) {
-                addConnector(layout, slotBox(depth, level + 1, 2 * index), slotBox(depth, level + 1, 2 * index + 1),
-                             box);
+                layoutConnector(layout, slotBox(depth, level + 1, 2 * index),
+                                slotBox(depth, level + 1, 2 * index + 1), box);
             }
             if (node->bye && level == depth && depth > 0)
-                addByeSlot(layout, box, byeWord);
+                layoutByeBox(layout, box, byeWord);
             else
                 addSlot(layout, node, box, level == 0);
             if (level < depth)
-                addMatchMarks(layout, node, box);
+                layoutMatchMarks(layout, node, box);
         }
     }
 }
@@ -278,27 +188,27 @@ static void addThirdPlaceMatch(PictureLayout *layout)
         WCHAR line[NAME_CAPACITY + 8];
         wsprintfW(line, L"%d. ", place + 1);
         lstrcatW(line, places[place]);
-        RECT band = {column.left, top, column.right, top + PLACE_LINE};
-        addText(layout, band, line, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, INK);
-        top += PLACE_LINE;
+        RECT band = {column.left, top, column.right, top + PICTURE_PLACE_LINE};
+        layoutText(layout, band, line, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, PICTURE_INK);
+        top += PICTURE_PLACE_LINE;
     }
     WCHAR heading[128];
     loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, heading, 128);
     RECT band = {column.left, thirdPlaceHeadingTop(bracket), column.right,
                  thirdPlaceHeadingTop(bracket) + PICTURE_HEADING_BAND - 6};
-    addText(layout, band, heading, PICTURE_FONT_HEADING, PICTURE_ALIGN_CENTRE, HEADING_INK);
+    layoutText(layout, band, heading, PICTURE_FONT_HEADING, PICTURE_ALIGN_CENTRE, PICTURE_HEADING_INK);
     /* Laid out as a slot of its own: a box holding the pick. */
     BracketNode shown = {};
     lstrcpyW(shown.name, bracket->thirdPlace.name);
     RECT box = thirdPlaceBox(bracket);
     addSlot(layout, &shown, box, 0);
-    addMatchMarks(layout, NULL, box);
+    layoutMatchMarks(layout, NULL, box);
 }
 
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
 {
     SIZE size = bracketPictureSize(bracket);
-    initPictureDescription(picture, size, PAPER);
+    initPictureDescription(picture, size, PICTURE_PAPER);
     if (!size.cx) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -311,11 +221,13 @@ int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
         replaced = SelectObject(layout.measure, layout.nameFont);
     }
     RECT band = {PICTURE_MARGIN, PICTURE_MARGIN, size.cx - PICTURE_MARGIN, PICTURE_MARGIN + PICTURE_TITLE_BAND};
-    addText(&layout, band, bracket->title, PICTURE_FONT_TITLE, PICTURE_ALIGN_CENTRE, INK);
+    layoutText(&layout, band, bracket->title, PICTURE_FONT_TITLE, PICTURE_ALIGN_CENTRE, PICTURE_INK);
     addHeadings(&layout);
     addSlots(&layout);
-    if (bracket->thirdPlace.on && bracket->depth >= 2)
+    if (showsThirdPlace(bracket))
         addThirdPlaceMatch(&layout);
+    if (losersPictureShown(bracket))
+        layoutLosersPicture(&layout, winnersBottom(bracket) + LOSERS_GAP);
     if (layout.measure) {
         SelectObject(layout.measure, replaced);
         DeleteDC(layout.measure);

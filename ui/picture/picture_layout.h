@@ -3,25 +3,15 @@
  * heading, mirrored like the window around the champion, with connector
  * lines from each pair of feeders to the match they feed, each result and
  * outcome mark under its winner, each open match's time and court above
- * it, and the places and the third-place match under the champion. */
+ * it, and the places and the third-place match under the champion. In
+ * double elimination the losers' bracket, the grand final and the places
+ * stand below (ui/picture/losers_picture.h). */
 #ifndef DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 #define DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 
 #include "file/picture_description.h"
 #include "model/bracket.h"
-
-/* Geometry in the picture's units (pixels at natural size). */
-enum {
-    PICTURE_MARGIN = 24,
-    PICTURE_TITLE_BAND = 56,     /* title text, below the top margin */
-    PICTURE_HEADING_BAND = 30,   /* round headings, below the title band */
-    PICTURE_BOX_WIDTH = 150,
-    PICTURE_BOX_HEIGHT = 26,
-    PICTURE_COLUMN_GAP = 36,     /* room for the connector lines */
-    PICTURE_ROW_PITCH = 34,      /* between first-round boxes */
-    PICTURE_LINE_WIDTH = 2,      /* box borders and connectors */
-    PICTURE_CHAMPION_LINE_WIDTH = 4
-};
+#include "ui/picture/picture_pieces.h"
 
 /* A font of the picture's face, height units tall: it scales with the
  * mapping of the device context it is drawn in. The caller deletes it. */

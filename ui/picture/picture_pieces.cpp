@@ -1,0 +1,96 @@
+#include "ui/picture/picture_pieces.h"
+
+#include "ui/common/match_marks.h"
+
+static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
+static const COLORREF BYE_FILL = RGB(242, 242, 242);
+static const COLORREF BYE_FRAME = RGB(150, 150, 150);
+/* Lighter than a name yet still 5:1 on the bye's fill, so the word reads
+ * as easily as any text of the picture (4.5:1 at least). */
+static const COLORREF BYE_INK = RGB(100, 100, 100);
+
+enum { NAME_PADDING = 6 };
+
+int pictureColumnLeft(int column)
+{
+    return PICTURE_MARGIN + column * (PICTURE_BOX_WIDTH + PICTURE_COLUMN_GAP);
+}
+
+RECT pictureBoxAt(int column, int y)
+{
+    RECT box;
+    box.left = pictureColumnLeft(column);
+    box.right = box.left + PICTURE_BOX_WIDTH;
+    box.top = y - PICTURE_BOX_HEIGHT / 2;
+    box.bottom = box.top + PICTURE_BOX_HEIGHT;
+    return box;
+}
+
+static void layoutBox(PictureLayout *layout, RECT box, int lineWidth, COLORREF ink, COLORREF fill)
+{
+    if (!addPictureBox(layout->picture, box, lineWidth, ink, fill))
+        layout->complete = 0;
+}
+
+void layoutLine(PictureLayout *layout, int x1, int y1, int x2, int y2)
+{
+    if (!addPictureLine(layout->picture, x1, y1, x2, y2, PICTURE_LINE_WIDTH, PICTURE_INK))
+        layout->complete = 0;
+}
+
+void layoutText(PictureLayout *layout, RECT band, const WCHAR *text, int font, int align, COLORREF ink)
+{
+    if (text[0] && !addPictureText(layout->picture, band, text, font, align, ink))
+        layout->complete = 0;
+}
+
+void layoutMatchMarks(PictureLayout *layout, BracketNode *node, RECT box)
+{
+    WCHAR text[MARK_CAPACITY];
+    int below = matchMarkText(layout->bracket, node, layout->withDate, text) || !node;
+    RECT line = {box.left, box.bottom, box.right, box.bottom + PICTURE_RESULT_LINE};
+    if (!below) {
+        line.bottom = box.top;
+        line.top = box.top - PICTURE_RESULT_LINE;
+    }
+    layoutText(layout, line, text, PICTURE_FONT_SMALL, PICTURE_ALIGN_CENTRE, PICTURE_HEADING_INK);
+}
+
+void layoutByeBox(PictureLayout *layout, RECT box, const WCHAR *word)
+{
+    layoutBox(layout, box, 1, BYE_FRAME, BYE_FILL);
+    RECT inner = box;
+    InflateRect(&inner, -NAME_PADDING, -PICTURE_LINE_WIDTH);
+    layoutText(layout, inner, word, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, BYE_INK);
+}
+
+/* Only what still does not fit in the smaller face is cut where it is
+ * drawn. */
+void layoutNameBox(PictureLayout *layout, const WCHAR *shown, RECT box, int champion)
+{
+    int lineWidth = champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH;
+    layoutBox(layout, box, lineWidth, PICTURE_INK, champion ? CHAMPION_FILL : PICTURE_PAPER);
+    RECT inner = box;
+    InflateRect(&inner, -NAME_PADDING, -lineWidth);
+    int font = champion ? PICTURE_FONT_CHAMPION : PICTURE_FONT_NAME;
+    SIZE extent;
+    if (!champion && layout->measure && GetTextExtentPoint32W(layout->measure, shown, lstrlenW(shown), &extent) &&
+        extent.cx > inner.right - inner.left)
+        font = PICTURE_FONT_SMALL;
+    layoutText(layout, inner, shown, font, champion ? PICTURE_ALIGN_CENTRE : PICTURE_ALIGN_LEFT, PICTURE_INK);
+}
+
+/* Out from each feeder, down the middle of the gap, and on to the fed box
+ * (which stands half-way between its feeders). */
+void layoutConnector(PictureLayout *layout, RECT first, RECT second, RECT fed)
+{
+    int fromRight = fed.left > first.left;
+    int edge = fromRight ? first.right : first.left;
+    int middle = fromRight ? edge + PICTURE_COLUMN_GAP / 2 : edge - PICTURE_COLUMN_GAP / 2;
+    int firstY = (first.top + first.bottom) / 2, secondY = (second.top + second.bottom) / 2;
+    int fedY = (fed.top + fed.bottom) / 2;
+    layoutLine(layout, edge, firstY, middle, firstY);
+    layoutLine(layout, edge, secondY, middle, secondY);
+    layoutLine(layout, middle, firstY, middle, secondY);
+    layoutLine(layout, middle, fedY, fromRight ? fed.left : fed.right, fedY);
+}
