@@ -287,6 +287,11 @@ def check_files(folder):
     check_layout('b16-mixed.png', mixed, 16)
     check_text_contrast('b16-mixed.png', mixed, 16)
 
+    # The losers' bracket stands below the winners': as wide, much taller.
+    double = read_png(folder + '/b8-double.png', header_only=True)
+    if double.width != sizes[8][0] or double.height < sizes[8][1] * 3 // 2:
+        fail('b8-double.png: %dx%d for the 8-team double-elimination picture' % (double.width, double.height))
+
     # The byes' word reads like any other text, and so do the results.
     check_text_contrast('b8-byes.png', read_png(folder + '/b8-byes.png'), 8, results=((2, 1), (2, 2)))
 

@@ -35,6 +35,7 @@
 #include "model/match_outcome.h"
 #include "model/seeding.h"
 #include "model/third_place.h"
+#include "model/losers_bracket.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
 #include "ui/common/print_setup.h"
@@ -217,6 +218,22 @@ int exportSamples(const std::wstring &folder)
         setMatchResult(&window.bracket, NULL, L"", L"");
         setMatchSchedule(&window.bracket, NULL, L"Court 2", L"2026-12-08T14:30");
         failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.svg").c_str());
+    }
+    // Double elimination: the winners' bracket played, the losers' bracket
+    // part-way, the grand final still to come.
+    {
+        Window window(8, L"Eight, double");
+        fill(&window.bracket, false, true);
+        prepareLosersBracket(&window.bracket);
+        setDoubleEliminationOn(&window.bracket, 1);
+        for (int k = 1; k <= 5; k++) {
+            const WCHAR *first, *second;
+            losersEntrants(&window.bracket, losersMatch(&window.bracket, k), &first, &second);
+            setMatchResult(&window.bracket, losersMatch(&window.bracket, k), k % 2 ? first : second,
+                           k == 2 ? L"7:5 6:4" : L"");
+        }
+        setMatchSchedule(&window.bracket, losersMatch(&window.bracket, 6), L"Court 2", L"2026-12-08T15:30");
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-double.png").c_str());
     }
     // Six entrants in eight slots: seeds 1 and 2 meet a bye, the rest is
     // played, with results in the first round.
