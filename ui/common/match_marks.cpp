@@ -50,9 +50,12 @@ int bracketSpansDays(Bracket *bracket)
 {
     const WCHAR *first = NULL;
     int matches = 2 * bracket->slotCount - 1;
-    for (int id = bracket->slotCount + 1; id <= matches + 1; id++) {
-        const MatchDetails *details = id <= matches ? &bracket->nodeTable[id - 1]->details
-                                                    : &bracket->thirdPlace.details;
+    int losers = bracket->losers.on && bracket->losers.matches ? bracket->slotCount : 0;
+    for (int id = bracket->slotCount + 1; id <= matches + 1 + losers; id++) {
+        /* The tree's matches, the third-place match, the losers' bracket. */
+        const MatchDetails *details = id <= matches       ? &bracket->nodeTable[id - 1]->details
+                                      : id == matches + 1 ? &bracket->thirdPlace.details
+                                                          : &bracket->losers.matches[id - matches - 2].details;
         if (!details->time[0])
             continue;
         /* The date is the first ten units of the time's one form. */
