@@ -10,11 +10,11 @@
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bench_bracket.h"
+#include "bench/floor/bench_rounds.h"
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
 #include "res/resource.h"
@@ -28,25 +28,12 @@ const IID DOM_DOCUMENT_INTERFACE = {0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x0
 const int RUNS = 11;
 const int TEAMS = 256;
 
-INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
-
+/* Milliseconds on the performance counter. */
 double now()
 {
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER counter;
+    LARGE_INTEGER zero = {}, counter;
     QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return seconds(zero, counter) * 1000.0;
 }
 
 void bareLoad(const WCHAR *path)
@@ -102,7 +89,7 @@ int main()
 
     Bracket bracket;
     initBracket(&bracket, GetModuleHandleW(NULL));
-    std::vector<double> load, floorLoad, ratios;
+    double load[RUNS], floorLoad[RUNS], ratios[RUNS];
     std::vector<HWND> controls(2 * TEAMS - 1), losers(TEAMS);
     bareLayout(window, TEAMS, 0, controls.data());
     bareLosersLayout(window, TEAMS, losers.data());
@@ -111,7 +98,7 @@ int main()
             if ((run + half) % 2 == 0) {
                 double start = now();
                 loadBracketFile(&bracket, window, file);
-                load.push_back(now() - start);
+                load[run] = now() - start;
             } else {
                 double start = now();
                 bareTeardown(controls.data(), TEAMS);
@@ -119,10 +106,10 @@ int main()
                 bareLoad(file);
                 bareLayout(window, TEAMS, 0, controls.data());
                 bareLosersLayout(window, TEAMS, losers.data());
-                floorLoad.push_back(now() - start);
+                floorLoad[run] = now() - start;
             }
         }
-        ratios.push_back(load.back() / floorLoad.back());
+        ratios[run] = load[run] / floorLoad[run];
     }
     bareTeardown(controls.data(), TEAMS);
     bareLosersTeardown(losers.data(), TEAMS);
@@ -130,8 +117,9 @@ int main()
         printf("the file did not open as double elimination\n");
     resetBracket(&bracket);
     printf("medians of %d interleaved runs\n", RUNS);
-    printf("%d slots, double elimination: open %.2f ms, floor %.2f ms\n", TEAMS, median(load), median(floorLoad));
-    printf("ratio double_elimination_256 %.2f goal 1.10\n", median(ratios));
+    printf("%d slots, double elimination: open %.2f ms, floor %.2f ms\n", TEAMS, median(load, RUNS),
+           median(floorLoad, RUNS));
+    printf("ratio double_elimination_256 %.2f goal 1.10\n", median(ratios, RUNS));
     DestroyWindow(window);
     CoUninitialize();
     return 0;

@@ -9,15 +9,10 @@
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
 #include "support/editor_process.h"
+#include "support/sample_brackets.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-const char EIGHT_XML[] =
-    "<Games><Title>Eight</Title><Teams>8</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/><Team Name=\"H\" id=\"8\"/>"
-    "</Games>";
 
 // The window's drop-downs of one control id, in the order they were made.
 std::vector<HWND> dropDowns(HWND window, int id)

@@ -86,7 +86,7 @@ TEST_F(HallDisplayTest, IsBorderlessOwnedAndClosesWithEscF11OrTheEditor)
 // generous wait.
 HWND waitForDisplay(DWORD process)
 {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(20)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
         for (HWND w = FindWindowW(HALL_DISPLAY_CLASS, NULL); w; w = FindWindowExW(NULL, w, HALL_DISPLAY_CLASS, NULL)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
@@ -105,7 +105,11 @@ TEST(HallDisplayEndToEnd, FollowsAPickInTheEditorWithinASecond)
     writeFileBytes(file, CUP_XML);
     Editor editor;
     ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Cup"));
-    SetForegroundWindow(editor.window);
+    // A key goes to the foreground window: on a busy machine the new
+    // process's window may take a while to become it.
+    for (DWORD start = GetTickCount(); GetForegroundWindow() != editor.window && GetTickCount() - start < 30000;
+         Sleep(50))
+        SetForegroundWindow(editor.window);
     SetFocus(editor.baseEdits()[0]);
     sendKey(VK_F11);
     HWND display = waitForDisplay(editor.process.dwProcessId);

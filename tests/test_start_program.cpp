@@ -908,12 +908,6 @@ TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
 
 namespace {
 
-const char EIGHT_XML[] =
-    "<Games><Title>Eight</Title><Teams>8</Teams>"
-    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
-    "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/><Team Name=\"H\" id=\"8\"/>"
-    "</Games>";
-
 // The Match result dialog of a pick, with steps in it before OK.
 std::string matchResult(Editor &editor, HWND pick, std::function<void(DialogScript &, HWND)> steps)
 {

@@ -9,4 +9,11 @@ const char CUP_XML[] =
     "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
     "<Team Name=\"A\" id=\"5\"/><Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/></Games>";
 
+// Eight teams A to H, nothing picked.
+const char EIGHT_XML[] =
+    "<Games><Title>Eight</Title><Teams>8</Teams>"
+    "<Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/>"
+    "<Team Name=\"E\" id=\"5\"/><Team Name=\"F\" id=\"6\"/><Team Name=\"G\" id=\"7\"/><Team Name=\"H\" id=\"8\"/>"
+    "</Games>";
+
 #endif
