@@ -119,7 +119,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
     placeThirdPlaceControls(mainWindow, bracket, &geometry);
-    placeLosersControls(mainWindow, bracket, &geometry);
+    placeLosersControls(mainWindow, bracket, &geometry, 0);
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
 

@@ -24,18 +24,36 @@ void showLosersPick(BracketNode *match)
 }
 
 /* Made in match order, so Tab goes through the losers' bracket round by
- * round after the winners' bracket. */
-static HWND createLosersControl(HWND mainWindow)
+ * round after the winners' bracket; made where it stands, in its font and
+ * with its pick, as the winners' picks are, so a large bracket opens in
+ * one pass over its controls. */
+static HWND createLosersControl(HWND mainWindow, BracketNode *match, POINT at, const SlotGeometry *geometry)
 {
-    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
-                                   (HMENU)(INT_PTR)IDC_LOSERS_COMBO, GetModuleHandleW(NULL), NULL);
+    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, at.x, at.y, geometry->columnWidth,
+                                   geometry->pickHeight, mainWindow, (HMENU)(INT_PTR)IDC_LOSERS_COMBO,
+                                   GetModuleHandleW(NULL), NULL);
     if (!control)
         return NULL;
-    addPickTooltip(mainWindow, control);
+    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    if (match->name[0]) {
+        SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)match->name);
+        SendMessageW(control, CB_SETCURSEL, 0, 0);
+    }
+    SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+    bindSlotControl(control, match);
     return control;
 }
 
-int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
+static void moveLosersControl(BracketNode *match, POINT at, const SlotGeometry *geometry)
+{
+    SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+    SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    SetWindowPos(match->control, NULL, at.x, at.y, geometry->columnWidth, geometry->pickHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    showLosersPick(match);
+}
+
+int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry, int withTips)
 {
     int changed = 0;
     for (int k = 1; bracket->losers.matches && k <= bracket->slotCount; k++) {
@@ -47,21 +65,16 @@ int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *g
             }
             continue;
         }
-        if (!match->control) {
-            HWND control = createLosersControl(mainWindow);
-            if (!control)
-                continue;
-            SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
-            bindSlotControl(control, match);
-            changed = 1;
-            keepHeldWindowDrawn();
-        }
         POINT at = losersMatchPlace(bracket, geometry, k);
-        SendMessageW(match->control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
-        SendMessageW(match->control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
-        SetWindowPos(match->control, NULL, at.x, at.y, geometry->columnWidth, geometry->pickHeight,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        showLosersPick(match);
+        if (match->control) {
+            moveLosersControl(match, at, geometry);
+            continue;
+        }
+        match->control = createLosersControl(mainWindow, match, at, geometry);
+        if (match->control && withTips)
+            addPickTooltip(mainWindow, match->control);
+        changed = 1;
+        keepHeldWindowDrawn();
     }
     return changed;
 }
@@ -73,7 +86,7 @@ void showLosersBracket(HWND mainWindow, Bracket *bracket)
     resetScrollView(mainWindow);
     SlotGeometry geometry = currentSlotGeometry(mainWindow, bracket);
     int paused = pauseDrawing(mainWindow);
-    int changed = placeLosersControls(mainWindow, bracket, &geometry);
+    int changed = placeLosersControls(mainWindow, bracket, &geometry, 1);
     changed |= placeThirdPlaceControls(mainWindow, bracket, &geometry);
     resumeDrawing(mainWindow, paused);
     if (changed) {

@@ -7,9 +7,10 @@
 #include "ui/window/slot_geometry.h"
 
 /* Creates the drop-downs that are missing (the reset's only while it is
- * on), destroys those no longer wanted, places them all for the geometry
- * and shows each pick. Returns 1 when controls came or went. */
-int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry);
+ * on; with withTips each with its tooltip, which a layout gives them all at
+ * once instead), destroys those no longer wanted, places them all for the
+ * geometry and shows each pick. Returns 1 when controls came or went. */
+int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry, int withTips);
 
 /* The format or the reset was turned on or off, or a step put it back:
  * the controls follow and the window is fitted to the bracket again. */

@@ -24,7 +24,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
     placeThirdPlaceControls(window, bracket, &geometry);
-    placeLosersControls(window, bracket, &geometry);
+    placeLosersControls(window, bracket, &geometry, 1);
     resumeDrawing(window, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollViewNear(window, content.cx, content.cy, suggested);
