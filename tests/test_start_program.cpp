@@ -908,10 +908,19 @@ TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
 
 namespace {
 
-// The Match result dialog of a pick, with steps in it before OK.
+// The Match result dialog of a pick, with steps in it before OK. The focus
+// is moved until it is seen on the pick: on a busy machine the window's
+// late activation after the last dialog could put it back where it was.
 std::string matchResult(Editor &editor, HWND pick, std::function<void(DialogScript &, HWND)> steps)
 {
-    SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)pick, TRUE);
+    DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
+        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)pick, TRUE);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == pick)
+            break;
+    }
     return editor.command(IDM_EDIT_MATCH_RESULT, [&](DialogScript &s) {
         HWND dialog = s.next("the Match result dialog");
         if (!dialog)

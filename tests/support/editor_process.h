@@ -167,11 +167,35 @@ struct Editor {
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)combo);
     }
 
+    // A test that failed half-way kills its editor, which may leave a
+    // recovery copy in the prefix's shared folder: every later editor would
+    // offer it, and one failure would become every later test's.
+    void forgetRecoveryCopies()
+    {
+        WCHAR folder[MAX_PATH];
+        if (!localAppData.empty() || !GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH))
+            return;
+        std::wstring recovery = std::wstring(folder) + L"\\Duelmark\\Recovery\\";
+        WCHAR pattern[32];
+        wsprintfW(pattern, L"recovery-%lx-*.xml", (unsigned long)process.dwProcessId);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((recovery + pattern).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return;
+        do
+            DeleteFileW((recovery + found.cFileName).c_str());
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+
     ~Editor()
     {
         if (process.hProcess) {
-            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+            if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
                 TerminateProcess(process.hProcess, 1);
+                WaitForSingleObject(process.hProcess, 30000);
+                forgetRecoveryCopies();
+            }
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
