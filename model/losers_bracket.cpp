@@ -15,7 +15,7 @@ static int sendsNobody(const BracketNode *node)
     return node->bye || isWithdrawnMatch(node);
 }
 
-static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
+static void losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
 
 static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
 {
@@ -62,7 +62,7 @@ int feederEntrant(Bracket *bracket, const LosersFeeder *feeder, const WCHAR **na
 
 /* The reset's entrants are the grand final's, but only while it is to be
  * played; until then nobody is known to play it. */
-static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2])
+static void losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2])
 {
     LosersFeeder feeders[2];
     losersFeeders(bracket, k, feeders);
@@ -74,7 +74,6 @@ static int losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], i
             states[side] = bracket->losers.reset ? ENTRANT_PENDING : ENTRANT_NOBODY;
         }
     }
-    return 1;
 }
 
 void losersEntrants(Bracket *bracket, BracketNode *match, const WCHAR **first, const WCHAR **second)
@@ -113,21 +112,27 @@ const WCHAR *tournamentChampion(Bracket *bracket)
     return isResetInPlay(bracket) ? grandFinalReset(bracket)->name : grandFinal(bracket)->name;
 }
 
-int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name)
+/* Whether name is empty or one of the entrants worked out already. */
+static int isChoiceAmong(const WCHAR *const names[2], const int states[2], const WCHAR *name)
 {
-    int k = losersNumberOf(bracket, match);
-    if (!k)
-        return 0;
     if (!name[0])
         return 1;
-    const WCHAR *names[2];
-    int states[2];
-    losersEntrantStates(bracket, k, names, states);
     for (int side = 0; side < 2; side++) {
         if (states[side] == ENTRANT_KNOWN && lstrcmpW(names[side], name) == 0)
             return 1;
     }
     return 0;
+}
+
+int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name)
+{
+    int k = losersNumberOf(bracket, match);
+    if (!k)
+        return 0;
+    const WCHAR *names[2];
+    int states[2];
+    losersEntrantStates(bracket, k, names, states);
+    return isChoiceAmong(names, states, name);
 }
 
 /* A pick goes with its score and outcome; court and time stay. */
@@ -214,7 +219,7 @@ static int settleMatch(Bracket *bracket, int k, int mode)
             showSoleChoice(match->control, match->name);
         return changed;
     }
-    if (!(mode & SETTLE_KEEP_INVALID) && match->name[0] && !isLosersChoice(bracket, match, match->name)) {
+    if (!(mode & SETTLE_KEEP_INVALID) && !isChoiceAmong(names, states, match->name)) {
         clearLosersPick(match);
         changed = 1;
     }

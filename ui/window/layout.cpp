@@ -8,9 +8,9 @@
 #include "ui/window/pick_tooltips.h"
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
+#include "ui/window/pick_controls.h"
 
 enum {
-    PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST,
     EDIT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
     EDIT_EX_STYLE = WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY
 };
@@ -25,21 +25,6 @@ static void bindControl(HWND control, BracketNode *node, HFONT font)
     bindSlotControl(control, node);
 }
 
-static HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
-                              const SlotGeometry *geometry)
-{
-    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, top, geometry->columnWidth,
-                                   geometry->pickHeight, parent, (HMENU)(INT_PTR)IDC_PICK_COMBO, instance, NULL);
-    if (!control)
-        return NULL;
-    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
-    if (node->name[0]) {
-        SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
-        SendMessageW(control, CB_SETCURSEL, 0, 0);
-    }
-    return control;
-}
-
 HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNode *node,
                        const SlotGeometry *geometry, int isPick, int editable)
 {
@@ -47,7 +32,7 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     int top = y + geometry->margin;
     HWND control;
     if (isPick) {
-        control = createPickControl(instance, parent, left, top, node, geometry);
+        control = createPickControl(instance, parent, left, top, node, geometry, IDC_PICK_COMBO);
     } else {
         DWORD style = EDIT_STYLE | (editable ? 0 : ES_READONLY);
         control = CreateWindowExW(EDIT_EX_STYLE, L"Edit", node->name, style, left, top, geometry->columnWidth,

@@ -3,14 +3,11 @@
 #include "model/losers_bracket.h"
 #include "model/slot_control.h"
 #include "res/resource.h"
-#include "ui/window/display_scale.h"
 #include "ui/window/drawing_pause.h"
 #include "ui/window/pick_controls.h"
 #include "ui/window/pick_tooltips.h"
 #include "ui/window/scroll_view.h"
 #include "ui/window/third_place_view.h"
-
-enum { PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST };
 
 static int isWanted(Bracket *bracket, int k)
 {
@@ -29,16 +26,9 @@ void showLosersPick(BracketNode *match)
  * one pass over its controls. */
 static HWND createLosersControl(HWND mainWindow, BracketNode *match, POINT at, const SlotGeometry *geometry)
 {
-    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, at.x, at.y, geometry->columnWidth,
-                                   geometry->pickHeight, mainWindow, (HMENU)(INT_PTR)IDC_LOSERS_COMBO,
-                                   GetModuleHandleW(NULL), NULL);
+    HWND control = createPickControl(GetModuleHandleW(NULL), mainWindow, at.x, at.y, match, geometry, IDC_LOSERS_COMBO);
     if (!control)
         return NULL;
-    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
-    if (match->name[0]) {
-        SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)match->name);
-        SendMessageW(control, CB_SETCURSEL, 0, 0);
-    }
     SendMessageW(control, WM_SETFONT, (WPARAM)geometry->font, FALSE);
     bindSlotControl(control, match);
     return control;
@@ -105,16 +95,5 @@ void fillLosersChoices(Bracket *bracket, HWND control)
         return;
     const WCHAR *names[2];
     losersEntrants(bracket, match, &names[0], &names[1]);
-    int count = 0;
-    const WCHAR *offered[2];
-    for (int side = 0; side < 2; side++) {
-        if (names[side][0] && !(count && lstrcmpiW(offered[0], names[side]) == 0))
-            offered[count++] = names[side];
-    }
-    SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    int width = addChoicesMeasured(control, offered, count, columnWidthAt(windowDpi(GetParent(control))));
-    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)match->name);
-    if (match->name[0] && index != CB_ERR)
-        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
-    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+    offerEntrants(control, names, match->name);
 }

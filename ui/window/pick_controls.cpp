@@ -1,8 +1,11 @@
 #include "ui/window/pick_controls.h"
 #include "model/slot_control.h"
 #include "model/pick_rules.h"
+#include "res/resource.h"
 #include "ui/window/display_scale.h"
 #include "ui/window/slot_geometry.h"
+
+enum { PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST };
 
 /* The DPI of the window the pick stands on. */
 static int pickDpi(HWND control)
@@ -71,6 +74,22 @@ int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int w
     return width;
 }
 
+void offerEntrants(HWND control, const WCHAR *const names[2], const WCHAR *pick)
+{
+    const WCHAR *offered[2];
+    int count = 0;
+    for (int side = 0; side < 2; side++) {
+        if (names[side] && names[side][0] && !(count && lstrcmpiW(offered[0], names[side]) == 0))
+            offered[count++] = names[side];
+    }
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    int width = addChoicesMeasured(control, offered, count, columnWidthAt(pickDpi(control)));
+    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)pick);
+    if (pick[0] && index != CB_ERR)
+        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}
+
 /* Refilling sends no CBN_SELCHANGE (list messages never do), so reselecting
  * the previous pick is not a change: the node keeps its name until the user
  * chooses an item. The search ignores case, as the list box's own does. */
@@ -90,4 +109,19 @@ void fillPickChoices(Bracket *bracket, HWND control)
     if (index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
     SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+}
+
+HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
+                       const SlotGeometry *geometry, int id)
+{
+    HWND control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, left, top, geometry->columnWidth,
+                                   geometry->pickHeight, parent, (HMENU)(INT_PTR)id, instance, NULL);
+    if (!control)
+        return NULL;
+    SendMessageW(control, CB_SETITEMHEIGHT, (WPARAM)-1, geometry->fieldHeight);
+    if (node->name[0]) {
+        SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)node->name);
+        SendMessageW(control, CB_SETCURSEL, 0, 0);
+    }
+    return control;
 }

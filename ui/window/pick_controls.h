@@ -2,7 +2,7 @@
 #ifndef DUELMARK_UI_WINDOW_PICK_CONTROLS_H
 #define DUELMARK_UI_WINDOW_PICK_CONTROLS_H
 
-#include "model/bracket.h"
+#include "ui/window/slot_geometry.h"
 
 /* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control:
  * the control's text becomes its slot's name, with the cascade of
@@ -20,5 +20,16 @@ int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name);
 /* Adds count names in order, measured in the control's own font, and
  * returns the widest need, at least width. */
 int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width);
+
+/* Refills a drop-down with up to two entrants' names (a name both carry
+ * offered once, as the list would find it), reselects pick when it is
+ * offered, and widens the dropped list to fit. */
+void offerEntrants(HWND control, const WCHAR *const names[2], const WCHAR *pick);
+
+/* Creates a pick's drop-down of control id with its top-left corner at
+ * (left, top), showing the node's pick; the caller binds it. Returns the
+ * control or NULL. */
+HWND createPickControl(HINSTANCE instance, HWND parent, int left, int top, BracketNode *node,
+                       const SlotGeometry *geometry, int id);
 
 #endif

@@ -3,7 +3,6 @@
 #include "model/slot_control.h"
 #include "model/third_place.h"
 #include "res/resource.h"
-#include "ui/window/display_scale.h"
 #include "ui/common/fallback_string.h"
 #include "ui/window/slot_geometry.h"
 #include "ui/window/pick_controls.h"
@@ -98,20 +97,8 @@ void fillThirdPlaceChoices(HWND control, Bracket *bracket)
 {
     if (!bracket->slotCount || control != bracket->thirdPlace.control)
         return;
-    SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    const WCHAR *losers[2];
-    int count = 0;
-    for (int side = 0; side < 2; side++) {
-        const WCHAR *loser = semiFinalLoser(bracket, side);
-        /* The same team cannot have lost both semi-finals, but two teams
-         * may carry one name: it is offered once, as the list would find it. */
-        if (loser && !(count && lstrcmpiW(losers[0], loser) == 0))
-            losers[count++] = loser;
-    }
-    int columnWidth = columnWidthAt(windowDpi(GetParent(control)));
-    int width = addChoicesMeasured(control, losers, count, columnWidth);
-    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)bracket->thirdPlace.name);
-    if (bracket->thirdPlace.name[0] && index != CB_ERR)
-        SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
-    SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
+    /* The same team cannot have lost both semi-finals, but two teams may
+     * carry one name: it is offered once. */
+    const WCHAR *losers[2] = {semiFinalLoser(bracket, 0), semiFinalLoser(bracket, 1)};
+    offerEntrants(control, losers, bracket->thirdPlace.name);
 }
