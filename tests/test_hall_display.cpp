@@ -152,9 +152,10 @@ TEST(HallDisplayEndToEnd, FollowsAPickInTheEditorWithinASecond)
     EXPECT_EQ(before, after) << "the undone pick stayed on the display";
 
     // Alone on the screen the display took the keyboard: F11 closes it.
-    SetForegroundWindow(display);
+    for (start = GetTickCount(); GetForegroundWindow() != display && GetTickCount() - start < 30000; Sleep(50))
+        SetForegroundWindow(display);
     sendKey(VK_F11);
-    for (start = GetTickCount(); IsWindow(display) && GetTickCount() - start < 10000;)
+    for (start = GetTickCount(); IsWindow(display) && GetTickCount() - start < 30000;)
         Sleep(20);
     EXPECT_FALSE(IsWindow(display)) << "F11 typed on the display left it open";
     PostMessageW(editor.window, WM_CLOSE, 0, 0);

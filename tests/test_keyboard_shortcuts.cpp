@@ -141,6 +141,8 @@ TEST_F(KeyboardShortcutsTest, SaveNewAndOpenKeysRunTheirCommands)
         if (!dialog)
             return;
         // Keys while a modal dialog is up are the dialog's: no undo.
+        if (!waitForFocusIn(dialog))
+            s.fail("the setup dialog never took the keyboard");
         chord({VK_CONTROL}, 'Z');
         settleKeys();
         s.press(dialog, IDCANCEL);
@@ -205,6 +207,7 @@ TEST_F(KeyboardShortcutsTest, TheModalMainWindowTakesShortcuts)
         // Answered once the window is in its modal loop.
         SendMessageW(main, WM_NULL, 0, 0);
         SendMessageW(bracket.nodeTable[4]->control, WM_SETTEXT, 0, (LPARAM)L"Otters");
+        waitForFocusIn(main);
         chord({VK_CONTROL}, 'Z');
         settleKeys();
         SendMessageW(main, WM_NULL, 0, 0);

@@ -108,6 +108,19 @@ HWND DialogScript::next(const char *expected, DWORD timeoutMs)
     return NULL;
 }
 
+int waitForFocusIn(HWND window, DWORD timeoutMs)
+{
+    DWORD thread = GetWindowThreadProcessId(window, NULL);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(10)) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
+            (info.hwndFocus == window || IsChild(window, info.hwndFocus)))
+            return 1;
+    }
+    return 0;
+}
+
 void DialogScript::press(HWND dialog, int id)
 {
     if (!dialog)

@@ -61,6 +61,12 @@ private:
     void start(std::function<void(DialogScript &)> steps);
 };
 
+// Waits until the keyboard focus is in window or one of its children, so
+// that keys typed for real reach it: on a busy machine a window can be
+// answering messages while the focus is still where it was before. 1 once
+// it is there, 0 when it is not within timeoutMs.
+int waitForFocusIn(HWND window, DWORD timeoutMs = 30000);
+
 // Pumps this thread's messages for a while, as a modeless dialog's loop
 // does: keys for dialog go through IsDialogMessageW (Esc, Enter, Tab).
 void pumpMessages(HWND dialog, DWORD milliseconds);
