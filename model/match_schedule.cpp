@@ -59,6 +59,16 @@ int nextCourtName(const WCHAR **list, WCHAR *court, int *length)
     }
 }
 
+int scheduleLosersRound(int round)
+{
+    return SCHEDULE_LOSERS_ROUND - (round - 1);
+}
+
+int losersRoundScheduled(int requestRound)
+{
+    return requestRound <= SCHEDULE_LOSERS_ROUND ? SCHEDULE_LOSERS_ROUND - requestRound + 1 : 0;
+}
+
 /* Where the request's matches are in bracket order, one at a time. */
 struct ScheduleWalk {
     Bracket *bracket;
@@ -79,12 +89,46 @@ static int wanted(ScheduleWalk *walk, BracketNode *node)
     return !isMatchDecided(walk->bracket, node);
 }
 
+/* Whether losers' match k is an open match of the round asked for: a
+ * match nobody can come to is no match to play, and the reset only once
+ * it is to be played. */
+static int wantedInLosersRound(Bracket *bracket, int k, int round)
+{
+    BracketNode *match = losersMatch(bracket, k);
+    if (k >= bracket->slotCount - 1) {
+        if (round != losersRoundCount(bracket) + 1 || (k == bracket->slotCount && !isResetInPlay(bracket)))
+            return 0;
+    } else {
+        int matchRound, position;
+        losersRoundOf(bracket, k, &matchRound, &position);
+        if (matchRound != round)
+            return 0;
+    }
+    LosersFeeder feeders[2];
+    losersFeeders(bracket, k, feeders);
+    const WCHAR *name;
+    for (int i = 0; i < 2; i++)
+        if (feederEntrant(bracket, &feeders[i], &name) == ENTRANT_NOBODY)
+            return 0;
+    return !isMatchDecided(bracket, match);
+}
+
 /* The next match of the walk: 1 with *node (NULL: third place), 0 at the
  * end. */
 static int nextMatch(ScheduleWalk *walk, BracketNode **node)
 {
     Bracket *bracket = walk->bracket;
     int round = walk->request->round;
+    if (losersRoundScheduled(round)) {
+        while (walk->losersNext <= bracket->slotCount) {
+            int k = walk->losersNext++;
+            if (wantedInLosersRound(bracket, k, losersRoundScheduled(round))) {
+                *node = losersMatch(bracket, k);
+                return 1;
+            }
+        }
+        return 0;
+    }
     for (;;) {
         /* The third-place match is played before the final. */
         int thirdPlaceTurn = round == SCHEDULE_THIRD_PLACE || (round == SCHEDULE_READY_MATCHES && walk->level == 0);
@@ -133,7 +177,9 @@ int scheduleMatches(Bracket *bracket, const ScheduleRequest *request)
     if (!bracket->slotCount || bracket->depth == 0 || !parseMatchTime(request->start, &first) ||
         request->minutes < 1 || request->minutes > MAX_MINUTES_PER_MATCH)
         return 0;
-    if (request->round >= bracket->depth || request->round < SCHEDULE_THIRD_PLACE)
+    int losersRound = losersRoundScheduled(request->round);
+    if (request->round >= bracket->depth ||
+        (losersRound && (!bracket->losers.on || losersRound > losersRoundCount(bracket) + 1)))
         return 0;
     WCHAR courts[SCHEDULE_COURT_LIMIT][COURT_CAPACITY];
     int courtCount = 0, length;
@@ -141,7 +187,7 @@ int scheduleMatches(Bracket *bracket, const ScheduleRequest *request)
                                               nextCourtName(&list, courts[courtCount], &length);)
         courtCount++;
     ScheduleWalk walk = {bracket, request, 0, NULL, 0, 1};
-    walk.level = request->round == SCHEDULE_READY_MATCHES ? bracket->depth - 1 : request->round;
+    walk.level = request->round == SCHEDULE_READY_MATCHES ? bracket->depth - 1 : losersRound ? -1 : request->round;
     if (walk.level >= 0)
         walk.next = leftmostAtLevel(bracket, walk.level);
     int scheduled = 0;

@@ -9,6 +9,9 @@
 enum {
     SCHEDULE_READY_MATCHES = -1,  /* every open match whose two entrants are known */
     SCHEDULE_THIRD_PLACE = -2,    /* the match for third place */
+    /* Losers' round r (1 .. 2R-2) is SCHEDULE_LOSERS_ROUND - (r-1); one
+     * past the last stands for the grand final and its reset. */
+    SCHEDULE_LOSERS_ROUND = -3,
     SCHEDULE_COURT_LIMIT = 32,    /* courts taken from one list; the rest are left out */
     MAX_MINUTES_PER_MATCH = 24 * 60
 };
@@ -41,5 +44,10 @@ int nextCourtName(const WCHAR **list, WCHAR *court, int *length);
  * the courts as they are, one match at a time. Returns how many matches
  * were scheduled (dirty set when any changed). */
 int scheduleMatches(Bracket *bracket, const ScheduleRequest *request);
+
+/* The request's round for losers' round r (1 .. 2R-2, or 2R-1: the grand
+ * final and its reset), and back: 0 for a request of the winners' side. */
+int scheduleLosersRound(int round);
+int losersRoundScheduled(int requestRound);
 
 #endif

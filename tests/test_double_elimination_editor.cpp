@@ -52,6 +52,19 @@ TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopene
         EXPECT_EQ("", editor.command(IDM_EDIT_DOUBLE_ELIMINATION));
         std::vector<HWND> losers = dropDowns(editor.window, IDC_LOSERS_COMBO);
         ASSERT_EQ(8u, losers.size()) << "six losers' matches, the grand final and its reset";
+        // The first losers' round is offered among the rounds to schedule.
+        EXPECT_EQ("", editor.command(IDM_EDIT_SCHEDULE, [](DialogScript &s) {
+            HWND d = s.next("the Schedule matches dialog");
+            if (!d)
+                return;
+            HWND rounds = GetDlgItem(d, IDC_SCHEDULE_ROUND);
+            LRESULT first = SendMessageW(rounds, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)L"Losers' round 1");
+            if (first == CB_ERR)
+                s.fail("no losers' round offered");
+            SendMessageW(rounds, CB_SETCURSEL, first, 0);
+            s.type(GetDlgItem(d, IDC_SCHEDULE_COURTS), L"Court 1, Court 2");
+            s.press(d, IDOK);
+        }));
         std::vector<HWND> all = dropDowns(editor.window, IDC_PICK_COMBO);
         all.insert(all.end(), losers.begin(), losers.end());
         // A match is decided once both its entrants are known; each pass
@@ -74,6 +87,9 @@ TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopene
     std::string saved = readFileBytes(file);
     EXPECT_NE(std::string::npos, saved.find("<Losers Reset=\"1\">")) << saved;
     EXPECT_NE(std::string::npos, saved.find("<GrandFinalReset Name=\"" + utf8(picked.back()) + "\"/>")) << saved;
+    size_t losersPart = saved.find("<Losers");
+    EXPECT_NE(std::string::npos, saved.find("id=\"1\" Court=\"Court 1\" Time=", losersPart)) << saved;
+    EXPECT_NE(std::string::npos, saved.find("id=\"2\" Court=\"Court 2\" Time=", losersPart)) << saved;
     {
         Editor editor;
         ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Eight"));

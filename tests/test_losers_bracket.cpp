@@ -11,6 +11,7 @@
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
 #include "model/match_outcome.h"
+#include "model/match_schedule.h"
 #include "model/pick_rules.h"
 #include "model/seeding.h"
 #include "model/team_draw.h"
@@ -228,6 +229,35 @@ TEST(LosersBracketRules, ACascadeStopsAtTheFirstDifferenceAndTheResetFollowsTheG
     EXPECT_FALSE(isResetInPlay(b));
     EXPECT_STREQ(L"", grandFinalReset(b)->name);
     EXPECT_EQ(1, losersPicksValid(b));
+}
+
+// One losers' round, or the grand final, takes its times and courts like a
+// winners' round; a match that a bye leaves without entrants is not played.
+TEST(LosersBracketRules, ALosersRoundOrTheGrandFinalIsScheduledOnItsOwn)
+{
+    auto schedule = [](Bracket *b, int round) {
+        ScheduleRequest request = {scheduleLosersRound(round), L"2026-12-08T10:00", 30, L"A, B", 0};
+        return scheduleMatches(b, &request);
+    };
+    Tournament full(8, 2);
+    Bracket *b = &full.bracket;
+    for (int id = 9; id <= 12; id++)
+        ASSERT_EQ(1, applySlotText(b, b->nodeTable[id - 1], b->nodeTable[id - 1]->left->name));
+    ASSERT_EQ(1, setMatchOutcome(b, losersMatch(b, 1), L"", L"", OUTCOME_DOUBLE_WALKOVER));
+    EXPECT_EQ(1, schedule(b, 1)) << "the withdrawn match is decided";
+    EXPECT_STREQ(L"2026-12-08T10:00", losersMatch(b, 2)->details.time);
+    EXPECT_STREQ(L"A", losersMatch(b, 2)->details.court);
+    EXPECT_EQ(1, schedule(b, 2)) << "match 3 has nobody coming from match 1";
+    EXPECT_STREQ(L"", losersMatch(b, 3)->details.time);
+    EXPECT_EQ(1, schedule(b, 5)) << "the grand final, not its reset";
+    EXPECT_STREQ(L"A", grandFinal(b)->details.court);
+    EXPECT_STREQ(L"", grandFinalReset(b)->details.time);
+    EXPECT_EQ(0, schedule(b, 6)) << "past the grand final";
+    ASSERT_EQ(1, setDoubleEliminationOn(b, 0));
+    EXPECT_EQ(0, schedule(b, 1)) << "no losers' bracket";
+
+    Tournament byes(6, 3);
+    EXPECT_EQ(0, schedule(&byes.bracket, 1)) << "each first losers' match has a bye's place in it";
 }
 
 } // namespace

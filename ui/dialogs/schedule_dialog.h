@@ -6,9 +6,9 @@
 
 #include "model/match_schedule.h"
 
-/* the rounds of a bracket of the largest size, the third-place match and
- * every match ready */
-enum { SCHEDULE_ROUND_CAPACITY = 16, ROUND_NAME_CAPACITY = 64 };
+/* the rounds of a bracket of the largest size, the third-place match, the
+ * losers' rounds and grand final, and every match ready */
+enum { SCHEDULE_ROUND_CAPACITY = 32, ROUND_NAME_CAPACITY = 64 };
 
 /* One choice of the dialog's first field: its name and the request's
  * round for it. */

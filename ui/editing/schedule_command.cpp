@@ -2,12 +2,13 @@
 
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
+#include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 #include "ui/dialogs/schedule_dialog.h"
 
-/* Every round of the largest bracket, its third-place match and every
- * match ready fit. */
-static_assert(MAX_TEAM_COUNT <= 256 && SCHEDULE_ROUND_CAPACITY >= 8 + 2, "a round offered is left out");
+/* Every round of the largest bracket, its third-place match, its losers'
+ * rounds and grand final, and every match ready fit. */
+static_assert(MAX_TEAM_COUNT <= 256 && SCHEDULE_ROUND_CAPACITY >= 8 + 1 + 14 + 1 + 1, "a round offered is left out");
 
 static WCHAR *offerRound(ScheduleChoice *choice, int round)
 {
@@ -31,6 +32,18 @@ static void offerRounds(Bracket *bracket, ScheduleChoice *choice)
         }
         roundHeading(bracket, level + 1, offerRound(choice, level), ROUND_NAME_CAPACITY);
     }
+    if (!bracket->losers.on)
+        return;
+    /* The losers' rounds after the winners', then the grand final (with
+     * its reset, once that is to be played), each named by its heading. */
+    int first = 1;
+    for (int round = 1; round <= losersRoundCount(bracket); round++) {
+        name = offerRound(choice, scheduleLosersRound(round));
+        losersMatchHeading(bracket, first, name, ROUND_NAME_CAPACITY);
+        first += losersRoundSize(bracket, round);
+    }
+    name = offerRound(choice, scheduleLosersRound(losersRoundCount(bracket) + 1));
+    losersMatchHeading(bracket, bracket->slotCount - 1, name, ROUND_NAME_CAPACITY);
 }
 
 void scheduleMatchesCommand(HWND window, DocumentState *state)
