@@ -28,8 +28,7 @@ void showSlotName(BracketNode *node)
         return;
     if (!node->left) {
         WCHAR shown[NAME_CAPACITY];
-        shown[0] = 0;
-        SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)shown);
+        shownName(control, shown);
         /* Setting the same text again would only move the caret. */
         if (lstrcmpW(shown, node->name) != 0)
             SendMessageW(control, WM_SETTEXT, 0, (LPARAM)node->name);

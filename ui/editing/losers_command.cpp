@@ -4,6 +4,7 @@
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 #include "ui/window/losers_view.h"
+#include "ui/window/pick_controls.h"
 
 /* The nodes are made before the step starts, so the step finds them and
  * undo can bring the format back with every pick. Without the memory for
@@ -32,9 +33,7 @@ void recordLosersChange(HWND control, Bracket *bracket)
     if (!losersNumberOf(bracket, match))
         return;
     WCHAR text[NAME_CAPACITY];
-    text[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
-    text[NAME_CAPACITY - 1] = 0;
+    shownName(control, text);
     beginUndoStep(bracket, 0);
     if (!setLosersPick(bracket, match, text))
         showLosersPick(match);

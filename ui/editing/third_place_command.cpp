@@ -2,6 +2,7 @@
 
 #include "model/third_place.h"
 #include "model/undo_history.h"
+#include "ui/window/pick_controls.h"
 #include "ui/window/third_place_view.h"
 
 void toggleThirdPlaceMatch(HWND window, DocumentState *state)
@@ -16,9 +17,7 @@ void recordThirdPlaceChange(HWND control, Bracket *bracket)
     if (!bracket->slotCount || control != bracket->thirdPlace.control)
         return;
     WCHAR text[NAME_CAPACITY];
-    text[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
-    text[NAME_CAPACITY - 1] = 0;
+    shownName(control, text);
     beginUndoStep(bracket, 0);
     setThirdPlacePick(bracket, text);
     endUndoStep(bracket);

@@ -14,6 +14,13 @@ static int pickDpi(HWND control)
     return windowDpi(parent ? parent : control);
 }
 
+void shownName(HWND control, WCHAR text[NAME_CAPACITY])
+{
+    text[0] = 0;
+    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
+    text[NAME_CAPACITY - 1] = 0;
+}
+
 /* The node a slot control carries and, when there is one, what the control
  * shows (for a pick, the selected item) cut to a name's capacity; NULL when
  * the control is not a slot of the open bracket. Layout binds the node
@@ -26,9 +33,7 @@ static BracketNode *boundSlot(Bracket *bracket, HWND control, WCHAR *text)
     BracketNode *node = slotOfControl(control);
     if (!node)
         return NULL;
-    text[0] = 0;
-    SendMessageW(control, WM_GETTEXT, NAME_CAPACITY, (LPARAM)text);
-    text[NAME_CAPACITY - 1] = 0;
+    shownName(control, text);
     return node;
 }
 

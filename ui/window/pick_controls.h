@@ -4,6 +4,9 @@
 
 #include "ui/window/slot_geometry.h"
 
+/* The name a slot control shows, cut to NAME_CAPACITY units. */
+void shownName(HWND control, WCHAR text[NAME_CAPACITY]);
+
 /* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control:
  * the control's text becomes its slot's name, with the cascade of
  * applySlotText. Controls that carry no slot are ignored. */
