@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/floor/bare_layout.h"
+#include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
 #include "file/bracket_file.h"
 #include "model/bracket.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-const CLSID DOM_DOCUMENT_CLASS = { 0xF6D90F11, 0x9C73, 0x11D3, { 0xB3, 0x2E, 0x00, 0xC0, 0x4F, 0x99, 0x0B, 0xB4 } };
-const IID DOM_DOCUMENT_INTERFACE = { 0x2933BF81, 0x7B36, 0x11D2, { 0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60 } };
 const int RUNS = 11;
 
 INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
@@ -66,16 +65,6 @@ VARIANT pathVariant(const WCHAR *path)
     value.vt = VT_BSTR;
     value.bstrVal = SysAllocString(path);
     return value;
-}
-
-void bareLoad(const WCHAR *path)
-{
-    IXMLDOMDocument *document = bareDocument();
-    VARIANT source = pathVariant(path);
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    document->load(source, &loaded);
-    VariantClear(&source);
-    document->Release();
 }
 
 void appendElement(IXMLDOMElement *parent, IXMLDOMElement *child)

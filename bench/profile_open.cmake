@@ -1,7 +1,7 @@
 # The profile of opening a 64-team file (profile_open.cpp), run by
 # scripts/bench.sh after the benchmarks, and the empty program whose start it
 # times.
-add_executable(profile_open ${CMAKE_CURRENT_SOURCE_DIR}/profile_open.cpp ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_layout.cpp
+add_executable(profile_open ${CMAKE_CURRENT_SOURCE_DIR}/profile_open.cpp ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_layout.cpp ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_load.cpp
                $<TARGET_OBJECTS:duelmark_resources>)
 target_compile_options(profile_open PRIVATE -Wall -Wextra -Werror -O2)
 target_link_libraries(profile_open PRIVATE duelmark_core)

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bench/floor/bare_layout.h"
+#include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
 #include "file/bracket_file.h"
 #include "model/bracket.h"
@@ -25,8 +26,6 @@
 
 namespace {
 
-const CLSID DOM_DOCUMENT_CLASS = { 0xF6D90F11, 0x9C73, 0x11D3, { 0xB3, 0x2E, 0x00, 0xC0, 0x4F, 0x99, 0x0B, 0xB4 } };
-const IID DOM_DOCUMENT_INTERFACE = { 0x2933BF81, 0x7B36, 0x11D2, { 0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60 } };
 const int TEAMS = 64;
 const int SLOTS = 2 * TEAMS - 1;
 
@@ -288,17 +287,7 @@ INT_PTR CALLBACK floorDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 {
     static HWND controls[SLOTS];
     if (message == WM_INITDIALOG) {
-        IXMLDOMDocument *document = NULL;
-        CoCreateInstance(DOM_DOCUMENT_CLASS, NULL, CLSCTX_INPROC_SERVER, DOM_DOCUMENT_INTERFACE, (void **)&document);
-        document->put_async(VARIANT_FALSE);
-        VARIANT source;
-        VariantInit(&source);
-        source.vt = VT_BSTR;
-        source.bstrVal = SysAllocString(floorPath);
-        VARIANT_BOOL loaded = VARIANT_FALSE;
-        document->load(source, &loaded);
-        VariantClear(&source);
-        document->Release();
+        bareLoad(floorPath);
         bareLayout(window, TEAMS, 0, controls);
     }
     if (message == WM_COMMAND && wParam == IDCANCEL)

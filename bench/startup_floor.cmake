@@ -3,7 +3,7 @@
 # controls and runs the main-window template; given a file, it also loads it
 # through MSXML and makes the bare layout calls (floor/startup_floor.cpp).
 add_executable(startup_floor WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/floor/startup_floor.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_layout.cpp $<TARGET_OBJECTS:duelmark_resources>)
+  ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_layout.cpp ${CMAKE_CURRENT_SOURCE_DIR}/floor/bare_load.cpp $<TARGET_OBJECTS:duelmark_resources>)
 target_include_directories(startup_floor PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_definitions(startup_floor PRIVATE ${DUELMARK_DEFINES})
 target_compile_options(startup_floor PRIVATE ${DUELMARK_FLAGS})
