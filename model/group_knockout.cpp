@@ -51,9 +51,14 @@ static int placeFrom(Placement *placement, int index)
     int group = index % groupCount;
     int firstSeed = placement->anySlotOfPot ? groupCount + 1 : (place - 1) * groupCount + 1;
     int lastSeed = placement->anySlotOfPot ? groupCount * placement->advancing : place * groupCount;
+    /* A seed that faces a bye stays with its own pot even in the second
+     * try: byes beyond the winners go to the runners-up, whichever of them
+     * keep their groups apart. */
+    int byes = placement->slotCount - groupCount * placement->advancing;
     for (int seed = firstSeed; seed <= lastSeed; seed++) {
         int slot = placement->slotOfSeed[seed];
-        if (placement->taken[slot] || !fits(placement, group, place, slot))
+        int potOfSeed = (seed - 1) / groupCount + 1;
+        if (placement->taken[slot] || (seed <= byes && potOfSeed != place) || !fits(placement, group, place, slot))
             continue;
         placement->taken[slot] = 1;
         placement->slotOf[group][place] = slot;
