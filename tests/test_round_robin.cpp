@@ -85,17 +85,4 @@ TEST(RoundRobin, EveryPairMeetsOnceAndNobodyTwiceInARound)
     }
 }
 
-TEST(RoundRobin, SizesOutsideThreeToEightHaveNoTable)
-{
-    Pairing pairings[MAX_GROUP_MATCHES];
-    PairingPlace place;
-    for (int n : {0, 2, 9}) {
-        EXPECT_EQ(0, roundRobinRounds(n));
-        EXPECT_EQ(0, roundRobinMatches(n, pairings));
-    }
-    EXPECT_EQ(0, roundRobinRound(4, 4, pairings));
-    EXPECT_EQ(0, findPairing(4, 2, 2, &place));
-    EXPECT_EQ(0, findPairing(4, 1, 5, &place));
-}
-
 }  // namespace
