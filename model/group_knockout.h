@@ -26,12 +26,13 @@ struct GroupKnockout {
 };
 
 /* The knockout for groupCount groups with advancing (1 .. 4) through from
- * each. Group winners are ranked A, B, ... (A's the best: the snake gives
- * it seed 1), then the runners-up likewise, and so on; the byes go to the
- * top of that ranking. With two through from each of 2^k groups the first
- * round is 1A-2B, 1C-2D, ... in the top half and 1B-2A, 1D-2C, ... in the
- * bottom half. Returns 1, or 0 when the counts are out of range or fewer
- * than two come through. */
+ * each. Group winners stand where seeds 1 .. G would, A's the best (the
+ * snake gives A seed 1), so the byes go to the best winners; the other
+ * places take the next pots of seeds, byes beyond the winners going to
+ * whichever runners-up keep their groups apart. With two through from each
+ * of 2^k groups the first round is 1A-2B, 1C-2D, ... in the top half and
+ * 1B-2A, 1D-2C, ... in the bottom half. Returns 1, or 0 when the counts are
+ * out of range or fewer than two come through. */
 int placeGroupKnockout(int groupCount, int advancing, GroupKnockout *knockout);
 
 #endif

@@ -33,7 +33,7 @@ static int counts(const GroupMatch *match, int rules)
 /* A loss the loser did not play for: no match point in table tennis. */
 static int lostUnplayed(int outcome)
 {
-    return outcome == OUTCOME_WALKOVER || outcome == OUTCOME_DISQUALIFIED || outcome == OUTCOME_DOUBLE_WALKOVER;
+    return outcome == OUTCOME_WALKOVER || outcome == OUTCOME_DISQUALIFIED;
 }
 
 static int winPoints(int rules)
