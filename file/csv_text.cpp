@@ -74,6 +74,16 @@ WCHAR detectCsvSeparator(const WCHAR *text, int length)
     return semicolons >= commas ? L';' : L',';
 }
 
+WCHAR csvSeparatorHint(const WCHAR *text, int length)
+{
+    if (length < 5 || (text[0] != L's' && text[0] != L'S') || (text[1] != L'e' && text[1] != L'E') ||
+        (text[2] != L'p' && text[2] != L'P') || text[3] != L'=')
+        return 0;
+    if (length > 5 && text[5] != L'\r' && text[5] != L'\n')
+        return 0;
+    return text[4] == L'\r' || text[4] == L'\n' ? 0 : text[4];
+}
+
 void startCsvCursor(CsvCursor *cursor, WCHAR *text, int length, WCHAR separator)
 {
     cursor->at = text;

@@ -23,6 +23,10 @@ int decodeCsvBytes(const BYTE *bytes, DWORD size, WCHAR **text, int *length);
  * (semicolon when as many), comma when it holds neither. */
 WCHAR detectCsvSeparator(const WCHAR *text, int length);
 
+/* The separator a first line "sep=X" names, as one spreadsheet writes to
+ * say which it used; 0 when the text does not start with such a line. */
+WCHAR csvSeparatorHint(const WCHAR *text, int length);
+
 /* Where reading stands. The text is cut in place: fields are terminated
  * and their quotes undone inside it. */
 struct CsvCursor {

@@ -16,9 +16,20 @@ static int isOuterSpace(WCHAR unit)
     return unit == L' ' || unit == 0x00A0 || unit == 0x3000;
 }
 
-/* Drops a field's outer spaces in place. Returns the field. */
+/* Drops a field's outer spaces in place, and makes each run of line breaks
+ * and tabs inside it (a spreadsheet cell's wrapped lines) one space: a
+ * name or club is one line wherever it is shown. Returns the field. */
 static WCHAR *trimmed(WCHAR *field)
 {
+    WCHAR *write = field;
+    for (const WCHAR *read = field; *read; read++) {
+        int breaks = *read == L'\r' || *read == L'\n' || *read == L'\t';
+        if (!breaks)
+            *write++ = *read;
+        else if (write == field || write[-1] != L' ')
+            *write++ = L' ';
+    }
+    *write = 0;
     while (isOuterSpace(*field))
         field++;
     int length = lstrlenW(field);
@@ -151,10 +162,13 @@ int readEntrantCsv(const BYTE *bytes, DWORD size, EntrantImport *import)
     int length;
     if (!decodeCsvBytes(bytes, size, &text, &length))
         return 0;
-    import->separator = detectCsvSeparator(text, length);
+    WCHAR hinted = csvSeparatorHint(text, length);
+    import->separator = hinted ? hinted : detectCsvSeparator(text, length);
     CsvCursor cursor;
     startCsvCursor(&cursor, text, length, import->separator);
     CsvRecord record;
+    if (hinted)
+        nextCsvRecord(&cursor, &record);
     int fieldOf[ENTRANT_COLUMN_COUNT];
     int mapped = 0;
     while (nextCsvRecord(&cursor, &record)) {

@@ -66,10 +66,11 @@ TEST(EntrantCsv, AwkwardFilesGiveTheirEntrantsAndNameEveryRefusedRow)
     } cases[] = {
         {"quoted comma, doubled quote and a line break in a name", BOM +
              "Name,Club,Rating\r\n\"Lee, Ann\",\"The \"\"Aces\"\"\",1500\r\n\"Two\r\nLines\",X,\r\nBo,Y,-20\r\n",
-         "Lee, Ann|The \"Aces\"|1500| / Two\r\nLines|X|| / Bo|Y|-20|"},
+         "Lee, Ann|The \"Aces\"|1500| / Two Lines|X|| / Bo|Y|-20|"},
         {"no mark, LF, no header: name, club, rating, seed by position", "Ann,North,1200,2\nBo\n\nCy,,,1\n",
          "Ann|North|1200|2 / Bo||| / Cy|||1"},
         {"semicolons with a comma inside a name", "Name;Club\nSmith, J;A\nDoe;B\n", "Smith, J|A|| / Doe|B||"},
+        {"a first line naming the separator", "sep=;\r\nName;Club\r\nSmith, J;A\r\n;B\r\n", "Smith, J|A|| ! 4:1"},
         {"unicode text, tab-separated, Chinese header in another order",
          unicodeText(L"種子\t積分\t姓名\t俱樂部\r\n1\t2100\t王小明\t台北\r\n\t\t李四\t台中\r\n"),
          "王小明|台北|2100|1 / 李四|台中||"},
@@ -103,7 +104,7 @@ TEST(EntrantCsv, AnExportedListReadsBackTheSameThroughARealFile)
     EntrantList list = {};
     Entrant people[] = {
         {L"Lee, Ann", L"The \"Aces\"", 1, 1500, 3},
-        {L"Two\r\nLines", L"", 0, 0, 0},
+        {L"Bo \"Ace\" Li", L"", 0, 0, 0},
         {L"Spaced", L"北區;南區", 1, -7, 1},
         {L"王小明", L"台北", 1, 99999999, 0},
     };
