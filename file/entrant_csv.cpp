@@ -119,6 +119,10 @@ static int readRow(const CsvRecord *record, const int *fieldOf, const EntrantImp
         return ROW_QUOTE_UNCLOSED;
     if (!cell[COLUMN_NAME][0])
         return ROW_NO_NAME;
+    /* Before the name is looked for among a full list's, which a huge file
+     * would otherwise do for each of its rows. */
+    if (import->entrants.count >= MAX_ENTRANT_LIST_COUNT)
+        return ROW_LIST_FULL;
     if (!copyFittingText(entrant->name, NAME_CAPACITY, cell[COLUMN_NAME], -1))
         return ROW_NAME_TOO_LONG;
     if (findEntrant(&import->entrants, entrant->name) >= 0)
@@ -139,8 +143,6 @@ static int readRow(const CsvRecord *record, const int *fieldOf, const EntrantImp
                 return ROW_SEED_REPEATED;
         }
     }
-    if (import->entrants.count >= MAX_ENTRANT_LIST_COUNT)
-        return ROW_LIST_FULL;
     return 0;
 }
 

@@ -7,6 +7,8 @@
 
 #include "file/entrant_csv.h"
 #include "file/results_csv.h"
+#include "model/heap.h"
+#include "support/failing_allocation.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -96,6 +98,34 @@ TEST(EntrantCsv, AwkwardFilesGiveTheirEntrantsAndNameEveryRefusedRow)
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.expected, read(c.bytes)) << c.what;
+}
+
+// More rows than a list holds, and memory running out at each allocation
+// in turn: the rows past the list's end are named, and a failed read keeps
+// nothing.
+TEST(EntrantCsv, AFullListNamesTheRestAndAFailedReadKeepsNothing)
+{
+    std::string bytes;
+    for (int i = 1; i <= MAX_ENTRANT_LIST_COUNT + 2; i++)
+        bytes += "P" + std::to_string(i) + "\n";
+    EntrantImport import;
+    ASSERT_TRUE(readEntrantCsv((const BYTE *)bytes.data(), (DWORD)bytes.size(), &import));
+    EXPECT_EQ(MAX_ENTRANT_LIST_COUNT, import.entrants.count);
+    ASSERT_EQ(2, import.problemCount);
+    EXPECT_EQ(MAX_ENTRANT_LIST_COUNT + 2, import.problem[1].line);
+    EXPECT_EQ(ROW_LIST_FULL, import.problem[1].reason);
+    freeEntrantImport(&import);
+
+    LONG before = liveBlockCount();
+    for (int allowed = 0;; allowed++) {
+        FailingAllocations failing(allowed);
+        if (readEntrantCsv((const BYTE *)bytes.data(), (DWORD)bytes.size(), &import)) {
+            freeEntrantImport(&import);
+            break;
+        }
+        EXPECT_EQ(0, import.entrants.count);
+        EXPECT_EQ(before, liveBlockCount()) << allowed << " allocations allowed";
+    }
 }
 
 TEST(EntrantCsv, AnExportedListReadsBackTheSameThroughARealFile)
