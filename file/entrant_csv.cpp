@@ -43,6 +43,7 @@ static int columnNamed(const WCHAR *cell)
 {
     for (int column = 0; column < ENTRANT_COLUMN_COUNT; column++) {
         for (const WCHAR *const *word = COLUMN_WORDS[column]; *word; word++) {
+            /* Folded as clubs are: "NAME" and "name" are one word. */
             if (sameClub(cell, *word))
                 return column;
         }
