@@ -239,6 +239,13 @@ int encodePublishedPage(const PublishedPage *page, char **bytes, DWORD *size)
     return 1;
 }
 
+/* Tells a rename refused after the whole temporary file was written. */
+static int noteTemporaryWritten(const WCHAR *, void *context)
+{
+    *(int *)context = 1;
+    return 1;
+}
+
 /* The page goes in as folder\index.html by one rename over the old one:
  * the folder is the program's own for this purpose, so there is nothing of
  * the old file to keep, and a browser reloading meanwhile never finds the
@@ -258,8 +265,19 @@ int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
     DWORD size;
     if (!encodePublishedPage(page, &bytes, &size))
         return 0;
-    int written = replaceOwnFileContents(path, bytes, size, NULL, NULL);
-    DWORD reason = GetLastError();
+    /* A reader that has the page open at that moment (a web server, a
+     * synced folder's client) refuses the rename for as long as it reads;
+     * that is worth a few short waits, a folder that takes no file is not. */
+    int written = 0;
+    DWORD reason = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 25 && !written; attempt++) {
+        int temporaryWritten = 0;
+        written = replaceOwnFileContents(path, bytes, size, noteTemporaryWritten, &temporaryWritten);
+        reason = GetLastError();
+        if (written || !temporaryWritten || (reason != ERROR_ACCESS_DENIED && reason != ERROR_SHARING_VIOLATION))
+            break;
+        Sleep(20);
+    }
     freeBlock(bytes);
     SetLastError(reason);
     return written;
