@@ -119,11 +119,11 @@ static const char PAGE_STYLE[] =
     "table{border-collapse:collapse;min-width:100%}\n"
     "caption{text-align:left;font-weight:bold;padding:4px 0;overflow-wrap:anywhere}\n"
     "th,td{border:1px solid #ccc;padding:6px 8px;text-align:left;vertical-align:top}\n"
-    "td{overflow-wrap:anywhere;min-width:3em}\n"
+    "td{overflow-wrap:break-word}\n"
     "th{background:#eee;white-space:nowrap}\n"
     "tbody tr:nth-child(even){background:#f5f5f5}\n"
     ".groups{display:flex;flex-wrap:wrap;gap:0 24px}\n"
-    ".groups .table{flex:1 1 340px}\n"
+    ".groups>section{flex:1 1 340px}\n"
     ".written{margin-top:20px;color:#555;font-size:.9em}\n"
     "@media (min-width:1200px){body{padding:16px 24px;font-size:18px}}\n";
 
