@@ -150,6 +150,19 @@ int exportSvgSamples(const std::wstring &folder)
         fill(&window.bracket, true, true);
         failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b16-mixed.svg").c_str());
     }
+    // Seeded names that fill their boxes and a title wider than the
+    // picture, as PNG and SVG.
+    {
+        Window window(8, L"The Northern Counties Open Championship of 2026, Men's and Women's Singles Draw");
+        const WCHAR *names[] = {L"Isabella Rossi-Fernandez", L"David Lindqvist-Sandberg", L"Wim", L"Maximilian Oberhauser",
+                                L"Lim", L"Mmmmmmmmmmmmmmmmmmmm", L"Iiiiiiiiiiiiiiiiiiiiiiiiii", L"WWWWWWWWWWWWWWW"};
+        for (int id = 1; id <= 8; id++) {
+            lstrcpyW(window.bracket.nodeTable[id - 1]->name, names[id - 1]);
+            window.bracket.nodeTable[id - 1]->seed = id == 1 ? 9 : id;
+        }
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\long.svg").c_str());
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\long.png").c_str());
+    }
     Window window(8, L"Hostile");
     fill(&window.bracket, false, true);
     lstrcpyW(window.bracket.nodeTable[0]->name, L"<script>alert(\"&\")</script>");

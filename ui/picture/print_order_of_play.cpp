@@ -90,7 +90,7 @@ static int printPage(Bracket *bracket, HDC printer, const PageLayout *page, cons
     SelectObject(printer, plain);
     for (int i = 0; i < rows; i++) {
         OrderFields fields;
-        orderFieldsOf(bracket, &entries[i], &fields);
+        orderFieldsOf(bracket, &entries[i], ORDER_TIMES_SHOWN, &fields);
         const WCHAR *texts[] = {fields.time, fields.court, fields.round, fields.first, fields.second};
         drawRow(printer, page, page->rowsTop + i * page->line, texts);
     }
