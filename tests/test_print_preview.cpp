@@ -92,6 +92,42 @@ TEST_F(PrintPreviewTest, PreviewTurnsPagesAndKeepsItsLayoutWithoutAPrinter)
     EXPECT_EQ(LAYOUT_POSTER, state.print.layout) << "the preview's layout is not the session's";
 }
 
+// Turned to its last page from the keyboard, the preview keeps the
+// keyboard on a control that takes it, so Esc still closes it.
+TEST_F(PrintPreviewTest, EscClosesThePreviewOnItsLastPage)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    state.print.layout = LAYOUT_POSTER;
+    bool focusTakesKeys = false, closed = false;
+    std::string failures = send(IDM_FILE_PRINT_PREVIEW, [&](DialogScript &s) {
+        HWND preview = s.next("the print preview");
+        if (!preview)
+            return;
+        s.handled(preview);
+        HWND next = GetDlgItem(preview, IDC_PREVIEW_NEXT);
+        PostMessageW(preview, WM_NEXTDLGCTL, (WPARAM)next, TRUE);
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        DWORD threadId = GetWindowThreadProcessId(preview, NULL);
+        waitFor([&] { return GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus == next; });
+        while (IsWindowEnabled(next)) {
+            int page = pageNumbers(preview).first;
+            s.press(preview, IDC_PREVIEW_NEXT);
+            if (!waitFor([&] { return pageNumbers(preview).first == page + 1; }))
+                break;
+        }
+        GetGUIThreadInfo(threadId, &thread);
+        focusTakesKeys = thread.hwndFocus && IsWindowEnabled(thread.hwndFocus) && IsChild(preview, thread.hwndFocus);
+        PostMessageW(thread.hwndFocus ? thread.hwndFocus : preview, WM_KEYDOWN, VK_ESCAPE, 1);
+        closed = waitFor([&] { return !IsWindow(preview); });
+        if (!closed)
+            s.press(preview, IDCANCEL);
+    });
+    EXPECT_EQ("", failures);
+    EXPECT_TRUE(focusTakesKeys) << "the keyboard is left on a control that cannot take it";
+    EXPECT_TRUE(closed) << "Esc did not close the preview on its last page";
+}
+
 TEST_F(PrintPreviewTest, PrintAndPageSetupSayThereIsNoPrinter)
 {
     openOn(SIXTEEN_TEAMS_XML);
