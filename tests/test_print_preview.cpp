@@ -1,8 +1,8 @@
 // File > Print preview and the printing commands where no printer is
 // installed (the test prefix has none): the preview shows the pages of a
-// layout for the region's paper, turns them and keeps the layout chosen
-// for the session; Print, Page setup and the preview's Print button say
-// that there is no printer.
+// layout for the region's paper or the one page setup chose, turns them
+// and keeps the layout chosen for the session; Print and the preview's
+// Print button say that there is no printer.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +12,7 @@
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
 #include "ui/common/print_setup.h"
+#include "ui/picture/page_setup.h"
 
 namespace {
 
@@ -128,18 +129,52 @@ TEST_F(PrintPreviewTest, EscClosesThePreviewOnItsLastPage)
     EXPECT_TRUE(closed) << "Esc did not close the preview on its last page";
 }
 
-TEST_F(PrintPreviewTest, PrintAndPageSetupSayThereIsNoPrinter)
+TEST_F(PrintPreviewTest, PrintSaysThereIsNoPrinter)
 {
     openOn(SIXTEEN_TEAMS_XML);
-    for (WORD id : {IDM_FILE_PRINT, IDM_FILE_PAGE_SETUP}) {
-        std::wstring message;
-        EXPECT_EQ("", send(id, [&](DialogScript &s) {
-            HWND box = s.next("the no-printer message");
-            message = DialogScript::messageText(box);
-            s.press(box, IDOK);
-        }));
-        EXPECT_EQ(noPrinterText(), message) << "command " << id;
-    }
+    std::wstring message;
+    EXPECT_EQ("", send(IDM_FILE_PRINT, [&](DialogScript &s) {
+        HWND box = s.next("the no-printer message");
+        message = DialogScript::messageText(box);
+        s.press(box, IDOK);
+    }));
+    EXPECT_EQ(noPrinterText(), message);
+}
+
+// Page setup without a printer chooses the paper, its orientation and the
+// margins the preview lays its pages on; a margin that is no size keeps
+// the dialog open on it.
+TEST_F(PrintPreviewTest, PageSetupChoosesThePreviewsPaperWithoutAPrinter)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    bool keptOpen = false;
+    EXPECT_EQ("", send(IDM_FILE_PAGE_SETUP, [&](DialogScript &s) {
+        HWND dialog = s.next("the page setup");
+        if (!dialog)
+            return;
+        SendDlgItemMessageW(dialog, IDC_PAPER_SIZE, CB_SETCURSEL, 1, 0);  // Letter
+        SendDlgItemMessageW(dialog, IDC_PAPER_PORTRAIT, BM_CLICK, 0, 0);
+        for (int id : {IDC_MARGIN_LEFT, IDC_MARGIN_RIGHT, IDC_MARGIN_TOP})
+            s.type(GetDlgItem(dialog, id), L"20");
+        s.type(GetDlgItem(dialog, IDC_MARGIN_BOTTOM), L"250");
+        s.press(dialog, IDOK);
+        // The dialog points at the margin it cannot take.
+        HWND bottom = GetDlgItem(dialog, IDC_MARGIN_BOTTOM);
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        DWORD threadId = GetWindowThreadProcessId(dialog, NULL);
+        waitFor([&] { return !IsWindow(dialog) || (GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus == bottom); });
+        keptOpen = IsWindow(dialog) && IsWindowVisible(dialog);
+        s.type(GetDlgItem(dialog, IDC_MARGIN_BOTTOM), L"15");
+        s.press(dialog, IDOK);
+    }));
+    EXPECT_TRUE(keptOpen) << "a 250 mm margin was taken";
+    PaperSheet sheet;
+    previewSheet(&state.print, &sheet);
+    EXPECT_EQ(215900, sheet.paper.cx) << "Letter, upright";
+    EXPECT_EQ(279400, sheet.paper.cy);
+    RECT margins = {20000, 20000, 20000, 15000};
+    EXPECT_TRUE(EqualRect(&sheet.margins, &margins));
 }
 
 } // namespace

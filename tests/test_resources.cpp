@@ -556,7 +556,7 @@ TEST_F(ResourcesTest, LabelsAndButtonsFitTheirTextsInBothLanguages)
 {
     struct Template {
         int id, controls;
-    } templates[] = {{IDD_SETUP, 4}, {IDD_PRINT_LAYOUT, 7}};
+    } templates[] = {{IDD_SETUP, 4}, {IDD_PRINT_LAYOUT, 7}, {IDD_PAPER_SETUP, 11}};
     HMODULE modules[] = {executableResources(), satellite()};
     for (const Template &t : templates) {
         for (HMODULE module : modules) {
