@@ -497,7 +497,7 @@ def check_svg_texts_fit(folder, name):
 
 
 def check_svgs(folder):
-    check_svg_texts_fit(folder, 'long.svg')
+    check_svg_texts_fit(folder, 'seeded.svg')
     check_svg(folder, 'b4s.svg', 4, ['Four', 'T1'])
     check_svg(folder, 'b16-mixed.svg', 16, ['\u6625\u5b63\u806f\u8cfd Spring League 2026'])
     check_svg(folder, 'hostile.svg', 8, ['<script>alert("&")</script>', 'A\ufffdB'])
