@@ -76,12 +76,16 @@ static int levelOf(Bracket *bracket, const BracketNode *node)
     return level;
 }
 
-void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, OrderFields *fields)
+void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, int times, OrderFields *fields)
 {
     const MatchDetails *details = matchDetailsOf(bracket, entry->node);
-    lstrcpyW(fields->time, details->time);
-    if (fields->time[0])
-        fields->time[10] = L' ';
+    if (times == ORDER_TIMES_SHOWN) {
+        matchTimeText(details, bracketSpansDays(bracket), fields->time);
+    } else {
+        lstrcpynW(fields->time, details->time, MARK_CAPACITY);
+        if (fields->time[0])
+            fields->time[10] = L' ';
+    }
     fields->court = details->court;
     int k = losersNumberOf(bracket, entry->node);
     if (k)
@@ -98,6 +102,19 @@ static void append(WCHAR **end, const WCHAR *limit, const WCHAR *text)
 {
     while (*text && *end < limit)
         *(*end)++ = *text++;
+}
+
+/* A name or a court may hold a tab or a line break (a file can carry
+ * them, a court pasted from two cells does): in a field it would start
+ * another column or line, so it stands as a space. */
+static void appendField(WCHAR **end, const WCHAR *limit, const WCHAR *text)
+{
+    for (; *text && *end < limit; text++) {
+        WCHAR unit = *text;
+        int breaks = unit == L'\t' || unit == L'\n' || unit == L'\r' || unit == L'\v' || unit == L'\f' ||
+                     unit == 0x85 || unit == 0x2028 || unit == 0x2029;
+        *(*end)++ = breaks ? L' ' : unit;
+    }
 }
 
 WCHAR *orderOfPlayText(Bracket *bracket)
@@ -118,10 +135,10 @@ WCHAR *orderOfPlayText(Bracket *bracket)
     append(&end, limit, L"\r\n");
     for (int i = 0; i < count; i++) {
         OrderFields fields;
-        orderFieldsOf(bracket, &entries[i], &fields);
+        orderFieldsOf(bracket, &entries[i], ORDER_TIMES_FIXED, &fields);
         const WCHAR *parts[] = {fields.time, fields.court, fields.round, fields.first, fields.second};
         for (int p = 0; p < 5; p++) {
-            append(&end, limit, parts[p]);
+            appendField(&end, limit, parts[p]);
             append(&end, limit, p < 4 ? L"\t" : L"\r\n");
         }
     }
