@@ -100,9 +100,11 @@ def check(path, names, title):
     except ElementTree.ParseError as error:
         fail(f"{path}: the picture is not well-formed XML: {error}")
         return
-    drawn = {"".join(node.itertext()) for node in svg.iter("{http://www.w3.org/2000/svg}text")}
+    # The picture shortens a name that does not fit its box with "...";
+    # the tables have it whole.
+    drawn = ["".join(node.itertext()) for node in svg.iter("{http://www.w3.org/2000/svg}text")]
     for name in names:
-        if name not in drawn:
+        if not any(text == name or (text.endswith("...") and name.startswith(text[:-3])) for text in drawn):
             fail(f"{path}: {name!r} is not drawn in the picture")
 
 
