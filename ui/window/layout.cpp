@@ -98,12 +98,10 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     resetScrollView(mainWindow);
     /* The largest brackets take seconds to lay out: the caption names the
-     * bracket and the window has its final size from the start, so the
-     * slots drawn as the work goes show where they belong. */
+     * bracket from the start. The window keeps its size until the end:
+     * resized first, each drawing on the way would cover the whole of it. */
     if (bracket->slotCount != 0)
         setBracketCaption(mainWindow, bracket);
-    SIZE content = bracketContentSize(bracket, &geometry);
-    placeScrollView(mainWindow, content.cx, content.cy);
     /* On a shown window (New) every control would otherwise be drawn as it
      * is made; the window is drawn now and then instead. */
     int paused = pauseDrawing(mainWindow);
@@ -113,4 +111,6 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     placeLosersControls(mainWindow, bracket, &geometry, 0);
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollView(mainWindow, content.cx, content.cy);
 }
