@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
+#include "ui/picture/picture_failure.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
@@ -148,6 +149,17 @@ static HMONITOR hallMonitor(HWND editor)
     return search.other ? search.other : search.editor;
 }
 
+/* An F11 that shows nothing would leave the organiser guessing. */
+static void reportHallDisplayFailure(HWND window, Bracket *bracket, DWORD reason)
+{
+    if (!bracket)
+        return;
+    WCHAR name[128];
+    loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+    showPictureFailure(window, bracket, IDS_HALL_DISPLAY_FAILED, bracket->title[0] ? bracket->title : name,
+                       reason ? reason : (DWORD)ERROR_NOT_ENOUGH_MEMORY);
+}
+
 void toggleHallDisplay(HWND window, DocumentState *state)
 {
     if (state->hallDisplay) {
@@ -157,7 +169,9 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     HINSTANCE instance = GetModuleHandleW(NULL);
     HallDisplay *display = (HallDisplay *)allocBlock(sizeof(HallDisplay));
     if (!display || !registerHallDisplay(instance)) {
+        DWORD reason = display ? GetLastError() : (DWORD)ERROR_NOT_ENOUGH_MEMORY;
         freeBlock(display);
+        reportHallDisplayFailure(window, state->bracket, reason);
         return;
     }
     display->document = state;
@@ -177,6 +191,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
                                 screen.right - screen.left, screen.bottom - screen.top, window, NULL, instance,
                                 display);
     if (!hall) {
+        reportHallDisplayFailure(window, state->bracket, GetLastError());
         if (!display->window) {
             freePictureDescription(&display->shown);
             freeBlock(display);
