@@ -1,9 +1,14 @@
 /* The bracket file: an XML document <Games> with <Title>, <Teams> and one
  * <Team Name="" id=""/> per slot (with Score="" when the match has a
  * result, and Status="walkover|retired|disqualified|double-walkover",
- * Court="" and Time="YYYY-MM-DDTHH:MM" where they are set), then
+ * Court="" and Time="YYYY-MM-DDTHH:MM" where they are set, then Seed="n"
+ * on a seeded base slot and Bye="1" on a bye), then
  * <ThirdPlace Name="" Score=""/> with the same three while that match is
- * on, read and written through the platform's XML DOM. */
+ * on; in double elimination then <Losers Reset="1"> (Reset only while the
+ * grand final's reset is on) holding one <Team Name="" id=""/> per losers'
+ * match, <GrandFinal Name=""/> and, with the reset, <GrandFinalReset
+ * Name=""/>, each with Score and the three details as a Team's. Read and
+ * written through the platform's XML DOM. */
 #ifndef DUELMARK_FILE_BRACKET_FILE_H
 #define DUELMARK_FILE_BRACKET_FILE_H
 
