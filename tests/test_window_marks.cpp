@@ -9,6 +9,7 @@
 #include "model/undo_history.h"
 #include "res/resource.h"
 #include "support/editor_window.h"
+#include "support/failing_allocation.h"
 #include "ui/window/window_marks.h"
 
 namespace {
@@ -77,6 +78,19 @@ struct WindowMarksTest : EditorWindowTest {
     }
     RECT under(int id) { return row(id, box(id).bottom); }
     RECT above(int id) { return row(id, box(id).top - 12); }
+    // The inked pixels of area, from the last render, that the window would
+    // not repaint at its next paint.
+    int inkLeftStanding(RECT area)
+    {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(window, region, FALSE);
+        int left = 0;
+        for (int y = area.top < 0 ? 0 : area.top; y < area.bottom && y < client.bottom; y++)
+            for (int x = area.left < 0 ? 0 : area.left; x < area.right && x < client.right; x++)
+                left += (pixels[y * client.right + x] & 0xFF) < 128 && !PtInRegion(region, x, y);
+        DeleteObject(region);
+        return left;
+    }
     // Whether the window would repaint that row at its next paint.
     bool willRedraw(RECT area)
     {
@@ -117,6 +131,42 @@ TEST_F(WindowMarksTest, RoundNamesSeedsScoresAndScheduleAreDrawnAndEveryStepRedr
     ValidateRect(window, NULL);
     command(IDM_EDIT_REDO);
     EXPECT_TRUE(willRedraw(under(10)));
+}
+
+// A score longer than its column reaches into the next one where that has
+// room: when its match is cleared, every pixel of it goes at the next
+// paint, however the change was recorded.
+TEST_F(WindowMarksTest, AClearedScoreLeavesNothingOfItself)
+{
+    std::string xml = SEEDED_XML;
+    xml.replace(xml.find("<Team Name=\"\" id=\"10\"/>"), 23,
+                "<Team Name=\"Cy\" id=\"10\" Score=\"6:7(5:7) 7:6(8:6) 6:4 6:4\"/>");
+    openOn(xml.c_str());
+    ASSERT_EQ(L"Cy", name(10));
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    render();
+    // The row under the pick, across the left half.
+    RECT score = {0, box(10).bottom, box(15).left, box(10).bottom + 16};
+    ASSERT_GT(inkIn({box(10).right, score.top, score.right, score.bottom}), 5) << "the score reaches no further";
+
+    ValidateRect(window, NULL);
+    typeText(3, L"Zed");
+    ASSERT_EQ(L"", name(10));
+    EXPECT_EQ(0, inkLeftStanding(score)) << "part of the cleared score stays on screen";
+
+    // Undone, the score is back; typed away again with no memory to
+    // record the step, the score goes all the same.
+    command(IDM_EDIT_UNDO);
+    ASSERT_EQ(L"Cy", name(10));
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    render();
+    ValidateRect(window, NULL);
+    {
+        FailingAllocations noMemory;
+        typeText(3, L"Zed");
+    }
+    ASSERT_EQ(L"", name(10));
+    EXPECT_EQ(0, inkLeftStanding(score)) << "a change memory could not record left the score";
 }
 
 } // namespace

@@ -35,6 +35,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    followWindowMarks(window, state->bracket);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -133,6 +134,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
+        forgetWindowMarks(window, state->bracket);
         stopRecoveryCopies(window, state);
         forgetDisplayScale(window);
         break;
