@@ -68,6 +68,9 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
         return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     if (runMenuCommand(window, state, (UINT)command))
         return;
+    /* Every drop-down of the window is a pick's. */
+    if (control && (HIWORD(command) == CBN_DROPDOWN || HIWORD(command) == CBN_CLOSEUP))
+        quietPickTooltips(window, HIWORD(command) == CBN_DROPDOWN);
     switch (command) {
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(control, bracket); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(control, bracket); break;

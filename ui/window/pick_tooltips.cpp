@@ -59,6 +59,8 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
     if (tooltip) {
         removeAllTools(tooltip);
+        /* A list dropped when its bracket went never closed up. */
+        SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
     } else {
         tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, NULL, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow, NULL,
@@ -105,6 +107,16 @@ void removePickTooltip(HWND mainWindow, HWND control)
     tool.hwnd = mainWindow;
     tool.uId = (UINT_PTR)control;
     SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
+}
+
+void quietPickTooltips(HWND mainWindow, int quiet)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip)
+        return;
+    if (quiet)
+        SendMessageW(tooltip, TTM_POP, 0, 0);
+    SendMessageW(tooltip, TTM_ACTIVATE, !quiet, 0);
 }
 
 int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
