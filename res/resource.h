@@ -131,6 +131,7 @@
 #define IDS_PLACE_SECOND            224
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
+#define IDS_WINNERS_BRACKET_WINNER  600
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9

@@ -12,7 +12,7 @@
  * tools. */
 static const WCHAR TOOLTIP_PROPERTY[] = L"DuelmarkPickTooltips";
 
-enum { RELAY_SUBCLASS_ID = 23 };
+enum { RELAY_SUBCLASS_ID = 23, HEADING_CAPACITY = 64 };
 
 /* Hands the pick's mouse messages to the tooltip. The tooltip's own
  * subclassing (TTF_SUBCLASS) is not undone when a control is destroyed
@@ -81,19 +81,23 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     }
 }
 
-/* Where both entrants come from ("Winner of L1 2 v Loser of QF 3"), then
- * the match's marks: longer than the tooltip's own copy holds, so the text
+/* The match named in words ("Losers' final", "Grand final reset"), where
+ * both entrants come from ("Winner of L1 2 v Loser of QF 3"), then the
+ * match's marks: longer than the tooltip's own copy holds, so the text
  * stays here until the next tip. */
 static const WCHAR *losersTip(Bracket *bracket, BracketNode *match)
 {
-    static WCHAR tip[2 * FEEDER_TEXT_CAPACITY + MARK_CAPACITY + 8];
+    static WCHAR tip[HEADING_CAPACITY + 2 * FEEDER_TEXT_CAPACITY + MARK_CAPACITY + 16];
+    int k = losersNumberOf(bracket, match);
     LosersFeeder feeders[2];
-    losersFeeders(bracket, losersNumberOf(bracket, match), feeders);
-    WCHAR first[FEEDER_TEXT_CAPACITY], second[FEEDER_TEXT_CAPACITY], marks[MARK_CAPACITY];
+    losersFeeders(bracket, k, feeders);
+    WCHAR heading[HEADING_CAPACITY], first[FEEDER_TEXT_CAPACITY], second[FEEDER_TEXT_CAPACITY],
+        marks[MARK_CAPACITY];
+    losersMatchHeading(bracket, k, heading, HEADING_CAPACITY);
     feederText(bracket, &feeders[0], first);
     feederText(bracket, &feeders[1], second);
     matchMarkText(bracket, match, 1, marks);
-    wsprintfW(tip, marks[0] ? L"%s v %s \x00B7 %s" : L"%s v %s", first, second, marks);
+    wsprintfW(tip, marks[0] ? L"%s \x00B7 %s v %s \x00B7 %s" : L"%s \x00B7 %s v %s", heading, first, second, marks);
     return tip;
 }
 
