@@ -5,11 +5,16 @@
 
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/undo_history.h"
 #include "res/resource.h"
 #include "support/editor_window.h"
 #include "support/failing_allocation.h"
+#include "ui/common/fallback_string.h"
 #include "ui/window/window_marks.h"
 
 namespace {
@@ -167,6 +172,39 @@ TEST_F(WindowMarksTest, AClearedScoreLeavesNothingOfItself)
     }
     ASSERT_EQ(L"", name(10));
     EXPECT_EQ(0, inkLeftStanding(score)) << "a change memory could not record left the score";
+}
+
+// A losers' match's tooltip names that match before anything else: the
+// reset's is no copy of the grand final's, and the losers' final is named
+// in words where the grand final tells where its entrant comes from.
+TEST_F(WindowMarksTest, EachLosersMatchTooltipNamesItsOwnMatch)
+{
+    openOn("<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/>"
+           "<Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/><Team Name=\"\" id=\"5\"/>"
+           "<Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/><Losers Reset=\"1\"/><GrandFinal Name=\"\"/></Games>");
+    ASSERT_TRUE(bracket.losers.on);
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    auto tipOf = [&](int k) {
+        NMTTDISPINFOW info = {};
+        info.hdr.hwndFrom = tooltip;
+        info.hdr.idFrom = (UINT_PTR)losersMatch(&bracket, k)->control;
+        info.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(window, WM_NOTIFY, 0, (LPARAM)&info);
+        return std::wstring(info.lpszText ? info.lpszText : L"");
+    };
+    auto text = [&](UINT id) {
+        WCHAR loaded[64];
+        loadStringWithFallback(bracket.resourceModule, id, loaded, 64);
+        return std::wstring(loaded);
+    };
+    // Losers' match 2 is the losers' final, 3 the grand final, 4 its reset.
+    EXPECT_EQ(0u, tipOf(2).find(text(IDS_LOSERS_FINAL))) << "the losers' final's tip";
+    EXPECT_EQ(0u, tipOf(3).find(text(IDS_GRAND_FINAL))) << "the grand final's tip";
+    EXPECT_EQ(0u, tipOf(4).find(text(IDS_GRAND_FINAL_RESET))) << "the reset's tip";
+    EXPECT_NE(tipOf(3), tipOf(4));
+    EXPECT_NE(std::wstring::npos, tipOf(3).find(text(IDS_LOSERS_FINAL), 1))
+        << "the grand final's entrant from the losers' final";
 }
 
 } // namespace
