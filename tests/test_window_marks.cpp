@@ -174,6 +174,41 @@ TEST_F(WindowMarksTest, AClearedScoreLeavesNothingOfItself)
     EXPECT_EQ(0, inkLeftStanding(score)) << "a change memory could not record left the score";
 }
 
+// A decided pick's tip, shown as the mouse rests on it, goes as soon as
+// any list drops, and comes again only once the list has closed up.
+TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
+{
+    openOn(SEEDED_XML);
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    RECT pick;
+    GetWindowRect(control(9), &pick);
+    SetCursorPos(pick.left + 5, pick.top + 5);
+    auto hover = [&] {
+        for (int x = 5; x < 8; x++)
+            SendMessageW(control(9), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    };
+    auto tipShownWithin = [&](DWORD limit) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < limit;) {
+            MSG message;
+            while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            if (IsWindowVisible(tooltip))
+                return true;
+            Sleep(10);
+        }
+        return false;
+    };
+    hover();
+    ASSERT_TRUE(tipShownWithin(10000)) << "the score's tip never showed";
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN), (LPARAM)control(10));
+    EXPECT_FALSE(IsWindowVisible(tooltip)) << "the tip stayed over the dropped list";
+    hover();
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_CLOSEUP), (LPARAM)control(10));
+    hover();
+    EXPECT_TRUE(tipShownWithin(10000)) << "no tip once the list closed up";
+}
+
 // A losers' match's tooltip names that match before anything else: the
 // reset's is no copy of the grand final's, and the losers' final is named
 // in words where the grand final tells where its entrant comes from.
