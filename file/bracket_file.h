@@ -45,14 +45,16 @@ enum SaveFault {
     SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
     SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
     SAVE_FAULT_SYSTEM,      /* the platform refused; error holds its code */
-    SAVE_FAULT_RESULT       /* a match's result holds what the format cannot carry */
+    SAVE_FAULT_RESULT,      /* a match's result holds what the format cannot carry */
+    SAVE_FAULT_COURT        /* a match's court holds what the format cannot carry */
 };
 
 struct SaveReport {
     int fault;    /* a SaveFault */
     DWORD error;  /* SAVE_FAULT_SYSTEM: the platform's error code */
     int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title;
-                   * SAVE_FAULT_RESULT: the slot whose result, 0 the third-place match's */
+                   * SAVE_FAULT_RESULT, SAVE_FAULT_COURT: the match whose result or
+                   * court, 0 the third-place match */
 };
 
 /* Writes the whole bracket, picks as they stand, to path without ever

@@ -405,8 +405,9 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     SysFreeString(title);
     readTeams(document, staged);
     dropStrayDetails(staged);
-    /* Every pick a bye or a double walkover decides is made here, also when
-     * the file lacks it. */
+    /* Every empty pick a bye or a double walkover decides is made here, also
+     * when the file lacks it; a pick the file gives someone who cannot be
+     * there stays for the invalid-picks question. */
     settleSeedsAndByes(staged);
     dropStrayResults(staged);
     readThirdPlace(document, staged);

@@ -43,6 +43,7 @@ struct PictureItem {
     COLORREF ink;      /* frame, line or text */
     COLORREF fill;     /* a box's inside */
     int font;          /* a text's PictureFont */
+    int fontWidth;     /* a text's face narrowed to this average character width; 0: as it is */
     int align;         /* a text's PictureAlign; vertically always centred */
     int text;          /* a text's first unit in the description's text pool */
 };

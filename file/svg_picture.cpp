@@ -155,8 +155,74 @@ static void appendLine(SvgText *svg, const PictureItem *item)
     append(svg, "\" fill=\"none\"/>\n");
 }
 
+/* The widest advance, in hundredths of the em, that the common sans-serif
+ * faces (regular or bold) give each printable ASCII character: a reader
+ * that lacks the picture's face substitutes one of its own, often wider,
+ * and the text must still fit its band. */
+static const unsigned char WIDEST_ASCII[0x7F - 0x20] = {
+    35, 46, 53, 84, 70, 101, 88, 31, 46, 46, 53, 84, 38, 42, 38, 37,
+    70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 40, 40, 84, 84, 84, 62,
+    102, 78, 77, 74, 84, 69, 69, 83, 84, 38, 56, 78, 64, 100, 84, 86,
+    74, 86, 78, 73, 69, 82, 78, 111, 78, 73, 73, 46, 37, 46, 84, 56,
+    50, 68, 72, 60, 72, 68, 44, 72, 72, 35, 35, 67, 35, 105, 72, 69,
+    72, 72, 50, 60, 48, 72, 66, 93, 65, 66, 59, 72, 37, 72, 84,
+};
+
+/* A generous width in hundredths of the em for one code point: accented
+ * Latin as a capital, ideographs and other wide scripts a full em. */
+static int widestAdvance(unsigned int point)
+{
+    if (point >= 0x20 && point < 0x7F)
+        return WIDEST_ASCII[point - 0x20];
+    if (point >= 0x300 && point < 0x370)
+        return 0;   /* combining marks stand on the letter before */
+    if (point < 0x250)
+        return 86;
+    if (point < 0x1100 || (point >= 0xFF61 && point <= 0xFFDC))
+        return 90;
+    return 100;
+}
+
+static const WCHAR ELLIPSIS[] = L"...";
+
+/* The text as it fits width at font size em: whole, or as much of its
+ * start as leaves room for an ellipsis, by the generous widths above, so
+ * that no reader's face clips a letter in half. Into fitted (capacity
+ * units, at least 4). */
+static void fitText(const WCHAR *text, int width, int em, WCHAR *fitted, int capacity)
+{
+    int room = width * 100, used = 0, cut = -1;
+    int ellipsis = 3 * widestAdvance('.') * em;
+    const WCHAR *at = text;
+    while (*at) {
+        const WCHAR *start = at;
+        int advance = widestAdvance(nextCodePoint(&at)) * em;
+        if (cut < 0 && used + advance + ellipsis > room)
+            cut = (int)(start - text);
+        used += advance;
+        if (used > room)
+            break;
+    }
+    int length = (int)(at - text);
+    if (!*at && used <= room && length < capacity) {
+        lstrcpynW(fitted, text, length + 1);
+        return;
+    }
+    if (cut < 0 || cut > capacity - 4)
+        cut = capacity - 4;
+    /* The cut may not split a surrogate pair, nor leave a space before the
+     * ellipsis. */
+    if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
+        cut--;
+    while (cut > 0 && text[cut - 1] == L' ')
+        cut--;
+    lstrcpynW(fitted, text, cut + 1);
+    lstrcatW(fitted, ELLIPSIS);
+}
+
 /* A text stands in a viewport of its band, which clips it as GDI does:
- * a long name never reaches its neighbour. */
+ * a long name never reaches its neighbour. It is shortened first to what
+ * any face fits, so the clip never falls inside a letter. */
 static void appendText(SvgText *svg, const PictureDescription *picture, const PictureItem *item)
 {
     const RECT &band = item->area;
@@ -186,7 +252,16 @@ static void appendText(SvgText *svg, const PictureDescription *picture, const Pi
     append(svg, "\" fill=\"");
     appendColour(svg, item->ink);
     append(svg, "\">");
-    appendEscaped(svg, pictureItemText(picture, item));
+    const WCHAR *text = pictureItemText(picture, item);
+    int capacity = lstrlenW(text) + 4;
+    WCHAR *fitted = (WCHAR *)allocBlock((SIZE_T)capacity * sizeof(WCHAR));
+    if (!fitted) {
+        svg->failed = 1;
+        return;
+    }
+    fitText(text, width, font.height, fitted, capacity);
+    appendEscaped(svg, fitted);
+    freeBlock(fitted);
     append(svg, "</text></svg>\n");
 }
 

@@ -104,11 +104,13 @@ static void followEntrant(BracketNode *pick, const BracketNode *entrant)
 
 /* From the first round up, so a withdrawal passes on through a chain of
  * matches in one pass. */
-void advanceUncontestedPicks(Bracket *bracket)
+static void advancePicks(Bracket *bracket, int keepNamed)
 {
     for (int k = bracket->depth - 1; k >= 0; k--) {
         for (BracketNode *pick = leftmostAtLevel(bracket, k); pick; pick = nextInLevel(pick)) {
             if (isWithdrawn(pick))
+                continue;
+            if (keepNamed && pick->name[0])
                 continue;
             BracketNode *left = pick->left, *right = pick->right;
             if (isWithdrawn(left) && isWithdrawn(right)) {
@@ -122,6 +124,16 @@ void advanceUncontestedPicks(Bracket *bracket)
                 followEntrant(pick, entrant);
         }
     }
+}
+
+void advanceUncontestedPicks(Bracket *bracket)
+{
+    advancePicks(bracket, 0);
+}
+
+void fillUncontestedPicks(Bracket *bracket)
+{
+    advancePicks(bracket, 1);
 }
 
 /* The two entrants of the match for third place, as they stand. */
@@ -220,6 +232,10 @@ int validatePicks(Bracket *bracket, int clear)
             }
         }
     }
+    /* A cleared pick that had one possible entrant takes it, as it would
+     * have if it had never been wrong. */
+    if (clear && !result)
+        advanceUncontestedPicks(bracket);
     /* Last, so semi-finals cleared above count already. */
     if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name) || !losersPicksValid(bracket))
         result = 0;

@@ -18,6 +18,8 @@
 /* Printing: the layout asked before the print dialog, and the preview */
 #define IDD_PRINT_LAYOUT        20
 #define IDD_PRINT_PREVIEW       21
+/* Page setup where no printer is installed: the paper the preview shows */
+#define IDD_PAPER_SETUP         640
 
 /* Menu and icon */
 #define IDR_MAIN_MENU           1
@@ -109,6 +111,10 @@
 #define IDS_LAYOUT_ONE_PAGE         190
 #define IDS_LAYOUT_HALVES           191
 #define IDS_LAYOUT_POSTER           192
+/* Strings: the papers page setup offers without a printer */
+#define IDS_PAPER_A4                648
+#define IDS_PAPER_LETTER            649
+#define IDS_PAPER_LEGAL             650
 #define IDS_PRINT_DATE              193
 #define IDS_PRINT_PAGE_NUMBER       194
 #define IDS_PRINT_POSTER_POSITION   195
@@ -132,6 +138,19 @@
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
 #define IDS_WINNERS_BRACKET_WINNER  600
+/* Failures said in words: a court the file cannot hold (%1 the file, %2 the
+ * court); a file dialog that failed (%1 the reason) and its reasons (%1 the
+ * error code); the hall display or the order of play that could not be
+ * shown or copied (%1 the title, %2 the system's reason); a recovery copy that could not
+ * be read, set aside (%1 the copy, %2 where it was kept) */
+#define IDS_SAVE_BAD_COURT          660
+#define IDS_FILE_DIALOG_FAILED      661
+#define IDS_FILE_DIALOG_BAD_NAME    662
+#define IDS_FILE_DIALOG_LONG_NAME   663
+#define IDS_FILE_DIALOG_ERROR       664
+#define IDS_HALL_DISPLAY_FAILED     665
+#define IDS_ORDER_COPY_FAILED       666
+#define IDS_RECOVERY_SET_ASIDE      667
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
@@ -177,6 +196,14 @@
 #define IDC_LAYOUT_HALVES       301
 #define IDC_LAYOUT_POSTER       302
 #define IDC_POSTER_POINTS       303
+/* Page setup without a printer */
+#define IDC_PAPER_SIZE          641
+#define IDC_PAPER_PORTRAIT      642
+#define IDC_PAPER_LANDSCAPE     643
+#define IDC_MARGIN_LEFT         644
+#define IDC_MARGIN_RIGHT        645
+#define IDC_MARGIN_TOP          646
+#define IDC_MARGIN_BOTTOM       647
 #define IDC_PREVIEW_PREVIOUS    310
 #define IDC_PREVIEW_NEXT        311
 #define IDC_PREVIEW_PAGE_NUMBER 312

@@ -210,6 +210,54 @@ TEST_F(BracketPicture, OutcomeMarksAndScheduleStandWhereScoresDo)
     EXPECT_GT(inkIn(under, under + 13), 10) << "w/o under the winner's box";
 }
 
+// A name a little too wide for its box even in the smaller face is drawn
+// whole in a narrower one; only a name that would need squeezing out of
+// shape ends in an ellipsis. Every name ends in a tall letter, so the ink
+// at the text's right end tells a letter from the ellipsis' dots.
+TEST_F(BracketPicture, NamesAreCutOnlyWhereNoNarrowingFitsThem)
+{
+    struct Case {
+        const WCHAR *name;
+        bool whole;
+    } cases[] = {
+        {L"Ann Holt", true},
+        {L"(9) Isabella Rossi-Fernald", true},
+        {L"Maximilian Oberhauser-Lind", true},
+        {L"Maximilian Oberhauser-Lindqvist of the Northern Counties", false},
+    };
+    build(8, L"Cup", true, false);
+    // The first box of the first column, inside its padding.
+    const int left = PICTURE_MARGIN + 6, right = PICTURE_MARGIN + PICTURE_BOX_WIDTH - 6;
+    const int top = PICTURE_MARGIN + PICTURE_TITLE_BAND + PICTURE_HEADING_BAND + PICTURE_LINE_WIDTH;
+    const int bottom = top + PICTURE_BOX_HEIGHT - 2 * PICTURE_LINE_WIDTH;
+    for (const Case &c : cases) {
+        setName(1, c.name);
+        PictureCanvas canvas;
+        ASSERT_EQ(1, renderBracketPicture(&bracket, &canvas));
+        int width = canvas.raster.width;
+        auto inked = [&](int x, int y) { return canvas.raster.pixels[4 * (y * width + x) + 1] < 160; };
+        int end = right;
+        while (end > left && ![&] {
+            for (int y = top; y < bottom; y++)
+                if (inked(end - 1, y))
+                    return true;
+            return false;
+        }())
+            end--;
+        int tallest = 0;
+        for (int x = end - 6; x < end; x++) {
+            int rows = 0;
+            for (int y = top; y < bottom; y++)
+                rows += inked(x, y);
+            tallest = rows > tallest ? rows : tallest;
+        }
+        releasePictureCanvas(&canvas);
+        EXPECT_GT(end, left + 20) << utf8(c.name) << ": no name drawn";
+        EXPECT_EQ(c.whole, tallest >= 5) << utf8(c.name) << (c.whole ? ": cut though a narrower face fits it"
+                                                                       : ": not cut though it cannot fit");
+    }
+}
+
 // Headings added after the first satellites: a module without them must
 // not leave blanks, so the executable's own text stands in.
 TEST_F(BracketPicture, HeadingStringsFallBackToTheExecutable)

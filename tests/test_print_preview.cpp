@@ -1,8 +1,8 @@
 // File > Print preview and the printing commands where no printer is
 // installed (the test prefix has none): the preview shows the pages of a
-// layout for the region's paper, turns them and keeps the layout chosen
-// for the session; Print, Page setup and the preview's Print button say
-// that there is no printer.
+// layout for the region's paper or the one page setup chose, turns them
+// and keeps the layout chosen for the session; Print and the preview's
+// Print button say that there is no printer.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +12,7 @@
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
 #include "ui/common/print_setup.h"
+#include "ui/picture/page_setup.h"
 
 namespace {
 
@@ -92,18 +93,88 @@ TEST_F(PrintPreviewTest, PreviewTurnsPagesAndKeepsItsLayoutWithoutAPrinter)
     EXPECT_EQ(LAYOUT_POSTER, state.print.layout) << "the preview's layout is not the session's";
 }
 
-TEST_F(PrintPreviewTest, PrintAndPageSetupSayThereIsNoPrinter)
+// Turned to its last page from the keyboard, the preview keeps the
+// keyboard on a control that takes it, so Esc still closes it.
+TEST_F(PrintPreviewTest, EscClosesThePreviewOnItsLastPage)
 {
     openOn(SIXTEEN_TEAMS_XML);
-    for (WORD id : {IDM_FILE_PRINT, IDM_FILE_PAGE_SETUP}) {
-        std::wstring message;
-        EXPECT_EQ("", send(id, [&](DialogScript &s) {
-            HWND box = s.next("the no-printer message");
-            message = DialogScript::messageText(box);
-            s.press(box, IDOK);
-        }));
-        EXPECT_EQ(noPrinterText(), message) << "command " << id;
-    }
+    state.print.layout = LAYOUT_POSTER;
+    bool focusTakesKeys = false, closed = false;
+    std::string failures = send(IDM_FILE_PRINT_PREVIEW, [&](DialogScript &s) {
+        HWND preview = s.next("the print preview");
+        if (!preview)
+            return;
+        s.handled(preview);
+        HWND next = GetDlgItem(preview, IDC_PREVIEW_NEXT);
+        PostMessageW(preview, WM_NEXTDLGCTL, (WPARAM)next, TRUE);
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        DWORD threadId = GetWindowThreadProcessId(preview, NULL);
+        waitFor([&] { return GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus == next; });
+        while (IsWindowEnabled(next)) {
+            int page = pageNumbers(preview).first;
+            s.press(preview, IDC_PREVIEW_NEXT);
+            if (!waitFor([&] { return pageNumbers(preview).first == page + 1; }))
+                break;
+        }
+        GetGUIThreadInfo(threadId, &thread);
+        focusTakesKeys = thread.hwndFocus && IsWindowEnabled(thread.hwndFocus) && IsChild(preview, thread.hwndFocus);
+        PostMessageW(thread.hwndFocus ? thread.hwndFocus : preview, WM_KEYDOWN, VK_ESCAPE, 1);
+        closed = waitFor([&] { return !IsWindow(preview); });
+        if (!closed)
+            s.press(preview, IDCANCEL);
+    });
+    EXPECT_EQ("", failures);
+    EXPECT_TRUE(focusTakesKeys) << "the keyboard is left on a control that cannot take it";
+    EXPECT_TRUE(closed) << "Esc did not close the preview on its last page";
+}
+
+TEST_F(PrintPreviewTest, PrintSaysThereIsNoPrinter)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    std::wstring message;
+    EXPECT_EQ("", send(IDM_FILE_PRINT, [&](DialogScript &s) {
+        HWND box = s.next("the no-printer message");
+        message = DialogScript::messageText(box);
+        s.press(box, IDOK);
+    }));
+    EXPECT_EQ(noPrinterText(), message);
+}
+
+// Page setup without a printer chooses the paper, its orientation and the
+// margins the preview lays its pages on; a margin that is no size keeps
+// the dialog open on it.
+TEST_F(PrintPreviewTest, PageSetupChoosesThePreviewsPaperWithoutAPrinter)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    bool keptOpen = false;
+    EXPECT_EQ("", send(IDM_FILE_PAGE_SETUP, [&](DialogScript &s) {
+        HWND dialog = s.next("the page setup");
+        if (!dialog)
+            return;
+        SendDlgItemMessageW(dialog, IDC_PAPER_SIZE, CB_SETCURSEL, 1, 0);  // Letter
+        SendDlgItemMessageW(dialog, IDC_PAPER_PORTRAIT, BM_CLICK, 0, 0);
+        for (int id : {IDC_MARGIN_LEFT, IDC_MARGIN_RIGHT, IDC_MARGIN_TOP})
+            s.type(GetDlgItem(dialog, id), L"20");
+        s.type(GetDlgItem(dialog, IDC_MARGIN_BOTTOM), L"250");
+        s.press(dialog, IDOK);
+        // The dialog points at the margin it cannot take.
+        HWND bottom = GetDlgItem(dialog, IDC_MARGIN_BOTTOM);
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        DWORD threadId = GetWindowThreadProcessId(dialog, NULL);
+        waitFor([&] { return !IsWindow(dialog) || (GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus == bottom); });
+        keptOpen = IsWindow(dialog) && IsWindowVisible(dialog);
+        s.type(GetDlgItem(dialog, IDC_MARGIN_BOTTOM), L"15");
+        s.press(dialog, IDOK);
+    }));
+    EXPECT_TRUE(keptOpen) << "a 250 mm margin was taken";
+    PaperSheet sheet;
+    previewSheet(&state.print, &sheet);
+    EXPECT_EQ(215900, sheet.paper.cx) << "Letter, upright";
+    EXPECT_EQ(279400, sheet.paper.cy);
+    RECT margins = {20000, 20000, 20000, 15000};
+    EXPECT_TRUE(EqualRect(&sheet.margins, &margins));
 }
 
 } // namespace

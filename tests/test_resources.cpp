@@ -570,37 +570,48 @@ TEST_F(ResourcesTest, NoTwoItemsOfAMenuShareAMnemonic)
 }
 
 // Drawn in the dialog's own font, each label and button text must fit its
-// control on one line: a static wraps its overflow out of sight.
-TEST_F(ResourcesTest, SetupLabelsAndButtonsFitTheirTextsInBothLanguages)
+// control: a button's on one line, a label's in the lines it has room for
+// (a static wraps its overflow out of sight).
+TEST_F(ResourcesTest, LabelsAndButtonsFitTheirTextsInBothLanguages)
 {
+    struct Template {
+        int id, controls;
+    } templates[] = {{IDD_SETUP, 4}, {IDD_PRINT_LAYOUT, 7}, {IDD_PAPER_SETUP, 11}};
     HMODULE modules[] = {executableResources(), satellite()};
-    for (HMODULE module : modules) {
-        SCOPED_TRACE(module == satellite() ? "satellite" : "executable");
-        HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_SETUP), NULL,
-                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
-        ASSERT_NE(nullptr, dialog);
-        int checked = 0;
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            WCHAR className[32], text[64];
-            GetClassNameW(child, className, 32);
-            if (lstrcmpiW(className, L"Static") != 0 && lstrcmpiW(className, L"Button") != 0)
-                continue;
-            GetWindowTextW(child, text, 64);
-            HDC dc = GetDC(child);
-            HGDIOBJ old = SelectObject(dc, (HFONT)SendMessageW(child, WM_GETFONT, 0, 0));
-            RECT need = {0, 0, 0, 0};
-            DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_SINGLELINE);
-            SelectObject(dc, old);
-            ReleaseDC(child, dc);
-            RECT have;
-            GetClientRect(child, &have);
-            int margin = lstrcmpiW(className, L"Button") == 0 ? 8 : 0;
-            EXPECT_LE(need.right + margin, have.right) << "text of control " << GetDlgCtrlID(child)
-                                                       << " is wider than the control";
-            checked++;
+    for (const Template &t : templates) {
+        for (HMODULE module : modules) {
+            SCOPED_TRACE(testing::Message() << "dialog " << t.id << " in the "
+                                            << (module == satellite() ? "satellite" : "executable"));
+            HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(t.id), NULL,
+                                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
+            ASSERT_NE(nullptr, dialog);
+            int checked = 0;
+            for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                WCHAR className[32], text[128];
+                GetClassNameW(child, className, 32);
+                bool button = lstrcmpiW(className, L"Button") == 0;
+                if (lstrcmpiW(className, L"Static") != 0 && !button)
+                    continue;
+                GetWindowTextW(child, text, 128);
+                RECT have;
+                GetClientRect(child, &have);
+                int margin = button ? 8 : 0;
+                HDC dc = GetDC(child);
+                HGDIOBJ old = SelectObject(dc, (HFONT)SendMessageW(child, WM_GETFONT, 0, 0));
+                RECT need = {0, 0, button ? 0 : have.right, 0};
+                DrawTextW(dc, text, -1, &need, DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK));
+                SelectObject(dc, old);
+                ReleaseDC(child, dc);
+                EXPECT_LE(need.right + margin, have.right) << "text of control " << GetDlgCtrlID(child)
+                                                           << " is wider than the control";
+                if (!button) {
+                    EXPECT_LE(need.bottom, have.bottom) << "text of label " << checked << " needs more lines";
+                }
+                checked++;
+            }
+            EXPECT_EQ(t.controls, checked);
+            DestroyWindow(dialog);
         }
-        EXPECT_EQ(4, checked);
-        DestroyWindow(dialog);
     }
 }
 

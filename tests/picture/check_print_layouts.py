@@ -62,15 +62,23 @@ def read_pages(path):
     return [Page(part, resolution) for part in text.split('\n%%Page:')[1:]], resolution
 
 
-def check_layout(path, title, count_check, poster):
+def check_layout(path, title, count_check, poster, first=1):
+    """The pages of path, the first of them numbered first in the whole
+    layout: a range of a longer layout says how long that layout is."""
     pages, resolution = read_pages(path)
     label = path.split('/out/')[-1]
     if not count_check(len(pages)):
         fail('%s: %d pages' % (label, len(pages)))
-    for number, page in enumerate(pages, 1):
+    total = len(pages)
+    if first > 1 and pages:
+        counts = [int(m.group(1)) for run in pages[0].runs for m in [re.fullmatch(r'Page %d of (\d+)' % first, run)] if m]
+        total = counts[0] if counts else 0
+        if total < first + len(pages) - 1:
+            fail('%s: pages %d on of a layout of %d' % (label, first, total))
+    for number, page in enumerate(pages, first):
         if title not in page.runs:
             fail('%s page %d: no title %r among its texts' % (label, number, title))
-        wanted = 'Page %d of %d' % (number, len(pages))
+        wanted = 'Page %d of %d' % (number, total)
         if wanted not in page.runs:
             fail('%s page %d: no %r (page numbers there: %s)'
                  % (label, number, wanted, [r for r in page.runs if r.startswith('Page')]))
@@ -125,7 +133,8 @@ def main(folder):
     check_layout(folder + '/16-poster.ps', 'Wall chart 16', lambda n: n >= 1, True)
     # The first round's 128 names of a side, one above the other at 9 pt,
     # need 406 mm: more than two landscape A4 sheets are high.
-    poster = check_layout(folder + '/poster/FILE:', 'Wall chart 256', lambda n: n >= 3, True)
+    poster = check_layout(folder + '/256-poster.ps', 'Wall chart 256', lambda n: n >= 3, True)
+    check_layout(folder + '/poster/FILE:', 'Wall chart 256', lambda n: n == 2, True, first=2)
     print('pages: halves %d and %d, poster of 256 teams %d' % (halves16, halves256, poster))
 
 

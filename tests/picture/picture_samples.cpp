@@ -15,9 +15,11 @@
 //   layouts <folder> <satellite>
 //                       16- and 256-team brackets in English in every
 //                       print layout, each into <folder>\<teams>-<layout>.ps;
-//                       the 256-team poster through File > Print as a
-//                       user prints it, into <folder>\poster\FILE:.
+//                       the 256-team poster's sheets 2 and 3 through
+//                       File > Print as a user prints them, into
+//                       <folder>\poster\FILE:.
 #include <windows.h>
+#include <dlgs.h>
 #include <shlobj.h>
 #include <winspool.h>
 
@@ -149,6 +151,18 @@ int exportSvgSamples(const std::wstring &folder)
         Window window(16, L"\x6625\x5B63\x806F\x8CFD Spring League 2026");
         fill(&window.bracket, true, true);
         failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b16-mixed.svg").c_str());
+    }
+    // Seeded names that fill their boxes and a title wider than the
+    // picture.
+    {
+        Window window(8, L"The Northern Counties Open Championship of 2026, Men's and Women's Singles Draw");
+        const WCHAR *names[] = {L"Isabella Rossi-Fernandez", L"David Lindqvist-Sandberg", L"Wim", L"Maximilian Oberhauser",
+                                L"Lim", L"Mmmmmmmmmmmmmmmmmmmm", L"Iiiiiiiiiiiiiiiiiiiiiiiiii", L"WWWWWWWWWWWWWWW"};
+        for (int id = 1; id <= 8; id++) {
+            lstrcpyW(window.bracket.nodeTable[id - 1]->name, names[id - 1]);
+            window.bracket.nodeTable[id - 1]->seed = id == 1 ? 9 : id;
+        }
+        failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\seeded.svg").c_str());
     }
     Window window(8, L"Hostile");
     fill(&window.bracket, false, true);
@@ -368,7 +382,7 @@ int printOrderSample(const std::wstring &folder)
 }
 
 // Straight onto the test printer (portrait A4, its defaults), one file
-// per layout; the 256-team poster goes through the commands instead.
+// per layout; the 256-team poster's sheets 2 and 3 also through the commands.
 int printLayouts(const std::wstring &folder, const std::wstring &satellite)
 {
     HMODULE english = LoadLibraryExW(satellite.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
@@ -382,14 +396,12 @@ int printLayouts(const std::wstring &folder, const std::wstring &satellite)
         fill(&window.bracket, false, true);
         window.bracket.resourceModule = english;
         for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
-            if (teams == 256 && layout == LAYOUT_POSTER)
-                continue;
             HDC printer = CreateDCW(L"WINSPOOL", L"Duelmark Test Printer", NULL, NULL);
             PrintSetup setup = {};
             setup.layout = layout;
             std::wstring file = folder + L"\\" + std::to_wstring(teams) + L"-";
             file += std::wstring(names[layout]) + L".ps";
-            if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, file.c_str())) {
+            if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, &ALL_PAGES, file.c_str())) {
                 fprintf(stderr, "%d teams, %ls: not printed (%lu)\n", teams, names[layout], GetLastError());
                 failures++;
             }
@@ -407,7 +419,14 @@ int printLayouts(const std::wstring &folder, const std::wstring &satellite)
             if (layouts)
                 SendMessageW(GetDlgItem(layouts, IDC_LAYOUT_POSTER), BM_CLICK, 0, 0);
             s.press(layouts, IDOK);
-            s.press(s.next("the print dialog"), IDOK);
+            // Sheets 2 and 3 alone, as after a jam.
+            HWND dialog = s.next("the print dialog");
+            if (dialog) {
+                SendMessageW(GetDlgItem(dialog, rad3), BM_CLICK, 0, 0);
+                s.type(GetDlgItem(dialog, edt1), L"2");
+                s.type(GetDlgItem(dialog, edt2), L"3");
+            }
+            s.press(dialog, IDOK);
         });
     }
     return failures;

@@ -28,7 +28,7 @@ void matchScoreText(Bracket *bracket, const WCHAR *result, int outcome, WCHAR *t
         appendPart(text, mark);
 }
 
-void matchScheduleText(const MatchDetails *details, int withDate, WCHAR *text)
+void matchTimeText(const MatchDetails *details, int withDate, WCHAR *text)
 {
     text[0] = 0;
     SYSTEMTIME time;
@@ -39,6 +39,11 @@ void matchScheduleText(const MatchDetails *details, int withDate, WCHAR *text)
         if (GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, &time, NULL, part, 48))
             appendPart(text, part);
     }
+}
+
+void matchScheduleText(const MatchDetails *details, int withDate, WCHAR *text)
+{
+    matchTimeText(details, withDate, text);
     if (details->court[0]) {
         if (text[0])
             appendPart(text, L"\x00B7");

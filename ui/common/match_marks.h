@@ -13,6 +13,10 @@ enum { MARK_CAPACITY = 96 };  /* a score, a mark, a date, a time and a court */
  * score. */
 void matchScoreText(Bracket *bracket, const WCHAR *result, int outcome, WCHAR *text);
 
+/* "14:30", the date before the time when withDate is set, in the user's
+ * formats; empty when the match has no time. */
+void matchTimeText(const MatchDetails *details, int withDate, WCHAR *text);
+
 /* "14:30 · Court 2", the date before the time when withDate is set, in the
  * user's formats; empty when neither is set. */
 void matchScheduleText(const MatchDetails *details, int withDate, WCHAR *text);

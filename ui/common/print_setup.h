@@ -23,6 +23,9 @@ struct PrintSetup {
     HGLOBAL devNames;       /* which printer, or NULL */
     RECT margins;           /* hundredths of a millimetre from each edge */
     int marginsChosen;      /* margins hold the page setup's answer */
+    int paperChosen;        /* paper and landscape hold page setup's answer where no printer is installed */
+    int paper;              /* the paper the preview shows then (a PaperKind) */
+    int landscape;          /* 1: that paper's long side across */
     int layout;             /* a PrintLayout */
     int posterPoints;       /* 0: POSTER_MIN_POINTS */
 };

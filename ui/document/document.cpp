@@ -1,5 +1,6 @@
 #include "ui/document/document.h"
 
+#include "file/safe_replace.h"
 #include "model/undo_history.h"
 #include "res/resource.h"
 #include "ui/document/document_path.h"
@@ -81,6 +82,8 @@ int openDocument(HWND window, DocumentState *state, const WCHAR *name)
 {
     if (!readDocument(window, state, name))
         return 0;
+    /* A save killed part-way leaves its temporary file beside the file. */
+    removeLeftTemporaryFiles(state->path);
     rememberRecentFile(window, state->path);
     return 1;
 }

@@ -34,13 +34,17 @@ static void drawLine(HDC dc, const PictureItem *item)
  * name never reaches a neighbour. */
 static void drawText(HDC dc, const PictureDescription *picture, const PictureItem *item, const PictureFonts *fonts)
 {
-    HGDIOBJ oldFont = SelectObject(dc, fonts->font[item->font]);
+    const PictureFontSpec &spec = picture->fonts[item->font];
+    HFONT narrow = item->fontWidth ? createNarrowPictureFont(spec.height, item->fontWidth, spec.weight) : NULL;
+    HGDIOBJ oldFont = SelectObject(dc, narrow ? narrow : fonts->font[item->font]);
     SetTextColor(dc, item->ink);
     RECT band = item->area;
     UINT align = item->align == PICTURE_ALIGN_CENTRE ? DT_CENTER : DT_LEFT;
     DrawTextW(dc, pictureItemText(picture, item), -1, &band,
               align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
+    if (narrow)
+        DeleteObject(narrow);
 }
 
 /* Whether any of item's ink may fall inside visible (picture units): a

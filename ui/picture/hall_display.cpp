@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
+#include "ui/picture/picture_failure.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
@@ -94,7 +95,9 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         break;
     case WM_CREATE:
         followEditor(window, display);
-        return watchUndoSteps(display->document->bracket, noteBracketChange, display) ? 0 : -1;
+        return !display->document->bracket || watchUndoSteps(display->document->bracket, noteBracketChange, display)
+                   ? 0
+                   : -1;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         if (!display)
@@ -110,7 +113,7 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         }
         break;
     case WM_DESTROY:
-        if (display)
+        if (display && display->document->bracket)
             unwatchUndoSteps(display->document->bracket, noteBracketChange, display);
         if (display && display->document->hallDisplay == window)
             display->document->hallDisplay = NULL;
@@ -158,6 +161,17 @@ static HMONITOR hallMonitor(HWND editor)
     return search.other ? search.other : search.editor;
 }
 
+/* An F11 that shows nothing would leave the organiser guessing. */
+static void reportHallDisplayFailure(HWND window, Bracket *bracket, DWORD reason)
+{
+    if (!bracket)
+        return;
+    WCHAR name[128];
+    loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+    showPictureFailure(window, bracket, IDS_HALL_DISPLAY_FAILED, bracket->title[0] ? bracket->title : name,
+                       reason ? reason : (DWORD)ERROR_NOT_ENOUGH_MEMORY);
+}
+
 void toggleHallDisplay(HWND window, DocumentState *state)
 {
     if (state->hallDisplay) {
@@ -167,7 +181,9 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     HINSTANCE instance = GetModuleHandleW(NULL);
     HallDisplay *display = (HallDisplay *)allocBlock(sizeof(HallDisplay));
     if (!display || !registerHallDisplay(instance)) {
+        DWORD reason = display ? GetLastError() : (DWORD)ERROR_NOT_ENOUGH_MEMORY;
         freeBlock(display);
+        reportHallDisplayFailure(window, state->bracket, reason);
         return;
     }
     display->document = state;
@@ -189,6 +205,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
                                 screen.right - screen.left, screen.bottom - screen.top, window, NULL, instance,
                                 display);
     if (!hall) {
+        reportHallDisplayFailure(window, state->bracket, GetLastError());
         if (!display->window) {
             freePictureDescription(&display->shown);
             freeBlock(display);

@@ -7,6 +7,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
+#include "ui/picture/picture_failure.h"
 
 /* Court names as people read them: "Court 2" before "Court 10". */
 static int compareCourts(const WCHAR *a, const WCHAR *b)
@@ -76,12 +77,16 @@ static int levelOf(Bracket *bracket, const BracketNode *node)
     return level;
 }
 
-void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, OrderFields *fields)
+void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, int times, OrderFields *fields)
 {
     const MatchDetails *details = matchDetailsOf(bracket, entry->node);
-    lstrcpyW(fields->time, details->time);
-    if (fields->time[0])
-        fields->time[10] = L' ';
+    if (times == ORDER_TIMES_SHOWN) {
+        matchTimeText(details, bracketSpansDays(bracket), fields->time);
+    } else {
+        lstrcpynW(fields->time, details->time, MARK_CAPACITY);
+        if (fields->time[0])
+            fields->time[10] = L' ';
+    }
     fields->court = details->court;
     int k = losersNumberOf(bracket, entry->node);
     if (k)
@@ -98,6 +103,19 @@ static void append(WCHAR **end, const WCHAR *limit, const WCHAR *text)
 {
     while (*text && *end < limit)
         *(*end)++ = *text++;
+}
+
+/* A name or a court may hold a tab or a line break (a file can carry
+ * them, a court pasted from two cells does): in a field it would start
+ * another column or line, so it stands as a space. */
+static void appendField(WCHAR **end, const WCHAR *limit, const WCHAR *text)
+{
+    for (; *text && *end < limit; text++) {
+        WCHAR unit = *text;
+        int breaks = unit == L'\t' || unit == L'\n' || unit == L'\r' || unit == L'\v' || unit == L'\f' ||
+                     unit == 0x85 || unit == 0x2028 || unit == 0x2029;
+        *(*end)++ = breaks ? L' ' : unit;
+    }
 }
 
 WCHAR *orderOfPlayText(Bracket *bracket)
@@ -118,10 +136,10 @@ WCHAR *orderOfPlayText(Bracket *bracket)
     append(&end, limit, L"\r\n");
     for (int i = 0; i < count; i++) {
         OrderFields fields;
-        orderFieldsOf(bracket, &entries[i], &fields);
+        orderFieldsOf(bracket, &entries[i], ORDER_TIMES_FIXED, &fields);
         const WCHAR *parts[] = {fields.time, fields.court, fields.round, fields.first, fields.second};
         for (int p = 0; p < 5; p++) {
-            append(&end, limit, parts[p]);
+            appendField(&end, limit, parts[p]);
             append(&end, limit, p < 4 ? L"\t" : L"\r\n");
         }
     }
@@ -129,7 +147,8 @@ WCHAR *orderOfPlayText(Bracket *bracket)
     return text;
 }
 
-/* The clipboard owns the block once it takes it. */
+/* The clipboard owns the block once it takes it. Returns 1, or 0 with the
+ * reason in the thread's last error. */
 static int putText(HWND window, const WCHAR *text)
 {
     SIZE_T bytes = ((SIZE_T)lstrlenW(text) + 1) * sizeof(WCHAR);
@@ -138,21 +157,34 @@ static int putText(HWND window, const WCHAR *text)
     if (!target) {
         if (block)
             GlobalFree(block);
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
     CopyMemory(target, text, bytes);
     GlobalUnlock(block);
-    int done = OpenClipboard(window) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+    int opened = OpenClipboard(window);
+    int done = opened && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+    DWORD reason = GetLastError();
     if (!done)
         GlobalFree(block);
-    CloseClipboard();
+    if (opened)
+        CloseClipboard();
+    SetLastError(done ? 0 : reason ? reason : (DWORD)ERROR_ACCESS_DENIED);
     return done;
 }
 
+/* Copy picture says why it failed; so does this. */
 void copyOrderOfPlay(HWND window, DocumentState *state)
 {
-    WCHAR *text = orderOfPlayText(state->bracket);
-    if (!text || !putText(window, text))
-        MessageBeep(MB_ICONWARNING);
+    Bracket *bracket = state->bracket;
+    WCHAR *text = orderOfPlayText(bracket);
+    DWORD reason = ERROR_NOT_ENOUGH_MEMORY;
+    if (!text || !putText(window, text)) {
+        if (text)
+            reason = GetLastError();
+        WCHAR name[128];
+        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+        showPictureFailure(window, bracket, IDS_ORDER_COPY_FAILED, bracket->title[0] ? bracket->title : name, reason);
+    }
     freeBlock(text);
 }

@@ -7,6 +7,7 @@
 
 #include "model/bracket.h"
 #include "ui/common/document_state.h"
+#include "ui/common/match_marks.h"
 
 enum { ORDER_CAPACITY = MAX_TEAM_COUNT / 2 + 1 };  /* no entrant plays two open matches */
 
@@ -16,10 +17,15 @@ struct OrderEntry {
     int position;       /* within the round, top to bottom, left half first */
 };
 
-/* The texts of one line: time as "YYYY-MM-DD HH:MM" (empty when not
- * scheduled), court, round name, the upper entrant, the lower one. */
+/* How a line's time reads: as the window shows it (the user's formats,
+ * with the date when the matches span days), or in the one fixed form
+ * "YYYY-MM-DD HH:MM" a spreadsheet sorts and reads whatever the region. */
+enum OrderTimes { ORDER_TIMES_SHOWN, ORDER_TIMES_FIXED };
+
+/* The texts of one line: time (empty when not scheduled), court, round
+ * name, the upper entrant, the lower one. */
 struct OrderFields {
-    WCHAR time[MATCH_TIME_CAPACITY];
+    WCHAR time[MARK_CAPACITY];
     const WCHAR *court;
     WCHAR round[64];
     const WCHAR *first;
@@ -29,10 +35,12 @@ struct OrderFields {
 /* Fills entries (ORDER_CAPACITY) in order. Returns how many. */
 int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries);
 
-void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, OrderFields *fields);
+void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, int times, OrderFields *fields);
 
 /* The header line and one line per match, fields separated by tabs, every
- * line ended by CR LF: a heap block the caller frees, or NULL. */
+ * line ended by CR LF, times in the fixed form; a tab or a line break
+ * within a field reads as a space. A heap block the caller frees, or
+ * NULL. */
 WCHAR *orderOfPlayText(Bracket *bracket);
 
 /* Edit > Copy order of play: the text as Unicode on the clipboard. */

@@ -43,6 +43,7 @@ RECT pageContentArea(const PaperSheet *sheet)
  * longer one (a connector spanning many rows) runs on across the edge,
  * the overlap repeating its end on the next page. */
 struct PictureCut {
+    const PictureDescription *description;
     SIZE size;
     RECT *pieces;
     int count;
@@ -56,6 +57,7 @@ struct PictureCut {
 static int readPieces(const PictureDescription *picture, PictureCut *cut)
 {
     *cut = PictureCut{};
+    cut->description = picture;
     cut->size = picture->size;
     cut->piecesTop = picture->size.cy;
     cut->pieces = (RECT *)allocBlock((SIZE_T)(picture->count ? picture->count : 1) * sizeof(RECT));
@@ -187,11 +189,33 @@ static void fitRegion(RECT region, int nmPerUnit, RECT content, PageSink *sink)
     addPage(sink, &page);
 }
 
+/* Whether any item's ink falls inside part: a poster's sheet holding
+ * nothing but the picture's margins is neither printed nor counted (a
+ * half keeps its blank sheets, so the two halves assemble alike). */
+static int holdsInk(const PictureCut *picture, const RECT &part)
+{
+    const PictureDescription *description = picture->description;
+    for (int i = 0; i < description->count; i++) {
+        const PictureItem &item = description->items[i];
+        const RECT &area = item.area;
+        RECT ink = {smaller(area.left, area.right), smaller(area.top, area.bottom), larger(area.left, area.right),
+                    larger(area.top, area.bottom)};
+        /* A frame is drawn inside its box; a line spreads about its path. */
+        if (item.kind == PICTURE_LINE)
+            InflateRect(&ink, item.lineWidth / 2, item.lineWidth / 2);
+        RECT both;
+        if (IntersectRect(&both, &ink, &part))
+            return 1;
+    }
+    return 0;
+}
+
 /* The region at a fixed scale, cut column by column, each column into rows
  * along cuts of its own: no line across the whole picture misses every
  * box, but within a few columns many do. Each page overlaps its left and
  * upper neighbours; what it keeps starts where they end. */
-static void tileRegion(const PictureCut *picture, RECT region, int nmPerUnit, RECT content, PageSink *sink)
+static void tileRegion(const PictureCut *picture, RECT region, int nmPerUnit, RECT content, int keepBlank,
+                       PageSink *sink)
 {
     int reachX = toUnits(content.right - content.left, nmPerUnit);
     int reachY = toUnits(content.bottom - content.top, nmPerUnit);
@@ -214,7 +238,8 @@ static void tileRegion(const PictureCut *picture, RECT region, int nmPerUnit, RE
             page.nmPerUnit = nmPerUnit;
             page.row = row;
             page.column = column;
-            addPage(sink, &page);
+            if (keepBlank || holdsInk(picture, page.part))
+                addPage(sink, &page);
             if (endY >= region.bottom)
                 break;
             keptTop = keptBottom;
@@ -264,7 +289,7 @@ static void layOutPages(const PictureCut *picture, RECT content, int layout, int
 {
     RECT whole = {0, 0, picture->size.cx, picture->size.cy};
     if (layout == LAYOUT_POSTER)
-        return tileRegion(picture, whole, legibleScale, content, sink);
+        return tileRegion(picture, whole, legibleScale, content, 0, sink);
     if (layout != LAYOUT_HALVES)
         return fitRegion(whole, fittingScale(whole, content), content, sink);
     /* A half leaves the picture's own title out: its edge would cut it,
@@ -279,7 +304,7 @@ static void layOutPages(const PictureCut *picture, RECT content, int layout, int
         if (scale >= legibleScale)
             fitRegion(half, scale, content, sink);
         else
-            tileRegion(picture, half, legibleScale, content, sink);
+            tileRegion(picture, half, legibleScale, content, 1, sink);
     }
 }
 

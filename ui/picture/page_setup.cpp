@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/common_dialogs.h"
+#include "ui/dialogs/paper_setup_dialog.h"
 
 enum {
     UM_PER_INCH = 25400,
@@ -54,11 +55,47 @@ static RECT marginsOf(const PrintSetup *setup)
     return um;
 }
 
+/* The region's usual paper: Letter and Legal where those are the custom,
+ * else A4. */
+static int regionalPaper(void)
+{
+    DWORD paper = 0;
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER, (WCHAR *)&paper,
+                    sizeof paper / sizeof(WCHAR));
+    if (paper == DMPAPER_LETTER)
+        return PAPER_LETTER;
+    return paper == DMPAPER_LEGAL ? PAPER_LEGAL : PAPER_A4;
+}
+
+/* A paper upright, in micrometres. */
+static SIZE paperSize(int paper)
+{
+    static const SIZE SIZES[PAPER_KINDS] = {{210000, 297000}, {215900, 279400}, {215900, 355600}};
+    return SIZES[paper >= 0 && paper < PAPER_KINDS ? paper : PAPER_A4];
+}
+
+/* With no printer the preview still shows pages, so its paper and margins
+ * are chosen here. */
+static void pageSetupWithoutPrinter(HWND window, DocumentState *state)
+{
+    PrintSetup *setup = &state->print;
+    RECT margins = {DEFAULT_MARGIN, DEFAULT_MARGIN, DEFAULT_MARGIN, DEFAULT_MARGIN};
+    PaperChoice choice = {setup->paperChosen ? setup->paper : regionalPaper(),
+                          setup->paperChosen ? setup->landscape : 1, setup->marginsChosen ? setup->margins : margins};
+    if (!runPaperSetupDialog(window, state->bracket->resourceModule, &choice))
+        return;
+    setup->paper = choice.paper;
+    setup->landscape = choice.landscape;
+    setup->paperChosen = 1;
+    setup->margins = choice.margins;
+    setup->marginsChosen = 1;
+}
+
 void pageSetup(HWND window, DocumentState *state)
 {
     PrintSetup *setup = &state->print;
     if (!choosePrinterDefaults(window, setup))
-        return sayNoPrinter(window, state->bracket);
+        return pageSetupWithoutPrinter(window, state);
     PAGESETUPDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
@@ -120,21 +157,6 @@ static HDC printerInformation(const PrintSetup *setup)
     return dc;
 }
 
-/* The region's usual paper: Letter and Legal where those are the custom,
- * else A4. */
-static SIZE regionalPaper(void)
-{
-    DWORD paper = 0;
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER, (WCHAR *)&paper,
-                    sizeof paper / sizeof(WCHAR));
-    SIZE size = {210000, 297000};
-    if (paper == DMPAPER_LETTER)
-        size = SIZE{215900, 279400};
-    else if (paper == DMPAPER_LEGAL)
-        size = SIZE{215900, 355600};
-    return size;
-}
-
 void previewSheet(const PrintSetup *setup, PaperSheet *sheet)
 {
     HDC printer = printerInformation(setup);
@@ -144,9 +166,10 @@ void previewSheet(const PrintSetup *setup, PaperSheet *sheet)
         DeleteDC(printer);
         return;
     }
-    SIZE paper = regionalPaper();
-    sheet->paper.cx = paper.cy;
-    sheet->paper.cy = paper.cx;
+    SIZE paper = paperSize(setup->paperChosen ? setup->paper : regionalPaper());
+    int landscape = setup->paperChosen ? setup->landscape : 1;
+    sheet->paper.cx = landscape ? paper.cy : paper.cx;
+    sheet->paper.cy = landscape ? paper.cx : paper.cy;
     sheet->printable = RECT{0, 0, sheet->paper.cx, sheet->paper.cy};
     sheet->margins = marginsOf(setup);
 }

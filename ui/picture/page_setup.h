@@ -12,8 +12,8 @@
 #include "ui/picture/print_page.h"
 
 /* The system's page setup dialog (paper, orientation, margins) on the
- * session's settings, which keep the answer. With no printer installed it
- * says so instead. */
+ * session's settings, which keep the answer. With no printer installed, a
+ * page setup of the editor's own chooses the same for the preview. */
 void pageSetup(HWND window, DocumentState *state);
 
 /* Gives setup the default printer's settings, turned to landscape (a
@@ -30,7 +30,8 @@ void sayNoPrinter(HWND window, Bracket *bracket);
 void sheetOfDevice(HDC dc, const PrintSetup *setup, PaperSheet *sheet, PageDevice *device);
 
 /* The sheet the session's printer would print on; with no printer, the
- * region's usual paper (A4 or Letter) in landscape, every part printable. */
+ * paper page setup chose, or else the region's usual paper (A4 or Letter)
+ * in landscape, every part printable. */
 void previewSheet(const PrintSetup *setup, PaperSheet *sheet);
 
 /* Frees what the session's settings hold; at the end of the session. */

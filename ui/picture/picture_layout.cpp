@@ -11,12 +11,6 @@ enum {
     LOSERS_GAP = 24          /* between the winners' bracket and the losers' */
 };
 
-HFONT createPictureFont(int height, int weight)
-{
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);
-}
-
 /* Top of the first row of boxes, under the title and the headings. */
 static int rowsTop(void)
 {

@@ -13,10 +13,6 @@
 #include "model/bracket.h"
 #include "ui/picture/picture_pieces.h"
 
-/* A font of the picture's face, height units tall: it scales with the
- * mapping of the device context it is drawn in. The caller deletes it. */
-HFONT createPictureFont(int height, int weight);
-
 /* The picture's natural size; grows with the bracket. An empty record
  * (N = 0) gives 0 x 0. */
 SIZE bracketPictureSize(Bracket *bracket);

@@ -9,7 +9,22 @@ static const COLORREF BYE_FRAME = RGB(150, 150, 150);
  * as easily as any text of the picture (4.5:1 at least). */
 static const COLORREF BYE_INK = RGB(100, 100, 100);
 
-enum { NAME_PADDING = 6 };
+enum {
+    NAME_PADDING = 6,
+    TIGHT_PADDING = 3,     /* a name that needs the room comes closer to the frame */
+    NARROWEST_SHARE = 80   /* per cent of its width a face may be narrowed to and still read as itself */
+};
+
+HFONT createNarrowPictureFont(int height, int width, int weight)
+{
+    return CreateFontW(-height, width, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, PICTURE_FACE);
+}
+
+HFONT createPictureFont(int height, int weight)
+{
+    return createNarrowPictureFont(height, 0, weight);
+}
 
 int pictureColumnLeft(int column)
 {
@@ -64,8 +79,47 @@ void layoutByeBox(PictureLayout *layout, RECT box, const WCHAR *word)
     layoutText(layout, inner, word, PICTURE_FONT_NAME, PICTURE_ALIGN_LEFT, BYE_INK);
 }
 
-/* Only what still does not fit in the smaller face is cut where it is
- * drawn. */
+/* The width in measure's units of text in face. */
+static int textWidthIn(HDC measure, HFONT face, const WCHAR *text)
+{
+    SIZE extent = {0, 0};
+    HGDIOBJ replaced = SelectObject(measure, face);
+    GetTextExtentPoint32W(measure, text, lstrlenW(text), &extent);
+    SelectObject(measure, replaced);
+    return extent.cx;
+}
+
+/* The average character width, narrower than the small face's own, at
+ * which text fits room; 0 when it fits as it is, -1 when it fits no
+ * narrowing a reader would take for the same face. */
+static int narrowedWidth(HDC measure, const WCHAR *text, int room)
+{
+    const PictureFontSpec &small = PICTURE_FONTS[PICTURE_FONT_SMALL];
+    HFONT face = createPictureFont(small.height, small.weight);
+    if (!face)
+        return -1;
+    TEXTMETRICW metrics;
+    HGDIOBJ replaced = SelectObject(measure, face);
+    int own = GetTextMetricsW(measure, &metrics) ? metrics.tmAveCharWidth : 0;
+    SelectObject(measure, replaced);
+    int width = textWidthIn(measure, face, text);
+    DeleteObject(face);
+    if (width <= room)
+        return 0;
+    for (int narrow = own - 1; narrow * 100 >= own * NARROWEST_SHARE; narrow--) {
+        HFONT narrowFace = createNarrowPictureFont(small.height, narrow, small.weight);
+        width = narrowFace ? textWidthIn(measure, narrowFace, text) : room + 1;
+        if (narrowFace)
+            DeleteObject(narrowFace);
+        if (width <= room)
+            return narrow;
+    }
+    return -1;
+}
+
+/* A name that does not fit gets the smaller face, then the box's whole
+ * width and a narrower face while that keeps it whole; only what fits
+ * none of them is cut where it is drawn. */
 void layoutNameBox(PictureLayout *layout, const WCHAR *shown, RECT box, int champion)
 {
     int lineWidth = champion ? PICTURE_CHAMPION_LINE_WIDTH : PICTURE_LINE_WIDTH;
@@ -73,11 +127,25 @@ void layoutNameBox(PictureLayout *layout, const WCHAR *shown, RECT box, int cham
     RECT inner = box;
     InflateRect(&inner, -NAME_PADDING, -lineWidth);
     int font = champion ? PICTURE_FONT_CHAMPION : PICTURE_FONT_NAME;
+    int room = inner.right - inner.left, narrow = 0;
     SIZE extent;
     if (!champion && layout->measure && GetTextExtentPoint32W(layout->measure, shown, lstrlenW(shown), &extent) &&
-        extent.cx > inner.right - inner.left)
+        extent.cx > room) {
         font = PICTURE_FONT_SMALL;
+        RECT tight = box;
+        InflateRect(&tight, -TIGHT_PADDING, -lineWidth);
+        if (narrowedWidth(layout->measure, shown, room) != 0) {
+            narrow = narrowedWidth(layout->measure, shown, tight.right - tight.left);
+            if (narrow >= 0)
+                inner = tight;
+            else
+                narrow = 0;
+        }
+    }
+    int before = layout->picture->count;
     layoutText(layout, inner, shown, font, champion ? PICTURE_ALIGN_CENTRE : PICTURE_ALIGN_LEFT, PICTURE_INK);
+    if (layout->picture->count > before)
+        layout->picture->items[before].fontWidth = narrow;
 }
 
 /* Out from each feeder, down the middle of the gap, and on to the fed box

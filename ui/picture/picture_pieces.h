@@ -39,6 +39,14 @@ struct PictureLayout {
     int complete;      /* 0 once an item could not be added */
 };
 
+/* A font of the picture's face, height units tall: it scales with the
+ * mapping of the device context it is drawn in. The caller deletes it. */
+HFONT createPictureFont(int height, int weight);
+
+/* The same narrowed to an average character width of width units (0: the
+ * face's own). */
+HFONT createNarrowPictureFont(int height, int width, int weight);
+
 /* The left edge of column (0 from the left). */
 int pictureColumnLeft(int column);
 

@@ -90,7 +90,7 @@ static int printPage(Bracket *bracket, HDC printer, const PageLayout *page, cons
     SelectObject(printer, plain);
     for (int i = 0; i < rows; i++) {
         OrderFields fields;
-        orderFieldsOf(bracket, &entries[i], &fields);
+        orderFieldsOf(bracket, &entries[i], ORDER_TIMES_SHOWN, &fields);
         const WCHAR *texts[] = {fields.time, fields.court, fields.round, fields.first, fields.second};
         drawRow(printer, page, page->rowsTop + i * page->line, texts);
     }
@@ -162,7 +162,9 @@ int printOrderOfPlayOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
     return printed;
 }
 
-static int printOrderPages(Bracket *bracket, HDC printer, const void *, const WCHAR *output)
+/* The order of play's pages depend on the printer chosen, so its print
+ * dialog offers no range. */
+static int printOrderPages(Bracket *bracket, HDC printer, const void *, const PageRange *, const WCHAR *output)
 {
     return printOrderOfPlayOnDevice(bracket, printer, output);
 }
@@ -172,7 +174,7 @@ static int printOrderPages(Bracket *bracket, HDC printer, const void *, const WC
 void printOrderOfPlay(HWND window, DocumentState *state)
 {
     HGLOBAL devMode = NULL, devNames = NULL;
-    printThroughDialog(window, state->bracket, &devMode, &devNames, printOrderPages, NULL, IDS_ORDER_PRINT_FAILED);
+    printThroughDialog(window, state->bracket, &devMode, &devNames, 0, printOrderPages, NULL, IDS_ORDER_PRINT_FAILED);
     if (devMode)
         GlobalFree(devMode);
     if (devNames)

@@ -22,14 +22,19 @@ void printPicture(HWND window, DocumentState *state)
     printWithPrintDialog(window, state);
 }
 
-void printThroughDialog(HWND window, Bracket *bracket, HGLOBAL *devMode, HGLOBAL *devNames, PrintOnDevice print,
-                        const void *context, UINT failedId)
+void printThroughDialog(HWND window, Bracket *bracket, HGLOBAL *devMode, HGLOBAL *devNames, int pageCount,
+                        PrintOnDevice print, const void *context, UINT failedId)
 {
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | (pageCount > 0 ? 0 : PD_NOPAGENUMS);
     dialog.nCopies = 1;
+    if (pageCount > 0) {
+        WORD most = pageCount < 0xFFFF ? (WORD)pageCount : (WORD)0xFFFF;
+        dialog.nMinPage = dialog.nFromPage = 1;
+        dialog.nMaxPage = dialog.nToPage = most;
+    }
     dialog.hDevMode = *devMode;
     dialog.hDevNames = *devNames;
     BOOL chosen = showPrintDialog(&dialog);
@@ -41,7 +46,12 @@ void printThroughDialog(HWND window, Bracket *bracket, HGLOBAL *devMode, HGLOBAL
         /* "Print to file" is the port's business: "FILE:" makes the
          * spooler ask for the file's name. */
         const WCHAR *output = (dialog.Flags & PD_PRINTTOFILE) ? L"FILE:" : NULL;
-        if (!print(bracket, dialog.hDC, context, output) && GetLastError() != ERROR_CANCELLED) {
+        PageRange range = ALL_PAGES;
+        if (dialog.Flags & PD_PAGENUMS) {
+            range.first = dialog.nFromPage;
+            range.last = dialog.nToPage;
+        }
+        if (!print(bracket, dialog.hDC, context, &range, output) && GetLastError() != ERROR_CANCELLED) {
             DWORD reason = GetLastError();
             WCHAR name[TITLE_CAPACITY];
             printedTitle(bracket, name);
@@ -52,9 +62,28 @@ void printThroughDialog(HWND window, Bracket *bracket, HGLOBAL *devMode, HGLOBAL
         DeleteDC(dialog.hDC);
 }
 
-static int printSessionLayout(Bracket *bracket, HDC printer, const void *setup, const WCHAR *output)
+static int printSessionLayout(Bracket *bracket, HDC printer, const void *setup, const PageRange *range,
+                              const WCHAR *output)
 {
-    return printLayoutOnDevice(bracket, printer, (const PrintSetup *)setup, output);
+    return printLayoutOnDevice(bracket, printer, (const PrintSetup *)setup, range, output);
+}
+
+/* How many pages the session's layout takes on the session's paper, as
+ * the preview shows them; 0 when that cannot be told. */
+static int sessionPageCount(Bracket *bracket, const PrintSetup *setup)
+{
+    PaperSheet sheet;
+    previewSheet(setup, &sheet);
+    PictureDescription picture;
+    PrintPages pages;
+    int count = 0;
+    if (describeBracketPicture(bracket, &picture) &&
+        paginatePicture(&picture, &sheet, setup->layout, setup->posterPoints, &pages)) {
+        count = pages.count;
+        releasePrintPages(&pages);
+    }
+    freePictureDescription(&picture);
+    return count;
 }
 
 void printWithPrintDialog(HWND window, DocumentState *state)
@@ -62,15 +91,15 @@ void printWithPrintDialog(HWND window, DocumentState *state)
     PrintSetup *setup = &state->print;
     if (!choosePrinterDefaults(window, setup))
         return sayNoPrinter(window, state->bracket);
-    printThroughDialog(window, state->bracket, &setup->devMode, &setup->devNames, printSessionLayout, setup,
-                       IDS_PRINT_FAILED);
+    printThroughDialog(window, state->bracket, &setup->devMode, &setup->devNames,
+                       sessionPageCount(state->bracket, setup), printSessionLayout, setup, IDS_PRINT_FAILED);
 }
 
-/* Every page in turn; the first that fails ends the document. */
+/* The pages in range in turn; the first that fails ends the document. */
 static int printPages(Bracket *bracket, const PictureDescription *picture, HDC printer, const PaperSheet *sheet,
-                      const PageDevice *device, const PrintPages *pages)
+                      const PageDevice *device, const PrintPages *pages, int first, int last)
 {
-    for (int index = 0; index < pages->count; index++) {
+    for (int index = first; index < last; index++) {
         if (StartPage(printer) <= 0)
             return 0;
         drawPrintPage(bracket, picture, printer, device, sheet, pages, index);
@@ -80,7 +109,8 @@ static int printPages(Bracket *bracket, const PictureDescription *picture, HDC p
     return 1;
 }
 
-int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, const WCHAR *output)
+int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, const PageRange *range,
+                        const WCHAR *output)
 {
     if (!bracket->slotCount || !printer) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -104,9 +134,13 @@ int printLayoutOnDevice(Bracket *bracket, HDC printer, const PrintSetup *setup, 
     printedTitle(bracket, name);
     document.lpszDocName = name;
     document.lpszOutput = output;
+    int first = range->first > 1 ? range->first - 1 : 0;
+    int last = range->last < pages.count ? range->last : pages.count;
     int printed = 0;
-    if (StartDocW(printer, &document) > 0) {
-        printed = printPages(bracket, &picture, printer, &sheet, &device, &pages);
+    if (first >= last) {
+        printed = 1;   /* nothing in range: no empty document either */
+    } else if (StartDocW(printer, &document) > 0) {
+        printed = printPages(bracket, &picture, printer, &sheet, &device, &pages, first, last);
         DWORD failure = GetLastError();
         if (printed)
             printed = EndDoc(printer) > 0;

@@ -41,6 +41,17 @@ static void cutPages(HWND window, PreviewRecord *preview)
     InvalidateRect(GetDlgItem(window, IDC_PREVIEW_PAGE), NULL, FALSE);
 }
 
+/* A button greyed while it has the keyboard would keep it where no key
+ * reaches (Esc included): the keyboard moves on to the next control that
+ * takes it first. */
+static void enablePageButton(HWND window, int id, BOOL enable)
+{
+    HWND button = GetDlgItem(window, id);
+    if (!enable && GetFocus() == button)
+        SendMessageW(window, WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(button, enable);
+}
+
 static void showPageNumber(HWND window, PreviewRecord *preview)
 {
     WCHAR first[16], second[16], text[128];
@@ -50,8 +61,10 @@ static void showPageNumber(HWND window, PreviewRecord *preview)
     if (!loadMessageText(preview->document->bracket->resourceModule, IDS_PRINT_PAGE_NUMBER, numbers, 2, text, 128))
         text[0] = 0;
     SetDlgItemTextW(window, IDC_PREVIEW_PAGE_NUMBER, text);
-    EnableWindow(GetDlgItem(window, IDC_PREVIEW_PREVIOUS), preview->page > 0);
-    EnableWindow(GetDlgItem(window, IDC_PREVIEW_NEXT), preview->page + 1 < preview->pages.count);
+    /* Previous first: once Next greys on the last page, the keyboard
+     * can move to Previous. */
+    enablePageButton(window, IDC_PREVIEW_PREVIOUS, preview->page > 0);
+    enablePageButton(window, IDC_PREVIEW_NEXT, preview->page + 1 < preview->pages.count);
     InvalidateRect(GetDlgItem(window, IDC_PREVIEW_PAGE), NULL, FALSE);
 }
 
