@@ -137,6 +137,7 @@
 #define IDS_PLACE_SECOND            224
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
+#define IDS_WINNERS_BRACKET_WINNER  600
 /* Failures said in words: a court the file cannot hold (%1 the file, %2 the
  * court); a file dialog that failed (%1 the reason) and its reasons (%1 the
  * error code); the hall display or the order of play that could not be

@@ -82,6 +82,33 @@ TEST_F(HallDisplayTest, IsBorderlessOwnedAndClosesWithEscF11OrTheEditor)
     EXPECT_FALSE(IsWindow(display)) << "the display outlived the editor";
 }
 
+// The display repaints as soon as the editor changes anything, a bracket
+// closed included, and rests while nothing changes.
+TEST_F(HallDisplayTest, RepaintsOnEveryChangeAndRestsBetween)
+{
+    openOn(SIXTEEN_TEAMS_XML);
+    HWND display = openDisplay();
+    ASSERT_NE(nullptr, display);
+    auto waiting = [&] {
+        RECT area;
+        return GetUpdateRect(display, &area, FALSE) != 0;
+    };
+    UpdateWindow(display);
+    MSG message;
+    while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    EXPECT_FALSE(waiting()) << "the display repaints with nothing changed";
+    ASSERT_TRUE(pickItem(17, 1));
+    EXPECT_TRUE(waiting()) << "a pick";
+    UpdateWindow(display);
+    command(IDM_EDIT_UNDO);
+    EXPECT_TRUE(waiting()) << "an undo";
+    UpdateWindow(display);
+    command(IDM_FILE_CLOSE);
+    ASSERT_EQ(0, bracket.slotCount);
+    EXPECT_TRUE(waiting()) << "the bracket closed";
+}
+
 // The hall display window of process, once it is shown; NULL after a
 // generous wait.
 HWND waitForDisplay(DWORD process)

@@ -35,6 +35,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    followWindowMarks(window, state->bracket);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -67,6 +68,9 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
         return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     if (runMenuCommand(window, state, (UINT)command))
         return;
+    /* Every drop-down of the window is a pick's. */
+    if (control && (HIWORD(command) == CBN_DROPDOWN || HIWORD(command) == CBN_CLOSEUP))
+        quietPickTooltips(window, HIWORD(command) == CBN_DROPDOWN);
     switch (command) {
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(control, bracket); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(control, bracket); break;
@@ -133,6 +137,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
+        forgetWindowMarks(window, state->bracket);
         stopRecoveryCopies(window, state);
         forgetDisplayScale(window);
         break;

@@ -42,6 +42,7 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
     forgetFile(state);
     if (!build(bracket, context)) {
         setParkedButtonEnabled(window, TRUE);
+        tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
         return 0;
     }
     lstrcpynW(bracket->title, title, TITLE_CAPACITY);
@@ -49,6 +50,7 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
     watchBaseSlotPastes(bracket);
     bracket->dirty = 1;
     forgetUndoSavePoint(bracket);
+    tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
     return 1;
 }
 
@@ -92,4 +94,5 @@ void closeDocument(HWND window, DocumentState *state)
     resetBracketQuietly(window, state->bracket);
     resetScrollView(window);
     forgetFile(state);
+    tellUndoWatchers(state->bracket, UNDO_ALL_SHOWN);
 }

@@ -1,4 +1,5 @@
 #include "ui/document/open_bracket.h"
+#include "model/undo_history.h"
 #include "ui/window/drawing_pause.h"
 #include "ui/document/invalid_picks_prompt.h"
 #include "ui/window/layout.h"
@@ -22,6 +23,7 @@ int loadBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, O
     layoutBracket(bracket, window, 0);
     resumeDrawing(window, paused);
     SetCursor(cursorBefore);
+    tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
     /* Asked once the new bracket is on screen, so the user sees what the
      * question is about; the history starts at the file as it is, so the
      * clearing can be undone. */

@@ -124,7 +124,7 @@ static void layoutHeadings(PictureLayout *layout, int top, const FinalPlaces &pl
         losersMatchHeading(bracket, bracket->slotCount, text, 128);
         layoutHeading(layout, places.resetColumn, rowsTop, text);
     }
-    roundHeading(bracket, 0, text, 128);
+    loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_CHAMPION, text, 128);
     layoutHeading(layout, places.championColumn, rowsTop, text);
 }
 

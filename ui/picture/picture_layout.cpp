@@ -133,6 +133,8 @@ static void addSlots(PictureLayout *layout)
     int depth = bracket->depth;
     WCHAR byeWord[64];
     loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
+    /* The losers' bracket's part draws the one champion box there is. */
+    int championBox = !losersPictureShown(bracket);
     for (int level = 0; level <= depth; level++) {
         int index = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
@@ -149,7 +151,7 @@ static void addSlots(PictureLayout *layout)
             if (node->bye && level == depth && depth > 0)
                 layoutByeBox(layout, box, byeWord);
             else
-                addSlot(layout, node, box, level == 0);
+                addSlot(layout, node, box, level == 0 && championBox);
             if (level < depth)
                 layoutMatchMarks(layout, node, box);
         }
