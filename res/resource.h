@@ -131,6 +131,9 @@
 #define IDS_PLACE_SECOND            224
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
+/* Two entrants of one name */
+#define IDS_NAME_TAKEN              620
+#define IDS_SAVE_REPEATED_NAME      621
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9
