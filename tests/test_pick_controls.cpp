@@ -324,7 +324,7 @@ TEST_F(PickControlsTest, NotificationsFromControlsWithoutASlotChangeNothing)
     DestroyWindow(combo);
 }
 
-// Two entrants whose names differ only in case are two entrants: each list
+// A file may hold two entrants whose names differ only in case: each list
 // offers both, and shows the one its match holds, so clicking the
 // highlighted item changes nothing.
 TEST_F(PickControlsTest, NamesThatDifferOnlyInCaseAreBothOfferedAndTheHeldOneStays)
