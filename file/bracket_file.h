@@ -46,7 +46,7 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report);
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {
     SAVE_FAULT_NONE,        /* written */
-    SAVE_FAULT_DECLINED,    /* nothing open, or the user kept invalid picks: no message */
+    SAVE_FAULT_DECLINED,    /* nothing open, or the user said No: no message */
     SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
     SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
     SAVE_FAULT_SYSTEM,      /* the platform refused; error holds its code */

@@ -1,4 +1,5 @@
 #include "file/bracket_file.h"
+#include "model/entrant_name.h"
 #include "model/losers_bracket.h"
 #include "file/xml_document.h"
 #include "model/seeding.h"
@@ -131,7 +132,7 @@ static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes, c
     BSTR bye = attributeValue(attributes, names->bye);
     if (!seed || !parseDecimal(seed, &node->seed))
         node->seed = 0;
-    node->bye = bye && lstrcmpW(bye, L"1") == 0;
+    node->bye = bye && sameName(bye, L"1");
     SysFreeString(bye);
     SysFreeString(seed);
 }
@@ -358,7 +359,7 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged)
     if (names.name && names.id && names.score && names.status && names.court && names.time) {
         BSTR resetFlag = NULL;
         staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) &&
-                               lstrcmpW(resetFlag, L"1") == 0;
+                               sameName(resetFlag, L"1");
         SysFreeString(resetFlag);
         readLosersTeams(document, staged, &names);
         readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), &names);

@@ -1,4 +1,5 @@
 #include "file/xml_document.h"
+#include "model/entrant_name.h"
 
 /* Status="" values in OUTCOME order; played is the attribute's absence. */
 static const WCHAR *const STATUS_NAMES[OUTCOME_COUNT] = {NULL, L"walkover", L"retired", L"disqualified",
@@ -12,7 +13,7 @@ const WCHAR *matchStatusName(int outcome)
 int matchStatusOutcome(const WCHAR *value)
 {
     for (int outcome = OUTCOME_PLAYED + 1; value && outcome < OUTCOME_COUNT; outcome++) {
-        if (lstrcmpW(value, STATUS_NAMES[outcome]) == 0)
+        if (sameName(value, STATUS_NAMES[outcome]))
             return outcome;
     }
     return OUTCOME_PLAYED;

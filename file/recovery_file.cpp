@@ -1,4 +1,5 @@
 #include "file/recovery_file.h"
+#include "model/entrant_name.h"
 #include "file/bracket_file.h"
 #include "file/xml_document.h"
 
@@ -148,7 +149,7 @@ int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int
                               parseHex64(hash, &owner->disk.contentHash);
         WCHAR editable[4];
         copySelectedText(document, L"Games/@BaseEditable", editable, 4);
-        owner->baseEditable = lstrcmpW(editable, L"1") == 0;
+        owner->baseEditable = sameName(editable, L"1");
     }
     document->Release();
     return result;

@@ -1,4 +1,5 @@
 #include "model/pick_rules.h"
+#include "model/entrant_name.h"
 #include "model/losers_bracket.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
@@ -71,7 +72,7 @@ static void takeName(BracketNode *node, const WCHAR *text)
 {
     BracketNode *stopper = node->parent;
     if (node->name[0]) {
-        for (; stopper && lstrcmpW(stopper->name, node->name) == 0; stopper = stopper->parent)
+        for (; stopper && sameName(stopper->name, node->name); stopper = stopper->parent)
             clearPick(stopper);
     }
     lstrcpynW(node->name, text, NAME_CAPACITY);
@@ -120,7 +121,7 @@ static void advancePicks(Bracket *bracket, int keepNamed)
             if (sendsNobody(left) == sendsNobody(right))
                 continue;
             const BracketNode *entrant = sendsNobody(left) ? right : left;
-            if (lstrcmpW(pick->name, entrant->name) != 0)
+            if (!sameName(pick->name, entrant->name))
                 followEntrant(pick, entrant);
         }
     }
@@ -159,7 +160,7 @@ static void followThirdPlacePairing(Bracket *bracket, const ThirdPlacePairing *b
     ThirdPlacePairing after;
     notePairing(bracket, &after);
     ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (lstrcmpW(before->first, after.first) == 0 && lstrcmpW(before->second, after.second) == 0)
+    if (sameName(before->first, after.first) && sameName(before->second, after.second))
         return;
     if (match->result[0] || match->details.outcome != OUTCOME_PLAYED)
         bracket->dirty = 1;
@@ -171,7 +172,7 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
 {
     if (bracket->slotCount == 0 || !node)
         return 0;
-    if (lstrcmpW(newText, node->name) == 0)
+    if (sameName(newText, node->name))
         return 1;
     bracket->dirty = 1;
     ThirdPlacePairing before;
@@ -210,8 +211,8 @@ int setMatchWithdrawn(Bracket *bracket, BracketNode *node, int withdrawn)
 
 static int isInvalidPick(const BracketNode *node)
 {
-    return node->name[0] && lstrcmpW(node->name, node->left->name) != 0 &&
-           lstrcmpW(node->name, node->right->name) != 0;
+    return node->name[0] && !sameName(node->name, node->left->name) &&
+           !sameName(node->name, node->right->name);
 }
 
 int validatePicks(Bracket *bracket, int clear)

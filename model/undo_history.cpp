@@ -1,4 +1,5 @@
 #include "model/undo_history.h"
+#include "model/entrant_name.h"
 #include "model/bracket.h"
 #include "model/heap.h"
 
@@ -303,7 +304,7 @@ static int diffStep(Bracket *bracket, UndoStep **step)
     for (UINT id = 0; id < values; id++) {
         const WCHAR *was = snapshotOf(bracket, before, id);
         const WCHAR *now = readValue(bracket, id);
-        if (lstrcmpW(was, now) != 0) {
+        if (!sameName(was, now)) {
             bytes += entrySize(lstrlenW(was), lstrlenW(now));
             entries++;
         }
@@ -319,7 +320,7 @@ static int diffStep(Bracket *bracket, UndoStep **step)
     for (UINT id = 0; id < values; id++) {
         const WCHAR *was = snapshotOf(bracket, before, id);
         const WCHAR *now = readValue(bracket, id);
-        if (lstrcmpW(was, now) == 0)
+        if (sameName(was, now))
             continue;
         entry->id = id;
         entry->beforeLength = (USHORT)lstrlenW(was);

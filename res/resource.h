@@ -151,6 +151,9 @@
 #define IDS_HALL_DISPLAY_FAILED     665
 #define IDS_ORDER_COPY_FAILED       666
 #define IDS_RECOVERY_SET_ASIDE      667
+/* Two entrants of one name */
+#define IDS_NAME_TAKEN              620
+#define IDS_SAVE_REPEATED_NAME      621
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9

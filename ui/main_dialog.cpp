@@ -14,6 +14,7 @@
 #include "ui/editing/match_result_command.h"
 #include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
+#include "ui/window/name_clash_tip.h"
 #include "ui/window/pick_tooltips.h"
 #include "ui/document/recent_files.h"
 #include "ui/document/recovery_copy.h"
@@ -81,7 +82,10 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): recordSlotTextChange(control, bracket); break;
     /* The keystrokes typed while a slot keeps the focus are one step. */
-    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS):
+        endUndoTyping(bracket);
+        hideNameClashTip(window);
+        break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
@@ -118,8 +122,10 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     /* Asked once the window is on screen, so the user sees what is restored. */
     case RECOVERY_OFFER_MESSAGE: offerLeftRecoveryCopies(window, state); break;
     case WM_PARENTNOTIFY:
-        if (LOWORD(wParam) == WM_DESTROY)
+        if (LOWORD(wParam) == WM_DESTROY) {
             removePickTooltip(window, (HWND)lParam);
+            forgetNameClashTip(window, (HWND)lParam);
+        }
         break;
     case WM_PAINT: return paintWindowMarks(window, state->bracket);
     case WM_NOTIFY: answerPickTooltip(window, state->bracket, (NMHDR *)lParam); break;

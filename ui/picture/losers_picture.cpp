@@ -1,4 +1,5 @@
 #include "ui/picture/losers_picture.h"
+#include "model/entrant_name.h"
 
 #include "model/losers_bracket.h"
 #include "res/resource.h"
@@ -171,7 +172,7 @@ static const WCHAR *otherEntrant(Bracket *bracket, BracketNode *match)
     if (!match || !match->name[0])
         return NULL;
     losersEntrants(bracket, match, &first, &second);
-    return lstrcmpW(first, match->name) == 0 ? second : first;
+    return sameName(first, match->name) ? second : first;
 }
 
 /* Under the champion's marks: each place's word and, once decided, who

@@ -1,4 +1,5 @@
 #include "ui/picture/picture_layout.h"
+#include "model/entrant_name.h"
 
 #include "model/third_place.h"
 #include "res/resource.h"
@@ -165,7 +166,7 @@ static const WCHAR *fourthPlace(Bracket *bracket)
     const WCHAR *left = semiFinalLoser(bracket, 0), *right = semiFinalLoser(bracket, 1);
     if (!third[0] || !left || !right)
         return NULL;
-    return lstrcmpW(third, left) == 0 ? right : left;
+    return sameName(third, left) ? right : left;
 }
 
 /* The places known so far, "1. name" a line, then the match for third
