@@ -1,5 +1,7 @@
 #include "file/recovery_file.h"
-#include "file/bracket_file.h"
+#include "file/bracket_reader.h"
+#include "file/bracket_writer.h"
+#include "file/document_stream.h"
 #include "file/xml_document.h"
 
 static int setAttributeText(IXMLDOMElement *element, const WCHAR *attribute, const WCHAR *text)
