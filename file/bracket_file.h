@@ -1,9 +1,14 @@
 /* The bracket file: an XML document <Games> with <Title>, <Teams> and one
  * <Team Name="" id=""/> per slot (with Score="" when the match has a
  * result, and Status="walkover|retired|disqualified|double-walkover",
- * Court="" and Time="YYYY-MM-DDTHH:MM" where they are set), then
+ * Court="" and Time="YYYY-MM-DDTHH:MM" where they are set, then Seed="n"
+ * on a seeded base slot and Bye="1" on a bye), then
  * <ThirdPlace Name="" Score=""/> with the same three while that match is
- * on, read and written through the platform's XML DOM. */
+ * on; in double elimination then <Losers Reset="1"> (Reset only while the
+ * grand final's reset is on) holding one <Team Name="" id=""/> per losers'
+ * match, <GrandFinal Name=""/> and, with the reset, <GrandFinalReset
+ * Name=""/>, each with Score and the three details as a Team's. Read and
+ * written through the platform's XML DOM. */
 #ifndef DUELMARK_FILE_BRACKET_FILE_H
 #define DUELMARK_FILE_BRACKET_FILE_H
 
@@ -29,18 +34,20 @@ struct OpenReport {
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {
     SAVE_FAULT_NONE,        /* written */
-    SAVE_FAULT_DECLINED,    /* nothing open, or the user kept invalid picks: no message */
+    SAVE_FAULT_DECLINED,    /* nothing open, or the user said No: no message */
     SAVE_FAULT_TEXT,        /* a name or the title holds what the format cannot carry */
     SAVE_FAULT_UNREADABLE,  /* what was written would not read back; the old file stays */
     SAVE_FAULT_SYSTEM,      /* the platform refused; error holds its code */
-    SAVE_FAULT_RESULT       /* a match's result holds what the format cannot carry */
+    SAVE_FAULT_RESULT,      /* a match's result holds what the format cannot carry */
+    SAVE_FAULT_COURT        /* a match's court holds what the format cannot carry */
 };
 
 struct SaveReport {
     int fault;    /* a SaveFault */
     DWORD error;  /* SAVE_FAULT_SYSTEM: the platform's error code */
     int slotId;   /* SAVE_FAULT_TEXT: the slot whose name is at fault, 0 for the title;
-                   * SAVE_FAULT_RESULT: the slot whose result, 0 the third-place match's */
+                   * SAVE_FAULT_RESULT, SAVE_FAULT_COURT: the match whose result or
+                   * court, 0 the third-place match */
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "file/bracket_reader.h"
 #include "file/document_stream.h"
 #include "file/match_status.h"
+#include "model/entrant_name.h"
 #include "file/xml_document.h"
 #include "file/parse_decimal.h"
 #include "model/losers_bracket.h"
@@ -134,7 +135,7 @@ static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes, c
     BSTR bye = attributeValue(attributes, names->bye);
     if (!seed || !parseDecimal(seed, &node->seed))
         node->seed = 0;
-    node->bye = bye && lstrcmpW(bye, L"1") == 0;
+    node->bye = bye && sameName(bye, L"1");
     SysFreeString(bye);
     SysFreeString(seed);
 }
@@ -361,7 +362,7 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged)
     if (names.name && names.id && names.score && names.status && names.court && names.time) {
         BSTR resetFlag = NULL;
         staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) &&
-                               lstrcmpW(resetFlag, L"1") == 0;
+                               sameName(resetFlag, L"1");
         SysFreeString(resetFlag);
         readLosersTeams(document, staged, &names);
         readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), &names);
@@ -408,8 +409,9 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     SysFreeString(title);
     readTeams(document, staged);
     dropStrayDetails(staged);
-    /* Every pick a bye or a double walkover decides is made here, also when
-     * the file lacks it. */
+    /* Every empty pick a bye or a double walkover decides is made here, also
+     * when the file lacks it; a pick the file gives someone who cannot be
+     * there stays for the invalid-picks question. */
     settleSeedsAndByes(staged);
     dropStrayResults(staged);
     readThirdPlace(document, staged);

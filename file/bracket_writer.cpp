@@ -292,6 +292,31 @@ static int findUnwritableResult(Bracket *bracket, int *slotId)
     return holdsUnwritableCharacter(bracket->thirdPlace.result);
 }
 
+/* The first court the file could not carry: 1 with its match's id in
+ * slotId, 0 for the third-place match; 0 when every court can be written.
+ * Only the recovery copy may lose a character to U+FFFD; a save says so. */
+static int findUnwritableCourt(Bracket *bracket, int *slotId)
+{
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
+        if (holdsUnwritableCharacter(bracket->nodeTable[id - 1]->details.court)) {
+            *slotId = id;
+            return 1;
+        }
+    }
+    /* The losers' matches, the grand final and, while it is on, its reset:
+     * what the file holds of them. */
+    int written = losersMatchCount(bracket) + 1 + (bracket->losers.reset != 0);
+    for (int k = 1; bracket->losers.on && k <= written; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        if (match && holdsUnwritableCharacter(match->details.court)) {
+            *slotId = (int)match->id;
+            return 1;
+        }
+    }
+    *slotId = 0;
+    return bracket->thirdPlace.on && holdsUnwritableCharacter(bracket->thirdPlace.details.court);
+}
+
 /* What the writer hands the crash-safe replace to judge its temporary file
  * with, and what it learns back. */
 struct ReadBackCheck {
@@ -325,6 +350,8 @@ int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report)
         return reportFault(report, SAVE_FAULT_TEXT, ERROR_INVALID_DATA);
     if (findUnwritableResult(bracket, &report->slotId))
         return reportFault(report, SAVE_FAULT_RESULT, ERROR_INVALID_DATA);
+    if (findUnwritableCourt(bracket, &report->slotId))
+        return reportFault(report, SAVE_FAULT_COURT, ERROR_INVALID_DATA);
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return reportFault(report, SAVE_FAULT_SYSTEM, ERROR_NOT_ENOUGH_MEMORY);

@@ -1,4 +1,5 @@
 #include "file/match_status.h"
+#include "model/entrant_name.h"
 #include "model/match_details.h"
 
 /* Status="" values in OUTCOME order; played is the attribute's absence. */
@@ -13,7 +14,7 @@ const WCHAR *matchStatusName(int outcome)
 int matchStatusOutcome(const WCHAR *value)
 {
     for (int outcome = OUTCOME_PLAYED + 1; value && outcome < OUTCOME_COUNT; outcome++) {
-        if (lstrcmpW(value, STATUS_NAMES[outcome]) == 0)
+        if (sameName(value, STATUS_NAMES[outcome]))
             return outcome;
     }
     return OUTCOME_PLAYED;

@@ -2,7 +2,11 @@
 #include "file/bracket_reader.h"
 #include "file/bracket_writer.h"
 #include "file/document_stream.h"
+#include "model/entrant_name.h"
 #include "file/xml_document.h"
+
+/* Room to tell a name that fits from one that was cut. */
+enum { FILE_NAME_CAPACITY = 2 * MAX_PATH };
 
 static int setAttributeText(IXMLDOMElement *element, const WCHAR *attribute, const WCHAR *text)
 {
@@ -103,26 +107,84 @@ static void copySelectedText(IXMLDOMDocument *document, const WCHAR *xpath, WCHA
     SysFreeString(query);
 }
 
-int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int titleCapacity)
+/* A name Save could write to as it stands: a full path ("X:\\..." or
+ * "\\\\server\\share\\...") that fits. A relative name would be made full
+ * against whatever folder is current, a cut one would be another file. */
+static int isUsableFileName(const WCHAR *path)
+{
+    if (lstrlenW(path) >= MAX_PATH)
+        return 0;
+    WCHAR drive = path[0] & ~0x20;
+    if (drive >= L'A' && drive <= L'Z' && path[1] == L':' && path[2] == L'\\')
+        return 1;
+    return path[0] == L'\\' && path[1] == L'\\' && path[2] && path[2] != L'\\' && path[2] != L'?' &&
+           path[2] != L'.';
+}
+
+int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int titleCapacity, OpenReport *report)
 {
     *owner = RecoveryOwner{};
     title[0] = 0;
+    /* A copy is offered only when it would open: one the reader refuses is
+     * no work the user can get back. */
+    Bracket staged;
+    initBracket(&staged, NULL);
+    int readable = readBracketFile(path, &staged, report);
+    resetBracket(&staged);
+    if (!readable)
+        return 0;
+    report->fault = OPEN_FAULT_UNREADABLE;
+    report->error = ERROR_NOT_ENOUGH_MEMORY;
     IXMLDOMDocument *document = createBracketDocument();
     if (!document)
         return 0;
-    OpenReport report;
-    int result = loadDocumentFile(document, path, &report);
+    int result = loadDocumentFile(document, path, report);
     if (result) {
-        WCHAR size[20], hash[20];
-        copySelectedText(document, L"Games/@File", owner->path, MAX_PATH);
+        WCHAR file[FILE_NAME_CAPACITY], size[20], hash[20];
+        copySelectedText(document, L"Games/@File", file, FILE_NAME_CAPACITY);
+        if (isUsableFileName(file))
+            lstrcpyW(owner->path, file);
         copySelectedText(document, L"Games/Title", title, titleCapacity);
         copySelectedText(document, L"Games/@FileSize", size, 20);
         copySelectedText(document, L"Games/@FileHash", hash, 20);
-        owner->disk.present = parseHex64(size, &owner->disk.size) && parseHex64(hash, &owner->disk.contentHash);
+        owner->disk.present = owner->path[0] && parseHex64(size, &owner->disk.size) &&
+                              parseHex64(hash, &owner->disk.contentHash);
         WCHAR editable[4];
         copySelectedText(document, L"Games/@BaseEditable", editable, 4);
-        owner->baseEditable = lstrcmpW(editable, L"1") == 0;
+        owner->baseEditable = sameName(editable, L"1");
     }
     document->Release();
     return result;
+}
+
+/* The bytes Save would write for the bracket in the file at path, without
+ * anything a recovery copy adds. Returns 1 with out filled. */
+static int savedFormOf(const WCHAR *path, DocumentBytes *out)
+{
+    Bracket staged;
+    initBracket(&staged, NULL);
+    OpenReport report;
+    IXMLDOMDocument *document = NULL;
+    int result = readBracketFile(path, &staged, &report) && (document = createBracketDocument()) != NULL &&
+                 fillBracketDocument(document, &staged) && serializeDocument(document, out);
+    if (document)
+        document->Release();
+    resetBracket(&staged);
+    return result;
+}
+
+int recoveryMatchesFile(const WCHAR *copyPath, const WCHAR *filePath)
+{
+    DocumentBytes copy, file;
+    if (!savedFormOf(copyPath, &copy))
+        return 0;
+    int same = 0;
+    if (savedFormOf(filePath, &file)) {
+        same = copy.size == file.size;
+        for (DWORD i = 0; same && i < copy.size; i++)
+            same = copy.bytes[i] == file.bytes[i];
+        releaseDocumentBytes(&file);
+    }
+    releaseDocumentBytes(&copy);
+    return same;
 }

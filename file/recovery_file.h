@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "file/bracket_file.h"
 #include "file/file_fingerprint.h"
 #include "model/bracket.h"
 
@@ -26,8 +27,15 @@ struct RecoveryOwner {
  * was written (then any older copy at path stays). */
 int refreshRecoveryFile(Bracket *bracket, const WCHAR *path, const RecoveryOwner *owner, ULONGLONG *written);
 
-/* The owner and the bracket's title kept in the copy at path. Returns 1,
- * or 0 when the file is not one the reader takes. */
-int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int titleCapacity);
+/* The owner and the bracket's title kept in the copy at path. A file name
+ * that is not a full path, or too long to be one, counts as none (so Save
+ * asks for one). Returns 1, or 0 with the reason in report when the reader
+ * does not take the file as a bracket. */
+int readRecoveryLabel(const WCHAR *path, RecoveryOwner *owner, WCHAR *title, int titleCapacity, OpenReport *report);
+
+/* Whether the copy at copyPath holds the same work as the file at
+ * filePath: both read and written back as Save would write them, byte for
+ * byte. A save that finished just before a kill leaves such a copy. */
+int recoveryMatchesFile(const WCHAR *copyPath, const WCHAR *filePath);
 
 #endif

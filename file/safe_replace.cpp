@@ -224,3 +224,88 @@ int replaceOwnFileContents(const WCHAR *path, const void *bytes, DWORD size, Rep
     deleteKeepingError(temp);
     return 0;
 }
+
+static ULONGLONG fileTimeValue(const FILETIME *time)
+{
+    return (ULONGLONG)time->dwHighDateTime << 32 | time->dwLowDateTime;
+}
+
+/* Parses one to eight lower-case hex digits at *text. Returns 1 with the
+ * value, 0 when there are none or too many. */
+static int parseHexDigits(const WCHAR **text, DWORD *value)
+{
+    int digits = 0;
+    *value = 0;
+    for (;; (*text)++) {
+        WCHAR c = **text;
+        int digit = c >= L'0' && c <= L'9' ? c - L'0' : c >= L'a' && c <= L'f' ? c - L'a' + 10 : -1;
+        if (digit < 0)
+            return digits > 0;
+        if (++digits > 8)
+            return 0;
+        *value = *value << 4 | (DWORD)digit;
+    }
+}
+
+/* The process id a temporary name of ours carries ("~dm<id>-<n>.tmp"), or
+ * 0 when the name is not one of ours. */
+static int temporaryNameOwner(const WCHAR *name, DWORD *process)
+{
+    if (!startsWith(name, L"~dm"))
+        return 0;
+    const WCHAR *p = name + 3;
+    DWORD counter = 0;
+    if (!parseHexDigits(&p, process) || *p++ != L'-' || !parseHexDigits(&p, &counter))
+        return 0;
+    return lstrcmpiW(p, L".tmp") == 0;
+}
+
+/* Whether the process that wrote a temporary file at writtenAt is gone. A
+ * process that cannot be asked about for any other reason than its absence
+ * is taken to be running: its file stays. */
+static int writerIsGone(DWORD id, ULONGLONG writtenAt)
+{
+    HANDLE process = id == GetCurrentProcessId()
+                         ? GetCurrentProcess()
+                         : OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+    if (!process)
+        return GetLastError() == ERROR_INVALID_PARAMETER;
+    FILETIME created, exited, kernel, user;
+    int gone = WaitForSingleObject(process, 0) == WAIT_OBJECT_0 ||
+               (GetProcessTimes(process, &created, &exited, &kernel, &user) && fileTimeValue(&created) > writtenAt);
+    if (id != GetCurrentProcessId())
+        CloseHandle(process);
+    return gone;
+}
+
+void removeLeftTemporaryFiles(const WCHAR *path)
+{
+    WCHAR folder[LONG_PATH_CAPACITY], pattern[LONG_PATH_CAPACITY], found[LONG_PATH_CAPACITY];
+    if (!path || !extendedFullPath(path, folder))
+        return;
+    int folderEnd = -1;
+    for (int i = 0; folder[i]; i++) {
+        if (folder[i] == L'\\')
+            folderEnd = i;
+    }
+    if (folderEnd < 0)
+        return;
+    folder[folderEnd + 1] = 0;
+    lstrcpyW(pattern, folder);
+    if (!appendText(pattern, LONG_PATH_CAPACITY, L"~dm*.tmp"))
+        return;
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(pattern, &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        DWORD writer = 0;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !temporaryNameOwner(entry.cFileName, &writer) ||
+            !writerIsGone(writer, fileTimeValue(&entry.ftLastWriteTime)))
+            continue;
+        lstrcpyW(found, folder);
+        if (appendText(found, LONG_PATH_CAPACITY, entry.cFileName))
+            DeleteFileW(found);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+}

@@ -1,4 +1,6 @@
-/* Crash-safe replacement of a file's contents. Private to file/. */
+/* Crash-safe replacement of a file's contents. Private to file/, but for
+ * removeLeftTemporaryFiles, which the document calls when it opens a file
+ * and when it starts keeping recovery copies. */
 #ifndef DUELMARK_FILE_SAFE_REPLACE_H
 #define DUELMARK_FILE_SAFE_REPLACE_H
 
@@ -25,5 +27,13 @@ int replaceFileContentsChecked(const WCHAR *path, const void *bytes, DWORD size,
  * the name in one step, so the file is never missing, not even for a
  * moment, and a temporary file is all a kill half-way can leave. */
 int replaceOwnFileContents(const WCHAR *path, const void *bytes, DWORD size, ReplacementCheck check, void *context);
+
+/* Removes the temporary files a replace left in the folder of path when
+ * its process was killed part-way. A file counts as left only when the
+ * process named in it is gone: no such process, one that has ended, or
+ * one that started after the file was last written (process ids are handed
+ * out again). Backups (".bak") are never removed: a kill inside the swap
+ * can leave the only copy of the old file under that name. */
+void removeLeftTemporaryFiles(const WCHAR *path);
 
 #endif

@@ -63,12 +63,13 @@ struct Bracket {
     WCHAR title[TITLE_CAPACITY];
     HMODULE resourceModule;
     UndoHistory history;   /* steps of the open tree; emptied with it */
+    UndoWatcher watchers[UNDO_WATCHER_LIMIT]; /* kept from tree to tree; none in a new record */
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
 };
 
-/* Puts a fresh record into the empty state; keeps module when it is NULL.
- * Returns the record. */
+/* Puts a fresh record into the empty state, with nobody watching it; keeps
+ * module when it is NULL. Returns the record. */
 Bracket *initBracket(Bracket *bracket, HMODULE module);
 
 /* Builds and numbers the tree for teamCount teams (rounded up to a power of

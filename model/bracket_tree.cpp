@@ -55,6 +55,8 @@ static void emptyRecord(Bracket *bracket)
 Bracket *initBracket(Bracket *bracket, HMODULE module)
 {
     emptyRecord(bracket);
+    for (UndoWatcher &watcher : bracket->watchers)
+        watcher = UndoWatcher{};
     if (module)
         bracket->resourceModule = module;
     return bracket;

@@ -1,4 +1,5 @@
 #include "model/losers_bracket.h"
+#include "model/entrant_name.h"
 
 #include "model/slot_control.h"
 #include "model/third_place.h"
@@ -100,7 +101,7 @@ int isResetInPlay(Bracket *bracket)
     if (feederEntrant(bracket, &feeders[1], &challenger) != ENTRANT_KNOWN)
         return 0;
     feederEntrant(bracket, &feeders[0], &champion);
-    return lstrcmpW(final->name, challenger) == 0 && lstrcmpW(final->name, champion) != 0;
+    return sameName(final->name, challenger) && !sameName(final->name, champion);
 }
 
 const WCHAR *tournamentChampion(Bracket *bracket)
@@ -118,7 +119,7 @@ static int isChoiceAmong(const WCHAR *const names[2], const int states[2], const
     if (!name[0])
         return 1;
     for (int side = 0; side < 2; side++) {
-        if (states[side] == ENTRANT_KNOWN && lstrcmpW(names[side], name) == 0)
+        if (states[side] == ENTRANT_KNOWN && sameName(names[side], name))
             return 1;
     }
     return 0;
@@ -209,7 +210,7 @@ static int settleMatch(Bracket *bracket, int k, int mode)
         const WCHAR *entrant = names[nobody0 ? 1 : 0];
         int keep = (mode & SETTLE_KEEP_INVALID) && match->name[0];
         /* Nobody to beat: no choice for the user to make. */
-        if (!keep && lstrcmpW(match->name, entrant) != 0) {
+        if (!keep && !sameName(match->name, entrant)) {
             lstrcpynW(match->name, entrant, NAME_CAPACITY);
             match->result[0] = 0;
             match->details.outcome = OUTCOME_PLAYED;
@@ -298,7 +299,7 @@ int setLosersPick(Bracket *bracket, BracketNode *match, const WCHAR *name)
 {
     if (!bracket->losers.on || !isLosersChoice(bracket, match, name))
         return 0;
-    if (lstrcmpW(match->name, name) == 0 && match->details.outcome != OUTCOME_DOUBLE_WALKOVER)
+    if (sameName(match->name, name) && match->details.outcome != OUTCOME_DOUBLE_WALKOVER)
         return 1;
     noteLosersPairings(bracket);
     lstrcpynW(match->name, name, NAME_CAPACITY);

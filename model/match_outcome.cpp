@@ -1,4 +1,5 @@
 #include "model/match_outcome.h"
+#include "model/entrant_name.h"
 
 #include "model/pick_rules.h"
 #include "model/losers_bracket.h"
@@ -66,7 +67,7 @@ int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, co
         return setThirdPlaceOutcome(bracket, winner, result, outcome);
     if (losersNumberOf(bracket, node))
         return setLosersOutcome(bracket, node, winner, result, outcome);
-    if (winner[0] && lstrcmpW(winner, node->left->name) != 0 && lstrcmpW(winner, node->right->name) != 0)
+    if (winner[0] && !sameName(winner, node->left->name) && !sameName(winner, node->right->name))
         return 0;
     if (outcome == OUTCOME_DOUBLE_WALKOVER)
         return setMatchWithdrawn(bracket, node, 1);
@@ -92,7 +93,7 @@ int setMatchSchedule(Bracket *bracket, BracketNode *node, const WCHAR *court, co
         length--;
     WCHAR taken[COURT_CAPACITY];
     lstrcpynW(taken, court, length + 1);
-    if (lstrcmpW(taken, details->court) != 0 || lstrcmpW(time, details->time) != 0)
+    if (!sameName(taken, details->court) || !sameName(time, details->time))
         bracket->dirty = 1;
     lstrcpyW(details->court, taken);
     lstrcpynW(details->time, time, MATCH_TIME_CAPACITY);

@@ -1,4 +1,5 @@
 #include "model/match_result.h"
+#include "model/entrant_name.h"
 #include "model/losers_bracket.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
@@ -14,7 +15,7 @@ static void takeResult(Bracket *bracket, WCHAR *target, const WCHAR *result)
         length--;
     WCHAR taken[RESULT_CAPACITY];
     lstrcpynW(taken, result, length + 1);
-    if (lstrcmpW(taken, target) == 0)
+    if (sameName(taken, target))
         return;
     lstrcpyW(target, taken);
     bracket->dirty = 1;
@@ -38,7 +39,7 @@ int setMatchResult(Bracket *bracket, BracketNode *node, const WCHAR *winner, con
     }
     if (!node->left)
         return 0;
-    if (winner[0] && lstrcmpW(winner, node->left->name) != 0 && lstrcmpW(winner, node->right->name) != 0)
+    if (winner[0] && !sameName(winner, node->left->name) && !sameName(winner, node->right->name))
         return 0;
     applySlotText(bracket, node, winner);
     takeResult(bracket, node->result, winner[0] ? result : L"");

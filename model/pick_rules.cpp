@@ -1,4 +1,5 @@
 #include "model/pick_rules.h"
+#include "model/entrant_name.h"
 #include "model/losers_bracket.h"
 #include "model/slot_control.h"
 #include "model/third_place.h"
@@ -71,7 +72,7 @@ static void takeName(BracketNode *node, const WCHAR *text)
 {
     BracketNode *stopper = node->parent;
     if (node->name[0]) {
-        for (; stopper && lstrcmpW(stopper->name, node->name) == 0; stopper = stopper->parent)
+        for (; stopper && sameName(stopper->name, node->name); stopper = stopper->parent)
             clearPick(stopper);
     }
     lstrcpynW(node->name, text, NAME_CAPACITY);
@@ -104,11 +105,13 @@ static void followEntrant(BracketNode *pick, const BracketNode *entrant)
 
 /* From the first round up, so a withdrawal passes on through a chain of
  * matches in one pass. */
-void advanceUncontestedPicks(Bracket *bracket)
+static void advancePicks(Bracket *bracket, int keepNamed)
 {
     for (int k = bracket->depth - 1; k >= 0; k--) {
         for (BracketNode *pick = leftmostAtLevel(bracket, k); pick; pick = nextInLevel(pick)) {
             if (isWithdrawn(pick))
+                continue;
+            if (keepNamed && pick->name[0])
                 continue;
             BracketNode *left = pick->left, *right = pick->right;
             if (isWithdrawn(left) && isWithdrawn(right)) {
@@ -118,10 +121,20 @@ void advanceUncontestedPicks(Bracket *bracket)
             if (sendsNobody(left) == sendsNobody(right))
                 continue;
             const BracketNode *entrant = sendsNobody(left) ? right : left;
-            if (lstrcmpW(pick->name, entrant->name) != 0)
+            if (!sameName(pick->name, entrant->name))
                 followEntrant(pick, entrant);
         }
     }
+}
+
+void advanceUncontestedPicks(Bracket *bracket)
+{
+    advancePicks(bracket, 0);
+}
+
+void fillUncontestedPicks(Bracket *bracket)
+{
+    advancePicks(bracket, 1);
 }
 
 /* The two entrants of the match for third place, as they stand. */
@@ -147,7 +160,7 @@ static void followThirdPlacePairing(Bracket *bracket, const ThirdPlacePairing *b
     ThirdPlacePairing after;
     notePairing(bracket, &after);
     ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (lstrcmpW(before->first, after.first) == 0 && lstrcmpW(before->second, after.second) == 0)
+    if (sameName(before->first, after.first) && sameName(before->second, after.second))
         return;
     if (match->result[0] || match->details.outcome != OUTCOME_PLAYED)
         bracket->dirty = 1;
@@ -159,7 +172,7 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
 {
     if (bracket->slotCount == 0 || !node)
         return 0;
-    if (lstrcmpW(newText, node->name) == 0)
+    if (sameName(newText, node->name))
         return 1;
     bracket->dirty = 1;
     ThirdPlacePairing before;
@@ -198,8 +211,8 @@ int setMatchWithdrawn(Bracket *bracket, BracketNode *node, int withdrawn)
 
 static int isInvalidPick(const BracketNode *node)
 {
-    return node->name[0] && lstrcmpW(node->name, node->left->name) != 0 &&
-           lstrcmpW(node->name, node->right->name) != 0;
+    return node->name[0] && !sameName(node->name, node->left->name) &&
+           !sameName(node->name, node->right->name);
 }
 
 int validatePicks(Bracket *bracket, int clear)
@@ -220,6 +233,10 @@ int validatePicks(Bracket *bracket, int clear)
             }
         }
     }
+    /* A cleared pick that had one possible entrant takes it, as it would
+     * have if it had never been wrong. */
+    if (clear && !result)
+        advanceUncontestedPicks(bracket);
     /* Last, so semi-finals cleared above count already. */
     if (!isThirdPlaceChoice(bracket, bracket->thirdPlace.name) || !losersPicksValid(bracket))
         result = 0;

@@ -35,6 +35,11 @@ int isWithdrawn(const BracketNode *node);
  * included). The dirty flag is left to the caller. */
 void advanceUncontestedPicks(Bracket *bracket);
 
+/* The same for the picks that are empty only: a pick that names someone
+ * else stays as it is, for the pick rules to judge (a file may name an
+ * entrant who cannot be there, and the user is asked before it goes). */
+void fillUncontestedPicks(Bracket *bracket);
+
 /* Makes the match node decides a double walkover (withdrawn 1): its pick
  * emptied with the cascade, the next match's other entrant through at
  * once; or (0) an open match again, with what followed from the

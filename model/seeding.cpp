@@ -105,5 +105,5 @@ void settleSeedsAndByes(Bracket *bracket)
         if (left->bye && right->bye)
             left->bye = right->bye = 0;
     }
-    advanceUncontestedPicks(bracket);
+    fillUncontestedPicks(bracket);
 }

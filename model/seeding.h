@@ -39,7 +39,9 @@ int buildBracketFromList(Bracket *bracket, const WCHAR *text, int placement, Ran
 /* Drops what a file may carry but a bracket cannot hold: seeds outside
  * 1 .. MAX_TEAM_COUNT, off the base slots or given twice (the first by id
  * stays), byes off the base slots, with a name, or facing another bye;
- * then makes every pick a bye decides. Names and other picks stay. */
+ * then makes every empty pick a bye or a double walkover decides. Names
+ * and other picks stay, also one that names an entrant who cannot be
+ * there. */
 void settleSeedsAndByes(Bracket *bracket);
 
 #endif

@@ -1,4 +1,5 @@
 #include "model/team_list.h"
+#include "model/entrant_name.h"
 #include "model/pick_rules.h"
 
 static int isLineBreak(WCHAR c)
@@ -79,15 +80,15 @@ int nextListName(const WCHAR **cursor, WCHAR *name)
     return 1;
 }
 
-/* The lines, in order, whose name is exactly name; at most capacity of them
- * go into lines. Returns how many there are. */
+/* The lines, in order, whose name is name as entrants are told apart; at
+ * most capacity of them go into lines. Returns how many there are. */
 static int linesGiving(const WCHAR *text, const WCHAR *name, int *lines, int capacity)
 {
     ListEntry entry;
     int line = 1;
     int count = 0;
     while (nextListEntry(&text, &line, &entry)) {
-        if (lstrcmpW(entry.name, name) != 0)
+        if (!sameEntrantName(entry.name, name))
             continue;
         if (count < capacity)
             lines[count] = entry.line;
@@ -109,7 +110,7 @@ int findRepeatedListName(const WCHAR *text, WCHAR *name, int *lines, int capacit
         int earlierLine = 1;
         ListEntry before;
         for (int i = 0; i < index && nextListEntry(&earlier, &earlierLine, &before); i++) {
-            if (lstrcmpW(before.name, candidate.name) == 0) {
+            if (sameEntrantName(before.name, candidate.name)) {
                 lstrcpyW(name, candidate.name);
                 return linesGiving(text, candidate.name, lines, capacity);
             }
@@ -145,9 +146,20 @@ const WCHAR *repeatedBaseName(Bracket *bracket)
         if (!node->name[0])
             continue;
         for (BracketNode *other = nextInLevel(node); other; other = nextInLevel(other)) {
-            if (lstrcmpW(node->name, other->name) == 0)
+            if (sameEntrantName(node->name, other->name))
                 return node->name;
         }
+    }
+    return NULL;
+}
+
+BracketNode *baseNameTwin(Bracket *bracket, const BracketNode *node)
+{
+    if (!bracket->slotCount || bracket->depth == 0 || node->left)
+        return NULL;
+    for (BracketNode *other = leftmostAtLevel(bracket, bracket->depth); other; other = nextInLevel(other)) {
+        if (other != node && sameEntrantName(other->name, node->name))
+            return other;
     }
     return NULL;
 }

@@ -27,19 +27,24 @@ struct ListEntry {
  * *cursor is on (1 at the start of the text) and moves with the cursor. */
 int nextListEntry(const WCHAR **cursor, int *line, ListEntry *entry);
 
-/* The first name the list gives again, compared as picks are (case
- * matters) and cut as it will be kept: its text into name (NAME_CAPACITY
- * units) and the lines that give it, in order, into lines (at most
- * capacity of them). Returns how many lines give it; 0 when no name
- * repeats. */
+/* The first name the list gives again (names that differ only in case or
+ * outer spaces count as one), cut as it will be kept: its text into name
+ * (NAME_CAPACITY units) and the lines that give it, in order, into lines
+ * (at most capacity of them). Returns how many lines give it; 0 when no
+ * name repeats. */
 int findRepeatedListName(const WCHAR *text, WCHAR *name, int *lines, int capacity);
 
 /* The lines whose name is cut to fit, in order, into lines (at most
  * capacity of them). Returns how many lines that is. */
 int findCutListLines(const WCHAR *text, int *lines, int capacity);
 
-/* A name that two base slots hold, or NULL when no two share one. */
+/* A name that two base slots hold, case and outer spaces aside, or NULL
+ * when no two share one. */
 const WCHAR *repeatedBaseName(Bracket *bracket);
+
+/* Another base slot whose name is node's, case and outer spaces aside, or
+ * NULL when node's name is its own (or empty). */
+BracketNode *baseNameTwin(Bracket *bracket, const BracketNode *node);
 
 /* Puts the list's names into first and the base slots after it, left to
  * right, each with the cascade of applySlotText; byes are passed over and

@@ -1,4 +1,5 @@
 #include "model/third_place.h"
+#include "model/entrant_name.h"
 #include "model/slot_control.h"
 
 int thirdPlaceAllowed(const Bracket *bracket)
@@ -19,9 +20,9 @@ const WCHAR *matchLoser(const BracketNode *match)
     if (!match->left || !match->name[0])
         return NULL;
     /* Two feeders of the same name: either lost, and the name is the same. */
-    if (lstrcmpW(match->name, match->left->name) == 0)
+    if (sameName(match->name, match->left->name))
         return match->right->name[0] ? match->right->name : NULL;
-    if (lstrcmpW(match->name, match->right->name) == 0)
+    if (sameName(match->name, match->right->name))
         return match->left->name[0] ? match->left->name : NULL;
     return NULL;
 }
@@ -32,7 +33,7 @@ int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name)
         return 1;
     for (int side = 0; side < 2; side++) {
         const WCHAR *loser = semiFinalLoser(bracket, side);
-        if (loser && lstrcmpW(loser, name) == 0)
+        if (loser && sameName(loser, name))
             return 1;
     }
     return 0;
@@ -82,7 +83,7 @@ int setThirdPlacePick(Bracket *bracket, const WCHAR *name)
     ThirdPlaceMatch *match = &bracket->thirdPlace;
     if (!match->on || !isThirdPlaceChoice(bracket, name))
         return 0;
-    if (lstrcmpW(match->name, name) == 0)
+    if (sameName(match->name, name))
         return 1;
     lstrcpynW(match->name, name, NAME_CAPACITY);
     match->result[0] = 0;

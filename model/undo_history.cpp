@@ -1,4 +1,5 @@
 #include "model/undo_history.h"
+#include "model/entrant_name.h"
 #include "model/bracket.h"
 #include "model/heap.h"
 
@@ -303,7 +304,7 @@ static int diffStep(Bracket *bracket, UndoStep **step)
     for (UINT id = 0; id < values; id++) {
         const WCHAR *was = snapshotOf(bracket, before, id);
         const WCHAR *now = readValue(bracket, id);
-        if (lstrcmpW(was, now) != 0) {
+        if (!sameName(was, now)) {
             bytes += entrySize(lstrlenW(was), lstrlenW(now));
             entries++;
         }
@@ -319,7 +320,7 @@ static int diffStep(Bracket *bracket, UndoStep **step)
     for (UINT id = 0; id < values; id++) {
         const WCHAR *was = snapshotOf(bracket, before, id);
         const WCHAR *now = readValue(bracket, id);
-        if (lstrcmpW(was, now) == 0)
+        if (sameName(was, now))
             continue;
         entry->id = id;
         entry->beforeLength = (USHORT)lstrlenW(was);
@@ -426,17 +427,36 @@ static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void
     }
 }
 
-static void tellWatcher(Bracket *bracket, UndoStep *step)
+static void tellWatchers(Bracket *bracket, UndoStep *step)
 {
-    UndoHistory *history = &bracket->history;
-    if (step)
-        tellSlots(bracket, step, history->watcher, history->watcherContext);
+    for (UndoWatcher &watcher : bracket->watchers)
+        if (step && watcher.told)
+            tellSlots(bracket, step, watcher.told, watcher.context);
 }
 
-void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
+int watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
 {
-    bracket->history.watcher = watcher;
-    bracket->history.watcherContext = context;
+    for (UndoWatcher &place : bracket->watchers)
+        if (!place.told) {
+            place.told = watcher;
+            place.context = context;
+            return 1;
+        }
+    return 0;
+}
+
+void unwatchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
+{
+    for (UndoWatcher &place : bracket->watchers)
+        if (place.told == watcher && place.context == context)
+            place = UndoWatcher{};
+}
+
+void tellUndoWatchers(Bracket *bracket, BracketNode *node)
+{
+    for (UndoWatcher &watcher : bracket->watchers)
+        if (watcher.told)
+            watcher.told(bracket, node, watcher.context);
 }
 
 void endUndoStep(Bracket *bracket)
@@ -450,10 +470,16 @@ void endUndoStep(Bracket *bracket)
     if (history->beforeMissing || !diffStep(bracket, &step)) {
         dropHistory(bracket);
         history->beforeMissing = 0;
+        tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
         return;
     }
-    /* Told before the step is kept: keeping it may fail and free it. */
-    tellWatcher(bracket, step);
+    /* Told before the step is kept: keeping it may fail and free it. A
+     * typing step holds what differs from before the first keystroke, so
+     * a value this keystroke put back as it was is only in the step it
+     * replaces. */
+    if (history->typingSlot && history->typingStepHeld)
+        tellWatchers(bracket, history->steps[history->position - 1]);
+    tellWatchers(bracket, step);
     if (history->typingSlot) {
         recordTyping(bracket, step);
     } else if (step && !pushStep(history, step)) {
@@ -497,7 +523,7 @@ static void replayStep(Bracket *bracket, UndoStep *step, int after, UndoSlotShow
     bracket->dirty = history->savePointLost || history->position != history->savePoint;
     /* The third-place match is told once, whatever of it changed. */
     tellSlots(bracket, step, shown, context);
-    tellWatcher(bracket, step);
+    tellWatchers(bracket, step);
     history->replaying = 0;
 }
 

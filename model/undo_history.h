@@ -47,11 +47,25 @@ typedef void (*UndoSlotShown)(Bracket *bracket, BracketNode *node, void *context
 int undoStep(Bracket *bracket, UndoSlotShown shown, void *context);
 int redoStep(Bracket *bracket, UndoSlotShown shown, void *context);
 
+/* Nothing is known of what changed: the whole bracket may have (another
+ * bracket put in place or the record emptied, or a step that memory could
+ * not record). */
+#define UNDO_ALL_SHOWN ((BracketNode *)(INT_PTR)-3)
+
 /* From now on watcher is told, as shown is above, of every value a step
  * changed once the step is made (each keystroke of a typing step again)
- * and once it is undone or redone, so that what is drawn from the whole
- * bracket can follow. Emptying the history forgets the watcher. */
-void watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
+ * and once it is undone or redone, and of what tellUndoWatchers names, so
+ * that what is drawn from the whole bracket can follow. Registered once:
+ * the record keeps its watchers from one bracket to the next. Returns 1,
+ * or 0 when UNDO_WATCHER_LIMIT watch already. */
+int watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
+
+/* The watcher with that context is told nothing more. */
+void unwatchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
+
+/* A change made outside any step, told to every watcher: node NULL the
+ * title, UNDO_ALL_SHOWN a bracket put in place or the record emptied. */
+void tellUndoWatchers(Bracket *bracket, BracketNode *node);
 
 /* Frees every step; the history is empty and its start is the save point. */
 void discardUndoHistory(Bracket *bracket);

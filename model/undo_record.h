@@ -25,8 +25,15 @@ struct UndoHistory {
     UINT typingSlot;       /* base slot whose keystrokes gather in one step */
     int typingStepHeld;    /* the newest step is that slot's typing */
     int replaying;         /* undo or redo is putting a step back */
-    void (*watcher)(Bracket *, BracketNode *, void *); /* told of every step made or put back, or NULL */
-    void *watcherContext;
+};
+
+/* What follows every change to a bracket record, whatever tree it holds:
+ * the window's marks, the hall display. */
+enum { UNDO_WATCHER_LIMIT = 4 };
+
+struct UndoWatcher {
+    void (*told)(Bracket *, BracketNode *, void *); /* NULL: a free place */
+    void *context;
 };
 
 #endif

@@ -137,6 +137,23 @@
 #define IDS_PLACE_SECOND            224
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
+#define IDS_WINNERS_BRACKET_WINNER  600
+/* Failures said in words: a court the file cannot hold (%1 the file, %2 the
+ * court); a file dialog that failed (%1 the reason) and its reasons (%1 the
+ * error code); the hall display or the order of play that could not be
+ * shown or copied (%1 the title, %2 the system's reason); a recovery copy that could not
+ * be read, set aside (%1 the copy, %2 where it was kept) */
+#define IDS_SAVE_BAD_COURT          660
+#define IDS_FILE_DIALOG_FAILED      661
+#define IDS_FILE_DIALOG_BAD_NAME    662
+#define IDS_FILE_DIALOG_LONG_NAME   663
+#define IDS_FILE_DIALOG_ERROR       664
+#define IDS_HALL_DISPLAY_FAILED     665
+#define IDS_ORDER_COPY_FAILED       666
+#define IDS_RECOVERY_SET_ASIDE      667
+/* Two entrants of one name */
+#define IDS_NAME_TAKEN              620
+#define IDS_SAVE_REPEATED_NAME      621
 
 /* Controls of the templates */
 #define IDC_TEAMS_LABEL         9

@@ -23,12 +23,16 @@ install_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing </dev/null
 }
 
-# Builds the targets named, or every target when none is named.
-build_project() {
+configure_project() {
   if [ ! -f "$DUELMARK_BUILD/build.ninja" ]; then
     cmake -S "$ROOT" -B "$DUELMARK_BUILD" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
   fi
+}
+
+# Builds the targets named, or every target when none is named.
+build_project() {
+  configure_project
   if [ $# -gt 0 ]; then
     local targets=()
     for t in "$@"; do targets+=(--target "$t"); done

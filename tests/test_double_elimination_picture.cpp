@@ -217,6 +217,40 @@ TEST_F(DoubleEliminationPicture, NamesThePlacesOnceTheLastMatchIsDecided)
     EXPECT_EQ(L"T5", placeHolder(IDS_PLACE_THIRD));
 }
 
+// One champion: the winner of the last match played, in the one box drawn
+// as the champion's under the one "Champion" heading; the winners' root is
+// headed as the winners' bracket's winner.
+TEST_F(DoubleEliminationPicture, HasOneChampionTheWinnerOfTheLastMatch)
+{
+    makeDouble(8, true);
+    pickWinners();
+    pickLosers(1, 6);
+    pickLosers(7, 8, true);
+    ASSERT_EQ(std::wstring(L"T2"), tournamentChampion(&bracket)) << "T2 won the grand final and its reset";
+    describe();
+    std::vector<std::wstring> championBoxes;
+    int championHeadings = 0, winnersHeadings = 0;
+    for (int i = 0; i < picture.count; i++) {
+        const PictureItem &item = picture.items[i];
+        if (item.kind == PICTURE_BOX && item.fill != PICTURE_PAPER)
+            for (int j = 0; j < picture.count; j++) {
+                RECT inside;
+                if (picture.items[j].kind == PICTURE_TEXT &&
+                    IntersectRect(&inside, &item.area, &picture.items[j].area) &&
+                    EqualRect(&inside, &picture.items[j].area))
+                    championBoxes.push_back(pictureItemText(&picture, &picture.items[j]));
+            }
+        if (item.kind == PICTURE_TEXT && item.font == PICTURE_FONT_HEADING) {
+            championHeadings += resourceText(IDS_PICTURE_CHAMPION) == pictureItemText(&picture, &item);
+            winnersHeadings += resourceText(IDS_WINNERS_BRACKET_WINNER) == pictureItemText(&picture, &item);
+        }
+    }
+    ASSERT_EQ(1u, championBoxes.size()) << "champion boxes";
+    EXPECT_EQ(L"T2", championBoxes[0]);
+    EXPECT_EQ(1, championHeadings);
+    EXPECT_EQ(1, winnersHeadings);
+}
+
 // The losers' bracket decided up to a round and every match after it
 // scheduled, so that scores, times and drop-in lines all stand in it:
 // everything lies inside the picture, no two boxes meet, and no line of

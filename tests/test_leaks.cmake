@@ -3,4 +3,4 @@
 # (scripts/long-tests.sh).
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_CURRENT_BINARY_DIR}/leaks_timeout.cmake)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/leaks_timeout.cmake
-     "set_tests_properties(LeakTest.NewCloseCyclesOfSixtyFourTeamsStayFlat LeakTest.LoadSaveCyclesOfAFourTeamFileStayFlat PROPERTIES TIMEOUT 600)\n")
+     "set_tests_properties(LeakTest.NewCloseCyclesOfSixtyFourTeamsStayFlat LeakTest.LoadSaveCyclesOfAFourTeamFileStayFlat PROPERTIES TIMEOUT 600 COST 300)\n")

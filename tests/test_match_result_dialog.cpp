@@ -30,6 +30,27 @@ TEST_F(MatchResultDialogTest, AMatchAgainstAByeOffersNoResult)
     EXPECT_EQ("", none.finish()) << "the command opened its dialog all the same";
 }
 
+// From a name box the command acts on the match its entrant plays first:
+// greyed when that match is against a bye, else its dialog decides it.
+TEST_F(MatchResultDialogTest, FromANameBoxItDecidesThatEntrantsFirstMatch)
+{
+    openOn("<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/>"
+           "<Team Name=\"\" id=\"2\" Bye=\"1\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/></Games>");
+    EXPECT_TRUE(greyFor(1)) << "A against a bye";
+    ASSERT_FALSE(greyFor(4)) << "D against C";
+    DialogScript script(window, [](DialogScript &s) {
+        HWND dialog = s.next("the Match result dialog");
+        HWND winner = GetDlgItem(dialog, IDC_RESULT_WINNER);
+        EXPECT_EQ(2, SendMessageW(winner, CB_GETCOUNT, 0, 0));
+        SendMessageW(winner, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)L"D");
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_RESULT_WINNER, CBN_SELCHANGE), (LPARAM)winner);
+        s.press(dialog, IDOK);
+    });
+    command(IDM_EDIT_MATCH_RESULT);
+    EXPECT_EQ("", script.finish());
+    EXPECT_EQ(L"D", name(6));
+}
+
 // Ann and ann are two entrants: both are offered, the pick ann is shown as
 // written, and OK alone changes nothing (it used to make the pick Ann).
 TEST_F(MatchResultDialogTest, EntrantsWrittenAlikeButForCaseAreBothOfferedAndOKAloneChangesNothing)

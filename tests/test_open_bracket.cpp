@@ -84,6 +84,31 @@ TEST_F(OpenBracketTest, AnInvalidPickOnLoadIsShownThenClearedOnlyOnYes)
     }
 }
 
+// The first semi-final was a double walkover, so only the second's winner
+// can reach the final: a final naming anyone else is asked about like any
+// other impossible pick, never replaced behind the user's back.
+TEST_F(OpenBracketTest, AFinalNamingAnEntrantAWithdrawalKeptOutIsAskedAbout)
+{
+    std::string file = teamsFile("4", "<Team Name='A' id='1'/><Team Name='B' id='2'/><Team Name='C' id='3'/>"
+                                      "<Team Name='D' id='4'/><Team Name='' id='5' Status='double-walkover'/>"
+                                      "<Team Name='C' id='6'/><Team Name='A' id='7' Score='3-0'/>");
+    {
+        ScopedDialogAnswer no(IDNO);
+        ASSERT_EQ(1, load(file));
+        EXPECT_EQ(1, no.answer.count) << "the invalid-picks question";
+        EXPECT_STREQ(L"A", slot(7)->name);
+        EXPECT_STREQ(L"3-0", slot(7)->result);
+    }
+    {
+        ScopedDialogAnswer yes(IDYES);
+        ASSERT_EQ(1, load(file));
+        EXPECT_EQ(1, yes.answer.count);
+        EXPECT_STREQ(L"C", slot(7)->name) << "the one entrant left goes through";
+        EXPECT_STREQ(L"", slot(7)->result);
+        EXPECT_EQ(1, bracket.dirty);
+    }
+}
+
 // Start-up loads the command-line file before the dialog is shown; the
 // load must not make the window visible behind the dialog manager's back.
 TEST_F(OpenBracketTest, AHiddenWindowStaysHiddenAndAShownOneStaysShown)

@@ -4,6 +4,11 @@
 // pick offers when it drops down.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/slot_window.h"
@@ -38,6 +43,13 @@ struct PickControlsTest : ::testing::Test {
         main.textChanges = main.selectionChanges = main.dropDowns = 0;
     }
     void type(int id, WCHAR character) { SendMessageW(control(id), WM_CHAR, character, 1); }
+    // Types text over the whole of a base slot's name, key by key.
+    void typeOver(int id, const WCHAR *text)
+    {
+        SendMessageW(control(id), EM_SETSEL, 0, -1);
+        for (; *text; text++)
+            type(id, *text);
+    }
     void dropDown(int id)
     {
         SendMessageW(control(id), CB_SHOWDROPDOWN, TRUE, 0);
@@ -310,6 +322,85 @@ TEST_F(PickControlsTest, NotificationsFromControlsWithoutASlotChangeNothing)
     EXPECT_EQ(0, bracket.dirty);
     expectShowing(3, L"Lions");
     DestroyWindow(combo);
+}
+
+// A file may hold two entrants whose names differ only in case: each list
+// offers both, and shows the one its match holds, so clicking the
+// highlighted item changes nothing.
+TEST_F(PickControlsTest, NamesThatDifferOnlyInCaseAreBothOfferedAndTheHeldOneStays)
+{
+    build(4);
+    name(1, L"Ann");
+    name(2, L"ann");
+    name(3, L"Bob");
+    name(5, L"ann");
+    name(6, L"Bob");
+    name(7, L"ann");
+    layOutEditable();
+
+    dropDown(5);
+    expectItems(5, {L"Ann", L"ann"});
+    expectShowing(5, L"ann");
+    SendMessageW(main.window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)control(5));
+    expectShowing(5, L"ann");
+    expectShowing(7, L"ann");
+    EXPECT_EQ(0, bracket.dirty) << "the champion was cleared";
+
+    // The losers' and third-place lists are filled from two names.
+    const WCHAR *pair[2] = {L"Bob", L"bob"};
+    offerEntrants(control(6), pair, L"bob");
+    expectItems(6, {L"Bob", L"bob"});
+    WCHAR shown[NAME_CAPACITY];
+    shownName(control(6), shown);
+    EXPECT_STREQ(L"bob", shown);
+}
+
+// The text of this thread's tooltip that is on screen, empty when none is.
+std::wstring balloonOnScreen()
+{
+    std::wstring found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            WCHAR className[32] = L"";
+            GetClassNameW(window, className, 32);
+            if (!IsWindowVisible(window) || lstrcmpiW(className, TOOLTIPS_CLASSW) != 0)
+                return TRUE;
+            WCHAR text[512] = L"";
+            TOOLINFOW tool = {};
+            tool.cbSize = sizeof tool;
+            if (SendMessageW(window, TTM_ENUMTOOLSW, 0, (LPARAM)&tool)) {
+                tool.lpszText = text;
+                SendMessageW(window, TTM_GETTEXTW, 512, (LPARAM)&tool);
+            }
+            *(std::wstring *)result = text[0] ? text : L"(no text)";
+            return FALSE;
+        },
+        (LPARAM)&found);
+    return found;
+}
+
+// Typing a name another entrant has is taken as ever, and the slot says so
+// at once; case and outer spaces make no name of its own.
+TEST_F(PickControlsTest, ANameAnotherEntrantHasIsTakenAndToldAtOnce)
+{
+    build(4);
+    name(1, L"Lions");
+    name(2, L"Tigers");
+    name(3, L"Bears");
+    name(4, L"Owls");
+    layOutEditable();
+    EXPECT_EQ(L"", balloonOnScreen());
+
+    typeOver(2, L"Lions");
+    EXPECT_STREQ(L"Lions", slot(2)->name);
+    EXPECT_NE(std::wstring::npos, balloonOnScreen().find(L"Lions")) << "shown: " << balloonOnScreen();
+    type(2, L'x');
+    EXPECT_EQ(L"", balloonOnScreen()) << "Lionsx is a name of its own";
+
+    typeOver(4, L"bears ");
+    EXPECT_STREQ(L"bears ", slot(4)->name);
+    EXPECT_NE(std::wstring::npos, balloonOnScreen().find(L"Bears")) << "shown: " << balloonOnScreen();
 }
 
 }  // namespace

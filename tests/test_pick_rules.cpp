@@ -178,6 +178,11 @@ TEST_F(PickRulesTest, ValidPicksPassAndLeaveDirtyAlone)
     EXPECT_EQ(0, bracket.dirty);
     name(5, L"same");
     EXPECT_EQ(0, validatePicks(&bracket, 0)) << "case differs, so the pick is invalid";
+    // Characters a locale passes over still make another name.
+    name(5, L"Sa\u200Bme");
+    EXPECT_EQ(0, validatePicks(&bracket, 0)) << "a zero-width space";
+    name(5, L"Sa\u00ADme");
+    EXPECT_EQ(0, validatePicks(&bracket, 0)) << "a soft hyphen";
 
     resetBracket(&bracket);
     EXPECT_EQ(1, validatePicks(&bracket, 1)) << "no bracket open";

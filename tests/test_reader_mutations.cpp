@@ -232,7 +232,7 @@ TEST_F(ReaderMutations, EveryMutatedFileLoadsWholeOrIsRefusedWithoutATrace)
         if (getenv("DUELMARK_MUTATIONS_VERBOSE") && elapsed > 100)
             printf("file %d: %zu bytes, %d slots, asked %d, %s, %llu ms\n", i, xml.size(), bracket.slotCount, questionsAsked - askedBefore,
                    result ? "loaded" : "refused", elapsed);
-        ASSERT_LT(elapsed, 15000u) << "file " << i << " took " << elapsed << " ms";
+        ASSERT_LT(elapsed, 120000u) << "file " << i << " took " << elapsed << " ms";
         if (result) {
             loaded++;
             ASSERT_TRUE(bracketIsConsistent(&bracket, true)) << "file " << i;

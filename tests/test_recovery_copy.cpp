@@ -44,6 +44,16 @@ struct RecoveryCopyTest : EditorWindowTest {
         pumpMessages(window, 0);  // the offer is posted once the window stands
         return offer.answer.count;
     }
+    // The window goes, as when the editor ends, and the next start
+    // finds whatever copies the folder holds.
+    void end()
+    {
+        DestroyWindow(window);
+        window = NULL;
+        resetBracket(&bracket);
+        state.path[0] = 0;
+    }
+    std::wstring copyPath(const WCHAR *name) { return folder.file(std::wstring(L"Duelmark\\Recovery\\") + name); }
     // New with four teams, a name typed.
     void startNew()
     {
@@ -155,6 +165,93 @@ TEST_F(RecoveryCopyTest, ARestoredFilesBracketListsThatFile)
     start(IDC_RESTORE);
     WCHAR listed[PATH_CAPACITY];
     EXPECT_TRUE(recentFilePath(0, listed) && file == listed && !recentFilePath(1, listed));
+}
+
+// A copy the reader refuses, whether it is no XML or no bracket, is told
+// about once, kept under another name byte for byte, and never offered
+// again.
+TEST_F(RecoveryCopyTest, ACopyThatCannotBeReadIsSetAsideOnceAndKept)
+{
+    start(IDOK);
+    end();
+    const char *unreadable[] = {"<Games><Title>Cup</Title><Teams>four</Teams></Games>", "\x01\x02 not XML"};
+    writeFileBytes(copyPath(L"recovery-fffffff0-1.xml"), unreadable[0]);
+    writeFileBytes(copyPath(L"recovery-fffffff1-1.xml"), unreadable[1]);
+    EXPECT_EQ(2, start(IDOK)) << "one message per copy";
+    EXPECT_FALSE(fileExists(copyPath(L"recovery-fffffff0-1.xml")));
+    EXPECT_EQ(unreadable[0], readFileBytes(copyPath(L"unreadable-recovery-fffffff0-1.xml")));
+    EXPECT_EQ(unreadable[1], readFileBytes(copyPath(L"unreadable-recovery-fffffff1-1.xml")));
+    end();
+    EXPECT_EQ(0, start(IDOK)) << "nothing is offered or told again";
+}
+
+// A copy's file name Save could not write to as it stands counts as none:
+// Save will ask for a name rather than write into the current folder or
+// to a name cut short.
+TEST_F(RecoveryCopyTest, ARelativeOrOverlongFileNameInACopyCountsAsNone)
+{
+    start();
+    end();
+    std::wstring overlong = L"C:\\" + std::wstring(MAX_PATH - 3, L'a');
+    for (const std::wstring &file : {std::wstring(L"cup.xml"), overlong}) {
+        writeFileBytes(copyPath(L"recovery-fffffff0-1.xml"),
+                       "<Games File=\"" + utf8(file) + "\"><Title>Cup</Title><Teams>4</Teams></Games>");
+        ASSERT_EQ(1, start(IDC_RESTORE)) << utf8(file);
+        EXPECT_STREQ(L"Cup", bracket.title);
+        EXPECT_STREQ(L"", state.path) << utf8(file);
+        end();
+    }
+}
+
+// Killed after the save finished but before the copy went: the work is in
+// the file and is not offered; a copy that differs from its file is.
+TEST_F(RecoveryCopyTest, ACopyWhoseWorkIsAlreadyInItsFileIsNotOffered)
+{
+    start();
+    end();
+    std::wstring file = folder.file(L"cup.xml");
+    writeFileBytes(file, "<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/></Games>");
+    for (const char *title : {"Cup", "Cup 2"}) {
+        writeFileBytes(copyPath(L"recovery-fffffff0-1.xml"),
+                       "<Games File=\"" + utf8(file) + "\"><Title>" + title +
+                           "</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/></Games>");
+        EXPECT_EQ(title[3] ? 1 : 0, start(IDC_DISCARD)) << title;
+        EXPECT_FALSE(fileExists(copyPath(L"recovery-fffffff0-1.xml"))) << title;
+        end();
+    }
+}
+
+// A temporary file whose process is gone (no such process, or one that
+// started after the file was written, as ids come round again) is removed
+// at start in the copies' folder and beside a file opened; one a running
+// process may still be writing, and any backup, stay.
+TEST_F(RecoveryCopyTest, TemporaryFilesOfGoneProcessesAreRemovedAtStartAndOnOpen)
+{
+    std::wstring cup = folder.file(L"cup.xml");
+    writeFileBytes(cup, "<Games><Title>Cup</Title><Teams>4</Teams></Games>");
+    start();
+    end();
+    WCHAR own[32], earlier[32];
+    wsprintfW(own, L"~dm%lx-1.tmp", GetCurrentProcessId());
+    wsprintfW(earlier, L"~dm%lx-4.tmp", GetCurrentProcessId());
+    FILETIME longAgo = {0, 0x01000000};  // 1609, before any process here
+    for (const std::wstring &beside : {copyPath(L""), folder.file(L"")}) {
+        writeFileBytes(beside + L"~dmfffffff0-2.tmp", "gone");
+        writeFileBytes(beside + L"~dmfffffff0-3.bak", "a backup");
+        writeFileBytes(beside + own, "running");
+        writeFileBytes(beside + earlier, "an earlier run under this id");
+        HANDLE old = CreateFileW((beside + earlier).c_str(), FILE_WRITE_ATTRIBUTES, 0, NULL, OPEN_EXISTING, 0, NULL);
+        SetFileTime(old, &longAgo, &longAgo, &longAgo);
+        CloseHandle(old);
+    }
+    start();
+    ASSERT_EQ(1, openDocument(window, &state, cup.c_str()));
+    for (const std::wstring &beside : {copyPath(L""), folder.file(L"")}) {
+        EXPECT_FALSE(fileExists(beside + L"~dmfffffff0-2.tmp")) << utf8(beside);
+        EXPECT_TRUE(fileExists(beside + L"~dmfffffff0-3.bak")) << utf8(beside);
+        EXPECT_TRUE(fileExists(beside + own)) << utf8(beside);
+        EXPECT_FALSE(fileExists(beside + earlier)) << utf8(beside) << ": this process started after it";
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 #include "ui/document/save_bracket.h"
+#include "ui/document/save_failure.h"
 
 namespace {
 
@@ -73,6 +74,23 @@ TEST_F(SaveBracketTest, AnUnwritableNameIsRefusedBeforeTheInvalidPicksQuestion)
     EXPECT_EQ(SAVE_FAULT_TEXT, report.fault);
     EXPECT_EQ(0, noQuestion.answer.count) << "no question before a refused text";
     EXPECT_STREQ(L"Nobody", slot(5)->name);
+}
+
+// A court is text the file holds like a name: one it cannot carry is
+// refused and named, never written as something else.
+TEST_F(SaveBracketTest, ACourtWithAControlCharacterIsRefusedAndSpelledOut)
+{
+    build(4, L"Cup", true, false);
+    setName(5, L"T1");
+    lstrcpyW(slot(5)->details.court, L"Court\x0001 2");
+    std::wstring path = pathOf(L"cup.xml");
+    SaveReport report;
+    EXPECT_EQ(0, saveBracketFileReporting(&bracket, window, path.c_str(), &report));
+    EXPECT_EQ(SAVE_FAULT_COURT, report.fault);
+    EXPECT_FALSE(fileExists(path));
+    ScopedDialogAnswer told(IDOK);
+    reportSaveFailure(window, &bracket, path.c_str(), &report);
+    EXPECT_NE(nullptr, wcsstr(told.answer.text, L"Court[U+0001] 2")) << utf8(told.answer.text);
 }
 
 } // namespace

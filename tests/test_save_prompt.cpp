@@ -226,6 +226,28 @@ TEST_F(SavePromptTest, DecliningToClearInvalidPicksWritesNothingAndKeepsThePath)
     EXPECT_STREQ(L"Nobody", bracket.nodeTable[5]->name);
 }
 
+// Two entrants of one name (here "C" and "c ") make a file whose picks
+// cannot say which won: Save asks first, No writes nothing, Yes writes.
+TEST_F(SavePromptTest, TwoEntrantsOfOneNameAreWrittenOnlyAfterYes)
+{
+    openBracket(1);
+    lstrcpyW(bracket.nodeTable[3]->name, L"c ");
+    std::wstring target = folder.file(L"twice.xml");
+    setPath(target);
+    auto answer = [](int button) {
+        return [button](DialogScript &s) {
+            HWND question = s.next("the repeated-name question");
+            EXPECT_NE(std::wstring::npos, DialogScript::messageText(question).find(L"C"));
+            s.press(question, button);
+        };
+    };
+    EXPECT_EQ(0, query(SAVE_WITHOUT_ASKING, NAME_WHEN_NEEDED, answer(IDNO)));
+    EXPECT_FALSE(fileExists(target));
+    EXPECT_EQ(1, bracket.dirty);
+    EXPECT_EQ(1, query(SAVE_WITHOUT_ASKING, NAME_WHEN_NEEDED, answer(IDYES)));
+    EXPECT_TRUE(containsTitle(readFileBytes(target), "Cup"));
+}
+
 // A question that cannot be shown at all must not count as No: the
 // changes would be dropped without the user ever being asked.
 TEST_F(SavePromptTest, AQuestionThatCannotBeShownStopsTheCaller)

@@ -48,4 +48,29 @@ TEST(TeamListTest, LongNamesAreCutWithoutSplittingASurrogatePair)
     EXPECT_EQ(std::wstring(126, L'y'), names[0]) << "the pair at units 127-128 goes whole";
 }
 
+// A name given again is found whatever its case or outer spaces, since a
+// person reads both as one entrant; characters a locale passes over still
+// make another name.
+TEST(TeamListTest, ARepeatedNameIsFoundAsAPersonWouldReadIt)
+{
+    struct Case {
+        const WCHAR *list;
+        const WCHAR *repeated;
+        std::vector<int> lines;
+    } cases[] = {
+        {L"Ann\nBob\nann", L"ann", {1, 3}},
+        {L"Bob\nANN\tann \n\n ann", L"ann", {2, 2, 4}},
+        {L"Ann\nBob\nCat", L"", {}},
+        {L"Ann\nAn\u200Bn", L"", {}},
+        {L"Ann\nAn\u00ADn", L"", {}},
+    };
+    for (const Case &c : cases) {
+        WCHAR name[NAME_CAPACITY];
+        int lines[8];
+        int count = findRepeatedListName(c.list, name, lines, 8);
+        EXPECT_STREQ(c.repeated, name) << c.list;
+        EXPECT_EQ(c.lines, std::vector<int>(lines, lines + count)) << c.list;
+    }
+}
+
 }  // namespace

@@ -5,10 +5,16 @@
 
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/undo_history.h"
 #include "res/resource.h"
 #include "support/editor_window.h"
+#include "support/failing_allocation.h"
+#include "ui/common/fallback_string.h"
 #include "ui/window/window_marks.h"
 
 namespace {
@@ -77,6 +83,19 @@ struct WindowMarksTest : EditorWindowTest {
     }
     RECT under(int id) { return row(id, box(id).bottom); }
     RECT above(int id) { return row(id, box(id).top - 12); }
+    // The inked pixels of area, from the last render, that the window would
+    // not repaint at its next paint.
+    int inkLeftStanding(RECT area)
+    {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(window, region, FALSE);
+        int left = 0;
+        for (int y = area.top < 0 ? 0 : area.top; y < area.bottom && y < client.bottom; y++)
+            for (int x = area.left < 0 ? 0 : area.left; x < area.right && x < client.right; x++)
+                left += (pixels[y * client.right + x] & 0xFF) < 128 && !PtInRegion(region, x, y);
+        DeleteObject(region);
+        return left;
+    }
     // Whether the window would repaint that row at its next paint.
     bool willRedraw(RECT area)
     {
@@ -117,6 +136,110 @@ TEST_F(WindowMarksTest, RoundNamesSeedsScoresAndScheduleAreDrawnAndEveryStepRedr
     ValidateRect(window, NULL);
     command(IDM_EDIT_REDO);
     EXPECT_TRUE(willRedraw(under(10)));
+}
+
+// A score longer than its column reaches into the next one where that has
+// room: when its match is cleared, every pixel of it goes at the next
+// paint, however the change was recorded.
+TEST_F(WindowMarksTest, AClearedScoreLeavesNothingOfItself)
+{
+    std::string xml = SEEDED_XML;
+    xml.replace(xml.find("<Team Name=\"\" id=\"10\"/>"), 23,
+                "<Team Name=\"Cy\" id=\"10\" Score=\"6:7(5:7) 7:6(8:6) 6:4 6:4\"/>");
+    openOn(xml.c_str());
+    ASSERT_EQ(L"Cy", name(10));
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    render();
+    // The row under the pick, across the left half.
+    RECT score = {0, box(10).bottom, box(15).left, box(10).bottom + 16};
+    ASSERT_GT(inkIn({box(10).right, score.top, score.right, score.bottom}), 5) << "the score reaches no further";
+
+    ValidateRect(window, NULL);
+    typeText(3, L"Zed");
+    ASSERT_EQ(L"", name(10));
+    EXPECT_EQ(0, inkLeftStanding(score)) << "part of the cleared score stays on screen";
+
+    // Undone, the score is back; typed away again with no memory to
+    // record the step, the score goes all the same.
+    command(IDM_EDIT_UNDO);
+    ASSERT_EQ(L"Cy", name(10));
+    RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    render();
+    ValidateRect(window, NULL);
+    {
+        FailingAllocations noMemory;
+        typeText(3, L"Zed");
+    }
+    ASSERT_EQ(L"", name(10));
+    EXPECT_EQ(0, inkLeftStanding(score)) << "a change memory could not record left the score";
+}
+
+// A decided pick's tip, shown as the mouse rests on it, goes as soon as
+// any list drops, and comes again only once the list has closed up.
+TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
+{
+    openOn(SEEDED_XML);
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    RECT pick;
+    GetWindowRect(control(9), &pick);
+    SetCursorPos(pick.left + 5, pick.top + 5);
+    auto hover = [&] {
+        for (int x = 5; x < 8; x++)
+            SendMessageW(control(9), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    };
+    auto tipShownWithin = [&](DWORD limit) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < limit;) {
+            MSG message;
+            while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            if (IsWindowVisible(tooltip))
+                return true;
+            Sleep(10);
+        }
+        return false;
+    };
+    hover();
+    ASSERT_TRUE(tipShownWithin(10000)) << "the score's tip never showed";
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN), (LPARAM)control(10));
+    EXPECT_FALSE(IsWindowVisible(tooltip)) << "the tip stayed over the dropped list";
+    hover();
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_CLOSEUP), (LPARAM)control(10));
+    hover();
+    EXPECT_TRUE(tipShownWithin(10000)) << "no tip once the list closed up";
+}
+
+// A losers' match's tooltip names that match before anything else: the
+// reset's is no copy of the grand final's, and the losers' final is named
+// in words where the grand final tells where its entrant comes from.
+TEST_F(WindowMarksTest, EachLosersMatchTooltipNamesItsOwnMatch)
+{
+    openOn("<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/>"
+           "<Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\"/><Team Name=\"\" id=\"5\"/>"
+           "<Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\"/><Losers Reset=\"1\"/><GrandFinal Name=\"\"/></Games>");
+    ASSERT_TRUE(bracket.losers.on);
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    auto tipOf = [&](int k) {
+        NMTTDISPINFOW info = {};
+        info.hdr.hwndFrom = tooltip;
+        info.hdr.idFrom = (UINT_PTR)losersMatch(&bracket, k)->control;
+        info.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(window, WM_NOTIFY, 0, (LPARAM)&info);
+        return std::wstring(info.lpszText ? info.lpszText : L"");
+    };
+    auto text = [&](UINT id) {
+        WCHAR loaded[64];
+        loadStringWithFallback(bracket.resourceModule, id, loaded, 64);
+        return std::wstring(loaded);
+    };
+    // Losers' match 2 is the losers' final, 3 the grand final, 4 its reset.
+    EXPECT_EQ(0u, tipOf(2).find(text(IDS_LOSERS_FINAL))) << "the losers' final's tip";
+    EXPECT_EQ(0u, tipOf(3).find(text(IDS_GRAND_FINAL))) << "the grand final's tip";
+    EXPECT_EQ(0u, tipOf(4).find(text(IDS_GRAND_FINAL_RESET))) << "the reset's tip";
+    EXPECT_NE(tipOf(3), tipOf(4));
+    EXPECT_NE(std::wstring::npos, tipOf(3).find(text(IDS_LOSERS_FINAL), 1))
+        << "the grand final's entrant from the losers' final";
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/editing/match_result_command.h"
 #include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
+#include "ui/window/name_clash_tip.h"
 #include "ui/window/pick_tooltips.h"
 #include "ui/document/recent_files.h"
 #include "ui/document/recovery_copy.h"
@@ -35,6 +36,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     SetWindowPos(GetDlgItem(window, IDC_PARKED_BUTTON), NULL, -300, -300, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
+    followWindowMarks(window, state->bracket);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -67,6 +69,9 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
         return openRecentFile(window, state, (int)(command - IDM_FILE_RECENT_FIRST));
     if (runMenuCommand(window, state, (UINT)command))
         return;
+    /* Every drop-down of the window is a pick's. */
+    if (control && (HIWORD(command) == CBN_DROPDOWN || HIWORD(command) == CBN_CLOSEUP))
+        quietPickTooltips(window, HIWORD(command) == CBN_DROPDOWN);
     switch (command) {
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(control, bracket); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(control, bracket); break;
@@ -77,7 +82,10 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): recordSlotTextChange(control, bracket); break;
     /* The keystrokes typed while a slot keeps the focus are one step. */
-    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS): endUndoTyping(bracket); break;
+    case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS):
+        endUndoTyping(bracket);
+        hideNameClashTip(window);
+        break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
@@ -114,8 +122,10 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     /* Asked once the window is on screen, so the user sees what is restored. */
     case RECOVERY_OFFER_MESSAGE: offerLeftRecoveryCopies(window, state); break;
     case WM_PARENTNOTIFY:
-        if (LOWORD(wParam) == WM_DESTROY)
+        if (LOWORD(wParam) == WM_DESTROY) {
             removePickTooltip(window, (HWND)lParam);
+            forgetNameClashTip(window, (HWND)lParam);
+        }
         break;
     case WM_PAINT: return paintWindowMarks(window, state->bracket);
     case WM_NOTIFY: answerPickTooltip(window, state->bracket, (NMHDR *)lParam); break;
@@ -133,6 +143,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
+        forgetWindowMarks(window, state->bracket);
         stopRecoveryCopies(window, state);
         forgetDisplayScale(window);
         break;

@@ -38,6 +38,10 @@ void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capac
     text[0] = 0;
     if (k) {
         losersRoundOf(bracket, k, &r, &p);
+        if (r == losersRoundCount(bracket)) {
+            loadStringWithFallback(module, IDS_LOSERS_FINAL, text, capacity);
+            return;
+        }
         wsprintfW(round, L"%d", r);
         wsprintfW(position, L"%d", p);
         const WCHAR *inserts[] = {round, position};

@@ -13,7 +13,8 @@ enum { FEEDER_TEXT_CAPACITY = 64 };
  * reset": the heading of losers' match k (1 .. N). */
 void losersMatchHeading(Bracket *bracket, int k, WCHAR *text, int capacity);
 
-/* "QF 2", "the final", "L1 3": a match named by its round and place. */
+/* "QF 2", "the final", "L1 3": a match named by its round and place; the
+ * losers' final, alone in its round, by its heading. */
 void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capacity);
 
 /* "Loser of QF 2" or "Winner of L3 1" (FEEDER_TEXT_CAPACITY units). */

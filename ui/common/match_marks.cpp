@@ -89,7 +89,10 @@ void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity)
 {
     HMODULE module = bracket->resourceModule;
     if (level == 0) {
-        loadStringWithFallback(module, IDS_PICTURE_CHAMPION, text, capacity);
+        /* With a losers' bracket the tournament's champion is whoever wins
+         * the last match played, not the winners' bracket's winner. */
+        loadStringWithFallback(module, bracket->losers.on ? IDS_WINNERS_BRACKET_WINNER : IDS_PICTURE_CHAMPION, text,
+                               capacity);
     } else if (level <= 3) {
         UINT ids[] = {IDS_PICTURE_FINAL, IDS_PICTURE_SEMI_FINALS, IDS_PICTURE_QUARTER_FINALS};
         loadStringWithFallback(module, ids[level - 1], text, capacity);

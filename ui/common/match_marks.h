@@ -31,7 +31,8 @@ int bracketSpansDays(Bracket *bracket);
 int matchMarkText(Bracket *bracket, BracketNode *node, int withDate, WCHAR *text);
 
 /* The name of the round whose entrants stand on level (0: the champion,
- * 1: the final, 2: the semi-finals, ...), as the picture heads its column. */
+ * or with a losers' bracket the winners' bracket's winner; 1: the final,
+ * 2: the semi-finals, ...), as the picture heads its column. */
 void roundHeading(Bracket *bracket, int level, WCHAR *text, int capacity);
 
 #endif

@@ -8,9 +8,11 @@
 #include <commdlg.h>
 
 /* Each returns what the dialog returned: nonzero when the user confirmed.
- * A library that cannot be loaded counts as a cancelled dialog. */
-BOOL showOpenFileDialog(OPENFILENAMEW *dialog);
-BOOL showSaveFileDialog(OPENFILENAMEW *dialog);
+ * A library that cannot be loaded counts as a cancelled dialog. A file
+ * dialog that failed rather than was cancelled has said why, over its
+ * owner, in module's words, before it returns 0. */
+BOOL showOpenFileDialog(OPENFILENAMEW *dialog, HMODULE module);
+BOOL showSaveFileDialog(OPENFILENAMEW *dialog, HMODULE module);
 BOOL showPrintDialog(PRINTDLGW *dialog);
 BOOL showPageSetupDialog(PAGESETUPDLGW *dialog);
 

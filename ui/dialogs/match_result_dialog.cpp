@@ -1,8 +1,10 @@
 #include "ui/dialogs/match_result_dialog.h"
+#include "model/entrant_name.h"
 
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "ui/common/choice_list.h"
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/time_picker.h"
@@ -20,29 +22,8 @@ static void addWinnerChoices(HWND combo, const WCHAR *first, const WCHAR *second
 {
     if (first[0])
         SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)first);
-    if (second[0] && lstrcmpW(first, second) != 0)
+    if (second[0] && !sameName(first, second))
         SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)second);
-}
-
-/* The item that is the winner exactly, else the one the list's own search
- * finds regardless of case, as a pick's drop-down selects; CB_ERR when
- * none. */
-static LRESULT findWinnerItem(HWND combo, const WCHAR *winner)
-{
-    if (!winner[0])
-        return CB_ERR;
-    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; i++) {
-        WCHAR item[NAME_CAPACITY];
-        LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-        if (length < 0 || length >= NAME_CAPACITY)
-            continue;
-        item[0] = 0;
-        SendMessageW(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)item);
-        if (lstrcmpW(item, winner) == 0)
-            return i;
-    }
-    return SendMessageW(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)winner);
 }
 
 static void showCourtLength(HWND window)
@@ -85,7 +66,7 @@ static void initMatchResultDialog(HWND window, MatchResultDialog *dialog)
     SetDlgItemTextW(window, IDC_RESULT_SECOND_TEAM, choice->second);
     HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
     addWinnerChoices(combo, choice->first, choice->second);
-    LRESULT index = findWinnerItem(combo, choice->winner);
+    LRESULT index = findChoice(combo, choice->winner);
     if (index != CB_ERR)
         SendMessageW(combo, CB_SETCURSEL, (WPARAM)index, 0);
     dialog->shownWinner = index;

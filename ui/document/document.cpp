@@ -1,5 +1,6 @@
 #include "ui/document/document.h"
 
+#include "file/safe_replace.h"
 #include "model/undo_history.h"
 #include "res/resource.h"
 #include "ui/document/document_path.h"
@@ -41,6 +42,7 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
     forgetFile(state);
     if (!build(bracket, context)) {
         setParkedButtonEnabled(window, TRUE);
+        tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
         return 0;
     }
     lstrcpynW(bracket->title, title, TITLE_CAPACITY);
@@ -48,6 +50,7 @@ int showFreshBracket(HWND window, DocumentState *state, const WCHAR *title, Fres
     watchBaseSlotPastes(bracket);
     bracket->dirty = 1;
     forgetUndoSavePoint(bracket);
+    tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
     return 1;
 }
 
@@ -79,6 +82,8 @@ int openDocument(HWND window, DocumentState *state, const WCHAR *name)
 {
     if (!readDocument(window, state, name))
         return 0;
+    /* A save killed part-way leaves its temporary file beside the file. */
+    removeLeftTemporaryFiles(state->path);
     rememberRecentFile(window, state->path);
     return 1;
 }
@@ -89,4 +94,5 @@ void closeDocument(HWND window, DocumentState *state)
     resetBracketQuietly(window, state->bracket);
     resetScrollView(window);
     forgetFile(state);
+    tellUndoWatchers(state->bracket, UNDO_ALL_SHOWN);
 }

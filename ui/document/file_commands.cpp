@@ -29,7 +29,7 @@ void openBracket(HWND window, DocumentState *state)
     WCHAR buffer[PATH_CAPACITY];
     OPENFILENAMEW dialog;
     fillBracketFileDialog(&dialog, window, buffer, OPEN_DIALOG_FLAGS);
-    if (!showOpenFileDialog(&dialog))
+    if (!showOpenFileDialog(&dialog, state->bracket->resourceModule))
         return;
     openDocument(window, state, buffer);
 }

@@ -2,7 +2,10 @@
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 #include "file/recovery_file.h"
+#include "file/safe_replace.h"
 #include "res/resource.h"
+#include "ui/common/fallback_string.h"
+#include "ui/common/message_text.h"
 #include "ui/dialogs/choice_question.h"
 #include "ui/document/document.h"
 #include "ui/document/recent_files.h"
@@ -50,6 +53,9 @@ void startRecoveryCopies(HWND window, DocumentState *state)
         return;
     wsprintfW(copy->path, L"%s\\%s%lx-%08lx%08lx%s", folder, COPY_PREFIX, (unsigned long)GetCurrentProcessId(),
               (unsigned long)(started >> 32), (unsigned long)(started & 0xFFFFFFFFu), COPY_SUFFIX);
+    /* A copy being replaced when its process was killed leaves a
+     * temporary file here. */
+    removeLeftTemporaryFiles(copy->path);
     SetTimer(window, RECOVERY_TIMER_ID, RECOVERY_INTERVAL_MS, NULL);
     PostMessageW(window, RECOVERY_OFFER_MESSAGE, 0, 0);
 }
@@ -135,18 +141,76 @@ static int leftByEndedProcess(const WCHAR *name)
     return !running;
 }
 
-/* Offers one left copy. Returns 1 when it was restored. */
-static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const FILETIME *written)
+static const WCHAR SET_ASIDE_PREFIX[] = L"unreadable-";
+
+/* Puts a copy that cannot be read under a name no start offers again,
+ * beside where it was: it is kept, since nobody has seen what it holds,
+ * but it is not brought up at every start. Tells the user where, when
+ * tell is set. */
+static void setAsideUnreadable(HWND window, DocumentState *state, const WCHAR *folder, const WCHAR *name, int tell)
 {
+    WCHAR path[PATH_CAPACITY], aside[PATH_CAPACITY];
+    wsprintfW(path, L"%s\\%s", folder, name);
+    int moved = 0;
+    for (int attempt = 1; !moved && attempt < 100; attempt++) {
+        WCHAR prefix[24];
+        if (attempt == 1)
+            lstrcpyW(prefix, SET_ASIDE_PREFIX);
+        else
+            wsprintfW(prefix, L"%s%d-", SET_ASIDE_PREFIX, attempt);
+        if (lstrlenW(folder) + 1 + lstrlenW(prefix) + lstrlenW(name) >= PATH_CAPACITY)
+            return;
+        wsprintfW(aside, L"%s\\%s%s", folder, prefix, name);
+        moved = MoveFileW(path, aside);
+        if (!moved && GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            return;
+    }
+    if (!moved || !tell)
+        return;
+    HMODULE module = state->bracket->resourceModule;
+    WCHAR caption[128], message[3 * PATH_CAPACITY];
+    const WCHAR *inserts[] = {path, aside};
+    if (!loadStringWithFallback(module, IDS_APP_TITLE, caption, 128))
+        lstrcpyW(caption, L"Duelmark");
+    if (!loadMessageText(module, IDS_RECOVERY_SET_ASIDE, inserts, 2, message, 3 * PATH_CAPACITY))
+        formatMessageText(L"%1\n\n%2", inserts, 2, message, 3 * PATH_CAPACITY);
+    MessageBoxW(window, message, caption, MB_OK | MB_ICONWARNING);
+}
+
+/* Offers one left copy, named name in folder. Returns 1 when it was
+ * restored. */
+static int offerCopy(HWND window, DocumentState *state, const WCHAR *folder, const WCHAR *name,
+                     const FILETIME *written)
+{
+    WCHAR path[PATH_CAPACITY];
+    wsprintfW(path, L"%s\\%s", folder, name);
     RecoveryOwner owner;
     WCHAR title[TITLE_CAPACITY];
-    if (!readRecoveryLabel(path, &owner, title, TITLE_CAPACITY))
+    OpenReport report;
+    if (!readRecoveryLabel(path, &owner, title, TITLE_CAPACITY, &report)) {
+        /* A copy the platform would not let us read now (held open, memory
+         * short) may well read at the next start; one that was read and is
+         * no bracket never will. */
+        if (report.fault == OPEN_FAULT_NOT_BRACKET || report.fault == OPEN_FAULT_TOO_LARGE)
+            setAsideUnreadable(window, state, folder, name, 1);
         return 0;
+    }
+    /* Killed after the save had finished but before the copy went: the
+     * work is in its file, and offering it again would only confuse. */
+    if (owner.path[0] && recoveryMatchesFile(path, owner.path)) {
+        DeleteFileW(path);
+        return 0;
+    }
     int answer = askToRestoreRecovery(window, state->bracket->resourceModule, owner.path, title, written);
     if (answer == IDC_DISCARD)
         DeleteFileW(path);
-    if (answer != IDC_RESTORE || !readDocument(window, state, path))
+    if (answer != IDC_RESTORE)
         return 0;
+    if (!readDocument(window, state, path)) {
+        /* readDocument has said why. */
+        setAsideUnreadable(window, state, folder, name, 0);
+        return 0;
+    }
     /* The bracket is the unsaved work again: bound to its own file as it
      * was, so that Save still notices what changed there meanwhile, and
      * with its base slots as open to typing as they were. Only the copy's
@@ -169,7 +233,7 @@ static int offerCopy(HWND window, DocumentState *state, const WCHAR *path, const
 
 void offerLeftRecoveryCopies(HWND window, DocumentState *state)
 {
-    WCHAR folder[PATH_CAPACITY], pattern[PATH_CAPACITY], path[PATH_CAPACITY];
+    WCHAR folder[PATH_CAPACITY], pattern[PATH_CAPACITY];
     if (!state->recovery.path[0] || !recoveryFolder(folder))
         return;
     wsprintfW(pattern, L"%s\\%s*%s", folder, COPY_PREFIX, COPY_SUFFIX);
@@ -182,8 +246,7 @@ void offerLeftRecoveryCopies(HWND window, DocumentState *state)
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !leftByEndedProcess(found.cFileName) ||
             lstrlenW(folder) + 1 + lstrlenW(found.cFileName) >= PATH_CAPACITY)
             continue;
-        wsprintfW(path, L"%s\\%s", folder, found.cFileName);
-        restored = offerCopy(window, state, path, &found.ftLastWriteTime);
+        restored = offerCopy(window, state, folder, found.cFileName, &found.ftLastWriteTime);
     } while (!restored && FindNextFileW(search, &found));
     FindClose(search);
 }

@@ -1,6 +1,7 @@
 #include "ui/document/save_bracket.h"
 #include "file/bracket_writer.h"
 #include "ui/document/invalid_picks_prompt.h"
+#include "ui/document/repeated_name_prompt.h"
 
 int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report)
 {
@@ -10,7 +11,9 @@ int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, S
         report->error = ERROR_INVALID_DATA;
         return 0;
     }
-    if (bracket->slotCount && path && !settleInvalidPicks(window, bracket)) {
+    /* Two entrants of one name come first: clearing invalid picks cannot
+     * mend them, and a No leaves the picks as they were. */
+    if (bracket->slotCount && path && (!acceptRepeatedName(window, bracket) || !settleInvalidPicks(window, bracket))) {
         report->fault = SAVE_FAULT_DECLINED;
         report->error = 0;
         report->slotId = 0;

@@ -6,7 +6,8 @@
 #include "file/bracket_file.h"
 
 /* A title or name that cannot be written is refused before anything is
- * asked; then invalid picks are offered for clearing (No writes nothing).
+ * asked; then a bracket with two entrants of one name is questioned, and
+ * invalid picks are offered for clearing (No to either writes nothing).
  * Returns 1 when written (dirty cleared), 0 with the reason in report. */
 int saveBracketFileReporting(Bracket *bracket, HWND window, const WCHAR *path, SaveReport *report);
 

@@ -58,6 +58,12 @@ void reportSaveFailure(HWND window, Bracket *bracket, const WCHAR *path, const S
         spellOutUnwritable(report->slotId ? bracketNodeOfId(bracket, report->slotId)->result : bracket->thirdPlace.result,
                            detail);
         break;
+    case SAVE_FAULT_COURT:
+        id = IDS_SAVE_BAD_COURT;
+        spellOutUnwritable(report->slotId ? bracketNodeOfId(bracket, report->slotId)->details.court
+                                          : bracket->thirdPlace.details.court,
+                           detail);
+        break;
     case SAVE_FAULT_UNREADABLE: id = IDS_SAVE_UNREADABLE; break;
     case SAVE_FAULT_SYSTEM:
         id = IDS_SAVE_FAILED;

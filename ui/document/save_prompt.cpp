@@ -30,7 +30,7 @@ static int askSaveName(HWND window, Bracket *bracket, WCHAR *chosen)
     WCHAR picked[PATH_CAPACITY];
     OPENFILENAMEW dialog;
     fillBracketFileDialog(&dialog, window, picked, SAVE_DIALOG_FLAGS);
-    if (!showSaveFileDialog(&dialog))
+    if (!showSaveFileDialog(&dialog, bracket ? bracket->resourceModule : NULL))
         return 0;
     if (makeFullPath(picked, chosen))
         return 1;

@@ -2,6 +2,7 @@
 
 #include "model/pick_rules.h"
 #include "model/slot_control.h"
+#include "model/undo_history.h"
 #include "ui/window/layout.h"
 #include "ui/dialogs/setup_dialog.h"
 
@@ -40,4 +41,5 @@ void editTitle(HWND window, DocumentState *state)
     lstrcpynW(bracket->title, setup.title, TITLE_CAPACITY);
     setBracketCaption(window, bracket);
     bracket->dirty = 1;
+    tellUndoWatchers(bracket, NULL);
 }

@@ -1,4 +1,5 @@
 #include "ui/editing/edit_history.h"
+#include "model/entrant_name.h"
 #include "model/slot_control.h"
 #include "model/pick_rules.h"
 #include "model/undo_history.h"
@@ -30,7 +31,7 @@ void showSlotName(BracketNode *node)
         WCHAR shown[NAME_CAPACITY];
         shownName(control, shown);
         /* Setting the same text again would only move the caret. */
-        if (lstrcmpW(shown, node->name) != 0)
+        if (!sameName(shown, node->name))
             SendMessageW(control, WM_SETTEXT, 0, (LPARAM)node->name);
         return;
     }

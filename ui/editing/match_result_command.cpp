@@ -12,7 +12,8 @@
 #include "ui/window/losers_view.h"
 
 /* The match a control stands for: 1 with *node (NULL for the third-place
- * match), 0 when the control is no pick of the open bracket. */
+ * match), 0 when the control is no pick of the open bracket. A name box
+ * stands for the first-round match its entrant plays. */
 static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNode **node)
 {
     *node = NULL;
@@ -21,6 +22,11 @@ static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNo
     if (control == bracket->thirdPlace.control)
         return 1;
     int id = GetDlgCtrlID(control);
+    if (id == IDC_TEAM_EDIT) {
+        BracketNode *entrant = slotOfControl(control);
+        *node = entrant && !entrant->left ? entrant->parent : NULL;
+        return *node != NULL;
+    }
     if (id != IDC_PICK_COMBO && id != IDC_LOSERS_COMBO)
         return 0;
     *node = slotOfControl(control);

@@ -1,16 +1,16 @@
 #include "ui/picture/hall_display.h"
 
 #include "model/heap.h"
+#include "model/undo_history.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
+#include "ui/picture/picture_failure.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
 
 enum {
-    FOLLOW_TIMER_ID = 1,
-    FOLLOW_INTERVAL_MS = 250,   /* a change shows well within a second */
     EDGE_SHARE = 60             /* the picture keeps 1/EDGE_SHARE of the screen clear at each edge */
 };
 
@@ -20,6 +20,8 @@ struct HallDisplay {
     DocumentState *document;
     PictureDescription shown;   /* what is on the screen */
     int window;                 /* the window has it, and frees it when it goes */
+    int stale;                  /* the bracket changed since shown was laid out */
+    HWND hall;
 };
 
 /* The description on the screen drawn off screen and shown at once: no
@@ -50,12 +52,11 @@ static void paintHallDisplay(HWND window, HallDisplay *display)
 }
 
 /* The picture laid out again from the editor's bracket; when it differs
- * from the one shown in any box, line or text, it is shown instead. Laying
- * out even 256 entrants takes a few milliseconds, cheap enough to do four
- * times a second. */
+ * from the one shown in any box, line or text, it is shown instead. */
 static void followEditor(HWND window, HallDisplay *display)
 {
     PictureDescription now;
+    display->stale = 0;
     /* No bracket describes an empty picture, shown as blank paper; a lack
      * of memory half-way leaves what is shown. */
     if (!describeBracketPicture(display->document->bracket, &now) && now.size.cx) {
@@ -71,6 +72,17 @@ static void followEditor(HWND window, HallDisplay *display)
     InvalidateRect(window, NULL, FALSE);
 }
 
+/* Told of each value a change touched, perhaps hundreds for one step: the
+ * picture is laid out again once, when the display next paints. */
+static void noteBracketChange(Bracket *, BracketNode *, void *context)
+{
+    HallDisplay *display = (HallDisplay *)context;
+    if (display->stale)
+        return;
+    display->stale = 1;
+    InvalidateRect(display->hall, NULL, FALSE);
+}
+
 static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HallDisplay *display = (HallDisplay *)GetWindowLongPtrW(window, GWLP_USERDATA);
@@ -78,20 +90,20 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
     case WM_NCCREATE:
         display = (HallDisplay *)((CREATESTRUCTW *)lParam)->lpCreateParams;
         display->window = 1;
+        display->hall = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, (LONG_PTR)display);
         break;
     case WM_CREATE:
         followEditor(window, display);
-        SetTimer(window, FOLLOW_TIMER_ID, FOLLOW_INTERVAL_MS, NULL);
-        return 0;
-    case WM_TIMER:
-        if (display && wParam == FOLLOW_TIMER_ID)
-            followEditor(window, display);
-        return 0;
+        return !display->document->bracket || watchUndoSteps(display->document->bracket, noteBracketChange, display)
+                   ? 0
+                   : -1;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         if (!display)
             break;
+        if (display->stale)
+            followEditor(window, display);
         paintHallDisplay(window, display);
         return 0;
     case WM_KEYDOWN:
@@ -101,7 +113,8 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         }
         break;
     case WM_DESTROY:
-        KillTimer(window, FOLLOW_TIMER_ID);
+        if (display && display->document->bracket)
+            unwatchUndoSteps(display->document->bracket, noteBracketChange, display);
         if (display && display->document->hallDisplay == window)
             display->document->hallDisplay = NULL;
         break;
@@ -148,6 +161,17 @@ static HMONITOR hallMonitor(HWND editor)
     return search.other ? search.other : search.editor;
 }
 
+/* An F11 that shows nothing would leave the organiser guessing. */
+static void reportHallDisplayFailure(HWND window, Bracket *bracket, DWORD reason)
+{
+    if (!bracket)
+        return;
+    WCHAR name[128];
+    loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+    showPictureFailure(window, bracket, IDS_HALL_DISPLAY_FAILED, bracket->title[0] ? bracket->title : name,
+                       reason ? reason : (DWORD)ERROR_NOT_ENOUGH_MEMORY);
+}
+
 void toggleHallDisplay(HWND window, DocumentState *state)
 {
     if (state->hallDisplay) {
@@ -157,11 +181,15 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     HINSTANCE instance = GetModuleHandleW(NULL);
     HallDisplay *display = (HallDisplay *)allocBlock(sizeof(HallDisplay));
     if (!display || !registerHallDisplay(instance)) {
+        DWORD reason = display ? GetLastError() : (DWORD)ERROR_NOT_ENOUGH_MEMORY;
         freeBlock(display);
+        reportHallDisplayFailure(window, state->bracket, reason);
         return;
     }
     display->document = state;
     display->window = 0;
+    display->stale = 0;
+    display->hall = NULL;
     initPictureDescription(&display->shown, SIZE{0, 0}, HALL_PAPER);
     HMONITOR monitor = hallMonitor(window);
     MONITORINFO info = {};
@@ -177,6 +205,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
                                 screen.right - screen.left, screen.bottom - screen.top, window, NULL, instance,
                                 display);
     if (!hall) {
+        reportHallDisplayFailure(window, state->bracket, GetLastError());
         if (!display->window) {
             freePictureDescription(&display->shown);
             freeBlock(display);

@@ -1,7 +1,8 @@
 /* View > Hall display: the bracket picture alone on a whole monitor (the
  * one the editor is not on, when there are two), as large as fits, for a
  * projector or a screen in the hall. It follows every change made in the
- * editor within a second, and closes with Esc or F11, or with the editor. */
+ * editor at once, as the editor's own marks do, and closes with Esc or
+ * F11, or with the editor. */
 #ifndef DUELMARK_UI_PICTURE_HALL_DISPLAY_H
 #define DUELMARK_UI_PICTURE_HALL_DISPLAY_H
 

@@ -1,4 +1,5 @@
 #include "ui/picture/losers_picture.h"
+#include "model/entrant_name.h"
 
 #include "model/losers_bracket.h"
 #include "res/resource.h"
@@ -124,7 +125,7 @@ static void layoutHeadings(PictureLayout *layout, int top, const FinalPlaces &pl
         losersMatchHeading(bracket, bracket->slotCount, text, 128);
         layoutHeading(layout, places.resetColumn, rowsTop, text);
     }
-    roundHeading(bracket, 0, text, 128);
+    loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_CHAMPION, text, 128);
     layoutHeading(layout, places.championColumn, rowsTop, text);
 }
 
@@ -171,7 +172,7 @@ static const WCHAR *otherEntrant(Bracket *bracket, BracketNode *match)
     if (!match || !match->name[0])
         return NULL;
     losersEntrants(bracket, match, &first, &second);
-    return lstrcmpW(first, match->name) == 0 ? second : first;
+    return sameName(first, match->name) ? second : first;
 }
 
 /* Under the champion's marks: each place's word and, once decided, who

@@ -7,6 +7,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
+#include "ui/picture/picture_failure.h"
 
 /* Court names as people read them: "Court 2" before "Court 10". */
 static int compareCourts(const WCHAR *a, const WCHAR *b)
@@ -146,7 +147,8 @@ WCHAR *orderOfPlayText(Bracket *bracket)
     return text;
 }
 
-/* The clipboard owns the block once it takes it. */
+/* The clipboard owns the block once it takes it. Returns 1, or 0 with the
+ * reason in the thread's last error. */
 static int putText(HWND window, const WCHAR *text)
 {
     SIZE_T bytes = ((SIZE_T)lstrlenW(text) + 1) * sizeof(WCHAR);
@@ -155,21 +157,34 @@ static int putText(HWND window, const WCHAR *text)
     if (!target) {
         if (block)
             GlobalFree(block);
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
     CopyMemory(target, text, bytes);
     GlobalUnlock(block);
-    int done = OpenClipboard(window) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+    int opened = OpenClipboard(window);
+    int done = opened && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+    DWORD reason = GetLastError();
     if (!done)
         GlobalFree(block);
-    CloseClipboard();
+    if (opened)
+        CloseClipboard();
+    SetLastError(done ? 0 : reason ? reason : (DWORD)ERROR_ACCESS_DENIED);
     return done;
 }
 
+/* Copy picture says why it failed; so does this. */
 void copyOrderOfPlay(HWND window, DocumentState *state)
 {
-    WCHAR *text = orderOfPlayText(state->bracket);
-    if (!text || !putText(window, text))
-        MessageBeep(MB_ICONWARNING);
+    Bracket *bracket = state->bracket;
+    WCHAR *text = orderOfPlayText(bracket);
+    DWORD reason = ERROR_NOT_ENOUGH_MEMORY;
+    if (!text || !putText(window, text)) {
+        if (text)
+            reason = GetLastError();
+        WCHAR name[128];
+        loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, name, 128);
+        showPictureFailure(window, bracket, IDS_ORDER_COPY_FAILED, bracket->title[0] ? bracket->title : name, reason);
+    }
     freeBlock(text);
 }

@@ -38,7 +38,7 @@ static int askPicturePath(HWND window, Bracket *bracket, WCHAR *path, int *chose
     dialog.lpstrFilter = filter;
     dialog.nFilterIndex = PICTURE_PNG;
     dialog.lpstrDefExt = L"png";
-    if (!showSaveFileDialog(&dialog))
+    if (!showSaveFileDialog(&dialog, bracket->resourceModule))
         return 0;
     *chosenType = dialog.nFilterIndex == PICTURE_SVG ? PICTURE_SVG : PICTURE_PNG;
     return 1;

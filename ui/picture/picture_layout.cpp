@@ -1,4 +1,5 @@
 #include "ui/picture/picture_layout.h"
+#include "model/entrant_name.h"
 
 #include "model/third_place.h"
 #include "res/resource.h"
@@ -133,6 +134,8 @@ static void addSlots(PictureLayout *layout)
     int depth = bracket->depth;
     WCHAR byeWord[64];
     loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
+    /* The losers' bracket's part draws the one champion box there is. */
+    int championBox = !losersPictureShown(bracket);
     for (int level = 0; level <= depth; level++) {
         int index = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
@@ -149,7 +152,7 @@ static void addSlots(PictureLayout *layout)
             if (node->bye && level == depth && depth > 0)
                 layoutByeBox(layout, box, byeWord);
             else
-                addSlot(layout, node, box, level == 0);
+                addSlot(layout, node, box, level == 0 && championBox);
             if (level < depth)
                 layoutMatchMarks(layout, node, box);
         }
@@ -163,7 +166,7 @@ static const WCHAR *fourthPlace(Bracket *bracket)
     const WCHAR *left = semiFinalLoser(bracket, 0), *right = semiFinalLoser(bracket, 1);
     if (!third[0] || !left || !right)
         return NULL;
-    return lstrcmpW(third, left) == 0 ? right : left;
+    return sameName(third, left) ? right : left;
 }
 
 /* The places known so far, "1. name" a line, then the match for third

@@ -15,10 +15,12 @@
  * whose drawing is suspended already. */
 int pauseDrawing(HWND window);
 
-/* Called from long work under a hold, as often as it likes: once the
- * window has gone undrawn for longer than a blink, draws it as it stands
- * and holds it again. Does nothing when no hold is in force. */
-void keepHeldWindowDrawn(void);
+/* Called from long work under a hold, as often as it likes, with the
+ * control it just made or NULL: once the window has gone undrawn for longer
+ * than a blink, draws it as it stands (the whole window the first time,
+ * then the controls made since) and holds it again. Does nothing when no
+ * hold is in force. */
+void keepHeldWindowDrawn(HWND made);
 
 /* After a pauseDrawing that returned 1: turns drawing back on, has the
  * whole window, frame and controls, repainted once, and puts back the

@@ -54,9 +54,8 @@ struct SlotCreation {
 static void createPlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
 {
     SlotCreation *creation = (SlotCreation *)context;
-    createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry, isPick,
-                      creation->editable);
-    keepHeldWindowDrawn();
+    keepHeldWindowDrawn(createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry,
+                                          isPick, creation->editable));
 }
 
 static void movePlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
@@ -98,8 +97,13 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     SlotGeometry geometry = slotGeometryFor(mainWindow);
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     resetScrollView(mainWindow);
+    /* The largest brackets take seconds to lay out: the caption names the
+     * bracket from the start. The window keeps its size until the end:
+     * resized first, each drawing on the way would cover the whole of it. */
+    if (bracket->slotCount != 0)
+        setBracketCaption(mainWindow, bracket);
     /* On a shown window (New) every control would otherwise be drawn as it
-     * is made; the window is drawn once instead, before it is resized. */
+     * is made; the window is drawn now and then instead. */
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
     showByeSlots(bracket);
@@ -107,9 +111,6 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     placeLosersControls(mainWindow, bracket, &geometry, 0);
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
-
     SIZE content = bracketContentSize(bracket, &geometry);
     placeScrollView(mainWindow, content.cx, content.cy);
-    if (bracket->slotCount != 0)
-        setBracketCaption(mainWindow, bracket);
 }

@@ -64,7 +64,7 @@ int placeLosersControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *g
         if (match->control && withTips)
             addPickTooltip(mainWindow, match->control);
         changed = 1;
-        keepHeldWindowDrawn();
+        keepHeldWindowDrawn(match->control);
     }
     return changed;
 }

@@ -1,8 +1,11 @@
 #include "ui/window/pick_controls.h"
 #include "model/slot_control.h"
+#include "model/entrant_name.h"
 #include "model/pick_rules.h"
+#include "ui/common/choice_list.h"
 #include "res/resource.h"
 #include "ui/window/display_scale.h"
+#include "ui/window/name_clash_tip.h"
 #include "ui/window/slot_geometry.h"
 
 enum { PICK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_HASSTRINGS | CBS_DROPDOWNLIST };
@@ -41,8 +44,11 @@ void handleSlotTextChange(HWND control, Bracket *bracket)
 {
     WCHAR text[NAME_CAPACITY];
     BracketNode *node = boundSlot(bracket, control, text);
-    if (node)
-        applySlotText(bracket, node, text);
+    if (!node)
+        return;
+    applySlotText(bracket, node, text);
+    if (!node->left)
+        tellNameClash(control, bracket);
 }
 
 int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name)
@@ -84,20 +90,22 @@ void offerEntrants(HWND control, const WCHAR *const names[2], const WCHAR *pick)
     const WCHAR *offered[2];
     int count = 0;
     for (int side = 0; side < 2; side++) {
-        if (names[side] && names[side][0] && !(count && lstrcmpiW(offered[0], names[side]) == 0))
+        if (names[side] && names[side][0] && !(count && sameName(offered[0], names[side])))
             offered[count++] = names[side];
     }
     SendMessageW(control, CB_RESETCONTENT, 0, 0);
     int width = addChoicesMeasured(control, offered, count, columnWidthAt(pickDpi(control)));
-    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)pick);
-    if (pick[0] && index != CB_ERR)
+    LRESULT index = findChoice(control, pick);
+    if (index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
     SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);
 }
 
 /* Refilling sends no CBN_SELCHANGE (list messages never do), so reselecting
- * the previous pick is not a change: the node keeps its name until the user
- * chooses an item. The search ignores case, as the list box's own does. */
+ * the pick is not a change: the node keeps its name until the user chooses
+ * an item. The item reselected is the name the node holds, not the first
+ * the list's case-blind search would find, or a click on the highlighted
+ * item would swap "ann" for "Ann". */
 void fillPickChoices(Bracket *bracket, HWND control)
 {
     WCHAR previous[NAME_CAPACITY];
@@ -110,7 +118,7 @@ void fillPickChoices(Bracket *bracket, HWND control)
         const WCHAR *feeders[2] = {node->left->name, node->right->name};
         width = addChoicesMeasured(control, feeders, 2, width);
     }
-    LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)previous);
+    LRESULT index = findChoice(control, node->name);
     if (index != CB_ERR)
         SendMessageW(control, CB_SETCURSEL, (WPARAM)index, 0);
     SendMessageW(control, CB_SETDROPPEDWIDTH, (WPARAM)width, 0);

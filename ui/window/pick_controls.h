@@ -9,11 +9,12 @@ void shownName(HWND control, WCHAR text[NAME_CAPACITY]);
 
 /* EN_CHANGE from a base-slot edit or CBN_SELCHANGE from a pick control:
  * the control's text becomes its slot's name, with the cascade of
- * applySlotText. Controls that carry no slot are ignored. */
+ * applySlotText; a base slot's edit then tells when that name is another
+ * entrant's (tellNameClash). Controls that carry no slot are ignored. */
 void handleSlotTextChange(HWND control, Bracket *bracket);
 
 /* CBN_DROPDOWN: refills the list with the two feeders' names, reselects the
- * current pick when still offered, and widens the dropped list to fit. */
+ * node's pick as findChoice finds it, and widens the dropped list to fit. */
 void fillPickChoices(Bracket *bracket, HWND control);
 
 /* Adds a non-empty name to the list; returns its width in dc plus 8, or 0
@@ -25,8 +26,9 @@ int addChoiceMeasured(HWND control, HDC dc, const WCHAR *name);
 int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int width);
 
 /* Refills a drop-down with up to two entrants' names (a name both carry
- * offered once, as the list would find it), reselects pick when it is
- * offered, and widens the dropped list to fit. */
+ * exactly offered once; two that differ only in case are two entrants),
+ * reselects pick as findChoice finds it, and widens the dropped list to
+ * fit. */
 void offerEntrants(HWND control, const WCHAR *const names[2], const WCHAR *pick);
 
 /* Creates a pick's drop-down of control id with its top-left corner at

@@ -12,7 +12,7 @@
  * tools. */
 static const WCHAR TOOLTIP_PROPERTY[] = L"DuelmarkPickTooltips";
 
-enum { RELAY_SUBCLASS_ID = 23 };
+enum { RELAY_SUBCLASS_ID = 23, HEADING_CAPACITY = 64 };
 
 /* Hands the pick's mouse messages to the tooltip. The tooltip's own
  * subclassing (TTF_SUBCLASS) is not undone when a control is destroyed
@@ -59,6 +59,8 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
     if (tooltip) {
         removeAllTools(tooltip);
+        /* A list dropped when its bracket went never closed up. */
+        SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
     } else {
         tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, NULL, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mainWindow, NULL,
@@ -79,19 +81,23 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     }
 }
 
-/* Where both entrants come from ("Winner of L1 2 v Loser of QF 3"), then
- * the match's marks: longer than the tooltip's own copy holds, so the text
+/* The match named in words ("Losers' final", "Grand final reset"), where
+ * both entrants come from ("Winner of L1 2 v Loser of QF 3"), then the
+ * match's marks: longer than the tooltip's own copy holds, so the text
  * stays here until the next tip. */
 static const WCHAR *losersTip(Bracket *bracket, BracketNode *match)
 {
-    static WCHAR tip[2 * FEEDER_TEXT_CAPACITY + MARK_CAPACITY + 8];
+    static WCHAR tip[HEADING_CAPACITY + 2 * FEEDER_TEXT_CAPACITY + MARK_CAPACITY + 16];
+    int k = losersNumberOf(bracket, match);
     LosersFeeder feeders[2];
-    losersFeeders(bracket, losersNumberOf(bracket, match), feeders);
-    WCHAR first[FEEDER_TEXT_CAPACITY], second[FEEDER_TEXT_CAPACITY], marks[MARK_CAPACITY];
+    losersFeeders(bracket, k, feeders);
+    WCHAR heading[HEADING_CAPACITY], first[FEEDER_TEXT_CAPACITY], second[FEEDER_TEXT_CAPACITY],
+        marks[MARK_CAPACITY];
+    losersMatchHeading(bracket, k, heading, HEADING_CAPACITY);
     feederText(bracket, &feeders[0], first);
     feederText(bracket, &feeders[1], second);
     matchMarkText(bracket, match, 1, marks);
-    wsprintfW(tip, marks[0] ? L"%s v %s \x00B7 %s" : L"%s v %s", first, second, marks);
+    wsprintfW(tip, marks[0] ? L"%s \x00B7 %s v %s \x00B7 %s" : L"%s \x00B7 %s v %s", heading, first, second, marks);
     return tip;
 }
 
@@ -105,6 +111,16 @@ void removePickTooltip(HWND mainWindow, HWND control)
     tool.hwnd = mainWindow;
     tool.uId = (UINT_PTR)control;
     SendMessageW(tooltip, TTM_DELTOOLW, 0, (LPARAM)&tool);
+}
+
+void quietPickTooltips(HWND mainWindow, int quiet)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip)
+        return;
+    if (quiet)
+        SendMessageW(tooltip, TTM_POP, 0, 0);
+    SendMessageW(tooltip, TTM_ACTIVATE, !quiet, 0);
 }
 
 int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)

@@ -19,6 +19,10 @@ void addPickTooltip(HWND mainWindow, HWND control);
  * left to a destroyed control keeps that memory for good). */
 void removePickTooltip(HWND mainWindow, HWND control);
 
+/* A pick's list dropped (quiet 1) or closed up again (0): no tip shows
+ * over the open list, and one showing goes at once. */
+void quietPickTooltips(HWND mainWindow, int quiet);
+
 /* WM_NOTIFY from the tooltip control: answers TTN_GETDISPINFOW with the
  * score and outcome of the match under the mouse once it is decided, else
  * with when and where it is played. Returns 1 when it answered. */

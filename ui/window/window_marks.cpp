@@ -274,22 +274,27 @@ static int seedReserveOf(MarkPainter *painter)
 }
 
 /* The band a match's marks stand in, above and below its control, and the
- * seeds beside its feeders. */
+ * seeds beside its feeders; a box wide on either side, where a text longer
+ * than its column reaches (the next column toward the middle, the grand
+ * final's empty line beside the losers' final). */
 static void invalidateMatch(HWND window, HWND control)
 {
     if (!control)
         return;
     RECT band = clientRectOf(window, control);
-    int height = band.bottom - band.top;
-    InflateRect(&band, 0, height);
+    InflateRect(&band, band.right - band.left, band.bottom - band.top);
     InvalidateRect(window, &band, TRUE);
 }
 
 static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *context)
 {
     HWND window = (HWND)context;
-    if (!node || !bracket->slotCount)
+    if (!node)
         return;
+    if (node == UNDO_ALL_SHOWN || !bracket->slotCount) {
+        InvalidateRect(window, NULL, TRUE);
+        return;
+    }
     int withDate = bracketSpansDays(bracket) ? 2 : 1;
     if ((INT_PTR)GetPropW(window, DATES_PROPERTY) != withDate) {
         InvalidateRect(window, NULL, TRUE);
@@ -303,6 +308,17 @@ static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *contex
         invalidateMatch(window, node->control);
     else
         invalidateMatch(window, node->left ? node->control : node->parent ? node->parent->control : NULL);
+}
+
+void followWindowMarks(HWND window, Bracket *bracket)
+{
+    watchUndoSteps(bracket, redrawChangedMarks, window);
+}
+
+void forgetWindowMarks(HWND window, Bracket *bracket)
+{
+    unwatchUndoSteps(bracket, redrawChangedMarks, window);
+    RemovePropW(window, DATES_PROPERTY);
 }
 
 void drawWindowMarks(HWND window, Bracket *bracket, HDC dc, const RECT *area)
@@ -329,8 +345,6 @@ INT_PTR paintWindowMarks(HWND window, Bracket *bracket)
     HDC dc = BeginPaint(window, &paint);
     if (!dc)
         return TRUE;
-    if (bracket->slotCount)
-        watchUndoSteps(bracket, redrawChangedMarks, window);
     drawWindowMarks(window, bracket, dc, &paint.rcPaint);
     EndPaint(window, &paint);
     return TRUE;

@@ -9,11 +9,15 @@
 
 #include "model/bracket.h"
 
-/* WM_PAINT of the main window: paints the background and the marks, and
- * watches the bracket's steps from then on so that every change (undo and
- * redo included) redraws the marks it touched at once. Returns TRUE, the
- * message's dialog result. */
+/* WM_PAINT of the main window: paints the background and the marks.
+ * Returns TRUE, the message's dialog result. */
 INT_PTR paintWindowMarks(HWND window, Bracket *bracket);
+
+/* From the window's creation to its end: every change to the bracket it
+ * shows (undo and redo included, another bracket too) redraws the marks
+ * it touched at once. */
+void followWindowMarks(HWND window, Bracket *bracket);
+void forgetWindowMarks(HWND window, Bracket *bracket);
 
 /* The marks alone, drawn into dc (the window's client coordinates) where
  * they touch area; the background is the caller's. */
