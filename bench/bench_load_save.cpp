@@ -19,7 +19,6 @@
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "ui/document/open_bracket.h"

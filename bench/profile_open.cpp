@@ -16,7 +16,7 @@
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "ui/common/document_state.h"

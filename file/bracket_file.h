@@ -13,14 +13,8 @@
 #define DUELMARK_FILE_BRACKET_FILE_H
 
 #include <windows.h>
-#include <msxml2.h>
 
 #include "model/bracket.h"
-
-
-/* Replaces the tree of bracket (its controls destroyed) with staged's and
- * empties staged. The bracket is clean and has no controls yet. */
-void adoptStagedBracket(Bracket *bracket, Bracket *staged);
 
 /* Why a file was not opened, for the message that tells the user. */
 enum OpenFault {
@@ -36,12 +30,6 @@ struct OpenReport {
     int fault;    /* an OpenFault */
     DWORD error;  /* OPEN_FAULT_UNREADABLE: the platform's error code */
 };
-
-/* Reads the file at path into staged, a record initialised empty with
- * initBracket, without touching any open bracket: a refusal or a failed
- * allocation part-way leaves staged empty again. Returns 1 when read, 0
- * with the reason in report. */
-int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report);
 
 /* Why a save wrote nothing, for the message that tells the user. */
 enum SaveFault {
@@ -61,32 +49,5 @@ struct SaveReport {
                    * SAVE_FAULT_RESULT, SAVE_FAULT_COURT: the match whose result or
                    * court, 0 the third-place match */
 };
-
-/* Writes the whole bracket, picks as they stand, to path without ever
- * leaving a half-written file there. Returns 1 when written (dirty cleared,
- * the undo history's save point here), 0 with the reason in report. */
-int writeBracketFile(Bracket *bracket, const WCHAR *path, SaveReport *report);
-
-/* The first text the file could not carry: 1 with the slot id in slotId, 0
- * for the title; 0 when every text can be written. */
-int findUnwritableText(Bracket *bracket, int *slotId);
-
-/* Whether text holds a character XML 1.0 cannot carry (controls other than
- * tab, line feed and carriage return, U+FFFE, U+FFFF) or half a surrogate
- * pair. Returns 1 when it does. */
-int holdsUnwritableCharacter(const WCHAR *text);
-
-/* Returns 1 when readBracketFile would read the file at path as a bracket
- * of slotCount slots. */
-int readsBackAsBracket(const WCHAR *path, int slotCount);
-
-/* ASCII digits only; the empty text is 0. Returns 1 with the value, or 0
- * with value 0 for any other character or a value above 2^31 - 1. */
-int parseDecimal(const WCHAR *text, int *value);
-
-/* Appends <elementName>text</elementName> as parent's last child. Returns 1,
- * or 0 when the component failed, so a save never drops the text silently. */
-int appendTextElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
-                       const WCHAR *text);
 
 #endif

@@ -1,7 +1,10 @@
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
+#include "file/bracket_reader.h"
+#include "file/document_stream.h"
+#include "file/match_status.h"
+#include "file/xml_document.h"
 #include "model/losers_bracket.h"
 #include "model/undo_history.h"
-#include "file/xml_document.h"
 
 static IXMLDOMElement *createNamedElement(IXMLDOMDocument *document, BSTR name)
 {

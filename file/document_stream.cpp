@@ -1,4 +1,4 @@
-#include "file/xml_document.h"
+#include "file/document_stream.h"
 #include "file/safe_replace.h"
 
 /* A 256-team bracket with the longest names is under 200 KB. Anything

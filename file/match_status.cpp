@@ -1,5 +1,6 @@
-#include "file/xml_document.h"
+#include "file/match_status.h"
 #include "model/entrant_name.h"
+#include "model/match_details.h"
 
 /* Status="" values in OUTCOME order; played is the attribute's absence. */
 static const WCHAR *const STATUS_NAMES[OUTCOME_COUNT] = {NULL, L"walkover", L"retired", L"disqualified",

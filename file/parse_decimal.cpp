@@ -1,4 +1,4 @@
-#include "file/bracket_file.h"
+#include "file/parse_decimal.h"
 
 /* Read from the first digit on, so leading zeros cost nothing and the
  * overflow test is exact: a value past 2^31 - 1 is refused, never wrapped

@@ -1,6 +1,8 @@
 #include "file/recovery_file.h"
+#include "file/bracket_reader.h"
+#include "file/bracket_writer.h"
+#include "file/document_stream.h"
 #include "model/entrant_name.h"
-#include "file/bracket_file.h"
 #include "file/xml_document.h"
 
 /* Room to tell a name that fits from one that was cut. */

@@ -1,55 +1,14 @@
-/* The XML documents behind the bracket file: created hardened against
- * hostile files, filled from a file's bytes, and saved without ever leaving
- * a half-written file at the target. Private to file/. */
+/* The XML documents behind the bracket file, created hardened against
+ * hostile files (document_stream reads and saves them). Private to file/. */
 #ifndef DUELMARK_FILE_XML_DOCUMENT_H
 #define DUELMARK_FILE_XML_DOCUMENT_H
 
 #include <windows.h>
 #include <msxml2.h>
 
-#include "file/bracket_file.h"
-#include "file/safe_replace.h"
-#include "model/bracket.h"
-
 /* A new empty document that loads synchronously, keeps white space, never
  * resolves external entities or DTDs and does not validate. Returns NULL
  * when the component cannot be created or refuses any of that. */
 IXMLDOMDocument *createBracketDocument(void);
-
-/* Parses the file at path into document. Returns 1 when it was read and is
- * well-formed XML without a document type declaration, 0 with the reason in
- * report otherwise. */
-int loadDocumentFile(IXMLDOMDocument *document, const WCHAR *path, OpenReport *report);
-
-/* A document serialised into memory, exactly as a file of it would hold
- * it; the bytes stay valid until releaseDocumentBytes. */
-struct DocumentBytes {
-    IStream *stream;
-    HGLOBAL memory;
-    const BYTE *bytes;
-    DWORD size;
-};
-
-/* Returns 1 with out filled, or 0 with out empty and GetLastError() giving
- * why. */
-int serializeDocument(IXMLDOMDocument *document, DocumentBytes *out);
-void releaseDocumentBytes(DocumentBytes *bytes);
-
-/* Serialises document and puts it at path through replaceFileContentsChecked,
- * check judging the temporary file first (NULL: no check). Returns 1 only
- * when the whole document is there; 0 with GetLastError() giving why. */
-int saveDocumentFile(IXMLDOMDocument *document, const WCHAR *path, ReplacementCheck check, void *context);
-
-/* Builds the whole bracket as document's content. Returns 0 when the
- * component failed at any step, so an incomplete document is never
- * written. */
-int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket);
-
-/* The Status attribute's value for an outcome, NULL for a played match
- * (written without one). */
-const WCHAR *matchStatusName(int outcome);
-
-/* The outcome a Status value names; an unknown value or none is played. */
-int matchStatusOutcome(const WCHAR *value);
 
 #endif

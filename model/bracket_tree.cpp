@@ -1,6 +1,6 @@
 #include "model/bracket.h"
 #include "model/heap.h"
-#include "model/losers_bracket.h"
+#include "model/losers_rounds.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 

@@ -1,4 +1,4 @@
-#include "model/losers_bracket.h"
+#include "model/losers_rounds.h"
 
 #include "model/heap.h"
 #include "model/slot_control.h"

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "model/heap.h"
 #include "support/bracket_file_fixture.h"
 #include "support/failing_allocation.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "support/bracket_file_fixture.h"
 #include "support/failing_allocation.h"
 

@@ -3,7 +3,6 @@
 // like any invalid pick, and ignored where the bracket cannot have one.
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
 #include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/pick_rules.h"

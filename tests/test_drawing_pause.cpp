@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"

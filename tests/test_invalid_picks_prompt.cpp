@@ -1,7 +1,6 @@
 // The invalid-picks question: a real message box, answered by clicking.
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
 #include "support/dialog_answer.h"
 #include "ui/document/invalid_picks_prompt.h"
 

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "model/heap.h"
 #include "res/resource.h"

@@ -3,7 +3,7 @@
 // not hold them, and shown by the window after loading.
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "model/match_outcome.h"
 #include "model/match_result.h"
 #include "model/third_place.h"

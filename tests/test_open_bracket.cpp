@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"
 #include "ui/document/open_bracket.h"

@@ -2,7 +2,7 @@
 // digits only, and never a value that wrapped past 2^31 - 1.
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
+#include "file/parse_decimal.h"
 #include "support/bracket_file_fixture.h"
 
 namespace {

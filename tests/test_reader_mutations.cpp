@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"

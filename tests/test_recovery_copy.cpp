@@ -4,6 +4,7 @@
 #include <functional>
 #include <thread>
 
+#include "file/bracket_reader.h"
 #include "res/resource.h"
 #include "support/dialog_answer.h"
 #include "support/dialog_script.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"

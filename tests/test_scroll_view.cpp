@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "file/bracket_file.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "support/slot_places.h"

@@ -2,7 +2,6 @@
 // MSXML: the file opens, what makes sense is kept and the rest dropped.
 #include <gtest/gtest.h>
 
-#include "file/bracket_file.h"
 #include "ui/document/open_bracket.h"
 #include "support/bracket_file_fixture.h"
 #include "support/dialog_answer.h"

@@ -27,7 +27,6 @@
 
 #include <string>
 
-#include "file/bracket_file.h"
 #include "model/match_result.h"
 #include "model/bracket.h"
 #include "res/resource.h"

@@ -1,4 +1,6 @@
 #include "support/bracket_file_fixture.h"
+#include "file/bracket_reader.h"
+#include "model/adopt_bracket.h"
 
 #include <msxml2.h>
 

@@ -30,4 +30,7 @@ struct PrintSetup {
     int posterPoints;       /* 0: POSTER_MIN_POINTS */
 };
 
+/* A name size as typed, brought into POSTER_MIN_POINTS .. POSTER_MAX_POINTS. */
+int legiblePoints(int points);
+
 #endif

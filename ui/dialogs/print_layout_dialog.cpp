@@ -6,13 +6,6 @@
 
 static const int LAYOUT_BUTTONS[] = {IDC_LAYOUT_ONE_PAGE, IDC_LAYOUT_HALVES, IDC_LAYOUT_POSTER};
 
-int legiblePoints(int points)
-{
-    if (points < POSTER_MIN_POINTS)
-        return POSTER_MIN_POINTS;
-    return points > POSTER_MAX_POINTS ? POSTER_MAX_POINTS : points;
-}
-
 static void initPrintLayoutDialog(HWND window, const PrintLayoutChoice *choice)
 {
     int layout = choice->layout >= LAYOUT_ONE_PAGE && choice->layout <= LAYOUT_POSTER ? choice->layout : 0;

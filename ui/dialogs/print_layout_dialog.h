@@ -16,7 +16,4 @@ struct PrintLayoutChoice {
  * (choice untouched then). */
 int runPrintLayoutDialog(HWND owner, HMODULE resources, PrintLayoutChoice *choice);
 
-/* A name size as typed, brought into POSTER_MIN_POINTS .. POSTER_MAX_POINTS. */
-int legiblePoints(int points);
-
 #endif

@@ -1,4 +1,6 @@
 #include "ui/document/open_bracket.h"
+#include "file/bracket_reader.h"
+#include "model/adopt_bracket.h"
 #include "model/undo_history.h"
 #include "ui/window/drawing_pause.h"
 #include "ui/document/invalid_picks_prompt.h"

@@ -1,4 +1,5 @@
 #include "ui/document/save_bracket.h"
+#include "file/bracket_writer.h"
 #include "ui/document/invalid_picks_prompt.h"
 #include "ui/document/repeated_name_prompt.h"
 

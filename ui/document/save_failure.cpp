@@ -1,4 +1,5 @@
 #include "ui/document/save_failure.h"
+#include "file/bracket_writer.h"
 #include "model/losers_bracket.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"

@@ -1,7 +1,6 @@
 #include "ui/picture/page_layout.h"
 
 #include "model/heap.h"
-#include "ui/dialogs/print_layout_dialog.h"
 
 enum {
     NM_PER_UM = 1000,

@@ -12,16 +12,16 @@
 static const int COLUMN_SHARES[5] = {18, 16, 18, 24, 24};
 
 /* Where the page's parts stand, in device units. */
-struct PageLayout {
+struct OrderPage {
     RECT area;        /* inside the margins */
     int line;         /* one line of the table */
     int rowsTop;      /* first match row */
     int rowsPerPage;
 };
 
-static PageLayout pageLayout(HDC printer)
+static OrderPage orderPage(HDC printer)
 {
-    PageLayout page;
+    OrderPage page;
     int dpiX = GetDeviceCaps(printer, LOGPIXELSX), dpiY = GetDeviceCaps(printer, LOGPIXELSY);
     int width = GetDeviceCaps(printer, HORZRES), height = GetDeviceCaps(printer, VERTRES);
     /* Three-quarter-inch margins, less what the printer keeps already. */
@@ -45,7 +45,7 @@ static void drawCell(HDC dc, const WCHAR *text, RECT cell, UINT align)
 }
 
 /* One line of five fields across the page. */
-static void drawRow(HDC dc, const PageLayout *page, int top, const WCHAR *const *fields)
+static void drawRow(HDC dc, const OrderPage *page, int top, const WCHAR *const *fields)
 {
     int width = page->area.right - page->area.left;
     int left = page->area.left;
@@ -76,7 +76,7 @@ struct PrintedPage {
     int number, count;
 };
 
-static int printPage(Bracket *bracket, HDC printer, const PageLayout *page, const PrintedPage *printed,
+static int printPage(Bracket *bracket, HDC printer, const OrderPage *page, const PrintedPage *printed,
                      const OrderEntry *entries, int rows, HFONT bold, HFONT plain)
 {
     if (StartPage(printer) <= 0)
@@ -124,7 +124,7 @@ int printOrderOfPlayOnDevice(Bracket *bracket, HDC printer, const WCHAR *output)
     }
     OrderEntry entries[ORDER_CAPACITY];
     int count = collectOrderOfPlay(bracket, entries);
-    PageLayout page = pageLayout(printer);
+    OrderPage page = orderPage(printer);
     int pages = count ? (count + page.rowsPerPage - 1) / page.rowsPerPage : 1;
     WCHAR heading[TITLE_CAPACITY + 128], header[128];
     pageHeading(bracket, heading, TITLE_CAPACITY + 128);

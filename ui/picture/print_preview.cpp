@@ -4,7 +4,6 @@
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
-#include "ui/dialogs/print_layout_dialog.h"
 #include "ui/picture/page_layout.h"
 #include "ui/picture/page_setup.h"
 #include "ui/picture/picture_layout.h"
