@@ -220,16 +220,26 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
 }
 
 /* Before byes and withdrawals are passed on, so a double walkover takes
- * effect with the rest. A first-round slot is no match: it keeps no
- * outcome, court or time. */
+ * effect with the rest. A first-round slot is no match: it keeps only its
+ * name and, until dropStrayResults, its result; every other field goes
+ * back to its empty value (an outcome's is "played"). */
 static void dropStrayDetails(Bracket *staged)
 {
     for (int id = 1; id <= 2 * staged->slotCount - 1; id++) {
         BracketNode *node = staged->nodeTable[id - 1];
-        node->details.outcome = node->left ? fittingOutcome(node->name, node->details.outcome) : OUTCOME_PLAYED;
-        if (!node->left) {
-            node->details.court[0] = 0;
-            node->details.time[0] = 0;
+        if (node->left) {
+            node->details.outcome = fittingOutcome(node->name, node->details.outcome);
+            continue;
+        }
+        MatchValues values = nodeValues(node);
+        for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
+            WCHAR *text = matchFieldText(values, field);
+            if (field == FIELD_NAME || field == FIELD_RESULT)
+                continue;
+            if (text)
+                text[0] = 0;
+            else
+                *matchFieldNumber(values, field) = 0;
         }
     }
 }
