@@ -197,7 +197,8 @@ static int appendLosers(IXMLDOMDocument *document, IXMLDOMElement *games, Bracke
         result = appendMatchElement(document, losers, L"Team", nodeValues(losersMatch(bracket, k)), k, 0);
     result = result && appendChildElement(games, losers) &&
              appendMatchElement(document, games, L"GrandFinal", nodeValues(grandFinal(bracket)), 0, 0) &&
-             (!bracket->losers.reset || appendMatchElement(document, games, L"GrandFinalReset", nodeValues(grandFinalReset(bracket)), 0, 0));
+             (!bracket->losers.reset ||
+              appendMatchElement(document, games, L"GrandFinalReset", nodeValues(grandFinalReset(bracket)), 0, 0));
     if (losers)
         losers->Release();
     return result;

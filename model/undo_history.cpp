@@ -78,7 +78,8 @@ static int takeSnapshot(Bracket *bracket)
         history->beforeValues = values;
     }
     for (UINT id = 0; id < undoValueCount(bracket); id++)
-        lstrcpynW(undoSnapshotOf(bracket, history->before, id), readUndoValue(bracket, id), undoValueCapacity(bracket, id));
+        lstrcpynW(undoSnapshotOf(bracket, history->before, id), readUndoValue(bracket, id),
+                  undoValueCapacity(bracket, id));
     return 1;
 }
 

@@ -53,7 +53,8 @@ static void addMatch(std::wstring &text, MatchValues values)
     text += L"|";
     for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
         const WCHAR *value = matchFieldText(values, field);
-        text += (field ? L"," : L"") + (value ? std::wstring(value) : std::to_wstring(*matchFieldNumber(values, field)));
+        text += field ? L"," : L"";
+        text += value ? std::wstring(value) : std::to_wstring(*matchFieldNumber(values, field));
     }
 }
 
