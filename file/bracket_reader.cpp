@@ -2,6 +2,7 @@
 #include "file/document_stream.h"
 #include "file/match_status.h"
 #include "model/entrant_name.h"
+#include "model/match_fields.h"
 #include "file/xml_document.h"
 #include "file/parse_decimal.h"
 #include "model/losers_bracket.h"
@@ -96,105 +97,36 @@ static BSTR attributeValue(IXMLDOMNamedNodeMap *attributes, BSTR name)
     return value.bstrVal ? value.bstrVal : SysAllocString(L"");
 }
 
-/* The names of the attributes a Team element may carry, made once for all
- * elements. */
-struct TeamAttributes {
-    BSTR name;
+/* The names of the attributes a match's element may carry, made once per
+ * read for all elements: one per match field, then id, Seed and Bye. */
+struct MatchAttributes {
+    BSTR fields[MATCH_FIELD_COUNT];
     BSTR id;
-    BSTR score;
     BSTR seed;
     BSTR bye;
-    BSTR status;
-    BSTR court;
-    BSTR time;
 };
 
-/* Status, Court and Time of a match, each taken only when it is valid:
- * a time not in the exact form is no time. Whether the status fits the
- * pick is settled once every Team is read. */
-static void readMatchDetails(MatchDetails *details, IXMLDOMNamedNodeMap *attributes, const TeamAttributes *names)
+static void freeMatchAttributes(MatchAttributes *names)
 {
-    BSTR status = attributeValue(attributes, names->status);
-    BSTR court = attributeValue(attributes, names->court);
-    BSTR time = attributeValue(attributes, names->time);
-    SYSTEMTIME parsed;
-    details->outcome = matchStatusOutcome(status);
-    copyTruncated(details->court, court, COURT_CAPACITY);
-    copyTruncated(details->time, time && parseMatchTime(time, &parsed) ? time : NULL, MATCH_TIME_CAPACITY);
-    SysFreeString(time);
-    SysFreeString(court);
-    SysFreeString(status);
+    for (BSTR &name : names->fields)
+        SysFreeString(name);
+    SysFreeString(names->id);
+    SysFreeString(names->seed);
+    SysFreeString(names->bye);
 }
 
-/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
- * make sense together is settled once every Team is read. Anything else in
- * them counts as absent. */
-static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes, const TeamAttributes *names)
+/* Returns 1 when every name could be made. */
+static int makeMatchAttributes(MatchAttributes *names)
 {
-    BSTR seed = attributeValue(attributes, names->seed);
-    BSTR bye = attributeValue(attributes, names->bye);
-    if (!seed || !parseDecimal(seed, &node->seed))
-        node->seed = 0;
-    node->bye = bye && sameName(bye, L"1");
-    SysFreeString(bye);
-    SysFreeString(seed);
-}
-
-static void readTeam(Bracket *staged, IXMLDOMNode *team, const TeamAttributes *names)
-{
-    IXMLDOMNamedNodeMap *attributes = NULL;
-    if (FAILED(team->get_attributes(&attributes)) || !attributes)
-        return;
-    BSTR name = attributeValue(attributes, names->name);
-    BSTR id = name ? attributeValue(attributes, names->id) : NULL;
-    BSTR score = id ? attributeValue(attributes, names->score) : NULL;
-    int slot = 0;
-    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1) {
-        BracketNode *node = staged->nodeTable[slot - 1];
-        copyTruncated(node->name, name, NAME_CAPACITY);
-        copyTruncated(node->result, score, RESULT_CAPACITY);
-        readSeedAndBye(node, attributes, names);
-        readMatchDetails(&node->details, attributes, names);
+    int made = 1;
+    for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
+        names->fields[field] = SysAllocString(MATCH_FIELDS[field].attribute);
+        made = made && names->fields[field];
     }
-    attributes->Release();
-    SysFreeString(score);
-    SysFreeString(id);
-    SysFreeString(name);
-}
-
-/* Every Team child of Games in document order; a later element for the
- * same id overwrites an earlier one. */
-static void readTeams(IXMLDOMDocument *document, Bracket *staged)
-{
-    BSTR query = SysAllocString(L"Games/Team");
-    TeamAttributes names = {SysAllocString(L"Name"),   SysAllocString(L"id"),    SysAllocString(L"Score"),
-                            SysAllocString(L"Seed"),   SysAllocString(L"Bye"),   SysAllocString(L"Status"),
-                            SysAllocString(L"Court"),  SysAllocString(L"Time")};
-    IXMLDOMNodeList *teams = NULL;
-    long count = 0;
-    if (query && names.name && names.id && names.score && names.seed && names.bye && names.status &&
-        names.court && names.time &&
-        SUCCEEDED(document->selectNodes(query, &teams)) &&
-        teams && SUCCEEDED(teams->get_length(&count))) {
-        for (long i = 0; i < count; i++) {
-            IXMLDOMNode *team = NULL;
-            if (SUCCEEDED(teams->get_item(i, &team)) && team) {
-                readTeam(staged, team, &names);
-                team->Release();
-            }
-        }
-    }
-    if (teams)
-        teams->Release();
-    SysFreeString(names.time);
-    SysFreeString(names.court);
-    SysFreeString(names.status);
-    SysFreeString(names.bye);
-    SysFreeString(names.seed);
-    SysFreeString(names.score);
-    SysFreeString(names.id);
-    SysFreeString(names.name);
-    SysFreeString(query);
+    names->id = SysAllocString(L"id");
+    names->seed = SysAllocString(L"Seed");
+    names->bye = SysAllocString(L"Bye");
+    return made && names->id && names->seed && names->bye;
 }
 
 /* An outcome that cannot stand counts as played: a loser's outcome beside
@@ -206,17 +138,111 @@ static int fittingOutcome(const WCHAR *winner, int outcome)
     return winner[0] ? outcome : OUTCOME_PLAYED;
 }
 
+enum {
+    READ_FIT_AT_ONCE = 1  /* a result or outcome that cannot stand beside the name goes at once */
+};
+
+/* Every field of one match, each taken only when it is valid: a time not in
+ * the exact form is no time. Without READ_FIT_AT_ONCE, whether the result
+ * and outcome fit the pick is settled once every Team is read. */
+static void readMatchElement(IXMLDOMNamedNodeMap *attributes, MatchValues values, const MatchAttributes *names,
+                             int flags)
+{
+    for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
+        BSTR value = attributeValue(attributes, names->fields[field]);
+        const MatchFieldRow &row = MATCH_FIELDS[field];
+        SYSTEMTIME parsed;
+        if (row.kind == KIND_OUTCOME)
+            *matchFieldNumber(values, field) = matchStatusOutcome(value);
+        else if (row.kind == KIND_TIME)
+            copyTruncated(matchFieldText(values, field), value && parseMatchTime(value, &parsed) ? value : NULL,
+                          row.capacity);
+        else
+            copyTruncated(matchFieldText(values, field), value, row.capacity);
+        SysFreeString(value);
+    }
+    if (flags & READ_FIT_AT_ONCE) {
+        if (!values.name[0])
+            values.result[0] = 0;
+        values.details->outcome = fittingOutcome(values.name, values.details->outcome);
+    }
+}
+
+/* Seed="n" and Bye="1" of a Team element, taken as they come: whether they
+ * make sense together is settled once every Team is read. Anything else in
+ * them counts as absent. */
+static void readSeedAndBye(BracketNode *node, IXMLDOMNamedNodeMap *attributes, const MatchAttributes *names)
+{
+    BSTR seed = attributeValue(attributes, names->seed);
+    BSTR bye = attributeValue(attributes, names->bye);
+    if (!seed || !parseDecimal(seed, &node->seed))
+        node->seed = 0;
+    node->bye = bye && sameName(bye, L"1");
+    SysFreeString(bye);
+    SysFreeString(seed);
+}
+
+/* A Team without a Name or a valid id is passed over. */
+static void readTeam(Bracket *staged, IXMLDOMNode *team, const MatchAttributes *names)
+{
+    IXMLDOMNamedNodeMap *attributes = NULL;
+    if (FAILED(team->get_attributes(&attributes)) || !attributes)
+        return;
+    BSTR name = attributeValue(attributes, names->fields[FIELD_NAME]);
+    BSTR id = name ? attributeValue(attributes, names->id) : NULL;
+    int slot = 0;
+    if (name && id && parseDecimal(id, &slot) && slot >= 1 && slot <= 2 * staged->slotCount - 1) {
+        BracketNode *node = staged->nodeTable[slot - 1];
+        readMatchElement(attributes, nodeValues(node), names, 0);
+        readSeedAndBye(node, attributes, names);
+    }
+    attributes->Release();
+    SysFreeString(id);
+    SysFreeString(name);
+}
+
+/* Every Team child of Games in document order; a later element for the
+ * same id overwrites an earlier one. */
+static void readTeams(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
+{
+    BSTR query = SysAllocString(L"Games/Team");
+    IXMLDOMNodeList *teams = NULL;
+    long count = 0;
+    if (query && SUCCEEDED(document->selectNodes(query, &teams)) && teams && SUCCEEDED(teams->get_length(&count))) {
+        for (long i = 0; i < count; i++) {
+            IXMLDOMNode *team = NULL;
+            if (SUCCEEDED(teams->get_item(i, &team)) && team) {
+                readTeam(staged, team, names);
+                team->Release();
+            }
+        }
+    }
+    if (teams)
+        teams->Release();
+    SysFreeString(query);
+}
+
 /* Before byes and withdrawals are passed on, so a double walkover takes
- * effect with the rest. A first-round slot is no match: it keeps no
- * outcome, court or time. */
+ * effect with the rest. A first-round slot is no match: it keeps only its
+ * name and, until dropStrayResults, its result; every other field goes
+ * back to its empty value (an outcome's is "played"). */
 static void dropStrayDetails(Bracket *staged)
 {
     for (int id = 1; id <= 2 * staged->slotCount - 1; id++) {
         BracketNode *node = staged->nodeTable[id - 1];
-        node->details.outcome = node->left ? fittingOutcome(node->name, node->details.outcome) : OUTCOME_PLAYED;
-        if (!node->left) {
-            node->details.court[0] = 0;
-            node->details.time[0] = 0;
+        if (node->left) {
+            node->details.outcome = fittingOutcome(node->name, node->details.outcome);
+            continue;
+        }
+        MatchValues values = nodeValues(node);
+        for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
+            WCHAR *text = matchFieldText(values, field);
+            if (field == FIELD_NAME || field == FIELD_RESULT)
+                continue;
+            if (text)
+                text[0] = 0;
+            else
+                *matchFieldNumber(values, field) = 0;
         }
     }
 }
@@ -235,61 +261,37 @@ static void dropStrayResults(Bracket *staged)
 /* <ThirdPlace Name="" Score=""/>: present turns the match on, for brackets
  * large enough to have one. Whether the name is a loser is the pick rules'
  * question, asked with the other picks' once the file is open. */
-static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged)
+static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
 {
     if (staged->slotCount < 4)
         return;
     BSTR query = SysAllocString(L"Games/ThirdPlace");
-    TeamAttributes names = {SysAllocString(L"Name"), NULL, SysAllocString(L"Score"), NULL, NULL,
-                            SysAllocString(L"Status"), SysAllocString(L"Court"), SysAllocString(L"Time")};
     IXMLDOMNode *element = NULL;
-    if (query && names.name && names.score && names.status && names.court && names.time &&
-        SUCCEEDED(document->selectSingleNode(query, &element)) && element) {
-        ThirdPlaceMatch *match = &staged->thirdPlace;
-        match->on = 1;
+    if (query && SUCCEEDED(document->selectSingleNode(query, &element)) && element) {
+        staged->thirdPlace.on = 1;
         IXMLDOMNamedNodeMap *attributes = NULL;
         if (SUCCEEDED(element->get_attributes(&attributes)) && attributes) {
-            BSTR name = attributeValue(attributes, names.name);
-            BSTR score = attributeValue(attributes, names.score);
-            copyTruncated(match->name, name, NAME_CAPACITY);
-            copyTruncated(match->result, match->name[0] ? score : NULL, RESULT_CAPACITY);
-            readMatchDetails(&match->details, attributes, &names);
-            match->details.outcome = fittingOutcome(match->name, match->details.outcome);
-            SysFreeString(score);
-            SysFreeString(name);
+            readMatchElement(attributes, thirdPlaceValues(&staged->thirdPlace), names, READ_FIT_AT_ONCE);
             attributes->Release();
         }
         element->Release();
     }
-    SysFreeString(names.time);
-    SysFreeString(names.court);
-    SysFreeString(names.status);
-    SysFreeString(names.score);
-    SysFreeString(names.name);
     SysFreeString(query);
 }
 
-/* Name, Score and the details of one losers' match or grand final, each
- * taken as a Team's are. */
-static void readLosersMatch(BracketNode *match, IXMLDOMNode *element, const TeamAttributes *names)
+/* One losers' match or grand final, each field taken as a Team's. */
+static void readLosersMatch(BracketNode *match, IXMLDOMNode *element, const MatchAttributes *names)
 {
     IXMLDOMNamedNodeMap *attributes = NULL;
     if (FAILED(element->get_attributes(&attributes)) || !attributes)
         return;
-    BSTR name = attributeValue(attributes, names->name);
-    BSTR score = attributeValue(attributes, names->score);
-    copyTruncated(match->name, name, NAME_CAPACITY);
-    copyTruncated(match->result, match->name[0] ? score : NULL, RESULT_CAPACITY);
-    readMatchDetails(&match->details, attributes, names);
-    match->details.outcome = fittingOutcome(match->name, match->details.outcome);
-    SysFreeString(score);
-    SysFreeString(name);
+    readMatchElement(attributes, nodeValues(match), names, READ_FIT_AT_ONCE);
     attributes->Release();
 }
 
 /* The first element the query finds, read into match; 1 when there was one. */
 static int readSingleMatch(IXMLDOMDocument *document, const WCHAR *xpath, BracketNode *match,
-                           const TeamAttributes *names)
+                           const MatchAttributes *names)
 {
     BSTR query = SysAllocString(xpath);
     IXMLDOMNode *element = NULL;
@@ -304,7 +306,7 @@ static int readSingleMatch(IXMLDOMDocument *document, const WCHAR *xpath, Bracke
 
 /* The Team children of Losers, by id; an id outside 1 .. N-2 is passed over
  * and a later element for the same id overwrites an earlier one. */
-static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const TeamAttributes *names)
+static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
 {
     BSTR query = SysAllocString(L"Games/Losers/Team");
     IXMLDOMNodeList *teams = NULL;
@@ -337,7 +339,7 @@ static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const Te
  * one of its match's entrants is the invalid-picks question, asked with
  * the winners' picks once the file is open; only the picks a bye decides
  * are made here. Returns 0 when memory ran out. */
-static int readLosers(IXMLDOMDocument *document, Bracket *staged)
+static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
 {
     if (!losersAllowed(staged))
         return 1;
@@ -356,28 +358,16 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged)
         return 1;
     if (!prepareLosersBracket(staged))
         return 0;
-    TeamAttributes names = {SysAllocString(L"Name"),   SysAllocString(L"id"),    SysAllocString(L"Score"), NULL,
-                            NULL,                      SysAllocString(L"Status"), SysAllocString(L"Court"),
-                            SysAllocString(L"Time")};
-    if (names.name && names.id && names.score && names.status && names.court && names.time) {
-        BSTR resetFlag = NULL;
-        staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) &&
-                               sameName(resetFlag, L"1");
-        SysFreeString(resetFlag);
-        readLosersTeams(document, staged, &names);
-        readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), &names);
-        if (staged->losers.reset)
-            readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), &names);
-        staged->losers.on = 1;
-        staged->thirdPlace.on = 0;
-        settleLosersBracket(staged, SETTLE_KEEP_INVALID);
-    }
-    SysFreeString(names.time);
-    SysFreeString(names.court);
-    SysFreeString(names.status);
-    SysFreeString(names.score);
-    SysFreeString(names.id);
-    SysFreeString(names.name);
+    BSTR resetFlag = NULL;
+    staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) && sameName(resetFlag, L"1");
+    SysFreeString(resetFlag);
+    readLosersTeams(document, staged, names);
+    readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), names);
+    if (staged->losers.reset)
+        readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), names);
+    staged->losers.on = 1;
+    staged->thirdPlace.on = 0;
+    settleLosersBracket(staged, SETTLE_KEEP_INVALID);
     return 1;
 }
 
@@ -407,15 +397,23 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     if (selectText(document, L"Games/Title", &title))
         copyTruncated(staged->title, title, TITLE_CAPACITY);
     SysFreeString(title);
-    readTeams(document, staged);
+    /* Without the attribute names no match can be read: the file opens
+     * with its names empty, as it did when each kind made its own. */
+    MatchAttributes names = {};
+    int named = makeMatchAttributes(&names);
+    if (named)
+        readTeams(document, staged, &names);
     dropStrayDetails(staged);
     /* Every empty pick a bye or a double walkover decides is made here, also
      * when the file lacks it; a pick the file gives someone who cannot be
      * there stays for the invalid-picks question. */
     settleSeedsAndByes(staged);
     dropStrayResults(staged);
-    readThirdPlace(document, staged);
-    if (!readLosers(document, staged)) {
+    if (named)
+        readThirdPlace(document, staged, &names);
+    int losersRead = !named || readLosers(document, staged, &names);
+    freeMatchAttributes(&names);
+    if (!losersRead) {
         resetBracket(staged);
         document->Release();
         return 0;

@@ -4,6 +4,7 @@
 #include "file/match_status.h"
 #include "file/xml_document.h"
 #include "model/losers_bracket.h"
+#include "model/match_fields.h"
 #include "model/undo_history.h"
 
 static IXMLDOMElement *createNamedElement(IXMLDOMDocument *document, BSTR name)
@@ -94,104 +95,88 @@ static int setSeedAndBye(IXMLDOMElement *team, const BracketNode *node)
     return result;
 }
 
-/* Status, Court and Time after Score, each only where it is set: a match
- * played without a time or court is written exactly as it always was. */
-static int setMatchDetails(IXMLDOMElement *element, const MatchDetails *details)
+/* The text a field is written as: a number as the name of what it holds. */
+static const WCHAR *fieldText(MatchValues values, int field)
 {
-    const WCHAR *status = matchStatusName(details->outcome);
-    const WCHAR *names[] = {L"Status", L"Court", L"Time"};
-    const WCHAR *values[] = {status ? status : L"", details->court, details->time};
-    int result = 1;
-    for (int i = 0; result && i < 3; i++) {
-        if (!values[i][0])
-            continue;
-        BSTR name = SysAllocString(names[i]);
-        result = name && setStringAttribute(element, name, values[i]);
-        SysFreeString(name);
+    if (MATCH_FIELDS[field].kind != KIND_OUTCOME)
+        return matchFieldText(values, field);
+    const WCHAR *status = matchStatusName(*matchFieldNumber(values, field));
+    return status ? status : L"";
+}
+
+enum {
+    WRITE_EMPTY_RESULT = 1  /* Score even when there is none */
+};
+
+/* An element for one match with its fields in the table's order, id (when
+ * not 0) after Name. Name is always written, the rest only where set, so a
+ * match without a result, time or court is written exactly as it always
+ * was. Returns NULL when the element could not be made whole. */
+static IXMLDOMElement *matchElement(IXMLDOMDocument *document, const WCHAR *elementName, MatchValues values,
+                                    int id, int flags)
+{
+    BSTR name = SysAllocString(elementName);
+    IXMLDOMElement *element = name ? createNamedElement(document, name) : NULL;
+    SysFreeString(name);
+    int result = element != NULL;
+    for (int field = 0; result && field < MATCH_FIELD_COUNT; field++) {
+        const WCHAR *text = fieldText(values, field);
+        int written = field == FIELD_NAME || text[0] || (field == FIELD_RESULT && (flags & WRITE_EMPTY_RESULT));
+        if (written) {
+            BSTR attribute = SysAllocString(MATCH_FIELDS[field].attribute);
+            result = attribute && setStringAttribute(element, attribute, text);
+            SysFreeString(attribute);
+        }
+        if (result && field == FIELD_NAME && id) {
+            WCHAR number[16];
+            wsprintfW(number, L"%d", id);
+            BSTR attribute = SysAllocString(L"id");
+            result = attribute && setStringAttribute(element, attribute, number);
+            SysFreeString(attribute);
+        }
     }
+    if (!result && element) {
+        element->Release();
+        element = NULL;
+    }
+    return element;
+}
+
+/* The match's element, appended to parent. */
+static int appendMatchElement(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
+                              MatchValues values, int id, int flags)
+{
+    IXMLDOMElement *element = matchElement(document, elementName, values, id, flags);
+    int result = element && appendChildElement(parent, element);
+    if (element)
+        element->Release();
     return result;
 }
 
 /* One Team element per slot, base slots first and the champion last, which
- * is ascending id order. The names are made once for all slots. A match
- * without a result writes no Score, so such files stay as they always were. */
+ * is ascending id order, with Seed and Bye after the match's fields. */
 static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
 {
-    BSTR teamName = SysAllocString(L"Team");
-    BSTR nameAttribute = SysAllocString(L"Name");
-    BSTR idAttribute = SysAllocString(L"id");
-    BSTR scoreAttribute = SysAllocString(L"Score");
-    int result = teamName && nameAttribute && idAttribute && scoreAttribute;
+    int result = 1;
     for (int k = bracket->depth; result && k >= 0; k--) {
         for (BracketNode *node = leftmostAtLevel(bracket, k); result && node; node = nextInLevel(node)) {
-            WCHAR id[16];
-            wsprintfW(id, L"%d", (int)node->id);
-            IXMLDOMElement *team = createNamedElement(document, teamName);
-            result = team && setStringAttribute(team, nameAttribute, node->name) &&
-                     setStringAttribute(team, idAttribute, id) &&
-                     (!node->result[0] || setStringAttribute(team, scoreAttribute, node->result)) &&
-                     setMatchDetails(team, &node->details) && setSeedAndBye(team, node) &&
-                     appendChildElement(games, team);
+            IXMLDOMElement *team = matchElement(document, L"Team", nodeValues(node), (int)node->id, 0);
+            result = team && setSeedAndBye(team, node) && appendChildElement(games, team);
             if (team)
                 team->Release();
         }
     }
-    SysFreeString(scoreAttribute);
-    SysFreeString(idAttribute);
-    SysFreeString(nameAttribute);
-    SysFreeString(teamName);
     return result;
 }
 
 /* <ThirdPlace Name="" Score=""/> after the last Team, only while the match
- * is on; both attributes always, empty or not, then its details as a
- * Team's. */
+ * is on; Score always, empty or not. */
 static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
 {
     if (!bracket->thirdPlace.on)
         return 1;
-    BSTR elementName = SysAllocString(L"ThirdPlace");
-    BSTR nameAttribute = SysAllocString(L"Name");
-    BSTR scoreAttribute = SysAllocString(L"Score");
-    IXMLDOMElement *element = elementName && nameAttribute && scoreAttribute
-                                  ? createNamedElement(document, elementName)
-                                  : NULL;
-    int result = element && setStringAttribute(element, nameAttribute, bracket->thirdPlace.name) &&
-                 setStringAttribute(element, scoreAttribute, bracket->thirdPlace.result) &&
-                 setMatchDetails(element, &bracket->thirdPlace.details) && appendChildElement(games, element);
-    if (element)
-        element->Release();
-    SysFreeString(scoreAttribute);
-    SysFreeString(nameAttribute);
-    SysFreeString(elementName);
-    return result;
-}
-
-/* One match of the losers' bracket or the grand final: Name, id where
- * given, then Score and the details only where set, as a Team's. */
-static int appendLosersMatch(IXMLDOMDocument *document, IXMLDOMElement *parent, const WCHAR *elementName,
-                             const BracketNode *match, int id)
-{
-    BSTR element = SysAllocString(elementName);
-    BSTR nameAttribute = SysAllocString(L"Name");
-    BSTR idAttribute = SysAllocString(L"id");
-    BSTR scoreAttribute = SysAllocString(L"Score");
-    IXMLDOMElement *made = element && nameAttribute && idAttribute && scoreAttribute
-                               ? createNamedElement(document, element)
-                               : NULL;
-    WCHAR number[16];
-    wsprintfW(number, L"%d", id);
-    int result = made && setStringAttribute(made, nameAttribute, match->name) &&
-                 (!id || setStringAttribute(made, idAttribute, number)) &&
-                 (!match->result[0] || setStringAttribute(made, scoreAttribute, match->result)) &&
-                 setMatchDetails(made, &match->details) && appendChildElement(parent, made);
-    if (made)
-        made->Release();
-    SysFreeString(scoreAttribute);
-    SysFreeString(idAttribute);
-    SysFreeString(nameAttribute);
-    SysFreeString(element);
-    return result;
+    return appendMatchElement(document, games, L"ThirdPlace", thirdPlaceValues(&bracket->thirdPlace), 0,
+                              WRITE_EMPTY_RESULT);
 }
 
 /* <Losers Reset="1"> with a Team per losers' match, <GrandFinal/> and,
@@ -212,10 +197,11 @@ static int appendLosers(IXMLDOMDocument *document, IXMLDOMElement *games, Bracke
         SysFreeString(reset);
     }
     for (int k = 1; result && k <= losersMatchCount(bracket); k++)
-        result = appendLosersMatch(document, losers, L"Team", losersMatch(bracket, k), k);
+        result = appendMatchElement(document, losers, L"Team", nodeValues(losersMatch(bracket, k)), k, 0);
     result = result && appendChildElement(games, losers) &&
-             appendLosersMatch(document, games, L"GrandFinal", grandFinal(bracket), 0) &&
-             (!bracket->losers.reset || appendLosersMatch(document, games, L"GrandFinalReset", grandFinalReset(bracket), 0));
+             appendMatchElement(document, games, L"GrandFinal", nodeValues(grandFinal(bracket)), 0, 0) &&
+             (!bracket->losers.reset ||
+              appendMatchElement(document, games, L"GrandFinalReset", nodeValues(grandFinalReset(bracket)), 0, 0));
     if (losers)
         losers->Release();
     return result;

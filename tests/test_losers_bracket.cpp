@@ -13,6 +13,7 @@
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "model/pick_rules.h"
+#include "support/bracket_invariants.h"
 #include "model/seeding.h"
 #include "model/team_draw.h"
 #include "model/undo_history.h"
@@ -67,21 +68,6 @@ TEST(LosersBracketStructure, EightSlotsTakeTheirEntrantsFromTheseMatches)
         EXPECT_EQ(6, losersNumberOf(&bracket, feeders[1].match));
     }
     resetBracket(&bracket);
-}
-
-// Everything a step may change, as one text.
-std::wstring fingerprint(Bracket *bracket)
-{
-    std::wstring text = std::to_wstring(bracket->losers.on) + std::to_wstring(bracket->losers.reset);
-    auto add = [&](const BracketNode *node) {
-        text += L"|" + std::wstring(node->name) + L"," + node->result + L"," +
-                std::to_wstring(node->details.outcome) + L"," + node->details.court + L"," + node->details.time;
-    };
-    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++)
-        add(bracket->nodeTable[id - 1]);
-    for (int k = 1; k <= bracket->slotCount; k++)
-        add(losersMatch(bracket, k));
-    return text;
 }
 
 struct Tournament {
@@ -169,10 +155,10 @@ TEST(LosersBracketProperty, RandomTournamentsOfEverySizeEndAfterTwoLossesAndUndo
             std::mt19937 sizes(seed * 7919u + slots);
             int entrants = slots / 2 + 1 + (int)(sizes() % (slots / 2));
             Tournament t(entrants, seed);
-            std::vector<std::wstring> states = {fingerprint(&t.bracket)};
+            std::vector<std::wstring> states = {matchFingerprint(&t.bracket)};
             for (std::vector<BracketNode *> open = t.openMatches(); !open.empty(); open = t.openMatches()) {
                 t.play(open[t.random() % open.size()]);
-                states.push_back(fingerprint(&t.bracket));
+                states.push_back(matchFingerprint(&t.bracket));
                 ASSERT_EQ(1, losersPicksValid(&t.bracket)) << slots << " slots: a pick names no entrant";
                 expectNoRematchOfTheDrop(&t.bracket);
             }
@@ -189,11 +175,11 @@ TEST(LosersBracketProperty, RandomTournamentsOfEverySizeEndAfterTwoLossesAndUndo
             }
             for (size_t step = states.size() - 1; step > 0; step--) {
                 ASSERT_EQ(1, undoStep(&t.bracket, NULL, NULL));
-                ASSERT_EQ(states[step - 1], fingerprint(&t.bracket)) << slots << " slots, undo to " << step - 1;
+                ASSERT_EQ(states[step - 1], matchFingerprint(&t.bracket)) << slots << " slots, undo to " << step - 1;
             }
             while (redoStep(&t.bracket, NULL, NULL))
                 ;
-            EXPECT_EQ(states.back(), fingerprint(&t.bracket)) << slots << " slots: redone to the end";
+            EXPECT_EQ(states.back(), matchFingerprint(&t.bracket)) << slots << " slots: redone to the end";
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "support/bracket_invariants.h"
 
+#include "model/match_fields.h"
+
 ::testing::AssertionResult bracketIsConsistent(Bracket *b, bool withControls)
 {
     int n = b->slotCount;
@@ -46,6 +48,29 @@ static std::wstring windowText(HWND window)
     return text;
 }
 
+static void addMatch(std::wstring &text, MatchValues values)
+{
+    text += L"|";
+    for (int field = 0; field < MATCH_FIELD_COUNT; field++) {
+        const WCHAR *value = matchFieldText(values, field);
+        text += field ? L"," : L"";
+        text += value ? std::wstring(value) : std::to_wstring(*matchFieldNumber(values, field));
+    }
+}
+
+std::wstring matchFingerprint(Bracket *b)
+{
+    std::wstring text;
+    for (int id = 1; b->nodeTable && id <= 2 * b->slotCount - 1; id++)
+        addMatch(text, nodeValues(b->nodeTable[id - 1]));
+    text += L"|third " + std::to_wstring(b->thirdPlace.on);
+    addMatch(text, thirdPlaceValues(&b->thirdPlace));
+    text += L"|losers " + std::to_wstring(b->losers.on) + std::to_wstring(b->losers.reset);
+    for (int k = 0; b->losers.matches && k < b->slotCount; k++)
+        addMatch(text, nodeValues(&b->losers.matches[k]));
+    return text;
+}
+
 BracketSnapshot takeSnapshot(Bracket *b, HWND window)
 {
     BracketSnapshot s;
@@ -53,6 +78,7 @@ BracketSnapshot takeSnapshot(Bracket *b, HWND window)
     s.dirty = b->dirty;
     s.title = b->title;
     s.caption = windowText(window);
+    s.matches = matchFingerprint(b);
     for (int i = 0; b->nodeTable && i < 2 * b->slotCount - 1; i++) {
         BracketNode *node = b->nodeTable[i];
         s.names.push_back(node->name);
@@ -70,6 +96,8 @@ BracketSnapshot takeSnapshot(Bracket *b, HWND window)
         return ::testing::AssertionFailure() << "dirty went from " << a.dirty << " to " << b.dirty;
     if (a.title != b.title || a.caption != b.caption)
         return ::testing::AssertionFailure() << "title or caption changed";
+    if (a.matches != b.matches)
+        return ::testing::AssertionFailure() << "a match's fields changed";
     for (size_t i = 0; i < a.names.size(); i++) {
         if (a.names[i] != b.names[i] || a.controls[i] != b.controls[i] || a.controlTexts[i] != b.controlTexts[i])
             return ::testing::AssertionFailure() << "slot " << i + 1 << " changed";

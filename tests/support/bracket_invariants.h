@@ -17,6 +17,11 @@
 // its node (when withControls is set).
 ::testing::AssertionResult bracketIsConsistent(Bracket *bracket, bool withControls);
 
+// Every field of every match (the tree's, the third-place match with its
+// switch, the losers' while their nodes exist), as one text, from the one
+// table of a match's fields: a field added there is compared at once.
+std::wstring matchFingerprint(Bracket *bracket);
+
 // What a user could see of the open bracket and the window.
 struct BracketSnapshot {
     int slotCount = 0;
@@ -24,6 +29,7 @@ struct BracketSnapshot {
     std::wstring title;
     std::wstring caption;
     std::vector<std::wstring> names;
+    std::wstring matches;  // matchFingerprint
     std::vector<HWND> controls;
     std::vector<std::wstring> controlTexts;
 };

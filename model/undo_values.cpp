@@ -1,0 +1,174 @@
+#include "model/undo_values.h"
+#include "model/match_fields.h"
+
+static int nodeCount(Bracket *bracket)
+{
+    return 2 * bracket->slotCount - 1;
+}
+
+/* Value ids: 0 the title; then, for each match field, one id per slot
+ * (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the results, and so
+ * on); then the third-place match's switch and its fields; then the
+ * format's; then, once the losers' nodes are made, one id per losers' node
+ * for each field. Ids of a step stay valid when the losers' nodes come,
+ * since theirs are the last. */
+enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT };
+
+static UINT fixedValueCount(Bracket *bracket)
+{
+    return 1 + MATCH_FIELD_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT;
+}
+
+static UINT losersNodeCount(Bracket *bracket)
+{
+    return bracket->losers.matches ? (UINT)bracket->slotCount : 0;
+}
+
+UINT undoValueCount(Bracket *bracket)
+{
+    return fixedValueCount(bracket) + MATCH_FIELD_COUNT * losersNodeCount(bracket);
+}
+
+ValueRef undoValueRef(Bracket *bracket, UINT id)
+{
+    ValueRef ref = {id == 0, -1, NULL, 0, -1};
+    if (id == 0)
+        return ref;
+    UINT nodes = (UINT)nodeCount(bracket);
+    UINT index = id - 1;
+    if (index < MATCH_FIELD_COUNT * nodes) {
+        ref.field = (int)(index / nodes);
+        ref.slot = bracket->nodeTable[index % nodes];
+        return ref;
+    }
+    index -= MATCH_FIELD_COUNT * nodes;
+    if (index < THIRD_VALUE_COUNT) {
+        ref.thirdPlace = 1;
+        ref.field = (int)index - 1;  /* -1: the switch */
+        return ref;
+    }
+    index -= THIRD_VALUE_COUNT;
+    if (index < FORMAT_VALUE_COUNT) {
+        ref.formatValue = (int)index;
+        return ref;
+    }
+    index -= FORMAT_VALUE_COUNT;
+    UINT losers = losersNodeCount(bracket);
+    ref.field = (int)(index / losers);
+    ref.slot = &bracket->losers.matches[index % losers];
+    return ref;
+}
+
+static MatchValues matchOf(Bracket *bracket, const ValueRef &ref)
+{
+    return ref.slot ? nodeValues(ref.slot) : thirdPlaceValues(&bracket->thirdPlace);
+}
+
+/* The text buffer a value lives in, or NULL for the numbers. */
+static WCHAR *valueOf(Bracket *bracket, UINT id)
+{
+    ValueRef ref = undoValueRef(bracket, id);
+    if (ref.title)
+        return bracket->title;
+    return ref.field >= 0 ? matchFieldText(matchOf(bracket, ref), ref.field) : NULL;
+}
+
+/* The number a value stands for, when it is one. */
+static int *numberOf(Bracket *bracket, UINT id)
+{
+    ValueRef ref = undoValueRef(bracket, id);
+    if (ref.field >= 0)
+        return matchFieldNumber(matchOf(bracket, ref), ref.field);
+    if (ref.thirdPlace)
+        return &bracket->thirdPlace.on;
+    if (ref.formatValue == FORMAT_DOUBLE)
+        return &bracket->losers.on;
+    if (ref.formatValue == FORMAT_RESET)
+        return &bracket->losers.reset;
+    return NULL;
+}
+
+/* Numbers are small (an outcome, a flag): one digit, 0 as the empty text,
+ * so a value never set takes no room in a step. */
+static const WCHAR *const NUMBER_TEXT[] = {L"", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
+
+const WCHAR *readUndoValue(Bracket *bracket, UINT id)
+{
+    WCHAR *value = valueOf(bracket, id);
+    if (value)
+        return value;
+    int number = *numberOf(bracket, id);
+    return number >= 0 && number <= 9 ? NUMBER_TEXT[number] : L"";
+}
+
+int undoValueCapacity(Bracket *bracket, UINT id)
+{
+    ValueRef ref = undoValueRef(bracket, id);
+    if (ref.title)
+        return TITLE_CAPACITY;
+    return ref.field >= 0 ? MATCH_FIELDS[ref.field].capacity : 2;
+}
+
+void writeUndoValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
+{
+    int capacity = undoValueCapacity(bracket, id);
+    if (length >= capacity)
+        length = capacity - 1;
+    WCHAR *value = valueOf(bracket, id);
+    if (!value) {
+        *numberOf(bracket, id) = length > 0 ? text[0] - L'0' : 0;
+        return;
+    }
+    for (int k = 0; k < length; k++)
+        value[k] = text[k];
+    value[length] = 0;
+}
+
+/* Units of every field of one match. */
+static SIZE_T matchUnits(void)
+{
+    SIZE_T units = 0;
+    for (const MatchFieldRow &row : MATCH_FIELDS)
+        units += (SIZE_T)row.capacity;
+    return units;
+}
+
+static SIZE_T thirdUnits(void)
+{
+    return 2 + matchUnits();
+}
+
+SIZE_T undoSnapshotUnits(Bracket *bracket)
+{
+    return TITLE_CAPACITY + (SIZE_T)nodeCount(bracket) * matchUnits() + thirdUnits() + 2 * FORMAT_VALUE_COUNT +
+           (SIZE_T)losersNodeCount(bracket) * matchUnits();
+}
+
+/* One field among count matches laid out field after field. */
+static WCHAR *fieldSnapshot(WCHAR *at, SIZE_T count, int field, SIZE_T index)
+{
+    for (int k = 0; k < field; k++)
+        at += count * (SIZE_T)MATCH_FIELDS[k].capacity;
+    return at + index * (SIZE_T)MATCH_FIELDS[field].capacity;
+}
+
+/* Every value at its capacity, in id order. */
+WCHAR *undoSnapshotOf(Bracket *bracket, WCHAR *before, UINT id)
+{
+    if (id == 0)
+        return before;
+    SIZE_T nodes = (SIZE_T)nodeCount(bracket);
+    ValueRef ref = undoValueRef(bracket, id);
+    WCHAR *at = before + TITLE_CAPACITY;
+    if (id < 1 + MATCH_FIELD_COUNT * nodes)
+        return fieldSnapshot(at, nodes, ref.field, (id - 1) % nodes);
+    at += nodes * matchUnits();
+    if (ref.thirdPlace)
+        return ref.field < 0 ? at : fieldSnapshot(at + 2, 1, ref.field, 0);
+    at += thirdUnits();
+    if (ref.formatValue >= 0)
+        return at + 2 * ref.formatValue;
+    at += 2 * FORMAT_VALUE_COUNT;
+    UINT losers = losersNodeCount(bracket);
+    return fieldSnapshot(at, losers, ref.field, (id - fixedValueCount(bracket)) % losers);
+}
