@@ -261,7 +261,7 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
                 step([&] { setMatchOutcome(&bracket, node, winner, result.c_str(), outcome); });
             } else if (kind >= 10) {
                 // A time and a court, which no pick takes away.
-                BracketNode *node = random() % 4 ? slot(9 + random() % 7) : NULL;
+                BracketNode *node = random() % 4 ? slot(9 + random() % 7) : &bracket.thirdPlace;
                 std::wstring court = L"Court " + std::to_wstring(random() % 3);
                 std::wstring time = random() % 2 ? L"" : L"2026-12-0" + std::to_wstring(1 + random() % 9) + L"T14:30";
                 step([&] { setMatchSchedule(&bracket, node, court.c_str(), time.c_str()); });
