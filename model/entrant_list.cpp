@@ -9,13 +9,6 @@ static int textLength(const WCHAR *text)
     return length;
 }
 
-int sameEntrantName(const WCHAR *a, const WCHAR *b)
-{
-    for (; *a && *a == *b; a++, b++) {
-    }
-    return *a == *b;
-}
-
 /* Case is folded for the basic Latin letters only: club names beyond them
  * are compared unit by unit, which never depends on the user's locale. */
 static WCHAR foldedUnit(WCHAR unit)

@@ -5,6 +5,7 @@
 #define DUELMARK_MODEL_ENTRANT_LIST_H
 
 #include "model/bracket.h"
+#include "model/entrant_name.h"
 
 enum {
     CLUB_CAPACITY = 64,          /* 63 UTF-16 units and the terminator */
@@ -27,10 +28,6 @@ struct EntrantList {
     int count;
     int capacity;
 };
-
-/* Whether two names stand for one entrant: the same UTF-16 code units, so
- * case and accents matter and no locale is asked. Returns 1 or 0. */
-int sameEntrantName(const WCHAR *a, const WCHAR *b);
 
 /* Whether two clubs are one: the same text ignoring case, ordinally; an
  * empty club is nobody's club-mate. Returns 1 or 0. */

@@ -78,7 +78,8 @@ TEST(EntrantCsv, AwkwardFilesGiveTheirEntrantsAndNameEveryRefusedRow)
          "王小明|台北|2100|1 / 李四|台中||"},
         {"header columns in another order, unknown ones read over", "Seed,Notes,Rating,Club,Player\n,x,9,C,Ann\n",
          "Ann|C|9|"},
-        {"names differ by case are two entrants; outer spaces go", "  Ann  ,A\nann,A\n", "Ann|A|| / ann|A||"},
+        {"names that differ only in case are one entrant, given again; outer spaces go", "  Ann  ,A\nann,A\n",
+         "Ann|A|| ! 2:3"},
         {"bad rows named by the line they start on",
          "Name,Club,Rating,Seed\n"
          "Ann,A,12.5,\n"         // line 2: rating not whole
