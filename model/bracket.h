@@ -30,14 +30,12 @@ struct BracketNode {
     MatchDetails details;  /* outcome, court and time of the match; played and empty on base slots */
 };
 
-/* The match for third place between the two losing semi-finalists. Its
- * controls belong to the window's layout and live while the match is on. */
-struct ThirdPlaceMatch {
+/* The match for third place between the two losing semi-finalists: a
+ * match like the others (name, result, details and drop-down), outside the
+ * tree, with no parent, children or id. Its heading belongs to the
+ * window's layout and lives while the match is on. */
+struct ThirdPlaceMatch : BracketNode {
     int on;
-    WCHAR name[NAME_CAPACITY];     /* empty or a loser of a semi-final */
-    WCHAR result[RESULT_CAPACITY]; /* empty without a pick */
-    MatchDetails details;          /* outcome, court and time */
-    HWND control;                  /* its drop-down, or NULL */
     HWND label;                    /* the heading over the drop-down, or NULL */
 };
 

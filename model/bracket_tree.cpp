@@ -27,11 +27,8 @@ static void emptyNode(BracketNode *node, BracketNode *parent)
 
 static void emptyThirdPlace(ThirdPlaceMatch *match)
 {
+    emptyNode(match, NULL);
     match->on = 0;
-    match->name[0] = 0;
-    match->result[0] = 0;
-    emptyDetails(&match->details);
-    match->control = NULL;
     match->label = NULL;
 }
 

@@ -3,25 +3,26 @@
 
 #include "model/pick_rules.h"
 #include "model/losers_bracket.h"
+#include "model/match_kind.h"
 #include "model/match_result.h"
 
-MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node)
+MatchDetails *matchDetailsOf(Bracket *, BracketNode *node)
 {
-    return node ? &node->details : &bracket->thirdPlace.details;
+    return &node->details;
 }
 
-int isMatchDecided(Bracket *bracket, BracketNode *node)
+int isMatchDecided(Bracket *, BracketNode *node)
 {
-    const WCHAR *pick = node ? node->name : bracket->thirdPlace.name;
-    return pick[0] || matchDetailsOf(bracket, node)->outcome == OUTCOME_DOUBLE_WALKOVER;
+    return node->name[0] || node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
 }
 
 /* The third-place match has nobody after it: its double walkover is a mark
  * and an empty pick, nothing more. */
-static int setThirdPlaceOutcome(Bracket *bracket, const WCHAR *winner, const WCHAR *result, int outcome)
+static int setThirdPlaceOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result,
+                                int outcome)
 {
-    MatchDetails *details = &bracket->thirdPlace.details;
-    if (!setMatchResult(bracket, NULL, winner, result))
+    MatchDetails *details = &node->details;
+    if (!setMatchResult(bracket, node, winner, result))
         return 0;
     if (details->outcome != outcome) {
         details->outcome = outcome;
@@ -47,10 +48,10 @@ static int setLosersOutcome(Bracket *bracket, BracketNode *node, const WCHAR *wi
     return 1;
 }
 
-/* A node that stands for a match: a pick of either bracket. */
+/* A node that stands for a match of any kind, not a base slot. */
 static int isMatchNode(Bracket *bracket, BracketNode *node)
 {
-    return !node || node->left || losersNumberOf(bracket, node);
+    return matchKindOf(bracket, node) != MATCH_NONE;
 }
 
 int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result, int outcome)
@@ -63,9 +64,10 @@ int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, co
     } else if (!winner[0]) {
         outcome = OUTCOME_PLAYED;
     }
-    if (!node)
-        return setThirdPlaceOutcome(bracket, winner, result, outcome);
-    if (losersNumberOf(bracket, node))
+    MatchKind kind = matchKindOf(bracket, node);
+    if (kind == MATCH_THIRD_PLACE)
+        return setThirdPlaceOutcome(bracket, node, winner, result, outcome);
+    if (kind != MATCH_WINNERS)
         return setLosersOutcome(bracket, node, winner, result, outcome);
     if (winner[0] && !sameName(winner, node->left->name) && !sameName(winner, node->right->name))
         return 0;

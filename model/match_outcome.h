@@ -5,13 +5,14 @@
 
 #include "model/bracket.h"
 
-/* The details of the match node decides (NULL: the third-place match). */
+/* The details of the match node decides (any match, &bracket->thirdPlace
+ * included). */
 MatchDetails *matchDetailsOf(Bracket *bracket, BracketNode *node);
 
 /* Whether the match was decided: a winner picked, or both withdrew. */
 int isMatchDecided(Bracket *bracket, BracketNode *node);
 
-/* The pick, score and outcome of a match (node NULL: third place) as one
+/* The pick, score and outcome of a match (any kind) as one
  * change: a double walkover empties the pick and passes on (winner and
  * result are not taken); any other outcome needs a winner and counts as
  * played without one. Returns 1, or 0 when the match cannot take it (a

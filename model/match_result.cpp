@@ -1,6 +1,7 @@
 #include "model/match_result.h"
 #include "model/entrant_name.h"
 #include "model/losers_bracket.h"
+#include "model/match_kind.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"
 
@@ -25,13 +26,14 @@ int setMatchResult(Bracket *bracket, BracketNode *node, const WCHAR *winner, con
 {
     if (bracket->slotCount == 0)
         return 0;
-    if (!node) {
+    MatchKind kind = matchKindOf(bracket, node);
+    if (kind == MATCH_THIRD_PLACE) {
         if (!setThirdPlacePick(bracket, winner))
             return 0;
-        takeResult(bracket, bracket->thirdPlace.result, winner[0] ? result : L"");
+        takeResult(bracket, node->result, winner[0] ? result : L"");
         return 1;
     }
-    if (losersNumberOf(bracket, node)) {
+    if (kind != MATCH_WINNERS && kind != MATCH_NONE) {
         if (!setLosersPick(bracket, node, winner))
             return 0;
         takeResult(bracket, node->result, winner[0] ? result : L"");

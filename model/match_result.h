@@ -5,7 +5,7 @@
 
 #include "model/bracket.h"
 
-/* The result of the match node stands for (NULL: the third-place match):
+/* The result of the match node stands for (any kind of match):
  * one of the two feeders' names or empty as winner, with the cascade of
  * the pick rules when it changes, then result (cut to 31 units; nothing
  * without a winner). Returns 1, or 0 when the match cannot take it. */

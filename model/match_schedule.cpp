@@ -1,29 +1,55 @@
 #include "model/match_schedule.h"
 
 #include "model/losers_bracket.h"
+#include "model/match_kind.h"
 #include "model/match_outcome.h"
 #include "model/third_place.h"
 
+/* One rule per kind: the tree's feeders, the losers' drops, the
+ * semi-finals' losers. */
 void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, const WCHAR **second)
 {
-    if (losersNumberOf(bracket, node)) {
+    switch (matchKindOf(bracket, node)) {
+    case MATCH_LOSERS:
+    case MATCH_GRAND_FINAL:
+    case MATCH_RESET:
         losersEntrants(bracket, node, first, second);
         return;
-    }
-    if (node) {
-        *first = node->left ? node->left->name : L"";
-        *second = node->right ? node->right->name : L"";
+    case MATCH_THIRD_PLACE:
+        *first = semiFinalLoser(bracket, 0);
+        *second = semiFinalLoser(bracket, 1);
+        *first = *first ? *first : L"";
+        *second = *second ? *second : L"";
         return;
+    case MATCH_WINNERS:
+    case MATCH_NONE:
+        break;
     }
-    *first = semiFinalLoser(bracket, 0);
-    *second = semiFinalLoser(bracket, 1);
-    *first = *first ? *first : L"";
-    *second = *second ? *second : L"";
+    *first = node->left ? node->left->name : L"";
+    *second = node->right ? node->right->name : L"";
+}
+
+/* Whether the match is held at all: the format it belongs to is on. */
+static int isMatchHeld(Bracket *bracket, BracketNode *node)
+{
+    switch (matchKindOf(bracket, node)) {
+    case MATCH_NONE:
+        return 0;
+    case MATCH_WINNERS:
+        return 1;
+    case MATCH_THIRD_PLACE:
+        return bracket->thirdPlace.on;
+    case MATCH_LOSERS:
+    case MATCH_GRAND_FINAL:
+    case MATCH_RESET:
+        break;
+    }
+    return bracket->losers.on;
 }
 
 int isMatchReady(Bracket *bracket, BracketNode *node)
 {
-    if (losersNumberOf(bracket, node) ? !bracket->losers.on : node ? !node->left : !bracket->thirdPlace.on)
+    if (!isMatchHeld(bracket, node))
         return 0;
     const WCHAR *first, *second;
     matchEntrants(bracket, node, &first, &second);
@@ -84,7 +110,8 @@ static int wanted(ScheduleWalk *walk, BracketNode *node)
     const ScheduleRequest *request = walk->request;
     if (request->round == SCHEDULE_READY_MATCHES)
         return isMatchReady(walk->bracket, node);
-    if (node ? !node->left : !walk->bracket->thirdPlace.on)
+    MatchKind kind = matchKindOf(walk->bracket, node);
+    if (kind == MATCH_THIRD_PLACE ? !walk->bracket->thirdPlace.on : kind == MATCH_NONE)
         return 0;
     return !isMatchDecided(walk->bracket, node);
 }
@@ -113,8 +140,7 @@ static int wantedInLosersRound(Bracket *bracket, int k, int round)
     return !isMatchDecided(bracket, match);
 }
 
-/* The next match of the walk: 1 with *node (NULL: third place), 0 at the
- * end. */
+/* The next match of the walk: 1 with *node, 0 at the end. */
 static int nextMatch(ScheduleWalk *walk, BracketNode **node)
 {
     Bracket *bracket = walk->bracket;
@@ -134,8 +160,8 @@ static int nextMatch(ScheduleWalk *walk, BracketNode **node)
         int thirdPlaceTurn = round == SCHEDULE_THIRD_PLACE || (round == SCHEDULE_READY_MATCHES && walk->level == 0);
         if (thirdPlaceTurn && !walk->thirdPlaceDone) {
             walk->thirdPlaceDone = 1;
-            if (wanted(walk, NULL)) {
-                *node = NULL;
+            if (wanted(walk, &bracket->thirdPlace)) {
+                *node = &bracket->thirdPlace;
                 return 1;
             }
             continue;

@@ -24,7 +24,7 @@ struct ScheduleRequest {
     int replace;       /* also matches that have a time already */
 };
 
-/* The two entrants of the match node decides (NULL: third place); an
+/* The two entrants of the match node decides (any kind); an
  * entrant not yet known is empty. */
 void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, const WCHAR **second);
 

@@ -24,12 +24,4 @@ void blankPickControl(HWND control);
 /* Destroys the window *control names, if any and still alive, and forgets it. */
 void destroySlotControl(HWND *control);
 
-/* The base slots' lock lives in their edit controls alone, and covers all
- * of them: the model and the dirty flag know nothing of it. */
-void setBaseSlotsReadOnly(Bracket *bracket, BOOL readOnly);
-
-/* 1 while the base slots take typing: a bracket with slots whose first
- * base edit is not read-only. */
-int baseSlotsEditable(Bracket *bracket);
-
 #endif

@@ -36,7 +36,7 @@ TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
               "Team Name='T4' id='7' Score='2-1 a.e.t. & \"more\"'\nThirdPlace Name='' Score=''\n",
               describeXmlFile(path));
 
-    setMatchResult(&bracket, NULL, L"T3", L"W/O");
+    setMatchResult(&bracket, &bracket.thirdPlace, L"T3", L"W/O");
     ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
     std::string written = readFileBytes(path);
     {

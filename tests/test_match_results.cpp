@@ -132,7 +132,7 @@ TEST_F(MatchResultsTest, AChangedPairingTakesTheScoreAndOutcomeButNotTheSchedule
     setMatchResult(&bracket, slot(14), L"E", L"");
     ASSERT_EQ(1, setMatchOutcome(&bracket, slot(15), L"A", L"6:3 2:0", OUTCOME_RETIRED));
     ASSERT_EQ(1, setMatchSchedule(&bracket, slot(15), L"Centre", L"2026-12-08T14:30"));
-    ASSERT_EQ(1, setMatchOutcome(&bracket, NULL, L"C", L"1-0", OUTCOME_WALKOVER));
+    ASSERT_EQ(1, setMatchOutcome(&bracket, &bracket.thirdPlace, L"C", L"1-0", OUTCOME_WALKOVER));
 
     setMatchResult(&bracket, slot(12), L"H", L"");
     applySlotText(&bracket, slot(14), L"H");
@@ -218,7 +218,7 @@ TEST_F(MatchResultsTest, ThirdPlaceOffersTheSemiFinalLosersOnly)
     ASSERT_NE(nullptr, semiFinalLoser(&bracket, 0));
     EXPECT_STREQ(L"C", semiFinalLoser(&bracket, 0));
     EXPECT_EQ(0, setThirdPlacePick(&bracket, L"A")) << "a finalist cannot play for third place";
-    EXPECT_EQ(1, setMatchResult(&bracket, NULL, L"C", L"1-0"));
+    EXPECT_EQ(1, setMatchResult(&bracket, &bracket.thirdPlace, L"C", L"1-0"));
 
     // The semi-final changes: C is now in the final, so no longer a loser.
     applySlotText(&bracket, slot(13), L"C");
@@ -261,7 +261,7 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
                 step([&] { setMatchOutcome(&bracket, node, winner, result.c_str(), outcome); });
             } else if (kind >= 10) {
                 // A time and a court, which no pick takes away.
-                BracketNode *node = random() % 4 ? slot(9 + random() % 7) : NULL;
+                BracketNode *node = random() % 4 ? slot(9 + random() % 7) : &bracket.thirdPlace;
                 std::wstring court = L"Court " + std::to_wstring(random() % 3);
                 std::wstring time = random() % 2 ? L"" : L"2026-12-0" + std::to_wstring(1 + random() % 9) + L"T14:30";
                 step([&] { setMatchSchedule(&bracket, node, court.c_str(), time.c_str()); });
@@ -276,7 +276,7 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
                 const WCHAR *loser = semiFinalLoser(&bracket, random() % 2);
                 std::wstring result = L"t" + std::to_wstring(op);
                 int outcome = (int)(random() % OUTCOME_COUNT);
-                step([&] { setMatchOutcome(&bracket, NULL, loser ? loser : L"", result.c_str(), outcome); });
+                step([&] { setMatchOutcome(&bracket, &bracket.thirdPlace, loser ? loser : L"", result.c_str(), outcome); });
             } else {
                 int id = 1 + random() % 8;
                 std::wstring name = std::wstring(1, (WCHAR)(L'A' + random() % 10));

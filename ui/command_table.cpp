@@ -18,6 +18,7 @@
 #include "ui/picture/hall_display.h"
 #include "ui/picture/page_setup.h"
 #include "ui/picture/print_picture.h"
+#include "ui/window/base_lock.h"
 #include "ui/picture/print_preview.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
@@ -96,13 +97,6 @@ static const CommandRow *commandRow(UINT id)
             return &row;
     }
     return NULL;
-}
-
-/* The lock lives in the base-slot edits alone and covers all of them. */
-static int baseSlotsLocked(Bracket *bracket)
-{
-    HWND first = leftmostAtLevel(bracket, bracket->depth)->control;
-    return first && (GetWindowLongPtrW(first, GWL_STYLE) & ES_READONLY);
 }
 
 static int needsMet(HWND window, DocumentState *state, UINT needs)

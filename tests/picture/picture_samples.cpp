@@ -221,15 +221,15 @@ int exportSamples(const std::wstring &folder)
         }
         setThirdPlaceOn(&window.bracket, 1);
         const WCHAR *loser = semiFinalLoser(&window.bracket, 1);
-        setMatchResult(&window.bracket, NULL, loser ? loser : L"", L"2:1");
+        setMatchResult(&window.bracket, &window.bracket.thirdPlace, loser ? loser : L"", L"2:1");
         if (!exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.png").c_str())) {
             fprintf(stderr, "export with results failed\n");
             failures++;
         }
         // The same as SVG with the third-place match open again and given
         // a court: the marks are texts of the one description.
-        setMatchResult(&window.bracket, NULL, L"", L"");
-        setMatchSchedule(&window.bracket, NULL, L"Court 2", L"2026-12-08T14:30");
+        setMatchResult(&window.bracket, &window.bracket.thirdPlace, L"", L"");
+        setMatchSchedule(&window.bracket, &window.bracket.thirdPlace, L"Court 2", L"2026-12-08T14:30");
         failures += !exportPictureTo(window.handle, &window.bracket, (folder + L"\\b8-results.svg").c_str());
     }
     // Double elimination: the winners' bracket played, the losers' bracket

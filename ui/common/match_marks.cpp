@@ -76,7 +76,7 @@ int matchMarkText(Bracket *bracket, BracketNode *node, int withDate, WCHAR *text
 {
     MatchDetails *details = matchDetailsOf(bracket, node);
     if (isMatchDecided(bracket, node)) {
-        matchScoreText(bracket, node ? node->result : bracket->thirdPlace.result, details->outcome, text);
+        matchScoreText(bracket, node->result, details->outcome, text);
         return 1;
     }
     matchScheduleText(details, withDate, text);

@@ -24,7 +24,7 @@ void matchScheduleText(const MatchDetails *details, int withDate, WCHAR *text);
 /* Whether the times set on the bracket's matches fall on more than one day. */
 int bracketSpansDays(Bracket *bracket);
 
-/* What a user should know of the match node decides (NULL: third place):
+/* What a user should know of the match node decides (any kind):
  * its score line once it is decided (returns 1), else when and where it is
  * played, the date with the time when withDate is set (returns 0). Empty
  * when there is nothing to tell. */

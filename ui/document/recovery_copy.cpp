@@ -1,5 +1,4 @@
 #include "ui/document/recovery_copy.h"
-#include "model/slot_control.h"
 #include "model/undo_history.h"
 #include "file/recovery_file.h"
 #include "file/safe_replace.h"
@@ -9,6 +8,7 @@
 #include "ui/dialogs/choice_question.h"
 #include "ui/document/document.h"
 #include "ui/document/recent_files.h"
+#include "ui/window/base_lock.h"
 
 static const WCHAR COPY_PREFIX[] = L"recovery-";
 static const WCHAR COPY_SUFFIX[] = L".xml";

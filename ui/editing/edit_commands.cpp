@@ -1,8 +1,8 @@
 #include "ui/editing/edit_commands.h"
 
 #include "model/pick_rules.h"
-#include "model/slot_control.h"
 #include "model/undo_history.h"
+#include "ui/window/base_lock.h"
 #include "ui/window/layout.h"
 #include "ui/dialogs/setup_dialog.h"
 

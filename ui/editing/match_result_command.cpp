@@ -1,9 +1,10 @@
 #include "ui/editing/match_result_command.h"
 
 #include "model/losers_bracket.h"
+#include "model/match_kind.h"
 #include "model/match_outcome.h"
+#include "model/match_schedule.h"
 #include "model/slot_control.h"
-#include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/editing/edit_history.h"
 #include "ui/common/fallback_string.h"
@@ -11,16 +12,18 @@
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
 
-/* The match a control stands for: 1 with *node (NULL for the third-place
- * match), 0 when the control is no pick of the open bracket. A name box
+/* The match a control stands for: 1 with *node, 0 when the control is no
+ * pick of the open bracket. A name box
  * stands for the first-round match its entrant plays. */
 static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNode **node)
 {
     *node = NULL;
     if (!bracket->slotCount || !control || !IsChild(window, control))
         return 0;
-    if (control == bracket->thirdPlace.control)
+    if (control == bracket->thirdPlace.control) {
+        *node = &bracket->thirdPlace;
         return 1;
+    }
     int id = GetDlgCtrlID(control);
     if (id == IDC_TEAM_EDIT) {
         BracketNode *entrant = slotOfControl(control);
@@ -51,11 +54,18 @@ static int losersMatchHasTwo(Bracket *bracket, BracketNode *match)
 
 static int hasTwoEntrants(Bracket *bracket, BracketNode *node)
 {
-    if (losersNumberOf(bracket, node))
-        return losersMatchHasTwo(bracket, node);
-    if (node)
+    switch (matchKindOf(bracket, node)) {
+    case MATCH_THIRD_PLACE:
+        return !againstBye(bracket->root.left) && !againstBye(bracket->root.right);
+    case MATCH_WINNERS:
+    case MATCH_NONE:
         return !againstBye(node);
-    return !againstBye(bracket->root.left) && !againstBye(bracket->root.right);
+    case MATCH_LOSERS:
+    case MATCH_GRAND_FINAL:
+    case MATCH_RESET:
+        break;
+    }
+    return losersMatchHasTwo(bracket, node);
 }
 
 int matchResultCanAct(HWND window, DocumentState *state)
@@ -66,32 +76,15 @@ int matchResultCanAct(HWND window, DocumentState *state)
 
 static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *choice)
 {
-    if (node) {
-        const WCHAR *first = L"", *second = L"";
-        if (losersNumberOf(bracket, node)) {
-            losersEntrants(bracket, node, &first, &second);
-        } else {
-            first = node->left->name;
-            second = node->right->name;
-        }
-        lstrcpyW(choice->first, first);
-        lstrcpyW(choice->second, second);
-        lstrcpyW(choice->winner, node->name);
-        lstrcpyW(choice->result, node->result);
-        choice->outcome = node->details.outcome;
-        lstrcpyW(choice->court, node->details.court);
-        lstrcpyW(choice->time, node->details.time);
-        return;
-    }
-    const WCHAR *first = semiFinalLoser(bracket, 0);
-    const WCHAR *second = semiFinalLoser(bracket, 1);
-    lstrcpyW(choice->first, first ? first : L"");
-    lstrcpyW(choice->second, second ? second : L"");
-    lstrcpyW(choice->winner, bracket->thirdPlace.name);
-    lstrcpyW(choice->result, bracket->thirdPlace.result);
-    choice->outcome = bracket->thirdPlace.details.outcome;
-    lstrcpyW(choice->court, bracket->thirdPlace.details.court);
-    lstrcpyW(choice->time, bracket->thirdPlace.details.time);
+    const WCHAR *first, *second;
+    matchEntrants(bracket, node, &first, &second);
+    lstrcpyW(choice->first, first);
+    lstrcpyW(choice->second, second);
+    lstrcpyW(choice->winner, node->name);
+    lstrcpyW(choice->result, node->result);
+    choice->outcome = node->details.outcome;
+    lstrcpyW(choice->court, node->details.court);
+    lstrcpyW(choice->time, node->details.time);
 }
 
 void editMatchResult(HWND window, DocumentState *state)
@@ -106,12 +99,13 @@ void editMatchResult(HWND window, DocumentState *state)
         return;
     setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
     setMatchSchedule(bracket, node, choice.court, choice.time);
-    if (losersNumberOf(bracket, node))
-        showLosersBracket(window, bracket);
-    else if (node)
+    MatchKind kind = matchKindOf(bracket, node);
+    if (kind == MATCH_THIRD_PLACE)
+        showThirdPlaceMatch(window, bracket);
+    else if (kind == MATCH_WINNERS)
         showSlotName(node);
     else
-        showThirdPlaceMatch(window, bracket);
+        showLosersBracket(window, bracket);
 }
 
 /* The chosen item goes to the window as the menu command itself, so it is

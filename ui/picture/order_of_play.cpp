@@ -1,6 +1,7 @@
 #include "ui/picture/order_of_play.h"
 
 #include "model/heap.h"
+#include "model/match_kind.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "res/resource.h"
@@ -47,8 +48,8 @@ int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries)
         }
     }
     /* Between the semi-finals and the final. */
-    if (bracket->depth >= 2 && isMatchReady(bracket, NULL) && count < ORDER_CAPACITY)
-        entries[count++] = {NULL, 3, 0};
+    if (bracket->depth >= 2 && isMatchReady(bracket, &bracket->thirdPlace) && count < ORDER_CAPACITY)
+        entries[count++] = {&bracket->thirdPlace, 3, 0};
     /* Losers' round r is played beside winners' round r / 2 + 1, after its
      * matches; the grand final and its reset come last of all. */
     for (int k = 1; bracket->losers.on && k <= bracket->slotCount; k++) {
@@ -88,13 +89,13 @@ void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, int times, OrderFi
             fields->time[10] = L' ';
     }
     fields->court = details->court;
-    int k = losersNumberOf(bracket, entry->node);
-    if (k)
-        losersMatchHeading(bracket, k, fields->round, 64);
-    else if (entry->node)
+    MatchKind kind = matchKindOf(bracket, entry->node);
+    if (kind == MATCH_THIRD_PLACE)
+        loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, fields->round, 64);
+    else if (kind == MATCH_WINNERS)
         roundHeading(bracket, levelOf(bracket, entry->node) + 1, fields->round, 64);
     else
-        loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, fields->round, 64);
+        losersMatchHeading(bracket, losersNumberOf(bracket, entry->node), fields->round, 64);
     matchEntrants(bracket, entry->node, &fields->first, &fields->second);
 }
 

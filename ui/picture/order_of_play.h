@@ -12,7 +12,7 @@
 enum { ORDER_CAPACITY = MAX_TEAM_COUNT / 2 + 1 };  /* no entrant plays two open matches */
 
 struct OrderEntry {
-    BracketNode *node;  /* NULL: the third-place match */
+    BracketNode *node;  /* the match, of any kind */
     int round;          /* larger for earlier rounds */
     int position;       /* within the round, top to bottom, left half first */
 };

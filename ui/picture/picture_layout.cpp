@@ -199,7 +199,7 @@ static void addThirdPlaceMatch(PictureLayout *layout)
     lstrcpyW(shown.name, bracket->thirdPlace.name);
     RECT box = thirdPlaceBox(bracket);
     addSlot(layout, &shown, box, 0);
-    layoutMatchMarks(layout, NULL, box);
+    layoutMatchMarks(layout, &bracket->thirdPlace, box);
 }
 
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture)

@@ -62,7 +62,7 @@ void layoutText(PictureLayout *layout, RECT band, const WCHAR *text, int font, i
 void layoutMatchMarks(PictureLayout *layout, BracketNode *node, RECT box)
 {
     WCHAR text[MARK_CAPACITY];
-    int below = matchMarkText(layout->bracket, node, layout->withDate, text) || !node;
+    int below = matchMarkText(layout->bracket, node, layout->withDate, text) || node == &layout->bracket->thirdPlace;
     RECT line = {box.left, box.bottom, box.right, box.bottom + PICTURE_RESULT_LINE};
     if (!below) {
         line.bottom = box.top;

@@ -68,7 +68,7 @@ void layoutByeBox(PictureLayout *layout, RECT box, const WCHAR *word);
 /* Lines from the facing edges of two feeders to the box they feed. */
 void layoutConnector(PictureLayout *layout, RECT first, RECT second, RECT fed);
 
-/* The marks of the match node decides (NULL: third place) around box, the
+/* The marks of the match node decides (any kind) around box, the
  * box of its winner: a decided match's score and outcome in small text
  * under it, an open one's time and court above it (under it for the
  * third-place match, whose heading stands above). */

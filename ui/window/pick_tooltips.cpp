@@ -141,7 +141,7 @@ int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
         return 1;
     }
     if (control == bracket->thirdPlace.control && control) {
-        matchMarkText(bracket, NULL, 1, summary);
+        matchMarkText(bracket, &bracket->thirdPlace, 1, summary);
     } else {
         if (!IsChild(mainWindow, control) || GetDlgCtrlID(control) != IDC_PICK_COMBO)
             return 1;

@@ -182,19 +182,20 @@ static void drawMatchMarks(MarkPainter *painter, BracketNode *node, HWND control
         return;
     RECT box = clientRectOf(painter->window, control);
     RECT cell = box;
-    UINT align = node ? alignFor(painter, box) : DT_CENTER;
+    int thirdPlace = node == &painter->bracket->thirdPlace;
+    UINT align = thirdPlace ? DT_CENTER : alignFor(painter, box);
     /* The first round's picks share their gaps with the seeds. */
-    if (node && !node->left->left && align != DT_CENTER) {
+    if (!thirdPlace && !node->left->left && align != DT_CENTER) {
         if (align == DT_RIGHT)
             cell.left += painter->seedReserve;
         else
             cell.right -= painter->seedReserve;
     }
     WCHAR text[MARK_CAPACITY];
-    int below = matchMarkText(painter->bracket, node, painter->withDate, text) || !node;
+    int below = matchMarkText(painter->bracket, node, painter->withDate, text) || thirdPlace;
     cell.top = below ? box.bottom : box.top - painter->lineHeight;
     cell.bottom = cell.top + painter->lineHeight;
-    if (node && align != DT_CENTER)
+    if (!thirdPlace && align != DT_CENTER)
         reachInward(painter, node, text, &cell, align);
     drawMark(painter, text, cell, align);
 }
@@ -253,7 +254,7 @@ static void paintMarks(MarkPainter *painter)
             drawSeed(painter, node);
     }
     if (bracket->thirdPlace.on)
-        drawMatchMarks(painter, NULL, bracket->thirdPlace.control);
+        drawMatchMarks(painter, &bracket->thirdPlace, bracket->thirdPlace.control);
     if (bracket->losers.on)
         paintLosersMarks(painter);
 }
