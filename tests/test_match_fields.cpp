@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "file/bracket_file.h"
+#include "file/bracket_writer.h"
 #include "model/losers_bracket.h"
 #include "model/match_fields.h"
 #include "model/undo_history.h"
