@@ -16,6 +16,9 @@ source_prefix="$WINEPREFIX"
 dpi=${DUELMARK_DPI:-96}
 export WINEPREFIX="$build/wineprefix-display-$size"
 [ "$dpi" = 96 ] || WINEPREFIX="$WINEPREFIX-$dpi"
+# A run that was killed (a time-out kills without a trap) can leave this
+# copy's server and services behind, and every later run would wait on them.
+wineserver -k 2>/dev/null || true
 # A prefix set-up that changed since the copy was made is copied again.
 if [ ! -f "$WINEPREFIX/.duelmark-ready" ] || [ "$source_prefix/.duelmark-ready" -nt "$WINEPREFIX/.duelmark-ready" ]; then
   rm -rf "$WINEPREFIX"

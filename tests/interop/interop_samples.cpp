@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "file/bracket_writer.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "ui/window/layout.h"
