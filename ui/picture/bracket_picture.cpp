@@ -34,8 +34,8 @@ static void drawLine(HDC dc, const PictureItem *item)
  * name never reaches a neighbour. */
 static void drawText(HDC dc, const PictureDescription *picture, const PictureItem *item, const PictureFonts *fonts)
 {
-    const PictureFontSpec &spec = picture->fonts[item->font];
-    HFONT narrow = item->fontWidth ? createNarrowPictureFont(spec.height, item->fontWidth, spec.weight) : NULL;
+    const PictureFontSpec &face = picture->fonts[item->font];
+    HFONT narrow = item->fontWidth ? createNarrowPictureFont(face.height, item->fontWidth, face.weight) : NULL;
     HGDIOBJ oldFont = SelectObject(dc, narrow ? narrow : fonts->font[item->font]);
     SetTextColor(dc, item->ink);
     RECT band = item->area;
