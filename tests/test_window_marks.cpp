@@ -188,6 +188,8 @@ TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
         for (int x = 5; x < 8; x++)
             SendMessageW(control(9), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
     };
+    // The cursor is the whole session's: a test running beside this one may
+    // move it away, so it is put back on the pick while the tip is awaited.
     auto tipShownWithin = [&](DWORD limit) {
         for (DWORD start = GetTickCount(); GetTickCount() - start < limit;) {
             MSG message;
@@ -195,6 +197,11 @@ TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
                 DispatchMessageW(&message);
             if (IsWindowVisible(tooltip))
                 return true;
+            POINT cursor;
+            if (GetCursorPos(&cursor) && !PtInRect(&pick, cursor)) {
+                SetCursorPos(pick.left + 5, pick.top + 5);
+                hover();
+            }
             Sleep(10);
         }
         return false;
