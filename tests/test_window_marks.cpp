@@ -181,6 +181,9 @@ TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
     openOn(SEEDED_XML);
     HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
     ASSERT_NE(nullptr, tooltip);
+    // Kept above every other window of the session, so the point under the
+    // cursor is this pick's whatever else a test beside this one shows.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RECT pick;
     GetWindowRect(control(9), &pick);
     SetCursorPos(pick.left + 5, pick.top + 5);
