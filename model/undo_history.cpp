@@ -337,6 +337,16 @@ int redoStep(Bracket *bracket, UndoSlotShown shown, void *context)
     return 1;
 }
 
+void dropRedoSteps(Bracket *bracket)
+{
+    UndoHistory *history = &bracket->history;
+    if (!history->steps || history->position == history->count)
+        return;
+    if (history->savePoint > history->position)
+        history->savePointLost = 1;
+    freeSteps(history, history->position);
+}
+
 void discardUndoHistory(Bracket *bracket)
 {
     UndoHistory *history = &bracket->history;

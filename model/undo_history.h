@@ -67,6 +67,10 @@ void unwatchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
  * title, UNDO_ALL_SHOWN a bracket put in place or the record emptied. */
 void tellUndoWatchers(Bracket *bracket, BracketNode *node);
 
+/* The steps that could be redone go: a change undone for good, as when the
+ * user cancelled it, is no step to redo. */
+void dropRedoSteps(Bracket *bracket);
+
 /* Frees every step; the history is empty and its start is the save point. */
 void discardUndoHistory(Bracket *bracket);
 

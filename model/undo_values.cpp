@@ -9,14 +9,15 @@ static int nodeCount(Bracket *bracket)
 /* Value ids: 0 the title; then, for each match field, one id per slot
  * (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the results, and so
  * on); then the third-place match's switch and its fields; then the
- * format's; then, once the losers' nodes are made, one id per losers' node
+ * format's; then each base slot's seed (1 .. N); then, once the losers' nodes are made, one id per losers' node
  * for each field. Ids of a step stay valid when the losers' nodes come,
  * since theirs are the last. */
 enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT };
 
 static UINT fixedValueCount(Bracket *bracket)
 {
-    return 1 + MATCH_FIELD_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT;
+    return 1 + MATCH_FIELD_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT +
+           (UINT)bracket->slotCount;
 }
 
 static UINT losersNodeCount(Bracket *bracket)
@@ -31,7 +32,7 @@ UINT undoValueCount(Bracket *bracket)
 
 ValueRef undoValueRef(Bracket *bracket, UINT id)
 {
-    ValueRef ref = {id == 0, -1, NULL, 0, -1};
+    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0};
     if (id == 0)
         return ref;
     UINT nodes = (UINT)nodeCount(bracket);
@@ -53,6 +54,12 @@ ValueRef undoValueRef(Bracket *bracket, UINT id)
         return ref;
     }
     index -= FORMAT_VALUE_COUNT;
+    if (index < (UINT)bracket->slotCount) {
+        ref.seed = 1;
+        ref.slot = bracket->nodeTable[index];
+        return ref;
+    }
+    index -= (UINT)bracket->slotCount;
     UINT losers = losersNodeCount(bracket);
     ref.field = (int)(index / losers);
     ref.slot = &bracket->losers.matches[index % losers];
@@ -68,6 +75,8 @@ static MatchValues matchOf(Bracket *bracket, const ValueRef &ref)
 static WCHAR *valueOf(Bracket *bracket, UINT id)
 {
     ValueRef ref = undoValueRef(bracket, id);
+    if (ref.seed)
+        return NULL;
     if (ref.title)
         return bracket->title;
     return ref.field >= 0 ? matchFieldText(matchOf(bracket, ref), ref.field) : NULL;
@@ -77,6 +86,8 @@ static WCHAR *valueOf(Bracket *bracket, UINT id)
 static int *numberOf(Bracket *bracket, UINT id)
 {
     ValueRef ref = undoValueRef(bracket, id);
+    if (ref.seed)
+        return &ref.slot->seed;
     if (ref.field >= 0)
         return matchFieldNumber(matchOf(bracket, ref), ref.field);
     if (ref.thirdPlace)
@@ -92,11 +103,21 @@ static int *numberOf(Bracket *bracket, UINT id)
  * so a value never set takes no room in a step. */
 static const WCHAR *const NUMBER_TEXT[] = {L"", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
 
+/* A seed (up to MAX_TEAM_COUNT) is held as the one unit of its number;
+ * the text lives until the next value is read. */
+static WCHAR seedText[2];
+
 const WCHAR *readUndoValue(Bracket *bracket, UINT id)
 {
     WCHAR *value = valueOf(bracket, id);
     if (value)
         return value;
+    if (undoValueRef(bracket, id).seed) {
+        int seed = *numberOf(bracket, id);
+        seedText[0] = seed > 0 && seed <= MAX_TEAM_COUNT ? (WCHAR)seed : 0;
+        seedText[1] = 0;
+        return seedText;
+    }
     int number = *numberOf(bracket, id);
     return number >= 0 && number <= 9 ? NUMBER_TEXT[number] : L"";
 }
@@ -115,6 +136,10 @@ void writeUndoValue(Bracket *bracket, UINT id, const WCHAR *text, int length)
     if (length >= capacity)
         length = capacity - 1;
     WCHAR *value = valueOf(bracket, id);
+    if (!value && undoValueRef(bracket, id).seed) {
+        *numberOf(bracket, id) = length > 0 ? text[0] : 0;
+        return;
+    }
     if (!value) {
         *numberOf(bracket, id) = length > 0 ? text[0] - L'0' : 0;
         return;
@@ -141,7 +166,7 @@ static SIZE_T thirdUnits(void)
 SIZE_T undoSnapshotUnits(Bracket *bracket)
 {
     return TITLE_CAPACITY + (SIZE_T)nodeCount(bracket) * matchUnits() + thirdUnits() + 2 * FORMAT_VALUE_COUNT +
-           (SIZE_T)losersNodeCount(bracket) * matchUnits();
+           2 * (SIZE_T)bracket->slotCount + (SIZE_T)losersNodeCount(bracket) * matchUnits();
 }
 
 /* One field among count matches laid out field after field. */
@@ -169,6 +194,9 @@ WCHAR *undoSnapshotOf(Bracket *bracket, WCHAR *before, UINT id)
     if (ref.formatValue >= 0)
         return at + 2 * ref.formatValue;
     at += 2 * FORMAT_VALUE_COUNT;
+    if (ref.seed)
+        return at + 2 * (SIZE_T)(ref.slot->id - 1);
+    at += 2 * (SIZE_T)bracket->slotCount;
     UINT losers = losersNodeCount(bracket);
     return fieldSnapshot(at, losers, ref.field, (id - fixedValueCount(bracket)) % losers);
 }

@@ -263,4 +263,23 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* Changes after the draw that keep results: rename, swap, withdraw and replace */
+#define IDM_EDIT_RENAME_ENTRANT     780
+#define IDM_EDIT_SWAP_ENTRANTS      781
+#define IDM_EDIT_WITHDRAW_ENTRANT   782
+#define IDD_RENAME_ENTRANT          783
+#define IDD_SWAP_ENTRANTS           784
+#define IDD_WITHDRAW_ENTRANT        785
+#define IDC_CHANGE_ENTRANT          786
+#define IDC_CHANGE_OTHER            787
+#define IDS_ENTRANT_NAME_TAKEN      788
+#define IDS_SWAP_CLEARS_RESULTS     789
+#define IDS_CHANGE_CLEARS_RESULTS   790
+#define IDS_RENAME_ENTRANT_ITEM     791
+#define IDS_WITHDRAW_NO_OPPONENT    792
+#define IDS_WITHDRAW_NO_MATCH       793
+#define IDS_SWAP_SAME_ENTRANT       794
+#define IDS_CLEARED_RESULT_LINE     795
+#define IDS_CLEARED_RESULTS_MORE    796
+
 #endif

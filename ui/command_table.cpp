@@ -5,6 +5,7 @@
 #include "ui/editing/draw_teams.h"
 #include "ui/editing/edit_commands.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/entrant_commands.h"
 #include "ui/document/file_commands.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
@@ -37,7 +38,8 @@ enum {
     NEEDS_SEMI_FINALS = 1 << 6,
     NEEDS_DECIDABLE_FOCUS = 1 << 7, /* the focused pick, if any, has two entrants */
     NEEDS_SINGLE_ELIMINATION = 1 << 8,
-    NEEDS_DOUBLE_ELIMINATION = 1 << 9
+    NEEDS_DOUBLE_ELIMINATION = 1 << 9,
+    NEEDS_NAMED_FOCUS = 1 << 10     /* the focused slot shows a first-round entrant's name */
 };
 
 /* How the command runs. */
@@ -81,13 +83,18 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_CLEAR_PICKS, clearPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
     {IDM_EDIT_VALIDATE, validateAllPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
     {IDM_EDIT_TITLE, editTitle, NEEDS_BRACKET, ASKS_FIRST | ONE_UNDO_STEP},
-    {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, ONE_UNDO_STEP},
+    /* Opens its own step, which it may take back when the user cancels. */
+    {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, RUNS_PLAIN},
     {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS | NEEDS_SINGLE_ELIMINATION, ONE_UNDO_STEP},
     /* Opens its own step once the losers' nodes are made. */
     {IDM_EDIT_DOUBLE_ELIMINATION, toggleDoubleElimination, NEEDS_SEMI_FINALS, RUNS_PLAIN},
     {IDM_EDIT_GRAND_FINAL_RESET, toggleGrandFinalReset, NEEDS_DOUBLE_ELIMINATION, ONE_UNDO_STEP},
     {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
     {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_EDIT_RENAME_ENTRANT, renameEntrantCommand, NEEDS_BASE_SLOTS | NEEDS_NAMED_FOCUS, ONE_UNDO_STEP},
+    /* Opens its own step, which it may take back when the user cancels. */
+    {IDM_EDIT_SWAP_ENTRANTS, swapEntrantsCommand, NEEDS_BASE_SLOTS, RUNS_PLAIN},
+    {IDM_EDIT_WITHDRAW_ENTRANT, withdrawEntrantCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
 };
 
 static const CommandRow *commandRow(UINT id)
@@ -127,6 +134,8 @@ static int needsMet(HWND window, DocumentState *state, UINT needs)
     if ((needs & NEEDS_SINGLE_ELIMINATION) && bracket->losers.on)
         return 0;
     if ((needs & NEEDS_DOUBLE_ELIMINATION) && !bracket->losers.on)
+        return 0;
+    if ((needs & NEEDS_NAMED_FOCUS) && !renameEntrantCanAct(window, state))
         return 0;
     return 1;
 }

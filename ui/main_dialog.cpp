@@ -12,6 +12,7 @@
 #include "ui/keyboard_shortcuts.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
+#include "ui/editing/result_change_question.h"
 #include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
 #include "ui/window/name_clash_tip.h"
@@ -79,7 +80,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_DROPDOWN): fillLosersChoices(bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */
-    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE):
+    case MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE): recordPickChange(window, state, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_CHANGE): recordSlotTextChange(control, bracket); break;
     /* The keystrokes typed while a slot keeps the focus are one step. */
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS):

@@ -7,6 +7,8 @@
 #include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/entrant_commands.h"
+#include "ui/editing/result_change_question.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/match_result_dialog.h"
 #include "ui/window/third_place_view.h"
@@ -87,6 +89,27 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
     lstrcpyW(choice->time, node->details.time);
 }
 
+struct ChosenResult {
+    BracketNode *node;
+    const MatchResultChoice *choice;
+};
+
+static void takeChosenResult(HWND window, Bracket *bracket, void *context)
+{
+    const ChosenResult *chosen = (const ChosenResult *)context;
+    BracketNode *node = chosen->node;
+    const MatchResultChoice *choice = chosen->choice;
+    setMatchOutcome(bracket, node, choice->winner, choice->result, choice->outcome);
+    setMatchSchedule(bracket, node, choice->court, choice->time);
+    MatchKind kind = matchKindOf(bracket, node);
+    if (kind == MATCH_THIRD_PLACE)
+        showThirdPlaceMatch(window, bracket);
+    else if (kind == MATCH_WINNERS)
+        showSlotName(node);
+    else
+        showLosersBracket(window, bracket);
+}
+
 void editMatchResult(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
@@ -97,15 +120,8 @@ void editMatchResult(HWND window, DocumentState *state)
     fillChoice(bracket, node, &choice);
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
         return;
-    setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
-    setMatchSchedule(bracket, node, choice.court, choice.time);
-    MatchKind kind = matchKindOf(bracket, node);
-    if (kind == MATCH_THIRD_PLACE)
-        showThirdPlaceMatch(window, bracket);
-    else if (kind == MATCH_WINNERS)
-        showSlotName(node);
-    else
-        showLosersBracket(window, bracket);
+    ChosenResult chosen = {node, &choice};
+    changeAskingFirst(window, state, node, takeChosenResult, &chosen, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
 }
 
 /* The chosen item goes to the window as the menu command itself, so it is
@@ -116,8 +132,9 @@ void showPickMenu(HWND window, DocumentState *state, HWND control, LPARAM where)
     BracketNode *node;
     if (!matchOfControl(window, bracket, control, &node))
         return;
-    WCHAR text[64];
-    if (!loadStringWithFallback(bracket->resourceModule, IDS_MATCH_RESULT_ITEM, text, 64))
+    WCHAR text[64], rename[64];
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_MATCH_RESULT_ITEM, text, 64) ||
+        !loadStringWithFallback(bracket->resourceModule, IDS_RENAME_ENTRANT_ITEM, rename, 64))
         return;
     POINT at = {(short)LOWORD(where), (short)HIWORD(where)};
     /* From the keyboard (Shift+F10): under the control. */
@@ -132,8 +149,10 @@ void showPickMenu(HWND window, DocumentState *state, HWND control, LPARAM where)
         return;
     AppendMenuW(menu, MF_STRING | (hasTwoEntrants(bracket, node) ? 0 : MF_GRAYED), IDM_EDIT_MATCH_RESULT, text);
     SetFocus(control);
+    AppendMenuW(menu, MF_STRING | (renameEntrantCanAct(window, state) ? 0 : MF_GRAYED), IDM_EDIT_RENAME_ENTRANT,
+                rename);
     UINT chosen = (UINT)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, NULL);
     DestroyMenu(menu);
-    if (chosen == IDM_EDIT_MATCH_RESULT)
-        SendMessageW(window, WM_COMMAND, IDM_EDIT_MATCH_RESULT, 0);
+    if (chosen == IDM_EDIT_MATCH_RESULT || chosen == IDM_EDIT_RENAME_ENTRANT)
+        SendMessageW(window, WM_COMMAND, chosen, 0);
 }

@@ -1,0 +1,168 @@
+#include "ui/editing/entrant_commands.h"
+
+#include "model/entrant_changes.h"
+#include "model/entrant_name.h"
+#include "model/slot_control.h"
+#include "res/resource.h"
+#include "ui/common/fallback_string.h"
+#include "ui/common/message_text.h"
+#include "ui/dialogs/entrant_change_dialog.h"
+#include "ui/editing/edit_history.h"
+#include "ui/editing/result_change_question.h"
+#include "ui/window/losers_view.h"
+#include "ui/window/third_place_view.h"
+
+enum { NOTICE_CAPACITY = 1024 };
+
+/* The first-round entrant whose name the focused slot control shows, or
+ * NULL. */
+static BracketNode *focusedEntrant(HWND window, Bracket *bracket)
+{
+    HWND control = GetFocus();
+    if (!bracket->slotCount || !control || !IsChild(window, control))
+        return NULL;
+    BracketNode *node = NULL;
+    if (control == bracket->thirdPlace.control)
+        node = &bracket->thirdPlace;
+    else if (GetDlgCtrlID(control) == IDC_TEAM_EDIT || GetDlgCtrlID(control) == IDC_PICK_COMBO ||
+             GetDlgCtrlID(control) == IDC_LOSERS_COMBO)
+        node = slotOfControl(control);
+    return node && node->name[0] ? firstRoundSlotNamed(bracket, node->name) : NULL;
+}
+
+int renameEntrantCanAct(HWND window, DocumentState *state)
+{
+    return focusedEntrant(window, state->bracket) != NULL;
+}
+
+/* The first round's named entrants in bracket order, and the place among
+ * them of preferred (-1 when it is not one). Returns their count. */
+static int firstRoundNames(Bracket *bracket, const WCHAR **names, const BracketNode *preferred, int *place)
+{
+    int count = 0;
+    *place = -1;
+    for (int i = 0; i < bracket->slotCount && bracket->depth > 0; i++) {
+        BracketNode *slot = bracket->nodeTable[i];
+        if (!slot->name[0])
+            continue;
+        if (slot == preferred)
+            *place = count;
+        names[count++] = slot->name;
+    }
+    return count;
+}
+
+static void tell(HWND window, Bracket *bracket, UINT id, const WCHAR *name)
+{
+    WCHAR caption[128], message[NOTICE_CAPACITY];
+    const WCHAR *inserts[] = {name};
+    if (!loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
+        lstrcpyW(caption, L"Duelmark");
+    if (!loadMessageText(bracket->resourceModule, id, inserts, 1, message, NOTICE_CAPACITY))
+        lstrcpynW(message, name, NOTICE_CAPACITY);
+    MessageBoxW(window, message, caption, MB_OK | MB_ICONWARNING);
+}
+
+/* Every control shows its slot again: a change after the draw may touch
+ * any of them. */
+static void showEveryMatch(HWND window, Bracket *bracket)
+{
+    for (int i = 0; i < 2 * bracket->slotCount - 1; i++)
+        showSlotName(bracket->nodeTable[i]);
+    showThirdPlaceMatch(window, bracket);
+    showLosersBracket(window, bracket);
+}
+
+/* Runs the dialog of kind with the first round's entrants, the focused one
+ * chosen. Returns the slot of the entrant chosen, or NULL for Cancel. */
+static BracketNode *askEntrantChange(HWND window, Bracket *bracket, EntrantChange *change,
+                                     const WCHAR **names)
+{
+    change->entrants = names;
+    change->entrantCount = firstRoundNames(bracket, names, focusedEntrant(window, bracket), &change->first);
+    if (change->first < 0)
+        change->first = 0;
+    if (change->choices == names)
+        change->choiceCount = change->entrantCount;
+    if (!change->entrantCount || !runEntrantChangeDialog(window, bracket->resourceModule, change) ||
+        !bracket->slotCount)
+        return NULL;
+    return firstRoundSlotNamed(bracket, names[change->first]);
+}
+
+void renameEntrantCommand(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    const WCHAR *names[MAX_TEAM_COUNT];
+    EntrantChange change = {};
+    change.kind = CHANGE_RENAME;
+    change.secondChoice = -1;
+    BracketNode *slot = askEntrantChange(window, bracket, &change, names);
+    if (!slot || sameName(slot->name, change.second))
+        return;
+    if (!renameEntrant(bracket, slot->name, change.second)) {
+        tell(window, bracket, IDS_ENTRANT_NAME_TAKEN, change.second);
+        return;
+    }
+    showEveryMatch(window, bracket);
+}
+
+struct SwapPair {
+    BracketNode *first;
+    BracketNode *second;
+};
+
+static void swapPair(HWND window, Bracket *bracket, void *context)
+{
+    SwapPair *pair = (SwapPair *)context;
+    swapEntrants(bracket, pair->first, pair->second);
+    showEveryMatch(window, bracket);
+}
+
+void swapEntrantsCommand(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    const WCHAR *names[MAX_TEAM_COUNT];
+    EntrantChange change = {};
+    change.kind = CHANGE_SWAP;
+    change.choices = names;
+    BracketNode *first = askEntrantChange(window, bracket, &change, names);
+    if (!first)
+        return;
+    BracketNode *second = firstRoundSlotNamed(bracket, change.second);
+    if (!second || second == first) {
+        tell(window, bracket, IDS_SWAP_SAME_ENTRANT, L"");
+        return;
+    }
+    WCHAR firstName[NAME_CAPACITY], secondName[NAME_CAPACITY];
+    lstrcpyW(firstName, first->name);
+    lstrcpyW(secondName, second->name);
+    const WCHAR *inserts[] = {firstName, secondName};
+    SwapPair pair = {first, second};
+    changeAskingFirst(window, state, NULL, swapPair, &pair, IDS_SWAP_CLEARS_RESULTS, inserts, 2);
+}
+
+void withdrawEntrantCommand(HWND window, DocumentState *state)
+{
+    Bracket *bracket = state->bracket;
+    const WCHAR *names[MAX_TEAM_COUNT];
+    EntrantChange change = {};
+    change.kind = CHANGE_WITHDRAW;
+    change.secondChoice = -1;
+    BracketNode *slot = askEntrantChange(window, bracket, &change, names);
+    if (!slot)
+        return;
+    WCHAR name[NAME_CAPACITY];
+    lstrcpyW(name, slot->name);
+    if (change.second[0] && !entrantHasPlayed(bracket, slot)) {
+        if (!replaceEntrant(bracket, slot, change.second))
+            tell(window, bracket, IDS_ENTRANT_NAME_TAKEN, change.second);
+    } else {
+        int outcome = withdrawEntrant(bracket, slot);
+        if (outcome == WITHDRAW_NO_OPPONENT)
+            tell(window, bracket, IDS_WITHDRAW_NO_OPPONENT, name);
+        else if (outcome == WITHDRAW_NO_MATCH_LEFT)
+            tell(window, bracket, IDS_WITHDRAW_NO_MATCH, name);
+    }
+    showEveryMatch(window, bracket);
+}
