@@ -17,7 +17,7 @@ enum {
 
 struct NewFromListDialog {
     HMODULE module;
-    EntrantList *list;
+    NewFromListChoice *list;
 };
 
 static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
@@ -27,7 +27,7 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
     SendDlgItemMessageW(window, IDC_LIST_TITLE_EDIT, EM_LIMITTEXT, TITLE_CAPACITY - 1, 0);
     SendDlgItemMessageW(window, IDC_LIST_ENTRANTS_EDIT, EM_LIMITTEXT, ENTRANT_TEXT_LIMIT, 0);
     CheckRadioButton(window, IDC_LIST_SEEDED, IDC_LIST_AS_LISTED, IDC_LIST_SEEDED);
-    /* In the order of EntrantList's doubleElimination; a satellite's
+    /* In the order of NewFromListChoice's doubleElimination; a satellite's
      * template without the box offers single elimination alone. */
     const UINT formats[] = {IDS_FORMAT_SINGLE, IDS_FORMAT_DOUBLE};
     for (UINT id : formats) {
@@ -136,7 +136,7 @@ static WCHAR *takeEntrantText(HWND window)
 
 static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
 {
-    EntrantList *list = dialog->list;
+    NewFromListChoice *list = dialog->list;
     if (!GetDlgItemTextW(window, IDC_LIST_TITLE_EDIT, list->title, TITLE_CAPACITY)) {
         const WCHAR *none[] = {L""};
         complain(window, dialog, IDS_LIST_NO_TITLE, none, 1, IDC_LIST_TITLE_EDIT);
@@ -181,7 +181,7 @@ static INT_PTR CALLBACK newFromListDialogProc(HWND window, UINT message, WPARAM 
     return FALSE;
 }
 
-int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list)
+int runNewFromListDialog(HWND owner, HMODULE module, NewFromListChoice *list)
 {
     /* A satellite made before this dialog existed lacks its template. */
     HMODULE templates = module && FindResourceW(module, MAKEINTRESOURCEW(IDD_NEW_FROM_LIST), (LPCWSTR)RT_DIALOG)

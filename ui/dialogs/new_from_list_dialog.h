@@ -5,7 +5,7 @@
 
 #include "model/bracket.h"
 
-struct EntrantList {
+struct NewFromListChoice {
     WCHAR title[TITLE_CAPACITY];
     WCHAR *entrants;   /* the list as typed; a heap block (freeBlock) */
     int placement;     /* an EntrantPlacement */
@@ -17,6 +17,6 @@ struct EntrantList {
  * title is not empty and the list holds 2 to 256 entrants. Returns 1 on OK
  * with list filled, the caller then owning list->entrants; 0 on Cancel or
  * when the dialog could not be shown, with nothing to free. */
-int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list);
+int runNewFromListDialog(HWND owner, HMODULE module, NewFromListChoice *list);
 
 #endif

@@ -8,7 +8,7 @@
 
 static int buildFromList(Bracket *bracket, void *context)
 {
-    EntrantList *list = (EntrantList *)context;
+    NewFromListChoice *list = (NewFromListChoice *)context;
     if (!buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL))
         return 0;
     /* Two entrants have no losers' bracket: they play single elimination. */
@@ -20,7 +20,7 @@ static int buildFromList(Bracket *bracket, void *context)
 void newBracketFromList(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    EntrantList list;
+    NewFromListChoice list;
     if (!runNewFromListDialog(window, bracket->resourceModule, &list))
         return;
     showFreshBracket(window, state, list.title, buildFromList, &list);
