@@ -34,6 +34,12 @@ int entrantNameTaken(Bracket *bracket, const WCHAR *name, const WCHAR *self)
         if (!(self && sameName(other, self)) && sameEntrantName(other, name))
             return 1;
     }
+    const EntrantList *list = &bracket->entrants;
+    for (int i = 0; i < list->count; i++) {
+        const WCHAR *other = list->items[i].name;
+        if (!(self && sameName(other, self)) && sameEntrantName(other, name))
+            return 1;
+    }
     return 0;
 }
 
@@ -69,6 +75,9 @@ int renameEntrant(Bracket *bracket, const WCHAR *oldName, const WCHAR *newName)
     lstrcpynW(from, oldName, NAME_CAPACITY);
     Renaming renaming = {from, newName};
     visitMatches(bracket, renameIn, &renaming);
+    int listed = findEntrant(&bracket->entrants, from);
+    if (listed >= 0)
+        lstrcpynW(bracket->entrants.items[listed].name, newName, NAME_CAPACITY);
     /* The losers' pairings are noted by name: the same pairing under the
      * new name is no new pairing, so nothing is reopened later. */
     noteLosersPairings(bracket);
@@ -118,10 +127,23 @@ int entrantHasPlayed(Bracket *bracket, BracketNode *slot)
     return 0;
 }
 
+int isReserve(Bracket *bracket, const WCHAR *name)
+{
+    if (findEntrant(&bracket->entrants, name) < 0)
+        return 0;
+    for (int i = 0; i < bracket->slotCount && bracket->depth > 0; i++) {
+        if (sameEntrantName(bracket->nodeTable[i]->name, name))
+            return 0;
+    }
+    return 1;
+}
+
 int replaceEntrant(Bracket *bracket, BracketNode *slot, const WCHAR *reserve)
 {
-    if (!isFirstRoundSlot(bracket, slot) || entrantHasPlayed(bracket, slot) ||
-        entrantNameTaken(bracket, reserve, slot->name))
+    if (!isFirstRoundSlot(bracket, slot) || entrantHasPlayed(bracket, slot))
+        return 0;
+    /* A listed reserve is the one entrant a taken name may be. */
+    if (!isReserve(bracket, reserve) && entrantNameTaken(bracket, reserve, slot->name))
         return 0;
     applySlotText(bracket, slot, reserve);
     return 1;

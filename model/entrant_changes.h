@@ -33,9 +33,14 @@ int swapEntrants(Bracket *bracket, BracketNode *first, BracketNode *second);
  * or won one against somebody (a bye or a double walkover is nobody). */
 int entrantHasPlayed(Bracket *bracket, BracketNode *slot);
 
-/* An entrant who has not played gives way to reserve on the same slot,
- * which keeps its seed. Returns 1, or 0 with nothing changed when the
- * entrant has played or reserve is taken. */
+/* Whether name is an entrant of the list who stands in no first-round
+ * slot. */
+int isReserve(Bracket *bracket, const WCHAR *name);
+
+/* An entrant who has not played gives way to reserve (a listed reserve or
+ * a name nobody has) on the same slot, which keeps its seed. Returns 1, or
+ * 0 with nothing changed when the entrant has played or reserve is
+ * taken. */
 int replaceEntrant(Bracket *bracket, BracketNode *slot, const WCHAR *reserve);
 
 enum WithdrawResult {

@@ -159,6 +159,12 @@ void beginUndoStep(Bracket *bracket, UINT typingSlot)
         return;
     if (history->openSteps++ > 0)
         return;
+    /* The entrant list's names are values too: steps made for a list of
+     * another length would put names in the wrong places. */
+    if (history->entrantCount != bracket->entrants.count) {
+        dropHistory(bracket);
+        history->entrantCount = bracket->entrants.count;
+    }
     /* Further keystrokes in the same slot: the buffer still holds the
      * bracket as the first keystroke found it. */
     if (typingSlot && typingSlot == history->typingSlot && !history->beforeMissing)
@@ -206,6 +212,8 @@ static void tellSlots(Bracket *bracket, UndoStep *step, UndoSlotShown told, void
             told(bracket, NULL, context);
         } else if (ref.slot) {
             told(bracket, ref.slot, context);
+        } else if (ref.entrant >= 0) {
+            /* A listed entrant's name shows only where a slot shows it. */
         } else if (ref.formatValue >= 0) {
             if (!formatTold)
                 told(bracket, UNDO_FORMAT_SHOWN, context);
@@ -257,7 +265,10 @@ void endUndoStep(Bracket *bracket)
     if (--history->openSteps > 0)
         return;
     UndoStep *step = NULL;
+    if (history->entrantCount != bracket->entrants.count)
+        history->beforeMissing = 1;
     if (history->beforeMissing || !diffStep(bracket, &step)) {
+        history->entrantCount = bracket->entrants.count;
         dropHistory(bracket);
         history->beforeMissing = 0;
         tellUndoWatchers(bracket, UNDO_ALL_SHOWN);
@@ -320,6 +331,11 @@ static void replayStep(Bracket *bracket, UndoStep *step, int after, UndoSlotShow
 int undoStep(Bracket *bracket, UndoSlotShown shown, void *context)
 {
     UndoHistory *history = &bracket->history;
+    if (history->entrantCount != bracket->entrants.count && !history->openSteps) {
+        dropHistory(bracket);
+        history->entrantCount = bracket->entrants.count;
+        return 0;
+    }
     if (bracket->slotCount == 0 || history->openSteps || history->replaying || history->position == 0)
         return 0;
     history->position--;
@@ -330,6 +346,11 @@ int undoStep(Bracket *bracket, UndoSlotShown shown, void *context)
 int redoStep(Bracket *bracket, UndoSlotShown shown, void *context)
 {
     UndoHistory *history = &bracket->history;
+    if (history->entrantCount != bracket->entrants.count && !history->openSteps) {
+        dropHistory(bracket);
+        history->entrantCount = bracket->entrants.count;
+        return 0;
+    }
     if (bracket->slotCount == 0 || history->openSteps || history->replaying || history->position == history->count)
         return 0;
     history->position++;

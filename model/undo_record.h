@@ -25,6 +25,7 @@ struct UndoHistory {
     UINT typingSlot;       /* base slot whose keystrokes gather in one step */
     int typingStepHeld;    /* the newest step is that slot's typing */
     int replaying;         /* undo or redo is putting a step back */
+    int entrantCount;      /* length of the entrant list the steps were made for */
 };
 
 /* What follows every change to a bracket record, whatever tree it holds:

@@ -9,7 +9,8 @@ static int nodeCount(Bracket *bracket)
 /* Value ids: 0 the title; then, for each match field, one id per slot
  * (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the results, and so
  * on); then the third-place match's switch and its fields; then the
- * format's; then each base slot's seed (1 .. N); then, once the losers' nodes are made, one id per losers' node
+ * format's; then each base slot's seed (1 .. N); then each listed entrant's name;
+ * then, once the losers' nodes are made, one id per losers' node
  * for each field. Ids of a step stay valid when the losers' nodes come,
  * since theirs are the last. */
 enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT };
@@ -17,7 +18,7 @@ enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT };
 static UINT fixedValueCount(Bracket *bracket)
 {
     return 1 + MATCH_FIELD_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT +
-           (UINT)bracket->slotCount;
+           (UINT)bracket->slotCount + (UINT)bracket->entrants.count;
 }
 
 static UINT losersNodeCount(Bracket *bracket)
@@ -32,7 +33,7 @@ UINT undoValueCount(Bracket *bracket)
 
 ValueRef undoValueRef(Bracket *bracket, UINT id)
 {
-    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0};
+    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0, -1};
     if (id == 0)
         return ref;
     UINT nodes = (UINT)nodeCount(bracket);
@@ -60,6 +61,11 @@ ValueRef undoValueRef(Bracket *bracket, UINT id)
         return ref;
     }
     index -= (UINT)bracket->slotCount;
+    if (index < (UINT)bracket->entrants.count) {
+        ref.entrant = (int)index;
+        return ref;
+    }
+    index -= (UINT)bracket->entrants.count;
     UINT losers = losersNodeCount(bracket);
     ref.field = (int)(index / losers);
     ref.slot = &bracket->losers.matches[index % losers];
@@ -77,6 +83,8 @@ static WCHAR *valueOf(Bracket *bracket, UINT id)
     ValueRef ref = undoValueRef(bracket, id);
     if (ref.seed)
         return NULL;
+    if (ref.entrant >= 0)
+        return bracket->entrants.items[ref.entrant].name;
     if (ref.title)
         return bracket->title;
     return ref.field >= 0 ? matchFieldText(matchOf(bracket, ref), ref.field) : NULL;
@@ -127,6 +135,8 @@ int undoValueCapacity(Bracket *bracket, UINT id)
     ValueRef ref = undoValueRef(bracket, id);
     if (ref.title)
         return TITLE_CAPACITY;
+    if (ref.entrant >= 0)
+        return NAME_CAPACITY;
     return ref.field >= 0 ? MATCH_FIELDS[ref.field].capacity : 2;
 }
 
@@ -166,7 +176,8 @@ static SIZE_T thirdUnits(void)
 SIZE_T undoSnapshotUnits(Bracket *bracket)
 {
     return TITLE_CAPACITY + (SIZE_T)nodeCount(bracket) * matchUnits() + thirdUnits() + 2 * FORMAT_VALUE_COUNT +
-           2 * (SIZE_T)bracket->slotCount + (SIZE_T)losersNodeCount(bracket) * matchUnits();
+           2 * (SIZE_T)bracket->slotCount + NAME_CAPACITY * (SIZE_T)bracket->entrants.count +
+           (SIZE_T)losersNodeCount(bracket) * matchUnits();
 }
 
 /* One field among count matches laid out field after field. */
@@ -197,6 +208,9 @@ WCHAR *undoSnapshotOf(Bracket *bracket, WCHAR *before, UINT id)
     if (ref.seed)
         return at + 2 * (SIZE_T)(ref.slot->id - 1);
     at += 2 * (SIZE_T)bracket->slotCount;
+    if (ref.entrant >= 0)
+        return at + NAME_CAPACITY * (SIZE_T)ref.entrant;
+    at += NAME_CAPACITY * (SIZE_T)bracket->entrants.count;
     UINT losers = losersNodeCount(bracket);
     return fieldSnapshot(at, losers, ref.field, (id - fixedValueCount(bracket)) % losers);
 }

@@ -1,6 +1,7 @@
 /* The values undo keeps of a bracket, each named by an id: the title, every
  * field of every match (model/match_fields.h), the third-place match's
- * switch, the format's two and each first-round slot's seed. A step of model/undo_history.h is a list of
+ * switch, the format's two, each first-round slot's seed and the name of
+ * each entrant of the entrant list. A step of model/undo_history.h is a list of
  * such values before and after. */
 #ifndef DUELMARK_MODEL_UNDO_VALUES_H
 #define DUELMARK_MODEL_UNDO_VALUES_H
@@ -16,6 +17,7 @@ struct ValueRef {
     int thirdPlace;      /* the value belongs to the third-place match */
     int formatValue;     /* a FormatValue, or -1 */
     int seed;            /* the value is the seed of the first-round slot above */
+    int entrant;         /* the value is the name of this entrant of the list, or -1 */
 };
 
 enum FormatValue { FORMAT_DOUBLE, FORMAT_RESET, FORMAT_VALUE_COUNT };

@@ -146,9 +146,15 @@ void withdrawEntrantCommand(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
     const WCHAR *names[MAX_TEAM_COUNT];
+    const WCHAR *reserves[MAX_ENTRANT_LIST_COUNT];
     EntrantChange change = {};
     change.kind = CHANGE_WITHDRAW;
     change.secondChoice = -1;
+    change.choices = reserves;
+    for (int i = 0; i < bracket->entrants.count; i++) {
+        if (isReserve(bracket, bracket->entrants.items[i].name))
+            reserves[change.choiceCount++] = bracket->entrants.items[i].name;
+    }
     BracketNode *slot = askEntrantChange(window, bracket, &change, names);
     if (!slot)
         return;
