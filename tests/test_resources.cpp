@@ -252,6 +252,10 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_SCHEDULE, L"排定比賽(&T)..."},
     {1, 0, IDM_EDIT_COPY_ORDER, L"複製賽程表(&Q)"},
+    {1, 0, 0, L""},
+    {1, 0, IDM_EDIT_RENAME_ENTRANT, L"更改參賽者名稱(&N)..."},
+    {1, 0, IDM_EDIT_SWAP_ENTRANTS, L"互換參賽者(&W)..."},
+    {1, 0, IDM_EDIT_WITHDRAW_ENTRANT, L"退賽與替補(&I)..."},
     {0, MF_POPUP, 0, L"檢視(&V)"},
     {1, 0, IDM_VIEW_HALL_DISPLAY, L"大廳顯示(&H)\tF11"},
 };
