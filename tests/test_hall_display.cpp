@@ -59,10 +59,10 @@ TEST_F(HallDisplayTest, IsBorderlessOwnedAndClosesWithEscF11OrTheEditor)
 
     // The editor goes on taking picks and commands meanwhile.
     EXPECT_TRUE(IsWindowEnabled(window));
-    ASSERT_TRUE(pickItem(17, 1));
-    EXPECT_EQ(L"T2", name(17));
+    ASSERT_TRUE(pickItem(18, 0));
+    EXPECT_EQ(L"T3", name(18));
     command(IDM_EDIT_UNDO);
-    EXPECT_EQ(L"T1", name(17));
+    EXPECT_EQ(L"", name(18));
 
     SendMessageW(display, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(IsWindow(display)) << "Esc left the display open";
@@ -99,7 +99,7 @@ TEST_F(HallDisplayTest, RepaintsOnEveryChangeAndRestsBetween)
     while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
     EXPECT_FALSE(waiting()) << "the display repaints with nothing changed";
-    ASSERT_TRUE(pickItem(17, 1));
+    ASSERT_TRUE(pickItem(18, 0));
     EXPECT_TRUE(waiting()) << "a pick";
     UpdateWindow(display);
     command(IDM_EDIT_UNDO);
