@@ -263,4 +263,15 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* The live page for spectators and the hall display's parts */
+#define IDM_FILE_PUBLISH            750
+#define IDS_PUBLISH_FAILED          800
+#define IDS_PUBLISH_ORDER_CAPTION   801
+#define IDS_PUBLISH_WRITTEN_AT      802
+#define IDS_PUBLISH_CHOOSE_FOLDER   803
+#define IDS_HALL_NOW_AND_NEXT       804
+#define IDS_HALL_NOW                805
+#define IDS_HALL_NEXT               806
+#define IDS_HALL_NO_COURTS          807
+
 #endif
