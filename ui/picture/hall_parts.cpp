@@ -2,25 +2,6 @@
 
 #include "model/heap.h"
 
-/* A rectangle of the picture no part's edge may cross: a match (its two
- * feeders, the lines from them and the line joining them, and their
- * marks), a box or a name. */
-struct Keep {
-    RECT area;
-    int live;        /* a match ready to be played */
-};
-
-struct Cutting {
-    const PictureDescription *picture;
-    Keep *keeps;
-    int keepCount;
-    SIZE room;
-    int nameHeight;
-    int nameFont;
-    HallParts *out;
-    int partCapacity;
-    int failed;
-};
 
 static RECT itemBounds(const PictureItem &item)
 {
@@ -49,32 +30,6 @@ static int within(const RECT &inner, const RECT &outer)
            inner.bottom <= outer.bottom;
 }
 
-/* A name in a box, or the champion's and the places' under it; the
- * smaller marks of a match (its score, time and court) are not. */
-static int isEntrantName(const PictureDescription *picture, const PictureItem &item)
-{
-    if (!isName(item))
-        return 0;
-    if (item.font != PICTURE_FONT_SMALL)
-        return 1;
-    for (int i = 0; i < picture->count; i++) {
-        if (picture->items[i].kind == PICTURE_BOX && within(item.area, picture->items[i].area))
-            return 1;
-    }
-    return 0;
-}
-
-int smallestNameFont(const PictureDescription *picture)
-{
-    int smallest = 0;
-    for (int i = 0; i < picture->count; i++) {
-        int height = picture->fonts[picture->items[i].font].height;
-        if (isEntrantName(picture, picture->items[i]) && (!smallest || height < smallest))
-            smallest = height;
-    }
-    return smallest ? smallest : picture->fonts[PICTURE_FONT_NAME].height;
-}
-
 static void grow(RECT *area, RECT by)
 {
     if (by.left < area->left)
@@ -87,64 +42,132 @@ static void grow(RECT *area, RECT by)
         area->bottom = by.bottom;
 }
 
-/* The box with an edge at x that spans y; -1 when none. */
-static int boxAt(const PictureDescription *picture, int x, int y)
+/* The description's boxes and lines across, apart from the rest: a
+ * picture of the largest bracket has thousands of items, and a match is
+ * found from a few of each. */
+struct PictureIndex {
+    int *boxes;       /* item indices */
+    RECT *marked;     /* each box with the marks written above and below it */
+    char *named;      /* a name stands in the box */
+    int boxCount;
+    int *across;      /* horizontal lines */
+    int acrossCount;
+};
+
+/* The box with an edge at x that spans y, as an index into boxes; -1
+ * when none. */
+static int boxAt(const PictureDescription *picture, const PictureIndex *index, int x, int y)
 {
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem &item = picture->items[i];
-        if (item.kind == PICTURE_BOX && (item.area.left == x || item.area.right == x) && item.area.top <= y &&
-            y <= item.area.bottom)
-            return i;
+    for (int b = 0; b < index->boxCount; b++) {
+        const RECT &area = picture->items[index->boxes[b]].area;
+        if ((area.left == x || area.right == x) && area.top <= y && y <= area.bottom)
+            return b;
     }
     return -1;
 }
 
-/* Whether a name stands in the box. */
-static int boxHoldsName(const PictureDescription *picture, int box)
+/* The far end of the horizontal line that ends at (x, y), looking only
+ * toward skipToward's side when it is not 0; x when none. */
+static int lineFrom(const PictureDescription *picture, const PictureIndex *index, int x, int y, int skipToward)
 {
-    const RECT &frame = picture->items[box].area;
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem &item = picture->items[i];
-        if (isName(item) && item.area.left >= frame.left && item.area.right <= frame.right &&
-            item.area.top >= frame.top && item.area.bottom <= frame.bottom && pictureItemText(picture, &item)[0])
-            return 1;
-    }
-    return 0;
-}
-
-/* A box with the marks written above and below it. */
-static RECT boxWithMarks(const PictureDescription *picture, int box)
-{
-    RECT area = picture->items[box].area;
-    const RECT frame = area;
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem &item = picture->items[i];
-        if (item.kind == PICTURE_TEXT && item.area.left >= frame.left && item.area.right <= frame.right &&
-            (item.area.bottom == frame.top || item.area.top == frame.bottom))
-            grow(&area, item.area);
-    }
-    return area;
-}
-
-/* The far end of the horizontal line that ends at (x, y), or x when none. */
-static int lineFrom(const PictureDescription *picture, int x, int y, int skipToward)
-{
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem &item = picture->items[i];
-        if (item.kind != PICTURE_LINE || item.area.top != y || item.area.bottom != y)
+    for (int l = 0; l < index->acrossCount; l++) {
+        const RECT &area = picture->items[index->across[l]].area;
+        if (area.top != y)
             continue;
-        int other = item.area.left == x ? item.area.right : item.area.right == x ? item.area.left : x;
+        int other = area.left == x ? area.right : area.right == x ? area.left : x;
         if (other != x && (skipToward == 0 || (other - x) * skipToward > 0))
             return other;
     }
     return x;
 }
 
+static void releaseIndex(PictureIndex *index)
+{
+    freeBlock(index->boxes);
+    freeBlock(index->marked);
+    freeBlock(index->named);
+    freeBlock(index->across);
+    *index = PictureIndex{};
+}
+
+/* Also finds the smallest face of a name: a text in a box, or one in the
+ * names' own faces beside one (the places); a match's score, time and
+ * court are no name. */
+static int indexPicture(const PictureDescription *picture, PictureIndex *index, int *nameFont)
+{
+    *index = PictureIndex{};
+    SIZE_T count = (SIZE_T)picture->count + 1;
+    index->boxes = (int *)allocBlock(count * sizeof(int));
+    index->marked = (RECT *)allocBlock(count * sizeof(RECT));
+    index->named = (char *)allocBlock(count);
+    index->across = (int *)allocBlock(count * sizeof(int));
+    if (!index->boxes || !index->marked || !index->named || !index->across) {
+        releaseIndex(index);
+        return 0;
+    }
+    for (int i = 0; i < picture->count; i++) {
+        const PictureItem &item = picture->items[i];
+        if (item.kind == PICTURE_BOX) {
+            index->marked[index->boxCount] = item.area;
+            index->named[index->boxCount] = 0;
+            index->boxes[index->boxCount++] = i;
+        } else if (item.kind == PICTURE_LINE && item.area.top == item.area.bottom) {
+            index->across[index->acrossCount++] = i;
+        }
+    }
+    *nameFont = 0;
+    for (int i = 0; i < picture->count; i++) {
+        const PictureItem &item = picture->items[i];
+        if (item.kind != PICTURE_TEXT)
+            continue;
+        int entrant = isName(item) && item.font != PICTURE_FONT_SMALL;
+        for (int b = 0; b < index->boxCount; b++) {
+            const RECT &frame = picture->items[index->boxes[b]].area;
+            if (item.area.left < frame.left || item.area.right > frame.right)
+                continue;
+            if (within(item.area, frame)) {
+                entrant = isName(item);
+                index->named[b] = index->named[b] || (entrant && pictureItemText(picture, &item)[0]);
+            } else if (item.area.bottom == frame.top || item.area.top == frame.bottom) {
+                grow(&index->marked[b], item.area);
+            }
+        }
+        int height = picture->fonts[item.font].height;
+        if (entrant && (!*nameFont || height < *nameFont))
+            *nameFont = height;
+    }
+    if (!*nameFont)
+        *nameFont = picture->fonts[PICTURE_FONT_NAME].height;
+    return 1;
+}
+
+/* A rectangle of the picture no part's edge may cross: a match (its two
+ * feeders, the lines from them and the line joining them, and their
+ * marks), a box or a name. */
+struct Keep {
+    RECT area;
+    int live;        /* a match ready to be played */
+};
+
+struct Cutting {
+    const PictureDescription *picture;
+    Keep *keeps;
+    int keepCount;
+    SIZE room;
+    int nameHeight;
+    int nameFont;
+    HallParts *out;
+    PictureIndex index;
+    int partCapacity;
+    int failed;
+};
+
 /* A match drawn as a connector: the vertical line joining two feeders'
  * lines. Its feeders are the boxes those lines start from. */
 static int keepConnector(Cutting *cutting, const PictureItem &bar, Keep *keep)
 {
     const PictureDescription *picture = cutting->picture;
+    const PictureIndex *index = &cutting->index;
     RECT line = itemBounds(bar);
     int x = line.left;
     keep->area = line;
@@ -152,24 +175,24 @@ static int keepConnector(Cutting *cutting, const PictureItem &bar, Keep *keep)
     int feeders = 0, side = 0;
     for (int end = 0; end < 2; end++) {
         int y = end ? line.bottom : line.top;
-        int edge = lineFrom(picture, x, y, 0);
-        int box = edge != x ? boxAt(picture, edge, y) : -1;
+        int edge = lineFrom(picture, index, x, y, 0);
+        int box = edge != x ? boxAt(picture, index, edge, y) : -1;
         if (box < 0)
             continue;
         feeders++;
         side = edge < x ? 1 : -1;
         RECT stub = {edge < x ? edge : x, y, edge < x ? x : edge, y};
         grow(&keep->area, stub);
-        grow(&keep->area, boxWithMarks(picture, box));
-        keep->live = keep->live && boxHoldsName(picture, box);
+        grow(&keep->area, index->marked[box]);
+        keep->live = keep->live && index->named[box];
     }
     if (feeders < 2)
         return feeders > 0;
     /* Ready to play while the box it feeds, away from the feeders, is
      * still empty. */
-    int fedEdge = lineFrom(picture, x, (line.top + line.bottom) / 2, side);
-    int fed = fedEdge != x ? boxAt(picture, fedEdge, (line.top + line.bottom) / 2) : -1;
-    keep->live = keep->live && fed >= 0 && !boxHoldsName(picture, fed);
+    int fedEdge = lineFrom(picture, index, x, (line.top + line.bottom) / 2, side);
+    int fed = fedEdge != x ? boxAt(picture, index, fedEdge, (line.top + line.bottom) / 2) : -1;
+    keep->live = keep->live && fed >= 0 && !index->named[fed];
     return 1;
 }
 
@@ -191,13 +214,15 @@ static int readKeeps(Cutting *cutting)
         } else if (item.kind == PICTURE_LINE && keep.area.top == keep.area.bottom) {
             /* A line from box to box with no joint (the final's): its two
              * ends are one match. */
-            int a = boxAt(picture, keep.area.left, keep.area.top), b = boxAt(picture, keep.area.right, keep.area.top);
+            const PictureIndex *index = &cutting->index;
+            int a = boxAt(picture, index, keep.area.left, keep.area.top);
+            int b = boxAt(picture, index, keep.area.right, keep.area.top);
             if (a >= 0 && b >= 0 && a != b) {
-                grow(&keep.area, boxWithMarks(picture, a));
-                grow(&keep.area, boxWithMarks(picture, b));
+                grow(&keep.area, index->marked[a]);
+                grow(&keep.area, index->marked[b]);
                 /* Ready while one end (the finalists') is named and the
                  * champion's is not. */
-                keep.live = boxHoldsName(picture, a) != boxHoldsName(picture, b);
+                keep.live = index->named[a] != index->named[b];
                 kept = 1;
             }
         }
@@ -410,9 +435,13 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
     cutting.picture = picture;
     cutting.room = room;
     cutting.nameHeight = nameHeight > 0 ? nameHeight : 1;
-    cutting.nameFont = smallestNameFont(picture);
     cutting.out = parts;
+    if (!indexPicture(picture, &cutting.index, &cutting.nameFont)) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
     if (!readKeeps(&cutting)) {
+        releaseIndex(&cutting.index);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
@@ -426,6 +455,7 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
     else
         cutRegion(&cutting, whole);
     freeBlock(cutting.keeps);
+    releaseIndex(&cutting.index);
     if (cutting.failed) {
         releaseHallParts(parts);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);

@@ -42,10 +42,6 @@ struct HallParts {
  * large. Returns 1, or 0 when memory ran out (parts is then empty). */
 int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, HallParts *parts);
 
-/* The smallest height of a name's face in picture's units: the face the
- * parts are scaled by. */
-int smallestNameFont(const PictureDescription *picture);
-
 /* What part index shows, as a description of its own (folded, from its
  * area's corner), for drawing like any picture. The caller frees it with
  * freePictureDescription whatever the result. Returns 1, or 0 when memory
