@@ -5,9 +5,9 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
+#include "ui/common/picture_failure.h"
 #include "ui/picture/hall_parts.h"
 #include "ui/picture/now_and_next.h"
-#include "ui/picture/picture_failure.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";

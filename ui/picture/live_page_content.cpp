@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 #include "ui/picture/picture_layout.h"
 
 enum { ORDER_COLUMNS = 5, HEADING_CAPACITY = 128 };

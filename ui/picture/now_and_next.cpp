@@ -3,7 +3,7 @@
 #include "model/heap.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 #include "ui/picture/picture_pieces.h"
 
 enum { COURT_LIMIT = 32 };
