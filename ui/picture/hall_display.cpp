@@ -38,6 +38,7 @@ struct HallDisplay {
     int page;                   /* the one on screen */
     PictureDescription part;    /* what the page on screen draws, when it is a part */
     int partOf;                 /* the page part describes; -1 none */
+    int rotating;               /* the pages turn on their own */
 };
 
 /* The seconds a page stays, as the user set them, within reason. */
@@ -105,10 +106,17 @@ static void cutPages(HWND window, HallDisplay *display)
  * gets its whole time. */
 static void restartRotation(HWND window, HallDisplay *display)
 {
-    if (display->pageCount > 1)
-        SetTimer(window, ROTATION_TIMER_ID, rotationMilliseconds(), NULL);
-    else
+    display->rotating = display->pageCount > 1 && SetTimer(window, ROTATION_TIMER_ID, rotationMilliseconds(), NULL);
+    if (!display->rotating)
         KillTimer(window, ROTATION_TIMER_ID);
+}
+
+/* After a change: a busy editor must not hold the page on screen by
+ * restarting its time at every keystroke. */
+static void keepRotation(HWND window, HallDisplay *display)
+{
+    if (display->rotating != (display->pageCount > 1))
+        restartRotation(window, display);
 }
 
 static void turnPage(HWND window, HallDisplay *display, int by)
@@ -180,7 +188,7 @@ static void followEditor(HWND window, HallDisplay *display)
     freePictureDescription(&display->shown);
     display->shown = now;
     cutPages(window, display);
-    restartRotation(window, display);
+    keepRotation(window, display);
     InvalidateRect(window, NULL, FALSE);
 }
 
@@ -320,6 +328,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     display->pageCount = 0;
     display->page = 0;
     display->partOf = -1;
+    display->rotating = 0;
     initPictureDescription(&display->shown, SIZE{0, 0}, HALL_PAPER);
     initPictureDescription(&display->part, SIZE{0, 0}, HALL_PAPER);
     HMONITOR monitor = hallMonitor(window);
