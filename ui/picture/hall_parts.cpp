@@ -42,9 +42,9 @@ static void grow(RECT *area, RECT by)
         area->bottom = by.bottom;
 }
 
-/* The description's boxes and lines across, apart from the rest: a
- * picture of the largest bracket has thousands of items, and a match is
- * found from a few of each. */
+/* The description's boxes and lines across, apart from the rest and
+ * sorted by their tops: a picture of the largest bracket has thousands of
+ * items, and a match is found from a few of each. */
 struct PictureIndex {
     int *boxes;       /* item indices */
     RECT *marked;     /* each box with the marks written above and below it */
@@ -52,15 +52,45 @@ struct PictureIndex {
     int boxCount;
     int *across;      /* horizontal lines */
     int acrossCount;
+    int tallest;      /* the tallest box's height */
 };
+
+/* The first of sorted (item indices by their top) whose top is at least
+ * top. */
+static int firstFrom(const PictureDescription *picture, const int *sorted, int count, int top)
+{
+    int low = 0, high = count;
+    while (low < high) {
+        int middle = (low + high) / 2;
+        if (picture->items[sorted[middle]].area.top < top)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+static void sortByTop(const PictureDescription *picture, int *indices, int count)
+{
+    for (int gap = count / 2; gap > 0; gap /= 2) {
+        for (int i = gap; i < count; i++) {
+            int moving = indices[i], top = picture->items[moving].area.top, j = i;
+            for (; j >= gap && picture->items[indices[j - gap]].area.top > top; j -= gap)
+                indices[j] = indices[j - gap];
+            indices[j] = moving;
+        }
+    }
+}
 
 /* The box with an edge at x that spans y, as an index into boxes; -1
  * when none. */
 static int boxAt(const PictureDescription *picture, const PictureIndex *index, int x, int y)
 {
-    for (int b = 0; b < index->boxCount; b++) {
+    for (int b = firstFrom(picture, index->boxes, index->boxCount, y - index->tallest); b < index->boxCount; b++) {
         const RECT &area = picture->items[index->boxes[b]].area;
-        if ((area.left == x || area.right == x) && area.top <= y && y <= area.bottom)
+        if (area.top > y)
+            break;
+        if ((area.left == x || area.right == x) && y <= area.bottom)
             return b;
     }
     return -1;
@@ -70,10 +100,10 @@ static int boxAt(const PictureDescription *picture, const PictureIndex *index, i
  * toward skipToward's side when it is not 0; x when none. */
 static int lineFrom(const PictureDescription *picture, const PictureIndex *index, int x, int y, int skipToward)
 {
-    for (int l = 0; l < index->acrossCount; l++) {
+    for (int l = firstFrom(picture, index->across, index->acrossCount, y); l < index->acrossCount; l++) {
         const RECT &area = picture->items[index->across[l]].area;
         if (area.top != y)
-            continue;
+            break;
         int other = area.left == x ? area.right : area.right == x ? area.left : x;
         if (other != x && (skipToward == 0 || (other - x) * skipToward > 0))
             return other;
@@ -108,12 +138,18 @@ static int indexPicture(const PictureDescription *picture, PictureIndex *index, 
     for (int i = 0; i < picture->count; i++) {
         const PictureItem &item = picture->items[i];
         if (item.kind == PICTURE_BOX) {
-            index->marked[index->boxCount] = item.area;
-            index->named[index->boxCount] = 0;
             index->boxes[index->boxCount++] = i;
+            if (item.area.bottom - item.area.top > index->tallest)
+                index->tallest = item.area.bottom - item.area.top;
         } else if (item.kind == PICTURE_LINE && item.area.top == item.area.bottom) {
             index->across[index->acrossCount++] = i;
         }
+    }
+    sortByTop(picture, index->boxes, index->boxCount);
+    sortByTop(picture, index->across, index->acrossCount);
+    for (int b = 0; b < index->boxCount; b++) {
+        index->marked[b] = picture->items[index->boxes[b]].area;
+        index->named[b] = 0;
     }
     *nameFont = 0;
     for (int i = 0; i < picture->count; i++) {
@@ -121,7 +157,10 @@ static int indexPicture(const PictureDescription *picture, PictureIndex *index, 
         if (item.kind != PICTURE_TEXT)
             continue;
         int entrant = isName(item) && item.font != PICTURE_FONT_SMALL;
-        for (int b = 0; b < index->boxCount; b++) {
+        /* A box it stands in, or whose edge it stands on, starts no
+         * higher than a box's height above it. */
+        int b = firstFrom(picture, index->boxes, index->boxCount, item.area.top - index->tallest);
+        for (; b < index->boxCount && picture->items[index->boxes[b]].area.top <= item.area.bottom; b++) {
             const RECT &frame = picture->items[index->boxes[b]].area;
             if (item.area.left < frame.left || item.area.right > frame.right)
                 continue;
