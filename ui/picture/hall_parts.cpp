@@ -197,6 +197,8 @@ struct Cutting {
     int nameFont;
     HallParts *out;
     PictureIndex index;
+    int *rowOrder;        /* items by the top of the rows they hold */
+    int *keepOrder[2];    /* keeps by their left (0) and top (1) edges */
     int partCapacity;
     int failed;
 };
@@ -276,17 +278,59 @@ struct Span {
     int from, to;
 };
 
-static void sortSpans(Span *spans, int count)
+/* indices sorted by keys[index] (Shell's sort: no runtime library). */
+static void sortIndices(int *indices, int count, const int *keys)
 {
     for (int gap = count / 2; gap > 0; gap /= 2) {
         for (int i = gap; i < count; i++) {
-            Span moving = spans[i];
-            int j = i;
-            for (; j >= gap && spans[j - gap].from > moving.from; j -= gap)
-                spans[j] = spans[j - gap];
-            spans[j] = moving;
+            int moving = indices[i], j = i;
+            for (; j >= gap && keys[indices[j - gap]] > keys[moving]; j -= gap)
+                indices[j] = indices[j - gap];
+            indices[j] = moving;
         }
     }
+}
+
+/* The top of the rows an item holds: a line across holds its width
+ * around it. */
+static RECT rowSpan(const PictureItem &item)
+{
+    RECT area = itemBounds(item);
+    if (item.kind == PICTURE_LINE) {
+        area.top -= item.lineWidth;
+        area.bottom += item.lineWidth;
+    }
+    return area;
+}
+
+/* The orders every region reads its items and keeps in, sorted once for
+ * all of them. */
+static int sortOnce(Cutting *cutting)
+{
+    const PictureDescription *picture = cutting->picture;
+    int largest = picture->count > cutting->keepCount ? picture->count : cutting->keepCount;
+    int *keys = (int *)allocBlock((SIZE_T)(largest + 1) * sizeof(int));
+    cutting->rowOrder = (int *)allocBlock((SIZE_T)(picture->count + 1) * sizeof(int));
+    cutting->keepOrder[0] = (int *)allocBlock((SIZE_T)(cutting->keepCount + 1) * sizeof(int));
+    cutting->keepOrder[1] = (int *)allocBlock((SIZE_T)(cutting->keepCount + 1) * sizeof(int));
+    if (!keys || !cutting->rowOrder || !cutting->keepOrder[0] || !cutting->keepOrder[1]) {
+        freeBlock(keys);
+        return 0;
+    }
+    for (int i = 0; i < picture->count; i++) {
+        cutting->rowOrder[i] = i;
+        keys[i] = rowSpan(picture->items[i]).top;
+    }
+    sortIndices(cutting->rowOrder, picture->count, keys);
+    for (int across = 0; across < 2; across++) {
+        for (int i = 0; i < cutting->keepCount; i++) {
+            cutting->keepOrder[across][i] = i;
+            keys[i] = across ? cutting->keeps[i].area.top : cutting->keeps[i].area.left;
+        }
+        sortIndices(cutting->keepOrder[across], cutting->keepCount, keys);
+    }
+    freeBlock(keys);
+    return 1;
 }
 
 /* The rows of the region holding a box, a text or a line across; vertical
@@ -300,21 +344,19 @@ static Span *occupiedRows(Cutting *cutting, RECT region, int *count)
         cutting->failed = 1;
         return NULL;
     }
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem &item = picture->items[i];
+    for (int n = 0; n < picture->count; n++) {
+        const PictureItem &item = picture->items[cutting->rowOrder[n]];
         RECT area = itemBounds(item);
         if (item.kind == PICTURE_LINE) {
             if (area.left == area.right || area.right <= region.left || area.left >= region.right ||
                 area.top < region.top || area.top > region.bottom)
                 continue;
-            area.top -= item.lineWidth;
-            area.bottom += item.lineWidth;
         } else if (!within(area, region)) {
             continue;
         }
+        area = rowSpan(item);
         spans[(*count)++] = Span{area.top, area.bottom};
     }
-    sortSpans(spans, *count);
     return spans;
 }
 
@@ -374,12 +416,11 @@ static int bestCut(Cutting *cutting, RECT region, int across)
         return -1;
     }
     int count = 0;
-    for (int i = 0; i < cutting->keepCount; i++) {
-        const RECT &area = cutting->keeps[i].area;
+    for (int n = 0; n < cutting->keepCount; n++) {
+        const RECT &area = cutting->keeps[cutting->keepOrder[across][n]].area;
         if (within(area, region))
             spans[count++] = across ? Span{area.top, area.bottom} : Span{area.left, area.right};
     }
-    sortSpans(spans, count);
     int middle = across ? (region.top + region.bottom) / 2 : (region.left + region.right) / 2;
     int best = -1, reach = count ? spans[0].to : 0;
     for (int i = 1; i < count; i++) {
@@ -484,16 +525,21 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
+    if (!sortOnce(&cutting))
+        cutting.failed = 1;
     cutting.partCapacity = cutting.keepCount + 1;
     parts->parts = (HallPart *)allocBlock((SIZE_T)cutting.partCapacity * sizeof(HallPart));
     RECT whole = {0, 0, picture->size.cx, picture->size.cy};
     if (!parts->parts)
         cutting.failed = 1;
-    else if (fits(&cutting, whole.right, whole.bottom) || !cutting.keepCount)
+    if (!cutting.failed && (fits(&cutting, whole.right, whole.bottom) || !cutting.keepCount))
         addPart(&cutting, whole, 0);
-    else
+    else if (!cutting.failed)
         cutRegion(&cutting, whole);
     freeBlock(cutting.keeps);
+    freeBlock(cutting.rowOrder);
+    freeBlock(cutting.keepOrder[0]);
+    freeBlock(cutting.keepOrder[1]);
     releaseIndex(&cutting.index);
     if (cutting.failed) {
         releaseHallParts(parts);
