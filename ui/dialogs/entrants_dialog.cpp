@@ -58,9 +58,10 @@ static int readNumber(const WCHAR *text, int allowSign, int digits, int *value)
     return 1;
 }
 
-/* The fields below the list as an entrant. Returns 0, or the reason
- * (an EntrantRowReason's number) it cannot stand beside the others. */
-static int readFields(HWND window, EntrantsDialog *dialog, Entrant *entrant)
+/* The fields below the list as an entrant to stand in place of entrant
+ * except (-1: beside all of them). Returns 0, or the reason (an
+ * EntrantRowReason's number) it cannot stand beside the others. */
+static int readFields(HWND window, EntrantsDialog *dialog, int except, Entrant *entrant)
 {
     Entrant read = {};
     WCHAR number[NUMBER_CAPACITY];
@@ -69,7 +70,7 @@ static int readFields(HWND window, EntrantsDialog *dialog, Entrant *entrant)
     if (!read.name[0])
         return 1;
     int same = findEntrant(&dialog->work, read.name);
-    if (same >= 0 && same != dialog->selected)
+    if (same >= 0 && same != except)
         return 3;
     fieldText(window, IDC_ENTRANT_RATING, number, NUMBER_CAPACITY);
     read.rated = number[0] != 0;
@@ -79,7 +80,7 @@ static int readFields(HWND window, EntrantsDialog *dialog, Entrant *entrant)
     if (number[0] && (!readNumber(number, 0, 3, &read.seed) || read.seed < 1 || read.seed > MAX_TEAM_COUNT))
         return 6;
     for (int i = 0; read.seed && i < dialog->work.count; i++) {
-        if (i != dialog->selected && dialog->work.items[i].seed == read.seed)
+        if (i != except && dialog->work.items[i].seed == read.seed)
             return 7;
     }
     *entrant = read;
@@ -238,8 +239,7 @@ static void initEntrantsDialog(HWND window, EntrantsDialog *dialog)
 static void addFromFields(HWND window, EntrantsDialog *dialog)
 {
     Entrant entrant;
-    dialog->selected = -1;
-    int reason = readFields(window, dialog, &entrant);
+    int reason = readFields(window, dialog, -1, &entrant);
     if (!reason && !addEntrant(&dialog->work, &entrant))
         reason = 9;
     showNote(window, dialog, reason);
@@ -255,7 +255,7 @@ static void changeFromFields(HWND window, EntrantsDialog *dialog)
     Entrant entrant;
     if (dialog->selected < 0)
         return;
-    int reason = readFields(window, dialog, &entrant);
+    int reason = readFields(window, dialog, dialog->selected, &entrant);
     showNote(window, dialog, reason);
     if (reason)
         return;
