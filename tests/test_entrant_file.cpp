@@ -73,6 +73,19 @@ TEST_F(EntrantFileTest, ABracketWithoutEntrantsWritesNoEntrantsElement)
     EXPECT_EQ(0, bracket.entrants.count);
 }
 
+// A list pasted from elsewhere may hold what XML cannot carry: the save
+// goes through, that character alone lost.
+TEST_F(EntrantFileTest, AStrayControlCharacterCostsThatCharacterAndNotTheSave)
+{
+    build(2, L"Cup");
+    add(L"T1", L"North\x01", 0, 0, 0);
+    add(L"T2", L"\xDC00South", 0, 0, 0);
+    std::wstring path = pathOf(L"stray.xml");
+    ASSERT_EQ(1, write(path));
+    ASSERT_EQ(1, readFile(path));
+    EXPECT_EQ(L"T1|North\xFFFD|-|0\nT2|\xFFFDSouth|-|0\n", listed());
+}
+
 // What a hand-edited file may hold: each field is taken only when valid,
 // and an entrant without a name or repeating one above is passed over.
 TEST_F(EntrantFileTest, AHandEditedListKeepsWhatIsValid)
