@@ -12,7 +12,7 @@
 #include "ui/document/new_from_list.h"
 #include "ui/document/open_failure.h"
 #include "ui/document/save_failure.h"
-#include "ui/picture/results_rows.h"
+#include "ui/schedule/results_rows.h"
 
 enum { FILTER_CAPACITY = 192, TYPE_NAME_CAPACITY = 128, HEADING_CAPACITY = 64 };
 

@@ -1,4 +1,4 @@
-#include "ui/picture/results_rows.h"
+#include "ui/schedule/results_rows.h"
 
 #include "model/heap.h"
 #include "model/losers_rounds.h"

@@ -5,7 +5,7 @@
 #define DUELMARK_UI_PICTURE_RESULTS_ROWS_H
 
 #include "file/results_csv.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 
 enum { RESULT_HEADING_CAPACITY = 64 };
 
