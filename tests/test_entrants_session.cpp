@@ -105,6 +105,21 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
         champion = Editor::text(picks.back());
         for (HWND combo : picks)
             EXPECT_NE(L"", Editor::text(combo)) << "a match left undecided";
+        // The final's score, given in its Match result dialog; the focus
+        // is moved until it is seen on the final's pick.
+        DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
+            SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks.back(), TRUE);
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof info;
+            if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == picks.back())
+                break;
+        }
+        EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
+            HWND dialog = s.next("the final's Match result dialog");
+            s.type(GetDlgItem(dialog, IDC_RESULT_TEXT), L"11:7 11:9");
+            s.press(dialog, IDOK);
+        }));
 
         EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_RESULTS, [&](DialogScript &s) {
             s.chooseFile(s.next("the Save dialog for results"), results);
@@ -164,9 +179,11 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
         ASSERT_EQ(9u, cells.size()) << lines[i];
         EXPECT_TRUE(cells[4] == cells[2] || cells[4] == cells[3]) << lines[i];
         EXPECT_NE("", cells[4]) << lines[i];
+        EXPECT_NE("", cells[6]) << "a decided match's outcome: " << lines[i];
         lastWinner = cells[4];
     }
     EXPECT_EQ(utf8(champion), lastWinner) << "the final's row comes last";
+    EXPECT_EQ("11:7 11:9", split(lines.back(), ",")[5]) << "the final's result";
 }
 
 } // namespace
