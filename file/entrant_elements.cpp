@@ -1,21 +1,29 @@
 #include "file/entrant_elements.h"
-#include "file/bracket_writer.h"
 #include "file/parse_decimal.h"
 
-/* A BSTR of text with every character XML cannot carry turned into U+FFFD:
- * a list imported from a spreadsheet may hold a stray control character,
+/* Whether the unit at c cannot stand in XML 1.0: a control other than
+ * tab and line breaks, U+FFFE, U+FFFF or half a surrogate pair. */
+static int unwritableAt(const WCHAR *c, const WCHAR *start)
+{
+    if ((*c < 0x20 && *c != L'\t' && *c != L'\n' && *c != L'\r') || *c == 0xFFFE || *c == 0xFFFF)
+        return 1;
+    if (*c >= 0xD800 && *c <= 0xDBFF)
+        return c[1] < 0xDC00 || c[1] > 0xDFFF;
+    if (*c >= 0xDC00 && *c <= 0xDFFF)
+        return c == start || c[-1] < 0xD800 || c[-1] > 0xDBFF;
+    return 0;
+}
+
+/* A BSTR of text with every unit XML cannot carry turned into U+FFFD: a
+ * list imported from a spreadsheet may hold a stray control character,
  * and it must cost that character, never the save. */
 static BSTR carriedText(const WCHAR *text)
 {
     BSTR copy = SysAllocString(text);
-    if (!copy || !holdsUnwritableCharacter(copy))
-        return copy;
+    if (!copy)
+        return NULL;
     for (WCHAR *c = copy; *c; c++) {
-        int pair = *c >= 0xD800 && *c <= 0xDBFF && c[1] >= 0xDC00 && c[1] <= 0xDFFF;
-        WCHAR single[2] = {*c, 0};
-        if (pair)
-            c++;
-        else if (holdsUnwritableCharacter(single))
+        if (unwritableAt(c, copy))
             *c = 0xFFFD;
     }
     return copy;

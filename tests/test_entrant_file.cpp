@@ -49,10 +49,10 @@ TEST_F(EntrantFileTest, AListSavedAndReopenedIsTheSameListAndSavesToTheSameBytes
     std::wstring saved = listed();
     std::wstring first = pathOf(L"first.xml");
     ASSERT_EQ(1, write(first));
-    std::string described = describeXmlFile(first);
-    EXPECT_NE(std::string::npos, described.find("Entrant Name='T4' Club='club a'\n"))
-        << "attributes without a value are left out:\n" << described;
-    EXPECT_NE(std::string::npos, described.find("Entrant Name='T2' Rating='-35'\n")) << described;
+    std::string bytes = readFileBytes(first);
+    EXPECT_NE(std::string::npos, bytes.find("<Entrant Name=\"T4\" Club=\"club a\"/>"))
+        << "attributes without a value are left out:\n" << bytes;
+    EXPECT_NE(std::string::npos, bytes.find("<Entrant Name=\"T2\" Rating=\"-35\"/>")) << bytes;
 
     resetBracket(&bracket);
     ASSERT_EQ(1, readFile(first));
@@ -71,6 +71,19 @@ TEST_F(EntrantFileTest, ABracketWithoutEntrantsWritesNoEntrantsElement)
               describeXmlFile(path));
     ASSERT_EQ(1, readFile(path));
     EXPECT_EQ(0, bracket.entrants.count);
+}
+
+// A list pasted from elsewhere may hold what XML cannot carry: the save
+// goes through, that character alone lost.
+TEST_F(EntrantFileTest, AStrayControlCharacterCostsThatCharacterAndNotTheSave)
+{
+    build(2, L"Cup");
+    add(L"T1", L"North\x01", 0, 0, 0);
+    add(L"T2", L"\xDC00South", 0, 0, 0);
+    std::wstring path = pathOf(L"stray.xml");
+    ASSERT_EQ(1, write(path));
+    ASSERT_EQ(1, readFile(path));
+    EXPECT_EQ(L"T1|North\xFFFD|-|0\nT2|\xFFFDSouth|-|0\n", listed());
 }
 
 // What a hand-edited file may hold: each field is taken only when valid,

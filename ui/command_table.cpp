@@ -5,22 +5,25 @@
 #include "ui/editing/draw_teams.h"
 #include "ui/editing/edit_commands.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/entrants_command.h"
+#include "ui/document/entrant_files.h"
 #include "ui/editing/entrant_commands.h"
 #include "ui/document/file_commands.h"
+#include "ui/document/live_page.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
 #include "ui/document/new_from_list.h"
 #include "ui/editing/paste_team_list.h"
 #include "ui/editing/schedule_command.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
-#include "ui/picture/print_order_of_play.h"
+#include "ui/print/print_order_of_play.h"
 #include "ui/picture/hall_display.h"
-#include "ui/picture/page_setup.h"
-#include "ui/picture/print_picture.h"
+#include "ui/print/page_setup.h"
+#include "ui/print/print_picture.h"
 #include "ui/window/base_lock.h"
-#include "ui/picture/print_preview.h"
+#include "ui/print/print_preview.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
 
@@ -72,6 +75,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_PRINT_ORDER, printOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PAGE_SETUP, pageSetup, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_FILE_PRINT_PREVIEW, printPreview, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_PUBLISH, togglePublishing, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_VIEW_HALL_DISPLAY, toggleHallDisplay, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
@@ -91,6 +95,10 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_GRAND_FINAL_RESET, toggleGrandFinalReset, NEEDS_DOUBLE_ELIMINATION, ONE_UNDO_STEP},
     {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
     {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_EDIT_ENTRANTS, editEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_IMPORT_ENTRANTS, importEntrants, NEEDS_NOTHING, ASKS_FIRST},
+    {IDM_FILE_EXPORT_ENTRANTS, exportEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_EXPORT_RESULTS, exportResults, NEEDS_BASE_SLOTS, RUNS_PLAIN},
     {IDM_EDIT_RENAME_ENTRANT, renameEntrantCommand, NEEDS_BASE_SLOTS | NEEDS_NAMED_FOCUS, ONE_UNDO_STEP},
     /* Opens its own step, which it may take back when the user cancels. */
     {IDM_EDIT_SWAP_ENTRANTS, swapEntrantsCommand, NEEDS_BASE_SLOTS, RUNS_PLAIN},
