@@ -79,7 +79,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     switch (command) {
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SELCHANGE): recordThirdPlaceChange(control, bracket); break;
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_DROPDOWN): fillThirdPlaceChoices(control, bracket); break;
-    case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_SELCHANGE): recordLosersChange(control, bracket); break;
+    case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_SELCHANGE): recordLosersPickChange(window, state, control); break;
     case MAKEWPARAM(IDC_LOSERS_COMBO, CBN_DROPDOWN): fillLosersChoices(bracket, control); break;
     /* Also raised while a layout fills the controls in; the handlers find
      * no slot bound to the control yet and change nothing. */

@@ -26,16 +26,3 @@ void toggleGrandFinalReset(HWND window, DocumentState *state)
     setGrandFinalReset(bracket, !bracket->losers.reset);
     showLosersBracket(window, bracket);
 }
-
-void recordLosersChange(HWND control, Bracket *bracket)
-{
-    BracketNode *match = bracket->slotCount ? slotOfControl(control) : NULL;
-    if (!losersNumberOf(bracket, match))
-        return;
-    WCHAR text[NAME_CAPACITY];
-    shownName(control, text);
-    beginUndoStep(bracket, 0);
-    if (!setLosersPick(bracket, match, text))
-        showLosersPick(match);
-    endUndoStep(bracket);
-}

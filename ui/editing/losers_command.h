@@ -12,7 +12,4 @@ void toggleDoubleElimination(HWND window, DocumentState *state);
 /* Edit > Grand final reset: on or off, the reset's drop-down following. */
 void toggleGrandFinalReset(HWND window, DocumentState *state);
 
-/* CBN_SELCHANGE from a losers' drop-down: the choice as one undo step. */
-void recordLosersChange(HWND control, Bracket *bracket);
-
 #endif

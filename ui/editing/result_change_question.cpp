@@ -1,6 +1,7 @@
 #include "ui/editing/result_change_question.h"
 
 #include "model/heap.h"
+#include "model/losers_bracket.h"
 #include "model/played_results.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
@@ -10,6 +11,7 @@
 #include "ui/common/match_marks.h"
 #include "ui/common/message_text.h"
 #include "ui/editing/edit_history.h"
+#include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
 
 enum {
@@ -122,4 +124,27 @@ void recordPickChange(HWND window, DocumentState *state, HWND control)
         return;
     PickChange change = {control};
     changeAskingFirst(window, state, node, takeShownPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
+}
+
+struct LosersPickChange {
+    BracketNode *match;
+    WCHAR name[NAME_CAPACITY];
+};
+
+static void takeLosersPick(HWND, Bracket *bracket, void *context)
+{
+    LosersPickChange *change = (LosersPickChange *)context;
+    if (!setLosersPick(bracket, change->match, change->name))
+        showLosersPick(change->match);
+}
+
+void recordLosersPickChange(HWND window, DocumentState *state, HWND control)
+{
+    Bracket *bracket = state->bracket;
+    LosersPickChange change;
+    change.match = bracket->slotCount ? slotOfControl(control) : NULL;
+    if (!losersNumberOf(bracket, change.match))
+        return;
+    shownName(control, change.name);
+    changeAskingFirst(window, state, change.match, takeLosersPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
 }

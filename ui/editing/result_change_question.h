@@ -22,4 +22,7 @@ int changeAskingFirst(HWND window, DocumentState *state, BracketNode *spared, Br
  * first when it clears later results. */
 void recordPickChange(HWND window, DocumentState *state, HWND control);
 
+/* The same for a pick of the losers' bracket or the grand final. */
+void recordLosersPickChange(HWND window, DocumentState *state, HWND control);
+
 #endif
