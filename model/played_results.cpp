@@ -64,6 +64,15 @@ int lostPlayedResults(PlayedResults *results, const BracketNode *spared)
     return lost;
 }
 
+int anyScoredResult(const PlayedResults *results, int count)
+{
+    for (int i = 0; i < count && i < results->count; i++) {
+        if (results->items[i].result[0] || results->items[i].outcome != OUTCOME_PLAYED)
+            return 1;
+    }
+    return 0;
+}
+
 void freePlayedResults(PlayedResults *results)
 {
     freeBlock(results->items);

@@ -30,6 +30,10 @@ int notePlayedResults(Bracket *bracket, PlayedResults *results);
  * Returns how many there are. */
 int lostPlayedResults(PlayedResults *results, const BracketNode *spared);
 
+/* Whether any of the first count noted results carries more than its
+ * winner: a score or an outcome other than played. */
+int anyScoredResult(const PlayedResults *results, int count);
+
 void freePlayedResults(PlayedResults *results);
 
 #endif

@@ -139,7 +139,7 @@ void swapEntrantsCommand(HWND window, DocumentState *state)
     lstrcpyW(secondName, second->name);
     const WCHAR *inserts[] = {firstName, secondName};
     SwapPair pair = {first, second};
-    changeAskingFirst(window, state, NULL, swapPair, &pair, IDS_SWAP_CLEARS_RESULTS, inserts, 2);
+    changeAskingFirst(window, state, NULL, swapPair, &pair, IDS_SWAP_CLEARS_RESULTS, inserts, 2, 1);
 }
 
 void withdrawEntrantCommand(HWND window, DocumentState *state)

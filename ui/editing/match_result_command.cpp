@@ -121,7 +121,7 @@ void editMatchResult(HWND window, DocumentState *state)
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
         return;
     ChosenResult chosen = {node, &choice};
-    changeAskingFirst(window, state, node, takeChosenResult, &chosen, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
+    changeAskingFirst(window, state, node, takeChosenResult, &chosen, IDS_CHANGE_CLEARS_RESULTS, NULL, 0, 0);
 }
 
 /* The chosen item goes to the window as the menu command itself, so it is

@@ -79,7 +79,7 @@ static int askAboutLostResults(HWND window, Bracket *bracket, const PlayedResult
 }
 
 int changeAskingFirst(HWND window, DocumentState *state, BracketNode *spared, BracketChange change,
-                      void *context, UINT question, const WCHAR *const *inserts, int insertCount)
+                      void *context, UINT question, const WCHAR *const *inserts, int insertCount, int picksCount)
 {
     Bracket *bracket = state->bracket;
     PlayedResults results;
@@ -91,7 +91,10 @@ int changeAskingFirst(HWND window, DocumentState *state, BracketNode *spared, Br
     int lost = noted ? lostPlayedResults(&results, spared) : 0;
     /* Without a step to take back (memory ran out) the change stands, as
      * every change does when its history cannot be kept. */
-    if (!lost || bracket->history.position != before + 1) {
+    /* A pick changed over bare picks is the plain cascade every editor of
+     * brackets knows, and an arrow key in an open list makes one at each
+     * step: only a score or an outcome played is worth the question. */
+    if (!lost || bracket->history.position != before + 1 || (!picksCount && !anyScoredResult(&results, lost))) {
         freePlayedResults(&results);
         return 1;
     }
@@ -123,7 +126,7 @@ void recordPickChange(HWND window, DocumentState *state, HWND control)
     if (!node)
         return;
     PickChange change = {control};
-    changeAskingFirst(window, state, node, takeShownPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
+    changeAskingFirst(window, state, node, takeShownPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0, 0);
 }
 
 struct LosersPickChange {
@@ -146,5 +149,5 @@ void recordLosersPickChange(HWND window, DocumentState *state, HWND control)
     if (!losersNumberOf(bracket, change.match))
         return;
     shownName(control, change.name);
-    changeAskingFirst(window, state, change.match, takeLosersPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0);
+    changeAskingFirst(window, state, change.match, takeLosersPick, &change, IDS_CHANGE_CLEARS_RESULTS, NULL, 0, 0);
 }

@@ -10,13 +10,14 @@
 typedef void (*BracketChange)(HWND window, Bracket *bracket, void *context);
 
 /* Makes change as one undo step. When it took away the result of a match
- * other than spared (NULL: none is spared), the step is taken back and the
+ * other than spared (NULL: none is spared), and picksCount is set or one
+ * of those results carries a score or an outcome, the step is taken back and the
  * user is asked with question, a string whose %1 is how many results go,
  * %2 the list of them and %3, %4 the inserts given; Yes makes the change
  * again, No leaves the bracket, the window and the history as they were.
  * Returns 1 when the change stands. */
 int changeAskingFirst(HWND window, DocumentState *state, BracketNode *spared, BracketChange change,
-                      void *context, UINT question, const WCHAR *const *inserts, int insertCount);
+                      void *context, UINT question, const WCHAR *const *inserts, int insertCount, int picksCount);
 
 /* CBN_SELCHANGE from a pick of the winners' bracket: the new pick, asked
  * first when it clears later results. */
