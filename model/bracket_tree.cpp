@@ -27,6 +27,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;
     bracket->losers.pairings = NULL;
+    bracket->entrants = EntrantList{};
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -154,6 +155,7 @@ void destroyBracket(Bracket *bracket)
 {
     destroySlotControls(bracket);
     freeLosersBracket(bracket);
+    freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must
