@@ -1,7 +1,8 @@
 #include "model/adopt_bracket.h"
 
 /* The root lives inside the record, so its children's parent links and its
- * node-table entry must follow it. */
+ * node-table entry must follow it. destroyBracket forgot the old controls,
+ * and a staged record was never laid out: no match comes with a control. */
 void adoptStagedBracket(Bracket *bracket, Bracket *staged)
 {
     BracketNode *root = &bracket->root;
@@ -15,12 +16,10 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     root->left = staged->root.left;
     root->right = staged->root.right;
     root->id = staged->root.id;
-    root->control = NULL;
     lstrcpynW(root->name, staged->root.name, NAME_CAPACITY);
     lstrcpynW(root->result, staged->root.result, RESULT_CAPACITY);
     root->details = staged->root.details;
     bracket->thirdPlace = staged->thirdPlace;
-    bracket->thirdPlace.control = NULL;
     bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
     bracket->entrants = staged->entrants;

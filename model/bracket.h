@@ -58,6 +58,9 @@ struct Bracket {
     HMODULE resourceModule;
     UndoHistory history;   /* steps of the open tree; emptied with it */
     UndoWatcher watchers[UNDO_WATCHER_LIMIT]; /* kept from tree to tree; none in a new record */
+    /* Told of each match whose pick a rule, not the user, has just set:
+     * the window shows it. Kept from tree to tree; none in a new record. */
+    void (*pickRuled)(BracketNode *match);
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
     EntrantList entrants;  /* the people behind the names, reserves too; empty in every new or emptied record */

@@ -1,33 +1,13 @@
 #include "model/bracket.h"
 #include "model/heap.h"
 #include "model/losers_rounds.h"
+#include "model/match_record.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 
-static void emptyDetails(MatchDetails *details)
-{
-    details->outcome = OUTCOME_PLAYED;
-    details->court[0] = 0;
-    details->time[0] = 0;
-}
-
-static void emptyNode(BracketNode *node, BracketNode *parent)
-{
-    node->parent = parent;
-    node->left = NULL;
-    node->right = NULL;
-    node->id = 0;
-    node->control = NULL;
-    node->name[0] = 0;
-    node->seed = 0;
-    node->bye = 0;
-    node->result[0] = 0;
-    emptyDetails(&node->details);
-}
-
 static void emptyThirdPlace(ThirdPlaceMatch *match)
 {
-    emptyNode(match, NULL);
+    emptyMatch(match, NULL, 0);
     match->on = 0;
     match->label = NULL;
 }
@@ -37,7 +17,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->dirty = 0;
     bracket->slotCount = 0;
     bracket->depth = 0;
-    emptyNode(&bracket->root, NULL);
+    emptyMatch(&bracket->root, NULL, 0);
     bracket->nodeTable = NULL;
     bracket->title[0] = 0;
     UndoHistory empty = {};
@@ -55,6 +35,7 @@ Bracket *initBracket(Bracket *bracket, HMODULE module)
     emptyRecord(bracket);
     for (UndoWatcher &watcher : bracket->watchers)
         watcher = UndoWatcher{};
+    bracket->pickRuled = NULL;
     if (module)
         bracket->resourceModule = module;
     return bracket;
@@ -64,24 +45,17 @@ Bracket *initBracket(Bracket *bracket, HMODULE module)
  * anywhere leaves a tree that freePartialTree can walk. */
 int buildSubtree(BracketNode *node, int levelsBelow)
 {
-    node->name[0] = 0;
-    node->seed = 0;
-    node->bye = 0;
-    node->result[0] = 0;
-    emptyDetails(&node->details);
-    node->control = NULL;
-    node->left = NULL;
-    node->right = NULL;
+    emptyMatch(node, node->parent, node->id);
     if (levelsBelow <= 0)
         return 1;
     node->left = (BracketNode *)allocBlock(sizeof(BracketNode));
     if (!node->left)
         return 0;
-    emptyNode(node->left, node);
+    emptyMatch(node->left, node, 0);
     node->right = (BracketNode *)allocBlock(sizeof(BracketNode));
     if (!node->right)
         return 0;
-    emptyNode(node->right, node);
+    emptyMatch(node->right, node, 0);
     if (!buildSubtree(node->left, levelsBelow - 1))
         return 0;
     return buildSubtree(node->right, levelsBelow - 1);
@@ -115,15 +89,7 @@ int buildBracket(Bracket *bracket, int teamCount)
         }
     }
     bracket->depth = depth;
-    bracket->root.parent = NULL;
-    bracket->root.left = NULL;
-    bracket->root.right = NULL;
-    bracket->root.control = NULL;
-    bracket->root.name[0] = 0;
-    bracket->root.seed = 0;
-    bracket->root.bye = 0;
-    bracket->root.result[0] = 0;
-    emptyDetails(&bracket->root.details);
+    emptyMatch(&bracket->root, NULL, 0);
     bracket->slotCount = slots;
 
     int built = buildSubtree(&bracket->root, depth);
@@ -185,16 +151,9 @@ BracketNode *nextInLevel(BracketNode *node)
     }
 }
 
-static void destroyControl(BracketNode *node)
-{
-    destroySlotControl(&node->control);
-}
-
 void destroyBracket(Bracket *bracket)
 {
-    destroyControl(&bracket->root);
-    destroySlotControl(&bracket->thirdPlace.control);
-    destroySlotControl(&bracket->thirdPlace.label);
+    destroySlotControls(bracket);
     freeLosersBracket(bracket);
     freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
@@ -205,7 +164,6 @@ void destroyBracket(Bracket *bracket)
         BracketNode *node = leftmostAtLevel(bracket, k);
         while (node) {
             BracketNode *next = nextInLevel(node);
-            destroyControl(node);
             freeBlock(node);
             node = next;
         }

@@ -1,20 +1,8 @@
 #include "model/losers_bracket.h"
 #include "model/entrant_name.h"
 
-#include "model/slot_control.h"
+#include "model/match_record.h"
 #include "model/third_place.h"
-
-/* A winners' match both of whose entrants withdrew. */
-static int isWithdrawnMatch(const BracketNode *node)
-{
-    return node->left && node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
-}
-
-/* A winners' feeder that sends nobody on: a bye, or a match both sides left. */
-static int sendsNobody(const BracketNode *node)
-{
-    return node->bye || isWithdrawnMatch(node);
-}
 
 static void losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
 
@@ -22,7 +10,7 @@ static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
 {
     int k = losersNumberOf(bracket, match);
     if (!k) {
-        if (isWithdrawnMatch(match))
+        if (isWithdrawn(match))
             return ENTRANT_NOBODY;
         if (match->name[0]) {
             *name = match->name;
@@ -44,7 +32,7 @@ static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
 
 static int loserState(const BracketNode *match, const WCHAR **name)
 {
-    if (isWithdrawnMatch(match) || sendsNobody(match->left) || sendsNobody(match->right))
+    if (isWithdrawn(match) || sendsNobody(match->left) || sendsNobody(match->right))
         return ENTRANT_NOBODY;
     const WCHAR *loser = matchLoser(match);
     if (!loser)
@@ -136,19 +124,9 @@ int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name)
     return isChoiceAmong(names, states, name);
 }
 
-/* A pick goes with its score and outcome; court and time stay. */
-static void clearLosersPick(BracketNode *match)
+static void emptyLosersMatch(Bracket *bracket, BracketNode *match)
 {
-    if (match->control)
-        blankPickControl(match->control);
-    match->name[0] = 0;
-    match->result[0] = 0;
-    match->details.outcome = OUTCOME_PLAYED;
-}
-
-static void emptyLosersMatch(BracketNode *match)
-{
-    clearLosersPick(match);
+    clearPick(bracket, match);
     match->details.court[0] = 0;
     match->details.time[0] = 0;
 }
@@ -199,7 +177,7 @@ static int settleMatch(Bracket *bracket, int k, int mode)
     bracket->losers.pairings[k - 1] = pairing;
     if (match->details.outcome == OUTCOME_DOUBLE_WALKOVER) {
         if (match->name[0]) {
-            clearLosersPick(match);
+            clearPick(bracket, match);
             match->details.outcome = OUTCOME_DOUBLE_WALKOVER;
             changed = 1;
         }
@@ -216,12 +194,11 @@ static int settleMatch(Bracket *bracket, int k, int mode)
             match->details.outcome = OUTCOME_PLAYED;
             changed = 1;
         }
-        if (match->control)
-            showSoleChoice(match->control, match->name);
+        tellPickRuled(bracket, match);
         return changed;
     }
     if (!(mode & SETTLE_KEEP_INVALID) && !isChoiceAmong(names, states, match->name)) {
-        clearLosersPick(match);
+        clearPick(bracket, match);
         changed = 1;
     }
     return changed;
@@ -256,7 +233,7 @@ void clearLosersPicks(Bracket *bracket)
     if (!bracket->losers.on || !bracket->losers.matches)
         return;
     for (int k = 1; k <= bracket->slotCount; k++)
-        clearLosersPick(losersMatch(bracket, k));
+        clearPick(bracket, losersMatch(bracket, k));
     settleLosersBracket(bracket, SETTLE_ONLY);
     bracket->dirty = 1;
 }
@@ -268,7 +245,7 @@ int setDoubleEliminationOn(Bracket *bracket, int on)
     if (losers->on == on || (on && !losers->matches) || !losersAllowed(bracket))
         return 0;
     for (int k = 1; k <= bracket->slotCount; k++)
-        emptyLosersMatch(losersMatch(bracket, k));
+        emptyLosersMatch(bracket, losersMatch(bracket, k));
     losers->on = on;
     /* Its place in the standings is the losers' final's. */
     if (on)
@@ -289,7 +266,7 @@ int setGrandFinalReset(Bracket *bracket, int on)
     noteLosersPairings(bracket);
     losers->reset = on;
     if (!on)
-        emptyLosersMatch(grandFinalReset(bracket));
+        emptyLosersMatch(bracket, grandFinalReset(bracket));
     settleLosersBracket(bracket, SETTLE_REOPEN);
     bracket->dirty = 1;
     return 1;
@@ -318,7 +295,7 @@ int setLosersWithdrawn(Bracket *bracket, BracketNode *match, int withdrawn)
     if ((match->details.outcome == OUTCOME_DOUBLE_WALKOVER) == withdrawn)
         return 1;
     noteLosersPairings(bracket);
-    clearLosersPick(match);
+    clearPick(bracket, match);
     if (withdrawn)
         match->details.outcome = OUTCOME_DOUBLE_WALKOVER;
     settleLosersBracket(bracket, SETTLE_REOPEN);

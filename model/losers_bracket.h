@@ -72,7 +72,7 @@ enum {
 };
 
 /* After a change: every losers' pick that is no longer a choice is cleared
- * (control included) and every match a bye or a withdrawal decides takes
+ * (the window told) and every match a bye or a withdrawal decides takes
  * its entrant, from the first match on, as mode says. Does nothing outside
  * double elimination. Returns 1 when it changed something (dirty set). */
 int settleLosersBracket(Bracket *bracket, int mode);

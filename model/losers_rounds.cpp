@@ -1,27 +1,11 @@
 #include "model/losers_rounds.h"
 
 #include "model/heap.h"
-#include "model/slot_control.h"
+#include "model/match_record.h"
 
 int losersAllowed(const Bracket *bracket)
 {
     return bracket->slotCount >= 4;
-}
-
-static void emptyLosersNode(BracketNode *node, UINT id)
-{
-    node->parent = NULL;
-    node->left = NULL;
-    node->right = NULL;
-    node->id = id;
-    node->control = NULL;
-    node->name[0] = 0;
-    node->seed = 0;
-    node->bye = 0;
-    node->result[0] = 0;
-    node->details.outcome = OUTCOME_PLAYED;
-    node->details.court[0] = 0;
-    node->details.time[0] = 0;
 }
 
 int prepareLosersBracket(Bracket *bracket)
@@ -40,7 +24,7 @@ int prepareLosersBracket(Bracket *bracket)
         return 0;
     }
     for (int k = 1; k <= count; k++) {
-        emptyLosersNode(&matches[k - 1], (UINT)(2 * count - 1 + k));
+        emptyMatch(&matches[k - 1], NULL, (UINT)(2 * count - 1 + k));
         pairings[k - 1] = 0;
     }
     losers->matches = matches;
@@ -51,10 +35,6 @@ int prepareLosersBracket(Bracket *bracket)
 void freeLosersBracket(Bracket *bracket)
 {
     LosersBracket *losers = &bracket->losers;
-    if (losers->matches) {
-        for (int k = 0; k < bracket->slotCount; k++)
-            destroySlotControl(&losers->matches[k].control);
-    }
     freeBlock(losers->matches);
     freeBlock(losers->pairings);
     losers->matches = NULL;

@@ -51,7 +51,7 @@ struct LosersFeeder {
 /* The two feeders of match k (1 .. N), upper first. */
 void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2]);
 
-/* Destroys the losers' controls and frees the nodes (destroyBracket). */
+/* Frees the nodes (destroyBracket, once their controls are gone). */
 void freeLosersBracket(Bracket *bracket);
 
 #endif

@@ -1,29 +1,7 @@
 #include "model/pick_rules.h"
 #include "model/entrant_name.h"
 #include "model/losers_bracket.h"
-#include "model/slot_control.h"
 #include "model/third_place.h"
-
-/* A result and an outcome belong to their match's pick and go with it. */
-static void clearPick(BracketNode *node)
-{
-    if (node->control)
-        blankPickControl(node->control);
-    node->name[0] = 0;
-    node->result[0] = 0;
-    node->details.outcome = OUTCOME_PLAYED;
-}
-
-int isWithdrawn(const BracketNode *node)
-{
-    return node->left && node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
-}
-
-/* A feeder that sends nobody on: a bye, or a match both sides left. */
-static int sendsNobody(const BracketNode *feeder)
-{
-    return feeder->bye || isWithdrawn(feeder);
-}
 
 static BracketNode *siblingOf(const BracketNode *node)
 {
@@ -31,12 +9,12 @@ static BracketNode *siblingOf(const BracketNode *node)
     return parent->left == node ? parent->right : parent->left;
 }
 
-static void takeName(BracketNode *node, const WCHAR *text);
+static void takeName(Bracket *bracket, BracketNode *node, const WCHAR *text);
 
 /* The match no longer stands as it did, since a withdrawal it followed
  * from is gone: one that withdrawal made a double walkover too goes back
  * with it, one it sent the other entrant through is open again. */
-static void releaseWithdrawal(BracketNode *node)
+static void releaseWithdrawal(Bracket *bracket, BracketNode *node)
 {
     node->details.outcome = OUTCOME_PLAYED;
     BracketNode *next = node->parent;
@@ -44,63 +22,61 @@ static void releaseWithdrawal(BracketNode *node)
         return;
     if (isWithdrawn(next)) {
         if (isWithdrawn(siblingOf(node)))
-            releaseWithdrawal(next);
+            releaseWithdrawal(bracket, next);
         return;
     }
     if (next->name[0]) {
-        takeName(next, L"");
-        if (next->control)
-            blankPickControl(next->control);
+        takeName(bracket, next, L"");
+        tellPickRuled(bracket, next);
     }
 }
 
 /* One of the match's entrants changed: a score or an outcome told of the
  * old pairing. */
-static void reopenMatch(BracketNode *match)
+static void reopenMatch(Bracket *bracket, BracketNode *match)
 {
     match->result[0] = 0;
     if (isWithdrawn(match))
-        releaseWithdrawal(match);
+        releaseWithdrawal(bracket, match);
     else
         match->details.outcome = OUTCOME_PLAYED;
 }
 
 /* The name changes, picks above that carried the old one are cleared up to
  * the first that differs, and that one, whose pairing changed, is reopened.
- * The node's own control is the caller's to show. */
-static void takeName(BracketNode *node, const WCHAR *text)
+ * The window is told of the picks cleared above; the node itself is the
+ * caller's to tell, if the user did not set it. */
+static void takeName(Bracket *bracket, BracketNode *node, const WCHAR *text)
 {
     BracketNode *stopper = node->parent;
     if (node->name[0]) {
         for (; stopper && sameName(stopper->name, node->name); stopper = stopper->parent)
-            clearPick(stopper);
+            clearPick(bracket, stopper);
     }
     lstrcpynW(node->name, text, NAME_CAPACITY);
     /* The result told how the old winner won. */
     node->result[0] = 0;
     node->details.outcome = OUTCOME_PLAYED;
     if (stopper)
-        reopenMatch(stopper);
+        reopenMatch(bracket, stopper);
 }
 
-/* Both entrants withdrew: nobody goes on, the control has nothing to offer. */
-static void becomeWithdrawn(BracketNode *pick)
+/* Both entrants withdrew: nobody goes on, and there is nothing to offer. */
+static void becomeWithdrawn(Bracket *bracket, BracketNode *pick)
 {
     if (pick->name[0])
-        takeName(pick, L"");
+        takeName(bracket, pick, L"");
     pick->result[0] = 0;
     pick->details.outcome = OUTCOME_DOUBLE_WALKOVER;
-    if (pick->control)
-        blankPickControl(pick->control);
+    tellPickRuled(bracket, pick);
 }
 
-/* The pick takes its entrant's name at once, control included: nobody is
- * there to beat, so there is no choice for the user to make. */
-static void followEntrant(BracketNode *pick, const BracketNode *entrant)
+/* The pick takes its entrant's name at once, and the window shows it:
+ * nobody is there to beat, so there is no choice for the user to make. */
+static void followEntrant(Bracket *bracket, BracketNode *pick, const BracketNode *entrant)
 {
-    takeName(pick, entrant->name);
-    if (pick->control)
-        showSoleChoice(pick->control, pick->name);
+    takeName(bracket, pick, entrant->name);
+    tellPickRuled(bracket, pick);
 }
 
 /* From the first round up, so a withdrawal passes on through a chain of
@@ -115,14 +91,14 @@ static void advancePicks(Bracket *bracket, int keepNamed)
                 continue;
             BracketNode *left = pick->left, *right = pick->right;
             if (isWithdrawn(left) && isWithdrawn(right)) {
-                becomeWithdrawn(pick);
+                becomeWithdrawn(bracket, pick);
                 continue;
             }
             if (sendsNobody(left) == sendsNobody(right))
                 continue;
             const BracketNode *entrant = sendsNobody(left) ? right : left;
             if (!sameName(pick->name, entrant->name))
-                followEntrant(pick, entrant);
+                followEntrant(bracket, pick, entrant);
         }
     }
 }
@@ -178,8 +154,8 @@ int applySlotText(Bracket *bracket, BracketNode *node, const WCHAR *newText)
     ThirdPlacePairing before;
     notePairing(bracket, &before);
     if (isWithdrawn(node))
-        releaseWithdrawal(node);
-    takeName(node, newText);
+        releaseWithdrawal(bracket, node);
+    takeName(bracket, node, newText);
     /* Within the same change, so one undo step holds the rename and every
      * pick a bye or a withdrawal then decides. */
     advanceUncontestedPicks(bracket);
@@ -200,9 +176,9 @@ int setMatchWithdrawn(Bracket *bracket, BracketNode *node, int withdrawn)
     ThirdPlacePairing before;
     notePairing(bracket, &before);
     if (withdrawn)
-        becomeWithdrawn(node);
+        becomeWithdrawn(bracket, node);
     else
-        releaseWithdrawal(node);
+        releaseWithdrawal(bracket, node);
     advanceUncontestedPicks(bracket);
     followThirdPlacePairing(bracket, &before);
     bracket->dirty = 1;
@@ -229,7 +205,7 @@ int validatePicks(Bracket *bracket, int clear)
             result = 0;
             if (clear) {
                 bracket->dirty = 1;
-                clearPick(node);
+                clearPick(bracket, node);
             }
         }
     }
@@ -253,7 +229,7 @@ void clearNonBasePicks(Bracket *bracket)
     notePairing(bracket, &before);
     for (int k = 0; k < bracket->depth; k++) {
         for (BracketNode *node = leftmostAtLevel(bracket, k); node; node = nextInLevel(node))
-            clearPick(node);
+            clearPick(bracket, node);
     }
     clearLosersPicks(bracket);
     advanceUncontestedPicks(bracket);

@@ -1,10 +1,12 @@
 /* The rules that keep picks consistent: a pick is valid when it is empty or
  * equal to one of its two children's names (case-sensitive). Each rule
- * updates the model and, for slots that have one, the slot's control. */
+ * updates the model and tells the window of every pick it set itself
+ * (tellPickRuled). */
 #ifndef DUELMARK_MODEL_PICK_RULES_H
 #define DUELMARK_MODEL_PICK_RULES_H
 
 #include "model/bracket.h"
+#include "model/match_record.h"
 
 /* A slot's text changed to newText: picks above that carried the old name
  * are cleared up to the first that differs, whose score and outcome go
@@ -25,14 +27,10 @@ int validatePicks(Bracket *bracket, int clear);
  * marks the bracket dirty. */
 void clearNonBasePicks(Bracket *bracket);
 
-/* Whether node is a match both of whose entrants withdrew (a double
- * walkover): its pick is empty and nobody goes on from it. */
-int isWithdrawn(const BracketNode *node);
-
 /* Every pick whose other feeder sends nobody (a bye, or a double walkover)
  * takes its entrant's name, and every match both of whose feeders are
- * double walkovers becomes one itself, from the first round up (controls
- * included). The dirty flag is left to the caller. */
+ * double walkovers becomes one itself, from the first round up (the window
+ * told of each). The dirty flag is left to the caller. */
 void advanceUncontestedPicks(Bracket *bracket);
 
 /* The same for the picks that are empty only: a pick that names someone

@@ -11,21 +11,27 @@ BracketNode *slotOfControl(HWND control)
     return control ? (BracketNode *)GetWindowLongPtrW(control, GWLP_USERDATA) : NULL;
 }
 
-void showSoleChoice(HWND control, const WCHAR *name)
-{
-    SendMessageW(control, CB_RESETCONTENT, 0, 0);
-    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
-    SendMessageW(control, CB_SETCURSEL, 0, 0);
-}
-
-void blankPickControl(HWND control)
-{
-    showSoleChoice(control, L"");
-}
-
 void destroySlotControl(HWND *control)
 {
     if (*control && IsWindow(*control))
         DestroyWindow(*control);
     *control = NULL;
+}
+
+/* In the order the controls always went: the champion's, third place, the
+ * losers' bracket, then the tree from the first round up, left to right
+ * (the table's order below the root). */
+void destroySlotControls(Bracket *bracket)
+{
+    destroySlotControl(&bracket->root.control);
+    destroySlotControl(&bracket->thirdPlace.control);
+    destroySlotControl(&bracket->thirdPlace.label);
+    if (bracket->losers.matches) {
+        for (int k = 0; k < bracket->slotCount; k++)
+            destroySlotControl(&bracket->losers.matches[k].control);
+    }
+    if (!bracket->nodeTable)
+        return;
+    for (int id = 1; id < 2 * bracket->slotCount - 1; id++)
+        destroySlotControl(&bracket->nodeTable[id - 1]->control);
 }

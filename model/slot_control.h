@@ -1,6 +1,6 @@
 /* The one place where the model meets a slot's control: the two-way link
- * between a slot and its control, and the few messages that show a pick
- * the user has no choice over. Everything else in model/ is plain data. */
+ * between a slot and its control, and the controls' end with the bracket.
+ * Everything else in model/ is plain data. */
 #ifndef DUELMARK_MODEL_SLOT_CONTROL_H
 #define DUELMARK_MODEL_SLOT_CONTROL_H
 
@@ -14,14 +14,12 @@ void bindSlotControl(HWND control, BracketNode *node);
 /* The slot a control stands for, or NULL for a control not (yet) bound. */
 BracketNode *slotOfControl(HWND control);
 
-/* Resets a pick combobox to the one item name (which may be empty),
- * selected: a pick the user has no choice over. */
-void showSoleChoice(HWND control, const WCHAR *name);
-
-/* Resets a pick combobox to one blank item, selected. */
-void blankPickControl(HWND control);
-
 /* Destroys the window *control names, if any and still alive, and forgets it. */
 void destroySlotControl(HWND *control);
+
+/* Destroys every control the bracket's matches and slots are linked to (the
+ * tree's, the third-place match's drop-down and heading, the losers'
+ * bracket's) and forgets them; the nodes stay. */
+void destroySlotControls(Bracket *bracket);
 
 #endif

@@ -1,6 +1,6 @@
 #include "model/third_place.h"
 #include "model/entrant_name.h"
-#include "model/slot_control.h"
+#include "model/match_record.h"
 
 int thirdPlaceAllowed(const Bracket *bracket)
 {
@@ -39,16 +39,6 @@ int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name)
     return 0;
 }
 
-static void clearThirdPlacePick(Bracket *bracket)
-{
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (match->control)
-        blankPickControl(match->control);
-    match->name[0] = 0;
-    match->result[0] = 0;
-    match->details.outcome = OUTCOME_PLAYED;
-}
-
 int settleThirdPlace(Bracket *bracket)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
@@ -56,7 +46,7 @@ int settleThirdPlace(Bracket *bracket)
         return 0;
     if (match->name[0] && isThirdPlaceChoice(bracket, match->name))
         return 0;
-    clearThirdPlacePick(bracket);
+    clearPick(bracket, match);
     bracket->dirty = 1;
     return 1;
 }
@@ -70,7 +60,7 @@ int setThirdPlaceOn(Bracket *bracket, int on)
     match->on = on;
     /* A match that is no longer held has no place or time either. */
     if (!on) {
-        clearThirdPlacePick(bracket);
+        clearPick(bracket, match);
         match->details.court[0] = 0;
         match->details.time[0] = 0;
     }

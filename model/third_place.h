@@ -22,7 +22,7 @@ const WCHAR *matchLoser(const BracketNode *match);
 int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name);
 
 /* Clears the third-place pick and its result when the pick no longer names
- * a loser, blanking its drop-down. Returns 1 when it cleared something. */
+ * a loser (clearPick). Returns 1 when it cleared something. */
 int settleThirdPlace(Bracket *bracket);
 
 /* Adds (on) or removes the match; a removed match takes its pick and result

@@ -5,6 +5,7 @@
 
 #include "model/bracket.h"
 #include "model/pick_rules.h"
+#include "ui/window/pick_controls.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ struct PickRulesTest : ::testing::Test {
     void SetUp() override
     {
         initBracket(&bracket, GetModuleHandleW(NULL));
+        showRuledPicks(&bracket);
         owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 600, 400, NULL, NULL, NULL, NULL);
         ASSERT_NE(nullptr, owner);
     }

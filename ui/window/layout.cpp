@@ -96,6 +96,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
     SlotGeometry geometry = slotGeometryFor(mainWindow);
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
+    showRuledPicks(bracket);
     resetScrollView(mainWindow);
     /* The largest brackets take seconds to lay out: the caption names the
      * bracket from the start. The window keeps its size until the end:

@@ -17,6 +17,24 @@ static int pickDpi(HWND control)
     return windowDpi(parent ? parent : control);
 }
 
+void showSoleChoice(HWND control, const WCHAR *name)
+{
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    SendMessageW(control, CB_ADDSTRING, 0, (LPARAM)name);
+    SendMessageW(control, CB_SETCURSEL, 0, 0);
+}
+
+static void showRuledPick(BracketNode *match)
+{
+    if (match->control)
+        showSoleChoice(match->control, match->name);
+}
+
+void showRuledPicks(Bracket *bracket)
+{
+    bracket->pickRuled = showRuledPick;
+}
+
 void shownName(HWND control, WCHAR text[NAME_CAPACITY])
 {
     text[0] = 0;

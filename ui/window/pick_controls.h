@@ -31,6 +31,15 @@ int addChoicesMeasured(HWND control, const WCHAR *const *names, int count, int w
  * fit. */
 void offerEntrants(HWND control, const WCHAR *const names[2], const WCHAR *pick);
 
+/* Resets a pick combobox to the one item name (which may be empty),
+ * selected: a pick the user has no choice over. */
+void showSoleChoice(HWND control, const WCHAR *name);
+
+/* From now on, every pick a rule sets (model/match_record.h, tellPickRuled)
+ * shows in its drop-down at once, if it has one. Kept while the record
+ * lives; layoutBracket registers it. */
+void showRuledPicks(Bracket *bracket);
+
 /* Creates a pick's drop-down of control id with its top-left corner at
  * (left, top), showing the node's pick; the caller binds it. Returns the
  * control or NULL. */

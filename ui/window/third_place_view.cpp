@@ -1,6 +1,5 @@
 #include "ui/window/third_place_view.h"
 
-#include "model/slot_control.h"
 #include "model/third_place.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
