@@ -52,6 +52,19 @@ struct LosersBracket {
     UINT *pairings;        /* N entries: each match's pairing as last noted */
 };
 
+/* The groups played before the knockout (model/group_stage.h): off, with
+ * no groups, in every new or emptied record. The groups are made with the
+ * tree and live as long as it, on the process heap. */
+struct StageGroup;
+
+struct GroupStage {
+    int on;
+    int rules;             /* a GroupRules (model/group_standings.h) */
+    int advancing;         /* 1 .. 4 of each group go through */
+    int groupCount;        /* 0 .. MAX_GROUP_COUNT */
+    StageGroup *groups;    /* groupCount records, or NULL */
+};
+
 struct Bracket {
     int dirty;
     int slotCount;         /* N, a power of two; 0 when no bracket is open */
@@ -64,6 +77,7 @@ struct Bracket {
     UndoWatcher watchers[UNDO_WATCHER_LIMIT]; /* kept from tree to tree; none in a new record */
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
+    GroupStage groups;     /* off, no groups in every new or emptied record */
 };
 
 /* Puts a fresh record into the empty state, with nobody watching it; keeps
