@@ -263,4 +263,25 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* The group stage in the window: the tab strip, the Groups page, Order tied entrants */
+#define IDS_STAGE_GROUPS_TAB    760
+#define IDS_STAGE_KNOCKOUT_TAB  761
+#define IDS_GROUP_HEADING       762
+#define IDS_STANDINGS_HEADINGS  763
+#define IDS_RESULT_DRAW         764
+#define IDS_GROUP_UNREADABLE    765
+#define IDM_EDIT_ORDER_TIED     766
+#define IDD_ORDER_TIED          767
+#define IDC_TIED_LIST           768
+#define IDC_TIED_UP             769
+#define IDC_TIED_DOWN           770
+#define IDC_STAGE_TABS          771
+#define IDC_GROUPS_PAGE         772
+#define IDC_GROUP_CELL          773
+#define IDC_GROUP_STANDINGS     774
+#define IDC_GROUP_LABEL         775
+#define IDS_ORDER_TIED_PROMPT   776
+#define IDS_GROUP_CELL_WON      777
+#define IDS_GROUP_CELL_LOST     778
+
 #endif
