@@ -1,4 +1,5 @@
 #include "model/bracket.h"
+#include "model/group_stage.h"
 #include "model/heap.h"
 #include "model/losers_rounds.h"
 #include "model/slot_control.h"
@@ -47,6 +48,11 @@ static void emptyRecord(Bracket *bracket)
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;
     bracket->losers.pairings = NULL;
+    bracket->groups.on = 0;
+    bracket->groups.rules = 0;
+    bracket->groups.advancing = 0;
+    bracket->groups.groupCount = 0;
+    bracket->groups.groups = NULL;
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -195,6 +201,7 @@ void destroyBracket(Bracket *bracket)
     destroySlotControl(&bracket->thirdPlace.control);
     destroySlotControl(&bracket->thirdPlace.label);
     freeLosersBracket(bracket);
+    freeGroupStage(bracket);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

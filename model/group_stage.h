@@ -56,7 +56,7 @@ int isGroupMatchDecided(const StageGroup *group, int match);
 
 /* The group and match a node stands for. Returns 1, or 0 when node is no
  * group match of bracket (NULL included). */
-int findGroupMatch(Bracket *bracket, const BracketNode *node, int *group, int *match);
+int findGroupMatch(const Bracket *bracket, const BracketNode *node, int *group, int *match);
 
 /* A group match's stable id: after the tree's (1 .. 2N-1) and the losers'
  * bracket's (2N .. 3N-1), group by group in table order. 0 when out of

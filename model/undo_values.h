@@ -1,6 +1,6 @@
 /* The values undo keeps of a bracket, each named by an id: the title, every
  * field of every match (model/match_fields.h), the third-place match's
- * switch and the format's two. A step of model/undo_history.h is a list of
+ * switch, the format's two and what the groups keep beside their matches. A step of model/undo_history.h is a list of
  * such values before and after. */
 #ifndef DUELMARK_MODEL_UNDO_VALUES_H
 #define DUELMARK_MODEL_UNDO_VALUES_H
@@ -15,9 +15,16 @@ struct ValueRef {
     BracketNode *slot;   /* the match, or NULL for the title, format and third place */
     int thirdPlace;      /* the value belongs to the third-place match */
     int formatValue;     /* a FormatValue, or -1 */
+    int groupValue;      /* a GroupValue of the group match slot or of group below, or -1 */
+    int group;           /* the group of a GROUP_TIED value */
 };
 
 enum FormatValue { FORMAT_DOUBLE, FORMAT_RESET, FORMAT_VALUE_COUNT };
+
+/* What a group keeps beside its matches' fields: whether a match was drawn
+ * (slot is the match, field -1) and the organiser's order for the level
+ * ones (slot is the group's first match, standing for the group). */
+enum GroupValue { GROUP_VALUE_DRAWN, GROUP_VALUE_TIED };
 
 UINT undoValueCount(Bracket *bracket);
 ValueRef undoValueRef(Bracket *bracket, UINT id);

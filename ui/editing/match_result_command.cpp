@@ -68,6 +68,8 @@ static int hasTwoEntrants(Bracket *bracket, BracketNode *node)
     case MATCH_WINNERS:
     case MATCH_NONE:
         return !againstBye(node);
+    case MATCH_GROUP:
+        return 1;
     case MATCH_LOSERS:
     case MATCH_GRAND_FINAL:
     case MATCH_RESET:
