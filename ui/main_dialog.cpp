@@ -98,6 +98,11 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
         SetFocus(control);
         runMenuCommand(window, state, IDM_EDIT_MATCH_RESULT);
         break;
+    /* Enter on a cell the dialog manager has not made the default button. */
+    case IDOK:
+        if (GetDlgCtrlID(GetFocus()) == IDC_GROUP_CELL && IsChild(window, GetFocus()))
+            runMenuCommand(window, state, IDM_EDIT_MATCH_RESULT);
+        break;
     case MAKEWPARAM(IDC_GROUP_CELL, BN_SETFOCUS):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
