@@ -263,4 +263,25 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* Groups, then knockout: file faults, knockout seats, the result question, New from list */
+#define IDS_OPEN_GROUPS                 700
+#define IDS_GROUP_FAULT_FORMAT          701
+#define IDS_GROUP_FAULT_SIZE            702
+#define IDS_GROUP_FAULT_OTHER_GROUP     703
+#define IDS_GROUP_FAULT_NUMBER          704
+#define IDS_GROUP_FAULT_PAIRING_TWICE   705
+#define IDS_GROUP_FAULT_TIED            706
+#define IDS_GROUP_FAULT_KNOCKOUT        707
+#define IDS_GROUP_SEAT                  708
+#define IDS_GROUP_PLACES                709
+#define IDS_GROUP_RESULT_QUESTION       710
+#define IDS_GROUP_RULES_NAMES           711
+#define IDS_FORMAT_GROUPS_SINGLE        712
+#define IDC_LIST_GROUP_COUNT            713
+#define IDC_LIST_GROUP_BY_SIZE          714
+#define IDC_LIST_ADVANCING              715
+#define IDC_LIST_RULES                  716
+#define IDS_LIST_GROUPS_MISFIT          717
+#define IDS_FORMAT_GROUPS_DOUBLE        718
+
 #endif
