@@ -112,8 +112,10 @@ static int readGroupMatch(IXMLDOMNode *element, Bracket *staged, int g, int inde
     MatchValues values = nodeValues(node);
     for (int field = FIELD_NAME + 1; field < MATCH_FIELD_COUNT; field++) {
         const MatchFieldRow &row = MATCH_FIELDS[field];
+        /* A number is held as one digit but written as its name, and a time
+         * too long must not be cut into one. */
         WCHAR text[NAME_CAPACITY];
-        readAttribute(element, row.attribute, text, row.capacity < NAME_CAPACITY ? row.capacity : NAME_CAPACITY);
+        readAttribute(element, row.attribute, text, row.kind == KIND_TEXT ? row.capacity : NAME_CAPACITY);
         SYSTEMTIME parsed;
         if (row.kind == KIND_OUTCOME)
             *matchFieldNumber(values, field) = matchStatusOutcome(text);
