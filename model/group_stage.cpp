@@ -127,6 +127,17 @@ int groupMatchWinner(const StageGroup *group, int match)
     return sameName(node->name, away) ? GROUP_AWAY_WON : GROUP_UNDECIDED;
 }
 
+int groupWinnerOfName(const StageGroup *group, int match, const WCHAR *name)
+{
+    const WCHAR *home, *away;
+    groupMatchNames(group, match, &home, &away);
+    if (!name[0])
+        return GROUP_UNDECIDED;
+    if (home[0] && sameName(name, home))
+        return GROUP_HOME_WON;
+    return away[0] && sameName(name, away) ? GROUP_AWAY_WON : -1;
+}
+
 int isGroupMatchDecided(const StageGroup *group, int match)
 {
     return groupMatchWinner(group, match) != GROUP_UNDECIDED ||

@@ -51,6 +51,10 @@ void groupMatchNames(const StageGroup *group, int match, const WCHAR **home, con
  * GROUP_UNDECIDED with its outcome saying so). */
 int groupMatchWinner(const StageGroup *group, int match);
 
+/* The side (GROUP_HOME_WON or GROUP_AWAY_WON) a winner's name stands for,
+ * GROUP_UNDECIDED for L"", or -1 for a name that did not play the match. */
+int groupWinnerOfName(const StageGroup *group, int match, const WCHAR *name);
+
 /* Whether the match was decided: a winner, a draw or both withdrawn. */
 int isGroupMatchDecided(const StageGroup *group, int match);
 

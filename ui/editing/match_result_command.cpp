@@ -1,5 +1,6 @@
 #include "ui/editing/match_result_command.h"
 
+#include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"
 #include "model/match_outcome.h"
@@ -7,6 +8,7 @@
 #include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/group_result_question.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/match_result_dialog.h"
 #include "ui/window/third_place_view.h"
@@ -99,6 +101,12 @@ void editMatchResult(HWND window, DocumentState *state)
     fillChoice(bracket, node, &choice);
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
         return;
+    int group, match;
+    if (findGroupMatch(bracket, node, &group, &match)) {
+        int side = groupWinnerOfName(stageGroup(bracket, group), match, choice.winner);
+        if (side < 0 || !confirmGroupResult(window, bracket, group, match, side, choice.result, choice.outcome))
+            return;
+    }
     setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
     setMatchSchedule(bracket, node, choice.court, choice.time);
     MatchKind kind = matchKindOf(bracket, node);
