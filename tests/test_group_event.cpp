@@ -22,6 +22,7 @@
 #include "support/bracket_file_fixture.h"
 #include "support/bracket_invariants.h"
 #include "ui/document/group_file_fault.h"
+#include "ui/editing/group_result_question.h"
 
 namespace {
 
@@ -290,6 +291,27 @@ TEST_F(GroupEventTest, TheKnockoutFillsWhenAGroupIsDecidedAndAChangeNamesWhatItW
     std::vector<BracketNode *> named(cleared, cleared + (count < 8 ? count : 8));
     for (BracketNode *node : {slot(9), slot(11), slot(13), slot(15)})
         EXPECT_NE(named.end(), std::find(named.begin(), named.end(), node)) << "match " << node->id;
+
+    // The question: none for the score alone; Cancel keeps all as it was,
+    // OK goes ahead; the question names the group and the final's result.
+    {
+        ScopedDialogAnswer none(IDCANCEL);
+        EXPECT_EQ(1, confirmGroupResult(NULL, &bracket, 0, match12, firstWins, L"3:2", OUTCOME_PLAYED));
+        EXPECT_EQ(0, none.answer.count);
+    }
+    {
+        ScopedDialogAnswer cancel(IDCANCEL);
+        EXPECT_EQ(0, confirmGroupResult(NULL, &bracket, 0, match12, secondWins, L"3:2", OUTCOME_PLAYED));
+        EXPECT_EQ(1, cancel.answer.count);
+        std::wstring question = cancel.answer.text;
+        EXPECT_NE(std::wstring::npos, question.find(L" A")) << utf8(question);
+        EXPECT_NE(std::wstring::npos, question.find(std::wstring(a->entrant[0]) + L" 3:0")) << utf8(question);
+        EXPECT_EQ(fingerprint, matchFingerprint(&bracket));
+    }
+    {
+        ScopedDialogAnswer ok(IDOK);
+        EXPECT_EQ(1, confirmGroupResult(NULL, &bracket, 0, match12, secondWins, L"3:2", OUTCOME_PLAYED));
+    }
     ASSERT_EQ(1, setGroupMatchResult(&bracket, 0, match12, secondWins, L"3:2", OUTCOME_PLAYED));
     for (BracketNode *node : named)
         EXPECT_EQ(L"", std::wstring(node->result)) << "match " << node->id << " was cleared as named";
