@@ -4,6 +4,9 @@
 // the knockout fills as groups are decided.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -21,7 +24,13 @@
 #include "model/undo_history.h"
 #include "support/bracket_file_fixture.h"
 #include "support/bracket_invariants.h"
+#include "support/dialog_script.h"
+#include "support/editor_window.h"
+#include "res/resource.h"
+#include "ui/document/open_bracket.h"
+#include "ui/document/save_bracket.h"
 #include "ui/document/group_file_fault.h"
+#include "ui/editing/edit_history.h"
 #include "ui/editing/group_result_question.h"
 
 namespace {
@@ -315,6 +324,83 @@ TEST_F(GroupEventTest, TheKnockoutFillsWhenAGroupIsDecidedAndAChangeNamesWhatItW
     ASSERT_EQ(1, setGroupMatchResult(&bracket, 0, match12, secondWins, L"3:2", OUTCOME_PLAYED));
     for (BracketNode *node : named)
         EXPECT_EQ(L"", std::wstring(node->result)) << "match " << node->id << " was cleared as named";
+}
+
+
+// The window: New from list with groups, the knockout's slots closed and
+// saying whose place they are, filled as the groups are decided, and the
+// event saved and opened again whole.
+using GroupEventWindowTest = EditorWindowTest;
+
+std::wstring cueOf(HWND edit)
+{
+    WCHAR text[64] = L"";
+    SendMessageW(edit, EM_GETCUEBANNER, (WPARAM)text, 64);
+    return text;
+}
+
+TEST_F(GroupEventWindowTest, NewFromListMakesGroupsWhoseWinnersFillTheKnockoutAndReopen)
+{
+    openEmpty();
+    ASSERT_NE(nullptr, window);
+    DialogScript script(window, [&](DialogScript &s) {
+        HWND list = s.next("the New from list dialog");
+        if (!list)
+            return;
+        s.type(GetDlgItem(list, IDC_LIST_TITLE_EDIT), L"Club groups");
+        std::wstring names;
+        for (int k = 1; k <= 16; k++)
+            names += L"P" + std::to_wstring(k) + L"\r\n";
+        s.type(GetDlgItem(list, IDC_LIST_ENTRANTS_EDIT), names);
+        HWND format = GetDlgItem(list, IDC_LIST_FORMAT);
+        SendMessageW(format, CB_SETCURSEL, 2, 0);
+        SendMessageW(list, WM_COMMAND, MAKEWPARAM(IDC_LIST_FORMAT, CBN_SELCHANGE), (LPARAM)format);
+        if (!IsWindowEnabled(GetDlgItem(list, IDC_LIST_GROUP_COUNT)))
+            s.fail("the groups' boxes stay greyed with groups chosen");
+        s.type(GetDlgItem(list, IDC_LIST_GROUP_COUNT), L"4");
+        s.type(GetDlgItem(list, IDC_LIST_ADVANCING), L"2");
+        s.press(list, IDC_LIST_OK);
+    });
+    command(IDM_FILE_NEW_FROM_LIST);
+    ASSERT_EQ("", script.finish());
+    ASSERT_EQ(4, bracket.groups.groupCount);
+    ASSERT_EQ(8, bracket.slotCount);
+    for (int id = 1; id <= 8; id++) {
+        EXPECT_FALSE(IsWindowEnabled(control(id))) << "slot " << id;
+        EXPECT_EQ(L"", shown(id)) << "slot " << id;
+    }
+    // 1A-2B, 1C-2D | 1B-2A, 1D-2C: each slot says its group.
+    const wchar_t letters[] = L"ABCDBADC";
+    for (int id = 1; id <= 8; id++)
+        EXPECT_NE(std::wstring::npos, cueOf(control(id)).find(letters[id - 1])) << utf8(cueOf(control(id)));
+
+    // Every group match won by the lower number, through the one call any
+    // match takes; group A's slots fill when its last match is decided.
+    for (int g = 0; g < 4; g++) {
+        StageGroup *group = stageGroup(&bracket, g);
+        for (int m = 0; m < group->matchCount; m++) {
+            const WCHAR *home, *away;
+            groupMatchNames(group, m, &home, &away);
+            int first, second;
+            groupMatchEntrants(group, m, &first, &second);
+            beginUndoStep(&bracket, 0);
+            ASSERT_EQ(1, setMatchOutcome(&bracket, &group->match[m], first < second ? home : away, L"3:1",
+                                         OUTCOME_PLAYED));
+            endUndoStep(&bracket);
+            showBaseSlotNames(&bracket);  // as the Match result command does
+        }
+        EXPECT_EQ(std::wstring(group->entrant[0]), shown(g == 0 ? 1 : g == 1 ? 5 : g == 2 ? 3 : 7));
+    }
+    EXPECT_EQ(L"P1", shown(1));
+    EXPECT_EQ(L"P7", shown(2)) << "B's runner-up: the snake gives B seeds 2, 7, 10, 15";
+
+    std::wstring path = folder.file(L"groups.xml");
+    ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
+    std::wstring before = matchFingerprint(&bracket);
+    ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
+    EXPECT_EQ(before, matchFingerprint(&bracket));
+    EXPECT_EQ(L"P1", shown(1));
+    EXPECT_FALSE(IsWindowEnabled(control(1))) << "the groups still fill the knockout after opening";
 }
 
 }  // namespace

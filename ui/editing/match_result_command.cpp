@@ -110,7 +110,9 @@ void editMatchResult(HWND window, DocumentState *state)
     setMatchOutcome(bracket, node, choice.winner, choice.result, choice.outcome);
     setMatchSchedule(bracket, node, choice.court, choice.time);
     MatchKind kind = matchKindOf(bracket, node);
-    if (kind == MATCH_THIRD_PLACE)
+    if (kind == MATCH_GROUP)
+        showBaseSlotNames(bracket);  /* the knockout's first round follows the groups */
+    else if (kind == MATCH_THIRD_PLACE)
         showThirdPlaceMatch(window, bracket);
     else if (kind == MATCH_WINNERS)
         showSlotName(node);
