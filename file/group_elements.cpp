@@ -1,6 +1,5 @@
 #include "file/group_elements.h"
 
-#include "file/bracket_writer.h"
 #include "file/match_status.h"
 #include "file/parse_decimal.h"
 #include "model/entrant_name.h"
@@ -305,18 +304,26 @@ int readGroupElements(IXMLDOMDocument *document, Bracket *staged, OpenReport *re
 
 /* ---- writing ---- */
 
+/* Whether one character (a surrogate pair whole) is one XML 1.0 cannot
+ * carry: the writer's rule, which a save has applied to every name before. */
+static int unwritable(const WCHAR *c)
+{
+    if (*c < 0x20)
+        return *c != L'\t' && *c != L'\n' && *c != L'\r';
+    if (*c == 0xFFFE || *c == 0xFFFF || (*c >= 0xDC00 && *c <= 0xDFFF))
+        return 1;
+    return *c >= 0xD800 && *c <= 0xDBFF && (c[1] < 0xDC00 || c[1] > 0xDFFF);
+}
+
 /* Text XML can carry: what it cannot is turned into U+FFFD, as the
- * recovery copy's other texts are (a save has refused it before). */
+ * recovery copy's other texts are. */
 static BSTR carriable(const WCHAR *text)
 {
     BSTR copy = SysAllocString(text);
     for (WCHAR *c = copy; copy && *c; c++) {
-        WCHAR unit[3] = {c[0], 0, 0};
-        if (*c >= 0xD800 && *c <= 0xDBFF)
-            unit[1] = c[1];
-        if (holdsUnwritableCharacter(unit))
+        if (unwritable(c))
             *c = 0xFFFD;
-        else if (unit[1])
+        else if (*c >= 0xD800 && *c <= 0xDBFF)
             c++;
     }
     return copy;

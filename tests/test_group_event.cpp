@@ -15,6 +15,7 @@
 #include "file/bracket_reader.h"
 #include "file/bracket_writer.h"
 #include "model/group_event.h"
+#include "model/group_consequences.h"
 #include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/losers_rounds.h"

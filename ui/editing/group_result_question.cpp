@@ -1,5 +1,6 @@
 #include "ui/editing/group_result_question.h"
 
+#include "model/group_consequences.h"
 #include "model/group_stage.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
