@@ -51,6 +51,10 @@ void groupMatchNames(const StageGroup *group, int match, const WCHAR **home, con
  * GROUP_UNDECIDED with its outcome saying so). */
 int groupMatchWinner(const StageGroup *group, int match);
 
+/* The side (GROUP_HOME_WON or GROUP_AWAY_WON) a winner's name stands for,
+ * GROUP_UNDECIDED for L"", or -1 for a name that did not play the match. */
+int groupWinnerOfName(const StageGroup *group, int match, const WCHAR *name);
+
 /* Whether the match was decided: a winner, a draw or both withdrawn. */
 int isGroupMatchDecided(const StageGroup *group, int match);
 
@@ -113,12 +117,5 @@ const WCHAR *groupPlaceName(Bracket *bracket, int group, int place);
  * (model/pick_rules.h) for each changed slot. Returns 1 when a slot changed
  * (dirty set). */
 int fillKnockoutFromGroups(Bracket *bracket);
-
-/* The knockout matches (tree nodes, losers' nodes, the third-place match)
- * whose result a group match decided as asked would clear, into cleared
- * (room for capacity). The bracket is left exactly as it was. Returns how
- * many (0: nobody's result goes), or -1 when the match cannot take it. */
-int knockoutResultsCleared(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome,
-                           BracketNode **cleared, int capacity);
 
 #endif

@@ -28,14 +28,8 @@ static int setGroupOutcome(Bracket *bracket, BracketNode *node, const WCHAR *win
 {
     int group, match;
     findGroupMatch(bracket, node, &group, &match);
-    const WCHAR *home, *away;
-    groupMatchNames(stageGroup(bracket, group), match, &home, &away);
-    int side = GROUP_UNDECIDED;
-    if (winner[0] && sameName(winner, home))
-        side = GROUP_HOME_WON;
-    else if (winner[0] && sameName(winner, away))
-        side = GROUP_AWAY_WON;
-    else if (winner[0])
+    int side = groupWinnerOfName(stageGroup(bracket, group), match, winner);
+    if (side < 0)
         return 0;
     return setGroupMatchResult(bracket, group, match, side, result, outcome);
 }

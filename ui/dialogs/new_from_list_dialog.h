@@ -4,17 +4,21 @@
 #define DUELMARK_UI_DIALOGS_NEW_FROM_LIST_DIALOG_H
 
 #include "model/bracket.h"
+#include "model/group_event.h"
 
 struct EntrantList {
     WCHAR title[TITLE_CAPACITY];
     WCHAR *entrants;   /* the list as typed; a heap block (freeBlock) */
     int placement;     /* an EntrantPlacement */
-    int doubleElimination; /* the format chosen: 0 single, 1 double elimination */
+    int doubleElimination; /* the format chosen: 0 single, 1 double elimination (of the knockout) */
+    int groups;            /* groups are played first, as groupFormat says */
+    GroupEventFormat groupFormat; /* its placement is placement's */
 };
 
 /* Runs the dialog owned by owner, from module's template (the executable's
  * when module has none). The dialog stays open, saying why, until the
- * title is not empty and the list holds 2 to 256 entrants. Returns 1 on OK
+ * title is not empty, the list holds 2 to 256 entrants and, for groups, the
+ * field makes the groups asked for. Returns 1 on OK
  * with list filled, the caller then owning list->entrants; 0 on Cancel or
  * when the dialog could not be shown, with nothing to free. */
 int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list);

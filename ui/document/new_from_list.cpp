@@ -1,5 +1,6 @@
 #include "ui/document/new_from_list.h"
 
+#include "model/group_event.h"
 #include "model/heap.h"
 #include "model/losers_bracket.h"
 #include "model/seeding.h"
@@ -9,7 +10,11 @@
 static int buildFromList(Bracket *bracket, void *context)
 {
     EntrantList *list = (EntrantList *)context;
-    if (!buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL))
+    int built = list->groups ? buildGroupEventFromList(bracket, list->entrants, &list->groupFormat,
+                                                       cryptoRandomBelow, NULL)
+                             : buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow,
+                                                    NULL);
+    if (!built)
         return 0;
     /* Two entrants have no losers' bracket: they play single elimination. */
     if (list->doubleElimination && prepareLosersBracket(bracket))

@@ -9,6 +9,7 @@
 #include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/group_result_question.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/match_result_dialog.h"
 #include "ui/window/third_place_view.h"
@@ -118,6 +119,9 @@ static void editGroupMatchResult(HWND window, Bracket *bracket, int groupIndex, 
                  : !choice.winner[0]               ? GROUP_UNDECIDED
                  : sameName(choice.winner, home) ? GROUP_HOME_WON
                                                    : GROUP_AWAY_WON;
+    /* A result that changes who goes through asks first. */
+    if (!confirmGroupResult(window, bracket, groupIndex, match, winner, choice.result, choice.outcome))
+        return;
     setGroupMatchResult(bracket, groupIndex, match, winner, choice.result, choice.outcome);
     setMatchSchedule(bracket, node, choice.court, choice.time);
     showWholeKnockout(window, bracket);
