@@ -155,6 +155,31 @@ TEST_F(GroupsPageTest, TheTabStripSwitchesBetweenTheGroupsAndTheKnockout)
     EXPECT_FALSE(IsWindowVisible(control(1)));
 }
 
+// An event opened from its file shows its results at once, the knockout's
+// controls hidden under the Groups page even though the file is laid out
+// with the window's drawing paused.
+TEST_F(GroupsPageTest, AnOpenedEventShowsItsResultsOverAHiddenKnockout)
+{
+    std::string xml = "<Games><Title>Open</Title><Teams>4</Teams>";
+    for (int id = 1; id <= 7; id++)
+        xml += "<Team Name=\"\" id=\"" + std::to_string(id) + "\"/>";
+    xml += "<Groups Advance=\"2\" Rules=\"table-tennis\">";
+    for (const char *group : {"A", "B"}) {
+        xml += std::string("<Group Name=\"") + group + "\"><Entrant Name=\"" + group + "1\"/><Entrant Name=\"" + group +
+               "2\"/><Entrant Name=\"" + group + "3\"/></Group>";
+    }
+    xml += "</Groups></Games>";
+    // Group A's first match in table order is 1 against 3, won by 3.
+    size_t at = xml.find("</Group>");
+    xml.insert(at, "<Match Home=\"1\" Away=\"3\" Winner=\"3\" Score=\"11:4 11:5\"/>");
+    openOn(xml.c_str());
+    ASSERT_NE(nullptr, page());
+    EXPECT_TRUE(IsWindowVisible(page()));
+    EXPECT_FALSE(GetWindowLongPtrW(control(1), GWL_STYLE) & WS_VISIBLE) << "a knockout slot shows over the page";
+    EXPECT_EQ(L"11:4 11:5", text(cell(0, 3, 1)));
+    EXPECT_EQ(L"4:11 5:11", text(cell(0, 1, 3)));
+}
+
 // Group A played out through the keyboard alone: Tab from the tab strip
 // reaches every cell of both groups, Enter on a cell decides its match,
 // each match one undo step; the cross table shows each result from its

@@ -26,7 +26,7 @@ enum {
     STANDINGS_COLUMNS = 9
 };
 
-static const int STANDINGS_WIDTHS[STANDINGS_COLUMNS] = {40, 120, 44, 36, 44, 36, 56, 64, 80};
+static const int STANDINGS_WIDTHS[STANDINGS_COLUMNS] = {44, 110, 52, 40, 52, 40, 52, 64, 88};
 
 static const WCHAR PAGE_CLASS[] = L"DuelmarkGroupsPage";
 /* Set on the knockout's controls the Groups page hid, so that only they
@@ -53,6 +53,9 @@ static PageScale pageScaleAt(int dpi)
     scale.standingsWidth = 0;
     for (int width : STANDINGS_WIDTHS)
         scale.standingsWidth += scalePixels(width, dpi);
+    /* The list's frame takes its width from inside: without room for it a
+     * horizontal scroll bar would cover the last row. */
+    scale.standingsWidth += 4 * GetSystemMetrics(SM_CXEDGE);
     return scale;
 }
 
@@ -310,6 +313,7 @@ static void buildGroupsPage(HWND window, Bracket *bracket)
     for (int groupIndex = 0; groupIndex < bracket->groups.groupCount; groupIndex++)
         top += addGroupBlock(page, bracket, groupIndex, top, &scale, font, tableWidth);
     int width = scale.margin + tableWidth + scale.standingsGap + scale.standingsWidth + scale.margin;
+    showGroupResults(window, bracket);
     SetWindowPos(page, NULL, 0, 0, width, top - scale.groupGap + scale.margin, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -321,10 +325,12 @@ static int isKnockoutControl(HWND control)
     return id != IDC_STAGE_TABS && id != IDC_GROUPS_PAGE && id != IDC_PARKED_BUTTON;
 }
 
+/* A control's own visible style, not IsWindowVisible: the window's drawing
+ * may be paused (WM_SETREDRAW), which hides the window itself meanwhile. */
 static void hideKnockout(HWND window)
 {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (isKnockoutControl(child) && IsWindowVisible(child)) {
+        if (isKnockoutControl(child) && (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE)) {
             SetPropW(child, HIDDEN_PROPERTY, (HANDLE)1);
             ShowWindow(child, SW_HIDE);
         }
