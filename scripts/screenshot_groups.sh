@@ -39,4 +39,4 @@ open(sys.argv[1], "w", encoding="utf-8").write(xml)
 PY
 
 start_display 2048x1024x24
-shoot_editor en_US.UTF-8 "900x780" "$WORK/club-open.xml"
+shoot_editor en_US.UTF-8 "1180x780" "$WORK/club-open.xml"

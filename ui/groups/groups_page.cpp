@@ -19,7 +19,7 @@ enum {
     PAGE_MARGIN = 10,
     GROUP_HEADING = 18,
     ENTRANT_COLUMN = 120,
-    CELL_WIDTH = 64,
+    CELL_WIDTH = 84,
     CELL_HEIGHT = 20,
     GROUP_GAP = 16,
     STANDINGS_GAP = 14,
