@@ -1,5 +1,5 @@
 /* The groups of an event played in groups first, in the bracket file after
- * the knockout's elements, which a reader that knows only those still
+ * the knockout's elements (before the entrant list), which a reader that knows only those still
  * finds whole:
  *   <Groups Advance="2" Rules="table-tennis|badminton|football|head-to-head">
  *     <Group Name="A">

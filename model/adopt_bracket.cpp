@@ -24,6 +24,7 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
     bracket->groups = staged->groups;
+    bracket->entrants = staged->entrants;
     if (root->left)
         root->left->parent = root;
     if (root->right)

@@ -53,6 +53,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->groups.advancing = 0;
     bracket->groups.groupCount = 0;
     bracket->groups.groups = NULL;
+    bracket->entrants = EntrantList{};
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -202,6 +203,7 @@ void destroyBracket(Bracket *bracket)
     destroySlotControl(&bracket->thirdPlace.label);
     freeLosersBracket(bracket);
     freeGroupStage(bracket);
+    freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

@@ -284,6 +284,28 @@
 #define IDS_GROUP_CELL_WON      777
 #define IDS_GROUP_CELL_LOST     778
 
+/* Entrants with clubs: the list, CSV in and out, club-mates apart in the draw */
+#define IDM_EDIT_ENTRANTS         720
+#define IDM_FILE_IMPORT_ENTRANTS  721
+#define IDM_FILE_EXPORT_ENTRANTS  722
+#define IDM_FILE_EXPORT_RESULTS   723
+#define IDD_ENTRANTS              724
+#define IDC_ENTRANTS_LIST         725
+#define IDC_ENTRANT_NAME          726
+#define IDC_ENTRANT_CLUB          727
+#define IDC_ENTRANT_RATING        728
+#define IDC_ENTRANT_SEED          729
+#define IDC_ENTRANT_ADD           730
+#define IDC_ENTRANT_CHANGE        731
+#define IDC_ENTRANT_REMOVE        732
+#define IDC_ENTRANT_NOTE          733
+#define IDS_ENTRANT_COLUMNS       734
+#define IDS_CSV_FILE_TYPE         735
+#define IDS_IMPORT_BAD_ROWS       736
+#define IDS_ENTRANT_ROW_REASONS   737
+#define IDS_RESULT_COLUMNS        738
+#define IDS_CLUB_MATES_MEET_EARLY 739
+
 /* Groups, then knockout: file faults, knockout seats, the result question, New from list */
 #define IDS_OPEN_GROUPS                 700
 #define IDS_GROUP_FAULT_FORMAT          701

@@ -5,6 +5,8 @@
 #include "ui/editing/draw_teams.h"
 #include "ui/editing/edit_commands.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/entrants_command.h"
+#include "ui/document/entrant_files.h"
 #include "ui/document/file_commands.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
@@ -91,6 +93,10 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_GRAND_FINAL_RESET, toggleGrandFinalReset, NEEDS_DOUBLE_ELIMINATION, ONE_UNDO_STEP},
     {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
     {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_EDIT_ENTRANTS, editEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_IMPORT_ENTRANTS, importEntrants, NEEDS_NOTHING, ASKS_FIRST},
+    {IDM_FILE_EXPORT_ENTRANTS, exportEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_EXPORT_RESULTS, exportResults, NEEDS_BASE_SLOTS, RUNS_PLAIN},
 };
 
 static const CommandRow *commandRow(UINT id)
