@@ -327,4 +327,15 @@
 #define IDS_LIST_GROUPS_MISFIT          717
 #define IDS_FORMAT_GROUPS_DOUBLE        718
 
+/* The live page for spectators and the hall display's parts */
+#define IDM_FILE_PUBLISH            750
+#define IDS_PUBLISH_FAILED          800
+#define IDS_PUBLISH_ORDER_CAPTION   801
+#define IDS_PUBLISH_WRITTEN_AT      802
+#define IDS_PUBLISH_CHOOSE_FOLDER   803
+#define IDS_HALL_NOW_AND_NEXT       804
+#define IDS_HALL_NOW                805
+#define IDS_HALL_NEXT               806
+#define IDS_HALL_NO_COURTS          807
+
 #endif

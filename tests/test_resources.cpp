@@ -228,6 +228,7 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_FILE_PRINT_PREVIEW, L"預覽列印(&V)"},
     {1, 0, IDM_FILE_PRINT, L"列印(&P)...\tCtrl+P"},
     {1, 0, IDM_FILE_PRINT_ORDER, L"列印賽程表(&Y)..."},
+    {1, 0, IDM_FILE_PUBLISH, L"發佈即時網頁(&B)..."},
     {1, 0, 0, L""},
     {1, 0, IDCANCEL, L"結束(&E)"},
     {0, MF_POPUP, 0, L"編輯(&E)"},

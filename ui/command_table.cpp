@@ -8,6 +8,7 @@
 #include "ui/editing/entrants_command.h"
 #include "ui/document/entrant_files.h"
 #include "ui/document/file_commands.h"
+#include "ui/document/live_page.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
 #include "ui/document/new_from_list.h"
@@ -74,6 +75,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_PRINT_ORDER, printOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PAGE_SETUP, pageSetup, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_FILE_PRINT_PREVIEW, printPreview, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_PUBLISH, togglePublishing, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_VIEW_HALL_DISPLAY, toggleHallDisplay, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
