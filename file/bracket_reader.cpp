@@ -1,5 +1,6 @@
 #include "file/bracket_reader.h"
 #include "file/document_stream.h"
+#include "file/group_elements.h"
 #include "file/entrant_elements.h"
 #include "file/match_status.h"
 #include "model/entrant_name.h"
@@ -414,7 +415,8 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         readThirdPlace(document, staged, &names);
     int losersRead = !named || readLosers(document, staged, &names);
     freeMatchAttributes(&names);
-    if (!losersRead || !readEntrantElements(document, staged)) {
+    if (!losersRead || !readEntrantElements(document, staged) ||
+        !readGroupElements(document, staged, report)) {
         resetBracket(staged);
         document->Release();
         return 0;

@@ -22,6 +22,7 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     bracket->thirdPlace = staged->thirdPlace;
     bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
+    bracket->groups = staged->groups;
     bracket->entrants = staged->entrants;
     if (root->left)
         root->left->parent = root;

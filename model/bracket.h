@@ -48,6 +48,19 @@ struct LosersBracket {
     UINT *pairings;        /* N entries: each match's pairing as last noted */
 };
 
+/* The groups played before the knockout (model/group_stage.h): off, with
+ * no groups, in every new or emptied record. The groups are made with the
+ * tree and live as long as it, on the process heap. */
+struct StageGroup;
+
+struct GroupStage {
+    int on;
+    int rules;             /* a GroupRules (model/group_standings.h) */
+    int advancing;         /* 1 .. 4 of each group go through */
+    int groupCount;        /* 0 .. MAX_GROUP_COUNT */
+    StageGroup *groups;    /* groupCount records, or NULL */
+};
+
 struct Bracket {
     int dirty;
     int slotCount;         /* N, a power of two; 0 when no bracket is open */
@@ -63,6 +76,7 @@ struct Bracket {
     void (*pickRuled)(BracketNode *match);
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
+    GroupStage groups;     /* off, no groups in every new or emptied record */
     EntrantList entrants;  /* the people behind the names, reserves too; empty in every new or emptied record */
 };
 

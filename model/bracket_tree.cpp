@@ -1,4 +1,5 @@
 #include "model/bracket.h"
+#include "model/group_stage.h"
 #include "model/heap.h"
 #include "model/losers_rounds.h"
 #include "model/match_record.h"
@@ -27,6 +28,11 @@ static void emptyRecord(Bracket *bracket)
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;
     bracket->losers.pairings = NULL;
+    bracket->groups.on = 0;
+    bracket->groups.rules = 0;
+    bracket->groups.advancing = 0;
+    bracket->groups.groupCount = 0;
+    bracket->groups.groups = NULL;
     bracket->entrants = EntrantList{};
 }
 
@@ -155,6 +161,7 @@ void destroyBracket(Bracket *bracket)
 {
     destroySlotControls(bracket);
     freeLosersBracket(bracket);
+    freeGroupStage(bracket);
     freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);

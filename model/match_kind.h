@@ -11,7 +11,8 @@ enum MatchKind {
     MATCH_THIRD_PLACE, /* the semi-finals' losers */
     MATCH_LOSERS,      /* a losers' bracket match */
     MATCH_GRAND_FINAL,
-    MATCH_RESET        /* the grand final played again */
+    MATCH_RESET,       /* the grand final played again */
+    MATCH_GROUP        /* a round-robin match of a group (model/group_stage.h) */
 };
 
 /* The kind of node, which belongs to bracket (the tree, its third-place

@@ -1,6 +1,7 @@
 #include "model/match_outcome.h"
 #include "model/entrant_name.h"
 
+#include "model/group_stage.h"
 #include "model/pick_rules.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"
@@ -11,9 +12,26 @@ MatchDetails *matchDetailsOf(Bracket *, BracketNode *node)
     return &node->details;
 }
 
-int isMatchDecided(Bracket *, BracketNode *node)
+int isMatchDecided(Bracket *bracket, BracketNode *node)
 {
+    int group, match;
+    if (findGroupMatch(bracket, node, &group, &match))
+        return isGroupMatchDecided(stageGroup(bracket, group), match);
     return node->name[0] || node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
+}
+
+/* A group match named by its winner: the home or away entrant, or nobody
+ * (a double walkover, or no result). A draw is asked for through
+ * setGroupMatchResult, since no name says it. */
+static int setGroupOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, const WCHAR *result,
+                           int outcome)
+{
+    int group, match;
+    findGroupMatch(bracket, node, &group, &match);
+    int side = groupWinnerOfName(stageGroup(bracket, group), match, winner);
+    if (side < 0)
+        return 0;
+    return setGroupMatchResult(bracket, group, match, side, result, outcome);
 }
 
 /* The third-place match has nobody after it: its double walkover is a mark
@@ -65,6 +83,8 @@ int setMatchOutcome(Bracket *bracket, BracketNode *node, const WCHAR *winner, co
         outcome = OUTCOME_PLAYED;
     }
     MatchKind kind = matchKindOf(bracket, node);
+    if (kind == MATCH_GROUP)
+        return setGroupOutcome(bracket, node, winner, result, outcome);
     if (kind == MATCH_THIRD_PLACE)
         return setThirdPlaceOutcome(bracket, node, winner, result, outcome);
     if (kind != MATCH_WINNERS)

@@ -1,5 +1,6 @@
 #include "model/match_schedule.h"
 
+#include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"
 #include "model/match_outcome.h"
@@ -21,6 +22,12 @@ void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, con
         *first = *first ? *first : L"";
         *second = *second ? *second : L"";
         return;
+    case MATCH_GROUP: {
+        int group, match;
+        findGroupMatch(bracket, node, &group, &match);
+        groupMatchNames(stageGroup(bracket, group), match, first, second);
+        return;
+    }
     case MATCH_WINNERS:
     case MATCH_NONE:
         break;
@@ -39,6 +46,8 @@ static int isMatchHeld(Bracket *bracket, BracketNode *node)
         return 1;
     case MATCH_THIRD_PLACE:
         return bracket->thirdPlace.on;
+    case MATCH_GROUP:
+        return bracket->groups.on;
     case MATCH_LOSERS:
     case MATCH_GRAND_FINAL:
     case MATCH_RESET:

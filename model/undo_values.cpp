@@ -1,4 +1,5 @@
 #include "model/undo_values.h"
+#include "model/group_stage.h"
 #include "model/match_fields.h"
 
 static int nodeCount(Bracket *bracket)
@@ -9,16 +10,65 @@ static int nodeCount(Bracket *bracket)
 /* Value ids: 0 the title; then, for each match field, one id per slot
  * (1 .. M for the names, M = 2N-1, then M+1 .. 2M for the results, and so
  * on); then the third-place match's switch and its fields; then the
- * format's; then each base slot's seed (1 .. N); then each listed entrant's name;
- * then, once the losers' nodes are made, one id per losers' node
- * for each field. Ids of a step stay valid when the losers' nodes come,
- * since theirs are the last. */
-enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT };
+ * format's; then each base slot's seed (1 .. N); then each listed entrant's
+ * name; then the groups' (for each field one id per group match, then
+ * each match's draw, then each group's order of the level ones); then,
+ * once the losers' nodes are made, one id per losers' node for each field.
+ * Ids of a step stay valid when the losers' nodes come, since theirs are
+ * the last; the groups come and go only with the tree, so theirs stand
+ * before. */
+enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT, TIED_CAPACITY = MAX_GROUP_SIZE + 1 };
+
+static UINT groupMatches(Bracket *bracket)
+{
+    return (UINT)groupMatchTotal(bracket);
+}
+
+static UINT groupValueCount(Bracket *bracket)
+{
+    return (MATCH_FIELD_COUNT + 1) * groupMatches(bracket) + (UINT)bracket->groups.groupCount;
+}
 
 static UINT fixedValueCount(Bracket *bracket)
 {
     return 1 + MATCH_FIELD_COUNT * (UINT)nodeCount(bracket) + THIRD_VALUE_COUNT + FORMAT_VALUE_COUNT +
-           (UINT)bracket->slotCount + (UINT)bracket->entrants.count;
+           (UINT)bracket->slotCount + (UINT)bracket->entrants.count + groupValueCount(bracket);
+}
+
+/* Group match k (0-based over all groups) and its group. */
+static BracketNode *groupMatchAt(Bracket *bracket, UINT k, int *group)
+{
+    for (int g = 0; g < bracket->groups.groupCount; g++) {
+        StageGroup *found = &bracket->groups.groups[g];
+        if (k < (UINT)found->matchCount) {
+            *group = g;
+            return &found->match[k];
+        }
+        k -= (UINT)found->matchCount;
+    }
+    return NULL;
+}
+
+/* The groups' values, index 0 .. groupValueCount-1. */
+static void groupRef(Bracket *bracket, UINT index, ValueRef *ref)
+{
+    UINT matches = groupMatches(bracket);
+    int group = 0;
+    if (index < MATCH_FIELD_COUNT * matches) {
+        ref->field = (int)(index / matches);
+        ref->slot = groupMatchAt(bracket, index % matches, &group);
+        return;
+    }
+    index -= MATCH_FIELD_COUNT * matches;
+    if (index < matches) {
+        ref->groupValue = GROUP_VALUE_DRAWN;
+        ref->slot = groupMatchAt(bracket, index, &group);
+        ref->group = group;
+        return;
+    }
+    ref->groupValue = GROUP_VALUE_TIED;
+    ref->group = (int)(index - matches);
+    ref->slot = &bracket->groups.groups[ref->group].match[0];
 }
 
 static UINT losersNodeCount(Bracket *bracket)
@@ -33,7 +83,7 @@ UINT undoValueCount(Bracket *bracket)
 
 ValueRef undoValueRef(Bracket *bracket, UINT id)
 {
-    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0, -1};
+    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0, -1, -1, 0};
     if (id == 0)
         return ref;
     UINT nodes = (UINT)nodeCount(bracket);
@@ -66,6 +116,11 @@ ValueRef undoValueRef(Bracket *bracket, UINT id)
         return ref;
     }
     index -= (UINT)bracket->entrants.count;
+    if (index < groupValueCount(bracket)) {
+        groupRef(bracket, index, &ref);
+        return ref;
+    }
+    index -= groupValueCount(bracket);
     UINT losers = losersNodeCount(bracket);
     ref.field = (int)(index / losers);
     ref.slot = &bracket->losers.matches[index % losers];
@@ -87,6 +142,8 @@ static WCHAR *valueOf(Bracket *bracket, UINT id)
         return bracket->entrants.items[ref.entrant].name;
     if (ref.title)
         return bracket->title;
+    if (ref.groupValue == GROUP_VALUE_TIED)
+        return bracket->groups.groups[ref.group].tied;
     return ref.field >= 0 ? matchFieldText(matchOf(bracket, ref), ref.field) : NULL;
 }
 
@@ -98,6 +155,8 @@ static int *numberOf(Bracket *bracket, UINT id)
         return &ref.slot->seed;
     if (ref.field >= 0)
         return matchFieldNumber(matchOf(bracket, ref), ref.field);
+    if (ref.groupValue == GROUP_VALUE_DRAWN)
+        return &bracket->groups.groups[ref.group].drawn[ref.slot - bracket->groups.groups[ref.group].match];
     if (ref.thirdPlace)
         return &bracket->thirdPlace.on;
     if (ref.formatValue == FORMAT_DOUBLE)
@@ -137,6 +196,8 @@ int undoValueCapacity(Bracket *bracket, UINT id)
         return TITLE_CAPACITY;
     if (ref.entrant >= 0)
         return NAME_CAPACITY;
+    if (ref.groupValue == GROUP_VALUE_TIED)
+        return TIED_CAPACITY;
     return ref.field >= 0 ? MATCH_FIELDS[ref.field].capacity : 2;
 }
 
@@ -173,10 +234,15 @@ static SIZE_T thirdUnits(void)
     return 2 + matchUnits();
 }
 
+static SIZE_T groupUnits(Bracket *bracket)
+{
+    return (SIZE_T)groupMatches(bracket) * (matchUnits() + 2) + (SIZE_T)bracket->groups.groupCount * TIED_CAPACITY;
+}
+
 SIZE_T undoSnapshotUnits(Bracket *bracket)
 {
     return TITLE_CAPACITY + (SIZE_T)nodeCount(bracket) * matchUnits() + thirdUnits() + 2 * FORMAT_VALUE_COUNT +
-           2 * (SIZE_T)bracket->slotCount + NAME_CAPACITY * (SIZE_T)bracket->entrants.count +
+           2 * (SIZE_T)bracket->slotCount + NAME_CAPACITY * (SIZE_T)bracket->entrants.count + groupUnits(bracket) +
            (SIZE_T)losersNodeCount(bracket) * matchUnits();
 }
 
@@ -211,6 +277,18 @@ WCHAR *undoSnapshotOf(Bracket *bracket, WCHAR *before, UINT id)
     if (ref.entrant >= 0)
         return at + NAME_CAPACITY * (SIZE_T)ref.entrant;
     at += NAME_CAPACITY * (SIZE_T)bracket->entrants.count;
+    UINT groupFirst = fixedValueCount(bracket) - groupValueCount(bracket);
+    if (id < fixedValueCount(bracket)) {
+        UINT index = id - groupFirst, matches = groupMatches(bracket);
+        if (index < MATCH_FIELD_COUNT * matches)
+            return fieldSnapshot(at, matches, ref.field, index % matches);
+        at += (SIZE_T)matches * matchUnits();
+        index -= MATCH_FIELD_COUNT * matches;
+        if (index < matches)
+            return at + 2 * (SIZE_T)index;
+        return at + 2 * (SIZE_T)matches + (SIZE_T)(index - matches) * TIED_CAPACITY;
+    }
+    at += groupUnits(bracket);
     UINT losers = losersNodeCount(bracket);
     return fieldSnapshot(at, losers, ref.field, (id - fixedValueCount(bracket)) % losers);
 }

@@ -1,7 +1,8 @@
 /* The values undo keeps of a bracket, each named by an id: the title, every
  * field of every match (model/match_fields.h), the third-place match's
- * switch, the format's two, each first-round slot's seed and the name of
- * each entrant of the entrant list. A step of model/undo_history.h is a list of
+ * switch, the format's two, each first-round slot's seed, the name of each
+ * entrant of the entrant list and what the groups keep beside their
+ * matches. A step of model/undo_history.h is a list of
  * such values before and after. */
 #ifndef DUELMARK_MODEL_UNDO_VALUES_H
 #define DUELMARK_MODEL_UNDO_VALUES_H
@@ -18,9 +19,16 @@ struct ValueRef {
     int formatValue;     /* a FormatValue, or -1 */
     int seed;            /* the value is the seed of the first-round slot above */
     int entrant;         /* the value is the name of this entrant of the list, or -1 */
+    int groupValue;      /* a GroupValue of the group match slot or of group below, or -1 */
+    int group;           /* the group of a GROUP_TIED value */
 };
 
 enum FormatValue { FORMAT_DOUBLE, FORMAT_RESET, FORMAT_VALUE_COUNT };
+
+/* What a group keeps beside its matches' fields: whether a match was drawn
+ * (slot is the match, field -1) and the organiser's order for the level
+ * ones (slot is the group's first match, standing for the group). */
+enum GroupValue { GROUP_VALUE_DRAWN, GROUP_VALUE_TIED };
 
 UINT undoValueCount(Bracket *bracket);
 ValueRef undoValueRef(Bracket *bracket, UINT id);

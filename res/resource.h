@@ -263,6 +263,27 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* The group stage in the window: the tab strip, the Groups page, Order tied entrants */
+#define IDS_STAGE_GROUPS_TAB    760
+#define IDS_STAGE_KNOCKOUT_TAB  761
+#define IDS_GROUP_HEADING       762
+#define IDS_STANDINGS_HEADINGS  763
+#define IDS_RESULT_DRAW         764
+#define IDS_GROUP_UNREADABLE    765
+#define IDM_EDIT_ORDER_TIED     766
+#define IDD_ORDER_TIED          767
+#define IDC_TIED_LIST           768
+#define IDC_TIED_UP             769
+#define IDC_TIED_DOWN           770
+#define IDC_STAGE_TABS          771
+#define IDC_GROUPS_PAGE         772
+#define IDC_GROUP_CELL          773
+#define IDC_GROUP_STANDINGS     774
+#define IDC_GROUP_LABEL         775
+#define IDS_ORDER_TIED_PROMPT   776
+#define IDS_GROUP_CELL_WON      777
+#define IDS_GROUP_CELL_LOST     778
+
 /* Entrants with clubs: the list, CSV in and out, club-mates apart in the draw */
 #define IDM_EDIT_ENTRANTS         720
 #define IDM_FILE_IMPORT_ENTRANTS  721
@@ -284,6 +305,27 @@
 #define IDS_ENTRANT_ROW_REASONS   737
 #define IDS_RESULT_COLUMNS        738
 #define IDS_CLUB_MATES_MEET_EARLY 739
+
+/* Groups, then knockout: file faults, knockout seats, the result question, New from list */
+#define IDS_OPEN_GROUPS                 700
+#define IDS_GROUP_FAULT_FORMAT          701
+#define IDS_GROUP_FAULT_SIZE            702
+#define IDS_GROUP_FAULT_OTHER_GROUP     703
+#define IDS_GROUP_FAULT_NUMBER          704
+#define IDS_GROUP_FAULT_PAIRING_TWICE   705
+#define IDS_GROUP_FAULT_TIED            706
+#define IDS_GROUP_FAULT_KNOCKOUT        707
+#define IDS_GROUP_SEAT                  708
+#define IDS_GROUP_PLACES                709
+#define IDS_GROUP_RESULT_QUESTION       710
+#define IDS_GROUP_RULES_NAMES           711
+#define IDS_FORMAT_GROUPS_SINGLE        712
+#define IDC_LIST_GROUP_COUNT            713
+#define IDC_LIST_GROUP_BY_SIZE          714
+#define IDC_LIST_ADVANCING              715
+#define IDC_LIST_RULES                  716
+#define IDS_LIST_GROUPS_MISFIT          717
+#define IDS_FORMAT_GROUPS_DOUBLE        718
 
 /* The live page for spectators and the hall display's parts */
 #define IDM_FILE_PUBLISH            750

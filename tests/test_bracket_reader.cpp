@@ -263,7 +263,7 @@ TEST_F(ReaderTest, ARefusalSaysWhyAndComesAtOnce)
         {big, OPEN_FAULT_TOO_LARGE, 0},
     };
     for (const auto &c : cases) {
-        OpenReport report = {OPEN_FAULT_NONE, 12345};
+        OpenReport report = {OPEN_FAULT_NONE, 12345, 0, 0, 0, {0}};
         DWORD start = GetTickCount();
         EXPECT_EQ(0, readFile(c.path, &report)) << utf8(c.path);
         EXPECT_LT(GetTickCount() - start, 10000u) << "refused at once, unread: " << utf8(c.path);

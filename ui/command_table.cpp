@@ -26,6 +26,7 @@
 #include "ui/print/print_preview.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
+#include "ui/editing/order_tied_command.h"
 
 typedef void (*CommandHandler)(HWND window, DocumentState *state);
 
@@ -42,7 +43,8 @@ enum {
     NEEDS_DECIDABLE_FOCUS = 1 << 7, /* the focused pick, if any, has two entrants */
     NEEDS_SINGLE_ELIMINATION = 1 << 8,
     NEEDS_DOUBLE_ELIMINATION = 1 << 9,
-    NEEDS_NAMED_FOCUS = 1 << 10     /* the focused slot shows a first-round entrant's name */
+    NEEDS_NAMED_FOCUS = 1 << 10,    /* the focused slot shows a first-round entrant's name */
+    NEEDS_LEVEL_GROUP = 1 << 11     /* a decided group has entrants its rules leave level */
 };
 
 /* How the command runs. */
@@ -89,6 +91,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_TITLE, editTitle, NEEDS_BRACKET, ASKS_FIRST | ONE_UNDO_STEP},
     /* Opens its own step, which it may take back when the user cancels. */
     {IDM_EDIT_MATCH_RESULT, editMatchResult, NEEDS_BASE_SLOTS | NEEDS_DECIDABLE_FOCUS, RUNS_PLAIN},
+    {IDM_EDIT_ORDER_TIED, orderTiedEntrants, NEEDS_BRACKET | NEEDS_LEVEL_GROUP, ONE_UNDO_STEP},
     {IDM_EDIT_THIRD_PLACE, toggleThirdPlaceMatch, NEEDS_SEMI_FINALS | NEEDS_SINGLE_ELIMINATION, ONE_UNDO_STEP},
     /* Opens its own step once the losers' nodes are made. */
     {IDM_EDIT_DOUBLE_ELIMINATION, toggleDoubleElimination, NEEDS_SEMI_FINALS, RUNS_PLAIN},
@@ -144,6 +147,8 @@ static int needsMet(HWND window, DocumentState *state, UINT needs)
     if ((needs & NEEDS_DOUBLE_ELIMINATION) && !bracket->losers.on)
         return 0;
     if ((needs & NEEDS_NAMED_FOCUS) && !renameEntrantCanAct(window, state))
+        return 0;
+    if ((needs & NEEDS_LEVEL_GROUP) && !tiedEntrantsToOrder(window, state))
         return 0;
     return 1;
 }

@@ -1,5 +1,7 @@
 #include "ui/main_dialog.h"
 
+#include <commctrl.h>
+
 #include "res/resource.h"
 #include "model/undo_history.h"
 #include "ui/command_table.h"
@@ -25,6 +27,8 @@
 #include "ui/editing/third_place_command.h"
 #include "ui/window/third_place_view.h"
 #include "ui/window/window_marks.h"
+#include "ui/window/stage_tabs.h"
+#include "ui/groups/groups_page.h"
 
 /* The icon always comes from the executable, never from a satellite. A
  * start-up file that does not load leaves the empty window, after a word
@@ -39,6 +43,7 @@ static void initMainWindow(HWND window, DocumentState *state)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
     followWindowMarks(window, state->bracket);
+    followGroupsPage(window, state->bracket);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -91,6 +96,18 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
         hideNameClashTip(window);
         break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
+    /* A cell of the Groups page, clicked or given Enter, is its match's
+     * Match result. */
+    case MAKEWPARAM(IDC_GROUP_CELL, BN_CLICKED):
+        SetFocus(control);
+        runMenuCommand(window, state, IDM_EDIT_MATCH_RESULT);
+        break;
+    /* Enter on a cell the dialog manager has not made the default button. */
+    case IDOK:
+        if (GetDlgCtrlID(GetFocus()) == IDC_GROUP_CELL && IsChild(window, GetFocus()))
+            runMenuCommand(window, state, IDM_EDIT_MATCH_RESULT);
+        break;
+    case MAKEWPARAM(IDC_GROUP_CELL, BN_SETFOCUS):
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_SETFOCUS):
     case MAKEWPARAM(IDC_THIRD_PLACE_COMBO, CBN_SETFOCUS):
@@ -133,8 +150,14 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
             forgetNameClashTip(window, (HWND)lParam);
         }
         break;
-    case WM_PAINT: return paintWindowMarks(window, state->bracket);
-    case WM_NOTIFY: answerPickTooltip(window, state->bracket, (NMHDR *)lParam); break;
+    /* The knockout's marks stay under its own page. */
+    case WM_PAINT: return chosenStagePage(window) == STAGE_GROUPS ? FALSE : paintWindowMarks(window, state->bracket);
+    case WM_NOTIFY:
+        if (((NMHDR *)lParam)->idFrom == IDC_STAGE_TABS && ((NMHDR *)lParam)->code == (UINT)TCN_SELCHANGE)
+            showChosenStagePage(window, state->bracket);
+        else
+            answerPickTooltip(window, state->bracket, (NMHDR *)lParam);
+        break;
     case WM_CONTEXTMENU: showPickMenu(window, state, (HWND)wParam, lParam); break;
     case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;
@@ -146,10 +169,12 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
      * the slots a second time. */
     case WM_DPICHANGED:
         followDisplayScale(window, state->bracket, LOWORD(wParam), (const RECT *)lParam);
+        followGroupsPageScale(window, state->bracket);
         return TRUE;
     case WM_DESTROY:
         removeKeyboardShortcuts(window);
         forgetWindowMarks(window, state->bracket);
+        forgetGroupsPage(window, state->bracket);
         stopRecoveryCopies(window, state);
         stopLivePage(window, state);
         forgetDisplayScale(window);

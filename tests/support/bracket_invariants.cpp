@@ -1,5 +1,6 @@
 #include "support/bracket_invariants.h"
 
+#include "model/group_stage.h"
 #include "model/match_fields.h"
 
 ::testing::AssertionResult bracketIsConsistent(Bracket *b, bool withControls)
@@ -68,6 +69,18 @@ std::wstring matchFingerprint(Bracket *b)
     text += L"|losers " + std::to_wstring(b->losers.on) + std::to_wstring(b->losers.reset);
     for (int k = 0; b->losers.matches && k < b->slotCount; k++)
         addMatch(text, nodeValues(&b->losers.matches[k]));
+    if (b->groups.on)
+        text += L"|groups " + std::to_wstring(b->groups.rules) + std::to_wstring(b->groups.advancing);
+    for (int g = 0; StageGroup *group = stageGroup(b, g); g++) {
+        text += L"|group";
+        for (int k = 0; k < group->count; k++)
+            text += L"," + std::wstring(group->entrant[k]) + L"#" + std::to_wstring(group->seed[k]);
+        for (int m = 0; m < group->matchCount; m++) {
+            addMatch(text, nodeValues(&group->match[m]));
+            text += L"," + std::to_wstring(group->drawn[m]);
+        }
+        text += L"|tied " + std::wstring(group->tied);
+    }
     return text;
 }
 

@@ -14,6 +14,7 @@ struct MatchResultDialog {
     MatchResultChoice *choice;
     HMODULE module;       /* where the outcome names come from */
     LRESULT shownWinner;  /* the winner selected at the start, CB_ERR for none */
+    LRESULT drawIndex;    /* the "Draw" choice, CB_ERR where draws do not count */
 };
 
 /* Both entrants as they are written: two names that differ only in case
@@ -66,7 +67,11 @@ static void initMatchResultDialog(HWND window, MatchResultDialog *dialog)
     SetDlgItemTextW(window, IDC_RESULT_SECOND_TEAM, choice->second);
     HWND combo = GetDlgItem(window, IDC_RESULT_WINNER);
     addWinnerChoices(combo, choice->first, choice->second);
-    LRESULT index = findChoice(combo, choice->winner);
+    dialog->drawIndex = CB_ERR;
+    WCHAR draw[64];
+    if (choice->drawAllowed && loadStringWithFallback(dialog->module, IDS_RESULT_DRAW, draw, 64))
+        dialog->drawIndex = SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)draw);
+    LRESULT index = choice->drawn && dialog->drawIndex >= 0 ? dialog->drawIndex : findChoice(combo, choice->winner);
     if (index != CB_ERR)
         SendMessageW(combo, CB_SETCURSEL, (WPARAM)index, 0);
     dialog->shownWinner = index;
@@ -100,7 +105,10 @@ static void confirmMatchResult(HWND window, MatchResultDialog *dialog)
     WCHAR winner[NAME_CAPACITY];
     lstrcpyW(winner, choice->winner);
     LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    if (index != dialog->shownWinner) {
+    int drawn = index != CB_ERR && index == dialog->drawIndex;
+    if (drawn) {
+        winner[0] = 0;
+    } else if (index != dialog->shownWinner) {
         winner[0] = 0;
         LRESULT length = index != CB_ERR ? SendMessageW(combo, CB_GETLBTEXTLEN, (WPARAM)index, 0) : -1;
         if (length >= 0 && length < NAME_CAPACITY)
@@ -111,7 +119,7 @@ static void confirmMatchResult(HWND window, MatchResultDialog *dialog)
         outcome = OUTCOME_PLAYED;
     /* Nobody wins when both withdrew; anything else that tells how the
      * match ended needs its winner. */
-    if (outcome != OUTCOME_DOUBLE_WALKOVER && (result[0] || outcome != OUTCOME_PLAYED) && !winner[0]) {
+    if (outcome != OUTCOME_DOUBLE_WALKOVER && (result[0] || outcome != OUTCOME_PLAYED) && !winner[0] && !drawn) {
         MessageBeep(MB_ICONWARNING);
         SetFocus(combo);
         return;
@@ -119,6 +127,8 @@ static void confirmMatchResult(HWND window, MatchResultDialog *dialog)
     lstrcpyW(choice->winner, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : winner);
     lstrcpyW(choice->result, outcome == OUTCOME_DOUBLE_WALKOVER ? L"" : result);
     choice->outcome = (int)outcome;
+    /* A match not played out is nobody's draw. */
+    choice->drawn = drawn && outcome == OUTCOME_PLAYED;
     choice->court[0] = 0;
     GetDlgItemTextW(window, IDC_RESULT_COURT, choice->court, COURT_CAPACITY);
     readTime(window, choice->time);
@@ -149,7 +159,7 @@ static INT_PTR CALLBACK matchResultDialogProc(HWND window, UINT message, WPARAM 
 
 int runMatchResultDialog(HWND owner, HMODULE module, MatchResultChoice *choice)
 {
-    MatchResultDialog dialog = {choice, module, CB_ERR};
+    MatchResultDialog dialog = {choice, module, CB_ERR, CB_ERR};
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
     /* A satellite made before results existed has no such template. */

@@ -15,6 +15,8 @@ struct MatchResultChoice {
     int outcome;                   /* in and out: a MatchOutcome */
     WCHAR court[COURT_CAPACITY];   /* in and out */
     WCHAR time[MATCH_TIME_CAPACITY]; /* in and out: "YYYY-MM-DDTHH:MM", or empty when not scheduled */
+    int drawAllowed;               /* in: a group match whose rules count draws offers "Draw" as its winner */
+    int drawn;                     /* in and out: the match was drawn (winner empty) */
 };
 
 /* Runs the dialog owned by owner, from module's template (the executable's

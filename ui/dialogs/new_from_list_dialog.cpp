@@ -1,5 +1,6 @@
 #include "ui/dialogs/new_from_list_dialog.h"
 
+#include "model/group_standings.h"
 #include "file/csv_text.h"
 #include "file/entrant_csv.h"
 #include "model/heap.h"
@@ -23,6 +24,50 @@ struct NewFromListDialog {
     NewFromListChoice *list;
 };
 
+/* The format box's items. */
+enum FormatItem { FORMAT_SINGLE, FORMAT_DOUBLE, FORMAT_GROUPS_SINGLE, FORMAT_GROUPS_DOUBLE, FORMAT_ITEM_COUNT };
+
+static int chosenFormat(HWND window)
+{
+    return (int)SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_GETCURSEL, 0, 0);
+}
+
+static const int GROUP_CONTROLS[] = {IDC_LIST_GROUP_COUNT, IDC_LIST_GROUP_BY_SIZE, IDC_LIST_ADVANCING,
+                                     IDC_LIST_RULES};
+
+/* The groups' boxes take input only while a format with groups is chosen. */
+static void enableGroupControls(HWND window)
+{
+    int groups = chosenFormat(window) >= FORMAT_GROUPS_SINGLE;
+    for (int id : GROUP_CONTROLS)
+        EnableWindow(GetDlgItem(window, id), groups);
+}
+
+/* Four groups, two through, table tennis's rules, until the user says
+ * otherwise; the rules' names are one text cut at '|'. */
+static void initGroupControls(HWND window, NewFromListDialog *dialog)
+{
+    SetDlgItemInt(window, IDC_LIST_GROUP_COUNT, 4, FALSE);
+    SetDlgItemInt(window, IDC_LIST_ADVANCING, 2, FALSE);
+    SendDlgItemMessageW(window, IDC_LIST_GROUP_COUNT, EM_LIMITTEXT, 2, 0);
+    SendDlgItemMessageW(window, IDC_LIST_ADVANCING, EM_LIMITTEXT, 1, 0);
+    WCHAR names[256];
+    if (!loadStringWithFallback(dialog->module, IDS_GROUP_RULES_NAMES, names, 256))
+        names[0] = 0;
+    WCHAR *start = names;
+    for (int rules = 0; rules < RULES_COUNT; rules++) {
+        WCHAR *end = start;
+        while (*end && *end != L'|')
+            end++;
+        WCHAR kept = *end;
+        *end = 0;
+        SendDlgItemMessageW(window, IDC_LIST_RULES, CB_ADDSTRING, 0, (LPARAM)start);
+        start = kept ? end + 1 : end;
+    }
+    SendDlgItemMessageW(window, IDC_LIST_RULES, CB_SETCURSEL, 0, 0);
+    enableGroupControls(window);
+}
+
 static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
 {
     HICON icon = LoadIconW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDI_APP));
@@ -30,18 +75,22 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
     SendDlgItemMessageW(window, IDC_LIST_TITLE_EDIT, EM_LIMITTEXT, TITLE_CAPACITY - 1, 0);
     SendDlgItemMessageW(window, IDC_LIST_ENTRANTS_EDIT, EM_LIMITTEXT, ENTRANT_TEXT_LIMIT, 0);
     CheckRadioButton(window, IDC_LIST_SEEDED, IDC_LIST_AS_LISTED, IDC_LIST_SEEDED);
-    /* In the order of NewFromListChoice's doubleElimination; a satellite's
-     * template without the box offers single elimination alone. */
-    const UINT formats[] = {IDS_FORMAT_SINGLE, IDS_FORMAT_DOUBLE};
-    for (UINT id : formats) {
+    /* In FormatItem's order (NewFromListChoice's doubleElimination and
+     * groups follow from it); a satellite's template without the box offers
+     * single elimination alone, and one without the groups' boxes never
+     * offers groups. */
+    const UINT formats[] = {IDS_FORMAT_SINGLE, IDS_FORMAT_DOUBLE, IDS_FORMAT_GROUPS_SINGLE, IDS_FORMAT_GROUPS_DOUBLE};
+    int offered = GetDlgItem(window, IDC_LIST_RULES) ? FORMAT_ITEM_COUNT : FORMAT_GROUPS_SINGLE;
+    for (int k = 0; k < offered; k++) {
         WCHAR name[64];
-        loadStringWithFallback(dialog->module, id, name, 64);
+        loadStringWithFallback(dialog->module, formats[k], name, 64);
         SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_ADDSTRING, 0, (LPARAM)name);
     }
     SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_SETCURSEL, 0, 0);
     SetDlgItemTextW(window, IDC_LIST_TITLE_EDIT, dialog->list->title);
     if (dialog->list->prefill)
         SetDlgItemTextW(window, IDC_LIST_ENTRANTS_EDIT, dialog->list->prefill);
+    initGroupControls(window, dialog);
     dialog->list->entrants = NULL;
 }
 
@@ -140,6 +189,32 @@ static WCHAR *takeEntrantText(HWND window)
     return text;
 }
 
+/* The groups' boxes into the list's format. Returns 0, having said why,
+ * when the field does not make those groups. */
+static int takeGroupFormat(HWND window, NewFromListDialog *dialog, int count)
+{
+    GroupEventFormat *format = &dialog->list->groupFormat;
+    int number = (int)GetDlgItemInt(window, IDC_LIST_GROUP_COUNT, NULL, FALSE);
+    int bySize = IsDlgButtonChecked(window, IDC_LIST_GROUP_BY_SIZE) == BST_CHECKED;
+    format->groupCount = bySize ? 0 : number;
+    format->groupSize = bySize ? number : 0;
+    format->advancing = (int)GetDlgItemInt(window, IDC_LIST_ADVANCING, NULL, FALSE);
+    format->rules = (int)SendDlgItemMessageW(window, IDC_LIST_RULES, CB_GETCURSEL, 0, 0);
+    format->placement = chosenPlacement(window);
+    if (format->rules < 0 || format->rules >= RULES_COUNT)
+        format->rules = RULES_TABLE_TENNIS;
+    int groups = groupEventGroupCount(count, format);
+    /* No more go through than the smallest group holds. */
+    if (groups && format->advancing <= count / groups)
+        return 1;
+    WCHAR countText[16];
+    wsprintfW(countText, L"%d", count);
+    const WCHAR *inserts[] = {countText};
+    complain(window, dialog, IDS_LIST_GROUPS_MISFIT, inserts, 1,
+             groups ? IDC_LIST_ADVANCING : IDC_LIST_GROUP_COUNT);
+    return 0;
+}
+
 /* Whether the typed list carries columns: a tab anywhere (a spreadsheet's
  * cells pasted), or the separator the CSV reader finds on every line that
  * is not blank. A plain list of names, one holding a comma among others
@@ -235,9 +310,17 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
         freeBlock(text);
         return;
     }
-    list->entrants = text;
+    int format = chosenFormat(window);
     list->placement = chosenPlacement(window);
-    list->doubleElimination = SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_GETCURSEL, 0, 0) == 1;
+    list->doubleElimination = format == FORMAT_DOUBLE || format == FORMAT_GROUPS_DOUBLE;
+    list->groups = format >= FORMAT_GROUPS_SINGLE;
+    int count = list->field.count ? list->field.count : countEntrants(text);
+    if (list->groups && !takeGroupFormat(window, dialog, count)) {
+        freeEntrantList(&list->field);
+        freeBlock(text);
+        return;
+    }
+    list->entrants = text;
     EndDialog(window, 1);
 }
 
@@ -251,6 +334,7 @@ static INT_PTR CALLBACK newFromListDialogProc(HWND window, UINT message, WPARAM 
     case WM_COMMAND:
         switch (wParam) {
         case IDC_LIST_OK: confirmNewFromList(window, dialog); break;
+        case MAKEWPARAM(IDC_LIST_FORMAT, CBN_SELCHANGE): enableGroupControls(window); break;
         case IDCANCEL: EndDialog(window, 0); break;
         }
         break;

@@ -4,6 +4,7 @@
 #define DUELMARK_UI_DIALOGS_NEW_FROM_LIST_DIALOG_H
 
 #include "model/bracket.h"
+#include "model/group_event.h"
 
 struct NewFromListChoice {
     WCHAR title[TITLE_CAPACITY];
@@ -11,7 +12,9 @@ struct NewFromListChoice {
     WCHAR *entrants;   /* the list as typed; a heap block (freeBlock) */
     EntrantList field; /* a list with club, rating or seed columns read as entrants; else empty */
     int placement;     /* an EntrantPlacement */
-    int doubleElimination; /* the format chosen: 0 single, 1 double elimination */
+    int doubleElimination; /* the format chosen: 0 single, 1 double elimination (of the knockout) */
+    int groups;            /* groups are played first, as groupFormat says */
+    GroupEventFormat groupFormat; /* its placement is placement's */
 };
 
 /* Runs the dialog owned by owner, from module's template (the executable's
@@ -19,8 +22,8 @@ struct NewFromListChoice {
  * whose lines carry columns (a tab, or the same separator on every line,
  * as the CSV reader takes them) is read as entrants with club, rating and
  * seed; rows it cannot take are named in a question first. The dialog
- * stays open, saying why, until the title is not empty and the list holds
- * 2 to 256 entrants. Returns 1 on OK with list filled, the caller then
+ * stays open, saying why, until the title is not empty, the list holds
+ * 2 to 256 entrants and, for groups, the field makes the groups asked for. Returns 1 on OK with list filled, the caller then
  * owning list->entrants and list->field; 0 on Cancel or when the dialog
  * could not be shown, with nothing to free. */
 int runNewFromListDialog(HWND owner, HMODULE module, NewFromListChoice *list);

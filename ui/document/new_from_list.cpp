@@ -1,5 +1,6 @@
 #include "ui/document/new_from_list.h"
 
+#include "model/group_event.h"
 #include "model/entrant_draw.h"
 #include "model/heap.h"
 #include "model/losers_bracket.h"
@@ -68,11 +69,30 @@ static int buildFromColumns(Bracket *bracket, ListBuild *build)
     return 1;
 }
 
+/* Groups first: the names of the field (columns or a plain list) drawn
+ * into groups; a field with columns becomes the bracket's entrant list. */
+static int buildGroupsFromList(Bracket *bracket, NewFromListChoice *list)
+{
+    EntrantList *field = &list->field;
+    WCHAR *names = field->count ? namesText(field) : NULL;
+    const WCHAR *text = field->count ? names : list->entrants;
+    int built = text && buildGroupEventFromList(bracket, text, &list->groupFormat, cryptoRandomBelow, NULL);
+    freeBlock(names);
+    if (built && field->count) {
+        bracket->entrants = *field;
+        *field = EntrantList{};
+    }
+    return built;
+}
+
 static int buildFromList(Bracket *bracket, void *context)
 {
     ListBuild *build = (ListBuild *)context;
     NewFromListChoice *list = build->list;
-    if (list->field.count) {
+    if (list->groups) {
+        if (!buildGroupsFromList(bracket, list))
+            return 0;
+    } else if (list->field.count) {
         if (!buildFromColumns(bracket, build))
             return 0;
     } else if (!buildBracketFromList(bracket, list->entrants, list->placement, cryptoRandomBelow, NULL)) {

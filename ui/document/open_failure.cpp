@@ -3,6 +3,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
 #include "ui/common/system_error_text.h"
+#include "ui/document/group_file_fault.h"
 
 enum { REASON_CAPACITY = 512, MESSAGE_CAPACITY = 2048 };
 
@@ -20,6 +21,10 @@ void reportOpenFailure(HWND window, HMODULE module, const WCHAR *name, const Ope
     case OPEN_FAULT_NOT_BRACKET: id = IDS_OPEN_NOT_BRACKET; break;
     case OPEN_FAULT_TOO_LARGE: id = IDS_OPEN_TOO_LARGE; break;
     case OPEN_FAULT_NAME_TOO_LONG: id = IDS_OPEN_NAME_TOO_LONG; break;
+    case OPEN_FAULT_GROUPS:
+        id = IDS_OPEN_GROUPS;
+        groupFileFaultText(module, report, reason, REASON_CAPACITY);
+        break;
     default: return;
     }
     WCHAR caption[128];

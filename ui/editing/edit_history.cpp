@@ -8,6 +8,7 @@
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
 #include "model/losers_bracket.h"
+#include "model/group_stage.h"
 
 void recordSlotTextChange(HWND control, Bracket *bracket)
 {
@@ -46,9 +47,24 @@ void showBaseSlotNames(Bracket *bracket)
         showSlotName(node);
 }
 
-/* Called for each value a replayed step changed; NULL is the title. */
+void showWholeKnockout(HWND window, Bracket *bracket)
+{
+    for (int id = 1; id < 2 * bracket->slotCount; id++)
+        showSlotName(bracket->nodeTable[id - 1]);
+    if (bracket->thirdPlace.on)
+        showThirdPlaceMatch(window, bracket);
+    if (bracket->losers.on)
+        showLosersBracket(window, bracket);
+}
+
+/* Called for each value a replayed step changed; NULL is the title. A
+ * group match shows itself on the Groups page, which follows every step. */
 static void showRestored(Bracket *bracket, BracketNode *node, void *window)
 {
+    int group, match;
+    int sentinel = node == UNDO_THIRD_PLACE_SHOWN || node == UNDO_FORMAT_SHOWN || node == UNDO_ALL_SHOWN;
+    if (node && !sentinel && findGroupMatch(bracket, node, &group, &match))
+        return;
     if (node == UNDO_THIRD_PLACE_SHOWN)
         showThirdPlaceMatch((HWND)window, bracket);
     else if (node == UNDO_FORMAT_SHOWN)

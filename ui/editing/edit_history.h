@@ -23,6 +23,11 @@ void redoEdit(HWND window, DocumentState *state);
  * change of its own: the edit's EN_CHANGE finds the name already there. */
 void showSlotName(BracketNode *node);
 
+/* Every knockout match shown again as the model holds it: a group result
+ * or a lot may have put entrants into its base slots and cleared what
+ * followed them. */
+void showWholeKnockout(HWND window, Bracket *bracket);
+
 /* Shows every base slot whose edit does not show its name yet. */
 void showBaseSlotNames(Bracket *bracket);
 

@@ -1,5 +1,7 @@
 #include "ui/editing/match_result_command.h"
 
+#include "model/entrant_name.h"
+#include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"
 #include "model/match_outcome.h"
@@ -9,10 +11,12 @@
 #include "ui/editing/edit_history.h"
 #include "ui/editing/entrant_commands.h"
 #include "ui/editing/result_change_question.h"
+#include "ui/editing/group_result_question.h"
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/match_result_dialog.h"
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
+#include "ui/groups/groups_page.h"
 
 /* The match a control stands for: 1 with *node, 0 when the control is no
  * pick of the open bracket. A name box
@@ -27,6 +31,11 @@ static int matchOfControl(HWND window, Bracket *bracket, HWND control, BracketNo
         return 1;
     }
     int id = GetDlgCtrlID(control);
+    int group, match;
+    if (groupMatchOfCell(bracket, control, &group, &match)) {
+        *node = &stageGroup(bracket, group)->match[match];
+        return 1;
+    }
     if (id == IDC_TEAM_EDIT) {
         BracketNode *entrant = slotOfControl(control);
         *node = entrant && !entrant->left ? entrant->parent : NULL;
@@ -62,6 +71,8 @@ static int hasTwoEntrants(Bracket *bracket, BracketNode *node)
     case MATCH_WINNERS:
     case MATCH_NONE:
         return !againstBye(node);
+    case MATCH_GROUP:
+        return 1;
     case MATCH_LOSERS:
     case MATCH_GRAND_FINAL:
     case MATCH_RESET:
@@ -87,6 +98,37 @@ static void fillChoice(Bracket *bracket, BracketNode *node, MatchResultChoice *c
     choice->outcome = node->details.outcome;
     lstrcpyW(choice->court, node->details.court);
     lstrcpyW(choice->time, node->details.time);
+    choice->drawAllowed = 0;
+    choice->drawn = 0;
+}
+
+/* A group match: a winner, or a draw where the rules count draws. */
+static void editGroupMatchResult(HWND window, Bracket *bracket, int groupIndex, int match)
+{
+    StageGroup *group = stageGroup(bracket, groupIndex);
+    BracketNode *node = &group->match[match];
+    const WCHAR *home, *away;
+    groupMatchNames(group, match, &home, &away);
+    MatchResultChoice choice;
+    fillChoice(bracket, node, &choice);
+    lstrcpyW(choice.first, home);
+    lstrcpyW(choice.second, away);
+    choice.drawAllowed = groupRulesAllowDraws(bracket->groups.rules);
+    choice.drawn = groupMatchWinner(group, match) == GROUP_DRAWN;
+    if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)
+        return;
+    int winner = choice.drawn                      ? GROUP_DRAWN
+                 : !choice.winner[0]               ? GROUP_UNDECIDED
+                 : sameName(choice.winner, home) ? GROUP_HOME_WON
+                                                   : GROUP_AWAY_WON;
+    /* A result that changes who goes through asks first. */
+    if (!confirmGroupResult(window, bracket, groupIndex, match, winner, choice.result, choice.outcome))
+        return;
+    beginUndoStep(bracket, 0);
+    setGroupMatchResult(bracket, groupIndex, match, winner, choice.result, choice.outcome);
+    setMatchSchedule(bracket, node, choice.court, choice.time);
+    showWholeKnockout(window, bracket);
+    endUndoStep(bracket);
 }
 
 struct ChosenResult {
@@ -116,6 +158,9 @@ void editMatchResult(HWND window, DocumentState *state)
     BracketNode *node;
     if (!matchOfControl(window, bracket, GetFocus(), &node) || !hasTwoEntrants(bracket, node))
         return;
+    int group, match;
+    if (findGroupMatch(bracket, node, &group, &match))
+        return editGroupMatchResult(window, bracket, group, match);
     MatchResultChoice choice;
     fillChoice(bracket, node, &choice);
     if (!runMatchResultDialog(window, bracket->resourceModule, &choice) || !bracket->slotCount)

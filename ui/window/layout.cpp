@@ -9,6 +9,7 @@
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
 #include "ui/window/pick_controls.h"
+#include "ui/window/stage_tabs.h"
 
 enum {
     EDIT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
@@ -94,6 +95,7 @@ void setBracketCaption(HWND mainWindow, Bracket *bracket)
  * teams, so the client area is at most 2580 high at 96 DPI. */
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
+    placeStageTabs(mainWindow, bracket);
     SlotGeometry geometry = slotGeometryFor(mainWindow);
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     showRuledPicks(bracket);
@@ -113,5 +115,6 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
+    fitStageTabs(mainWindow, geometry.font, content.cx);
     placeScrollView(mainWindow, content.cx, content.cy);
 }

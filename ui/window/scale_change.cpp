@@ -5,6 +5,7 @@
 #include "ui/window/scroll_view.h"
 #include "ui/window/third_place_view.h"
 #include "ui/window/losers_view.h"
+#include "ui/window/stage_tabs.h"
 
 /* The controls are moved rather than made again: what they show, the caret
  * and the focus all stay with them. */
@@ -20,6 +21,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     POINT offset;
     scrollViewOffset(window, &offset);
     resetScrollView(window);
+    placeStageTabs(window, bracket);
     SlotGeometry geometry = slotGeometryFor(window);
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
@@ -27,6 +29,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     placeLosersControls(window, bracket, &geometry, 1);
     resumeDrawing(window, paused);
     SIZE content = bracketContentSize(bracket, &geometry);
+    fitStageTabs(window, geometry.font, content.cx);
     placeScrollViewNear(window, content.cx, content.cy, suggested);
     offset.x = MulDiv(offset.x, dpi, oldDpi);
     offset.y = MulDiv(offset.y, dpi, oldDpi);

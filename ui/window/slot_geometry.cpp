@@ -1,6 +1,7 @@
 #include "ui/window/slot_geometry.h"
 #include "ui/window/display_scale.h"
 #include "model/losers_bracket.h"
+#include "res/resource.h"
 
 /* The line the font draws, from the top of its tallest letter to the bottom
  * of its lowest descender. */
@@ -31,6 +32,9 @@ static SlotGeometry slotGeometryWithFont(HWND mainWindow, int dpi, HFONT font)
     geometry.thirdPlaceField = scalePixels(THIRD_PLACE_FIELD, dpi);
     geometry.losersPitch = scalePixels(LOSERS_ROW_PITCH, dpi);
     geometry.font = font;
+    /* An event with groups shows its tab strip over the knockout, which
+     * then stands below it. */
+    geometry.top = GetDlgItem(mainWindow, IDC_STAGE_TABS) ? scalePixels(STAGE_TAB_BAND, dpi) : 0;
     /* The client edge takes its width from the text area at the top and the
      * bottom; a box of the plain height would cut the descenders. */
     int needed = fontLineHeight(mainWindow, geometry.font) + 2 * GetSystemMetrics(SM_CYEDGE);
@@ -76,7 +80,7 @@ void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPl
     int depth = bracket->depth;
     int width = geometry->columnWidth;
     int col = 0;
-    int top = championClearance(bracket, geometry);
+    int top = geometry->top + championClearance(bracket, geometry);
     int step = 2 * geometry->halfPitch;
     int k = depth;
     for (int m = bracket->slotCount / 2; m > 0; m /= 2) {
@@ -100,7 +104,7 @@ void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPl
  * walk above puts them. */
 static int finalSlotsTop(const Bracket *bracket, const SlotGeometry *geometry)
 {
-    return geometry->margin + geometry->halfPitch * ((1 << (bracket->depth - 1)) - 1);
+    return geometry->top + geometry->margin + geometry->halfPitch * ((1 << (bracket->depth - 1)) - 1);
 }
 
 POINT thirdPlaceLabelPlace(const Bracket *bracket, const SlotGeometry *geometry)
@@ -121,7 +125,8 @@ POINT thirdPlaceComboPlace(const Bracket *bracket, const SlotGeometry *geometry)
 /* The winners' bracket's own height. */
 static int winnersHeight(const Bracket *bracket, const SlotGeometry *geometry)
 {
-    return geometry->halfPitch * bracket->slotCount + 2 * geometry->margin + championClearance(bracket, geometry);
+    return geometry->top + geometry->halfPitch * bracket->slotCount + 2 * geometry->margin +
+           championClearance(bracket, geometry);
 }
 
 int losersHeadingBottom(const Bracket *bracket, const SlotGeometry *geometry)

@@ -17,7 +17,8 @@ enum {
     THIRD_PLACE_GAP = 24,    /* from the top of the final's slots to the heading */
     THIRD_PLACE_LABEL_HEIGHT = 14,
     THIRD_PLACE_FIELD = 20,  /* the closed drop-down, frame included */
-    LOSERS_ROW_PITCH = 60    /* a losers' match: where it drops in from, its drop-down, its marks */
+    LOSERS_ROW_PITCH = 60,   /* a losers' match: where it drops in from, its drop-down, its marks */
+    STAGE_TAB_BAND = 26      /* the Groups / Knockout tab strip over an event with groups */
 };
 
 /* The layout's sizes at one display scale, in client pixels, and the font
@@ -34,6 +35,7 @@ struct SlotGeometry {
     int labelHeight;
     int thirdPlaceField;
     int losersPitch;
+    int top;            /* the tab strip's band over the slots; 0 without groups */
     HFONT font;
 };
 

@@ -1,0 +1,121 @@
+/* The groups an event plays before its knockout, as the bracket holds
+ * them: each group's entrants in group order and its round-robin matches
+ * in table order (model/round_robin.h). A group match is a BracketNode like
+ * any other match, without parent or children: its pick (name) is the
+ * winner's name, and its result, outcome, court and time are the fields of
+ * model/match_fields.h, so undo, the file and the tests walk them as they
+ * walk every match. A draw leaves the pick empty and is noted beside it.
+ * The knockout is the bracket's tree; its base slots take the entrants who
+ * come through (model/group_knockout.h) once their group is decided. */
+#ifndef DUELMARK_MODEL_GROUP_STAGE_H
+#define DUELMARK_MODEL_GROUP_STAGE_H
+
+#include "model/bracket.h"
+#include "model/group_knockout.h"
+#include "model/group_standings.h"
+
+struct StageGroup {
+    int count;                                    /* entrants, MIN_GROUP_SIZE .. MAX_GROUP_SIZE */
+    WCHAR entrant[MAX_GROUP_SIZE][NAME_CAPACITY]; /* numbers 1 .. count are places 0 .. count-1 */
+    int seed[MAX_GROUP_SIZE];                     /* 0 when unseeded */
+    int matchCount;                               /* count (count - 1) / 2 */
+    BracketNode match[MAX_GROUP_MATCHES];         /* table order, as roundRobinMatches gives */
+    int drawn[MAX_GROUP_MATCHES];                 /* 1: the match was drawn (its pick stays empty) */
+    WCHAR tied[MAX_GROUP_SIZE + 1];               /* the lots' order: entrant numbers as digits '1' .. '8' */
+};
+
+/* The group's letter: 'A' for 0. */
+WCHAR groupLetter(int group);
+
+/* Group 0 .. groupCount-1 of the bracket, or NULL when there is none. */
+StageGroup *stageGroup(Bracket *bracket, int group);
+
+/* Makes groupCount groups of the given sizes (entrants and matches empty,
+ * matches numbered) in a bracket whose tree is built and which holds no
+ * groups yet; the stage is on. Returns 1, or 0 with the stage off and
+ * nothing held when the counts are out of range or memory ran out. */
+int prepareGroupStage(Bracket *bracket, int groupCount, const int *sizes, int rules, int advancing);
+
+/* Destroys the group matches' controls and frees the groups; the stage is
+ * off again. destroyBracket calls it. */
+void freeGroupStage(Bracket *bracket);
+
+/* Home and away entrant numbers (1 .. count) of match 0 .. matchCount-1.
+ * Returns 1, or 0 for a match out of range. */
+int groupMatchEntrants(const StageGroup *group, int match, int *home, int *away);
+
+/* Home and away names of a match (L"" for a match out of range). */
+void groupMatchNames(const StageGroup *group, int match, const WCHAR **home, const WCHAR **away);
+
+/* Who won a match, as a GroupMatchWinner (a double walkover is
+ * GROUP_UNDECIDED with its outcome saying so). */
+int groupMatchWinner(const StageGroup *group, int match);
+
+/* The side (GROUP_HOME_WON or GROUP_AWAY_WON) a winner's name stands for,
+ * GROUP_UNDECIDED for L"", or -1 for a name that did not play the match. */
+int groupWinnerOfName(const StageGroup *group, int match, const WCHAR *name);
+
+/* Whether the match was decided: a winner, a draw or both withdrawn. */
+int isGroupMatchDecided(const StageGroup *group, int match);
+
+/* The group and match a node stands for. Returns 1, or 0 when node is no
+ * group match of bracket (NULL included). */
+int findGroupMatch(const Bracket *bracket, const BracketNode *node, int *group, int *match);
+
+/* A group match's stable id: after the tree's (1 .. 2N-1) and the losers'
+ * bracket's (2N .. 3N-1), group by group in table order. 0 when out of
+ * range. The node's id is the same. */
+UINT groupMatchId(Bracket *bracket, int group, int match);
+
+/* The group match with that id, or NULL. */
+BracketNode *groupMatchOfId(Bracket *bracket, UINT id);
+
+/* All group matches of the bracket. */
+int groupMatchTotal(Bracket *bracket);
+
+/* Decides a group match: winner a GroupMatchWinner (GROUP_DRAWN only
+ * where the rules allow draws; GROUP_UNDECIDED with
+ * OUTCOME_DOUBLE_WALKOVER for both withdrawn, with OUTCOME_PLAYED to clear
+ * it), result its text (cut to fit; none without a winner or draw) and
+ * outcome a MatchOutcome (a walkover, retirement or disqualification needs
+ * a winner). Then the knockout's base slots follow the groups
+ * (fillKnockoutFromGroups). Returns 1 (dirty set when anything changed),
+ * or 0 with nothing changed when the match cannot take it. */
+int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome);
+
+/* A group match as computeStandings reads it. */
+void groupMatchRecord(const StageGroup *group, int match, GroupMatch *record);
+
+/* The group's table under the event's rules and the organiser's order.
+ * Returns 1, or 0 for a group out of range. */
+int groupStandingsOf(Bracket *bracket, int group, GroupStandings *standings);
+
+/* Whether the group is decided: every match decided and no level run the
+ * organiser's order leaves open. */
+int isGroupDecided(Bracket *bracket, int group);
+
+/* The organiser's order for entrants the rules leave level (entrant
+ * numbers, best first) into order (MAX_GROUP_SIZE room). Returns how many. */
+int groupTiedOrder(const StageGroup *group, int *order);
+
+/* Sets that order (count 0 clears it; each number 1 .. count at most
+ * once), then fills the knockout. Returns 1, or 0 with nothing changed for
+ * a number out of range or given twice. */
+int setGroupTiedOrder(Bracket *bracket, int group, const int *order, int count);
+
+/* Who stands in a knockout base slot (0-based, left to right): the group
+ * (0-based, -1 for a bye) and place (1 .. advancing). Returns 1, or 0
+ * without a group stage or for a slot out of range. */
+int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat);
+
+/* The entrant in place 1 .. count of a decided group, or L"" while the
+ * group is not decided. */
+const WCHAR *groupPlaceName(Bracket *bracket, int group, int place);
+
+/* Puts into every knockout base slot the entrant its group and place give
+ * (L"" while the group is not decided), running the knockout's cascade
+ * (model/pick_rules.h) for each changed slot. Returns 1 when a slot changed
+ * (dirty set). */
+int fillKnockoutFromGroups(Bracket *bracket);
+
+#endif
