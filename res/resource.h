@@ -263,4 +263,7 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* Wide layout: the window's columns as wide as their names, a line for every mark */
+#define IDM_VIEW_WIDE_LAYOUT    740
+
 #endif

@@ -23,6 +23,9 @@
 #include "ui/editing/third_place_command.h"
 #include "ui/window/third_place_view.h"
 #include "ui/window/window_marks.h"
+#include "ui/window/layout.h"
+#include "ui/window/slot_geometry.h"
+#include "ui/window/wide_layout.h"
 
 /* The icon always comes from the executable, never from a satellite. A
  * start-up file that does not load leaves the empty window, after a word
@@ -37,6 +40,7 @@ static void initMainWindow(HWND window, DocumentState *state)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     installKeyboardShortcuts(window, state->bracket->resourceModule);
     followWindowMarks(window, state->bracket);
+    applyRememberedLayout(window);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -56,6 +60,7 @@ static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
     mark = doubleElimination && bracket->losers.reset ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(menu, IDM_EDIT_GRAND_FINAL_RESET, MF_BYCOMMAND | mark);
     CheckMenuItem(menu, IDM_VIEW_HALL_DISPLAY, MF_BYCOMMAND | (state->hallDisplay ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_VIEW_WIDE_LAYOUT, MF_BYCOMMAND | (wideLayoutOn(window) ? MF_CHECKED : MF_UNCHECKED));
     greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
 }
@@ -85,6 +90,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS):
         endUndoTyping(bracket);
         hideNameClashTip(window);
+        showNameFromStart(control);
         break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_SETFOCUS):
@@ -146,6 +152,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         forgetWindowMarks(window, state->bracket);
         stopRecoveryCopies(window, state);
         forgetDisplayScale(window);
+        forgetWideLayout(window);
         break;
     }
     return FALSE;

@@ -76,6 +76,14 @@ void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
     walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
 }
 
+void showNameFromStart(HWND control)
+{
+    if (!control)
+        return;
+    SendMessageW(control, EM_SETSEL, 0, 0);
+    SendMessageW(control, EM_SCROLLCARET, 0, 0);
+}
+
 void setBracketCaption(HWND mainWindow, Bracket *bracket)
 {
     WCHAR caption[512];
@@ -94,7 +102,7 @@ void setBracketCaption(HWND mainWindow, Bracket *bracket)
  * teams, so the client area is at most 2580 high at 96 DPI. */
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
-    SlotGeometry geometry = slotGeometryFor(mainWindow);
+    SlotGeometry geometry = slotGeometryFor(mainWindow, bracket);
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     resetScrollView(mainWindow);
     /* The largest brackets take seconds to lay out: the caption names the
