@@ -4,7 +4,7 @@
 foreach(dpi 144 192)
   add_test(NAME TidyWindow.At${dpi}Dpi
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/display/run_on_display.sh ${CMAKE_BINARY_DIR} 1366x768
-                   $<TARGET_FILE:test_tidy_window> --gtest_filter=TidyWindowTest.NoMark*)
+                   $<TARGET_FILE:test_tidy_window> --gtest_filter=TidyWindowTest.NoMark*:TidyWindowEndToEnd.*)
   set_tests_properties(TidyWindow.At${dpi}Dpi PROPERTIES RESOURCE_LOCK display_prefix_1366x768_${dpi}
                        TIMEOUT 900 ENVIRONMENT "DUELMARK_ON_DISPLAY=1366x768;DUELMARK_DPI=${dpi}")
 endforeach()

@@ -16,7 +16,12 @@
 #include "model/match_outcome.h"
 #include "model/undo_history.h"
 #include "res/resource.h"
+#include "support/bracket_file_fixture.h"
+#include "support/editor_process.h"
 #include "support/editor_window.h"
+#include "support/on_display.h"
+#include "support/screen_pixels.h"
+#include "support/temp_folder.h"
 #include "ui/main_dialog.h"
 #include "ui/window/slot_geometry.h"
 #include "ui/window/window_marks.h"
@@ -371,6 +376,95 @@ TEST_F(TidyWindowTest, ANameBoxThatLosesTheKeyboardShowsItsNameFromTheStart)
     ASSERT_NE(0, LOWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(3, 3)))) << "the end was not in view";
     leaveSlot(3);
     EXPECT_EQ(0, LOWORD(SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(3, 3))));
+}
+
+// duelmark.exe on a real display (at 144 DPI in test_tidy_window.cmake): an
+// event of sixteen with seeds, scores, outcomes, times and courts, turned
+// to Wide layout from the View menu. Its slots stand apart, no mark is cut
+// by a slot (its ink would reach the slot's edge), and the editor started
+// again begins wide. scripts/screenshot_wide_layout.sh photographs the same.
+TEST(TidyWindowEndToEnd, TheEditorInWideLayoutShowsEveryMarkClearOfItsSlots)
+{
+    SKIP_UNLESS_ON_DISPLAY();
+    TempFolder folder;
+    std::wstring file = folder.file(L"open.xml");
+    writeFileBytes(file, eventXml(16, false).c_str());
+    int usual = MulDiv(COLUMN_WIDTH, GetDeviceCaps(GetDC(NULL), LOGPIXELSY), 96);
+    auto wideWithin = [&](Editor &editor, DWORD limit) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < limit; Sleep(50)) {
+            RECT box;
+            if (GetWindowRect(editor.baseEdits()[0], &box) && box.right - box.left > usual)
+                return true;
+        }
+        return false;
+    };
+    {
+        Editor editor;
+        ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Open"));
+        editor.command(IDM_VIEW_WIDE_LAYOUT);
+        ASSERT_TRUE(wideWithin(editor, 30000)) << "the columns never widened";
+        RedrawWindow(editor.window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::vector<RECT> slots;
+        for (const WCHAR *kind : {L"Edit", L"ComboBox"})
+            for (HWND c : editor.children(kind)) {
+                RECT r;
+                GetWindowRect(c, &r);
+                MapWindowPoints(NULL, editor.window, (POINT *)&r, 2);
+                slots.push_back(r);
+            }
+        RECT client;
+        GetClientRect(editor.window, &client);
+        std::vector<DWORD> pixels;
+        auto dark = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= client.right || y >= client.bottom)
+                return false;
+            DWORD p = pixels[y * client.right + x];
+            return ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) < 3 * 100;
+        };
+        // Painted: some ink on the background besides the slots.
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(100)) {
+            pixels = screenPixels(editor.window, client);
+            int ink = 0;
+            for (int y = 0; y < client.bottom; y += 2)
+                for (int x = 0; x < client.right; x += 2)
+                    ink += dark(x, y);
+            if (ink > 200)
+                break;
+        }
+        for (size_t i = 0; i < slots.size(); i++) {
+            RECT meet;
+            for (size_t j = 0; j < i; j++)
+                EXPECT_FALSE(IntersectRect(&meet, &slots[i], &slots[j])) << "slots " << i << " and " << j << " meet";
+            const RECT &r = slots[i];
+            // A glyph's smoothed foot may graze the line next to a slot; a
+            // mark the slot covers leaves its strokes cut along the edge.
+            std::string touching;
+            int count = 0;
+            auto check = [&](int x, int y) {
+                if (dark(x, y) && ++count)
+                    touching += " " + std::to_string(x) + "," + std::to_string(y);
+            };
+            for (int x = r.left - 1; x <= r.right; x++) {
+                check(x, r.top - 1);
+                check(x, r.bottom);
+            }
+            for (int y = r.top; y < r.bottom; y++) {
+                check(r.left - 1, y);
+                check(r.right, y);
+            }
+            EXPECT_LT(count, 3) << touching << ": a mark runs into the slot " << r.left << "," << r.top << "-" << r.right
+                                    << "," << r.bottom;
+        }
+        editor.command(IDCANCEL);
+        ASSERT_TRUE(editor.endedCleanly());
+    }
+    Editor again;
+    ASSERT_NE(nullptr, again.startOn(file, L"Duelmark - Open"));
+    EXPECT_TRUE(wideWithin(again, 30000)) << "the editor started again forgot Wide layout";
+    // Back to the usual geometry for the display tests after this one.
+    again.command(IDM_VIEW_WIDE_LAYOUT);
+    again.command(IDCANCEL);
+    EXPECT_TRUE(again.endedCleanly());
 }
 
 } // namespace
