@@ -5,7 +5,7 @@
 #include "ui/document/document_path.h"
 #include "ui/common/document_state.h"
 #include "ui/main_dialog.h"
-#include "ui/picture/page_setup.h"
+#include "ui/print/page_setup.h"
 #include "ui/document/open_failure.h"
 
 /* A name on the command line that does not fit is refused whole, named as

@@ -1,46 +1,59 @@
 /* Every resource, control and command identifier of the editor. The numbers
- * are fixed: satellite resource files carry the same ones. */
+ * are fixed: satellite resource files carry the same ones, so a line moves
+ * between groups but its number never changes. */
 #ifndef DUELMARK_RESOURCE_H
 #define DUELMARK_RESOURCE_H
 
-/* Dialog templates */
+/* ===== Dialogs ===== */
 #define IDD_MAIN                1
 #define IDD_SETUP               2
-/* New from list: a field of entrants with seeds and byes */
 #define IDD_NEW_FROM_LIST       3
-/* Match results */
 #define IDD_MATCH_RESULT        4
 /* Newer work on disk, and work left by a program that ended unsaved */
 #define IDD_DISK_CHANGED        5
 #define IDD_RECOVERY_OFFER      6
-/* The event day: scheduling matches */
 #define IDD_SCHEDULE            7
-/* Printing: the layout asked before the print dialog, and the preview */
+/* Printing: the layout asked before the print dialog, the preview, and page
+ * setup where no printer is installed */
 #define IDD_PRINT_LAYOUT        20
 #define IDD_PRINT_PREVIEW       21
-/* Page setup where no printer is installed: the paper the preview shows */
 #define IDD_PAPER_SETUP         640
 
-/* Menu and icon */
+/* ===== Menu, icon, accelerators ===== */
 #define IDR_MAIN_MENU           1
 #define IDI_APP                 1
-
-/* Keyboard shortcuts of the main window; a satellite without them uses the
+/* The main window's keyboard shortcuts; a satellite without them uses the
  * executable's */
 #define IDR_ACCELERATORS        2
 
-/* Strings */
+/* ===== Strings, by feature ===== */
+/* The window */
 #define IDS_APP_TITLE           1
 #define IDS_TITLE_FORMAT        2
 #define IDS_INVALID_PICKS       3
-
-/* Strings: the message of a failed save (%1 the file, %2 the reason) */
+/* A failed save (%1 the file, %2 the reason) */
 #define IDS_SAVE_FAILED         100
 #define IDS_SAVE_BAD_NAME       101
 #define IDS_SAVE_BAD_TITLE      102
 #define IDS_SAVE_UNREADABLE     103
 #define IDS_SAVE_ERROR_CODE     104
-/* The bracket picture: round headings, file type, failures */
+/* A file that cannot be opened (%1 the file, %2 the system's reason) */
+#define IDS_OPEN_NOT_FOUND          110
+#define IDS_OPEN_UNREADABLE         111
+#define IDS_OPEN_NOT_BRACKET        112
+#define IDS_OPEN_TOO_LARGE          113
+#define IDS_OPEN_NAME_TOO_LONG      114
+/* Recent files: a chosen file that is gone (%1 the file) */
+#define IDS_RECENT_FILE_MISSING     120
+/* Newer work on disk (%1 the file), the recovery offer (%1 the file,
+ * %2 when the copy was written) and the first save of what it restored
+ * (%1 the file) */
+#define IDS_DISK_CHANGED            130
+#define IDS_DISK_DELETED            131
+#define IDS_RECOVERY_FOUND          132
+#define IDS_RECOVERY_UNTITLED       133
+#define IDS_RESTORED_SAVE           134
+/* The bracket picture: round headings, file types, failures */
 #define IDS_PICTURE_FINAL           140
 #define IDS_PICTURE_SEMI_FINALS     141
 #define IDS_PICTURE_QUARTER_FINALS  142
@@ -48,9 +61,9 @@
 #define IDS_PICTURE_CHAMPION        144
 #define IDS_PICTURE_FILE_TYPE       145
 #define IDS_EXPORT_FAILED           146
-#define IDS_SVG_FILE_TYPE           400
 #define IDS_COPY_FAILED             147
 #define IDS_PRINT_FAILED            148
+#define IDS_SVG_FILE_TYPE           400
 /* New from list: the bye hint and the list dialog's complaints (%1 the
  * number of entrants; for a repeated name %1 the name and %2 its lines;
  * for cut names %1 their lines), and a pasted list that repeats a name
@@ -62,12 +75,6 @@
 #define IDS_LIST_REPEATED_NAME      154
 #define IDS_LIST_CUT_NAMES          155
 #define IDS_PASTE_REPEATED_NAME     156
-/* Strings: a file that cannot be opened (%1 the file, %2 the system's reason) */
-#define IDS_OPEN_NOT_FOUND          110
-#define IDS_OPEN_UNREADABLE         111
-#define IDS_OPEN_NOT_BRACKET        112
-#define IDS_OPEN_TOO_LARGE          113
-#define IDS_OPEN_NAME_TOO_LONG      114
 /* Match results and the third-place match */
 #define IDS_THIRD_PLACE_LABEL       160
 #define IDS_PICTURE_THIRD_PLACE     161
@@ -95,31 +102,20 @@
 #define IDS_ORDER_PAGE_HEADING      184
 #define IDS_ORDER_PAGE_FOOTER       185
 #define IDS_ORDER_PRINT_FAILED      186
-/* Newer work on disk (%1 the file), the recovery offer (%1 the file,
- * %2 when the copy was written) and the first save of what it restored
- * (%1 the file) */
-#define IDS_DISK_CHANGED            130
-#define IDS_DISK_DELETED            131
-#define IDS_RECOVERY_FOUND          132
-#define IDS_RECOVERY_UNTITLED       133
-#define IDS_RESTORED_SAVE           134
-/* Recent files: a chosen file that is gone (%1 the file) */
-#define IDS_RECENT_FILE_MISSING     120
 /* Printing: the layouts, each page's heading and footing (%1 the date;
  * %1 this page, %2 the number of pages; %1 the row, %2 the column), no
- * printer installed */
+ * printer installed, and the papers page setup offers without a printer */
 #define IDS_LAYOUT_ONE_PAGE         190
 #define IDS_LAYOUT_HALVES           191
 #define IDS_LAYOUT_POSTER           192
-/* Strings: the papers page setup offers without a printer */
-#define IDS_PAPER_A4                648
-#define IDS_PAPER_LETTER            649
-#define IDS_PAPER_LEGAL             650
 #define IDS_PRINT_DATE              193
 #define IDS_PRINT_PAGE_NUMBER       194
 #define IDS_PRINT_POSTER_POSITION   195
 #define IDS_NO_PRINTER              196
-/* Double elimination: headings, where an entrant comes from, formats, places. */
+#define IDS_PAPER_A4                648
+#define IDS_PAPER_LETTER            649
+#define IDS_PAPER_LEGAL             650
+/* Double elimination: headings, where an entrant comes from, formats, places */
 #define IDS_LOSERS_ROUND            210
 #define IDS_LOSERS_FINAL            211
 #define IDS_GRAND_FINAL             212
@@ -138,11 +134,14 @@
 #define IDS_PLACE_THIRD             225
 #define IDS_LOSERS_BRACKET          226
 #define IDS_WINNERS_BRACKET_WINNER  600
+/* Two entrants of one name */
+#define IDS_NAME_TAKEN              620
+#define IDS_SAVE_REPEATED_NAME      621
 /* Failures said in words: a court the file cannot hold (%1 the file, %2 the
  * court); a file dialog that failed (%1 the reason) and its reasons (%1 the
  * error code); the hall display or the order of play that could not be
- * shown or copied (%1 the title, %2 the system's reason); a recovery copy that could not
- * be read, set aside (%1 the copy, %2 where it was kept) */
+ * shown or copied (%1 the title, %2 the system's reason); a recovery copy
+ * that could not be read, set aside (%1 the copy, %2 where it was kept) */
 #define IDS_SAVE_BAD_COURT          660
 #define IDS_FILE_DIALOG_FAILED      661
 #define IDS_FILE_DIALOG_BAD_NAME    662
@@ -151,16 +150,15 @@
 #define IDS_HALL_DISPLAY_FAILED     665
 #define IDS_ORDER_COPY_FAILED       666
 #define IDS_RECOVERY_SET_ASIDE      667
-/* Two entrants of one name */
-#define IDS_NAME_TAKEN              620
-#define IDS_SAVE_REPEATED_NAME      621
 
-/* Controls of the templates */
+/* ===== Controls of the dialog templates ===== */
+/* The main window's parked button */
+#define IDC_PARKED_BUTTON       20000
+/* Setup */
 #define IDC_TEAMS_LABEL         9
 #define IDC_TEAMS_COMBO         10
 #define IDC_TITLE_EDIT          11
 #define IDC_SETUP_OK            12
-#define IDC_PARKED_BUTTON       20000
 /* New from list */
 #define IDC_LIST_TITLE_EDIT     100
 #define IDC_LIST_ENTRANTS_EDIT  101
@@ -170,12 +168,12 @@
 #define IDC_LIST_MESSAGE        105
 #define IDC_LIST_OK             106
 #define IDC_LIST_FORMAT         107
-/* Match result dialog */
+/* Match result: the entrants, the winner, the score; the match's outcome,
+ * court (with its length against the limit) and time */
 #define IDC_RESULT_FIRST_TEAM   110
 #define IDC_RESULT_SECOND_TEAM  111
 #define IDC_RESULT_WINNER       112
 #define IDC_RESULT_TEXT         113
-/* The match's outcome, court (with its length against the limit) and time */
 #define IDC_RESULT_OUTCOME      114
 #define IDC_RESULT_COURT        115
 #define IDC_RESULT_COURT_LENGTH 116
@@ -199,6 +197,12 @@
 #define IDC_LAYOUT_HALVES       301
 #define IDC_LAYOUT_POSTER       302
 #define IDC_POSTER_POINTS       303
+#define IDC_PREVIEW_PREVIOUS    310
+#define IDC_PREVIEW_NEXT        311
+#define IDC_PREVIEW_PAGE_NUMBER 312
+#define IDC_PREVIEW_LAYOUT      313
+#define IDC_PREVIEW_PRINT       314
+#define IDC_PREVIEW_PAGE        315
 /* Page setup without a printer */
 #define IDC_PAPER_SIZE          641
 #define IDC_PAPER_PORTRAIT      642
@@ -207,14 +211,9 @@
 #define IDC_MARGIN_RIGHT        645
 #define IDC_MARGIN_TOP          646
 #define IDC_MARGIN_BOTTOM       647
-#define IDC_PREVIEW_PREVIOUS    310
-#define IDC_PREVIEW_NEXT        311
-#define IDC_PREVIEW_PAGE_NUMBER 312
-#define IDC_PREVIEW_LAYOUT      313
-#define IDC_PREVIEW_PRINT       314
-#define IDC_PREVIEW_PAGE        315
 
-/* Slot controls created at run time; all of a kind share the id */
+/* ===== Controls created at run time ===== */
+/* Slot controls; all of a kind share the id */
 #define IDC_PICK_COMBO          20
 #define IDC_TEAM_EDIT           21
 /* The third-place match's drop-down and its heading, while the match is on */
@@ -222,41 +221,42 @@
 #define IDC_THIRD_PLACE_LABEL   23
 #define IDC_LOSERS_COMBO        24
 
-/* Menu commands (IDCANCEL, 2, is Exit) */
+/* ===== Commands (IDCANCEL, 2, is Exit) ===== */
+/* File */
 #define IDM_FILE_NEW            30
 #define IDM_FILE_OPEN           31
 #define IDM_FILE_CLOSE          32
 #define IDM_FILE_SAVE           33
 #define IDM_FILE_SAVE_AS        34
-/* New from list */
 #define IDM_FILE_NEW_FROM_LIST  35
+/* Edit: the base slots, picks, the title */
 #define IDM_EDIT_LOCK_BASE      40
 #define IDM_EDIT_UNLOCK_BASE    41
 #define IDM_EDIT_CLEAR_PICKS    42
 #define IDM_EDIT_VALIDATE       43
 #define IDM_EDIT_TITLE          44
-
 /* Editing at speed: undo and redo, a pasted team list, a draw */
 #define IDM_EDIT_UNDO           50
 #define IDM_EDIT_REDO           51
 #define IDM_EDIT_PASTE_LIST     52
 #define IDM_EDIT_DRAW_TEAMS     53
-/* The bracket picture: export, copy, print */
-#define IDM_FILE_EXPORT_PICTURE 60
-#define IDM_EDIT_COPY_PICTURE   61
-#define IDM_FILE_PRINT          62
-/* Printing: page setup and preview */
-#define IDM_FILE_PAGE_SETUP     65
-#define IDM_FILE_PRINT_PREVIEW  64
 /* Match results and the third-place match */
 #define IDM_EDIT_MATCH_RESULT   54
 #define IDM_EDIT_THIRD_PLACE    55
 /* The event day: times and courts, the order of play */
 #define IDM_EDIT_SCHEDULE       56
 #define IDM_EDIT_COPY_ORDER     57
+#define IDM_FILE_PRINT_ORDER    63
+/* Double elimination and the grand final's reset */
 #define IDM_EDIT_DOUBLE_ELIMINATION 58
 #define IDM_EDIT_GRAND_FINAL_RESET 59
-#define IDM_FILE_PRINT_ORDER    63
+/* The bracket picture: export, copy, print */
+#define IDM_FILE_EXPORT_PICTURE 60
+#define IDM_EDIT_COPY_PICTURE   61
+#define IDM_FILE_PRINT          62
+/* Printing: page setup and preview */
+#define IDM_FILE_PRINT_PREVIEW  64
+#define IDM_FILE_PAGE_SETUP     65
 /* Recent files: the File menu's numbered entries, newest first */
 #define IDM_FILE_RECENT_FIRST   70
 #define IDM_FILE_RECENT_LAST    77

@@ -9,7 +9,7 @@
 #include "model/heap.h"
 #include "support/bracket_file_fixture.h"
 #include "ui/common/match_marks.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "support/bracket_file_fixture.h"
-#include "ui/picture/page_layout.h"
+#include "ui/print/page_layout.h"
 #include "ui/picture/picture_layout.h"
 
 namespace {

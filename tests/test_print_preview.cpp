@@ -12,7 +12,7 @@
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
 #include "ui/common/print_setup.h"
-#include "ui/picture/page_setup.h"
+#include "ui/print/page_setup.h"
 
 namespace {
 

@@ -40,7 +40,7 @@
 #include "ui/picture/picture_clipboard.h"
 #include "ui/picture/picture_export.h"
 #include "ui/common/print_setup.h"
-#include "ui/picture/print_picture.h"
+#include "ui/print/print_picture.h"
 #include "ui/document/open_bracket.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
-#include "ui/picture/picture_failure.h"
+#include "ui/common/picture_failure.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";

@@ -4,7 +4,7 @@
 #include "res/resource.h"
 #include "ui/picture/bracket_picture.h"
 #include "ui/common/fallback_string.h"
-#include "ui/picture/picture_failure.h"
+#include "ui/common/picture_failure.h"
 
 /* CF_DIB as every reader takes it: a bottom-up 24-bit bitmap, rows padded
  * to 4 bytes, no colour table. Returns a moveable block or NULL. */

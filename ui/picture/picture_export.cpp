@@ -7,7 +7,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/dialogs/common_dialogs.h"
 #include "ui/picture/bracket_picture.h"
-#include "ui/picture/picture_failure.h"
+#include "ui/common/picture_failure.h"
 
 enum { FILTER_CAPACITY = 320, TYPE_NAME_CAPACITY = 128 };
 

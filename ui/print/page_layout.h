@@ -3,8 +3,8 @@
  * paper. The printer and the preview both draw the pages this one routine
  * cuts. Lengths on paper are micrometres, lengths in the picture are its
  * own units. */
-#ifndef DUELMARK_UI_PICTURE_PAGE_LAYOUT_H
-#define DUELMARK_UI_PICTURE_PAGE_LAYOUT_H
+#ifndef DUELMARK_UI_PRINT_PAGE_LAYOUT_H
+#define DUELMARK_UI_PRINT_PAGE_LAYOUT_H
 
 #include <windows.h>
 

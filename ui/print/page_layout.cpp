@@ -1,4 +1,4 @@
-#include "ui/picture/page_layout.h"
+#include "ui/print/page_layout.h"
 
 #include "model/heap.h"
 

@@ -1,8 +1,8 @@
 /* File > Print preview: the pages of a print layout exactly as Print prints
  * them, drawn by the same code onto the screen, for the session's paper
  * (with no printer installed, the region's usual paper). */
-#ifndef DUELMARK_UI_PICTURE_PRINT_PREVIEW_H
-#define DUELMARK_UI_PICTURE_PRINT_PREVIEW_H
+#ifndef DUELMARK_UI_PRINT_PRINT_PREVIEW_H
+#define DUELMARK_UI_PRINT_PRINT_PREVIEW_H
 
 #include <windows.h>
 

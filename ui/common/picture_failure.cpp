@@ -1,4 +1,4 @@
-#include "ui/picture/picture_failure.h"
+#include "ui/common/picture_failure.h"
 
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"

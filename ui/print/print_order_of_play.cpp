@@ -1,11 +1,11 @@
-#include "ui/picture/print_order_of_play.h"
+#include "ui/print/print_order_of_play.h"
 
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 #include "ui/picture/picture_layout.h"
-#include "ui/picture/print_picture.h"
+#include "ui/print/print_picture.h"
 
 /* Shares of the line's width, in hundredths: time, court, round and the
  * two entrants. */

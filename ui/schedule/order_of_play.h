@@ -2,8 +2,8 @@
  * are known (the third-place match included), sorted by time (unscheduled
  * last), then court, then round (the earlier first), then position in the
  * bracket. Copied as tab-separated text and printed as pages. */
-#ifndef DUELMARK_UI_PICTURE_ORDER_OF_PLAY_H
-#define DUELMARK_UI_PICTURE_ORDER_OF_PLAY_H
+#ifndef DUELMARK_UI_SCHEDULE_ORDER_OF_PLAY_H
+#define DUELMARK_UI_SCHEDULE_ORDER_OF_PLAY_H
 
 #include "model/bracket.h"
 #include "ui/common/document_state.h"

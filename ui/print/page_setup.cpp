@@ -1,4 +1,4 @@
-#include "ui/picture/page_setup.h"
+#include "ui/print/page_setup.h"
 #include <commdlg.h>
 
 #include "res/resource.h"

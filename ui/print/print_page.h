@@ -3,14 +3,14 @@
  * own description over it: the title and the date above, "Page x of y"
  * below, and on a poster's tiles the cut marks and the tile's place. Both
  * are drawn by the one routine that draws every picture. */
-#ifndef DUELMARK_UI_PICTURE_PRINT_PAGE_H
-#define DUELMARK_UI_PICTURE_PRINT_PAGE_H
+#ifndef DUELMARK_UI_PRINT_PRINT_PAGE_H
+#define DUELMARK_UI_PRINT_PRINT_PAGE_H
 
 #include <windows.h>
 
 #include "file/picture_description.h"
 #include "model/bracket.h"
-#include "ui/picture/page_layout.h"
+#include "ui/print/page_layout.h"
 
 /* Where the sheet lies on the device. */
 struct PageDevice {

@@ -1,7 +1,7 @@
 /* File > Print: the layout, the print dialog, then every page of the
  * layout, cut for the session's paper. */
-#ifndef DUELMARK_UI_PICTURE_PRINT_PICTURE_H
-#define DUELMARK_UI_PICTURE_PRINT_PICTURE_H
+#ifndef DUELMARK_UI_PRINT_PRINT_PICTURE_H
+#define DUELMARK_UI_PRINT_PRINT_PICTURE_H
 
 #include <windows.h>
 

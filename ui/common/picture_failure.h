@@ -1,7 +1,7 @@
 /* The message for a picture that could not be exported, copied or printed:
  * what failed, on what, and the system's reason. */
-#ifndef DUELMARK_UI_PICTURE_FAILURE_H
-#define DUELMARK_UI_PICTURE_FAILURE_H
+#ifndef DUELMARK_UI_COMMON_PICTURE_FAILURE_H
+#define DUELMARK_UI_COMMON_PICTURE_FAILURE_H
 
 #include <windows.h>
 

@@ -1,15 +1,15 @@
 /* File > Page setup, and the paper every print layout is cut for: the
  * session's printer and its settings, or, with no printer installed, the
  * paper the user's region uses. */
-#ifndef DUELMARK_UI_PICTURE_PAGE_SETUP_H
-#define DUELMARK_UI_PICTURE_PAGE_SETUP_H
+#ifndef DUELMARK_UI_PRINT_PAGE_SETUP_H
+#define DUELMARK_UI_PRINT_PAGE_SETUP_H
 
 #include <windows.h>
 
 #include "model/bracket.h"
 #include "ui/common/document_state.h"
-#include "ui/picture/page_layout.h"
-#include "ui/picture/print_page.h"
+#include "ui/print/page_layout.h"
+#include "ui/print/print_page.h"
 
 /* The system's page setup dialog (paper, orientation, margins) on the
  * session's settings, which keep the answer. With no printer installed, a

@@ -1,4 +1,4 @@
-#include "ui/picture/order_of_play.h"
+#include "ui/schedule/order_of_play.h"
 
 #include "model/heap.h"
 #include "model/match_kind.h"
@@ -8,7 +8,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
-#include "ui/picture/picture_failure.h"
+#include "ui/common/picture_failure.h"
 
 /* Court names as people read them: "Court 2" before "Court 10". */
 static int compareCourts(const WCHAR *a, const WCHAR *b)

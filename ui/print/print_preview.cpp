@@ -1,14 +1,14 @@
-#include "ui/picture/print_preview.h"
+#include "ui/print/print_preview.h"
 
 #include "res/resource.h"
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
-#include "ui/picture/page_layout.h"
-#include "ui/picture/page_setup.h"
+#include "ui/print/page_layout.h"
+#include "ui/print/page_setup.h"
 #include "ui/picture/picture_layout.h"
-#include "ui/picture/print_page.h"
-#include "ui/picture/print_picture.h"
+#include "ui/print/print_page.h"
+#include "ui/print/print_picture.h"
 
 enum {
     PREVIEW_BORDER = 12,            /* grey around the sheet, in pixels */

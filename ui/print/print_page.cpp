@@ -1,4 +1,4 @@
-#include "ui/picture/print_page.h"
+#include "ui/print/print_page.h"
 
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"

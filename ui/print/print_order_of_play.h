@@ -1,8 +1,8 @@
 /* File > Print order of play...: the order of play on portrait pages
  * through the print dialog, each page headed by the title and the date
  * printed and footed by "Page x of y". */
-#ifndef DUELMARK_UI_PICTURE_PRINT_ORDER_OF_PLAY_H
-#define DUELMARK_UI_PICTURE_PRINT_ORDER_OF_PLAY_H
+#ifndef DUELMARK_UI_PRINT_PRINT_ORDER_OF_PLAY_H
+#define DUELMARK_UI_PRINT_PRINT_ORDER_OF_PLAY_H
 
 #include "model/bracket.h"
 #include "ui/common/document_state.h"

@@ -1,14 +1,14 @@
-#include "ui/picture/print_picture.h"
+#include "ui/print/print_picture.h"
 #include <commdlg.h>
 
 #include "res/resource.h"
 #include "ui/dialogs/common_dialogs.h"
 #include "ui/dialogs/print_layout_dialog.h"
-#include "ui/picture/page_layout.h"
-#include "ui/picture/page_setup.h"
-#include "ui/picture/picture_failure.h"
+#include "ui/print/page_layout.h"
+#include "ui/print/page_setup.h"
+#include "ui/common/picture_failure.h"
 #include "ui/picture/picture_layout.h"
-#include "ui/picture/print_page.h"
+#include "ui/print/print_page.h"
 
 void printPicture(HWND window, DocumentState *state)
 {
