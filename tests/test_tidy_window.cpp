@@ -341,6 +341,11 @@ TEST_F(TidyWindowTest, WideLayoutIsAViewChoiceTheUserKeeps)
     EXPECT_GT(columnWidth(1), usual);
     EXPECT_EQ(columnWidth(1), columnWidth(9)) << "a pick as wide as its feeders";
     EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_MAXIMIZEBOX) << "Wide layout may be maximised";
+    // A longer name typed in widens the columns to hold it.
+    int wide = columnWidth(1);
+    typeText(3, L"Wolverhampton Wanderers Football Club");
+    EXPECT_GT(columnWidth(1), wide);
+    EXPECT_EQ(columnWidth(1), columnWidth(3));
 
     // The next window the user opens starts wide.
     Bracket other;

@@ -176,6 +176,15 @@ SlotGeometry currentSlotGeometry(HWND mainWindow, const Bracket *bracket)
     return geometry;
 }
 
+int wideColumnsHold(HWND mainWindow, Bracket *bracket)
+{
+    INT_PTR laidOut = (INT_PTR)GetPropW(mainWindow, WIDE_COLUMN_PROPERTY);
+    if (!laidOut || !bracket->slotCount)
+        return 1;
+    HFONT font = currentSlotGeometry(mainWindow, bracket).font;
+    return widestColumnText(mainWindow, font, bracket) + pickChrome(windowDpi(mainWindow)) <= laidOut;
+}
+
 void forgetWideLayout(HWND mainWindow)
 {
     RemovePropW(mainWindow, WIDE_PROPERTY);

@@ -45,6 +45,10 @@ struct SlotGeometry {
 int wideLayoutOn(HWND mainWindow);
 void setWideLayoutOn(HWND mainWindow, int on);
 
+/* 0 when the window is laid out wide and a name or mark has grown past its
+ * columns' width since: the bracket is then laid out again. */
+int wideColumnsHold(HWND mainWindow, Bracket *bracket);
+
 /* Frees what the window holds for its layout; called as it is destroyed. */
 void forgetWideLayout(HWND mainWindow);
 

@@ -8,6 +8,7 @@
 #include "ui/window/slot_geometry.h"
 #include "ui/window/mark_places.h"
 #include "ui/window/scroll_view.h"
+#include "ui/window/scale_change.h"
 
 /* Whether the marks last painted show dates (2) or not (1): a change of
  * that redraws every time shown. */
@@ -492,6 +493,12 @@ static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *contex
     HWND window = (HWND)context;
     if (!node)
         return;
+    /* Wide, the columns follow the longest name or mark as it grows. */
+    if (node != UNDO_ALL_SHOWN && !wideColumnsHold(window, bracket)) {
+        layOutAgain(window, bracket);
+        keepShownMarks(window, NULL);
+        return;
+    }
     ShownMarks *before = (ShownMarks *)GetPropW(window, SHOWN_PROPERTY);
     int withDate = bracketSpansDays(bracket) ? 2 : 1;
     HDC dc = GetDC(window);
