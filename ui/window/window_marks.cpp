@@ -311,11 +311,11 @@ static void gatherMarks(MarkGathering *gathering)
     if (bracket->losers.on)
         gatherLosersHeadings(gathering);
     int matches = 2 * bracket->slotCount - 1;
-    for (int id = 1; id <= matches; id++) {
-        BracketNode *node = bracket->nodeTable[id - 1];
-        if (!node->left)
-            gatherSeed(gathering, node);
-    }
+    /* Where two seeds want one place, the better seed keeps it. */
+    for (int seed = 1; seed <= bracket->slotCount; seed++)
+        for (int id = 1; id <= bracket->slotCount; id++)
+            if (bracket->nodeTable[id - 1]->seed == seed)
+                gatherSeed(gathering, bracket->nodeTable[id - 1]);
     for (int scores = 1; scores >= 0; scores--) {
         for (int id = 1; id <= matches; id++) {
             BracketNode *node = bracket->nodeTable[id - 1];
