@@ -414,48 +414,31 @@ static void drawMarks(HWND window, Bracket *bracket, HDC dc, const RECT *area)
     HeapFree(GetProcessHeap(), 0, marks);
 }
 
-/* What was last drawn: each mark's rectangle in the bracket's own
- * coordinates (the view's offset added) and a hash of its text, so a change
- * repaints exactly the marks that went, came, moved or read otherwise. */
+/* Where the marks last painted may stand: each one's line (the room it may
+ * take, where it was drawn included) in the bracket's own coordinates (the
+ * view's offset added), whether it was shown or left out. A change repaints
+ * the lines about the changed match and every line that meets them, so a
+ * neighbour that gives way or takes the room freed is drawn again too,
+ * without laying every mark out again for each value a step changed. */
 static const WCHAR SHOWN_PROPERTY[] = L"DuelmarkMarksShown";
-
-struct ShownMark {
-    RECT rect;
-    RECT home;   /* the whole line it may take: what a change repaints */
-    DWORD text;
-};
 
 struct ShownMarks {
     int count;
-    ShownMark marks[1];
+    RECT lines[1];
 };
 
-static DWORD textHash(const WCHAR *text)
-{
-    DWORD hash = 2166136261u;
-    for (; *text; text++)
-        hash = (hash ^ *text) * 16777619u;
-    return hash;
-}
-
-/* The marks laid out, or NULL (no marks, or no memory). */
+/* The marks' lines, or NULL (no marks, or no memory). */
 static ShownMarks *shownMarksOf(HWND window, const WindowMark *marks, int count)
 {
     ShownMarks *shown =
-        marks ? (ShownMarks *)HeapAlloc(GetProcessHeap(), 0, sizeof(ShownMarks) + count * sizeof(ShownMark)) : NULL;
+        marks ? (ShownMarks *)HeapAlloc(GetProcessHeap(), 0, sizeof(ShownMarks) + count * sizeof(RECT)) : NULL;
     if (shown) {
         POINT offset;
         scrollViewOffset(window, &offset);
-        shown->count = 0;
+        shown->count = count;
         for (int i = 0; i < count; i++) {
-            if (IsRectEmpty(&marks[i].place.placed))
-                continue;
-            ShownMark *mark = &shown->marks[shown->count++];
-            mark->rect = marks[i].place.placed;
-            OffsetRect(&mark->rect, offset.x, offset.y);
-            UnionRect(&mark->home, &marks[i].place.home, &marks[i].place.placed);
-            OffsetRect(&mark->home, offset.x, offset.y);
-            mark->text = textHash(marks[i].text);
+            UnionRect(&shown->lines[i], &marks[i].place.home, &marks[i].place.placed);
+            OffsetRect(&shown->lines[i], offset.x, offset.y);
         }
     }
     return shown;
@@ -470,22 +453,42 @@ static void keepShownMarks(HWND window, ShownMarks *shown)
         RemovePropW(window, SHOWN_PROPERTY);
 }
 
-/* Invalidates each of from's marks that to does not hold as it is. */
-static void invalidateMissing(HWND window, const ShownMarks *from, const ShownMarks *to)
+/* The band a match's marks stand in, above and below its control, and the
+ * seeds beside its feeders; a box wide on either side, where a text longer
+ * than its column reaches. Then every line that meets it, and every line
+ * that meets those, all repainted. */
+static void invalidateAround(HWND window, HWND control, const ShownMarks *shown)
 {
+    if (!control)
+        return;
+    RECT band = clientRectOf(window, control);
+    InflateRect(&band, band.right - band.left, band.bottom - band.top);
+    InvalidateRect(window, &band, TRUE);
     POINT offset;
     scrollViewOffset(window, &offset);
-    for (int i = 0; i < from->count; i++) {
-        const ShownMark *mark = &from->marks[i];
-        int kept = 0;
-        for (int j = 0; j < to->count && !kept; j++)
-            kept = EqualRect(&mark->rect, &to->marks[j].rect) && mark->text == to->marks[j].text;
-        if (kept)
-            continue;
-        RECT area = mark->home;
-        OffsetRect(&area, -offset.x, -offset.y);
-        InvalidateRect(window, &area, TRUE);
+    OffsetRect(&band, offset.x, offset.y);
+    BYTE *taken = (BYTE *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, shown->count + 1);
+    if (!taken) {
+        InvalidateRect(window, NULL, TRUE);
+        return;
     }
+    RECT meet;
+    for (int grown = 1; grown;) {
+        grown = 0;
+        for (int i = 0; i < shown->count; i++) {
+            int joins = !taken[i] && IntersectRect(&meet, &shown->lines[i], &band);
+            for (int j = 0; j < shown->count && !taken[i] && !joins; j++)
+                joins = taken[j] && IntersectRect(&meet, &shown->lines[i], &shown->lines[j]);
+            if (!joins)
+                continue;
+            taken[i] = 1;
+            grown = 1;
+            RECT area = shown->lines[i];
+            OffsetRect(&area, -offset.x, -offset.y);
+            InvalidateRect(window, &area, TRUE);
+        }
+    }
+    HeapFree(GetProcessHeap(), 0, taken);
 }
 
 static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *context)
@@ -499,30 +502,17 @@ static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *contex
         keepShownMarks(window, NULL);
         return;
     }
-    ShownMarks *before = (ShownMarks *)GetPropW(window, SHOWN_PROPERTY);
+    const ShownMarks *shown = (const ShownMarks *)GetPropW(window, SHOWN_PROPERTY);
     int withDate = bracketSpansDays(bracket) ? 2 : 1;
-    HDC dc = GetDC(window);
-    ShownMarks *after = NULL;
-    if (dc && bracket->slotCount && bracket->root.control) {
-        HGDIOBJ oldFont = SelectObject(dc, currentSlotGeometry(window, bracket).font);
-        int count;
-        WindowMark *marks = layOutWindowMarks(window, bracket, dc, &count);
-        after = shownMarksOf(window, marks, count);
-        HeapFree(GetProcessHeap(), 0, marks);
-        SelectObject(dc, oldFont);
-    }
-    if (dc)
-        ReleaseDC(window, dc);
-    /* Marks give way to one another: one that goes or grows may let a
-     * neighbour's show or shorten it, so the whole of each line is compared. */
-    if (!before || !after || node == UNDO_ALL_SHOWN || node == UNDO_FORMAT_SHOWN ||
-        (INT_PTR)GetPropW(window, DATES_PROPERTY) != withDate) {
+    if (!shown || node == UNDO_ALL_SHOWN || node == UNDO_FORMAT_SHOWN || !bracket->slotCount ||
+        (INT_PTR)GetPropW(window, DATES_PROPERTY) != withDate)
         InvalidateRect(window, NULL, TRUE);
-    } else {
-        invalidateMissing(window, before, after);
-        invalidateMissing(window, after, before);
-    }
-    keepShownMarks(window, after);
+    else if (node == UNDO_THIRD_PLACE_SHOWN)
+        invalidateAround(window, bracket->thirdPlace.control, shown);
+    else if (losersNumberOf(bracket, node))
+        invalidateAround(window, node->control, shown);
+    else
+        invalidateAround(window, node->left ? node->control : node->parent ? node->parent->control : NULL, shown);
 }
 
 void followWindowMarks(HWND window, Bracket *bracket)
