@@ -1,5 +1,6 @@
 #include "file/bracket_reader.h"
 #include "file/document_stream.h"
+#include "file/entrant_elements.h"
 #include "file/match_status.h"
 #include "model/entrant_name.h"
 #include "model/match_fields.h"
@@ -413,7 +414,7 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         readThirdPlace(document, staged, &names);
     int losersRead = !named || readLosers(document, staged, &names);
     freeMatchAttributes(&names);
-    if (!losersRead) {
+    if (!losersRead || !readEntrantElements(document, staged)) {
         resetBracket(staged);
         document->Release();
         return 0;

@@ -1,6 +1,7 @@
 #include "file/bracket_writer.h"
 #include "file/bracket_reader.h"
 #include "file/document_stream.h"
+#include "file/entrant_elements.h"
 #include "file/match_status.h"
 #include "file/xml_document.h"
 #include "model/losers_bracket.h"
@@ -219,7 +220,8 @@ int fillBracketDocument(IXMLDOMDocument *document, Bracket *bracket)
     int result = SUCCEEDED(document->putref_documentElement(games)) &&
                  appendTextElement(document, games, L"Title", bracket->title) &&
                  appendTextElement(document, games, L"Teams", count) && appendTeams(document, games, bracket) &&
-                 appendThirdPlace(document, games, bracket) && appendLosers(document, games, bracket);
+                 appendThirdPlace(document, games, bracket) && appendLosers(document, games, bracket) &&
+                 appendEntrantElements(document, games, bracket);
     games->Release();
     return result;
 }

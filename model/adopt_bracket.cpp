@@ -23,6 +23,7 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     bracket->thirdPlace.control = NULL;
     bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
+    bracket->entrants = staged->entrants;
     if (root->left)
         root->left->parent = root;
     if (root->right)

@@ -6,15 +6,11 @@
 
 #include <windows.h>
 
+#include "model/bracket_limits.h"
+#include "model/entrant_list.h"
 #include "model/match_details.h"
 #include "model/undo_record.h"
 
-enum {
-    NAME_CAPACITY = 128,   /* 127 UTF-16 units and the terminator */
-    TITLE_CAPACITY = 256,  /* 255 UTF-16 units and the terminator */
-    MAX_TEAM_COUNT = 256,  /* larger brackets are refused, from files too */
-    RESULT_CAPACITY = 32   /* a match's result: 31 UTF-16 units and the terminator */
-};
 
 struct BracketNode {
     BracketNode *parent;
@@ -64,6 +60,7 @@ struct Bracket {
     UndoWatcher watchers[UNDO_WATCHER_LIMIT]; /* kept from tree to tree; none in a new record */
     ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
+    EntrantList entrants;  /* the people behind the names, reserves too; empty in every new or emptied record */
 };
 
 /* Puts a fresh record into the empty state, with nobody watching it; keeps

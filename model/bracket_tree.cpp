@@ -47,6 +47,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;
     bracket->losers.pairings = NULL;
+    bracket->entrants = EntrantList{};
 }
 
 Bracket *initBracket(Bracket *bracket, HMODULE module)
@@ -195,6 +196,7 @@ void destroyBracket(Bracket *bracket)
     destroySlotControl(&bracket->thirdPlace.control);
     destroySlotControl(&bracket->thirdPlace.label);
     freeLosersBracket(bracket);
+    freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must

@@ -4,7 +4,9 @@
 #ifndef DUELMARK_MODEL_ENTRANT_LIST_H
 #define DUELMARK_MODEL_ENTRANT_LIST_H
 
-#include "model/bracket.h"
+#include <windows.h>
+
+#include "model/bracket_limits.h"
 #include "model/entrant_name.h"
 
 enum {

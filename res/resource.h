@@ -263,6 +263,39 @@
 /* The View menu: the hall display */
 #define IDM_VIEW_HALL_DISPLAY   80
 
+/* Entrants with clubs: the list, CSV in and out, club-mates apart in the draw */
+#define IDM_EDIT_ENTRANTS         720
+#define IDM_FILE_IMPORT_ENTRANTS  721
+#define IDM_FILE_EXPORT_ENTRANTS  722
+#define IDM_FILE_EXPORT_RESULTS   723
+#define IDD_ENTRANTS              724
+#define IDC_ENTRANTS_LIST         725
+#define IDC_ENTRANT_NAME          726
+#define IDC_ENTRANT_CLUB          727
+#define IDC_ENTRANT_RATING        728
+#define IDC_ENTRANT_SEED          729
+#define IDC_ENTRANT_ADD           730
+#define IDC_ENTRANT_CHANGE        731
+#define IDC_ENTRANT_REMOVE        732
+#define IDC_ENTRANT_NOTE          733
+#define IDS_ENTRANT_COLUMNS       734
+#define IDS_CSV_FILE_TYPE         735
+#define IDS_IMPORT_BAD_ROWS       736
+#define IDS_ENTRANT_ROW_REASONS   737
+#define IDS_RESULT_COLUMNS        738
+#define IDS_CLUB_MATES_MEET_EARLY 739
+
+/* The live page for spectators and the hall display's parts */
+#define IDM_FILE_PUBLISH            750
+#define IDS_PUBLISH_FAILED          800
+#define IDS_PUBLISH_ORDER_CAPTION   801
+#define IDS_PUBLISH_WRITTEN_AT      802
+#define IDS_PUBLISH_CHOOSE_FOLDER   803
+#define IDS_HALL_NOW_AND_NEXT       804
+#define IDS_HALL_NOW                805
+#define IDS_HALL_NEXT               806
+#define IDS_HALL_NO_COURTS          807
+
 /* Wide layout: the window's columns as wide as their names, a line for every mark */
 #define IDM_VIEW_WIDE_LAYOUT    740
 

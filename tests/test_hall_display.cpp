@@ -7,6 +7,7 @@
 // to measure: a busy machine may take seconds here.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "res/resource.h"
@@ -108,6 +109,61 @@ TEST_F(HallDisplayTest, RepaintsOnEveryChangeAndRestsBetween)
     command(IDM_FILE_CLOSE);
     ASSERT_EQ(0, bracket.slotCount);
     EXPECT_TRUE(waiting()) << "the bracket closed";
+}
+
+// A draw too large to read whole turns its pages with the arrow keys; one
+// that fits whole, with no court in use, has one page and stays put.
+TEST_F(HallDisplayTest, ArrowKeysTurnThePagesOfADrawTooLargeToReadWhole)
+{
+    std::string xml = "<Games><Title>Open</Title><Teams>128</Teams>";
+    for (int id = 1; id <= 128; id++)
+        xml += "<Team Name=\"Club " + std::to_string(id) + "\" id=\"" + std::to_string(id) + "\"/>";
+    openOn((xml + "</Games>").c_str());
+    HWND display = openDisplay();
+    ASSERT_NE(nullptr, display);
+    auto turnsOn = [&](WPARAM key) {
+        UpdateWindow(display);
+        SendMessageW(display, WM_KEYDOWN, key, 0);
+        RECT area;
+        return GetUpdateRect(display, &area, FALSE) != 0;
+    };
+    EXPECT_TRUE(turnsOn(VK_RIGHT)) << "Right did not turn the page";
+    EXPECT_TRUE(turnsOn(VK_LEFT)) << "Left did not turn the page";
+    SendMessageW(display, WM_KEYDOWN, VK_ESCAPE, 0);
+
+    // Left alone, the pages turn on their own after the time the user set.
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Duelmark\\Hall Display", 0, NULL, 0,
+                                             KEY_SET_VALUE, NULL, &key, NULL));
+    DWORD seconds = 3;
+    RegSetValueExW(key, L"Seconds per page", 0, REG_DWORD, (const BYTE *)&seconds, sizeof seconds);
+    display = openDisplay();
+    ASSERT_NE(nullptr, display);
+    UpdateWindow(display);
+    DWORD opened = GetTickCount();
+    bool turned = false;
+    while (!turned && GetTickCount() - opened < 30000) {
+        MSG message;
+        if (!PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) {
+            Sleep(20);
+            continue;
+        }
+        bool tick = message.hwnd == display && message.message == WM_TIMER;
+        DispatchMessageW(&message);
+        RECT area;
+        turned = tick && GetUpdateRect(display, &area, FALSE);
+    }
+    RegDeleteValueW(key, L"Seconds per page");
+    RegCloseKey(key);
+    EXPECT_TRUE(turned) << "the pages did not turn on their own";
+    EXPECT_GE(GetTickCount() - opened, 2500u) << "a page did not get its time";
+    SendMessageW(display, WM_KEYDOWN, VK_ESCAPE, 0);
+
+    openOn("<Games><Title>Cup</Title><Teams>2</Teams><Team Name=\"A\" id=\"1\"/><Team Name=\"B\" id=\"2\"/>"
+           "<Team Name=\"\" id=\"3\"/></Games>");
+    display = openDisplay();
+    ASSERT_NE(nullptr, display);
+    EXPECT_FALSE(turnsOn(VK_RIGHT)) << "a picture shown whole has no other page";
 }
 
 // The hall display window of process, once it is shown; NULL after a

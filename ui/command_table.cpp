@@ -5,7 +5,10 @@
 #include "ui/editing/draw_teams.h"
 #include "ui/editing/edit_commands.h"
 #include "ui/editing/edit_history.h"
+#include "ui/editing/entrants_command.h"
+#include "ui/document/entrant_files.h"
 #include "ui/document/file_commands.h"
+#include "ui/document/live_page.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
 #include "ui/document/new_from_list.h"
@@ -71,6 +74,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_PRINT_ORDER, printOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PAGE_SETUP, pageSetup, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_FILE_PRINT_PREVIEW, printPreview, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_PUBLISH, togglePublishing, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_VIEW_HALL_DISPLAY, toggleHallDisplay, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_VIEW_WIDE_LAYOUT, toggleWideLayout, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
@@ -90,6 +94,10 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_GRAND_FINAL_RESET, toggleGrandFinalReset, NEEDS_DOUBLE_ELIMINATION, ONE_UNDO_STEP},
     {IDM_EDIT_SCHEDULE, scheduleMatchesCommand, NEEDS_BASE_SLOTS, ONE_UNDO_STEP},
     {IDM_EDIT_COPY_ORDER, copyOrderOfPlay, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_EDIT_ENTRANTS, editEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_IMPORT_ENTRANTS, importEntrants, NEEDS_NOTHING, ASKS_FIRST},
+    {IDM_FILE_EXPORT_ENTRANTS, exportEntrants, NEEDS_BRACKET, RUNS_PLAIN},
+    {IDM_FILE_EXPORT_RESULTS, exportResults, NEEDS_BASE_SLOTS, RUNS_PLAIN},
 };
 
 static const CommandRow *commandRow(UINT id)

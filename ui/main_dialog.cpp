@@ -9,6 +9,7 @@
 #include "ui/document/dropped_files.h"
 #include "ui/editing/edit_history.h"
 #include "ui/document/file_commands.h"
+#include "ui/document/live_page.h"
 #include "ui/keyboard_shortcuts.h"
 #include "ui/editing/losers_command.h"
 #include "ui/editing/match_result_command.h"
@@ -45,6 +46,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
     startRecoveryCopies(window, state);
+    startLivePage(window, state);
 }
 
 /* Each time a menu opens: the check mark follows the open bracket, items
@@ -61,6 +63,7 @@ static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
     CheckMenuItem(menu, IDM_EDIT_GRAND_FINAL_RESET, MF_BYCOMMAND | mark);
     CheckMenuItem(menu, IDM_VIEW_HALL_DISPLAY, MF_BYCOMMAND | (state->hallDisplay ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, IDM_VIEW_WIDE_LAYOUT, MF_BYCOMMAND | (wideLayoutOn(window) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_FILE_PUBLISH, MF_BYCOMMAND | (state->live.folder[0] ? MF_CHECKED : MF_UNCHECKED));
     greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
 }
@@ -124,6 +127,8 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         if (wParam == RECOVERY_TIMER_ID)
             keepRecoveryCopy(state);
+        else if (wParam == LIVE_PAGE_TIMER_ID)
+            keepLivePage(state);
         break;
     /* Asked once the window is on screen, so the user sees what is restored. */
     case RECOVERY_OFFER_MESSAGE: offerLeftRecoveryCopies(window, state); break;
@@ -151,6 +156,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         removeKeyboardShortcuts(window);
         forgetWindowMarks(window, state->bracket);
         stopRecoveryCopies(window, state);
+        stopLivePage(window, state);
         forgetDisplayScale(window);
         forgetWideLayout(window);
         break;

@@ -16,6 +16,17 @@ struct RecoveryCopy {
     ULONGLONG written;          /* hash of the copy last written */
 };
 
+/* File > Publish: where the live page goes and when it is next written. */
+struct LivePage {
+    HWND window;                /* the editor's window, whose timer paces the writes */
+    WCHAR folder[PATH_CAPACITY];/* empty: not publishing */
+    WCHAR forPath[PATH_CAPACITY];/* the file the folder was chosen or found for */
+    int pending;                /* a change not yet written */
+    int timing;                 /* the pacing timer runs */
+    int replaced;               /* another bracket was put in place since the last tick */
+    int failureShown;           /* the folder's failure was told; quiet until a write succeeds */
+};
+
 struct DocumentState {
     Bracket *bracket;
     WCHAR path[PATH_CAPACITY];  /* empty: no file yet, or no bracket open */
@@ -24,6 +35,7 @@ struct DocumentState {
     RecoveryCopy recovery;
     PrintSetup print;           /* the session's page setup and print layout */
     HWND hallDisplay;           /* View > Hall display while it is open, else NULL */
+    LivePage live;
 };
 
 #endif

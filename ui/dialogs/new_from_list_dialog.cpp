@@ -1,5 +1,7 @@
 #include "ui/dialogs/new_from_list_dialog.h"
 
+#include "file/csv_text.h"
+#include "file/entrant_csv.h"
 #include "model/heap.h"
 #include "model/seeding.h"
 #include "model/team_list.h"
@@ -7,6 +9,7 @@
 #include "ui/common/dialog_record.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
+#include "ui/dialogs/import_question.h"
 
 enum {
     ENTRANT_TEXT_LIMIT = 1 << 20,  /* far beyond 256 names of 127 units */
@@ -17,7 +20,7 @@ enum {
 
 struct NewFromListDialog {
     HMODULE module;
-    EntrantList *list;
+    NewFromListChoice *list;
 };
 
 static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
@@ -27,7 +30,7 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
     SendDlgItemMessageW(window, IDC_LIST_TITLE_EDIT, EM_LIMITTEXT, TITLE_CAPACITY - 1, 0);
     SendDlgItemMessageW(window, IDC_LIST_ENTRANTS_EDIT, EM_LIMITTEXT, ENTRANT_TEXT_LIMIT, 0);
     CheckRadioButton(window, IDC_LIST_SEEDED, IDC_LIST_AS_LISTED, IDC_LIST_SEEDED);
-    /* In the order of EntrantList's doubleElimination; a satellite's
+    /* In the order of NewFromListChoice's doubleElimination; a satellite's
      * template without the box offers single elimination alone. */
     const UINT formats[] = {IDS_FORMAT_SINGLE, IDS_FORMAT_DOUBLE};
     for (UINT id : formats) {
@@ -36,6 +39,9 @@ static void initNewFromListDialog(HWND window, NewFromListDialog *dialog)
         SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_ADDSTRING, 0, (LPARAM)name);
     }
     SendDlgItemMessageW(window, IDC_LIST_FORMAT, CB_SETCURSEL, 0, 0);
+    SetDlgItemTextW(window, IDC_LIST_TITLE_EDIT, dialog->list->title);
+    if (dialog->list->prefill)
+        SetDlgItemTextW(window, IDC_LIST_ENTRANTS_EDIT, dialog->list->prefill);
     dialog->list->entrants = NULL;
 }
 
@@ -134,9 +140,82 @@ static WCHAR *takeEntrantText(HWND window)
     return text;
 }
 
+/* Whether the typed list carries columns: a tab anywhere (a spreadsheet's
+ * cells pasted), or the separator the CSV reader finds on every line that
+ * is not blank. A plain list of names, one holding a comma among others
+ * that do not, stays a list of names as it always was. */
+static int holdsColumns(const WCHAR *text)
+{
+    int length = lstrlenW(text);
+    for (int i = 0; i < length; i++) {
+        if (text[i] == L'\t')
+            return 1;
+    }
+    WCHAR separator = detectCsvSeparator(text, length);
+    int lines = 0;
+    for (const WCHAR *line = text; *line;) {
+        const WCHAR *end = line;
+        int blank = 1, separated = 0;
+        for (; *end && *end != L'\r' && *end != L'\n'; end++) {
+            blank = blank && (*end == L' ' || *end == 0x3000);
+            separated = separated || *end == separator;
+        }
+        if (!blank && !separated)
+            return 0;
+        lines += !blank;
+        while (*end == L'\r' || *end == L'\n')
+            end++;
+        line = end;
+    }
+    return lines > 0;
+}
+
+/* Reads a list with columns as entrants, asking about rows that cannot be
+ * taken. Returns 1 with list->field filled, 0 when the user went back or
+ * memory ran out. */
+static int readColumns(HWND window, NewFromListDialog *dialog, const WCHAR *text)
+{
+    int length = lstrlenW(text);
+    DWORD size = (DWORD)(length + 1) * sizeof(WCHAR);
+    BYTE *bytes = (BYTE *)allocBlock(size);
+    if (!bytes)
+        return 0;
+    /* The reader takes a file's bytes: UTF-16 behind its byte-order mark. */
+    bytes[0] = 0xFF;
+    bytes[1] = 0xFE;
+    CopyMemory(bytes + 2, text, (SIZE_T)length * sizeof(WCHAR));
+    EntrantImport *import = (EntrantImport *)allocBlock(sizeof(EntrantImport));
+    int read = import && readEntrantCsv(bytes, size, import);
+    freeBlock(bytes);
+    int taken = read && askToImportRest(window, dialog->module, import);
+    if (taken) {
+        dialog->list->field = import->entrants;
+        import->entrants = EntrantList{};
+    } else {
+        SendMessageW(window, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(window, IDC_LIST_ENTRANTS_EDIT), TRUE);
+    }
+    if (read)
+        freeEntrantImport(import);
+    freeBlock(import);
+    return taken;
+}
+
+/* The entrants' count, checked as the plain list's is. Returns 1 when it
+ * complained. */
+static int complainOfCount(HWND window, NewFromListDialog *dialog, int count)
+{
+    if (count >= MIN_ENTRANT_COUNT && count <= MAX_TEAM_COUNT)
+        return 0;
+    WCHAR number[16];
+    wsprintfW(number, L"%d", count);
+    const WCHAR *inserts[] = {number};
+    complain(window, dialog, entrantCountText(dialog->module, count), inserts, 1, IDC_LIST_ENTRANTS_EDIT);
+    return 1;
+}
+
 static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
 {
-    EntrantList *list = dialog->list;
+    NewFromListChoice *list = dialog->list;
     if (!GetDlgItemTextW(window, IDC_LIST_TITLE_EDIT, list->title, TITLE_CAPACITY)) {
         const WCHAR *none[] = {L""};
         complain(window, dialog, IDS_LIST_NO_TITLE, none, 1, IDC_LIST_TITLE_EDIT);
@@ -145,16 +224,14 @@ static void confirmNewFromList(HWND window, NewFromListDialog *dialog)
     WCHAR *text = takeEntrantText(window);
     if (!text)
         return;
-    int count = countEntrants(text);
-    if (count < MIN_ENTRANT_COUNT || count > MAX_TEAM_COUNT) {
-        freeBlock(text);
-        WCHAR number[16];
-        wsprintfW(number, L"%d", count);
-        const WCHAR *inserts[] = {number};
-        complain(window, dialog, entrantCountText(dialog->module, count), inserts, 1, IDC_LIST_ENTRANTS_EDIT);
-        return;
-    }
-    if (complainOfRepeatedName(window, dialog, text) || !acceptCutNames(window, dialog, text)) {
+    if (holdsColumns(text)) {
+        if (!readColumns(window, dialog, text) || complainOfCount(window, dialog, list->field.count)) {
+            freeEntrantList(&list->field);
+            freeBlock(text);
+            return;
+        }
+    } else if (complainOfCount(window, dialog, countEntrants(text)) || complainOfRepeatedName(window, dialog, text) ||
+               !acceptCutNames(window, dialog, text)) {
         freeBlock(text);
         return;
     }
@@ -181,7 +258,7 @@ static INT_PTR CALLBACK newFromListDialogProc(HWND window, UINT message, WPARAM 
     return FALSE;
 }
 
-int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list)
+int runNewFromListDialog(HWND owner, HMODULE module, NewFromListChoice *list)
 {
     /* A satellite made before this dialog existed lacks its template. */
     HMODULE templates = module && FindResourceW(module, MAKEINTRESOURCEW(IDD_NEW_FROM_LIST), (LPCWSTR)RT_DIALOG)
@@ -189,11 +266,13 @@ int runNewFromListDialog(HWND owner, HMODULE module, EntrantList *list)
                             : GetModuleHandleW(NULL);
     NewFromListDialog dialog = {module, list};
     list->entrants = NULL;
+    list->field = EntrantList{};
     INT_PTR result = DialogBoxParamW(templates, MAKEINTRESOURCEW(IDD_NEW_FROM_LIST), owner,
                                      newFromListDialogProc, (LPARAM)&dialog);
     if (result == 1)
         return 1;
     freeBlock(list->entrants);
     list->entrants = NULL;
+    freeEntrantList(&list->field);
     return 0;
 }

@@ -6,13 +6,23 @@
 #include "ui/common/fallback_string.h"
 #include "ui/picture/bracket_picture.h"
 #include "ui/common/picture_failure.h"
+#include "ui/picture/hall_parts.h"
+#include "ui/picture/now_and_next.h"
 #include "ui/picture/picture_layout.h"
 
 const WCHAR HALL_DISPLAY_CLASS[] = L"DuelmarkHallDisplay";
 
 enum {
-    EDGE_SHARE = 60             /* the picture keeps 1/EDGE_SHARE of the screen clear at each edge */
+    EDGE_SHARE = 60,            /* the picture keeps 1/EDGE_SHARE of the screen clear at each edge */
+    NAME_SHARE = 40,            /* no name is less than 1/NAME_SHARE of the screen's height */
+    ROTATION_TIMER_ID = 1,
+    ROTATION_SECONDS = 15,      /* a page's time on screen unless the user set another */
+    NOW_AND_NEXT_PAGE = -1      /* in the order of pages: the Now and next page */
 };
+
+/* Where the time a page stays on screen may be set (a whole number of
+ * seconds, "Seconds per page"), beside the editor's other settings. */
+static const WCHAR HALL_SETTINGS_KEY[] = L"Software\\Duelmark\\Hall Display";
 
 static const COLORREF HALL_PAPER = RGB(255, 255, 255);
 
@@ -22,7 +32,117 @@ struct HallDisplay {
     int window;                 /* the window has it, and frees it when it goes */
     int stale;                  /* the bracket changed since shown was laid out */
     HWND hall;
+    HallParts parts;            /* the picture cut to read from the back */
+    int *pages;                 /* the parts in the order shown, then Now and next; heap */
+    int pageCount;
+    int page;                   /* the one on screen */
+    PictureDescription part;    /* what the page on screen draws, when it is a part */
+    int partOf;                 /* the page part describes; -1 none */
+    int rotating;               /* the pages turn on their own */
 };
+
+/* The seconds a page stays, as the user set them, within reason. */
+static UINT rotationMilliseconds(void)
+{
+    DWORD seconds = ROTATION_SECONDS, size = sizeof seconds, type = 0;
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, HALL_SETTINGS_KEY, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, L"Seconds per page", NULL, &type, (BYTE *)&seconds, &size) != ERROR_SUCCESS ||
+            type != REG_DWORD || seconds < 3 || seconds > 3600)
+            seconds = ROTATION_SECONDS;
+        RegCloseKey(key);
+    }
+    return seconds * 1000;
+}
+
+/* The room the picture takes and the least height of a name, from the
+ * screen's size. */
+static RECT pictureTarget(RECT client)
+{
+    RECT target = client;
+    InflateRect(&target, -client.right / EDGE_SHARE, -client.bottom / EDGE_SHARE);
+    return target;
+}
+
+static void forgetPages(HallDisplay *display)
+{
+    releaseHallParts(&display->parts);
+    freeBlock(display->pages);
+    display->pages = NULL;
+    display->pageCount = 0;
+    freePictureDescription(&display->part);
+    display->partOf = -1;
+}
+
+/* The parts with matches to play come first, so that each round of the
+ * pages starts where the play is; Now and next closes it. A page is shown
+ * again after a change when it still exists. */
+static void cutPages(HWND window, HallDisplay *display)
+{
+    int page = display->page;
+    forgetPages(display);
+    RECT client;
+    GetClientRect(window, &client);
+    RECT target = pictureTarget(client);
+    SIZE room = {target.right - target.left, target.bottom - target.top};
+    if (!display->shown.size.cx || !cutHallParts(&display->shown, room, (client.bottom + NAME_SHARE - 1) / NAME_SHARE,
+                                                 &display->parts))
+        return;
+    display->pages = (int *)allocBlock((SIZE_T)(display->parts.count + 1) * sizeof(int));
+    if (!display->pages)
+        return;
+    for (int live = 1; live >= 0; live--) {
+        for (int p = 0; p < display->parts.count; p++) {
+            if (display->parts.parts[p].live == live)
+                display->pages[display->pageCount++] = p;
+        }
+    }
+    if (nowAndNextShown(display->document->bracket))
+        display->pages[display->pageCount++] = NOW_AND_NEXT_PAGE;
+    display->page = page < display->pageCount ? page : 0;
+}
+
+/* Pages turn on their own while there are several; a page turned by hand
+ * gets its whole time. */
+static void restartRotation(HWND window, HallDisplay *display)
+{
+    display->rotating = display->pageCount > 1 && SetTimer(window, ROTATION_TIMER_ID, rotationMilliseconds(), NULL);
+    if (!display->rotating)
+        KillTimer(window, ROTATION_TIMER_ID);
+}
+
+/* After a change: a busy editor must not hold the page on screen by
+ * restarting its time at every keystroke. */
+static void keepRotation(HWND window, HallDisplay *display)
+{
+    if (display->rotating != (display->pageCount > 1))
+        restartRotation(window, display);
+}
+
+static void turnPage(HWND window, HallDisplay *display, int by)
+{
+    if (display->pageCount < 2)
+        return;
+    display->page = (display->page + by + display->pageCount) % display->pageCount;
+    InvalidateRect(window, NULL, FALSE);
+}
+
+/* What the page on screen shows, drawn into canvas. */
+static void drawPage(HallDisplay *display, HDC canvas, RECT client)
+{
+    RECT target = pictureTarget(client);
+    int page = display->pageCount ? display->pages[display->page] : 0;
+    if (display->pageCount && page == NOW_AND_NEXT_PAGE)
+        return drawNowAndNext(display->document->bracket, canvas, target, client.bottom);
+    if (display->parts.count <= 1)
+        return drawPictureDescription(&display->shown, canvas, target);
+    if (display->partOf != page) {
+        freePictureDescription(&display->part);
+        display->partOf = describeHallPart(&display->shown, &display->parts, page, &display->part) ? page : -1;
+    }
+    if (display->partOf == page)
+        drawPictureDescription(&display->part, canvas, target);
+}
 
 /* The description on the screen drawn off screen and shown at once: no
  * flicker on a change. */
@@ -39,9 +159,7 @@ static void paintHallDisplay(HWND window, HallDisplay *display)
         HBRUSH paper = CreateSolidBrush(HALL_PAPER);
         FillRect(canvas, &client, paper);
         DeleteObject(paper);
-        RECT target = client;
-        InflateRect(&target, -client.right / EDGE_SHARE, -client.bottom / EDGE_SHARE);
-        drawPictureDescription(&display->shown, canvas, target);
+        drawPage(display, canvas, client);
         BitBlt(screen, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
         SelectObject(canvas, old);
         DeleteObject(bitmap);
@@ -69,6 +187,8 @@ static void followEditor(HWND window, HallDisplay *display)
     }
     freePictureDescription(&display->shown);
     display->shown = now;
+    cutPages(window, display);
+    keepRotation(window, display);
     InvalidateRect(window, NULL, FALSE);
 }
 
@@ -106,9 +226,20 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
             followEditor(window, display);
         paintHallDisplay(window, display);
         return 0;
+    case WM_TIMER:
+        if (wParam == ROTATION_TIMER_ID)
+            turnPage(window, display, 1);
+        return 0;
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE || wParam == VK_F11) {
             DestroyWindow(window);
+            return 0;
+        }
+        if (wParam == VK_RIGHT || wParam == VK_DOWN || wParam == VK_NEXT || wParam == VK_SPACE ||
+            wParam == VK_LEFT || wParam == VK_UP || wParam == VK_PRIOR) {
+            int back = wParam == VK_LEFT || wParam == VK_UP || wParam == VK_PRIOR;
+            turnPage(window, display, back ? -1 : 1);
+            restartRotation(window, display);
             return 0;
         }
         break;
@@ -120,8 +251,10 @@ static LRESULT CALLBACK hallDisplayProc(HWND window, UINT message, WPARAM wParam
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (display)
+        if (display) {
+            forgetPages(display);
             freePictureDescription(&display->shown);
+        }
         freeBlock(display);
         break;
     }
@@ -190,7 +323,14 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     display->window = 0;
     display->stale = 0;
     display->hall = NULL;
+    display->parts = HallParts{};
+    display->pages = NULL;
+    display->pageCount = 0;
+    display->page = 0;
+    display->partOf = -1;
+    display->rotating = 0;
     initPictureDescription(&display->shown, SIZE{0, 0}, HALL_PAPER);
+    initPictureDescription(&display->part, SIZE{0, 0}, HALL_PAPER);
     HMONITOR monitor = hallMonitor(window);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
@@ -207,6 +347,7 @@ void toggleHallDisplay(HWND window, DocumentState *state)
     if (!hall) {
         reportHallDisplayFailure(window, state->bracket, GetLastError());
         if (!display->window) {
+            forgetPages(display);
             freePictureDescription(&display->shown);
             freeBlock(display);
         }

@@ -1,0 +1,15 @@
+/* The message that names club-mates the draw could not keep apart. */
+#ifndef DUELMARK_UI_EDITING_CLUB_CLASH_MESSAGE_H
+#define DUELMARK_UI_EDITING_CLUB_CLASH_MESSAGE_H
+
+#include "model/club_separation.h"
+
+/* The text naming each clash of draw (the first few, then "..."), in the
+ * bracket's module's words, with each round named as the picture heads it,
+ * into a heap block the caller frees; NULL without clashes or memory. */
+WCHAR *clubClashText(Bracket *bracket, const Entrant *field, const SeparatedDraw *draw);
+
+/* Shows that text over window, when there is any. */
+void reportClubClashes(HWND window, Bracket *bracket, const Entrant *field, const SeparatedDraw *draw);
+
+#endif

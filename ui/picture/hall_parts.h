@@ -1,0 +1,53 @@
+/* The hall display's parts: a picture too large to show whole with its
+ * names readable from the back of the hall is shown a part at a time.
+ * Parts follow the draw (the halves, then quarters and so on, the final,
+ * the losers' bracket), found in the picture's own description: a part's
+ * edge never cuts a match (two feeders and the line that joins them) or
+ * any box or name, and rows holding nothing but the lines that join
+ * far-apart feeders are folded shut, so a late round's matches come close
+ * enough to show at the same size as the first round's. Pure: the
+ * description and a size in, the parts out. */
+#ifndef DUELMARK_UI_PICTURE_HALL_PARTS_H
+#define DUELMARK_UI_PICTURE_HALL_PARTS_H
+
+#include "file/picture_description.h"
+
+/* The height to which a fold closes, in picture units. */
+enum { HALL_FOLD_KEPT = 12 };
+
+/* Rows from..to of the picture shown as HALL_FOLD_KEPT units. */
+struct HallFold {
+    int from, to;
+};
+
+struct HallPart {
+    RECT area;        /* the picture's rectangle the part shows */
+    SIZE size;        /* its size once folded, in picture units */
+    int firstFold;    /* its folds in HallParts.folds, top to bottom */
+    int foldCount;
+    int live;         /* holds a match whose two entrants are known and whose winner is not */
+};
+
+struct HallParts {
+    int count;
+    HallPart *parts;  /* in the draw's order: left before right, top before bottom */
+    HallFold *folds;
+    int foldCount;
+    int foldCapacity;
+};
+
+/* Cuts picture into parts that each fit room (pixels) with every name at
+ * least nameHeight pixels tall; one part, the whole picture unfolded, when
+ * it fits as it is. A part no cut can make smaller is kept whole however
+ * large. Returns 1, or 0 when memory ran out (parts is then empty). */
+int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, HallParts *parts);
+
+/* What part index shows, as a description of its own (folded, from its
+ * area's corner), for drawing like any picture. The caller frees it with
+ * freePictureDescription whatever the result. Returns 1, or 0 when memory
+ * ran out. */
+int describeHallPart(const PictureDescription *picture, const HallParts *parts, int index, PictureDescription *part);
+
+void releaseHallParts(HallParts *parts);
+
+#endif
