@@ -357,4 +357,7 @@
 #define IDS_CLEARED_RESULT_LINE     795
 #define IDS_CLEARED_RESULTS_MORE    796
 
+/* Wide layout: the window's columns as wide as their names, a line for every mark */
+#define IDM_VIEW_WIDE_LAYOUT    740
+
 #endif

@@ -264,6 +264,7 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_WITHDRAW_ENTRANT, L"退賽與替補(&I)..."},
     {0, MF_POPUP, 0, L"檢視(&V)"},
     {1, 0, IDM_VIEW_HALL_DISPLAY, L"大廳顯示(&H)\tF11"},
+    {1, 0, IDM_VIEW_WIDE_LAYOUT, L"寬版面(&W)"},
 };
 
 TEST_F(ResourcesTest, MenuIsThePlainMenuInItsFixedOrder)

@@ -23,6 +23,7 @@
 #include "ui/print/page_setup.h"
 #include "ui/print/print_picture.h"
 #include "ui/window/base_lock.h"
+#include "ui/window/wide_layout.h"
 #include "ui/print/print_preview.h"
 #include "ui/document/save_prompt.h"
 #include "ui/editing/third_place_command.h"
@@ -79,6 +80,7 @@ static const CommandRow COMMANDS[] = {
     {IDM_FILE_PRINT_PREVIEW, printPreview, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_FILE_PUBLISH, togglePublishing, NEEDS_BRACKET, RUNS_PLAIN},
     {IDM_VIEW_HALL_DISPLAY, toggleHallDisplay, NEEDS_NOTHING, RUNS_PLAIN},
+    {IDM_VIEW_WIDE_LAYOUT, toggleWideLayout, NEEDS_NOTHING, RUNS_PLAIN},
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
     {IDM_EDIT_COPY_PICTURE, copyPicture, NEEDS_BRACKET, RUNS_PLAIN},

@@ -29,6 +29,9 @@
 #include "ui/window/window_marks.h"
 #include "ui/window/stage_tabs.h"
 #include "ui/groups/groups_page.h"
+#include "ui/window/layout.h"
+#include "ui/window/slot_geometry.h"
+#include "ui/window/wide_layout.h"
 
 /* The icon always comes from the executable, never from a satellite. A
  * start-up file that does not load leaves the empty window, after a word
@@ -44,6 +47,7 @@ static void initMainWindow(HWND window, DocumentState *state)
     installKeyboardShortcuts(window, state->bracket->resourceModule);
     followWindowMarks(window, state->bracket);
     followGroupsPage(window, state->bracket);
+    applyRememberedLayout(window);
     showRecentFiles(window);
     if (state->path[0] && !openDocument(window, state, state->path))
         state->path[0] = 0;
@@ -64,6 +68,7 @@ static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
     mark = doubleElimination && bracket->losers.reset ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(menu, IDM_EDIT_GRAND_FINAL_RESET, MF_BYCOMMAND | mark);
     CheckMenuItem(menu, IDM_VIEW_HALL_DISPLAY, MF_BYCOMMAND | (state->hallDisplay ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_VIEW_WIDE_LAYOUT, MF_BYCOMMAND | (wideLayoutOn(window) ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, IDM_FILE_PUBLISH, MF_BYCOMMAND | (state->live.folder[0] ? MF_CHECKED : MF_UNCHECKED));
     greyIdleMenuItems(window, state, menu);
     showRecentFiles(window);
@@ -94,6 +99,7 @@ static void runCommand(HWND window, DocumentState *state, WPARAM command, HWND c
     case MAKEWPARAM(IDC_TEAM_EDIT, EN_KILLFOCUS):
         endUndoTyping(bracket);
         hideNameClashTip(window);
+        showNameFromStart(control);
         break;
     case MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN): fillPickChoices(bracket, control); break;
     /* A cell of the Groups page, clicked or given Enter, is its match's
@@ -178,6 +184,7 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         stopRecoveryCopies(window, state);
         stopLivePage(window, state);
         forgetDisplayScale(window);
+        forgetWideLayout(window);
         break;
     }
     return FALSE;

@@ -6,8 +6,9 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/system_library.h"
 
-/* The list is the only thing the editor keeps in the registry: a portable
- * copy must leave nothing else behind. */
+/* The list and, once the user chooses one, the View's layout
+ * (ui/window/wide_layout) are all the editor keeps in the registry: a
+ * portable copy must leave nothing else behind. */
 static const WCHAR RECENT_KEY[] = L"Software\\Duelmark\\Recent Files";
 
 struct RecentList {

@@ -77,6 +77,14 @@ void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry)
     walkSlotPlaces(bracket, geometry, movePlacedSlot, (void *)geometry);
 }
 
+void showNameFromStart(HWND control)
+{
+    if (!control)
+        return;
+    SendMessageW(control, EM_SETSEL, 0, 0);
+    SendMessageW(control, EM_SCROLLCARET, 0, 0);
+}
+
 void setBracketCaption(HWND mainWindow, Bracket *bracket)
 {
     WCHAR caption[512];
@@ -96,7 +104,7 @@ void setBracketCaption(HWND mainWindow, Bracket *bracket)
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
     placeStageTabs(mainWindow, bracket);
-    SlotGeometry geometry = slotGeometryFor(mainWindow);
+    SlotGeometry geometry = slotGeometryFor(mainWindow, bracket);
     SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
     showRuledPicks(bracket);
     resetScrollView(mainWindow);

@@ -20,6 +20,10 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
  * view must stand at its origin. */
 void placeSlotControls(Bracket *bracket, const SlotGeometry *geometry);
 
+/* A name box that lost the keyboard shows its name from the start, however
+ * far its text was scrolled while it was typed. */
+void showNameFromStart(HWND control);
+
 /* Sets the main window's caption from the title format and the title. */
 void setBracketCaption(HWND mainWindow, Bracket *bracket);
 

@@ -22,7 +22,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     scrollViewOffset(window, &offset);
     resetScrollView(window);
     placeStageTabs(window, bracket);
-    SlotGeometry geometry = slotGeometryFor(window);
+    SlotGeometry geometry = slotGeometryFor(window, bracket);
     int paused = pauseDrawing(window);
     placeSlotControls(bracket, &geometry);
     placeThirdPlaceControls(window, bracket, &geometry);
@@ -34,4 +34,23 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     offset.x = MulDiv(offset.x, dpi, oldDpi);
     offset.y = MulDiv(offset.y, dpi, oldDpi);
     scrollViewTo(window, offset);
+}
+
+void layOutAgain(HWND window, Bracket *bracket)
+{
+    if (!bracket->slotCount)
+        return;
+    resetScrollView(window);
+    SlotGeometry geometry = slotGeometryFor(window, bracket);
+    int paused = pauseDrawing(window);
+    placeSlotControls(bracket, &geometry);
+    placeThirdPlaceControls(window, bracket, &geometry);
+    placeLosersControls(window, bracket, &geometry, 1);
+    resumeDrawing(window, paused);
+    SIZE content = bracketContentSize(bracket, &geometry);
+    placeScrollView(window, content.cx, content.cy);
+    HWND focus = GetFocus();
+    if (focus && IsChild(window, focus))
+        scrollIntoView(window, focus);
+    InvalidateRect(window, NULL, TRUE);
 }

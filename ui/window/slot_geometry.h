@@ -36,11 +36,28 @@ struct SlotGeometry {
     int thirdPlaceField;
     int losersPitch;
     int top;            /* the tab strip's band over the slots; 0 without groups */
+    int seedGutter;     /* Wide layout: the seeds' own strip beside each first-round box */
+    int topClearance;   /* Wide layout: the round names' line and the first match's time line */
     HFONT font;
 };
 
-/* The geometry for the window's current scale, its slot font made for it. */
-SlotGeometry slotGeometryFor(HWND mainWindow);
+/* Whether the window lays its bracket out wide (View > Wide layout): every
+ * column as wide as the longest name or mark, a line for each mark. Off
+ * until set; the next layout or re-placing of the slots follows it. */
+int wideLayoutOn(HWND mainWindow);
+void setWideLayoutOn(HWND mainWindow, int on);
+
+/* 0 when the window is laid out wide and a name or mark has grown past its
+ * columns' width since: the bracket is then laid out again. */
+int wideColumnsHold(HWND mainWindow, Bracket *bracket);
+
+/* Frees what the window holds for its layout; called as it is destroyed. */
+void forgetWideLayout(HWND mainWindow);
+
+/* The geometry for the window's current scale and layout, its slot font
+ * made for it; Wide layout measures the bracket's names and marks. The
+ * window keeps the chosen column width for currentSlotGeometry. */
+SlotGeometry slotGeometryFor(HWND mainWindow, Bracket *bracket);
 
 /* The geometry the laid-out bracket's slots stand in now, their font
  * included; unlike slotGeometryFor it makes no font, so the slots keep
@@ -63,6 +80,11 @@ typedef void (*SlotPlaced)(BracketNode *node, int x, int y, int isPick, void *co
  * column, the second half in the mirrored right one, the champion last.
  * Every pick's top lies half-way between the tops of its two feeders. */
 void walkSlotPlaces(const Bracket *bracket, const SlotGeometry *geometry, SlotPlaced placed, void *context);
+
+/* How far below the top margin the first base slot stands: room for the
+ * champion over a small bracket, and in Wide layout for the round names'
+ * line and the first match's time line. */
+int slotsTopOffset(const Bracket *bracket, const SlotGeometry *geometry);
 
 /* The third-place heading and drop-down, in the middle column under the
  * final's two slots: where each one's top-left corner stands. */

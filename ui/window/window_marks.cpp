@@ -6,6 +6,9 @@
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 #include "ui/window/slot_geometry.h"
+#include "ui/window/mark_places.h"
+#include "ui/window/scroll_view.h"
+#include "ui/window/scale_change.h"
 
 /* Whether the marks last painted show dates (2) or not (1): a change of
  * that redraws every time shown. */
@@ -60,46 +63,79 @@ static RECT clientRectOf(HWND window, HWND control)
     return box;
 }
 
-struct MarkPainter {
+static int textWidthIn(HDC dc, const WCHAR *text)
+{
+    SIZE extent;
+    return text[0] && GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent) ? extent.cx : 0;
+}
+
+/* What the marks are gathered with: the window as it stands, the slots'
+ * font selected into dc. */
+struct MarkGathering {
     HWND window;
     HDC dc;
     Bracket *bracket;
-    RECT paint;         /* what needs painting now */
+    SlotGeometry geometry;
     int lineHeight;
     int descent;
+    int ellipsis;       /* the width of "..." */
     RECT centre;        /* the champion's box: left of it is the left half */
-    int seedReserve;    /* kept free for seeds beside the first round's picks */
     int withDate;
+    WindowMark *marks;
+    int count;
+    int capacity;
 };
 
-static void drawMark(MarkPainter *painter, const WCHAR *text, RECT cell, UINT align)
+/* A new mark of kind on the line home, its text copied in; NULL when the
+ * text is empty or there is no room left. */
+static WindowMark *addMark(MarkGathering *gathering, int kind, const WCHAR *text, RECT home, int anchor, int run)
 {
-    RECT overlap;
-    if (!text[0] || !IntersectRect(&overlap, &cell, &painter->paint))
-        return;
-    DrawTextW(painter->dc, text, -1, &cell, align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (!text[0] || gathering->count >= gathering->capacity)
+        return NULL;
+    WindowMark *mark = &gathering->marks[gathering->count++];
+    mark->kind = kind;
+    mark->keptFrom = -1;
+    lstrcpynW(mark->text, text, MARK_CAPACITY);
+    mark->place.home = home;
+    mark->place.anchor = anchor;
+    mark->place.run = run;
+    mark->place.width = textWidthIn(gathering->dc, mark->text);
+    /* A shortened text shows at least its first letter and "...". */
+    WCHAR first[2] = {mark->text[0], 0};
+    int least = textWidthIn(gathering->dc, first) + gathering->ellipsis;
+    mark->place.least = least < mark->place.width ? least : mark->place.width;
+    return mark;
 }
 
-/* Toward the middle of the bracket, away from the seeds on the outer side. */
-static UINT alignFor(const MarkPainter *painter, RECT box)
+/* The line above (or below) box, from box's left to its right and on as
+ * far as reach toward the middle of the bracket; the text keeps to the
+ * side toward the middle. */
+static WindowMark *addMatchLine(MarkGathering *gathering, int kind, const WCHAR *text, RECT box, int below,
+                                int reach)
 {
-    if (box.right <= painter->centre.left)
-        return DT_RIGHT;
-    if (box.left >= painter->centre.right)
-        return DT_LEFT;
-    return DT_CENTER;
+    RECT home = box;
+    home.top = below ? box.bottom : box.top - gathering->lineHeight;
+    home.bottom = home.top + gathering->lineHeight;
+    if (box.right <= gathering->centre.left) {
+        home.right += reach;
+        return addMark(gathering, kind, text, home, box.right, RUN_BACK);
+    }
+    if (box.left >= gathering->centre.right) {
+        home.left -= reach;
+        return addMark(gathering, kind, text, home, box.left, RUN_ON);
+    }
+    return addMark(gathering, kind, text, home, (box.left + box.right) / 2, RUN_CENTRED);
 }
 
-/* The round names in one row just above the first-round boxes, each over
- * its column's top box; the columns of later rounds have room above that. */
-static void drawHeadings(MarkPainter *painter)
+/* The round names in one row above the first-round boxes, each over its
+ * column's top box; the columns of later rounds have room above that. */
+static void gatherHeadings(MarkGathering *gathering)
 {
-    Bracket *bracket = painter->bracket;
+    Bracket *bracket = gathering->bracket;
     int depth = bracket->depth;
-    if (depth == 0)
-        return;
-    RECT base = clientRectOf(painter->window, leftmostAtLevel(bracket, depth)->control);
-    int bottom = base.top - 1 + painter->descent;
+    RECT base = clientRectOf(gathering->window, leftmostAtLevel(bracket, depth)->control);
+    int top = gathering->geometry.topClearance ? base.top - slotsTopOffset(bracket, &gathering->geometry)
+                                               : base.top - gathering->lineHeight;
     for (int level = 0; level <= depth; level++) {
         BracketNode *tops[2] = {leftmostAtLevel(bracket, level), NULL};
         if (level > 0) {
@@ -112,179 +148,347 @@ static void drawHeadings(MarkPainter *painter)
         for (int side = 0; side < 2; side++) {
             if (!tops[side] || !tops[side]->control)
                 continue;
-            RECT cell = clientRectOf(painter->window, tops[side]->control);
-            cell.bottom = bottom;
-            cell.top = bottom - painter->lineHeight;
-            drawMark(painter, name, cell, DT_CENTER | DT_BOTTOM);
+            RECT cell = clientRectOf(gathering->window, tops[side]->control);
+            cell.top = top;
+            cell.bottom = top + gathering->lineHeight;
+            addMark(gathering, WINDOW_MARK_HEADING, name, cell, (cell.left + cell.right) / 2, RUN_CENTRED);
         }
     }
 }
 
-static int seedTextWidth(HDC dc, int seed, WCHAR *text)
-{
-    wsprintfW(text, L"(%d)", seed);
-    SIZE extent;
-    return GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent) ? extent.cx : 0;
-}
-
-/* "(3)" just outside the first-round box on its inner side, where the
- * match it feeds leaves room: above that pick for the upper entrant,
- * below it for the lower. */
-static void drawSeed(MarkPainter *painter, BracketNode *entrant)
+/* "(3)" just outside the first-round box on its inner side: in Wide layout
+ * in the strip beside the box, else where the match it feeds leaves room,
+ * above that pick for the upper entrant, below it for the lower. A seed is
+ * shown whole or not at all. */
+static void gatherSeed(MarkGathering *gathering, BracketNode *entrant)
 {
     BracketNode *match = entrant->parent;
     if (entrant->seed <= 0 || !entrant->control || !match || !match->control)
         return;
     WCHAR text[16];
-    int width = seedTextWidth(painter->dc, entrant->seed, text);
-    RECT box = clientRectOf(painter->window, entrant->control);
-    RECT pick = clientRectOf(painter->window, match->control);
-    int gap = painter->descent;
+    wsprintfW(text, L"(%d)", entrant->seed);
+    int width = textWidthIn(gathering->dc, text);
+    RECT box = clientRectOf(gathering->window, entrant->control);
+    int gap = gathering->descent;
+    int leftHalf = box.right <= gathering->centre.left;
     RECT cell;
-    int leftHalf = box.right <= painter->centre.left;
     cell.left = leftHalf ? box.right + gap : box.left - gap - width;
     cell.right = cell.left + width;
-    cell.top = match->left == entrant ? pick.top - painter->lineHeight : pick.bottom;
-    cell.bottom = cell.top + painter->lineHeight;
-    COLORREF ink = SetTextColor(painter->dc, seedInk(GetTextColor(painter->dc)));
-    drawMark(painter, text, cell, leftHalf ? DT_LEFT : DT_RIGHT);
-    SetTextColor(painter->dc, ink);
+    if (gathering->geometry.seedGutter) {
+        cell.top = (box.top + box.bottom - gathering->lineHeight) / 2;
+    } else {
+        RECT pick = clientRectOf(gathering->window, match->control);
+        cell.top = match->left == entrant ? pick.top - gathering->lineHeight : pick.bottom;
+    }
+    cell.bottom = cell.top + gathering->lineHeight;
+    WindowMark *mark = addMark(gathering, WINDOW_MARK_SEED, text, cell, leftHalf ? cell.left : cell.right,
+                               leftHalf ? RUN_ON : RUN_BACK);
+    if (mark)
+        mark->place.least = mark->place.width;
 }
 
-/* A text longer than its column reaches on into the next column toward the
- * middle, as far as it needs and that column has room at its height: the
- * next round's box there is the only thing it could meet. */
-static void reachInward(MarkPainter *painter, BracketNode *node, const WCHAR *text, RECT *cell, UINT align)
+/* Where the outcome's mark begins in a score line, so a shortened score
+ * keeps it; the least the line shows is that mark. */
+static void keepOutcomeMark(MarkGathering *gathering, WindowMark *mark, BracketNode *node)
 {
-    SIZE extent;
-    int width = cell->right - cell->left;
-    if (!text[0] || !node->parent || !node->parent->control ||
-        !GetTextExtentPoint32W(painter->dc, text, lstrlenW(text), &extent) || extent.cx <= width)
+    if (!mark)
         return;
-    RECT next = clientRectOf(painter->window, node->parent->control);
-    if (next.top < cell->bottom && next.bottom > cell->top)
+    MatchDetails *details = matchDetailsOf(gathering->bracket, node);
+    WCHAR outcome[MARK_CAPACITY];
+    matchScoreText(gathering->bracket, L"", details->outcome, outcome);
+    int length = lstrlenW(mark->text), markLength = lstrlenW(outcome);
+    if (!markLength || markLength > length ||
+        CompareStringOrdinal(mark->text + length - markLength, markLength, outcome, markLength, FALSE) != CSTR_EQUAL)
         return;
-    int more = extent.cx - width + 1;
-    int column = next.right - next.left;
-    more = more < column ? more : column;
-    if (align == DT_RIGHT)
-        cell->right += more;
-    else
-        cell->left -= more;
+    mark->keptFrom = length - markLength;
+    int width = textWidthIn(gathering->dc, outcome);
+    mark->place.least = width < mark->place.width ? width : mark->place.width;
 }
 
 /* Under a decided pick its score and outcome; above an undecided match
  * when and where it is played (below for the third-place match, whose
- * heading stands above it). */
-static void drawMatchMarks(MarkPainter *painter, BracketNode *node, HWND control)
+ * heading stands above it). Scores first: a result outranks a neighbour's
+ * time. */
+static void gatherMatchMarks(MarkGathering *gathering, BracketNode *node, HWND control, int scores)
 {
     if (!control)
         return;
-    RECT box = clientRectOf(painter->window, control);
-    RECT cell = box;
-    int thirdPlace = node == &painter->bracket->thirdPlace;
-    UINT align = thirdPlace ? DT_CENTER : alignFor(painter, box);
-    /* The first round's picks share their gaps with the seeds. */
-    if (!thirdPlace && !node->left->left && align != DT_CENTER) {
-        if (align == DT_RIGHT)
-            cell.left += painter->seedReserve;
-        else
-            cell.right -= painter->seedReserve;
-    }
     WCHAR text[MARK_CAPACITY];
-    int below = matchMarkText(painter->bracket, node, painter->withDate, text) || thirdPlace;
-    cell.top = below ? box.bottom : box.top - painter->lineHeight;
-    cell.bottom = cell.top + painter->lineHeight;
-    if (!thirdPlace && align != DT_CENTER)
-        reachInward(painter, node, text, &cell, align);
-    drawMark(painter, text, cell, align);
+    int decided = matchMarkText(gathering->bracket, node, gathering->withDate, text);
+    if (decided != scores)
+        return;
+    RECT box = clientRectOf(gathering->window, control);
+    WindowMark *mark;
+    if (node == &gathering->bracket->thirdPlace) {
+        RECT home = {box.left, box.bottom, box.right, box.bottom + gathering->lineHeight};
+        mark = addMark(gathering, scores ? WINDOW_MARK_SCORE : WINDOW_MARK_SCHEDULE, text, home,
+                       (box.left + box.right) / 2, RUN_CENTRED);
+    } else {
+        mark = addMatchLine(gathering, scores ? WINDOW_MARK_SCORE : WINDOW_MARK_SCHEDULE, text, box, decided,
+                            box.right - box.left);
+    }
+    if (mark && scores)
+        keepOutcomeMark(gathering, mark, node);
 }
 
-/* Over each losers' round its heading, over each match where its entrants
- * drop in from, under it its score or its time and court. */
-static void paintLosersMarks(MarkPainter *painter)
+/* Over each losers' round its heading, in two lines where it needs them. */
+static void gatherLosersHeadings(MarkGathering *gathering)
 {
-    Bracket *bracket = painter->bracket;
-    SlotGeometry geometry = currentSlotGeometry(painter->window, bracket);
+    Bracket *bracket = gathering->bracket;
+    for (int k = 1; k <= bracket->slotCount; k++) {
+        BracketNode *match = losersMatch(bracket, k);
+        int round, position;
+        losersRoundOf(bracket, k, &round, &position);
+        if (!match || !match->control || position > 1)
+            continue;
+        RECT box = clientRectOf(gathering->window, match->control);
+        /* The view may be scrolled: the band moves with the boxes. */
+        int shift = box.top - losersMatchPlace(bracket, &gathering->geometry, k).y;
+        RECT band = {box.left, 0, box.right, losersHeadingBottom(bracket, &gathering->geometry) + shift};
+        band.top = band.bottom - 2 * gathering->lineHeight;
+        WCHAR text[MARK_CAPACITY];
+        losersMatchHeading(bracket, k, text, MARK_CAPACITY);
+        WindowMark *mark = addMark(gathering, WINDOW_MARK_LOSERS_HEADING, text, band, box.left, RUN_ON);
+        if (mark && mark->place.width > band.right - band.left)
+            mark->place.width = band.right - band.left;
+    }
+}
+
+/* Over each losers' match where its entrants drop in from, under it its
+ * score (scores set) or its time and court. */
+static void gatherLosersMarks(MarkGathering *gathering, int scores)
+{
+    Bracket *bracket = gathering->bracket;
     for (int k = 1; k <= bracket->slotCount; k++) {
         BracketNode *match = losersMatch(bracket, k);
         if (!match || !match->control)
             continue;
-        RECT box = clientRectOf(painter->window, match->control);
+        RECT box = clientRectOf(gathering->window, match->control);
         int round, position;
         losersRoundOf(bracket, k, &round, &position);
-        WCHAR text[MARK_CAPACITY];
-        if (position <= 1) {
-            /* The view may be scrolled: the band moves with the boxes. A
-             * heading longer than its column takes a second line. */
-            int shift = box.top - losersMatchPlace(bracket, &geometry, k).y;
-            RECT band = {box.left, 0, box.right, losersHeadingBottom(bracket, &geometry) + shift};
-            band.top = band.bottom - 2 * painter->lineHeight;
-            losersMatchHeading(bracket, k, text, MARK_CAPACITY);
-            RECT overlap;
-            if (IntersectRect(&overlap, &band, &painter->paint))
-                DrawTextW(painter->dc, text, -1, &band, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
-        }
-        RECT cell = {box.left, box.top - painter->lineHeight, box.right, box.top};
+        RECT line = {box.left, box.bottom, box.right, box.bottom + gathering->lineHeight};
         /* The losers' final has the grand final's empty line beside it. */
         if (round == losersRoundCount(bracket))
-            cell.right += box.right - box.left;
-        SIZE extent;
+            line.right += box.right - box.left;
+        WCHAR text[MARK_CAPACITY];
+        int decided = matchMarkText(bracket, match, gathering->withDate, text);
+        if (decided == scores) {
+            WindowMark *mark =
+                addMark(gathering, decided ? WINDOW_MARK_SCORE : WINDOW_MARK_SCHEDULE, text, line, box.left, RUN_ON);
+            if (mark && decided)
+                keepOutcomeMark(gathering, mark, match);
+        }
+        if (scores)
+            continue;
+        OffsetRect(&line, 0, box.top - gathering->lineHeight - line.top);
         dropInText(bracket, k, 0, text);
-        if (GetTextExtentPoint32W(painter->dc, text, lstrlenW(text), &extent) && extent.cx > cell.right - cell.left)
+        if (textWidthIn(gathering->dc, text) > line.right - line.left)
             dropInText(bracket, k, 1, text);
-        drawMark(painter, text, cell, DT_LEFT);
-        cell.top = box.bottom;
-        cell.bottom = box.bottom + painter->lineHeight;
-        matchMarkText(bracket, match, painter->withDate, text);
-        drawMark(painter, text, cell, DT_LEFT);
+        addMark(gathering, WINDOW_MARK_DROP_IN, text, line, box.left, RUN_ON);
     }
 }
 
-static void paintMarks(MarkPainter *painter)
+/* Every visible control of the window, in client coordinates. */
+struct ControlRects {
+    HWND window;
+    RECT *rects;
+    int count;
+    int capacity;
+};
+
+static BOOL CALLBACK collectControl(HWND control, LPARAM context)
 {
-    Bracket *bracket = painter->bracket;
-    drawHeadings(painter);
-    int matches = 2 * bracket->slotCount - 1;
-    for (int id = 1; id <= matches; id++) {
-        BracketNode *node = bracket->nodeTable[id - 1];
-        if (node->left)
-            drawMatchMarks(painter, node, node->control);
-        else if (bracket->depth > 0)
-            drawSeed(painter, node);
-    }
-    if (bracket->thirdPlace.on)
-        drawMatchMarks(painter, &bracket->thirdPlace, bracket->thirdPlace.control);
+    ControlRects *controls = (ControlRects *)context;
+    if (GetParent(control) == controls->window && IsWindowVisible(control) && controls->count < controls->capacity)
+        controls->rects[controls->count++] = clientRectOf(controls->window, control);
+    return TRUE;
+}
+
+static void gatherMarks(MarkGathering *gathering)
+{
+    Bracket *bracket = gathering->bracket;
+    gatherHeadings(gathering);
     if (bracket->losers.on)
-        paintLosersMarks(painter);
+        gatherLosersHeadings(gathering);
+    int matches = 2 * bracket->slotCount - 1;
+    /* Where two seeds want one place, the better seed keeps it. */
+    for (int seed = 1; seed <= bracket->slotCount; seed++)
+        for (int id = 1; id <= bracket->slotCount; id++)
+            if (bracket->nodeTable[id - 1]->seed == seed)
+                gatherSeed(gathering, bracket->nodeTable[id - 1]);
+    for (int scores = 1; scores >= 0; scores--) {
+        for (int id = 1; id <= matches; id++) {
+            BracketNode *node = bracket->nodeTable[id - 1];
+            if (node->left)
+                gatherMatchMarks(gathering, node, node->control, scores);
+        }
+        if (bracket->thirdPlace.on)
+            gatherMatchMarks(gathering, &bracket->thirdPlace, bracket->thirdPlace.control, scores);
+        if (bracket->losers.on)
+            gatherLosersMarks(gathering, scores);
+    }
 }
 
-/* The widest seed's text, and a gap: what the first round's marks leave. */
-static int seedReserveOf(MarkPainter *painter)
+WindowMark *layOutWindowMarks(HWND window, Bracket *bracket, HDC dc, int *count)
 {
-    Bracket *bracket = painter->bracket;
-    int widest = 0;
-    for (int id = 1; bracket->depth > 0 && id <= bracket->slotCount; id++) {
-        WCHAR text[16];
-        int seed = bracket->nodeTable[id - 1]->seed;
-        int width = seed > 0 ? seedTextWidth(painter->dc, seed, text) : 0;
-        if (width > widest)
-            widest = width;
+    *count = 0;
+    if (!bracket->slotCount || !bracket->root.control || bracket->depth == 0)
+        return NULL;
+    HANDLE heap = GetProcessHeap();
+    /* Per match at most a score or a time, a drop-in line and a heading;
+     * per entrant a seed; the round names on both sides. */
+    int capacity = 6 * bracket->slotCount + 2 * bracket->depth + 8;
+    int controlCapacity = 4 * bracket->slotCount + 16;
+    WindowMark *marks = (WindowMark *)HeapAlloc(heap, 0, capacity * sizeof(WindowMark));
+    RECT *rects = (RECT *)HeapAlloc(heap, 0, controlCapacity * sizeof(RECT));
+    if (!marks || !rects) {
+        HeapFree(heap, 0, marks);
+        HeapFree(heap, 0, rects);
+        return NULL;
     }
-    return widest ? widest + painter->descent + painter->lineHeight / 2 : 0;
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    MarkGathering gathering = {window, dc, bracket, currentSlotGeometry(window, bracket), metrics.tmHeight,
+                               metrics.tmDescent, textWidthIn(dc, L"..."), clientRectOf(window, bracket->root.control),
+                               bracketSpansDays(bracket), marks, 0, capacity};
+    gatherMarks(&gathering);
+    ControlRects controls = {window, rects, 0, controlCapacity};
+    EnumChildWindows(window, collectControl, (LPARAM)&controls);
+    MarkPlace *places = (MarkPlace *)HeapAlloc(heap, 0, (gathering.count + 1) * sizeof(MarkPlace));
+    if (places) {
+        for (int i = 0; i < gathering.count; i++)
+            places[i] = marks[i].place;
+        placeMarks(places, gathering.count, rects, controls.count);
+        for (int i = 0; i < gathering.count; i++)
+            marks[i].place = places[i];
+        HeapFree(heap, 0, places);
+    } else {
+        gathering.count = 0;
+    }
+    HeapFree(heap, 0, rects);
+    *count = gathering.count;
+    return marks;
+}
+
+/* A shortened score keeps its outcome's mark whole at its end. */
+static void drawPlacedMark(HDC dc, const WindowMark *mark)
+{
+    RECT cell = mark->place.placed;
+    UINT format = DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT;
+    format |= mark->kind == WINDOW_MARK_LOSERS_HEADING ? DT_WORDBREAK : DT_SINGLELINE;
+    if (mark->kind == WINDOW_MARK_HEADING)
+        format |= DT_BOTTOM;
+    if (mark->place.placed.right - mark->place.placed.left >= mark->place.width || mark->keptFrom < 0) {
+        DrawTextW(dc, mark->text, -1, &cell, format);
+        return;
+    }
+    const WCHAR *outcome = mark->text + mark->keptFrom;
+    SIZE extent;
+    int width = GetTextExtentPoint32W(dc, outcome, lstrlenW(outcome), &extent) ? extent.cx : 0;
+    RECT tail = cell;
+    tail.left = tail.right - width;
+    DrawTextW(dc, outcome, -1, &tail, format);
+    cell.right = tail.left;
+    if (mark->keptFrom > 0 && cell.right > cell.left)
+        DrawTextW(dc, mark->text, mark->keptFrom, &cell, format);
+}
+
+struct ShownMarks;
+static ShownMarks *shownMarksOf(HWND window, const WindowMark *marks, int count);
+static void keepShownMarks(HWND window, ShownMarks *shown);
+
+static void drawMarks(HWND window, Bracket *bracket, HDC dc, const RECT *area)
+{
+    int count;
+    WindowMark *marks = layOutWindowMarks(window, bracket, dc, &count);
+    keepShownMarks(window, shownMarksOf(window, marks, count));
+    COLORREF ink = GetTextColor(dc);
+    for (int i = 0; i < count; i++) {
+        RECT overlap;
+        if (IsRectEmpty(&marks[i].place.placed) || !IntersectRect(&overlap, &marks[i].place.placed, area))
+            continue;
+        SetTextColor(dc, marks[i].kind == WINDOW_MARK_SEED ? seedInk(ink) : ink);
+        drawPlacedMark(dc, &marks[i]);
+    }
+    SetTextColor(dc, ink);
+    HeapFree(GetProcessHeap(), 0, marks);
+}
+
+/* Where the marks last painted may stand: each one's line (the room it may
+ * take, where it was drawn included) in the bracket's own coordinates (the
+ * view's offset added), whether it was shown or left out. A change repaints
+ * the lines about the changed match and every line that meets them, so a
+ * neighbour that gives way or takes the room freed is drawn again too,
+ * without laying every mark out again for each value a step changed. */
+static const WCHAR SHOWN_PROPERTY[] = L"DuelmarkMarksShown";
+
+struct ShownMarks {
+    int count;
+    RECT lines[1];
+};
+
+/* The marks' lines, or NULL (no marks, or no memory). */
+static ShownMarks *shownMarksOf(HWND window, const WindowMark *marks, int count)
+{
+    ShownMarks *shown =
+        marks ? (ShownMarks *)HeapAlloc(GetProcessHeap(), 0, sizeof(ShownMarks) + count * sizeof(RECT)) : NULL;
+    if (shown) {
+        POINT offset;
+        scrollViewOffset(window, &offset);
+        shown->count = count;
+        for (int i = 0; i < count; i++) {
+            UnionRect(&shown->lines[i], &marks[i].place.home, &marks[i].place.placed);
+            OffsetRect(&shown->lines[i], offset.x, offset.y);
+        }
+    }
+    return shown;
+}
+
+static void keepShownMarks(HWND window, ShownMarks *shown)
+{
+    HeapFree(GetProcessHeap(), 0, GetPropW(window, SHOWN_PROPERTY));
+    if (shown)
+        SetPropW(window, SHOWN_PROPERTY, shown);
+    else
+        RemovePropW(window, SHOWN_PROPERTY);
 }
 
 /* The band a match's marks stand in, above and below its control, and the
  * seeds beside its feeders; a box wide on either side, where a text longer
- * than its column reaches (the next column toward the middle, the grand
- * final's empty line beside the losers' final). */
-static void invalidateMatch(HWND window, HWND control)
+ * than its column reaches. Then every line that meets it, and every line
+ * that meets those, all repainted. */
+static void invalidateAround(HWND window, HWND control, const ShownMarks *shown)
 {
     if (!control)
         return;
     RECT band = clientRectOf(window, control);
     InflateRect(&band, band.right - band.left, band.bottom - band.top);
     InvalidateRect(window, &band, TRUE);
+    POINT offset;
+    scrollViewOffset(window, &offset);
+    OffsetRect(&band, offset.x, offset.y);
+    BYTE *taken = (BYTE *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, shown->count + 1);
+    if (!taken) {
+        InvalidateRect(window, NULL, TRUE);
+        return;
+    }
+    RECT meet;
+    for (int grown = 1; grown;) {
+        grown = 0;
+        for (int i = 0; i < shown->count; i++) {
+            int joins = !taken[i] && IntersectRect(&meet, &shown->lines[i], &band);
+            for (int j = 0; j < shown->count && !taken[i] && !joins; j++)
+                joins = taken[j] && IntersectRect(&meet, &shown->lines[i], &shown->lines[j]);
+            if (!joins)
+                continue;
+            taken[i] = 1;
+            grown = 1;
+            RECT area = shown->lines[i];
+            OffsetRect(&area, -offset.x, -offset.y);
+            InvalidateRect(window, &area, TRUE);
+        }
+    }
+    HeapFree(GetProcessHeap(), 0, taken);
 }
 
 static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *context)
@@ -292,23 +496,23 @@ static void redrawChangedMarks(Bracket *bracket, BracketNode *node, void *contex
     HWND window = (HWND)context;
     if (!node)
         return;
-    if (node == UNDO_ALL_SHOWN || !bracket->slotCount) {
-        InvalidateRect(window, NULL, TRUE);
+    /* Wide, the columns follow the longest name or mark as it grows. */
+    if (node != UNDO_ALL_SHOWN && !wideColumnsHold(window, bracket)) {
+        layOutAgain(window, bracket);
+        keepShownMarks(window, NULL);
         return;
     }
+    const ShownMarks *shown = (const ShownMarks *)GetPropW(window, SHOWN_PROPERTY);
     int withDate = bracketSpansDays(bracket) ? 2 : 1;
-    if ((INT_PTR)GetPropW(window, DATES_PROPERTY) != withDate) {
+    if (!shown || node == UNDO_ALL_SHOWN || node == UNDO_FORMAT_SHOWN || !bracket->slotCount ||
+        (INT_PTR)GetPropW(window, DATES_PROPERTY) != withDate)
         InvalidateRect(window, NULL, TRUE);
-        return;
-    }
-    if (node == UNDO_THIRD_PLACE_SHOWN)
-        invalidateMatch(window, bracket->thirdPlace.control);
-    else if (node == UNDO_FORMAT_SHOWN)
-        InvalidateRect(window, NULL, TRUE);
+    else if (node == UNDO_THIRD_PLACE_SHOWN)
+        invalidateAround(window, bracket->thirdPlace.control, shown);
     else if (losersNumberOf(bracket, node))
-        invalidateMatch(window, node->control);
+        invalidateAround(window, node->control, shown);
     else
-        invalidateMatch(window, node->left ? node->control : node->parent ? node->parent->control : NULL);
+        invalidateAround(window, node->left ? node->control : node->parent ? node->parent->control : NULL, shown);
 }
 
 void followWindowMarks(HWND window, Bracket *bracket)
@@ -320,6 +524,7 @@ void forgetWindowMarks(HWND window, Bracket *bracket)
 {
     unwatchUndoSteps(bracket, redrawChangedMarks, window);
     RemovePropW(window, DATES_PROPERTY);
+    keepShownMarks(window, NULL);
 }
 
 void drawWindowMarks(HWND window, Bracket *bracket, HDC dc, const RECT *area)
@@ -327,15 +532,10 @@ void drawWindowMarks(HWND window, Bracket *bracket, HDC dc, const RECT *area)
     if (bracket->slotCount && bracket->root.control) {
         /* The slots' own font, as they stand now. */
         HGDIOBJ oldFont = SelectObject(dc, currentSlotGeometry(window, bracket).font);
-        TEXTMETRICW metrics;
-        GetTextMetricsW(dc, &metrics);
-        MarkPainter painter = {window, dc, bracket, *area, metrics.tmHeight, metrics.tmDescent,
-                               clientRectOf(window, bracket->root.control), 0, bracketSpansDays(bracket)};
-        painter.seedReserve = seedReserveOf(&painter);
-        SetPropW(window, DATES_PROPERTY, (HANDLE)(INT_PTR)(painter.withDate ? 2 : 1));
+        SetPropW(window, DATES_PROPERTY, (HANDLE)(INT_PTR)(bracketSpansDays(bracket) ? 2 : 1));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, legibleInk());
-        paintMarks(&painter);
+        drawMarks(window, bracket, dc, area);
         SelectObject(dc, oldFont);
     }
 }
