@@ -1,4 +1,5 @@
 #include "model/entrant_changes.h"
+#include "model/match_record.h"
 #include "model/entrant_name.h"
 #include "model/losers_bracket.h"
 #include "model/match_outcome.h"
@@ -103,11 +104,6 @@ int swapEntrants(Bracket *bracket, BracketNode *first, BracketNode *second)
     second->seed = seed;
     bracket->dirty = 1;
     return 1;
-}
-
-static int sendsNobody(const BracketNode *feeder)
-{
-    return feeder->bye || isWithdrawn(feeder);
 }
 
 int entrantHasPlayed(Bracket *bracket, BracketNode *slot)

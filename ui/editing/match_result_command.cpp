@@ -7,6 +7,7 @@
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "model/slot_control.h"
+#include "model/undo_history.h"
 #include "res/resource.h"
 #include "ui/editing/edit_history.h"
 #include "ui/editing/entrant_commands.h"
