@@ -108,7 +108,10 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
         // The final's score, given in its Match result dialog; the focus
         // is moved until it is seen on the final's pick.
         DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(20)) {
+            // Another test's window may hold the session's foreground: the
+            // editor takes it back before its dialog manager moves the focus.
+            SetForegroundWindow(editor.window);
             SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks.back(), TRUE);
             GUITHREADINFO info = {};
             info.cbSize = sizeof info;

@@ -251,7 +251,7 @@ const ExpectedMenuEntry CHINESE_MENU[] = {
     {1, 0, IDM_EDIT_COPY_PICTURE, L"複製圖片(&Y)"},
     {1, 0, 0, L""},
     {1, 0, IDM_EDIT_MATCH_RESULT, L"比賽結果(&S)...\tCtrl+R"},
-    {1, 0, IDM_EDIT_ORDER_TIED, L"排列同分選手(&I)..."},
+    {1, 0, IDM_EDIT_ORDER_TIED, L"排列同分選手(&A)..."},
     {1, 0, IDM_EDIT_THIRD_PLACE, L"季軍賽(&H)"},
     {1, 0, IDM_EDIT_DOUBLE_ELIMINATION, L"雙敗淘汰(&B)"},
     {1, 0, IDM_EDIT_GRAND_FINAL_RESET, L"總決賽加賽(&G)"},
