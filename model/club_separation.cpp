@@ -370,15 +370,15 @@ static int augment(PotMatch *m, int k)
     return 0;
 }
 
-int drawGroupsApart(const Entrant *field, int count, int groupCount, GroupDraw *draw, int *clashes)
+/* The pots of base (each filling distinct groups) with their entrants
+ * moved between the groups their pot fills, away from club-mates. */
+static void separateGroups(const Entrant *field, int count, int groupCount, const GroupDraw *base,
+                           GroupDraw *draw, int *clashes)
 {
-    GroupDraw snake;
-    if (!drawGroups(count, groupCount, PLACE_SEEDED, NULL, NULL, &snake))
-        return 0;
     int groupOf[MAX_TEAM_COUNT];
-    for (int g = 0; g < snake.groupCount; g++) {
-        for (int i = 0; i < snake.size[g]; i++)
-            groupOf[snake.member[g][i]] = g;
+    for (int g = 0; g < base->groupCount; g++) {
+        for (int i = 0; i < base->size[g]; i++)
+            groupOf[base->member[g][i]] = g;
     }
     GroupDraw made = {};
     made.groupCount = groupCount;
@@ -430,5 +430,23 @@ int drawGroupsApart(const Entrant *field, int count, int groupCount, GroupDraw *
     }
     *draw = made;
     *clashes = shared;
+}
+
+int drawGroupsApart(const Entrant *field, int count, int groupCount, GroupDraw *draw, int *clashes)
+{
+    GroupDraw snake;
+    if (!drawGroups(count, groupCount, PLACE_SEEDED, NULL, NULL, &snake))
+        return 0;
+    separateGroups(field, count, groupCount, &snake, draw, clashes);
+    return 1;
+}
+
+int drawRandomGroupsApart(const Entrant *field, int count, int groupCount, RandomBelow random, void *context,
+                          GroupDraw *draw, int *clashes)
+{
+    GroupDraw drawn;
+    if (!drawGroups(count, groupCount, PLACE_RANDOM, random, context, &drawn))
+        return 0;
+    separateGroups(field, count, groupCount, &drawn, draw, clashes);
     return 1;
 }

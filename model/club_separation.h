@@ -69,4 +69,11 @@ int redrawFirstRound(const Entrant *field, int count, const int *current, int sl
  * with draw untouched when the groups do not fit. */
 int drawGroupsApart(const Entrant *field, int count, int groupCount, GroupDraw *draw, int *clashes);
 
+/* The same for the pots' draw of drawGroups (PLACE_RANDOM): each pot drawn
+ * into its groups, then its entrants moved among those groups away from
+ * club-mates. Returns 1, or 0 with draw untouched when the groups do not
+ * fit or the random source failed. */
+int drawRandomGroupsApart(const Entrant *field, int count, int groupCount, RandomBelow random, void *context,
+                          GroupDraw *draw, int *clashes);
+
 #endif

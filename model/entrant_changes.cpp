@@ -1,6 +1,7 @@
 #include "model/entrant_changes.h"
 #include "model/match_record.h"
 #include "model/entrant_name.h"
+#include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
@@ -41,6 +42,25 @@ int entrantNameTaken(Bracket *bracket, const WCHAR *name, const WCHAR *self)
         if (!(self && sameName(other, self)) && sameEntrantName(other, name))
             return 1;
     }
+    for (int g = 0; g < bracket->groups.groupCount; g++) {
+        const StageGroup *group = &bracket->groups.groups[g];
+        for (int k = 0; k < group->count; k++) {
+            if (!(self && sameName(group->entrant[k], self)) && sameEntrantName(group->entrant[k], name))
+                return 1;
+        }
+    }
+    return 0;
+}
+
+int isGroupEntrant(Bracket *bracket, const WCHAR *name)
+{
+    for (int g = 0; name[0] && g < bracket->groups.groupCount; g++) {
+        const StageGroup *group = &bracket->groups.groups[g];
+        for (int k = 0; k < group->count; k++) {
+            if (sameName(group->entrant[k], name))
+                return 1;
+        }
+    }
     return 0;
 }
 
@@ -70,12 +90,24 @@ static void renameIn(BracketNode *node, void *context)
 
 int renameEntrant(Bracket *bracket, const WCHAR *oldName, const WCHAR *newName)
 {
-    if (!firstRoundSlotNamed(bracket, oldName) || entrantNameTaken(bracket, newName, oldName))
+    if ((!firstRoundSlotNamed(bracket, oldName) && !isGroupEntrant(bracket, oldName)) ||
+        entrantNameTaken(bracket, newName, oldName))
         return 0;
     WCHAR from[NAME_CAPACITY];
     lstrcpynW(from, oldName, NAME_CAPACITY);
     Renaming renaming = {from, newName};
     visitMatches(bracket, renameIn, &renaming);
+    /* A group's table and its matches' winners go by name: renamed in
+     * place, every group result still belongs to the same entrant. */
+    for (int g = 0; g < bracket->groups.groupCount; g++) {
+        StageGroup *group = &bracket->groups.groups[g];
+        for (int k = 0; k < group->count; k++) {
+            if (sameName(group->entrant[k], from))
+                lstrcpynW(group->entrant[k], newName, NAME_CAPACITY);
+        }
+        for (int m = 0; m < group->matchCount; m++)
+            renameIn(&group->match[m], &renaming);
+    }
     int listed = findEntrant(&bracket->entrants, from);
     if (listed >= 0)
         lstrcpynW(bracket->entrants.items[listed].name, newName, NAME_CAPACITY);

@@ -11,16 +11,20 @@
 BracketNode *firstRoundSlotNamed(Bracket *bracket, const WCHAR *name);
 
 /* Whether name would be an entrant the bracket has already (by
- * sameEntrantName, in the first round or its entrant list) other than the
+ * sameEntrantName, in the first round, a group or its entrant list) other than the
  * one now called self (NULL: none is spared). A blank name counts as
  * taken: it is nobody. */
 int entrantNameTaken(Bracket *bracket, const WCHAR *name, const WCHAR *self);
 
+/* Whether a group of the bracket holds name. */
+int isGroupEntrant(Bracket *bracket, const WCHAR *name);
+
 /* The entrant called oldName is called newName wherever the name stands:
  * the first round, every pick that carried it, the third-place match, the
- * losers' bracket and the entrant list. No result, outcome, court or time
- * changes. Returns 1, or 0 with nothing changed when no first-round slot
- * holds oldName or newName is taken. */
+ * losers' bracket, the groups and their matches' winners and the entrant
+ * list. No result, outcome, court or time changes. Returns 1, or 0 with
+ * nothing changed when neither a first-round slot nor a group holds
+ * oldName or newName is taken. */
 int renameEntrant(Bracket *bracket, const WCHAR *oldName, const WCHAR *newName);
 
 /* Two first-round entrants change places, each taking its seed along; the

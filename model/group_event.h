@@ -5,6 +5,7 @@
 #define DUELMARK_MODEL_GROUP_EVENT_H
 
 #include "model/bracket.h"
+#include "model/entrant_list.h"
 #include "model/team_draw.h"
 
 struct GroupEventFormat {
@@ -29,5 +30,11 @@ int groupEventGroupCount(int entrants, const GroupEventFormat *format);
  * random source failed. */
 int buildGroupEventFromList(Bracket *bracket, const WCHAR *text, const GroupEventFormat *format,
                             RandomBelow random, void *context);
+
+/* The same for a field with clubs (best first): the seeded snake and the
+ * pots' draw keep club-mates in different groups where the pots allow;
+ * as listed takes the list's order. */
+int buildGroupEventFromField(Bracket *bracket, const Entrant *field, int count, const GroupEventFormat *format,
+                             RandomBelow random, void *context);
 
 #endif

@@ -12,7 +12,8 @@ static int nodeCount(Bracket *bracket)
  * on); then the third-place match's switch and its fields; then the
  * format's; then each base slot's seed (1 .. N); then each listed entrant's
  * name; then the groups' (for each field one id per group match, then
- * each match's draw, then each group's order of the level ones); then,
+ * each match's draw, then each group's order of the level ones, then
+ * MAX_GROUP_SIZE names per group, so a rename reaches them); then,
  * once the losers' nodes are made, one id per losers' node for each field.
  * Ids of a step stay valid when the losers' nodes come, since theirs are
  * the last; the groups come and go only with the tree, so theirs stand
@@ -26,7 +27,7 @@ static UINT groupMatches(Bracket *bracket)
 
 static UINT groupValueCount(Bracket *bracket)
 {
-    return (MATCH_FIELD_COUNT + 1) * groupMatches(bracket) + (UINT)bracket->groups.groupCount;
+    return (MATCH_FIELD_COUNT + 1) * groupMatches(bracket) + (UINT)bracket->groups.groupCount * (1 + MAX_GROUP_SIZE);
 }
 
 static UINT fixedValueCount(Bracket *bracket)
@@ -66,8 +67,15 @@ static void groupRef(Bracket *bracket, UINT index, ValueRef *ref)
         ref->group = group;
         return;
     }
+    index -= matches;
     ref->groupValue = GROUP_VALUE_TIED;
-    ref->group = (int)(index - matches);
+    if (index >= (UINT)bracket->groups.groupCount) {
+        index -= (UINT)bracket->groups.groupCount;
+        ref->groupValue = GROUP_VALUE_ENTRANT;
+        ref->place = (int)(index % MAX_GROUP_SIZE);
+        index /= MAX_GROUP_SIZE;
+    }
+    ref->group = (int)index;
     ref->slot = &bracket->groups.groups[ref->group].match[0];
 }
 
@@ -83,7 +91,7 @@ UINT undoValueCount(Bracket *bracket)
 
 ValueRef undoValueRef(Bracket *bracket, UINT id)
 {
-    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0, -1, -1, 0};
+    ValueRef ref = {id == 0, -1, NULL, 0, -1, 0, -1, -1, 0, 0};
     if (id == 0)
         return ref;
     UINT nodes = (UINT)nodeCount(bracket);
@@ -144,6 +152,8 @@ static WCHAR *valueOf(Bracket *bracket, UINT id)
         return bracket->title;
     if (ref.groupValue == GROUP_VALUE_TIED)
         return bracket->groups.groups[ref.group].tied;
+    if (ref.groupValue == GROUP_VALUE_ENTRANT)
+        return bracket->groups.groups[ref.group].entrant[ref.place];
     return ref.field >= 0 ? matchFieldText(matchOf(bracket, ref), ref.field) : NULL;
 }
 
@@ -194,7 +204,7 @@ int undoValueCapacity(Bracket *bracket, UINT id)
     ValueRef ref = undoValueRef(bracket, id);
     if (ref.title)
         return TITLE_CAPACITY;
-    if (ref.entrant >= 0)
+    if (ref.entrant >= 0 || ref.groupValue == GROUP_VALUE_ENTRANT)
         return NAME_CAPACITY;
     if (ref.groupValue == GROUP_VALUE_TIED)
         return TIED_CAPACITY;
@@ -236,7 +246,8 @@ static SIZE_T thirdUnits(void)
 
 static SIZE_T groupUnits(Bracket *bracket)
 {
-    return (SIZE_T)groupMatches(bracket) * (matchUnits() + 2) + (SIZE_T)bracket->groups.groupCount * TIED_CAPACITY;
+    return (SIZE_T)groupMatches(bracket) * (matchUnits() + 2) +
+           (SIZE_T)bracket->groups.groupCount * (TIED_CAPACITY + MAX_GROUP_SIZE * NAME_CAPACITY);
 }
 
 SIZE_T undoSnapshotUnits(Bracket *bracket)
@@ -286,7 +297,12 @@ WCHAR *undoSnapshotOf(Bracket *bracket, WCHAR *before, UINT id)
         index -= MATCH_FIELD_COUNT * matches;
         if (index < matches)
             return at + 2 * (SIZE_T)index;
-        return at + 2 * (SIZE_T)matches + (SIZE_T)(index - matches) * TIED_CAPACITY;
+        at += 2 * (SIZE_T)matches;
+        index -= matches;
+        UINT groups = (UINT)bracket->groups.groupCount;
+        if (index < groups)
+            return at + (SIZE_T)index * TIED_CAPACITY;
+        return at + (SIZE_T)groups * TIED_CAPACITY + (SIZE_T)(index - groups) * NAME_CAPACITY;
     }
     at += groupUnits(bracket);
     UINT losers = losersNodeCount(bracket);

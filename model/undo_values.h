@@ -20,15 +20,17 @@ struct ValueRef {
     int seed;            /* the value is the seed of the first-round slot above */
     int entrant;         /* the value is the name of this entrant of the list, or -1 */
     int groupValue;      /* a GroupValue of the group match slot or of group below, or -1 */
-    int group;           /* the group of a GROUP_TIED value */
+    int group;           /* the group of a GROUP_TIED or GROUP_VALUE_ENTRANT value */
+    int place;           /* the entrant's place in that group for GROUP_VALUE_ENTRANT */
 };
 
 enum FormatValue { FORMAT_DOUBLE, FORMAT_RESET, FORMAT_VALUE_COUNT };
 
 /* What a group keeps beside its matches' fields: whether a match was drawn
- * (slot is the match, field -1) and the organiser's order for the level
- * ones (slot is the group's first match, standing for the group). */
-enum GroupValue { GROUP_VALUE_DRAWN, GROUP_VALUE_TIED };
+ * (slot is the match, field -1), the organiser's order for the level
+ * ones and each entrant's name (slot is the group's first match, standing
+ * for the group). */
+enum GroupValue { GROUP_VALUE_DRAWN, GROUP_VALUE_TIED, GROUP_VALUE_ENTRANT };
 
 UINT undoValueCount(Bracket *bracket);
 ValueRef undoValueRef(Bracket *bracket, UINT id);

@@ -360,4 +360,7 @@
 /* Wide layout: the window's columns as wide as their names, a line for every mark */
 #define IDM_VIEW_WIDE_LAYOUT    740
 
+/* Entrants meet the groups: club-mates the pots could not part */
+#define IDS_CLUB_MATES_SHARE_GROUP 850
+
 #endif

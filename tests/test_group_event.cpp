@@ -14,6 +14,7 @@
 
 #include "file/bracket_reader.h"
 #include "file/bracket_writer.h"
+#include "model/entrant_changes.h"
 #include "model/group_event.h"
 #include "model/group_consequences.h"
 #include "model/group_stage.h"
@@ -255,6 +256,68 @@ TEST_F(GroupEventTest, UndoReturnsToEveryEarlierStateOverRandomGroupDecisions)
     while (redoStep(&bracket, NULL, NULL)) {
     }
     EXPECT_EQ(states.back(), matchFingerprint(&bracket));
+}
+
+// A rename after the groups are played: the name changes in the group, its
+// matches' winners and the knockout, every table stands as it stood, a name
+// some group holds is refused, and one undo step takes it all back.
+TEST_F(GroupEventTest, RenameInAGroupEventKeepsEveryResultAndUndoesInOneStep)
+{
+    buildEvent(14, 3, 2, RULES_FOOTBALL);
+    decideEveryGroup();
+    playKnockoutRound();
+    auto tables = [&](const std::wstring &from, const std::wstring &to) {
+        std::wstring text;
+        for (int g = 0; g < bracket.groups.groupCount; g++) {
+            GroupStandings standings;
+            EXPECT_EQ(1, groupStandingsOf(&bracket, g, &standings));
+            for (int k = 0; k < standings.count; k++) {
+                const StandingRow &row = standings.rows[k];
+                std::wstring name = stageGroup(&bracket, g)->entrant[row.entrant - 1];
+                text += (name == from ? to : name) + L" " + std::to_wstring(row.place) + L" " +
+                        std::to_wstring(row.matchPoints) + L" " + std::to_wstring(row.gamesFor) + L";";
+            }
+        }
+        return text;
+    };
+    auto whole = [&]() {
+        std::wstring text = matchFingerprint(&bracket);
+        for (int g = 0; g < bracket.groups.groupCount; g++)
+            for (int k = 0; k < stageGroup(&bracket, g)->count; k++)
+                text += L"|" + std::wstring(stageGroup(&bracket, g)->entrant[k]);
+        return text + L"|";
+    };
+    // The one with the most group wins, so its name stands in many picks.
+    std::wstring renamed;
+    int mostWins = -1;
+    for (int g = 0; g < bracket.groups.groupCount; g++) {
+        StageGroup *group = stageGroup(&bracket, g);
+        for (int k = 0; k < group->count; k++) {
+            int wins = 0;
+            for (int m = 0; m < group->matchCount; m++)
+                wins += lstrcmpW(group->match[m].name, group->entrant[k]) == 0;
+            if (wins > mostWins) {
+                mostWins = wins;
+                renamed = group->entrant[k];
+            }
+        }
+    }
+    ASSERT_GT(mostWins, 0);
+    std::wstring before = whole(), tablesBefore = tables(renamed, L"Pat Renamed");
+    markUndoSavePoint(&bracket);
+
+    EXPECT_EQ(0, renameEntrant(&bracket, renamed.c_str(), stageGroup(&bracket, 2)->entrant[0])) << "a group's name";
+    EXPECT_EQ(before, whole());
+    beginUndoStep(&bracket, 0);
+    ASSERT_EQ(1, renameEntrant(&bracket, renamed.c_str(), L"Pat Renamed"));
+    endUndoStep(&bracket);
+    EXPECT_EQ(tablesBefore, tables(L"", L""));
+    EXPECT_EQ(std::wstring::npos, whole().find(L"|" + renamed + L"|")) << "no trace of the old name";
+    EXPECT_NE(std::wstring::npos, matchFingerprint(&bracket).find(L"Pat Renamed")) << "the winners carry it";
+
+    ASSERT_EQ(1, undoStep(&bracket, NULL, NULL));
+    EXPECT_EQ(before, whole());
+    EXPECT_EQ(0, bracket.dirty);
 }
 
 TEST_F(GroupEventTest, TheKnockoutFillsWhenAGroupIsDecidedAndAChangeNamesWhatItWouldClear)

@@ -70,14 +70,15 @@ static int buildFromColumns(Bracket *bracket, ListBuild *build)
 }
 
 /* Groups first: the names of the field (columns or a plain list) drawn
- * into groups; a field with columns becomes the bracket's entrant list. */
+ * into groups, club-mates apart where the pots allow; a field with
+ * columns becomes the bracket's entrant list. */
 static int buildGroupsFromList(Bracket *bracket, NewFromListChoice *list)
 {
     EntrantList *field = &list->field;
-    WCHAR *names = field->count ? namesText(field) : NULL;
-    const WCHAR *text = field->count ? names : list->entrants;
-    int built = text && buildGroupEventFromList(bracket, text, &list->groupFormat, cryptoRandomBelow, NULL);
-    freeBlock(names);
+    int built = field->count ? buildGroupEventFromField(bracket, field->items, field->count, &list->groupFormat,
+                                                        cryptoRandomBelow, NULL)
+                             : buildGroupEventFromList(bracket, list->entrants, &list->groupFormat, cryptoRandomBelow,
+                                                       NULL);
     if (built && field->count) {
         bracket->entrants = *field;
         *field = EntrantList{};
@@ -116,6 +117,8 @@ int newBracketFromChoice(HWND window, DocumentState *state, NewFromListChoice *l
     int shown = showFreshBracket(window, state, list->title, buildFromList, &build);
     if (shown && build.drawn)
         reportClubClashes(window, bracket, bracket->entrants.items, draw);
+    if (shown && list->groups && list->groupFormat.placement != PLACE_AS_LISTED)
+        reportGroupClubClashes(window, bracket);
     freeBlock(draw);
     return shown;
 }

@@ -1,5 +1,6 @@
 #include "ui/editing/club_clash_message.h"
 
+#include "model/group_stage.h"
 #include "model/heap.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
@@ -58,9 +59,63 @@ WCHAR *clubClashText(Bracket *bracket, const Entrant *field, const SeparatedDraw
     return text;
 }
 
-void reportClubClashes(HWND window, Bracket *bracket, const Entrant *field, const SeparatedDraw *draw)
+/* The club the bracket's entrant list gives name (L"": nobody's mate). */
+static const WCHAR *clubOf(Bracket *bracket, const WCHAR *name)
 {
-    WCHAR *text = clubClashText(bracket, field, draw);
+    int listed = findEntrant(&bracket->entrants, name);
+    return listed >= 0 ? bracket->entrants.items[listed].club : L"";
+}
+
+WCHAR *groupClubClashText(Bracket *bracket)
+{
+    WCHAR *text = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
+    WCHAR *lines = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
+    if (!text || !lines) {
+        freeBlock(text);
+        freeBlock(lines);
+        return NULL;
+    }
+    HMODULE module = bracket->resourceModule;
+    WCHAR lineForm[PART_CAPACITY], whole[PART_CAPACITY];
+    loadStringPart(module, IDS_CLUB_MATES_SHARE_GROUP, 1, L"%1 and %2 (%3) in group %4", lineForm, PART_CAPACITY);
+    loadStringPart(module, IDS_CLUB_MATES_SHARE_GROUP, 0, L"%1", whole, PART_CAPACITY);
+    int length = 0, shown = 0, more = 0;
+    lines[0] = 0;
+    for (int g = 0; g < bracket->groups.groupCount; g++) {
+        const StageGroup *group = &bracket->groups.groups[g];
+        WCHAR letter[2] = {groupLetter(g), 0};
+        for (int i = 0; i < group->count; i++) {
+            const WCHAR *club = clubOf(bracket, group->entrant[i]);
+            for (int j = i + 1; j < group->count; j++) {
+                if (!sameClub(club, clubOf(bracket, group->entrant[j])))
+                    continue;
+                if (shown == LISTED_CLASHES) {
+                    more = 1;
+                    continue;
+                }
+                const WCHAR *inserts[] = {group->entrant[i], group->entrant[j], club, letter};
+                if (length)
+                    lines[length++] = L'\n';
+                length += formatMessageText(lineForm, inserts, 4, lines + length, TEXT_CAPACITY - length - 8);
+                shown++;
+            }
+        }
+    }
+    if (more)
+        lstrcpyW(lines + length, L"\n...");
+    const WCHAR *inserts[] = {lines};
+    if (shown)
+        formatMessageText(whole, inserts, 1, text, TEXT_CAPACITY);
+    freeBlock(lines);
+    if (!shown) {
+        freeBlock(text);
+        return NULL;
+    }
+    return text;
+}
+
+static void showClashText(HWND window, Bracket *bracket, WCHAR *text)
+{
     if (!text)
         return;
     WCHAR caption[128];
@@ -68,4 +123,14 @@ void reportClubClashes(HWND window, Bracket *bracket, const Entrant *field, cons
         lstrcpyW(caption, L"Duelmark");
     MessageBoxW(window, text, caption, MB_OK | MB_ICONINFORMATION);
     freeBlock(text);
+}
+
+void reportClubClashes(HWND window, Bracket *bracket, const Entrant *field, const SeparatedDraw *draw)
+{
+    showClashText(window, bracket, clubClashText(bracket, field, draw));
+}
+
+void reportGroupClubClashes(HWND window, Bracket *bracket)
+{
+    showClashText(window, bracket, groupClubClashText(bracket));
 }

@@ -12,4 +12,12 @@ WCHAR *clubClashText(Bracket *bracket, const Entrant *field, const SeparatedDraw
 /* Shows that text over window, when there is any. */
 void reportClubClashes(HWND window, Bracket *bracket, const Entrant *field, const SeparatedDraw *draw);
 
+/* The text naming the club-mates (by the bracket's entrant list) who share
+ * a group (the first few, then "..."), into a heap block the caller frees;
+ * NULL when every group's clubs are apart or memory ran out. */
+WCHAR *groupClubClashText(Bracket *bracket);
+
+/* Shows that text over window, when there is any. */
+void reportGroupClubClashes(HWND window, Bracket *bracket);
+
 #endif

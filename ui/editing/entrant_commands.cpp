@@ -2,6 +2,7 @@
 
 #include "model/entrant_changes.h"
 #include "model/entrant_name.h"
+#include "model/group_stage.h"
 #include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
@@ -32,7 +33,24 @@ static BracketNode *focusedEntrant(HWND window, Bracket *bracket)
 
 int renameEntrantCanAct(HWND window, DocumentState *state)
 {
-    return focusedEntrant(window, state->bracket) != NULL;
+    /* Group entrants are chosen in the dialog: the Groups page has no
+     * slot to focus. */
+    return focusedEntrant(window, state->bracket) != NULL || state->bracket->groups.groupCount > 0;
+}
+
+/* After the first round's names, the group entrants not yet in it (the
+ * knockout's slots stay empty until their group is decided). Returns the
+ * count of names. */
+static int addGroupEntrants(Bracket *bracket, const WCHAR **names, int count)
+{
+    for (int g = 0; g < bracket->groups.groupCount; g++) {
+        const StageGroup *group = &bracket->groups.groups[g];
+        for (int k = 0; k < group->count && count < MAX_TEAM_COUNT; k++) {
+            if (!firstRoundSlotNamed(bracket, group->entrant[k]))
+                names[count++] = group->entrant[k];
+        }
+    }
+    return count;
 }
 
 /* The first round's named entrants in bracket order, and the place among
@@ -97,10 +115,18 @@ void renameEntrantCommand(HWND window, DocumentState *state)
     EntrantChange change = {};
     change.kind = CHANGE_RENAME;
     change.secondChoice = -1;
-    BracketNode *slot = askEntrantChange(window, bracket, &change, names);
-    if (!slot || sameName(slot->name, change.second))
+    change.entrants = names;
+    change.entrantCount = firstRoundNames(bracket, names, focusedEntrant(window, bracket), &change.first);
+    change.entrantCount = addGroupEntrants(bracket, names, change.entrantCount);
+    if (change.first < 0)
+        change.first = 0;
+    if (!change.entrantCount || !runEntrantChangeDialog(window, bracket->resourceModule, &change))
         return;
-    if (!renameEntrant(bracket, slot->name, change.second)) {
+    WCHAR oldName[NAME_CAPACITY];
+    lstrcpynW(oldName, names[change.first], NAME_CAPACITY);
+    if (sameName(oldName, change.second))
+        return;
+    if (!renameEntrant(bracket, oldName, change.second)) {
         tell(window, bracket, IDS_ENTRANT_NAME_TAKEN, change.second);
         return;
     }
