@@ -7,12 +7,17 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "model/club_separation.h"
+#include "model/group_event.h"
+#include "model/group_standings.h"
+#include "model/heap.h"
 #include "model/seeding.h"
+#include "ui/editing/club_clash_message.h"
 
 namespace {
 
@@ -226,6 +231,85 @@ TEST(ClubSeparation, GroupSnakeKeepsClubMatesInDifferentGroups)
         }
         EXPECT_EQ(c.expected, text) << c.clubs;
         EXPECT_EQ(c.clashes, clashes) << c.clubs;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The pots' draw and the event New from list builds: whatever the lots,
+// each pot fills distinct groups of the sizes drawGroups gives, club-mates
+// share a group only as often as the pots force, and the message names
+// exactly the pairs that share one.
+TEST(ClubSeparation, DrawnPotsKeepClubMatesApartAndTheEventNamesWhoShares)
+{
+    struct Case {
+        const char *clubs;
+        int groups;
+        int clashes;  // pairs the pots force into one group
+    } cases[] = {
+        {"--------", 2, 0},
+        {"abab----", 2, 0},
+        {"aab-b-a-", 2, 1},
+        {"aaaaaaaa", 2, 12},
+        {"abcabc-ab", 3, 0},
+        {"aaaabbbbcccc", 3, 3},  // four of a club in three groups, twice over
+        {"abcdefabcdef", 4, 0},
+    };
+    std::mt19937 engine(11);
+    for (const Case &c : cases) {
+        int count = (int)strlen(c.clubs);
+        std::vector<Entrant> field(count);
+        for (int i = 0; i < count; i++) {
+            field[i] = Entrant();
+            wsprintfW(field[i].name, L"P%d", i + 1);
+            if (c.clubs[i] != '-')
+                field[i].club[0] = c.clubs[i];
+        }
+        GroupDraw sizes;
+        ASSERT_TRUE(drawGroups(count, c.groups, PLACE_SEEDED, NULL, NULL, &sizes));
+        std::set<std::string> seen;
+        for (int round = 0; round < 20; round++) {
+            GroupDraw draw;
+            int clashes = -1;
+            ASSERT_TRUE(drawRandomGroupsApart(field.data(), count, c.groups, fromEngine, &engine, &draw, &clashes));
+            EXPECT_EQ(c.clashes, clashes) << c.clubs;
+            std::string text;
+            for (int g = 0; g < c.groups; g++) {
+                EXPECT_EQ(sizes.size[g], draw.size[g]) << c.clubs;
+                for (int i = 0; i < draw.size[g]; i++) {
+                    EXPECT_EQ(i, draw.member[g][i] / c.groups) << c.clubs << ": one of each pot, in pot order";
+                    text += std::to_string(draw.member[g][i]) + " ";
+                }
+                text += "|";
+            }
+            seen.insert(text);
+        }
+        if (c.clashes == 0) {
+            EXPECT_GT(seen.size(), 1u) << c.clubs << ": the lots still choose";
+        }
+
+        // The seeded event, and the message naming each pair in one group.
+        Bracket bracket;
+        initBracket(&bracket, GetModuleHandleW(NULL));
+        GroupEventFormat format = {c.groups, 0, 1, RULES_FOOTBALL, PLACE_SEEDED};
+        ASSERT_TRUE(buildGroupEventFromField(&bracket, field.data(), count, &format, fromEngine, &engine));
+        for (const Entrant &e : field)
+            ASSERT_TRUE(addEntrant(&bracket.entrants, &e));
+        GroupDraw snake;
+        int snakeClashes = 0;
+        ASSERT_TRUE(drawGroupsApart(field.data(), count, c.groups, &snake, &snakeClashes));
+        EXPECT_EQ(c.clashes, snakeClashes) << c.clubs;
+        WCHAR *message = groupClubClashText(&bracket);
+        // One line per pair after the heading, in either language.
+        std::wstring text = message ? message : L"";
+        size_t list = text.rfind(L"\n\n");
+        int named = list == std::wstring::npos ? 0 : 1 + (int)std::count(text.begin() + list + 2, text.end(), L'\n');
+        EXPECT_EQ(std::min(c.clashes, 12), named) << c.clubs;
+        freeBlock(message);
+        freeEntrantList(&bracket.entrants);
+        resetBracket(&bracket);
     }
 }
 
