@@ -362,5 +362,6 @@
 
 /* Entrants meet the groups: club-mates the pots could not part */
 #define IDS_CLUB_MATES_SHARE_GROUP 850
+#define IDC_GROUP_ROW_NAME      851
 
 #endif

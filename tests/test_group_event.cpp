@@ -458,6 +458,38 @@ TEST_F(GroupEventWindowTest, NewFromListMakesGroupsWhoseWinnersFillTheKnockoutAn
     EXPECT_EQ(L"P1", shown(1));
     EXPECT_EQ(L"P7", shown(2)) << "B's runner-up: the snake gives B seeds 2, 7, 10, 15";
 
+    // Rename reaches an entrant who stands only in a group: the dialog
+    // offers it, and the group's cross table shows the new name.
+    DialogScript rename(window, [&](DialogScript &s) {
+        HWND dialog = s.next("the Rename entrant dialog");
+        if (!dialog)
+            return;
+        HWND entrants = GetDlgItem(dialog, IDC_CHANGE_ENTRANT);
+        LRESULT item = SendMessageW(entrants, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)L"P16");
+        if (item == CB_ERR)
+            s.fail("the dialog does not offer P16, who stands only in group A");
+        SendMessageW(entrants, CB_SETCURSEL, (WPARAM)item, 0);
+        s.type(GetDlgItem(dialog, IDC_CHANGE_OTHER), L"Pia");
+        s.press(dialog, IDOK);
+    });
+    command(IDM_EDIT_RENAME_ENTRANT);
+    ASSERT_EQ("", rename.finish());
+    EXPECT_EQ(L"Pia", std::wstring(stageGroup(&bracket, 0)->entrant[3]));
+    struct Found {
+        bool pia = false;
+    } found;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            WCHAR text[64] = L"";
+            GetWindowTextW(child, text, 64);
+            if (lstrcmpW(text, L"4  Pia") == 0)
+                ((Found *)context)->pia = true;
+            return TRUE;
+        },
+        (LPARAM)&found);
+    EXPECT_TRUE(found.pia) << "group A's row 4 shows the new name";
+
     std::wstring path = folder.file(L"groups.xml");
     ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
     std::wstring before = matchFingerprint(&bracket);

@@ -182,16 +182,32 @@ static void showCell(HWND cell, Bracket *bracket)
         SetWindowTextW(cell, text);
 }
 
+/* A cross table row's label: its number and the entrant's name. */
+static void rowLabel(const StageGroup *group, int row, WCHAR *text)
+{
+    wsprintfW(text, L"%d  ", row);
+    lstrcpynW(text + lstrlenW(text), group->entrant[row - 1], NAME_CAPACITY);
+}
+
+/* Row labels come before their group's standings in the page's children,
+ * so counting both finds each row's group; a rename shows in them too. */
 static void showGroupResults(HWND window, Bracket *bracket)
 {
     HWND page = groupsPage(window);
-    int groupIndex = 0;
+    int groupIndex = 0, row = 0;
     for (HWND child = page ? GetWindow(page, GW_CHILD) : NULL; child; child = GetWindow(child, GW_HWNDNEXT)) {
         int id = GetDlgCtrlID(child);
-        if (id == IDC_GROUP_CELL)
+        if (id == IDC_GROUP_CELL) {
             showCell(child, bracket);
-        else if (id == IDC_GROUP_STANDINGS)
+        } else if (id == IDC_GROUP_ROW_NAME && stageGroup(bracket, groupIndex) &&
+                   row < stageGroup(bracket, groupIndex)->count) {
+            WCHAR name[NAME_CAPACITY + 8];
+            rowLabel(stageGroup(bracket, groupIndex), ++row, name);
+            SetWindowTextW(child, name);
+        } else if (id == IDC_GROUP_STANDINGS) {
             showStandings(child, bracket, groupIndex++);
+            row = 0;
+        }
     }
 }
 
@@ -222,10 +238,9 @@ static int addGroupBlock(HWND page, Bracket *bracket, int groupIndex, int top, c
     for (int row = 1; row <= n; row++) {
         int y = tableTop + row * scale->cellHeight;
         WCHAR name[NAME_CAPACITY + 8];
-        wsprintfW(name, L"%d  ", row);
-        lstrcpynW(name + lstrlenW(name), group->entrant[row - 1], NAME_CAPACITY);
+        rowLabel(group, row, name);
         addControl(page, L"Static", name, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_CENTERIMAGE, x, y,
-                   scale->entrantColumn - 4, scale->cellHeight, IDC_GROUP_LABEL, font);
+                   scale->entrantColumn - 4, scale->cellHeight, IDC_GROUP_ROW_NAME, font);
         for (int column = 1; column <= n; column++) {
             PairingPlace place;
             if (column == row || !findPairing(n, row, column, &place))
