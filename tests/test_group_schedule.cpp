@@ -14,6 +14,7 @@
 #include "model/match_outcome.h"
 #include "model/seeding.h"
 #include "support/bracket_file_fixture.h"
+#include "ui/schedule/order_of_play.h"
 
 namespace {
 
@@ -119,6 +120,20 @@ TEST_F(GroupSchedule, NobodyPlaysTwiceAtOnceNorTwiceInARowWhereTheCourtsAllow)
             }
         }
     }
+}
+
+// The order of play holds every group match of a fresh event, more than
+// a knockout of that field ever has open at once, in the order scheduled.
+TEST_F(GroupSchedule, TheOrderOfPlayListsEveryGroupMatchInTimeOrder)
+{
+    buildEvent(160, 20);
+    ASSERT_EQ(4, schedule(scheduleGroupRound(0, 1), L"2026-12-08T09:00", L"1,2,3"));
+    std::vector<OrderEntry> entries(ORDER_CAPACITY);
+    int count = collectOrderOfPlay(&bracket, entries.data());
+    ASSERT_EQ(20 * 28, count);
+    for (int i = 1; i < 4; i++)
+        EXPECT_LE(lstrcmpW(entries[i - 1].node->details.time, entries[i].node->details.time), 0) << i;
+    EXPECT_EQ(0, entries[4].node->details.time[0]) << "unscheduled matches come last";
 }
 
 }  // namespace
