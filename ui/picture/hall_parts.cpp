@@ -460,6 +460,15 @@ static RECT trimmed(const Cutting *cutting, RECT region)
     return held;
 }
 
+static int holdsLiveMatch(const Cutting *cutting, RECT region)
+{
+    for (int i = 0; i < cutting->keepCount; i++) {
+        if (cutting->keeps[i].live && within(cutting->keeps[i].area, region))
+            return 1;
+    }
+    return 0;
+}
+
 static void addPart(Cutting *cutting, RECT region, int folded)
 {
     HallParts *out = cutting->out;
@@ -473,9 +482,7 @@ static void addPart(Cutting *cutting, RECT region, int folded)
     part.size.cx = region.right - region.left;
     part.size.cy = folded ? foldRegion(cutting, region, out) : region.bottom - region.top;
     part.foldCount = out->foldCount - part.firstFold;
-    part.live = 0;
-    for (int i = 0; i < cutting->keepCount; i++)
-        part.live = part.live || (cutting->keeps[i].live && within(cutting->keeps[i].area, region));
+    part.live = holdsLiveMatch(cutting, region);
 }
 
 static void cutRegion(Cutting *cutting, RECT region)
@@ -547,6 +554,36 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
         return 0;
     }
     return 1;
+}
+
+int sameHallGeometry(const PictureDescription *a, const PictureDescription *b)
+{
+    if (a->size.cx != b->size.cx || a->size.cy != b->size.cy || a->fonts != b->fonts || a->count != b->count)
+        return 0;
+    for (int i = 0; i < a->count; i++) {
+        const PictureItem &x = a->items[i], &y = b->items[i];
+        if (x.kind != y.kind || x.font != y.font || !EqualRect(&x.area, &y.area))
+            return 0;
+    }
+    return 1;
+}
+
+int markLiveHallParts(const PictureDescription *picture, HallParts *parts)
+{
+    Cutting cutting = {};
+    cutting.picture = picture;
+    if (!indexPicture(picture, &cutting.index, &cutting.nameFont)) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    int read = readKeeps(&cutting);
+    for (int p = 0; read && p < parts->count; p++)
+        parts->parts[p].live = holdsLiveMatch(&cutting, parts->parts[p].area);
+    freeBlock(cutting.keeps);
+    releaseIndex(&cutting.index);
+    if (!read)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return read;
 }
 
 /* Where row y of the picture lands in the folded part. */
