@@ -48,9 +48,10 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
  * ran out. */
 int describeHallPart(const PictureDescription *picture, const HallParts *parts, int index, PictureDescription *part);
 
-/* Whether parts cut from a still fit b: the same size, faces and items in
- * the same places. A pick or a score changes texts and inks only, and the
- * cut, the slowest step of following the editor, need not be made again. */
+/* Whether parts cut from a are the parts of b: the same size and faces,
+ * every box, line and mark in the same place, texts inside boxes aside. A
+ * pick or a score changes only those, and the cut, the slowest step of
+ * following the editor, need not be made again. */
 int sameHallGeometry(const PictureDescription *a, const PictureDescription *b);
 
 /* Marks again which parts hold a match ready to be played, for a picture
