@@ -32,13 +32,15 @@ static unsigned int nextCodePoint(const WCHAR **text)
     return point;
 }
 
-static void appendEscaped(Utf8Text *svg, const WCHAR *text)
+/* The first length units of text (all of it when length is -1). */
+static void appendEscaped(Utf8Text *svg, const WCHAR *text, int length = -1)
 {
-    while (*text) {
+    const WCHAR *end = length < 0 ? NULL : text + length;
+    while (*text && text != end) {
         /* Most names are plain ASCII: a run of it goes in as one copy. */
         char run[64];
         DWORD count = 0;
-        while (count < sizeof run && *text >= 0x20 && *text < 0x7F && *text != '&' && *text != '<' &&
+        while (count < sizeof run && text != end && *text >= 0x20 && *text < 0x7F && *text != '&' && *text != '<' &&
                *text != '>' && *text != '"')
             run[count++] = (char)*text++;
         if (count) {
@@ -127,41 +129,36 @@ static int widestAdvance(unsigned int point)
     return 100;
 }
 
-static const WCHAR ELLIPSIS[] = L"...";
-
-/* The text as it fits width at font size em: whole, or as much of its
- * start as leaves room for an ellipsis, by the generous widths above, so
- * that no reader's face clips a letter in half. Into fitted (capacity
- * units, at least 4). */
-static void fitText(const WCHAR *text, int width, int em, WCHAR *fitted, int capacity)
+/* How much of the text fits width at font size em: all of it (returns
+ * its length, *ellipsis 0), or as much of its start as leaves room for an
+ * ellipsis, by the generous widths above, so that no reader's face clips a
+ * letter in half (*ellipsis 1). */
+static int fittedLength(const WCHAR *text, int width, int em, int *ellipsis)
 {
     int room = width * 100, used = 0, cut = -1;
-    int ellipsis = 3 * widestAdvance('.') * em;
+    int dots = 3 * widestAdvance('.') * em;
     const WCHAR *at = text;
     while (*at) {
         const WCHAR *start = at;
         int advance = widestAdvance(nextCodePoint(&at)) * em;
-        if (cut < 0 && used + advance + ellipsis > room)
+        if (cut < 0 && used + advance + dots > room)
             cut = (int)(start - text);
         used += advance;
         if (used > room)
             break;
     }
-    int length = (int)(at - text);
-    if (!*at && used <= room && length < capacity) {
-        lstrcpynW(fitted, text, length + 1);
-        return;
-    }
-    if (cut < 0 || cut > capacity - 4)
-        cut = capacity - 4;
+    *ellipsis = *at || used > room;
+    if (!*ellipsis)
+        return (int)(at - text);
+    if (cut < 0)
+        cut = (int)(at - text);
     /* The cut may not split a surrogate pair, nor leave a space before the
      * ellipsis. */
     if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
         cut--;
     while (cut > 0 && text[cut - 1] == L' ')
         cut--;
-    lstrcpynW(fitted, text, cut + 1);
-    lstrcatW(fitted, ELLIPSIS);
+    return cut;
 }
 
 /* A text stands in a viewport of its band, which clips it as GDI does:
@@ -197,18 +194,10 @@ static void appendText(Utf8Text *svg, const PictureDescription *picture, const P
     appendColour(svg, item->ink);
     appendLiteral(svg, "\">");
     const WCHAR *text = pictureItemText(picture, item);
-    /* Names and marks fit the stack; a longer text borrows the heap. */
-    WCHAR shortText[128];
-    int capacity = lstrlenW(text) + 4;
-    WCHAR *fitted = capacity <= 128 ? shortText : (WCHAR *)allocBlock((SIZE_T)capacity * sizeof(WCHAR));
-    if (!fitted) {
-        svg->failed = 1;
-        return;
-    }
-    fitText(text, width, font.height, fitted, capacity);
-    appendEscaped(svg, fitted);
-    if (fitted != shortText)
-        freeBlock(fitted);
+    int ellipsis;
+    appendEscaped(svg, text, fittedLength(text, width, font.height, &ellipsis));
+    if (ellipsis)
+        appendLiteral(svg, "...");
     appendLiteral(svg, "</text></svg>\n");
 }
 
