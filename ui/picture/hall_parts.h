@@ -50,8 +50,9 @@ int describeHallPart(const PictureDescription *picture, const HallParts *parts, 
 
 /* Whether parts cut from a are the parts of b: the same size and faces,
  * every box, line and mark in the same place, texts inside boxes aside. A
- * pick or a score changes only those, and the cut, the slowest step of
- * following the editor, need not be made again. */
+ * pick changes only those, a score changed where one stood only a text in
+ * place, and the cut, the slowest step of following the editor, need not
+ * be made again. */
 int sameHallGeometry(const PictureDescription *a, const PictureDescription *b);
 
 /* Marks again which parts hold a match ready to be played, for a picture
