@@ -7,7 +7,7 @@
 
 #include "model/group_stage.h"
 #include "support/bracket_file_fixture.h"
-#include "ui/picture/live_page_content.h"
+#include "ui/publish/live_page_content.h"
 
 namespace {
 

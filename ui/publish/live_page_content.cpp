@@ -1,4 +1,4 @@
-#include "ui/picture/live_page_content.h"
+#include "ui/publish/live_page_content.h"
 
 #include "file/published_page.h"
 #include "model/heap.h"
@@ -6,7 +6,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
 #include "ui/schedule/order_of_play.h"
-#include "ui/picture/live_page_groups.h"
+#include "ui/publish/live_page_groups.h"
 #include "ui/picture/picture_layout.h"
 
 enum { ORDER_COLUMNS = 5, HEADING_CAPACITY = 128 };

@@ -1,8 +1,8 @@
 /* The groups' standings as the live page's tables: one a group, headed by
  * the group's name and the standings' column words of the Groups page, in
  * the language of the editor's resources. */
-#ifndef DUELMARK_UI_PICTURE_LIVE_PAGE_GROUPS_H
-#define DUELMARK_UI_PICTURE_LIVE_PAGE_GROUPS_H
+#ifndef DUELMARK_UI_PUBLISH_LIVE_PAGE_GROUPS_H
+#define DUELMARK_UI_PUBLISH_LIVE_PAGE_GROUPS_H
 
 #include "file/published_page.h"
 #include "model/bracket.h"

@@ -1,4 +1,4 @@
-#include "ui/picture/live_page_groups.h"
+#include "ui/publish/live_page_groups.h"
 
 #include "model/group_stage.h"
 #include "res/resource.h"
