@@ -1,7 +1,7 @@
 // Entrants with clubs on duelmark.exe driven from outside, as an organiser
 // would: 24 entrants from 6 clubs imported from a spreadsheet's file, a
 // seeded draw that keeps club-mates apart, every match decided, the
-// results exported and the bracket saved with its entrants.
+// champion renamed with every result kept, the results exported and the bracket saved with its entrants.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,21 +108,36 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
         // The final's score, given in its Match result dialog; the focus
         // is moved until it is seen on the final's pick.
         DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(20)) {
-            // Another test's window may hold the session's foreground: the
-            // editor takes it back before its dialog manager moves the focus.
-            SetForegroundWindow(editor.window);
-            SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks.back(), TRUE);
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof info;
-            if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == picks.back())
-                break;
-        }
+        auto focusFinal = [&] {
+            for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(20)) {
+                // Another test's window may hold the session's foreground: the
+                // editor takes it back before its dialog manager moves the focus.
+                SetForegroundWindow(editor.window);
+                SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks.back(), TRUE);
+                GUITHREADINFO info = {};
+                info.cbSize = sizeof info;
+                if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == picks.back())
+                    break;
+            }
+        };
+        focusFinal();
         EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
             HWND dialog = s.next("the final's Match result dialog");
             s.type(GetDlgItem(dialog, IDC_RESULT_TEXT), L"11:7 11:9");
             s.press(dialog, IDOK);
         }));
+
+        // The champion, who won every round, is renamed from the final's
+        // pick: every result stays with the new name.
+        focusFinal();
+        EXPECT_EQ("", editor.command(IDM_EDIT_RENAME_ENTRANT, [](DialogScript &s) {
+            HWND dialog = s.next("the Rename entrant dialog");
+            if (!dialog)
+                return;
+            s.type(GetDlgItem(dialog, IDC_CHANGE_OTHER), L"Renamed Champion");
+            s.press(dialog, IDOK);
+        }));
+        EXPECT_EQ(L"Renamed Champion", Editor::text(picks.back()));
 
         EXPECT_EQ("", editor.command(IDM_FILE_EXPORT_RESULTS, [&](DialogScript &s) {
             s.chooseFile(s.next("the Save dialog for results"), results);
@@ -152,7 +167,8 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
     // other two in the two quarters those do not hold.
     std::map<std::string, std::vector<int>> slotsOfClub;
     for (const Player &player : players) {
-        auto found = std::find(slotName.begin(), slotName.end(), player.name);
+        std::string standing = utf8(champion) == player.name ? "Renamed Champion" : player.name;
+        auto found = std::find(slotName.begin(), slotName.end(), standing);
         ASSERT_NE(slotName.end(), found) << player.name << " is not in the draw";
         slotsOfClub[player.club].push_back((int)(found - slotName.begin()));
     }
@@ -185,7 +201,11 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
         EXPECT_NE("", cells[6]) << "a decided match's outcome: " << lines[i];
         lastWinner = cells[4];
     }
-    EXPECT_EQ(utf8(champion), lastWinner) << "the final's row comes last";
+    EXPECT_EQ("Renamed Champion", lastWinner) << "the final's row comes last, under the new name";
+    int renamedWins = 0;
+    for (size_t i = 1; i < lines.size(); i++)
+        renamedWins += split(lines[i], ",")[4] == "Renamed Champion";
+    EXPECT_LE(2, renamedWins) << "the renamed entrant's earlier wins are kept";
     EXPECT_EQ("11:7 11:9", split(lines.back(), ",")[5]) << "the final's result";
 }
 

@@ -253,4 +253,30 @@ TEST_F(WindowMarksTest, EachLosersMatchTooltipNamesItsOwnMatch)
         << "the grand final's entrant from the losers' final";
 }
 
+// The seed beside a first-round box and the marks under a pick may find no
+// room in the usual geometry: their tips tell them whole, past the 79
+// units a tooltip copies for itself.
+TEST_F(WindowMarksTest, TipsTellASeedAndAPicksMarksWhole)
+{
+    std::wstring court(30, L'C');
+    std::string courtUtf8(30, 'C');
+    openOn(("<Games><Title>Cup</Title><Teams>4</Teams><Team Name=\"Annabelle Featherstonehaugh\" id=\"1\" Seed=\"1\"/>"
+            "<Team Name=\"B\" id=\"2\"/><Team Name=\"C\" id=\"3\"/><Team Name=\"D\" id=\"4\" Seed=\"2\"/>"
+            "<Team Name=\"\" id=\"5\" Court=\"" + courtUtf8 + "\" Time=\"2026-05-01T09:30\"/>"
+            "<Team Name=\"\" id=\"6\"/><Team Name=\"\" id=\"7\" Court=\"" + courtUtf8 + "\" Time=\"2026-05-02T18:45\"/></Games>").c_str());
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    auto tipOf = [&](HWND control) {
+        NMTTDISPINFOW info = {};
+        info.hdr.hwndFrom = tooltip;
+        info.hdr.idFrom = (UINT_PTR)control;
+        info.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(window, WM_NOTIFY, 0, (LPARAM)&info);
+        return std::wstring(info.lpszText ? info.lpszText : L"");
+    };
+    EXPECT_EQ(L"(1) Annabelle Featherstonehaugh", tipOf(bracket.nodeTable[0]->control));
+    EXPECT_EQ(L"", tipOf(bracket.nodeTable[1]->control)) << "an unseeded entrant has nothing more to tell";
+    EXPECT_NE(std::wstring::npos, tipOf(bracket.nodeTable[4]->control).find(court)) << "the court whole";
+}
+
 } // namespace

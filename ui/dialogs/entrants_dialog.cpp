@@ -220,13 +220,13 @@ static void initEntrantsDialog(HWND window, EntrantsDialog *dialog)
     for (int column = 0; column < COLUMN_COUNT; column++) {
         WCHAR heading[HEADING_CAPACITY];
         loadStringPart(dialog->module, IDS_ENTRANT_COLUMNS, column, ENGLISH[column], heading, HEADING_CAPACITY);
-        LVCOLUMNW spec = {};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        spec.fmt = column >= 2 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        spec.cx = width * WIDTHS[column] / 100;
-        spec.pszText = heading;
-        spec.iSubItem = column;
-        SendMessageW(list, LVM_INSERTCOLUMNW, (WPARAM)column, (LPARAM)&spec);
+        LVCOLUMNW layout = {};
+        layout.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        layout.fmt = column >= 2 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        layout.cx = width * WIDTHS[column] / 100;
+        layout.pszText = heading;
+        layout.iSubItem = column;
+        SendMessageW(list, LVM_INSERTCOLUMNW, (WPARAM)column, (LPARAM)&layout);
     }
     SendDlgItemMessageW(window, IDC_ENTRANT_NAME, EM_LIMITTEXT, NAME_CAPACITY - 1, 0);
     SendDlgItemMessageW(window, IDC_ENTRANT_CLUB, EM_LIMITTEXT, CLUB_CAPACITY - 1, 0);

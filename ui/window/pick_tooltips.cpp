@@ -71,7 +71,9 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
     }
     if (!bracket->slotCount)
         return;
-    for (int id = bracket->slotCount + 1; id <= 2 * bracket->slotCount - 1; id++)
+    /* A seed may find no room beside its box in the usual geometry; the
+     * first-round box's tip tells it whole. */
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++)
         addPickTooltip(mainWindow, bracket->nodeTable[id - 1]->control);
     addPickTooltip(mainWindow, bracket->thirdPlace.control);
     for (int k = 1; k <= bracket->slotCount; k++) {
@@ -132,7 +134,18 @@ int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
     HWND control = (HWND)header->idFrom;
     info->szText[0] = 0;
     info->lpszText = info->szText;
-    WCHAR summary[MARK_CAPACITY];
+    /* The tooltip's own copy holds 79 units; a mark left out or cut beside
+     * its match is told here whole, so the text stays until the next tip. */
+    static WCHAR summary[NAME_CAPACITY + MARK_CAPACITY];
+    summary[0] = 0;
+    BracketNode *slot = IsChild(mainWindow, control) ? slotOfControl(control) : NULL;
+    if (slot && !slot->left && slot->id >= 1 && slot->id <= (UINT)bracket->slotCount &&
+        bracket->nodeTable[slot->id - 1] == slot) {
+        if (slot->seed > 0 && slot->name[0])
+            wsprintfW(summary, L"(%d) %s", slot->seed, slot->name);
+        info->lpszText = summary;
+        return 1;
+    }
     BracketNode *losers = IsChild(mainWindow, control) && GetDlgCtrlID(control) == IDC_LOSERS_COMBO
                               ? slotOfControl(control)
                               : NULL;
@@ -150,7 +163,6 @@ int answerPickTooltip(HWND mainWindow, Bracket *bracket, NMHDR *header)
             return 1;
         matchMarkText(bracket, node, 1, summary);
     }
-    /* The tooltip keeps its own copy, which holds 79 units. */
-    lstrcpynW(info->szText, summary, sizeof info->szText / sizeof info->szText[0]);
+    info->lpszText = summary;
     return 1;
 }
