@@ -23,7 +23,7 @@
 #include "ui/common/document_state.h"
 #include "ui/picture/bracket_picture.h"
 #include "ui/picture/hall_display.h"
-#include "ui/picture/live_page_content.h"
+#include "ui/publish/live_page_content.h"
 #include "ui/picture/picture_layout.h"
 
 namespace {

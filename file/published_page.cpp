@@ -1,51 +1,8 @@
 #include "file/published_page.h"
 #include "file/safe_replace.h"
 #include "file/svg_picture.h"
+#include "file/utf8_text.h"
 #include "model/heap.h"
-
-/* UTF-8 text that grows as it is written; a failed growth is remembered
- * and ends the encoding. */
-struct PageText {
-    char *bytes;
-    DWORD length;
-    DWORD capacity;
-    int failed;
-};
-
-static void appendBytes(PageText *page, const char *bytes, DWORD count)
-{
-    if (page->failed)
-        return;
-    if (page->length + count > page->capacity) {
-        DWORD grown = page->capacity ? page->capacity : 65536;
-        while (grown < page->length + count)
-            grown *= 2;
-        char *bigger = (char *)allocBlock(grown);
-        if (!bigger) {
-            page->failed = 1;
-            return;
-        }
-        if (page->bytes)
-            CopyMemory(bigger, page->bytes, page->length);
-        freeBlock(page->bytes);
-        page->bytes = bigger;
-        page->capacity = grown;
-    }
-    CopyMemory(page->bytes + page->length, bytes, count);
-    page->length += count;
-}
-
-static void append(PageText *page, const char *text)
-{
-    appendBytes(page, text, (DWORD)lstrlenA(text));
-}
-
-static void appendNumber(PageText *page, int value)
-{
-    char number[16];
-    wsprintfA(number, "%d", value);
-    append(page, number);
-}
 
 /* HTML refuses control characters, noncharacters and half a surrogate
  * pair; a name holding one still gives a valid page, with U+FFFD where it
@@ -70,37 +27,30 @@ static unsigned int nextCodePoint(const WCHAR **text)
 
 /* Text for an element's content or a quoted attribute: markup characters
  * of a name are shown, never obeyed. */
-static void appendEscaped(PageText *page, const WCHAR *text)
+static void appendEscaped(Utf8Text *page, const WCHAR *text)
 {
     if (!text)
         return;
     while (*text) {
+        /* Most texts are plain ASCII: a run of it goes in as one copy. */
+        char run[64];
+        DWORD count = 0;
+        while (count < sizeof run && *text >= 0x20 && *text < 0x7F && *text != '&' && *text != '<' &&
+               *text != '>' && *text != '"' && *text != '\'')
+            run[count++] = (char)*text++;
+        if (count) {
+            appendBytes(page, run, count);
+            continue;
+        }
         unsigned int point = nextCodePoint(&text);
-        char encoded[4];
-        int count = 0;
         switch (point) {
-        case '&': append(page, "&amp;"); continue;
-        case '<': append(page, "&lt;"); continue;
-        case '>': append(page, "&gt;"); continue;
-        case '"': append(page, "&quot;"); continue;
-        case '\'': append(page, "&#39;"); continue;
+        case '&': appendLiteral(page, "&amp;"); continue;
+        case '<': appendLiteral(page, "&lt;"); continue;
+        case '>': appendLiteral(page, "&gt;"); continue;
+        case '"': appendLiteral(page, "&quot;"); continue;
+        case '\'': appendLiteral(page, "&#39;"); continue;
         }
-        if (point < 0x80) {
-            encoded[count++] = (char)point;
-        } else if (point < 0x800) {
-            encoded[count++] = (char)(0xC0 | (point >> 6));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        } else if (point < 0x10000) {
-            encoded[count++] = (char)(0xE0 | (point >> 12));
-            encoded[count++] = (char)(0x80 | ((point >> 6) & 0x3F));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        } else {
-            encoded[count++] = (char)(0xF0 | (point >> 18));
-            encoded[count++] = (char)(0x80 | ((point >> 12) & 0x3F));
-            encoded[count++] = (char)(0x80 | ((point >> 6) & 0x3F));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        }
-        appendBytes(page, encoded, (DWORD)count);
+        appendCodePoint(page, point);
     }
 }
 
@@ -127,116 +77,84 @@ static const char PAGE_STYLE[] =
     ".written{margin-top:20px;color:#555;font-size:.9em}\n"
     "@media (min-width:1200px){body{padding:16px 24px;font-size:18px}}\n";
 
-/* The SVG writer makes a file of its own; inside a page its XML
- * declaration or doctype would be stray markup. */
-static const char *svgElementStart(const char *bytes, DWORD size, DWORD *rest)
-{
-    DWORD at = 0;
-    while (at + 1 < size && bytes[at] == '<' && (bytes[at + 1] == '?' || bytes[at + 1] == '!')) {
-        while (at < size && bytes[at] != '>')
-            at++;
-        at++;
-        while (at < size && (bytes[at] == '\n' || bytes[at] == '\r' || bytes[at] == ' ' || bytes[at] == '\t'))
-            at++;
-    }
-    if (at > size)
-        at = size;
-    *rest = size - at;
-    return bytes + at;
-}
-
-static void appendPicture(PageText *page, const PictureDescription *picture)
+static void appendPicture(Utf8Text *page, const PictureDescription *picture)
 {
     if (!picture || picture->size.cx <= 0 || picture->size.cy <= 0)
         return;
-    char *svg;
-    DWORD size;
-    if (!encodeSvgPicture(picture, &svg, &size)) {
-        page->failed = 1;
-        return;
-    }
     /* Scaled down to a narrow screen only as far as names stay about 12
      * pixels tall; below that the picture scrolls sideways instead. */
     int nameHeight = picture->fonts[PICTURE_FONT_NAME].height;
     int narrowest = nameHeight > 12 ? MulDiv(picture->size.cx, 12, nameHeight) : picture->size.cx;
-    append(page, "<div class=\"picture\"><div style=\"min-width:");
+    appendLiteral(page, "<div class=\"picture\"><div style=\"min-width:");
     appendNumber(page, narrowest);
-    append(page, "px;max-width:");
+    appendLiteral(page, "px;max-width:");
     appendNumber(page, picture->size.cx);
-    append(page, "px\">\n");
-    DWORD rest;
-    const char *element = svgElementStart(svg, size, &rest);
-    appendBytes(page, element, rest);
-    append(page, "</div></div>\n");
-    freeBlock(svg);
+    appendLiteral(page, "px\">\n");
+    /* The picture's element alone: inside a page the SVG file's XML
+     * declaration would be stray markup. */
+    appendSvgElement(page, picture);
+    appendLiteral(page, "</div></div>\n");
 }
 
-static void appendTable(PageText *page, const PublishedTable *table, const char *level)
+static void appendTable(Utf8Text *page, const PublishedTable *table, const char *level)
 {
     if (table->caption && *table->caption) {
-        append(page, "<h");
-        append(page, level);
-        append(page, ">");
+        appendLiteral(page, "<h");
+        appendBytes(page, level, 1);
+        appendLiteral(page, ">");
         appendEscaped(page, table->caption);
-        append(page, "</h");
-        append(page, level);
-        append(page, ">\n");
+        appendLiteral(page, "</h");
+        appendBytes(page, level, 1);
+        appendLiteral(page, ">\n");
     }
-    append(page, "<div class=\"table\"><table>\n<thead><tr>");
+    appendLiteral(page, "<div class=\"table\"><table>\n<thead><tr>");
     for (int column = 0; column < table->columns; column++) {
-        append(page, "<th scope=\"col\">");
+        appendLiteral(page, "<th scope=\"col\">");
         appendEscaped(page, table->headings ? table->headings[column] : NULL);
-        append(page, "</th>");
+        appendLiteral(page, "</th>");
     }
-    append(page, "</tr></thead>\n<tbody>\n");
+    appendLiteral(page, "</tr></thead>\n<tbody>\n");
     for (int row = 0; row < table->rows; row++) {
-        append(page, "<tr>");
+        appendLiteral(page, "<tr>");
         for (int column = 0; column < table->columns; column++) {
-            append(page, "<td>");
+            appendLiteral(page, "<td>");
             appendEscaped(page, table->cells[row * table->columns + column]);
-            append(page, "</td>");
+            appendLiteral(page, "</td>");
         }
-        append(page, "</tr>\n");
+        appendLiteral(page, "</tr>\n");
     }
-    append(page, "</tbody></table></div>\n");
+    appendLiteral(page, "</tbody></table></div>\n");
 }
 
 /* Encodes the whole page; the caller frees the block with freeBlock. */
 int encodePublishedPage(const PublishedPage *page, char **bytes, DWORD *size)
 {
-    PageText text = {NULL, 0, 0, 0};
-    append(&text, "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+    Utf8Text text = {NULL, 0, 0, 0};
+    appendLiteral(&text, "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                   "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                   "<meta http-equiv=\"refresh\" content=\"30\">\n<title>");
     appendEscaped(&text, page->title);
-    append(&text, "</title>\n<style>\n");
-    append(&text, PAGE_STYLE);
-    append(&text, "</style>\n</head>\n<body>\n<h1>");
+    appendLiteral(&text, "</title>\n<style>\n");
+    appendLiteral(&text, PAGE_STYLE);
+    appendLiteral(&text, "</style>\n</head>\n<body>\n<h1>");
     appendEscaped(&text, page->title);
-    append(&text, "</h1>\n");
+    appendLiteral(&text, "</h1>\n");
     appendPicture(&text, page->picture);
     if (page->orderOfPlay.rows > 0)
         appendTable(&text, &page->orderOfPlay, "2");
     if (page->standingsCount > 0) {
-        append(&text, "<div class=\"groups\">\n");
+        appendLiteral(&text, "<div class=\"groups\">\n");
         for (int i = 0; i < page->standingsCount; i++) {
-            append(&text, "<section>\n");
+            appendLiteral(&text, "<section>\n");
             appendTable(&text, &page->standings[i], "2");
-            append(&text, "</section>\n");
+            appendLiteral(&text, "</section>\n");
         }
-        append(&text, "</div>\n");
+        appendLiteral(&text, "</div>\n");
     }
-    append(&text, "<p class=\"written\">");
+    appendLiteral(&text, "<p class=\"written\">");
     appendEscaped(&text, page->writtenAt);
-    append(&text, "</p>\n</body>\n</html>\n");
-    if (text.failed) {
-        freeBlock(text.bytes);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
-    *bytes = text.bytes;
-    *size = text.length;
-    return 1;
+    appendLiteral(&text, "</p>\n</body>\n</html>\n");
+    return takeUtf8Text(&text, bytes, size);
 }
 
 /* Tells a rename refused after the whole temporary file was written. */

@@ -1,67 +1,18 @@
 #include "file/svg_picture.h"
 #include "file/safe_replace.h"
+#include "file/utf8_text.h"
 #include "model/heap.h"
-
-/* UTF-8 text that grows as it is written; a failed growth is remembered
- * and ends the encoding. */
-struct SvgText {
-    char *bytes;
-    DWORD length;
-    DWORD capacity;
-    int failed;
-};
-
-static void appendBytes(SvgText *svg, const char *bytes, DWORD count)
-{
-    if (svg->failed)
-        return;
-    if (svg->length + count > svg->capacity) {
-        DWORD grown = svg->capacity ? svg->capacity : 65536;
-        while (grown < svg->length + count)
-            grown *= 2;
-        char *bigger = (char *)allocBlock(grown);
-        if (!bigger) {
-            svg->failed = 1;
-            return;
-        }
-        if (svg->bytes)
-            CopyMemory(bigger, svg->bytes, svg->length);
-        freeBlock(svg->bytes);
-        svg->bytes = bigger;
-        svg->capacity = grown;
-    }
-    CopyMemory(svg->bytes + svg->length, bytes, count);
-    svg->length += count;
-}
-
-static void append(SvgText *svg, const char *text)
-{
-    appendBytes(svg, text, (DWORD)lstrlenA(text));
-}
-
-static void appendNumber(SvgText *svg, int value)
-{
-    char number[16];
-    wsprintfA(number, "%d", value);
-    append(svg, number);
-}
 
 /* A coordinate in half units: frames drawn inside their box stand on
  * half-way lines when their width is odd. */
-static void appendHalves(SvgText *svg, int halves)
+static void appendHalves(Utf8Text *svg, int halves)
 {
-    char number[24];
-    int negative = halves < 0;
-    int magnitude = negative ? -halves : halves;
-    wsprintfA(number, "%s%d%s", negative ? "-" : "", magnitude / 2, magnitude % 2 ? ".5" : "");
-    append(svg, number);
-}
-
-static void appendColour(SvgText *svg, COLORREF colour)
-{
-    char text[8];
-    wsprintfA(text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-    append(svg, text);
+    int magnitude = halves < 0 ? -halves : halves;
+    if (halves < 0)
+        appendLiteral(svg, "-");
+    appendNumber(svg, magnitude / 2);
+    if (magnitude % 2)
+        appendLiteral(svg, ".5");
 }
 
 /* XML 1.0 cannot carry most control characters, U+FFFE, U+FFFF or half a
@@ -81,78 +32,73 @@ static unsigned int nextCodePoint(const WCHAR **text)
     return point;
 }
 
-static void appendEscaped(SvgText *svg, const WCHAR *text)
+/* The first length units of text (all of it when length is -1). */
+static void appendEscaped(Utf8Text *svg, const WCHAR *text, int length = -1)
 {
-    while (*text) {
+    const WCHAR *end = length < 0 ? NULL : text + length;
+    while (*text && text != end) {
+        /* Most names are plain ASCII: a run of it goes in as one copy. */
+        char run[64];
+        DWORD count = 0;
+        while (count < sizeof run && text != end && *text >= 0x20 && *text < 0x7F && *text != '&' && *text != '<' &&
+               *text != '>' && *text != '"')
+            run[count++] = (char)*text++;
+        if (count) {
+            appendBytes(svg, run, count);
+            continue;
+        }
         unsigned int point = nextCodePoint(&text);
-        char encoded[8];
-        int count = 0;
         switch (point) {
-        case '&': append(svg, "&amp;"); continue;
-        case '<': append(svg, "&lt;"); continue;
-        case '>': append(svg, "&gt;"); continue;
-        case '"': append(svg, "&quot;"); continue;
-        case '\t': append(svg, "&#9;"); continue;
-        case '\n': append(svg, "&#10;"); continue;
-        case '\r': append(svg, "&#13;"); continue;
+        case '&': appendLiteral(svg, "&amp;"); continue;
+        case '<': appendLiteral(svg, "&lt;"); continue;
+        case '>': appendLiteral(svg, "&gt;"); continue;
+        case '"': appendLiteral(svg, "&quot;"); continue;
+        case '\t': appendLiteral(svg, "&#9;"); continue;
+        case '\n': appendLiteral(svg, "&#10;"); continue;
+        case '\r': appendLiteral(svg, "&#13;"); continue;
         }
-        if (point < 0x80) {
-            encoded[count++] = (char)point;
-        } else if (point < 0x800) {
-            encoded[count++] = (char)(0xC0 | (point >> 6));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        } else if (point < 0x10000) {
-            encoded[count++] = (char)(0xE0 | (point >> 12));
-            encoded[count++] = (char)(0x80 | ((point >> 6) & 0x3F));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        } else {
-            encoded[count++] = (char)(0xF0 | (point >> 18));
-            encoded[count++] = (char)(0x80 | ((point >> 12) & 0x3F));
-            encoded[count++] = (char)(0x80 | ((point >> 6) & 0x3F));
-            encoded[count++] = (char)(0x80 | (point & 0x3F));
-        }
-        appendBytes(svg, encoded, (DWORD)count);
+        appendCodePoint(svg, point);
     }
 }
 
 /* GDI draws a box's frame inside the box: the stroke's centre line is half
  * its width in from every edge. */
-static void appendBox(SvgText *svg, const PictureItem *item)
+static void appendBox(Utf8Text *svg, const PictureItem *item)
 {
     const RECT &box = item->area;
     int width = item->lineWidth;
-    append(svg, "<rect x=\"");
+    appendLiteral(svg, "<rect x=\"");
     appendHalves(svg, 2 * box.left + width);
-    append(svg, "\" y=\"");
+    appendLiteral(svg, "\" y=\"");
     appendHalves(svg, 2 * box.top + width);
-    append(svg, "\" width=\"");
+    appendLiteral(svg, "\" width=\"");
     appendHalves(svg, 2 * (box.right - box.left) - 2 * width);
-    append(svg, "\" height=\"");
+    appendLiteral(svg, "\" height=\"");
     appendHalves(svg, 2 * (box.bottom - box.top) - 2 * width);
-    append(svg, "\" fill=\"");
+    appendLiteral(svg, "\" fill=\"");
     appendColour(svg, item->fill);
-    append(svg, "\" stroke=\"");
+    appendLiteral(svg, "\" stroke=\"");
     appendColour(svg, item->ink);
-    append(svg, "\" stroke-width=\"");
+    appendLiteral(svg, "\" stroke-width=\"");
     appendNumber(svg, width);
-    append(svg, "\"/>\n");
+    appendLiteral(svg, "\"/>\n");
 }
 
-static void appendLine(SvgText *svg, const PictureItem *item)
+static void appendLine(Utf8Text *svg, const PictureItem *item)
 {
-    append(svg, "<path d=\"M ");
+    appendLiteral(svg, "<path d=\"M ");
     appendNumber(svg, item->area.left);
-    append(svg, " ");
+    appendLiteral(svg, " ");
     appendNumber(svg, item->area.top);
-    append(svg, " L ");
+    appendLiteral(svg, " L ");
     appendNumber(svg, item->area.right);
-    append(svg, " ");
+    appendLiteral(svg, " ");
     appendNumber(svg, item->area.bottom);
-    append(svg, "\" stroke=\"");
+    appendLiteral(svg, "\" stroke=\"");
     appendColour(svg, item->ink);
-    append(svg, "\" stroke-width=\"");
+    appendLiteral(svg, "\" stroke-width=\"");
     appendNumber(svg, item->lineWidth);
-    append(svg, "\" fill=\"none\"/>\n");
+    appendLiteral(svg, "\" fill=\"none\"/>\n");
 }
 
 /* The widest advance, in hundredths of the em, that the common sans-serif
@@ -183,128 +129,116 @@ static int widestAdvance(unsigned int point)
     return 100;
 }
 
-static const WCHAR ELLIPSIS[] = L"...";
-
-/* The text as it fits width at font size em: whole, or as much of its
- * start as leaves room for an ellipsis, by the generous widths above, so
- * that no reader's face clips a letter in half. Into fitted (capacity
- * units, at least 4). */
-static void fitText(const WCHAR *text, int width, int em, WCHAR *fitted, int capacity)
+/* How much of the text fits width at font size em: all of it (returns
+ * its length, *ellipsis 0), or as much of its start as leaves room for an
+ * ellipsis, by the generous widths above, so that no reader's face clips a
+ * letter in half (*ellipsis 1). */
+static int fittedLength(const WCHAR *text, int width, int em, int *ellipsis)
 {
     int room = width * 100, used = 0, cut = -1;
-    int ellipsis = 3 * widestAdvance('.') * em;
+    int dots = 3 * widestAdvance('.') * em;
     const WCHAR *at = text;
     while (*at) {
         const WCHAR *start = at;
         int advance = widestAdvance(nextCodePoint(&at)) * em;
-        if (cut < 0 && used + advance + ellipsis > room)
+        if (cut < 0 && used + advance + dots > room)
             cut = (int)(start - text);
         used += advance;
         if (used > room)
             break;
     }
-    int length = (int)(at - text);
-    if (!*at && used <= room && length < capacity) {
-        lstrcpynW(fitted, text, length + 1);
-        return;
-    }
-    if (cut < 0 || cut > capacity - 4)
-        cut = capacity - 4;
+    *ellipsis = *at || used > room;
+    if (!*ellipsis)
+        return (int)(at - text);
+    if (cut < 0)
+        cut = (int)(at - text);
     /* The cut may not split a surrogate pair, nor leave a space before the
      * ellipsis. */
     if (cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
         cut--;
     while (cut > 0 && text[cut - 1] == L' ')
         cut--;
-    lstrcpynW(fitted, text, cut + 1);
-    lstrcatW(fitted, ELLIPSIS);
+    return cut;
 }
 
 /* A text stands in a viewport of its band, which clips it as GDI does:
  * a long name never reaches its neighbour. It is shortened first to what
  * any face fits, so the clip never falls inside a letter. */
-static void appendText(SvgText *svg, const PictureDescription *picture, const PictureItem *item)
+static void appendText(Utf8Text *svg, const PictureDescription *picture, const PictureItem *item)
 {
     const RECT &band = item->area;
     const PictureFontSpec &font = picture->fonts[item->font];
     int width = band.right - band.left, height = band.bottom - band.top;
-    append(svg, "<svg x=\"");
+    appendLiteral(svg, "<svg x=\"");
     appendNumber(svg, band.left);
-    append(svg, "\" y=\"");
+    appendLiteral(svg, "\" y=\"");
     appendNumber(svg, band.top);
-    append(svg, "\" width=\"");
+    appendLiteral(svg, "\" width=\"");
     appendNumber(svg, width);
-    append(svg, "\" height=\"");
+    appendLiteral(svg, "\" height=\"");
     appendNumber(svg, height);
-    append(svg, "\" overflow=\"hidden\"><text x=\"");
+    appendLiteral(svg, "\" overflow=\"hidden\"><text x=\"");
     appendNumber(svg, item->align == PICTURE_ALIGN_CENTRE ? width / 2 : 0);
     /* The baseline a third of the em below the middle centres a line of
      * text as GDI's vertical centring does, whatever baseline tables the
      * reader knows. */
-    append(svg, "\" y=\"");
+    appendLiteral(svg, "\" y=\"");
     appendHalves(svg, height + 7 * font.height / 10);
-    append(svg, "\" font-size=\"");
+    appendLiteral(svg, "\" font-size=\"");
     appendNumber(svg, font.height);
     if (font.weight >= FW_BOLD)
-        append(svg, "\" font-weight=\"bold");
+        appendLiteral(svg, "\" font-weight=\"bold");
     if (item->align == PICTURE_ALIGN_CENTRE)
-        append(svg, "\" text-anchor=\"middle");
-    append(svg, "\" fill=\"");
+        appendLiteral(svg, "\" text-anchor=\"middle");
+    appendLiteral(svg, "\" fill=\"");
     appendColour(svg, item->ink);
-    append(svg, "\">");
+    appendLiteral(svg, "\">");
     const WCHAR *text = pictureItemText(picture, item);
-    int capacity = lstrlenW(text) + 4;
-    WCHAR *fitted = (WCHAR *)allocBlock((SIZE_T)capacity * sizeof(WCHAR));
-    if (!fitted) {
-        svg->failed = 1;
-        return;
-    }
-    fitText(text, width, font.height, fitted, capacity);
-    appendEscaped(svg, fitted);
-    freeBlock(fitted);
-    append(svg, "</text></svg>\n");
+    int ellipsis;
+    appendEscaped(svg, text, fittedLength(text, width, font.height, &ellipsis));
+    if (ellipsis)
+        appendLiteral(svg, "...");
+    appendLiteral(svg, "</text></svg>\n");
 }
 
-int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *size)
+void appendSvgElement(Utf8Text *svg, const PictureDescription *picture)
 {
-    SvgText svg = {NULL, 0, 0, 0};
-    append(&svg, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                 "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
-    appendNumber(&svg, picture->size.cx);
-    append(&svg, "\" height=\"");
-    appendNumber(&svg, picture->size.cy);
-    append(&svg, "\" viewBox=\"0 0 ");
-    appendNumber(&svg, picture->size.cx);
-    append(&svg, " ");
-    appendNumber(&svg, picture->size.cy);
+    appendLiteral(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
+    appendNumber(svg, picture->size.cx);
+    appendLiteral(svg, "\" height=\"");
+    appendNumber(svg, picture->size.cy);
+    appendLiteral(svg, "\" viewBox=\"0 0 ");
+    appendNumber(svg, picture->size.cx);
+    appendLiteral(svg, " ");
+    appendNumber(svg, picture->size.cy);
     /* The face GDI draws in first, then the faces Chinese text comes from
      * on Windows, then whatever sans-serif face the reader has. */
-    append(&svg, "\" font-family=\"");
-    appendEscaped(&svg, PICTURE_FACE);
-    append(&svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n");
+    appendLiteral(svg, "\" font-family=\"");
+    appendEscaped(svg, PICTURE_FACE);
+    appendLiteral(svg, ", PMingLiU, 'Microsoft JhengHei', sans-serif\">\n");
     if (picture->paper != CLR_INVALID) {
-        append(&svg, "<rect width=\"100%\" height=\"100%\" fill=\"");
-        appendColour(&svg, picture->paper);
-        append(&svg, "\"/>\n");
+        appendLiteral(svg, "<rect width=\"100%\" height=\"100%\" fill=\"");
+        appendColour(svg, picture->paper);
+        appendLiteral(svg, "\"/>\n");
     }
     for (int i = 0; i < picture->count; i++) {
         const PictureItem *item = &picture->items[i];
         if (item->kind == PICTURE_BOX)
-            appendBox(&svg, item);
+            appendBox(svg, item);
         else if (item->kind == PICTURE_LINE)
-            appendLine(&svg, item);
+            appendLine(svg, item);
         else
-            appendText(&svg, picture, item);
+            appendText(svg, picture, item);
     }
-    append(&svg, "</svg>\n");
-    if (svg.failed) {
-        freeBlock(svg.bytes);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
-    *bytes = svg.bytes;
-    *size = svg.length;
-    return 1;
+    appendLiteral(svg, "</svg>\n");
+}
+
+int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *size)
+{
+    Utf8Text svg = {NULL, 0, 0, 0};
+    appendLiteral(&svg, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    appendSvgElement(&svg, picture);
+    return takeUtf8Text(&svg, bytes, size);
 }
 
 int writeSvgPictureFile(const WCHAR *path, const PictureDescription *picture)

@@ -6,11 +6,16 @@
 #define DUELMARK_FILE_SVG_PICTURE_H
 
 #include "file/picture_description.h"
+#include "file/utf8_text.h"
 
 /* The whole SVG document as UTF-8 in a block of the process heap (freed
  * by the caller with freeBlock). Returns 1 with the block and its byte
  * count, or 0 when memory ran out. */
 int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *size);
+
+/* The picture's <svg> element alone, without the XML declaration, onto
+ * text: a page carries it inline. */
+void appendSvgElement(Utf8Text *text, const PictureDescription *picture);
 
 /* Encodes the picture and puts it in path's place crash-safely. Returns 1
  * when path holds the SVG; 0 with the old file untouched and the reason as

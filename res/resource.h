@@ -360,6 +360,10 @@
 /* Wide layout: the window's columns as wide as their names, a line for every mark */
 #define IDM_VIEW_WIDE_LAYOUT    740
 
+/* Group rounds in Schedule matches and the order of play */
+#define IDS_SCHEDULE_GROUP_ROUND    830
+#define IDS_SCHEDULE_ALL_GROUPS     831
+
 /* Entrants meet the groups: club-mates the pots could not part */
 #define IDS_CLUB_MATES_SHARE_GROUP 850
 #define IDC_GROUP_ROW_NAME      851

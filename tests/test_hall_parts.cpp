@@ -162,4 +162,42 @@ TEST_F(HallParts_, EveryMatchIsWholeInOnePartAndEveryNameReadsFromTheBack)
     }
 }
 
+// A pick moves no box: the display keeps its cut and reads again only
+// which parts hold a match to play, which must agree with a fresh cut.
+TEST_F(HallParts_, APickKeepsTheCutAndTheMarksOfPlayAgreeWithAFreshCut)
+{
+    build(64, L"Harbour Open");
+    ASSERT_EQ(1, prepareLosersBracket(&bracket));
+    ASSERT_EQ(1, setDoubleEliminationOn(&bracket, 1));
+    for (BracketNode *node = leftmostAtLevel(&bracket, bracket.depth - 1); node; node = nextInLevel(node))
+        setMatchOutcome(&bracket, node, node->left->name, L"", OUTCOME_PLAYED);
+    SIZE room = {1248, 696};
+    PictureDescription before, after;
+    ASSERT_EQ(1, describeBracketPicture(&bracket, &before));
+    HallParts kept, fresh;
+    ASSERT_EQ(1, cutHallParts(&before, room, 18, &kept));
+    ASSERT_GT(kept.count, 2);
+    for (BracketNode *node = leftmostAtLevel(&bracket, bracket.depth - 2); node; node = nextInLevel(node))
+        setMatchOutcome(&bracket, node, node->left->name, L"", OUTCOME_PLAYED);
+    ASSERT_EQ(1, describeBracketPicture(&bracket, &after));
+    ASSERT_EQ(1, sameHallGeometry(&before, &after));
+    std::vector<int> wasLive;
+    for (int p = 0; p < kept.count; p++)
+        wasLive.push_back(kept.parts[p].live);
+    ASSERT_EQ(1, markLiveHallParts(&after, &kept));
+    ASSERT_EQ(1, cutHallParts(&after, room, 18, &fresh));
+    ASSERT_EQ(fresh.count, kept.count);
+    int moved = 0;
+    for (int p = 0; p < kept.count; p++) {
+        EXPECT_TRUE(EqualRect(&fresh.parts[p].area, &kept.parts[p].area)) << "part " << p;
+        EXPECT_EQ(fresh.parts[p].live, kept.parts[p].live) << "part " << p;
+        moved += wasLive[p] != kept.parts[p].live;
+    }
+    EXPECT_GT(moved, 0) << "the picks moved the play to other parts";
+    releaseHallParts(&kept);
+    releaseHallParts(&fresh);
+    freePictureDescription(&before);
+    freePictureDescription(&after);
+}
+
 } // namespace

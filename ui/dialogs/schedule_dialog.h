@@ -7,8 +7,9 @@
 #include "model/match_schedule.h"
 
 /* the rounds of a bracket of the largest size, the third-place match, the
- * losers' rounds and grand final, and every match ready */
-enum { SCHEDULE_ROUND_CAPACITY = 32, ROUND_NAME_CAPACITY = 64 };
+ * losers' rounds and grand final, every match ready, and each round of
+ * every group and of all groups together */
+enum { SCHEDULE_ROUND_CAPACITY = 32 + 8 * 27, ROUND_NAME_CAPACITY = 64 };
 
 /* One choice of the dialog's first field: its name and the request's
  * round for it. */

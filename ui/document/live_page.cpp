@@ -6,7 +6,7 @@
 #include "ui/common/message_text.h"
 #include "ui/common/system_error_text.h"
 #include "ui/dialogs/folder_dialog.h"
-#include "ui/picture/live_page_content.h"
+#include "ui/publish/live_page_content.h"
 
 const WCHAR LIVE_PAGE_KEY[] = L"Software\\Duelmark\\Live Pages";
 

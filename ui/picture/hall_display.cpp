@@ -75,8 +75,21 @@ static void forgetPages(HallDisplay *display)
 }
 
 /* The parts with matches to play come first, so that each round of the
- * pages starts where the play is; Now and next closes it. A page is shown
- * again after a change when it still exists. */
+ * pages starts where the play is; Now and next closes it. */
+static void orderPages(HallDisplay *display)
+{
+    display->pageCount = 0;
+    for (int live = 1; live >= 0; live--) {
+        for (int p = 0; p < display->parts.count; p++) {
+            if (display->parts.parts[p].live == live)
+                display->pages[display->pageCount++] = p;
+        }
+    }
+    if (nowAndNextShown(display->document->bracket))
+        display->pages[display->pageCount++] = NOW_AND_NEXT_PAGE;
+}
+
+/* A page is shown again after a change when it still exists. */
 static void cutPages(HWND window, HallDisplay *display)
 {
     int page = display->page;
@@ -91,15 +104,25 @@ static void cutPages(HWND window, HallDisplay *display)
     display->pages = (int *)allocBlock((SIZE_T)(display->parts.count + 1) * sizeof(int));
     if (!display->pages)
         return;
-    for (int live = 1; live >= 0; live--) {
-        for (int p = 0; p < display->parts.count; p++) {
-            if (display->parts.parts[p].live == live)
-                display->pages[display->pageCount++] = p;
-        }
-    }
-    if (nowAndNextShown(display->document->bracket))
-        display->pages[display->pageCount++] = NOW_AND_NEXT_PAGE;
+    orderPages(display);
     display->page = page < display->pageCount ? page : 0;
+}
+
+/* After a change that moved nothing the parts stay as they were cut; the
+ * one on screen stays there, though the pages' order may follow the play. */
+static void refreshPages(HallDisplay *display)
+{
+    freePictureDescription(&display->part);
+    display->partOf = -1;
+    if (!display->pages || !markLiveHallParts(&display->shown, &display->parts))
+        return;
+    int onScreen = display->pageCount ? display->pages[display->page] : 0;
+    orderPages(display);
+    display->page = 0;
+    for (int i = 0; i < display->pageCount; i++) {
+        if (display->pages[i] == onScreen)
+            display->page = i;
+    }
 }
 
 /* Pages turn on their own while there are several; a page turned by hand
@@ -185,9 +208,13 @@ static void followEditor(HWND window, HallDisplay *display)
         freePictureDescription(&now);
         return;
     }
+    int sameCut = display->parts.count && sameHallGeometry(&now, &display->shown);
     freePictureDescription(&display->shown);
     display->shown = now;
-    cutPages(window, display);
+    if (sameCut)
+        refreshPages(display);
+    else
+        cutPages(window, display);
     keepRotation(window, display);
     InvalidateRect(window, NULL, FALSE);
 }

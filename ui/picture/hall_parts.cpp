@@ -460,6 +460,15 @@ static RECT trimmed(const Cutting *cutting, RECT region)
     return held;
 }
 
+static int holdsLiveMatch(const Cutting *cutting, RECT region)
+{
+    for (int i = 0; i < cutting->keepCount; i++) {
+        if (cutting->keeps[i].live && within(cutting->keeps[i].area, region))
+            return 1;
+    }
+    return 0;
+}
+
 static void addPart(Cutting *cutting, RECT region, int folded)
 {
     HallParts *out = cutting->out;
@@ -473,9 +482,7 @@ static void addPart(Cutting *cutting, RECT region, int folded)
     part.size.cx = region.right - region.left;
     part.size.cy = folded ? foldRegion(cutting, region, out) : region.bottom - region.top;
     part.foldCount = out->foldCount - part.firstFold;
-    part.live = 0;
-    for (int i = 0; i < cutting->keepCount; i++)
-        part.live = part.live || (cutting->keeps[i].live && within(cutting->keeps[i].area, region));
+    part.live = holdsLiveMatch(cutting, region);
 }
 
 static void cutRegion(Cutting *cutting, RECT region)
@@ -547,6 +554,81 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
         return 0;
     }
     return 1;
+}
+
+/* A text standing inside a box and on no box's edge: whether it is there
+ * or not, and what it says, changes no part's edge, fold or size, for the
+ * box holds its rows and its keep. Picks and scores come and go as such
+ * texts. */
+static int insideOnly(const PictureDescription *picture, const PictureIndex *index, const PictureItem &item)
+{
+    if (item.kind != PICTURE_TEXT)
+        return 0;
+    int inside = 0;
+    int b = firstFrom(picture, index->boxes, index->boxCount, item.area.top - index->tallest);
+    for (; b < index->boxCount && picture->items[index->boxes[b]].area.top <= item.area.bottom; b++) {
+        const RECT &frame = picture->items[index->boxes[b]].area;
+        if (item.area.left < frame.left || item.area.right > frame.right)
+            continue;
+        if (item.area.bottom == frame.top || item.area.top == frame.bottom)
+            return 0;
+        inside = inside || within(item.area, frame);
+    }
+    return inside;
+}
+
+/* The next item from at on that a cut depends on, or picture->count. */
+static int nextCutItem(const PictureDescription *picture, const PictureIndex *index, int at)
+{
+    while (at < picture->count && insideOnly(picture, index, picture->items[at]))
+        at++;
+    return at;
+}
+
+int sameHallGeometry(const PictureDescription *a, const PictureDescription *b)
+{
+    if (a->size.cx != b->size.cx || a->size.cy != b->size.cy || a->fonts != b->fonts)
+        return 0;
+    PictureIndex first, second;
+    int fontA, fontB;
+    if (!indexPicture(a, &first, &fontA))
+        return 0;
+    if (!indexPicture(b, &second, &fontB)) {
+        releaseIndex(&first);
+        return 0;
+    }
+    int same = fontA == fontB, i = 0, j = 0;
+    while (same) {
+        i = nextCutItem(a, &first, i);
+        j = nextCutItem(b, &second, j);
+        if (i == a->count || j == b->count) {
+            same = i == a->count && j == b->count;
+            break;
+        }
+        const PictureItem &x = a->items[i++], &y = b->items[j++];
+        same = x.kind == y.kind && x.font == y.font && x.lineWidth == y.lineWidth && EqualRect(&x.area, &y.area);
+    }
+    releaseIndex(&first);
+    releaseIndex(&second);
+    return same;
+}
+
+int markLiveHallParts(const PictureDescription *picture, HallParts *parts)
+{
+    Cutting cutting = {};
+    cutting.picture = picture;
+    if (!indexPicture(picture, &cutting.index, &cutting.nameFont)) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    int read = readKeeps(&cutting);
+    for (int p = 0; read && p < parts->count; p++)
+        parts->parts[p].live = holdsLiveMatch(&cutting, parts->parts[p].area);
+    freeBlock(cutting.keeps);
+    releaseIndex(&cutting.index);
+    if (!read)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return read;
 }
 
 /* Where row y of the picture lands in the folded part. */

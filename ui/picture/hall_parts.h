@@ -48,6 +48,18 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
  * ran out. */
 int describeHallPart(const PictureDescription *picture, const HallParts *parts, int index, PictureDescription *part);
 
+/* Whether parts cut from a are the parts of b: the same size and faces,
+ * every box, line and mark in the same place, texts inside boxes aside. A
+ * pick changes only those, a score changed where one stood only a text in
+ * place, and the cut, the slowest step of following the editor, need not
+ * be made again. */
+int sameHallGeometry(const PictureDescription *a, const PictureDescription *b);
+
+/* Marks again which parts hold a match ready to be played, for a picture
+ * of the same geometry as the one they were cut from. Returns 1, or 0 when
+ * memory ran out (the marks are then as they were). */
+int markLiveHallParts(const PictureDescription *picture, HallParts *parts);
+
 void releaseHallParts(HallParts *parts);
 
 #endif

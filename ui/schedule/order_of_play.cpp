@@ -1,11 +1,13 @@
 #include "ui/schedule/order_of_play.h"
 
+#include "model/group_stage.h"
 #include "model/heap.h"
 #include "model/match_kind.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
+#include "ui/common/group_round_name.h"
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
 #include "ui/common/picture_failure.h"
@@ -37,9 +39,29 @@ static int compareEntries(Bracket *bracket, const OrderEntry *a, const OrderEntr
     return order;
 }
 
-int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries)
+/* The groups are played before the knockout, round by round: their
+ * rounds rank above any of the knockout's. */
+static int collectGroupMatches(Bracket *bracket, OrderEntry *entries)
 {
     int count = 0;
+    for (int g = 0; bracket->groups.on && g < bracket->groups.groupCount; g++) {
+        StageGroup *group = stageGroup(bracket, g);
+        for (int m = 0; m < group->matchCount; m++) {
+            int home, away;
+            PairingPlace place;
+            if (!isMatchReady(bracket, &group->match[m]) || !groupMatchEntrants(group, m, &home, &away) ||
+                !findPairing(group->count, home, away, &place) || count >= ORDER_CAPACITY)
+                continue;
+            entries[count++] = {&group->match[m], 4 * MAX_TEAM_COUNT + MAX_GROUP_ROUNDS - place.round,
+                                g * MAX_ROUND_PAIRINGS + place.board};
+        }
+    }
+    return count;
+}
+
+int collectOrderOfPlay(Bracket *bracket, OrderEntry *entries)
+{
+    int count = collectGroupMatches(bracket, entries);
     for (int level = bracket->depth - 1; level >= 0; level--) {
         int position = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), position++) {
@@ -94,6 +116,8 @@ void orderFieldsOf(Bracket *bracket, const OrderEntry *entry, int times, OrderFi
         loadStringWithFallback(bracket->resourceModule, IDS_PICTURE_THIRD_PLACE, fields->round, 64);
     else if (kind == MATCH_WINNERS)
         roundHeading(bracket, levelOf(bracket, entry->node) + 1, fields->round, 64);
+    else if (kind == MATCH_GROUP)
+        groupMatchRoundName(bracket, entry->node, fields->round, 64);
     else
         losersMatchHeading(bracket, losersNumberOf(bracket, entry->node), fields->round, 64);
     matchEntrants(bracket, entry->node, &fields->first, &fields->second);

@@ -1,15 +1,19 @@
 /* The order of play: every match still to be played whose two entrants
- * are known (the third-place match included), sorted by time (unscheduled
+ * are known (the third-place match and the groups' matches included), sorted by time (unscheduled
  * last), then court, then round (the earlier first), then position in the
  * bracket. Copied as tab-separated text and printed as pages. */
 #ifndef DUELMARK_UI_SCHEDULE_ORDER_OF_PLAY_H
 #define DUELMARK_UI_SCHEDULE_ORDER_OF_PLAY_H
 
 #include "model/bracket.h"
+#include "model/group_draw.h"
+#include "model/round_robin.h"
 #include "ui/common/document_state.h"
 #include "ui/common/match_marks.h"
 
-enum { ORDER_CAPACITY = MAX_TEAM_COUNT / 2 + 1 };  /* no entrant plays two open matches */
+/* No entrant plays two open matches of the knockout; a group's matches
+ * may all be open at once. */
+enum { ORDER_CAPACITY = MAX_TEAM_COUNT / 2 + 1 + MAX_GROUP_COUNT * MAX_GROUP_MATCHES };
 
 struct OrderEntry {
     BracketNode *node;  /* the match, of any kind */

@@ -1,4 +1,4 @@
-#include "ui/picture/live_page_content.h"
+#include "ui/publish/live_page_content.h"
 
 #include "file/published_page.h"
 #include "model/heap.h"
@@ -6,6 +6,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
 #include "ui/schedule/order_of_play.h"
+#include "ui/publish/live_page_groups.h"
 #include "ui/picture/picture_layout.h"
 
 enum { ORDER_COLUMNS = 5, HEADING_CAPACITY = 128 };
@@ -72,9 +73,13 @@ static void writtenAtText(Bracket *bracket, WCHAR *text, int capacity)
 
 int writeLivePage(Bracket *bracket, const WCHAR *folder)
 {
-    /* Some 40 KiB of texts for the largest bracket: the heap, not the stack. */
+    /* Some 40 KiB of texts for the largest bracket, more for the groups:
+     * the heap, not the stack. */
     OrderTable *order = (OrderTable *)allocBlock(sizeof(OrderTable));
-    if (!order) {
+    GroupTables *groups = bracket->groups.on ? (GroupTables *)allocBlock(sizeof(GroupTables)) : NULL;
+    if (!order || (bracket->groups.on && !groups)) {
+        freeBlock(order);
+        freeBlock(groups);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
@@ -82,6 +87,7 @@ int writeLivePage(Bracket *bracket, const WCHAR *folder)
     int described = describeBracketPicture(bracket, &picture);
     if (!described && picture.size.cx) {
         freePictureDescription(&picture);
+        freeBlock(groups);
         freeBlock(order);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
@@ -95,14 +101,13 @@ int writeLivePage(Bracket *bracket, const WCHAR *folder)
     page.picture = described ? &picture : NULL;
     int rows = bracket->slotCount ? fillOrderTable(bracket, order) : 0;
     page.orderOfPlay = {caption, order->headings, ORDER_COLUMNS, order->cells, rows};
-    /* The groups' standings join the page here (page.standings, one table
-     * a group) once the bracket carries a group stage. */
-    page.standings = NULL;
-    page.standingsCount = 0;
+    page.standings = groups ? groups->tables : NULL;
+    page.standingsCount = groups ? fillGroupTables(bracket, groups) : 0;
     page.writtenAt = writtenAt;
     int written = writePublishedPage(folder, &page);
     DWORD reason = GetLastError();
     freePictureDescription(&picture);
+    freeBlock(groups);
     freeBlock(order);
     SetLastError(reason);
     return written;

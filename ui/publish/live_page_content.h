@@ -1,8 +1,8 @@
 /* The live page's content from the open bracket: its title, its picture,
  * the order of play and, once the bracket has groups, their standings,
  * worded in the editor's language, written to a folder as index.html. */
-#ifndef DUELMARK_UI_PICTURE_LIVE_PAGE_CONTENT_H
-#define DUELMARK_UI_PICTURE_LIVE_PAGE_CONTENT_H
+#ifndef DUELMARK_UI_PUBLISH_LIVE_PAGE_CONTENT_H
+#define DUELMARK_UI_PUBLISH_LIVE_PAGE_CONTENT_H
 
 #include "model/bracket.h"
 
