@@ -3,7 +3,7 @@
 #include "model/entrant_name.h"
 #include "model/heap.h"
 #include "model/pick_rules.h"
-#include "model/slot_control.h"
+#include "model/match_record.h"
 
 WCHAR groupLetter(int group)
 {
@@ -16,21 +16,6 @@ StageGroup *stageGroup(Bracket *bracket, int group)
     return stage->groups && group >= 0 && group < stage->groupCount ? &stage->groups[group] : NULL;
 }
 
-static void emptyGroupNode(BracketNode *node, UINT id)
-{
-    node->parent = NULL;
-    node->left = NULL;
-    node->right = NULL;
-    node->id = id;
-    node->control = NULL;
-    node->name[0] = 0;
-    node->seed = 0;
-    node->bye = 0;
-    node->result[0] = 0;
-    node->details.outcome = OUTCOME_PLAYED;
-    node->details.court[0] = 0;
-    node->details.time[0] = 0;
-}
 
 /* Group match ids follow the losers' bracket's, whether or not its nodes
  * were made, so they never move while the tree lives. */
@@ -61,7 +46,7 @@ int prepareGroupStage(Bracket *bracket, int groupCount, const int *sizes, int ru
             group->seed[k] = 0;
         }
         for (int m = 0; m < MAX_GROUP_MATCHES; m++) {
-            emptyGroupNode(&group->match[m], m < group->matchCount ? id++ : 0);
+            emptyMatch(&group->match[m], NULL, m < group->matchCount ? id++ : 0);
             group->drawn[m] = 0;
         }
         group->tied[0] = 0;
@@ -77,9 +62,6 @@ int prepareGroupStage(Bracket *bracket, int groupCount, const int *sizes, int ru
 void freeGroupStage(Bracket *bracket)
 {
     GroupStage *stage = &bracket->groups;
-    for (int g = 0; g < stage->groupCount && stage->groups; g++)
-        for (int m = 0; m < MAX_GROUP_MATCHES; m++)
-            destroySlotControl(&stage->groups[g].match[m].control);
     freeBlock(stage->groups);
     stage->on = 0;
     stage->groupCount = 0;

@@ -1,4 +1,5 @@
 #include "model/slot_control.h"
+#include "model/group_stage.h"
 
 void bindSlotControl(HWND control, BracketNode *node)
 {
@@ -29,6 +30,10 @@ void destroySlotControls(Bracket *bracket)
     if (bracket->losers.matches) {
         for (int k = 0; k < bracket->slotCount; k++)
             destroySlotControl(&bracket->losers.matches[k].control);
+    }
+    for (int g = 0; g < bracket->groups.groupCount && bracket->groups.groups; g++) {
+        for (int m = 0; m < MAX_GROUP_MATCHES; m++)
+            destroySlotControl(&bracket->groups.groups[g].match[m].control);
     }
     if (!bracket->nodeTable)
         return;
