@@ -29,8 +29,9 @@ struct UndoHistory {
 };
 
 /* What follows every change to a bracket record, whatever tree it holds:
- * the window's marks, the hall display. */
-enum { UNDO_WATCHER_LIMIT = 4 };
+ * the window's marks, the Groups page, the live page and the hall display
+ * take four; the rest is room for what comes next. */
+enum { UNDO_WATCHER_LIMIT = 8 };
 
 struct UndoWatcher {
     void (*told)(Bracket *, BracketNode *, void *); /* NULL: a free place */
