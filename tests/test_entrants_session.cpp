@@ -107,19 +107,7 @@ TEST(EntrantsSession, ImportedEntrantsAreDrawnWithClubMatesApartAndTheirResultsE
             EXPECT_NE(L"", Editor::text(combo)) << "a match left undecided";
         // The final's score, given in its Match result dialog; the focus
         // is moved until it is seen on the final's pick.
-        DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
-        auto focusFinal = [&] {
-            for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(20)) {
-                // Another test's window may hold the session's foreground: the
-                // editor takes it back before its dialog manager moves the focus.
-                SetForegroundWindow(editor.window);
-                SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks.back(), TRUE);
-                GUITHREADINFO info = {};
-                info.cbSize = sizeof info;
-                if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == picks.back())
-                    break;
-            }
-        };
+        auto focusFinal = [&] { EXPECT_TRUE(editor.focus(picks.back())); };
         focusFinal();
         EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
             HWND dialog = s.next("the final's Match result dialog");

@@ -101,7 +101,7 @@ TEST(LateChangeSession, RenameAWinnerSwapTwoSaveAndReopen)
         ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Open"));
         HWND first = editShowing(editor, L"A");
         ASSERT_NE(nullptr, first);
-        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)first, TRUE);
+        EXPECT_TRUE(editor.focus(first));
         EXPECT_EQ("", editor.command(IDM_EDIT_RENAME_ENTRANT, [](DialogScript &s) {
             HWND dialog = s.next("the Rename entrant dialog");
             if (!dialog)

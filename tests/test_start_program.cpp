@@ -862,7 +862,7 @@ TEST(EditorProcess, ResultAndThirdPlaceSavedReopenedAndDrawn)
         ASSERT_EQ(3u, picks.size());
         editor.pick(picks[1], L"D");
         // The dialog manager of the editor's own thread moves the focus.
-        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)picks[0], TRUE);
+        EXPECT_TRUE(editor.focus(picks[0]));
         EXPECT_EQ("", editor.command(IDM_EDIT_MATCH_RESULT, [](DialogScript &s) {
             HWND dialog = s.next("the Match result dialog");
             EXPECT_EQ(L"A", Editor::text(GetDlgItem(dialog, IDC_RESULT_FIRST_TEAM)));
@@ -913,14 +913,7 @@ namespace {
 // late activation after the last dialog could put it back where it was.
 std::string matchResult(Editor &editor, HWND pick, std::function<void(DialogScript &, HWND)> steps)
 {
-    DWORD thread = GetWindowThreadProcessId(editor.window, NULL);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(20)) {
-        SendMessageW(editor.window, WM_NEXTDLGCTL, (WPARAM)pick, TRUE);
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == pick)
-            break;
-    }
+    editor.focus(pick);
     return editor.command(IDM_EDIT_MATCH_RESULT, [&](DialogScript &s) {
         HWND dialog = s.next("the Match result dialog");
         if (!dialog)

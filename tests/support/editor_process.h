@@ -112,6 +112,24 @@ struct Editor {
         return code == 0;
     }
 
+    // Moves the editor's keyboard focus to control through its own dialog
+    // manager until the editor's thread reports it there: in a full run
+    // another test's window may hold the session's foreground, and the
+    // editor takes it back first. True once the focus is there.
+    bool focus(HWND control, DWORD timeoutMs = 60000)
+    {
+        DWORD thread = GetWindowThreadProcessId(window, NULL);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+            SetForegroundWindow(window);
+            SendMessageW(window, WM_NEXTDLGCTL, (WPARAM)control, TRUE);
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof info;
+            if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == control)
+                return true;
+        }
+        return false;
+    }
+
     std::string command(WPARAM wParam, std::function<void(DialogScript &)> steps = [](DialogScript &) {})
     {
         LRESULT ignored;
