@@ -41,6 +41,7 @@ void chord(std::vector<WORD> held, WORD key)
 // window's queue, by whichever message loop runs there, so has every key
 // before it.
 const WORD SENTINEL_KEY = VK_F24;
+std::atomic<int> sentinelsSent{0};
 std::atomic<int> sentinelsTaken{0};
 
 LRESULT CALLBACK countSentinels(int code, WPARAM removal, LPARAM lParam)
@@ -55,17 +56,21 @@ struct KeyboardShortcutsTest : EditorWindowTest {
     DWORD windowThread = GetCurrentThreadId();
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, countSentinels, NULL, GetCurrentThreadId());
 
+    KeyboardShortcutsTest() { sentinelsSent = sentinelsTaken.load(); }
     ~KeyboardShortcutsTest() { UnhookWindowsHookEx(hook); }
 
     // Waits, from any thread, until the keys sent so far have been handled;
-    // the window's own thread pumps meanwhile. The limit is generous: on a
-    // busy machine input can take seconds to come through.
+    // the window's own thread pumps meanwhile. Every sentinel sent so far is
+    // awaited, not just one more: a dialog script's keys can follow keys the
+    // window thread has not taken yet, whose sentinel would otherwise pass
+    // for theirs. The limit is generous: on a busy machine input can take
+    // seconds to come through.
     void settleKeys()
     {
-        int before = sentinelsTaken;
+        int sent = ++sentinelsSent;
         sendKey(SENTINEL_KEY, 0);
         sendKey(SENTINEL_KEY, KEYEVENTF_KEYUP);
-        for (DWORD start = GetTickCount(); sentinelsTaken == before && GetTickCount() - start < 30000;) {
+        for (DWORD start = GetTickCount(); sentinelsTaken < sent && GetTickCount() - start < 30000;) {
             if (GetCurrentThreadId() == windowThread)
                 pumpMessages(window, 0);
             else
