@@ -25,6 +25,15 @@ void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF pap
     picture->textLength = picture->textCapacity = 0;
 }
 
+void resetPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper)
+{
+    picture->size = size;
+    picture->paper = paper;
+    picture->fonts = PICTURE_FONTS;
+    picture->count = 0;
+    picture->textLength = 0;
+}
+
 /* Doubles a block of count used elements of size bytes until needed fit. */
 static int growBlock(void **block, int *capacity, int needed, SIZE_T size)
 {

@@ -66,6 +66,11 @@ struct PictureDescription {
  * holding nothing yet. */
 void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
 
+/* The same for a description that may hold an earlier picture: its items
+ * and texts go, its blocks stay, so laying the next one out into it takes
+ * no fresh memory (a few hundred kilobytes for the largest bracket). */
+void resetPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
+
 /* Each adds one item; 0 when memory ran out (the description is then
  * incomplete and its maker gives up). */
 int addPictureBox(PictureDescription *picture, RECT box, int lineWidth, COLORREF ink, COLORREF fill);

@@ -204,19 +204,20 @@ static void addThirdPlaceMatch(PictureLayout *layout)
 
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
 {
+    SIZE none = {0, 0};
+    initPictureDescription(picture, none, PICTURE_PAPER);
+    return describeBracketPictureAgain(bracket, picture);
+}
+
+int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture)
+{
     SIZE size = bracketPictureSize(bracket);
-    initPictureDescription(picture, size, PICTURE_PAPER);
+    resetPictureDescription(picture, size, PICTURE_PAPER);
     if (!size.cx) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    PictureLayout layout = {bracket, picture, CreateCompatibleDC(NULL), NULL, bracketSpansDays(bracket), 1};
-    HGDIOBJ replaced = NULL;
-    if (layout.measure) {
-        const PictureFontSpec &name = PICTURE_FONTS[PICTURE_FONT_NAME];
-        layout.nameFont = createPictureFont(name.height, name.weight);
-        replaced = SelectObject(layout.measure, layout.nameFont);
-    }
+    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1};
     RECT band = {PICTURE_MARGIN, PICTURE_MARGIN, size.cx - PICTURE_MARGIN, PICTURE_MARGIN + PICTURE_TITLE_BAND};
     layoutText(&layout, band, bracket->title, PICTURE_FONT_TITLE, PICTURE_ALIGN_CENTRE, PICTURE_INK);
     addHeadings(&layout);
@@ -225,12 +226,7 @@ int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
         addThirdPlaceMatch(&layout);
     if (losersPictureShown(bracket))
         layoutLosersPicture(&layout, winnersBottom(bracket) + LOSERS_GAP);
-    if (layout.measure) {
-        SelectObject(layout.measure, replaced);
-        DeleteDC(layout.measure);
-    }
-    if (layout.nameFont)
-        DeleteObject(layout.nameFont);
+    endMeasuring(&layout);
     if (!layout.complete)
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return layout.complete;

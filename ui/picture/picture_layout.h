@@ -22,4 +22,8 @@ SIZE bracketPictureSize(Bracket *bracket);
  * no bracket is open or memory ran out. */
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture);
 
+/* The same into a description that holds an earlier picture (or none,
+ * from initPictureDescription), reusing its memory. */
+int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture);
+
 #endif
