@@ -130,3 +130,23 @@ void freePictureDescription(PictureDescription *picture)
     picture->texts = NULL;
     picture->count = picture->capacity = picture->textLength = picture->textCapacity = 0;
 }
+
+int pictureBlocksBottom(const PictureDescription *picture)
+{
+    int bottom = 0;
+    for (int i = 0; i < picture->count; i++) {
+        const RECT &outer = picture->items[i].area;
+        if (picture->items[i].kind != PICTURE_BOX || outer.bottom <= bottom)
+            continue;
+        /* A block's frame comes before what it holds. */
+        for (int j = i + 1; j < picture->count; j++) {
+            const RECT &inner = picture->items[j].area;
+            if (picture->items[j].kind == PICTURE_BOX && inner.left >= outer.left && inner.right <= outer.right &&
+                inner.top >= outer.top && inner.bottom <= outer.bottom) {
+                bottom = outer.bottom;
+                break;
+            }
+        }
+    }
+    return bottom;
+}
