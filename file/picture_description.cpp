@@ -133,20 +133,20 @@ void freePictureDescription(PictureDescription *picture)
 
 int pictureBlocksBottom(const PictureDescription *picture)
 {
-    int bottom = 0;
+    int bottom = 0, outer = -1;
+    /* A block's frame is described just before the boxes it holds, so
+     * each box need only be compared with the box before it. */
     for (int i = 0; i < picture->count; i++) {
-        const RECT &outer = picture->items[i].area;
-        if (picture->items[i].kind != PICTURE_BOX || outer.bottom <= bottom)
+        if (picture->items[i].kind != PICTURE_BOX)
             continue;
-        /* A block's frame comes before what it holds. */
-        for (int j = i + 1; j < picture->count; j++) {
-            const RECT &inner = picture->items[j].area;
-            if (picture->items[j].kind == PICTURE_BOX && inner.left >= outer.left && inner.right <= outer.right &&
-                inner.top >= outer.top && inner.bottom <= outer.bottom) {
-                bottom = outer.bottom;
-                break;
-            }
+        const RECT &inner = picture->items[i].area;
+        if (outer >= 0) {
+            const RECT &frame = picture->items[outer].area;
+            if (inner.left >= frame.left && inner.right <= frame.right && inner.top >= frame.top &&
+                inner.bottom <= frame.bottom && frame.bottom > bottom)
+                bottom = frame.bottom;
         }
+        outer = i;
     }
     return bottom;
 }

@@ -15,13 +15,13 @@ enum {
     BLOCK_HEADING = 30,
     TABLE_ROW = 24,
     NAME_COLUMN = 150,
-    CROSS_CELL = 84,   /* room for a three-game result such as "11:7 9:11 11:5" in the smaller face */
+    CROSS_CELL = 104,  /* room for a three-game result such as "11:7 9:11 11:5" in the smaller face */
     TABLE_GAP = 12,
     BLOCK_GAP = 24,
     CELL_PADDING = 4
 };
 
-static const int STANDINGS_WIDTHS[STANDING_COLUMN_COUNT] = {40, NAME_COLUMN, 44, 44, 44, 44, 60, 72, 90};
+static const int STANDINGS_WIDTHS[STANDING_COLUMN_COUNT] = {48, NAME_COLUMN, 52, 52, 52, 52, 60, 72, 104};
 
 static const COLORREF FRAME_INK = RGB(160, 160, 160);
 static const COLORREF CELL_INK = RGB(128, 128, 128);
