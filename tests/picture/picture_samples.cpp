@@ -22,6 +22,9 @@
 //                       a bracket file opened as the editor opens it and
 //                       its picture exported, in the satellite's language
 //                       where one is given (the README's pictures).
+//   print-file <file> <folder> <satellite>
+//                       the same file printed on the test printer in every
+//                       layout, into <folder>\<layout>.ps.
 #include <windows.h>
 #include <dlgs.h>
 #include <shlobj.h>
@@ -450,6 +453,30 @@ int exportFile(const std::wstring &source, const std::wstring &target, const WCH
     return 0;
 }
 
+int printFile(const std::wstring &source, const std::wstring &folder, const std::wstring &satellite)
+{
+    HMODULE language = LoadLibraryExW(satellite.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    Window window(0, L"");
+    if (!language || !loadBracketFile(&window.bracket, window.handle, source.c_str()))
+        return fprintf(stderr, "%ls does not open\n", source.c_str()), 1;
+    window.bracket.resourceModule = language;
+    const WCHAR *names[] = {L"one", L"halves", L"poster"};
+    int failures = 0;
+    for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
+        HDC printer = CreateDCW(L"WINSPOOL", L"Duelmark Test Printer", NULL, NULL);
+        PrintSetup setup = {};
+        setup.layout = layout;
+        std::wstring file = folder + L"\\" + names[layout] + L".ps";
+        if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, &ALL_PAGES, file.c_str())) {
+            fprintf(stderr, "%ls: not printed (%lu)\n", names[layout], GetLastError());
+            failures++;
+        }
+        if (printer)
+            DeleteDC(printer);
+    }
+    return failures;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -471,6 +498,8 @@ int wmain(int argc, WCHAR **argv)
         failures = printOrderSample(folder);
     else if (mode == L"export-file" && argc > 3)
         failures = exportFile(argv[2], argv[3], argc > 4 ? argv[4] : NULL);
+    else if (mode == L"print-file" && argc > 4)
+        failures = printFile(argv[2], argv[3], argv[4]);
     else if (mode == L"layouts" && argc > 3)
         failures = printLayouts(folder, argv[3]);
     CoUninitialize();
