@@ -37,36 +37,10 @@ RECT spanOf(const PictureItem &item)
                 std::max(item.area.left, item.area.right), std::max(item.area.top, item.area.bottom)};
 }
 
-int centreX(const RECT &r)
-{
-    return (r.left + r.right) / 2;
-}
-
-int centreY(const RECT &r)
-{
-    return (r.top + r.bottom) / 2;
-}
-
-// A result read from the loser's side: each "a:b" or "a-b" pair swapped.
-std::wstring turned(const std::wstring &result)
-{
-    std::wstring out, word;
-    auto flush = [&]() {
-        size_t at = word.find_first_of(L":-");
-        out += at == std::wstring::npos ? word : word.substr(at + 1) + word[at] + word.substr(0, at);
-        word.clear();
-    };
-    for (wchar_t c : result) {
-        if (c == L' ') {
-            flush();
-            out += c;
-        } else {
-            word += c;
-        }
-    }
-    flush();
-    return out;
-}
+// The results played, each as written (from the winner's side) and as
+// read from the loser's.
+const wchar_t *const RESULTS[][2] = {
+    {L"3:1", L"1:3"}, {L"11:7 9:11 11:5", L"7:11 11:9 5:11"}, {L"2-0", L"0-2"}, {L"21-15 21-18", L"15-21 18-21"}};
 
 struct GroupPicture : BracketFileTest {
     std::mt19937 random{11};
@@ -90,13 +64,12 @@ struct GroupPicture : BracketFileTest {
                                    PLACE_SEEDED};
         ASSERT_EQ(1, buildGroupEventFromList(&bracket, list.c_str(), &format, cryptoRandomBelow, NULL));
         lstrcpyW(bracket.title, L"Spring League");
-        static const wchar_t *const results[] = {L"3:1", L"11:7 9:11 11:5", L"2-0", L"21-15 21-18"};
         for (int g = 0; g < groups; g++) {
             for (int m = 0; m < stageGroup(&bracket, g)->matchCount; m++) {
                 if (random() % 3 == 0)
                     continue;
                 int winner = random() % 2 ? GROUP_HOME_WON : GROUP_AWAY_WON;
-                ASSERT_EQ(1, setGroupMatchResult(&bracket, g, m, winner, results[random() % 4], OUTCOME_PLAYED));
+                ASSERT_EQ(1, setGroupMatchResult(&bracket, g, m, winner, RESULTS[random() % 4][0], OUTCOME_PLAYED));
             }
         }
     }
@@ -136,10 +109,11 @@ struct GroupPicture : BracketFileTest {
 
     std::wstring text(int item) const { return pictureItemText(&picture, &picture.items[item]); }
 
-    // The text of a block whose band's centre is nearest (x, y) within
-    // half a cell; L"" for a blank cell.
-    std::wstring textAt(const RECT &block, int x, int y) const
+    // The text of a block standing under column's heading and beside
+    // row's label; L"" for a blank cell.
+    std::wstring textAt(const RECT &block, const RECT &column, const RECT &row) const
     {
+        int x = (column.left + column.right) / 2, y = (row.top + row.bottom) / 2;
         for (int i : textsIn(block)) {
             const RECT &band = picture.items[i].area;
             if (band.left <= x && x <= band.right && band.top <= y && y <= band.bottom)
@@ -174,17 +148,18 @@ struct GroupPicture : BracketFileTest {
         for (int m = 0; m < group->matchCount; m++) {
             int home, away;
             ASSERT_TRUE(groupMatchEntrants(group, m, &home, &away));
-            std::wstring result = group->match[m].result;
+            std::wstring asWritten = group->match[m].result, turned;
+            for (const auto &result : RESULTS)
+                if (asWritten == result[0])
+                    turned = result[1];
             int winner = groupMatchWinner(group, m);
-            std::wstring fromHome = winner == GROUP_HOME_WON ? result : winner == GROUP_AWAY_WON ? turned(result) : L"";
-            std::wstring fromAway = winner == GROUP_AWAY_WON ? result : winner == GROUP_HOME_WON ? turned(result) : L"";
-            EXPECT_EQ(fromHome, textAt(block, centreX(columns[away]), centreY(rows[home])))
-                << "group " << g << ", " << home << " against " << away;
-            EXPECT_EQ(fromAway, textAt(block, centreX(columns[home]), centreY(rows[away])))
-                << "group " << g << ", " << away << " against " << home;
+            std::wstring fromHome = winner == GROUP_HOME_WON ? asWritten : winner == GROUP_AWAY_WON ? turned : L"";
+            std::wstring fromAway = winner == GROUP_AWAY_WON ? asWritten : winner == GROUP_HOME_WON ? turned : L"";
+            EXPECT_EQ(fromHome, textAt(block, columns[away], rows[home])) << "group " << g << ", " << home << " v " << away;
+            EXPECT_EQ(fromAway, textAt(block, columns[home], rows[away])) << "group " << g << ", " << away << " v " << home;
         }
         for (int k = 1; k <= group->count; k++)
-            EXPECT_EQ(L"", textAt(block, centreX(columns[k]), centreY(rows[k]))) << "diagonal of group " << g;
+            EXPECT_EQ(L"", textAt(block, columns[k], rows[k])) << "diagonal of group " << g;
     }
 };
 
