@@ -80,6 +80,12 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
 /* A text item's text. */
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item);
 
+/* The foot of the blocks that stand above the draw, each a box described
+ * just before the boxes it holds (a group's tables in their frame): the
+ * lowest such box's bottom, or 0 when there is none. Readers that cut the
+ * picture show the blocks apart from the draw and never cut one. */
+int pictureBlocksBottom(const PictureDescription *picture);
+
 /* 1 when the two describe the same picture, item for item. */
 int samePictureDescription(const PictureDescription *a, const PictureDescription *b);
 

@@ -5,7 +5,9 @@
  * outcome mark under its winner, each open match's time and court above
  * it, and the places and the third-place match under the champion. In
  * double elimination the losers' bracket, the grand final and the places
- * stand below (ui/picture/losers_picture.h). */
+ * stand below (ui/picture/losers_picture.h). An event played in groups
+ * first shows its groups' blocks above the knockout
+ * (ui/picture/group_picture.h). */
 #ifndef DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 #define DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 

@@ -118,7 +118,7 @@ static int narrowedWidth(HDC measure, const WCHAR *text, int room)
     return -1;
 }
 
-static HDC measuringContext(PictureLayout *layout)
+HDC measuringContext(PictureLayout *layout)
 {
     if (layout->measure)
         return layout->measure;

@@ -61,6 +61,10 @@ RECT pictureBoxAt(int column, int y);
 void layoutLine(PictureLayout *layout, int x1, int y1, int x2, int y2);
 void layoutText(PictureLayout *layout, RECT band, const WCHAR *text, int font, int align, COLORREF ink);
 
+/* A device context holding the names' face at natural size, made the
+ * first time a text must be measured; NULL when none can be made. */
+HDC measuringContext(PictureLayout *layout);
+
 /* Deletes the measuring context and its face, if they were made. */
 void endMeasuring(PictureLayout *layout);
 
