@@ -20,7 +20,6 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     lstrcpynW(root->result, staged->root.result, RESULT_CAPACITY);
     root->details = staged->root.details;
     bracket->thirdPlace = staged->thirdPlace;
-    bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
     bracket->groups = staged->groups;
     bracket->entrants = staged->entrants;

@@ -28,11 +28,9 @@ struct BracketNode {
 
 /* The match for third place between the two losing semi-finalists: a
  * match like the others (name, result, details and drop-down), outside the
- * tree, with no parent, children or id. Its heading belongs to the
- * window's layout and lives while the match is on. */
+ * tree, with no parent, children or id. */
 struct ThirdPlaceMatch : BracketNode {
     int on;
-    HWND label;                    /* the heading over the drop-down, or NULL */
 };
 
 /* The losers' bracket and grand final of a double-elimination bracket

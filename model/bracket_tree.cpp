@@ -10,7 +10,6 @@ static void emptyThirdPlace(ThirdPlaceMatch *match)
 {
     emptyMatch(match, NULL, 0);
     match->on = 0;
-    match->label = NULL;
 }
 
 static void emptyRecord(Bracket *bracket)

@@ -19,14 +19,29 @@ static void showThirdPlacePick(ThirdPlaceMatch *match)
         showSoleChoice(match->control, match->name);
 }
 
+/* The heading is the window's, not the match's: the window keeps it as its
+ * child under its id, beside the drop-down it names. */
+static HWND thirdPlaceHeading(HWND mainWindow)
+{
+    return GetDlgItem(mainWindow, IDC_THIRD_PLACE_LABEL);
+}
+
+void removeThirdPlaceHeading(HWND mainWindow)
+{
+    HWND heading = thirdPlaceHeading(mainWindow);
+    if (heading)
+        DestroyWindow(heading);
+}
+
 /* The heading and the drop-down stand at the slots' scale, in their font. */
-static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometry)
+static void moveThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
 {
     ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (match->label) {
+    HWND heading = thirdPlaceHeading(mainWindow);
+    if (heading) {
         POINT at = thirdPlaceLabelPlace(bracket, geometry);
-        SendMessageW(match->label, WM_SETFONT, (WPARAM)geometry->font, FALSE);
-        SetWindowPos(match->label, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
+        SendMessageW(heading, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SetWindowPos(heading, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (match->control) {
@@ -44,22 +59,20 @@ static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
     HINSTANCE instance = GetModuleHandleW(NULL);
     WCHAR heading[64];
     loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
-    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
-                                   (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
+    CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
+                    (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
     match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
                                      (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
     if (match->control)
         addPickTooltip(mainWindow, match->control);
 }
 
-static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
+static void destroyThirdPlaceControls(HWND mainWindow, ThirdPlaceMatch *match)
 {
     if (match->control)
         DestroyWindow(match->control);
-    if (match->label)
-        DestroyWindow(match->label);
     match->control = NULL;
-    match->label = NULL;
+    removeThirdPlaceHeading(mainWindow);
 }
 
 int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
@@ -68,13 +81,16 @@ int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometr
     int wanted = match->on && bracket->slotCount >= 4;
     int changed = 0;
     if (wanted && !match->control) {
+        /* A heading left from a bracket emptied without the window (its
+         * drop-down went with the bracket) goes before the new pair comes. */
+        removeThirdPlaceHeading(mainWindow);
         createThirdPlaceControls(bracket, mainWindow);
         changed = 1;
-    } else if (!wanted && (match->control || match->label)) {
-        destroyThirdPlaceControls(match);
+    } else if (!wanted && (match->control || thirdPlaceHeading(mainWindow))) {
+        destroyThirdPlaceControls(mainWindow, match);
         changed = 1;
     }
-    moveThirdPlaceControls(bracket, geometry);
+    moveThirdPlaceControls(mainWindow, bracket, geometry);
     showThirdPlacePick(match);
     return changed;
 }
