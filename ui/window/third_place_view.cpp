@@ -13,7 +13,7 @@ enum {
     LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX
 };
 
-static void showThirdPlacePick(ThirdPlaceMatch *match)
+static void showThirdPlacePick(BracketNode *match)
 {
     if (match->control)
         showSoleChoice(match->control, match->name);
@@ -36,7 +36,7 @@ void removeThirdPlaceHeading(HWND mainWindow)
 /* The heading and the drop-down stand at the slots' scale, in their font. */
 static void moveThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     HWND heading = thirdPlaceHeading(mainWindow);
     if (heading) {
         POINT at = thirdPlaceLabelPlace(bracket, geometry);
@@ -55,7 +55,7 @@ static void moveThirdPlaceControls(HWND mainWindow, Bracket *bracket, const Slot
 
 static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     HINSTANCE instance = GetModuleHandleW(NULL);
     WCHAR heading[64];
     loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
@@ -67,7 +67,7 @@ static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
         addPickTooltip(mainWindow, match->control);
 }
 
-static void destroyThirdPlaceControls(HWND mainWindow, ThirdPlaceMatch *match)
+static void destroyThirdPlaceControls(HWND mainWindow, BracketNode *match)
 {
     if (match->control)
         DestroyWindow(match->control);
@@ -77,8 +77,8 @@ static void destroyThirdPlaceControls(HWND mainWindow, ThirdPlaceMatch *match)
 
 int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
-    int wanted = match->on && bracket->slotCount >= 4;
+    BracketNode *match = &bracket->thirdPlace;
+    int wanted = bracket->thirdPlaceOn && bracket->slotCount >= 4;
     int changed = 0;
     if (wanted && !match->control) {
         /* A heading left from a bracket emptied without the window (its
