@@ -10,12 +10,10 @@
 
 #include <stdio.h>
 
-#include <vector>
-
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
-#include "bench/floor/bench_rounds.h"
+#include "bench/open_rounds.h"
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
 #include "res/resource.h"
@@ -26,14 +24,6 @@ namespace {
 
 const int RUNS = 11;
 const int TEAMS = 256;
-
-/* Milliseconds on the performance counter. */
-double now()
-{
-    LARGE_INTEGER zero = {}, counter;
-    QueryPerformanceCounter(&counter);
-    return seconds(zero, counter) * 1000.0;
-}
 
 // The benchmark bracket in double elimination, each losers' match won by
 // its upper entrant, the grand final by the winners' champion.
@@ -61,42 +51,15 @@ void writeDoubleFile(HWND window, const WCHAR *path)
 int main()
 {
     CoInitialize(NULL);
-    HWND window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
-    // Hidden, as at start-up (see bench_load_save.cpp).
-    ShowWindow(window, SW_HIDE);
     WCHAR folder[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    lstrcatW(folder, L"duelmark-bench");
-    CreateDirectoryW(folder, NULL);
+    HWND window = openBenchWindow(folder);
     wsprintfW(file, L"%s\\double-%d.xml", folder, TEAMS);
     writeDoubleFile(window, file);
 
     Bracket bracket;
     initBracket(&bracket, GetModuleHandleW(NULL));
     double load[RUNS], floorLoad[RUNS], ratios[RUNS];
-    std::vector<HWND> controls(2 * TEAMS - 1), losers(TEAMS);
-    bareLayout(window, TEAMS, 0, controls.data());
-    bareLosersLayout(window, TEAMS, losers.data());
-    for (int run = 0; run < RUNS; run++) {
-        for (int half = 0; half < 2; half++) {
-            if ((run + half) % 2 == 0) {
-                double start = now();
-                loadBracketFile(&bracket, window, file);
-                load[run] = now() - start;
-            } else {
-                double start = now();
-                bareTeardown(controls.data(), TEAMS);
-                bareLosersTeardown(losers.data(), TEAMS);
-                bareLoad(file);
-                bareLayout(window, TEAMS, 0, controls.data());
-                bareLosersLayout(window, TEAMS, losers.data());
-                floorLoad[run] = now() - start;
-            }
-        }
-        ratios[run] = load[run] / floorLoad[run];
-    }
-    bareTeardown(controls.data(), TEAMS);
-    bareLosersTeardown(losers.data(), TEAMS);
+    measureOpenRounds(&bracket, window, file, TEAMS, 1, RUNS, load, floorLoad, ratios);
     if (!bracket.losers.on)
         printf("the file did not open as double elimination\n");
     resetBracket(&bracket);

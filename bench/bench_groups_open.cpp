@@ -11,11 +11,9 @@
 
 #include <stdio.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bare_load.h"
+#include "bench/open_rounds.h"
 #include "model/group_event.h"
 #include "model/group_stage.h"
 #include "model/match_outcome.h"
@@ -29,27 +27,6 @@ namespace {
 
 const int RUNS = 11;
 const int GROUPS = 16, ENTRANTS = 64, KNOCKOUT = 32;
-
-INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
-
-double now()
-{
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Every group match won by the lower number in three games, every level
 // run ordered as it stands, every knockout match won by its upper entrant.
@@ -83,13 +60,8 @@ void playEverything(Bracket *bracket)
 int main()
 {
     CoInitialize(NULL);
-    HWND window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
-    // Hidden, as at start-up (see bench_load_save.cpp).
-    ShowWindow(window, SW_HIDE);
     WCHAR folder[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    lstrcatW(folder, L"duelmark-bench");
-    CreateDirectoryW(folder, NULL);
+    HWND window = openBenchWindow(folder);
     wsprintfW(file, L"%s\\groups-64.xml", folder);
 
     WCHAR list[ENTRANTS * 8];
@@ -108,31 +80,13 @@ int main()
     playEverything(&bracket);
     saveBracketFile(&bracket, window, file);
 
-    std::vector<double> open, floorOpen, ratios;
-    std::vector<HWND> controls(2 * KNOCKOUT - 1);
-    bareLayout(window, KNOCKOUT, 0, controls.data());
-    for (int run = 0; run < RUNS; run++) {
-        for (int half = 0; half < 2; half++) {
-            if ((run + half) % 2 == 0) {
-                double start = now();
-                loadBracketFile(&bracket, window, file);
-                open.push_back(now() - start);
-            } else {
-                double start = now();
-                bareTeardown(controls.data(), KNOCKOUT);
-                bareLoad(file);
-                bareLayout(window, KNOCKOUT, 0, controls.data());
-                floorOpen.push_back(now() - start);
-            }
-        }
-        ratios.push_back(open.back() / floorOpen.back());
-    }
-    bareTeardown(controls.data(), KNOCKOUT);
+    double open[RUNS], floorOpen[RUNS], ratios[RUNS];
+    measureOpenRounds(&bracket, window, file, KNOCKOUT, 0, RUNS, open, floorOpen, ratios);
     int held = bracket.groups.groupCount == GROUPS && bracket.root.name[0];
     resetBracket(&bracket);
     printf("medians of %d interleaved runs%s\n", RUNS, held ? "" : " (the file did not open whole)");
-    printf("groups 16x4, 32-slot knockout  open %8.2f ms  floor %8.2f ms\n", median(open), median(floorOpen));
-    printf("ratio groups_open_64 %.2f goal 1.10\n", median(ratios));
+    printf("groups 16x4, 32-slot knockout  open %8.2f ms  floor %8.2f ms\n", median(open, RUNS), median(floorOpen, RUNS));
+    printf("ratio groups_open_64 %.2f goal 1.10\n", median(ratios, RUNS));
     DestroyWindow(window);
     CoUninitialize();
     return held ? 0 : 1;

@@ -13,12 +13,10 @@
 
 #include <stdio.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "bench/floor/bare_layout.h"
 #include "bench/floor/bare_load.h"
 #include "bench/floor/bench_bracket.h"
+#include "bench/open_rounds.h"
 #include "model/bracket.h"
 #include "res/resource.h"
 #include "ui/document/open_bracket.h"
@@ -27,27 +25,6 @@
 namespace {
 
 const int RUNS = 11;
-
-INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
-
-double now()
-{
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 IXMLDOMDocument *bareDocument()
 {
@@ -172,45 +149,27 @@ void benchmark(int teams, HWND window, const WCHAR *folder, double *loadRatio, d
     saveBracketFile(&bracket, window, ours);
     bareSave(teams, bare);
 
-    std::vector<double> load, floorLoad, loadRatios, save, floorSave, saveRatios;
-    std::vector<HWND> controls(2 * teams - 1);
-    bareLayout(window, teams, 0, controls.data());
+    double load[RUNS], floorLoad[RUNS], loadRatios[RUNS], save[RUNS], floorSave[RUNS], saveRatios[RUNS];
+    measureOpenRounds(&bracket, window, file, teams, 0, RUNS, load, floorLoad, loadRatios);
     for (int run = 0; run < RUNS; run++) {
-        // Each pair back to back, in alternating order.
         for (int half = 0; half < 2; half++) {
+            double start = nowMilliseconds();
             if ((run + half) % 2 == 0) {
-                double start = now();
-                loadBracketFile(&bracket, window, file);
-                load.push_back(now() - start);
-            } else {
-                double start = now();
-                bareTeardown(controls.data(), teams);
-                bareLoad(file);
-                bareLayout(window, teams, 0, controls.data());
-                floorLoad.push_back(now() - start);
-            }
-        }
-        loadRatios.push_back(load.back() / floorLoad.back());
-        for (int half = 0; half < 2; half++) {
-            if ((run + half) % 2 == 0) {
-                double start = now();
                 saveBracketFile(&bracket, window, ours);
-                save.push_back(now() - start);
+                save[run] = nowMilliseconds() - start;
             } else {
-                double start = now();
                 bareSave(teams, bare);
-                floorSave.push_back(now() - start);
+                floorSave[run] = nowMilliseconds() - start;
             }
         }
-        saveRatios.push_back(save.back() / floorSave.back());
+        saveRatios[run] = save[run] / floorSave[run];
     }
-    bareTeardown(controls.data(), teams);
     resetBracket(&bracket);
 
-    printf("%3d teams  load %8.2f ms  floor %8.2f ms\n", teams, median(load), median(floorLoad));
-    printf("%3d teams  save %8.2f ms  floor %8.2f ms\n", teams, median(save), median(floorSave));
-    *loadRatio = median(loadRatios);
-    *saveRatio = median(saveRatios);
+    printf("%3d teams  load %8.2f ms  floor %8.2f ms\n", teams, median(load, RUNS), median(floorLoad, RUNS));
+    printf("%3d teams  save %8.2f ms  floor %8.2f ms\n", teams, median(save, RUNS), median(floorSave, RUNS));
+    *loadRatio = median(loadRatios, RUNS);
+    *saveRatio = median(saveRatios, RUNS);
 }
 
 } // namespace
@@ -218,15 +177,8 @@ void benchmark(int teams, HWND window, const WCHAR *folder, double *loadRatio, d
 int main()
 {
     CoInitialize(NULL);
-    HWND window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
-    // Hidden, as at start-up: on a shown window the editor holds back drawing
-    // while controls come and go, and the floor's calls would pay for
-    // drawing each control, which says nothing about the calls themselves.
-    ShowWindow(window, SW_HIDE);
     WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    lstrcatW(folder, L"duelmark-bench");
-    CreateDirectoryW(folder, NULL);
+    HWND window = openBenchWindow(folder);
     printf("medians of %d interleaved runs\n", RUNS);
     double load64, save64, load256, save256;
     benchmark(64, window, folder, &load64, &save64);

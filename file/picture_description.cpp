@@ -25,6 +25,15 @@ void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF pap
     picture->textLength = picture->textCapacity = 0;
 }
 
+void resetPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper)
+{
+    picture->size = size;
+    picture->paper = paper;
+    picture->fonts = PICTURE_FONTS;
+    picture->count = 0;
+    picture->textLength = 0;
+}
+
 /* Doubles a block of count used elements of size bytes until needed fit. */
 static int growBlock(void **block, int *capacity, int needed, SIZE_T size)
 {
@@ -129,4 +138,24 @@ void freePictureDescription(PictureDescription *picture)
     picture->items = NULL;
     picture->texts = NULL;
     picture->count = picture->capacity = picture->textLength = picture->textCapacity = 0;
+}
+
+int pictureBlocksBottom(const PictureDescription *picture)
+{
+    int bottom = 0, outer = -1;
+    /* A block's frame is described just before the boxes it holds, so
+     * each box need only be compared with the box before it. */
+    for (int i = 0; i < picture->count; i++) {
+        if (picture->items[i].kind != PICTURE_BOX)
+            continue;
+        const RECT &inner = picture->items[i].area;
+        if (outer >= 0) {
+            const RECT &frame = picture->items[outer].area;
+            if (inner.left >= frame.left && inner.right <= frame.right && inner.top >= frame.top &&
+                inner.bottom <= frame.bottom && frame.bottom > bottom)
+                bottom = frame.bottom;
+        }
+        outer = i;
+    }
+    return bottom;
 }

@@ -66,6 +66,11 @@ struct PictureDescription {
  * holding nothing yet. */
 void initPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
 
+/* The same for a description that may hold an earlier picture: its items
+ * and texts go, its blocks stay, so laying the next one out into it takes
+ * no fresh memory (a few hundred kilobytes for the largest bracket). */
+void resetPictureDescription(PictureDescription *picture, SIZE size, COLORREF paper);
+
 /* Each adds one item; 0 when memory ran out (the description is then
  * incomplete and its maker gives up). */
 int addPictureBox(PictureDescription *picture, RECT box, int lineWidth, COLORREF ink, COLORREF fill);
@@ -74,6 +79,12 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
 
 /* A text item's text. */
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item);
+
+/* The foot of the blocks that stand above the draw, each a box described
+ * just before the boxes it holds (a group's tables in their frame): the
+ * lowest such box's bottom, or 0 when there is none. Readers that cut the
+ * picture show the blocks apart from the draw and never cut one. */
+int pictureBlocksBottom(const PictureDescription *picture);
 
 /* 1 when the two describe the same picture, item for item. */
 int samePictureDescription(const PictureDescription *a, const PictureDescription *b);

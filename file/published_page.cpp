@@ -126,34 +126,39 @@ static void appendTable(Utf8Text *page, const PublishedTable *table, const char 
     appendLiteral(page, "</tbody></table></div>\n");
 }
 
+static void appendPage(Utf8Text *text, const PublishedPage *page)
+{
+    appendLiteral(text, "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                  "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                  "<meta http-equiv=\"refresh\" content=\"30\">\n<title>");
+    appendEscaped(text, page->title);
+    appendLiteral(text, "</title>\n<style>\n");
+    appendLiteral(text, PAGE_STYLE);
+    appendLiteral(text, "</style>\n</head>\n<body>\n<h1>");
+    appendEscaped(text, page->title);
+    appendLiteral(text, "</h1>\n");
+    appendPicture(text, page->picture);
+    if (page->orderOfPlay.rows > 0)
+        appendTable(text, &page->orderOfPlay, "2");
+    if (page->standingsCount > 0) {
+        appendLiteral(text, "<div class=\"groups\">\n");
+        for (int i = 0; i < page->standingsCount; i++) {
+            appendLiteral(text, "<section>\n");
+            appendTable(text, &page->standings[i], "2");
+            appendLiteral(text, "</section>\n");
+        }
+        appendLiteral(text, "</div>\n");
+    }
+    appendLiteral(text, "<p class=\"written\">");
+    appendEscaped(text, page->writtenAt);
+    appendLiteral(text, "</p>\n</body>\n</html>\n");
+}
+
 /* Encodes the whole page; the caller frees the block with freeBlock. */
 int encodePublishedPage(const PublishedPage *page, char **bytes, DWORD *size)
 {
     Utf8Text text = {NULL, 0, 0, 0};
-    appendLiteral(&text, "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
-                  "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                  "<meta http-equiv=\"refresh\" content=\"30\">\n<title>");
-    appendEscaped(&text, page->title);
-    appendLiteral(&text, "</title>\n<style>\n");
-    appendLiteral(&text, PAGE_STYLE);
-    appendLiteral(&text, "</style>\n</head>\n<body>\n<h1>");
-    appendEscaped(&text, page->title);
-    appendLiteral(&text, "</h1>\n");
-    appendPicture(&text, page->picture);
-    if (page->orderOfPlay.rows > 0)
-        appendTable(&text, &page->orderOfPlay, "2");
-    if (page->standingsCount > 0) {
-        appendLiteral(&text, "<div class=\"groups\">\n");
-        for (int i = 0; i < page->standingsCount; i++) {
-            appendLiteral(&text, "<section>\n");
-            appendTable(&text, &page->standings[i], "2");
-            appendLiteral(&text, "</section>\n");
-        }
-        appendLiteral(&text, "</div>\n");
-    }
-    appendLiteral(&text, "<p class=\"written\">");
-    appendEscaped(&text, page->writtenAt);
-    appendLiteral(&text, "</p>\n</body>\n</html>\n");
+    appendPage(&text, page);
     return takeUtf8Text(&text, bytes, size);
 }
 
@@ -170,6 +175,16 @@ static int noteTemporaryWritten(const WCHAR *, void *context)
  * name missing. */
 int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
 {
+    Utf8Text scratch = {NULL, 0, 0, 0};
+    int written = writePublishedPageWith(folder, page, &scratch);
+    DWORD reason = GetLastError();
+    freeBlock(scratch.bytes);
+    SetLastError(reason);
+    return written;
+}
+
+int writePublishedPageWith(const WCHAR *folder, const PublishedPage *page, Utf8Text *scratch)
+{
     static const WCHAR NAME[] = L"\\index.html";
     WCHAR path[1024];
     int length = folder ? lstrlenW(folder) : 0;
@@ -179,10 +194,16 @@ int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
     }
     lstrcpyW(path, folder);
     lstrcpyW(path + length, folder[length - 1] == L'\\' ? NAME + 1 : NAME);
-    char *bytes;
-    DWORD size;
-    if (!encodePublishedPage(page, &bytes, &size))
+    /* The block stays with the scratch for the next page; one that failed
+     * to grow is given up, so the next page starts afresh. */
+    scratch->length = 0;
+    appendPage(scratch, page);
+    if (scratch->failed) {
+        freeBlock(scratch->bytes);
+        *scratch = {NULL, 0, 0, 0};
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
+    }
     /* A reader that has the page open at that moment (a web server, a
      * synced folder's client) refuses the rename for as long as it reads;
      * that is worth a few short waits, a folder that takes no file is not. */
@@ -190,13 +211,12 @@ int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
     DWORD reason = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 25 && !written; attempt++) {
         int temporaryWritten = 0;
-        written = replaceOwnFileContents(path, bytes, size, noteTemporaryWritten, &temporaryWritten);
+        written = replaceOwnFileContents(path, scratch->bytes, scratch->length, noteTemporaryWritten, &temporaryWritten);
         reason = GetLastError();
         if (written || !temporaryWritten || (reason != ERROR_ACCESS_DENIED && reason != ERROR_SHARING_VIOLATION))
             break;
         Sleep(20);
     }
-    freeBlock(bytes);
     SetLastError(reason);
     return written;
 }

@@ -7,6 +7,7 @@
 #define DUELMARK_FILE_PUBLISHED_PAGE_H
 
 #include "file/picture_description.h"
+#include "file/utf8_text.h"
 
 /* A table of texts: columns headings over rows of cells, row after row
  * (rows * columns cells). */
@@ -41,5 +42,11 @@ int encodePublishedPage(const PublishedPage *page, char **bytes, DWORD *size);
  * Returns 1 when the folder holds the page; 0 with the old page untouched
  * and the reason as the thread's last error. */
 int writePublishedPage(const WCHAR *folder, const PublishedPage *page);
+
+/* The same, encoding into scratch, whose block the caller keeps from one
+ * page to the next (a page is written every few seconds: a fresh half
+ * megabyte each time costs more than encoding into it) and frees with
+ * freeBlock(scratch->bytes). Starts empty as {NULL, 0, 0, 0}. */
+int writePublishedPageWith(const WCHAR *folder, const PublishedPage *page, Utf8Text *scratch);
 
 #endif

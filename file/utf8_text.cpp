@@ -21,31 +21,46 @@ int growUtf8Text(Utf8Text *text, DWORD count)
     return 1;
 }
 
+/* Division by ten as a multiply and a shift: the size-optimised build
+ * divides outright, which made the digits the costliest part of a page. */
+static inline unsigned int tenth(unsigned int value)
+{
+    return (unsigned int)(((unsigned long long)value * 0xCCCCCCCDull) >> 35);
+}
+
 void appendNumber(Utf8Text *text, int value)
 {
-    char digits[12];
-    int at = sizeof digits;
     unsigned int magnitude = value < 0 ? 0u - (unsigned int)value : (unsigned int)value;
+    DWORD count = value < 0 ? 2 : 1;
+    for (unsigned long long bound = 10; magnitude >= bound; bound *= 10)
+        count++;
+    char *at = reserveUtf8Text(text, count);
+    if (!at)
+        return;
+    text->length += count;
+    at += count;
     do {
-        digits[--at] = (char)('0' + magnitude % 10);
-        magnitude /= 10;
+        unsigned int rest = tenth(magnitude);
+        *--at = (char)('0' + (magnitude - rest * 10));
+        magnitude = rest;
     } while (magnitude);
     if (value < 0)
-        digits[--at] = '-';
-    appendBytes(text, digits + at, (DWORD)(sizeof digits - at));
+        *--at = '-';
 }
 
 void appendColour(Utf8Text *text, COLORREF colour)
 {
     static const char HEX[] = "0123456789ABCDEF";
+    char *code = reserveUtf8Text(text, 7);
+    if (!code)
+        return;
     BYTE parts[3] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-    char code[7];
     code[0] = '#';
     for (int i = 0; i < 3; i++) {
         code[1 + 2 * i] = HEX[parts[i] >> 4];
         code[2 + 2 * i] = HEX[parts[i] & 15];
     }
-    appendBytes(text, code, 7);
+    text->length += 7;
 }
 
 void appendCodePoint(Utf8Text *text, unsigned int point)

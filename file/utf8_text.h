@@ -17,20 +17,38 @@ struct Utf8Text {
 /* Makes room for count more bytes; 0 (and failed set) when memory ran out. */
 int growUtf8Text(Utf8Text *text, DWORD count);
 
-inline void appendBytes(Utf8Text *text, const char *bytes, DWORD count)
+/* The pieces below are a few moves each and run some hundred thousand
+ * times a page: a call apiece would cost more than the copying, and the
+ * size-optimised build would not inline them on its own. */
+#define UTF8_PIECE inline __attribute__((always_inline))
+
+/* Where count more bytes go, or NULL once memory ran out; the caller
+ * writes them and adds count to the length. */
+UTF8_PIECE char *reserveUtf8Text(Utf8Text *text, DWORD count)
 {
     if (text->length + count > text->capacity && !growUtf8Text(text, count))
+        return NULL;
+    return text->failed ? NULL : text->bytes + text->length;
+}
+
+UTF8_PIECE void appendBytes(Utf8Text *text, const char *bytes, DWORD count)
+{
+    char *at = reserveUtf8Text(text, count);
+    if (!at)
         return;
-    if (text->failed)
-        return;
-    CopyMemory(text->bytes + text->length, bytes, count);
+    CopyMemory(at, bytes, count);
     text->length += count;
 }
 
-/* A literal's length is known where it is written. */
-template <DWORD N> inline void appendLiteral(Utf8Text *text, const char (&literal)[N])
+/* A literal's length is known where it is written, so its copy is a few
+ * moves rather than a call. */
+template <DWORD N> UTF8_PIECE void appendLiteral(Utf8Text *text, const char (&literal)[N])
 {
-    appendBytes(text, literal, N - 1);
+    char *at = reserveUtf8Text(text, N - 1);
+    if (!at)
+        return;
+    __builtin_memcpy(at, literal, N - 1);
+    text->length += N - 1;
 }
 
 void appendNumber(Utf8Text *text, int value);

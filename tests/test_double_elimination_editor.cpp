@@ -8,34 +8,17 @@
 
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/drop_downs.h"
 #include "support/editor_process.h"
 #include "support/sample_brackets.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-// The window's drop-downs of one control id, in the order they were made.
-std::vector<HWND> dropDowns(HWND window, int id)
-{
-    std::vector<HWND> found;
-    for (HWND c = FindWindowExW(window, NULL, L"ComboBox", NULL); c; c = FindWindowExW(window, c, L"ComboBox", NULL)) {
-        if (GetDlgCtrlID(c) == id)
-            found.push_back(c);
-    }
-    return found;
-}
-
-// Opens the list as a click would and takes the lower of two entrants;
-// false when the list offers fewer than two.
+// Takes the lower of two entrants; false when the list offers fewer.
 bool pickLower(HWND window, HWND combo)
 {
-    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    if (SendMessageW(combo, CB_GETCOUNT, 0, 0) != 2)
-        return false;
-    SendMessageW(combo, CB_SETCURSEL, 1, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), (LPARAM)combo);
-    return true;
+    return chooseOfTwo(window, combo, 1);
 }
 
 TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopenedIdentical)
@@ -48,9 +31,9 @@ TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopene
     {
         Editor editor;
         ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Eight"));
-        EXPECT_TRUE(dropDowns(editor.window, IDC_LOSERS_COMBO).empty());
+        EXPECT_TRUE(dropDownsOf(editor.window, IDC_LOSERS_COMBO).empty());
         EXPECT_EQ("", editor.command(IDM_EDIT_DOUBLE_ELIMINATION));
-        std::vector<HWND> losers = dropDowns(editor.window, IDC_LOSERS_COMBO);
+        std::vector<HWND> losers = dropDownsOf(editor.window, IDC_LOSERS_COMBO);
         ASSERT_EQ(8u, losers.size()) << "six losers' matches, the grand final and its reset";
         // The first losers' round is offered among the rounds to schedule.
         EXPECT_EQ("", editor.command(IDM_EDIT_SCHEDULE, [](DialogScript &s) {
@@ -65,7 +48,7 @@ TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopene
             s.type(GetDlgItem(d, IDC_SCHEDULE_COURTS), L"Court 1, Court 2");
             s.press(d, IDOK);
         }));
-        std::vector<HWND> all = dropDowns(editor.window, IDC_PICK_COMBO);
+        std::vector<HWND> all = dropDownsOf(editor.window, IDC_PICK_COMBO);
         all.insert(all.end(), losers.begin(), losers.end());
         // A match is decided once both its entrants are known; each pass
         // decides what the one before made ready. The lower entrant of the
@@ -93,8 +76,8 @@ TEST(DoubleEliminationEditor, EveryMatchPickedThroughTheDropDownsSavedAndReopene
     {
         Editor editor;
         ASSERT_NE(nullptr, editor.startOn(file, L"Duelmark - Eight"));
-        std::vector<HWND> all = dropDowns(editor.window, IDC_PICK_COMBO);
-        std::vector<HWND> losers = dropDowns(editor.window, IDC_LOSERS_COMBO);
+        std::vector<HWND> all = dropDownsOf(editor.window, IDC_PICK_COMBO);
+        std::vector<HWND> losers = dropDownsOf(editor.window, IDC_LOSERS_COMBO);
         all.insert(all.end(), losers.begin(), losers.end());
         ASSERT_EQ(picked.size(), all.size());
         for (size_t i = 0; i < all.size(); i++)

@@ -11,6 +11,7 @@
 
 #include "res/resource.h"
 #include "support/bracket_file_fixture.h"
+#include "support/drop_downs.h"
 #include "support/editor_process.h"
 #include "support/temp_folder.h"
 
@@ -18,25 +19,13 @@ namespace {
 
 std::vector<HWND> pickDropDowns(HWND window)
 {
-    std::vector<HWND> found;
-    for (HWND c = FindWindowExW(window, NULL, L"ComboBox", NULL); c; c = FindWindowExW(window, c, L"ComboBox", NULL)) {
-        if (GetDlgCtrlID(c) == IDC_PICK_COMBO)
-            found.push_back(c);
-    }
-    return found;
+    return dropDownsOf(window, IDC_PICK_COMBO);
 }
 
-// Opens the list as a click would and takes the upper of two entrants;
-// false when the list offers fewer than two.
+// Takes the upper of two entrants; false when the list offers fewer.
 bool pickUpper(HWND window, HWND combo)
 {
-    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    if (SendMessageW(combo, CB_GETCOUNT, 0, 0) != 2)
-        return false;
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_SELCHANGE), (LPARAM)combo);
-    return true;
+    return chooseOfTwo(window, combo, 0);
 }
 
 // The value of attribute in the element that starts at from.

@@ -19,6 +19,7 @@
 #include "support/bracket_file_fixture.h"
 #include "support/editor_process.h"
 #include "support/editor_window.h"
+#include "support/marks_pixels.h"
 #include "support/on_display.h"
 #include "support/screen_pixels.h"
 #include "support/temp_folder.h"
@@ -104,29 +105,14 @@ struct TidyWindowTest : EditorWindowTest {
     // The marks as the window places them, and as it draws them on white.
     void layOut()
     {
-        GetClientRect(window, &client);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = client.right;
-        info.bmiHeader.biHeight = -client.bottom;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void *bits = nullptr;
+        pixels = drawnWindowMarks(window, &bracket, &client);
         HDC dc = CreateCompatibleDC(NULL);
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
-        drawWindowMarks(window, &bracket, dc, &client);
-        GdiFlush();
-        pixels.assign((DWORD *)bits, (DWORD *)bits + client.right * client.bottom);
         HGDIOBJ font = SelectObject(dc, currentSlotGeometry(window, &bracket).font);
         int count = 0;
         WindowMark *laid = layOutWindowMarks(window, &bracket, dc, &count);
         marks.assign(laid, laid + count);
         HeapFree(GetProcessHeap(), 0, laid);
         SelectObject(dc, font);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
         DeleteDC(dc);
     }
     std::vector<std::pair<RECT, std::wstring>> controlRects()

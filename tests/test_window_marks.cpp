@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "support/editor_window.h"
 #include "support/failing_allocation.h"
+#include "support/marks_pixels.h"
 #include "ui/common/fallback_string.h"
 #include "ui/window/window_marks.h"
 
@@ -38,24 +39,7 @@ struct WindowMarksTest : EditorWindowTest {
     // The marks alone, drawn on white as the window draws them.
     void render()
     {
-        GetClientRect(window, &client);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = client.right;
-        info.bmiHeader.biHeight = -client.bottom;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void *bits = nullptr;
-        HDC dc = CreateCompatibleDC(NULL);
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
-        drawWindowMarks(window, &bracket, dc, &client);
-        GdiFlush();
-        pixels.assign((DWORD *)bits, (DWORD *)bits + client.right * client.bottom);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        pixels = drawnWindowMarks(window, &bracket, &client);
     }
     int inkIn(RECT area)
     {

@@ -1,10 +1,13 @@
 /* What the round-based benchmarks share: a dialog procedure that does
  * nothing (the product's template shown without the editor behind it), the
- * time between two counter readings, and the median of a run of rounds. */
+ * time between two counter readings, the median of a run of rounds, and the
+ * hidden main window with the folder the benchmark files go in. */
 #ifndef DUELMARK_BENCH_FLOOR_BENCH_ROUNDS_H
 #define DUELMARK_BENCH_FLOOR_BENCH_ROUNDS_H
 
 #include <windows.h>
+
+#include "res/resource.h"
 
 static inline INT_PTR CALLBACK quietDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
@@ -18,6 +21,14 @@ static inline double seconds(LARGE_INTEGER start, LARGE_INTEGER end)
     return (double)(end.QuadPart - start.QuadPart) / (double)frequency.QuadPart;
 }
 
+/* Milliseconds on the performance counter. */
+static inline double nowMilliseconds(void)
+{
+    LARGE_INTEGER zero = {}, counter;
+    QueryPerformanceCounter(&counter);
+    return seconds(zero, counter) * 1000.0;
+}
+
 /* Sorts values in place. */
 static inline double median(double *values, int count)
 {
@@ -29,6 +40,21 @@ static inline double median(double *values, int count)
         values[j] = v;
     }
     return values[count / 2];
+}
+
+/* The product's main window, hidden as at start-up: on a shown window the
+ * editor holds back drawing while controls come and go, and the floor's
+ * calls would pay for drawing each control, which says nothing about the
+ * calls themselves. folder (MAX_PATH units) receives the benchmarks' own
+ * temporary folder, made if missing. */
+static inline HWND openBenchWindow(WCHAR *folder)
+{
+    HWND window = CreateDialogParamW(GetModuleHandleW(NULL), MAKEINTRESOURCEW(IDD_MAIN), NULL, quietDialogProc, 0);
+    ShowWindow(window, SW_HIDE);
+    GetTempPathW(MAX_PATH, folder);
+    lstrcatW(folder, L"duelmark-bench");
+    CreateDirectoryW(folder, NULL);
+    return window;
 }
 
 #endif

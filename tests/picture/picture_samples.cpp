@@ -18,6 +18,13 @@
 //                       the 256-team poster's sheets 2 and 3 through
 //                       File > Print as a user prints them, into
 //                       <folder>\poster\FILE:.
+//   export-file <file> <png> [<satellite>]
+//                       a bracket file opened as the editor opens it and
+//                       its picture exported, in the satellite's language
+//                       where one is given (the README's pictures).
+//   print-file <file> <folder> <satellite>
+//                       the same file printed on the test printer in every
+//                       layout, into <folder>\<layout>.ps.
 #include <windows.h>
 #include <dlgs.h>
 #include <shlobj.h>
@@ -431,6 +438,45 @@ int printLayouts(const std::wstring &folder, const std::wstring &satellite)
     return failures;
 }
 
+int exportFile(const std::wstring &source, const std::wstring &target, const WCHAR *satellite)
+{
+    HMODULE language = satellite ? LoadLibraryExW(satellite, NULL, LOAD_LIBRARY_AS_DATAFILE) : NULL;
+    if (satellite && !language)
+        return fprintf(stderr, "the satellite does not load\n"), 1;
+    Window window(0, L"");
+    if (!loadBracketFile(&window.bracket, window.handle, source.c_str()))
+        return fprintf(stderr, "%ls does not open\n", source.c_str()), 1;
+    if (language)
+        window.bracket.resourceModule = language;
+    if (!exportPictureTo(window.handle, &window.bracket, target.c_str()))
+        return fprintf(stderr, "export of %ls failed\n", source.c_str()), 1;
+    return 0;
+}
+
+int printFile(const std::wstring &source, const std::wstring &folder, const std::wstring &satellite)
+{
+    HMODULE language = LoadLibraryExW(satellite.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    Window window(0, L"");
+    if (!language || !loadBracketFile(&window.bracket, window.handle, source.c_str()))
+        return fprintf(stderr, "%ls does not open\n", source.c_str()), 1;
+    window.bracket.resourceModule = language;
+    const WCHAR *names[] = {L"one", L"halves", L"poster"};
+    int failures = 0;
+    for (int layout : {LAYOUT_ONE_PAGE, LAYOUT_HALVES, LAYOUT_POSTER}) {
+        HDC printer = CreateDCW(L"WINSPOOL", L"Duelmark Test Printer", NULL, NULL);
+        PrintSetup setup = {};
+        setup.layout = layout;
+        std::wstring file = folder + L"\\" + names[layout] + L".ps";
+        if (!printer || !printLayoutOnDevice(&window.bracket, printer, &setup, &ALL_PAGES, file.c_str())) {
+            fprintf(stderr, "%ls: not printed (%lu)\n", names[layout], GetLastError());
+            failures++;
+        }
+        if (printer)
+            DeleteDC(printer);
+    }
+    return failures;
+}
+
 } // namespace
 
 int wmain(int argc, WCHAR **argv)
@@ -450,6 +496,10 @@ int wmain(int argc, WCHAR **argv)
         failures = printSample(folder);
     else if (mode == L"print-order")
         failures = printOrderSample(folder);
+    else if (mode == L"export-file" && argc > 3)
+        failures = exportFile(argv[2], argv[3], argc > 4 ? argv[4] : NULL);
+    else if (mode == L"print-file" && argc > 4)
+        failures = printFile(argv[2], argv[3], argv[4]);
     else if (mode == L"layouts" && argc > 3)
         failures = printLayouts(folder, argv[3]);
     CoUninitialize();

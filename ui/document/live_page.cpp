@@ -144,6 +144,7 @@ void stopLivePage(HWND window, DocumentState *state)
     KillTimer(window, LIVE_PAGE_TIMER_ID);
     state->live.timing = 0;
     unwatchUndoSteps(state->bracket, noteLivePageChange, state);
+    releaseLivePageScratch();
 }
 
 void togglePublishing(HWND window, DocumentState *state)
@@ -154,6 +155,7 @@ void togglePublishing(HWND window, DocumentState *state)
         live->folder[0] = 0;
         live->pending = 0;
         rememberFolder(state->path, live->folder);
+        releaseLivePageScratch();
         return;
     }
     WCHAR prompt[256], folder[PATH_CAPACITY];

@@ -9,6 +9,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/group_marks.h"
 #include "ui/common/message_text.h"
+#include "ui/common/standing_text.h"
 #include "ui/window/display_scale.h"
 #include "ui/window/scroll_view.h"
 #include "ui/window/slot_geometry.h"
@@ -142,25 +143,18 @@ static void showStandings(HWND list, Bracket *bracket, int groupIndex)
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     for (int row = 0; row < standings.count; row++) {
         const StandingRow &line = standings.rows[row];
-        WCHAR text[NAME_CAPACITY];
-        wsprintfW(text, line.level ? L"=%d" : L"%d", line.place);
+        WCHAR text[STANDING_TEXT_CAPACITY];
+        standingCellText(&line, STANDING_COLUMN_PLACE, text);
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.iItem = row;
         item.pszText = text;
         SendMessageW(list, LVM_INSERTITEMW, 0, (LPARAM)&item);
-        setListText(list, row, 1, group->entrant[line.entrant - 1]);
-        const int counts[] = {line.played, line.won, line.drawn, line.lost};
-        for (int k = 0; k < 4; k++) {
-            wsprintfW(text, L"%d", counts[k]);
-            setListText(list, row, 2 + k, text);
+        setListText(list, row, STANDING_COLUMN_ENTRANT, group->entrant[line.entrant - 1]);
+        for (int column = STANDING_COLUMN_ENTRANT + 1; column < STANDING_COLUMN_COUNT; column++) {
+            standingCellText(&line, column, text);
+            setListText(list, row, column, text);
         }
-        wsprintfW(text, L"%d:%d", line.gamesFor, line.gamesAgainst);
-        setListText(list, row, 6, text);
-        wsprintfW(text, L"%d:%d", line.pointsFor, line.pointsAgainst);
-        setListText(list, row, 7, text);
-        wsprintfW(text, L"%d", line.matchPoints);
-        setListText(list, row, 8, text);
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, NULL, TRUE);

@@ -541,8 +541,17 @@ int cutHallParts(const PictureDescription *picture, SIZE room, int nameHeight, H
         cutting.failed = 1;
     if (!cutting.failed && (fits(&cutting, whole.right, whole.bottom) || !cutting.keepCount))
         addPart(&cutting, whole, 0);
-    else if (!cutting.failed)
+    else if (!cutting.failed) {
+        /* The blocks are parts of their own, shown before the draw's. */
+        int blocks = pictureBlocksBottom(picture);
+        if (blocks > 0 && blocks < whole.bottom) {
+            RECT first = whole, second = whole;
+            first.bottom = second.top = blocks;
+            cutRegion(&cutting, first);
+            whole = second;
+        }
         cutRegion(&cutting, whole);
+    }
     freeBlock(cutting.keeps);
     freeBlock(cutting.rowOrder);
     freeBlock(cutting.keepOrder[0]);

@@ -5,11 +5,13 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/match_marks.h"
+#include "ui/picture/group_picture.h"
 #include "ui/picture/losers_picture.h"
 
 enum {
     THIRD_PLACE_GAP = 12,    /* between the places and the third-place heading */
-    LOSERS_GAP = 24          /* between the winners' bracket and the losers' */
+    LOSERS_GAP = 24,         /* between the winners' bracket and the losers' */
+    GROUPS_GAP = 24          /* between the groups' blocks and the knockout's round headings */
 };
 
 /* Top of the first row of boxes, under the title and the headings. */
@@ -85,7 +87,8 @@ static int winnersBottom(Bracket *bracket)
     return bottom;
 }
 
-SIZE bracketPictureSize(Bracket *bracket)
+/* The knockout's picture as it stands alone, without groups. */
+static SIZE knockoutPictureSize(Bracket *bracket)
 {
     SIZE size = {0, 0};
     if (!bracket || bracket->slotCount <= 0)
@@ -98,6 +101,20 @@ SIZE bracketPictureSize(Bracket *bracket)
             size.cx = losers.cx + PICTURE_MARGIN;
         size.cy = losers.cy + PICTURE_MARGIN;
     }
+    return size;
+}
+
+/* With groups, their blocks stand under the title and the knockout below
+ * them, centred where the blocks are the wider. */
+SIZE bracketPictureSize(Bracket *bracket)
+{
+    SIZE size = knockoutPictureSize(bracket);
+    if (!size.cx || !groupPictureShown(bracket))
+        return size;
+    SIZE groups = groupPictureExtent(bracket, size.cx - 2 * PICTURE_MARGIN);
+    if (groups.cx + 2 * PICTURE_MARGIN > size.cx)
+        size.cx = groups.cx + 2 * PICTURE_MARGIN;
+    size.cy += groups.cy + GROUPS_GAP;
     return size;
 }
 
@@ -202,36 +219,96 @@ static void addThirdPlaceMatch(PictureLayout *layout)
     layoutMatchMarks(layout, &bracket->thirdPlace, box);
 }
 
-int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
+static void addTitle(PictureLayout *layout)
 {
-    SIZE size = bracketPictureSize(bracket);
-    initPictureDescription(picture, size, PICTURE_PAPER);
+    SIZE size = layout->picture->size;
+    RECT band = {PICTURE_MARGIN, PICTURE_MARGIN, size.cx - PICTURE_MARGIN, PICTURE_MARGIN + PICTURE_TITLE_BAND};
+    layoutText(layout, band, layout->bracket->title, PICTURE_FONT_TITLE, PICTURE_ALIGN_CENTRE, PICTURE_INK);
+}
+
+static int endLayout(PictureLayout *layout)
+{
+    endMeasuring(layout);
+    if (!layout->complete)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return layout->complete;
+}
+
+/* The knockout as it stands alone, into picture (its memory reused). */
+static int describeKnockout(Bracket *bracket, PictureDescription *picture)
+{
+    SIZE size = knockoutPictureSize(bracket);
+    resetPictureDescription(picture, size, PICTURE_PAPER);
     if (!size.cx) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    PictureLayout layout = {bracket, picture, CreateCompatibleDC(NULL), NULL, bracketSpansDays(bracket), 1};
-    HGDIOBJ replaced = NULL;
-    if (layout.measure) {
-        const PictureFontSpec &name = PICTURE_FONTS[PICTURE_FONT_NAME];
-        layout.nameFont = createPictureFont(name.height, name.weight);
-        replaced = SelectObject(layout.measure, layout.nameFont);
-    }
-    RECT band = {PICTURE_MARGIN, PICTURE_MARGIN, size.cx - PICTURE_MARGIN, PICTURE_MARGIN + PICTURE_TITLE_BAND};
-    layoutText(&layout, band, bracket->title, PICTURE_FONT_TITLE, PICTURE_ALIGN_CENTRE, PICTURE_INK);
+    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1};
+    addTitle(&layout);
     addHeadings(&layout);
     addSlots(&layout);
     if (showsThirdPlace(bracket))
         addThirdPlaceMatch(&layout);
     if (losersPictureShown(bracket))
         layoutLosersPicture(&layout, winnersBottom(bracket) + LOSERS_GAP);
-    if (layout.measure) {
-        SelectObject(layout.measure, replaced);
-        DeleteDC(layout.measure);
+    return endLayout(&layout);
+}
+
+/* Every item of from but its title, moved by dx, dy. Returns 1, or 0 when
+ * memory ran out. */
+static int addMovedItems(PictureDescription *picture, const PictureDescription *from, int dx, int dy)
+{
+    for (int i = 0; i < from->count; i++) {
+        PictureItem item = from->items[i];
+        if (item.kind == PICTURE_TEXT && item.font == PICTURE_FONT_TITLE)
+            continue;
+        OffsetRect(&item.area, dx, dy);
+        int added = 0;
+        if (item.kind == PICTURE_BOX)
+            added = addPictureBox(picture, item.area, item.lineWidth, item.ink, item.fill);
+        else if (item.kind == PICTURE_LINE)
+            added = addPictureLine(picture, item.area.left, item.area.top, item.area.right, item.area.bottom,
+                                   item.lineWidth, item.ink);
+        else
+            added = addPictureText(picture, item.area, pictureItemText(from, &from->items[i]), item.font,
+                                   item.align, item.ink);
+        if (!added)
+            return 0;
+        if (item.kind == PICTURE_TEXT)
+            picture->items[picture->count - 1].fontWidth = item.fontWidth;
     }
-    if (layout.nameFont)
-        DeleteObject(layout.nameFont);
-    if (!layout.complete)
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return layout.complete;
+    return 1;
+}
+
+int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
+{
+    SIZE none = {0, 0};
+    initPictureDescription(picture, none, PICTURE_PAPER);
+    return describeBracketPictureAgain(bracket, picture);
+}
+
+int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture)
+{
+    if (!bracket || bracket->slotCount <= 0 || !groupPictureShown(bracket))
+        return describeKnockout(bracket, picture);
+    /* The knockout is laid out as it stands alone and moved under the
+     * groups, so a change to it reads the same with groups or without. */
+    PictureDescription knockout;
+    SIZE none = {0, 0};
+    initPictureDescription(&knockout, none, PICTURE_PAPER);
+    int described = describeKnockout(bracket, &knockout);
+    SIZE size = bracketPictureSize(bracket);
+    resetPictureDescription(picture, size, PICTURE_PAPER);
+    if (!described) {
+        freePictureDescription(&knockout);
+        return 0;
+    }
+    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1};
+    addTitle(&layout);
+    layoutGroupPicture(&layout, PICTURE_MARGIN + PICTURE_TITLE_BAND);
+    int dy = size.cy - knockout.size.cy;
+    if (layout.complete && !addMovedItems(picture, &knockout, (size.cx - knockout.size.cx) / 2, dy))
+        layout.complete = 0;
+    freePictureDescription(&knockout);
+    return endLayout(&layout);
 }

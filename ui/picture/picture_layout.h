@@ -5,7 +5,9 @@
  * outcome mark under its winner, each open match's time and court above
  * it, and the places and the third-place match under the champion. In
  * double elimination the losers' bracket, the grand final and the places
- * stand below (ui/picture/losers_picture.h). */
+ * stand below (ui/picture/losers_picture.h). An event played in groups
+ * first shows its groups' blocks above the knockout
+ * (ui/picture/group_picture.h). */
 #ifndef DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 #define DUELMARK_UI_PICTURE_PICTURE_LAYOUT_H
 
@@ -21,5 +23,9 @@ SIZE bracketPictureSize(Bracket *bracket);
  * with freePictureDescription, whatever the result). Returns 1, or 0 when
  * no bracket is open or memory ran out. */
 int describeBracketPicture(Bracket *bracket, PictureDescription *picture);
+
+/* The same into a description that holds an earlier picture (or none,
+ * from initPictureDescription), reusing its memory. */
+int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture);
 
 #endif

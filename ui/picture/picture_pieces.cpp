@@ -1,6 +1,7 @@
 #include "ui/picture/picture_pieces.h"
 
 #include "ui/common/match_marks.h"
+#include "ui/picture/name_widths.h"
 
 static const COLORREF CHAMPION_FILL = RGB(255, 240, 176);
 static const COLORREF BYE_FILL = RGB(242, 242, 242);
@@ -117,6 +118,47 @@ static int narrowedWidth(HDC measure, const WCHAR *text, int room)
     return -1;
 }
 
+HDC measuringContext(PictureLayout *layout)
+{
+    if (layout->measure)
+        return layout->measure;
+    layout->measure = CreateCompatibleDC(NULL);
+    if (layout->measure) {
+        const PictureFontSpec &name = PICTURE_FONTS[PICTURE_FONT_NAME];
+        layout->nameFont = createPictureFont(name.height, name.weight);
+        layout->measureFontWas = SelectObject(layout->measure, layout->nameFont);
+    }
+    return layout->measure;
+}
+
+void endMeasuring(PictureLayout *layout)
+{
+    if (layout->measure) {
+        SelectObject(layout->measure, layout->measureFontWas);
+        DeleteDC(layout->measure);
+        layout->measure = NULL;
+    }
+    if (layout->nameFont) {
+        DeleteObject(layout->nameFont);
+        layout->nameFont = NULL;
+    }
+}
+
+/* The width of shown in the name face; 0 when it cannot be measured, as
+ * if it fitted. */
+static int nameWidth(PictureLayout *layout, const WCHAR *shown)
+{
+    int width;
+    if (knownNameWidth(shown, &width))
+        return width;
+    HDC measure = measuringContext(layout);
+    SIZE extent;
+    if (!measure || !GetTextExtentPoint32W(measure, shown, lstrlenW(shown), &extent))
+        return 0;
+    keepNameWidth(shown, extent.cx);
+    return extent.cx;
+}
+
 /* A name that does not fit gets the smaller face, then the box's whole
  * width and a narrower face while that keeps it whole; only what fits
  * none of them is cut where it is drawn. */
@@ -128,9 +170,7 @@ void layoutNameBox(PictureLayout *layout, const WCHAR *shown, RECT box, int cham
     InflateRect(&inner, -NAME_PADDING, -lineWidth);
     int font = champion ? PICTURE_FONT_CHAMPION : PICTURE_FONT_NAME;
     int room = inner.right - inner.left, narrow = 0;
-    SIZE extent;
-    if (!champion && layout->measure && GetTextExtentPoint32W(layout->measure, shown, lstrlenW(shown), &extent) &&
-        extent.cx > room) {
+    if (!champion && nameWidth(layout, shown) > room && measuringContext(layout)) {
         font = PICTURE_FONT_SMALL;
         RECT tight = box;
         InflateRect(&tight, -TIGHT_PADDING, -lineWidth);

@@ -29,12 +29,15 @@ const COLORREF PICTURE_INK = RGB(32, 32, 32);
 const COLORREF PICTURE_HEADING_INK = RGB(64, 64, 64);
 
 /* What laying out needs besides the bracket: where it goes, and a device
- * context holding the names' face at natural size, to tell which names fit. */
+ * context holding the names' face at natural size, to tell which names fit
+ * (made when a name not measured before first needs it; NULL until then,
+ * and when it could not be made). */
 struct PictureLayout {
     Bracket *bracket;
     PictureDescription *picture;
     HDC measure;
     HFONT nameFont;
+    HGDIOBJ measureFontWas;
     int withDate;      /* times carry their date: the matches span days */
     int complete;      /* 0 once an item could not be added */
 };
@@ -57,6 +60,13 @@ RECT pictureBoxAt(int column, int y);
  * empty adds nothing. */
 void layoutLine(PictureLayout *layout, int x1, int y1, int x2, int y2);
 void layoutText(PictureLayout *layout, RECT band, const WCHAR *text, int font, int align, COLORREF ink);
+
+/* A device context holding the names' face at natural size, made the
+ * first time a text must be measured; NULL when none can be made. */
+HDC measuringContext(PictureLayout *layout);
+
+/* Deletes the measuring context and its face, if they were made. */
+void endMeasuring(PictureLayout *layout);
 
 /* A box holding shown: the champion's stands out; a name that does not fit
  * first gets the smaller face. */

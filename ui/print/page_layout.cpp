@@ -48,6 +48,7 @@ struct PictureCut {
     int count;
     int smallestText;   /* the smallest text's height in picture units; 0: none */
     int piecesTop;      /* the top of the highest piece: what is above is the title */
+    int blocksBottom;   /* the foot of the groups' blocks above the draw; 0: none */
 };
 
 /* The title runs across the whole picture: no page edge could pass beside
@@ -59,6 +60,7 @@ static int readPieces(const PictureDescription *picture, PictureCut *cut)
     cut->description = picture;
     cut->size = picture->size;
     cut->piecesTop = picture->size.cy;
+    cut->blocksBottom = pictureBlocksBottom(picture);
     cut->pieces = (RECT *)allocBlock((SIZE_T)(picture->count ? picture->count : 1) * sizeof(RECT));
     if (!cut->pieces) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -264,21 +266,23 @@ static int fittingScale(RECT region, RECT content)
  * pieces wholly right of the column through the picture's middle (the
  * champion's). The picture mirrors around that middle, so the left half
  * ends there too. */
-static int halfWidth(const PictureCut *picture)
+static int halfWidth(const PictureCut *picture, int top)
 {
     int middle = picture->size.cx / 2, middleRight = middle, finalLeft = picture->size.cx;
     for (int i = 0; i < picture->count; i++) {
         const RECT &piece = picture->pieces[i];
-        if (piece.left <= middle && piece.right > middleRight)
+        if (piece.top >= top && piece.left <= middle && piece.right > middleRight)
             middleRight = piece.right;
     }
     for (int i = 0; i < picture->count; i++) {
-        if (picture->pieces[i].left >= middleRight && picture->pieces[i].left < finalLeft)
+        if (picture->pieces[i].top >= top && picture->pieces[i].left >= middleRight &&
+            picture->pieces[i].left < finalLeft)
             finalLeft = picture->pieces[i].left;
     }
     int finalRight = finalLeft;
     for (int i = 0; i < picture->count; i++) {
-        if (picture->pieces[i].left == finalLeft && picture->pieces[i].right > finalRight)
+        if (picture->pieces[i].top >= top && picture->pieces[i].left == finalLeft &&
+            picture->pieces[i].right > finalRight)
             finalRight = picture->pieces[i].right;
     }
     return finalLeft < picture->size.cx ? finalRight : picture->size.cx;
@@ -287,17 +291,31 @@ static int halfWidth(const PictureCut *picture)
 static void layOutPages(const PictureCut *picture, RECT content, int layout, int legibleScale, PageSink *sink)
 {
     RECT whole = {0, 0, picture->size.cx, picture->size.cy};
+    if (layout == LAYOUT_ONE_PAGE)
+        return fitRegion(whole, fittingScale(whole, content), content, sink);
+    /* The groups' blocks are printed before the draw and tiled apart from
+     * it: a sheet's edge that passes between two blocks seldom passes
+     * between the draw's columns too. */
+    int drawTop = picture->blocksBottom;
+    if (drawTop > 0) {
+        RECT blocks = {0, layout == LAYOUT_POSTER ? 0 : picture->piecesTop, picture->size.cx, drawTop};
+        int scale = fittingScale(blocks, content);
+        if (layout == LAYOUT_HALVES && scale >= legibleScale)
+            fitRegion(blocks, scale, content, sink);
+        else
+            tileRegion(picture, blocks, legibleScale, content, layout == LAYOUT_HALVES, sink);
+        whole.top = drawTop;
+    }
     if (layout == LAYOUT_POSTER)
         return tileRegion(picture, whole, legibleScale, content, 0, sink);
-    if (layout != LAYOUT_HALVES)
-        return fitRegion(whole, fittingScale(whole, content), content, sink);
     /* A half leaves the picture's own title out: its edge would cut it,
      * and the page's heading carries it. It starts with the round names. */
-    int width = halfWidth(picture);
+    int width = halfWidth(picture, drawTop);
+    int top = drawTop > 0 ? drawTop : picture->piecesTop;
     if (width >= picture->size.cx)
         return fitRegion(whole, fittingScale(whole, content), content, sink);
-    RECT halves[2] = {{0, picture->piecesTop, width, picture->size.cy},
-                      {picture->size.cx - width, picture->piecesTop, picture->size.cx, picture->size.cy}};
+    RECT halves[2] = {{0, top, width, picture->size.cy},
+                      {picture->size.cx - width, top, picture->size.cx, picture->size.cy}};
     int scale = fittingScale(halves[0], content);
     for (RECT half : halves) {
         if (scale >= legibleScale)

@@ -1,6 +1,7 @@
 #include "ui/publish/live_page_content.h"
 
 #include "file/published_page.h"
+#include "file/utf8_text.h"
 #include "model/heap.h"
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
@@ -71,44 +72,56 @@ static void writtenAtText(Bracket *bracket, WCHAR *text, int capacity)
         lstrcpynW(text, stamp, capacity);
 }
 
+/* What a page is made in: kept from one write to the next while the page
+ * is published (one every few seconds), since half a megabyte of fresh
+ * memory for each costs more than the encoding that fills it. */
+struct PageScratch {
+    OrderTable *order;
+    GroupTables *groups;
+    PictureDescription picture;
+    Utf8Text page;
+};
+
+static PageScratch scratch;
+
+void releaseLivePageScratch(void)
+{
+    freeBlock(scratch.order);
+    freeBlock(scratch.groups);
+    freePictureDescription(&scratch.picture);
+    freeBlock(scratch.page.bytes);
+    scratch = {};
+}
+
 int writeLivePage(Bracket *bracket, const WCHAR *folder)
 {
     /* Some 40 KiB of texts for the largest bracket, more for the groups:
      * the heap, not the stack. */
-    OrderTable *order = (OrderTable *)allocBlock(sizeof(OrderTable));
-    GroupTables *groups = bracket->groups.on ? (GroupTables *)allocBlock(sizeof(GroupTables)) : NULL;
-    if (!order || (bracket->groups.on && !groups)) {
-        freeBlock(order);
-        freeBlock(groups);
+    if (!scratch.order)
+        scratch.order = (OrderTable *)allocBlock(sizeof(OrderTable));
+    if (bracket->groups.on && !scratch.groups)
+        scratch.groups = (GroupTables *)allocBlock(sizeof(GroupTables));
+    PictureDescription *picture = &scratch.picture;
+    int ready = scratch.order && (!bracket->groups.on || scratch.groups);
+    int described = ready && describeBracketPictureAgain(bracket, picture);
+    if (!ready || (!described && picture->size.cx)) {
+        releaseLivePageScratch();
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
-    PictureDescription picture;
-    int described = describeBracketPicture(bracket, &picture);
-    if (!described && picture.size.cx) {
-        freePictureDescription(&picture);
-        freeBlock(groups);
-        freeBlock(order);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 0;
-    }
+    OrderTable *order = scratch.order;
+    GroupTables *groups = bracket->groups.on ? scratch.groups : NULL;
     WCHAR appTitle[128], caption[HEADING_CAPACITY], writtenAt[192];
     loadStringWithFallback(bracket->resourceModule, IDS_APP_TITLE, appTitle, 128);
     loadStringWithFallback(bracket->resourceModule, IDS_PUBLISH_ORDER_CAPTION, caption, HEADING_CAPACITY);
     writtenAtText(bracket, writtenAt, 192);
     PublishedPage page = {};
     page.title = bracket->title[0] ? bracket->title : appTitle;
-    page.picture = described ? &picture : NULL;
+    page.picture = described ? picture : NULL;
     int rows = bracket->slotCount ? fillOrderTable(bracket, order) : 0;
     page.orderOfPlay = {caption, order->headings, ORDER_COLUMNS, order->cells, rows};
     page.standings = groups ? groups->tables : NULL;
     page.standingsCount = groups ? fillGroupTables(bracket, groups) : 0;
     page.writtenAt = writtenAt;
-    int written = writePublishedPage(folder, &page);
-    DWORD reason = GetLastError();
-    freePictureDescription(&picture);
-    freeBlock(groups);
-    freeBlock(order);
-    SetLastError(reason);
-    return written;
+    return writePublishedPageWith(folder, &page, &scratch.page);
 }

@@ -11,4 +11,8 @@
  * last error. */
 int writeLivePage(Bracket *bracket, const WCHAR *folder);
 
+/* Gives back the memory writeLivePage keeps for the next page, once no
+ * page is published any more. */
+void releaseLivePageScratch(void);
+
 #endif

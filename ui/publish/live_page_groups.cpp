@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "ui/common/fallback_string.h"
 #include "ui/common/message_text.h"
+#include "ui/common/standing_text.h"
 
 /* The Groups page's standings words are one tab-separated string. */
 static void splitHeadings(GroupTables *tables)
@@ -35,15 +36,10 @@ static int fillGroupTable(Bracket *bracket, int groupIndex, GroupTables *tables)
         const StandingRow &line = standings.rows[row];
         WCHAR (*numbers)[STANDINGS_NUMBER_CAPACITY] = tables->numbers[groupIndex][row];
         const WCHAR **cells = &tables->cells[groupIndex][row * STANDINGS_COLUMNS_SHOWN];
-        wsprintfW(numbers[0], line.level ? L"=%d" : L"%d", line.place);
-        const int counts[] = {line.played, line.won, line.drawn, line.lost};
-        for (int k = 0; k < 4; k++)
-            wsprintfW(numbers[2 + k], L"%d", counts[k]);
-        wsprintfW(numbers[6], L"%d:%d", line.gamesFor, line.gamesAgainst);
-        wsprintfW(numbers[7], L"%d:%d", line.pointsFor, line.pointsAgainst);
-        wsprintfW(numbers[8], L"%d", line.matchPoints);
-        for (int column = 0; column < STANDINGS_COLUMNS_SHOWN; column++)
+        for (int column = 0; column < STANDINGS_COLUMNS_SHOWN; column++) {
+            standingCellText(&line, column, numbers[column]);
             cells[column] = numbers[column];
+        }
         cells[1] = group->entrant[line.entrant - 1];
     }
     tables->tables[groupIndex] = {caption, tables->headings, STANDINGS_COLUMNS_SHOWN, tables->cells[groupIndex],
