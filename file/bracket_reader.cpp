@@ -270,10 +270,10 @@ static void readThirdPlace(IXMLDOMDocument *document, Bracket *staged, const Mat
     BSTR query = SysAllocString(L"Games/ThirdPlace");
     IXMLDOMNode *element = NULL;
     if (query && SUCCEEDED(document->selectSingleNode(query, &element)) && element) {
-        staged->thirdPlace.on = 1;
+        staged->thirdPlaceOn = 1;
         IXMLDOMNamedNodeMap *attributes = NULL;
         if (SUCCEEDED(element->get_attributes(&attributes)) && attributes) {
-            readMatchElement(attributes, thirdPlaceValues(&staged->thirdPlace), names, READ_FIT_AT_ONCE);
+            readMatchElement(attributes, nodeValues(&staged->thirdPlace), names, READ_FIT_AT_ONCE);
             attributes->Release();
         }
         element->Release();
@@ -368,7 +368,7 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
     if (staged->losers.reset)
         readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), names);
     staged->losers.on = 1;
-    staged->thirdPlace.on = 0;
+    staged->thirdPlaceOn = 0;
     settleLosersBracket(staged, SETTLE_KEEP_INVALID);
     return 1;
 }

@@ -175,9 +175,9 @@ static int appendTeams(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket
  * is on; Score always, empty or not. */
 static int appendThirdPlace(IXMLDOMDocument *document, IXMLDOMElement *games, Bracket *bracket)
 {
-    if (!bracket->thirdPlace.on)
+    if (!bracket->thirdPlaceOn)
         return 1;
-    return appendMatchElement(document, games, L"ThirdPlace", thirdPlaceValues(&bracket->thirdPlace), 0,
+    return appendMatchElement(document, games, L"ThirdPlace", nodeValues(&bracket->thirdPlace), 0,
                               WRITE_EMPTY_RESULT);
 }
 
@@ -303,7 +303,7 @@ static int findUnwritableCourt(Bracket *bracket, int *slotId)
         }
     }
     *slotId = 0;
-    return bracket->thirdPlace.on && holdsUnwritableCharacter(bracket->thirdPlace.details.court);
+    return bracket->thirdPlaceOn && holdsUnwritableCharacter(bracket->thirdPlace.details.court);
 }
 
 /* What the writer hands the crash-safe replace to judge its temporary file

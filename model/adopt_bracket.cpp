@@ -19,8 +19,8 @@ void adoptStagedBracket(Bracket *bracket, Bracket *staged)
     lstrcpynW(root->name, staged->root.name, NAME_CAPACITY);
     lstrcpynW(root->result, staged->root.result, RESULT_CAPACITY);
     root->details = staged->root.details;
+    bracket->thirdPlaceOn = staged->thirdPlaceOn;
     bracket->thirdPlace = staged->thirdPlace;
-    bracket->thirdPlace.label = NULL;
     bracket->losers = staged->losers;
     bracket->groups = staged->groups;
     bracket->entrants = staged->entrants;

@@ -26,15 +26,6 @@ struct BracketNode {
     MatchDetails details;  /* outcome, court and time of the match; played and empty on base slots */
 };
 
-/* The match for third place between the two losing semi-finalists: a
- * match like the others (name, result, details and drop-down), outside the
- * tree, with no parent, children or id. Its heading belongs to the
- * window's layout and lives while the match is on. */
-struct ThirdPlaceMatch : BracketNode {
-    int on;
-    HWND label;                    /* the heading over the drop-down, or NULL */
-};
-
 /* The losers' bracket and grand final of a double-elimination bracket
  * (model/losers_bracket.h): matches 1 .. N-2 of the losers' bracket round by
  * round, top to bottom, then the grand final (N-1) and its reset (N). Each
@@ -74,7 +65,11 @@ struct Bracket {
     /* Told of each match whose pick a rule, not the user, has just set:
      * the window shows it. Kept from tree to tree; none in a new record. */
     void (*pickRuled)(BracketNode *match);
-    ThirdPlaceMatch thirdPlace; /* off in every new or emptied record */
+    /* The match for third place between the two losing semi-finalists: a
+     * match like the others, outside the tree, with no parent, children or
+     * id. Off, and empty, in every new or emptied record. */
+    int thirdPlaceOn;
+    BracketNode thirdPlace;
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
     GroupStage groups;     /* off, no groups in every new or emptied record */
     EntrantList entrants;  /* the people behind the names, reserves too; empty in every new or emptied record */

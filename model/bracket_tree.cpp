@@ -6,13 +6,6 @@
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 
-static void emptyThirdPlace(ThirdPlaceMatch *match)
-{
-    emptyMatch(match, NULL, 0);
-    match->on = 0;
-    match->label = NULL;
-}
-
 static void emptyRecord(Bracket *bracket)
 {
     bracket->dirty = 0;
@@ -23,7 +16,8 @@ static void emptyRecord(Bracket *bracket)
     bracket->title[0] = 0;
     UndoHistory empty = {};
     bracket->history = empty;
-    emptyThirdPlace(&bracket->thirdPlace);
+    emptyMatch(&bracket->thirdPlace, NULL, 0);
+    bracket->thirdPlaceOn = 0;
     bracket->losers.on = 0;
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;

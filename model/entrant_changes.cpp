@@ -189,7 +189,7 @@ static void findNextMatch(BracketNode *node, void *context)
     Bracket *bracket = next->bracket;
     if (next->match)
         return;
-    if (node == &bracket->thirdPlace ? !bracket->thirdPlace.on
+    if (node == &bracket->thirdPlace ? !bracket->thirdPlaceOn
                                      : losersNumberOf(bracket, node) ? !bracket->losers.on : !node->left)
         return;
     if (isMatchDecided(bracket, node))

@@ -79,7 +79,7 @@ static void collectEveryMatch(Bracket *bracket, MatchList *list)
     for (int level = bracket->depth - 1; level >= 0; level--)
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node))
             addMatch(bracket, list, node);
-    if (bracket->thirdPlace.on)
+    if (bracket->thirdPlaceOn)
         addMatch(bracket, list, &bracket->thirdPlace);
     for (int k = 1; bracket->losers.on && k <= bracket->slotCount; k++)
         addMatch(bracket, list, losersMatch(bracket, k));

@@ -14,12 +14,6 @@ MatchValues nodeValues(BracketNode *node)
     return values;
 }
 
-MatchValues thirdPlaceValues(ThirdPlaceMatch *match)
-{
-    MatchValues values = {match->name, match->result, &match->details};
-    return values;
-}
-
 WCHAR *matchFieldText(MatchValues match, int field)
 {
     switch (field) {

@@ -24,8 +24,7 @@ struct MatchFieldRow {
 
 extern const MatchFieldRow MATCH_FIELDS[MATCH_FIELD_COUNT];
 
-/* Where one match keeps its fields: a node of the tree or of the losers'
- * bracket, or the third-place match. */
+/* Where one match keeps its fields: the node of any kind of match. */
 struct MatchValues {
     WCHAR *name;
     WCHAR *result;
@@ -33,7 +32,6 @@ struct MatchValues {
 };
 
 MatchValues nodeValues(BracketNode *node);
-MatchValues thirdPlaceValues(ThirdPlaceMatch *match);
 
 /* The text of a field, or NULL for a number. */
 WCHAR *matchFieldText(MatchValues match, int field);

@@ -45,7 +45,7 @@ static int isMatchHeld(Bracket *bracket, BracketNode *node)
     case MATCH_WINNERS:
         return 1;
     case MATCH_THIRD_PLACE:
-        return bracket->thirdPlace.on;
+        return bracket->thirdPlaceOn;
     case MATCH_GROUP:
         return bracket->groups.on;
     case MATCH_LOSERS:
@@ -120,7 +120,7 @@ static int wanted(ScheduleWalk *walk, BracketNode *node)
     if (request->round == SCHEDULE_READY_MATCHES)
         return isMatchReady(walk->bracket, node);
     MatchKind kind = matchKindOf(walk->bracket, node);
-    if (kind == MATCH_THIRD_PLACE ? !walk->bracket->thirdPlace.on : kind == MATCH_NONE)
+    if (kind == MATCH_THIRD_PLACE ? !walk->bracket->thirdPlaceOn : kind == MATCH_NONE)
         return 0;
     return !isMatchDecided(walk->bracket, node);
 }

@@ -135,7 +135,7 @@ static void followThirdPlacePairing(Bracket *bracket, const ThirdPlacePairing *b
     settleThirdPlace(bracket);
     ThirdPlacePairing after;
     notePairing(bracket, &after);
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     if (sameName(before->first, after.first) && sameName(before->second, after.second))
         return;
     if (match->result[0] || match->details.outcome != OUTCOME_PLAYED)

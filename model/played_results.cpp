@@ -36,7 +36,7 @@ int notePlayedResults(Bracket *bracket, PlayedResults *results)
         return 0;
     for (int i = bracket->slotCount; i < tree; i++)
         noteIfPlayed(bracket, bracket->nodeTable[i], results);
-    if (bracket->thirdPlace.on)
+    if (bracket->thirdPlaceOn)
         noteIfPlayed(bracket, &bracket->thirdPlace, results);
     for (int k = 0; k < losers; k++)
         noteIfPlayed(bracket, &bracket->losers.matches[k], results);

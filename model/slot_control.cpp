@@ -26,7 +26,6 @@ void destroySlotControls(Bracket *bracket)
 {
     destroySlotControl(&bracket->root.control);
     destroySlotControl(&bracket->thirdPlace.control);
-    destroySlotControl(&bracket->thirdPlace.label);
     if (bracket->losers.matches) {
         for (int k = 0; k < bracket->slotCount; k++)
             destroySlotControl(&bracket->losers.matches[k].control);

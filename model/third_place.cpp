@@ -41,7 +41,7 @@ int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name)
 
 int settleThirdPlace(Bracket *bracket)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     if (!match->name[0] && !match->result[0])
         return 0;
     if (match->name[0] && isThirdPlaceChoice(bracket, match->name))
@@ -53,11 +53,11 @@ int settleThirdPlace(Bracket *bracket)
 
 int setThirdPlaceOn(Bracket *bracket, int on)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     on = on != 0;
-    if (match->on == on || (on && !thirdPlaceAllowed(bracket)))
+    if (bracket->thirdPlaceOn == on || (on && !thirdPlaceAllowed(bracket)))
         return 0;
-    match->on = on;
+    bracket->thirdPlaceOn = on;
     /* A match that is no longer held has no place or time either. */
     if (!on) {
         clearPick(bracket, match);
@@ -70,8 +70,8 @@ int setThirdPlaceOn(Bracket *bracket, int on)
 
 int setThirdPlacePick(Bracket *bracket, const WCHAR *name)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (!match->on || !isThirdPlaceChoice(bracket, name))
+    BracketNode *match = &bracket->thirdPlace;
+    if (!bracket->thirdPlaceOn || !isThirdPlaceChoice(bracket, name))
         return 0;
     if (sameName(match->name, name))
         return 1;

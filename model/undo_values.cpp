@@ -137,7 +137,7 @@ ValueRef undoValueRef(Bracket *bracket, UINT id)
 
 static MatchValues matchOf(Bracket *bracket, const ValueRef &ref)
 {
-    return ref.slot ? nodeValues(ref.slot) : thirdPlaceValues(&bracket->thirdPlace);
+    return ref.slot ? nodeValues(ref.slot) : nodeValues(&bracket->thirdPlace);
 }
 
 /* The text buffer a value lives in, or NULL for the numbers. */
@@ -168,7 +168,7 @@ static int *numberOf(Bracket *bracket, UINT id)
     if (ref.groupValue == GROUP_VALUE_DRAWN)
         return &bracket->groups.groups[ref.group].drawn[ref.slot - bracket->groups.groups[ref.group].match];
     if (ref.thirdPlace)
-        return &bracket->thirdPlace.on;
+        return &bracket->thirdPlaceOn;
     if (ref.formatValue == FORMAT_DOUBLE)
         return &bracket->losers.on;
     if (ref.formatValue == FORMAT_RESET)

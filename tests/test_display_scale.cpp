@@ -77,7 +77,7 @@ struct DisplayScaleTest : EditorWindowTest {
     {
         std::vector<RECT> places;
         ASSERT_NE(nullptr, bracket.thirdPlace.control);
-        places.push_back(placeOf(bracket.thirdPlace.label));
+        places.push_back(placeOf(GetDlgItem(window, IDC_THIRD_PLACE_LABEL)));
         for (int id = 1; id <= slotCount() + 1; id++) {
             SCOPED_TRACE(testing::Message() << "slot " << id);
             HWND c = id <= slotCount() ? control(id) : bracket.thirdPlace.control;

@@ -47,7 +47,7 @@ struct LateChangesTest : ::testing::Test {
         std::vector<BracketNode *> all;
         for (int i = bracket.slotCount; i < 2 * bracket.slotCount - 1; i++)
             all.push_back(bracket.nodeTable[i]);
-        if (bracket.thirdPlace.on)
+        if (bracket.thirdPlaceOn)
             all.push_back(&bracket.thirdPlace);
         for (int k = 0; bracket.losers.on && k < bracket.slotCount; k++)
             all.push_back(&bracket.losers.matches[k]);

@@ -51,8 +51,8 @@ TEST_F(MatchFieldsTest, EveryFieldOfEveryKindOfMatchComesBackThroughUndoAndTheFi
             matches.push_back({nodeValues(losersMatch(&bracket, 1)), L"T2"});
             matches.push_back({nodeValues(grandFinal(&bracket)), L"T1"});
         } else {
-            bracket.thirdPlace.on = 1;
-            matches.push_back({thirdPlaceValues(&bracket.thirdPlace), L"T3"});
+            bracket.thirdPlaceOn = 1;
+            matches.push_back({nodeValues(&bracket.thirdPlace), L"T3"});
         }
         std::wstring before = matchFingerprint(&bracket);
         beginUndoStep(&bracket, 0);

@@ -46,7 +46,7 @@ TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
     }
     EXPECT_STREQ(L"6:3 6:4", slot(5)->result);
     EXPECT_STREQ(L"2-1 a.e.t. & \"more\"", slot(7)->result);
-    EXPECT_EQ(1, bracket.thirdPlace.on);
+    EXPECT_EQ(1, bracket.thirdPlaceOn);
     EXPECT_STREQ(L"T3", bracket.thirdPlace.name);
     EXPECT_STREQ(L"W/O", bracket.thirdPlace.result);
     ASSERT_NE(nullptr, bracket.thirdPlace.control) << "the drop-down shows while the match is on";
@@ -60,7 +60,7 @@ TEST_F(MatchResultFileTest, ScoresAndTheThirdPlaceMatchRoundTrip)
     setThirdPlaceOn(&bracket, 0);
     ASSERT_EQ(1, saveBracketFile(&bracket, window, path.c_str()));
     ASSERT_EQ(1, loadBracketFile(&bracket, window, path.c_str()));
-    EXPECT_EQ(0, bracket.thirdPlace.on);
+    EXPECT_EQ(0, bracket.thirdPlaceOn);
     EXPECT_EQ(nullptr, bracket.thirdPlace.control);
 }
 
@@ -136,7 +136,7 @@ TEST_F(MatchResultFileTest, StrayResultsAndAThirdPlacePickThatLostNothingAreNotK
     EXPECT_EQ(1, yes.answer.count) << "a third-place pick that lost no semi-final is an invalid pick";
     EXPECT_STREQ(L"", slot(1)->result) << "a base slot has no match";
     EXPECT_STREQ(L"", slot(5)->result) << "no result without a pick";
-    EXPECT_EQ(1, bracket.thirdPlace.on);
+    EXPECT_EQ(1, bracket.thirdPlaceOn);
     EXPECT_STREQ(L"", bracket.thirdPlace.name);
     EXPECT_STREQ(L"", bracket.thirdPlace.result);
 }

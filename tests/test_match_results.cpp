@@ -38,8 +38,8 @@ struct MatchResultsTest : ::testing::Test {
         std::wstring all = bracket.title;
         for (int id = 1; id <= 2 * bracket.slotCount - 1; id++)
             all += L"|" + std::wstring(slot(id)->name) + L"=" + slot(id)->result + details(slot(id)->details);
-        ThirdPlaceMatch &third = bracket.thirdPlace;
-        all += L"|third " + std::to_wstring(third.on) + L" " + third.name + L"=" + third.result + details(third.details);
+        BracketNode &third = bracket.thirdPlace;
+        all += L"|third " + std::to_wstring(bracket.thirdPlaceOn) + L" " + third.name + L"=" + third.result + details(third.details);
         return all;
     }
     ::testing::AssertionResult invariantsHold()
@@ -64,7 +64,7 @@ struct MatchResultsTest : ::testing::Test {
                 lstrcmpW(node->name, (leftOut ? node->right : node->left)->name))
                 return ::testing::AssertionFailure() << "slot " << id << " did not send the other entrant on";
         }
-        ThirdPlaceMatch &third = bracket.thirdPlace;
+        BracketNode &third = bracket.thirdPlace;
         if (!isThirdPlaceChoice(&bracket, third.name))
             return ::testing::AssertionFailure() << "the third-place pick is no semi-final loser";
         if (third.result[0] && !third.name[0])
@@ -72,7 +72,7 @@ struct MatchResultsTest : ::testing::Test {
         if (third.details.outcome != OUTCOME_PLAYED && third.details.outcome != OUTCOME_DOUBLE_WALKOVER &&
             !third.name[0])
             return ::testing::AssertionFailure() << "the third-place match has an outcome without a winner";
-        if (!third.on && (third.name[0] || third.result[0]))
+        if (!bracket.thirdPlaceOn && (third.name[0] || third.result[0]))
             return ::testing::AssertionFailure() << "a match that is off keeps a pick";
         return ::testing::AssertionSuccess();
     }
@@ -271,7 +271,7 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
                 const WCHAR *winner = random() % 3 == 0 ? L"" : (random() % 2 ? semi->left : semi->right)->name;
                 step([&] { applySlotText(&bracket, semi, winner); });
             } else if (kind < 7) {
-                step([&] { setThirdPlaceOn(&bracket, !bracket.thirdPlace.on); });
+                step([&] { setThirdPlaceOn(&bracket, !bracket.thirdPlaceOn); });
             } else if (kind < 9) {
                 const WCHAR *loser = semiFinalLoser(&bracket, random() % 2);
                 std::wstring result = L"t" + std::to_wstring(op);

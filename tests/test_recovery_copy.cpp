@@ -79,7 +79,7 @@ TEST_F(RecoveryCopyTest, EveryChangeSaveWouldWriteReachesTheCopyAtTheNextTick)
     lstrcpyW(slot(5)->name, L"Zoe");
     std::function<void()> changes[] = {
         [&] { lstrcpyW(slot(5)->result, L"6:3 6:4"); },
-        [&] { bracket.thirdPlace.on = 1; },
+        [&] { bracket.thirdPlaceOn = 1; },
         [&] { slot(2)->seed = 1; },
         [&] { slot(4)->bye = 1; },
         [&] { command(IDM_EDIT_LOCK_BASE); },

@@ -61,7 +61,7 @@ static void initMainWindow(HWND window, DocumentState *state)
 static void prepareMenu(HWND window, DocumentState *state, HMENU menu)
 {
     Bracket *bracket = state->bracket;
-    UINT mark = bracket->slotCount && bracket->thirdPlace.on ? MF_CHECKED : MF_UNCHECKED;
+    UINT mark = bracket->slotCount && bracket->thirdPlaceOn ? MF_CHECKED : MF_UNCHECKED;
     CheckMenuItem(menu, IDM_EDIT_THIRD_PLACE, MF_BYCOMMAND | mark);
     int doubleElimination = bracket->slotCount && bracket->losers.on;
     CheckMenuItem(menu, IDM_EDIT_DOUBLE_ELIMINATION, MF_BYCOMMAND | (doubleElimination ? MF_CHECKED : MF_UNCHECKED));

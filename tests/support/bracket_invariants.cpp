@@ -64,8 +64,8 @@ std::wstring matchFingerprint(Bracket *b)
     std::wstring text;
     for (int id = 1; b->nodeTable && id <= 2 * b->slotCount - 1; id++)
         addMatch(text, nodeValues(b->nodeTable[id - 1]));
-    text += L"|third " + std::to_wstring(b->thirdPlace.on);
-    addMatch(text, thirdPlaceValues(&b->thirdPlace));
+    text += L"|third " + std::to_wstring(b->thirdPlaceOn);
+    addMatch(text, nodeValues(&b->thirdPlace));
     text += L"|losers " + std::to_wstring(b->losers.on) + std::to_wstring(b->losers.reset);
     for (int k = 0; b->losers.matches && k < b->slotCount; k++)
         addMatch(text, nodeValues(&b->losers.matches[k]));

@@ -11,6 +11,7 @@
 #include "ui/editing/paste_team_list.h"
 #include "ui/document/recent_files.h"
 #include "ui/window/scroll_view.h"
+#include "ui/window/third_place_view.h"
 
 /* The parked button is enabled exactly while no bracket is open. */
 static void setParkedButtonEnabled(HWND window, BOOL enabled)
@@ -24,6 +25,7 @@ static void resetBracketQuietly(HWND window, Bracket *bracket)
 {
     int paused = pauseDrawing(window);
     resetBracket(bracket);
+    removeThirdPlaceHeading(window);
     resumeDrawing(window, paused);
 }
 

@@ -51,7 +51,7 @@ void showWholeKnockout(HWND window, Bracket *bracket)
 {
     for (int id = 1; id < 2 * bracket->slotCount; id++)
         showSlotName(bracket->nodeTable[id - 1]);
-    if (bracket->thirdPlace.on)
+    if (bracket->thirdPlaceOn)
         showThirdPlaceMatch(window, bracket);
     if (bracket->losers.on)
         showLosersBracket(window, bracket);

@@ -49,7 +49,7 @@ static void offerRounds(Bracket *bracket, ScheduleChoice *choice)
     loadStringWithFallback(module, IDS_SCHEDULE_READY, name, ROUND_NAME_CAPACITY);
     offerGroupRounds(bracket, choice);
     for (int level = bracket->depth - 1; level >= 0; level--) {
-        if (level == 0 && bracket->thirdPlace.on) {
+        if (level == 0 && bracket->thirdPlaceOn) {
             name = offerRound(choice, SCHEDULE_THIRD_PLACE);
             loadStringWithFallback(module, IDS_PICTURE_THIRD_PLACE, name, ROUND_NAME_CAPACITY);
         }

@@ -8,7 +8,7 @@
 void toggleThirdPlaceMatch(HWND window, DocumentState *state)
 {
     Bracket *bracket = state->bracket;
-    setThirdPlaceOn(bracket, !bracket->thirdPlace.on);
+    setThirdPlaceOn(bracket, !bracket->thirdPlaceOn);
     showThirdPlaceMatch(window, bracket);
 }
 

@@ -73,7 +73,7 @@ static int thirdPlaceBottom(Bracket *bracket)
  * champion, below the losers' bracket. */
 static int showsThirdPlace(Bracket *bracket)
 {
-    return bracket->thirdPlace.on && bracket->depth >= 2 && !losersPictureShown(bracket);
+    return bracket->thirdPlaceOn && bracket->depth >= 2 && !losersPictureShown(bracket);
 }
 
 /* The foot of the winners' bracket: its last row of boxes, or the

@@ -41,7 +41,7 @@ int collectResultLines(Bracket *bracket, ResultLine **lines)
             fillLine(bracket, node, number, &(*lines)[count++]);
         }
     }
-    if (bracket->thirdPlace.on && bracket->depth >= 2)
+    if (bracket->thirdPlaceOn && bracket->depth >= 2)
         fillLine(bracket, &bracket->thirdPlace, 1, &(*lines)[count++]);
     if (bracket->losers.on && grandFinal(bracket)) {
         for (int k = 1; k <= losersMatchCount(bracket); k++) {

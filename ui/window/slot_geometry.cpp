@@ -314,7 +314,7 @@ SIZE bracketContentSize(const Bracket *bracket, const SlotGeometry *geometry)
         size.cy = losersHeadingBottom(bracket, geometry) + geometry->losersPitch * (bracket->slotCount / 4) +
                   geometry->margin;
     /* The match for third place may need room below the columns. */
-    if (bracket->thirdPlace.on && bracket->slotCount >= 4) {
+    if (bracket->thirdPlaceOn && bracket->slotCount >= 4) {
         int needed = thirdPlaceComboPlace(bracket, geometry).y + geometry->thirdPlaceField + geometry->margin;
         if (needed > size.cy)
             size.cy = needed;

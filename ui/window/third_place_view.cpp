@@ -13,20 +13,35 @@ enum {
     LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX
 };
 
-static void showThirdPlacePick(ThirdPlaceMatch *match)
+static void showThirdPlacePick(BracketNode *match)
 {
     if (match->control)
         showSoleChoice(match->control, match->name);
 }
 
-/* The heading and the drop-down stand at the slots' scale, in their font. */
-static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometry)
+/* The heading is the window's, not the match's: the window keeps it as its
+ * child under its id, beside the drop-down it names. */
+static HWND thirdPlaceHeading(HWND mainWindow)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
-    if (match->label) {
+    return GetDlgItem(mainWindow, IDC_THIRD_PLACE_LABEL);
+}
+
+void removeThirdPlaceHeading(HWND mainWindow)
+{
+    HWND heading = thirdPlaceHeading(mainWindow);
+    if (heading)
+        DestroyWindow(heading);
+}
+
+/* The heading and the drop-down stand at the slots' scale, in their font. */
+static void moveThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
+{
+    BracketNode *match = &bracket->thirdPlace;
+    HWND heading = thirdPlaceHeading(mainWindow);
+    if (heading) {
         POINT at = thirdPlaceLabelPlace(bracket, geometry);
-        SendMessageW(match->label, WM_SETFONT, (WPARAM)geometry->font, FALSE);
-        SetWindowPos(match->label, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
+        SendMessageW(heading, WM_SETFONT, (WPARAM)geometry->font, FALSE);
+        SetWindowPos(heading, NULL, at.x, at.y, geometry->columnWidth, geometry->labelHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (match->control) {
@@ -40,41 +55,42 @@ static void moveThirdPlaceControls(Bracket *bracket, const SlotGeometry *geometr
 
 static void createThirdPlaceControls(Bracket *bracket, HWND mainWindow)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
+    BracketNode *match = &bracket->thirdPlace;
     HINSTANCE instance = GetModuleHandleW(NULL);
     WCHAR heading[64];
     loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, heading, 64);
-    match->label = CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
-                                   (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
+    CreateWindowExW(0, L"Static", heading, LABEL_STYLE, 0, 0, COLUMN_WIDTH, THIRD_PLACE_LABEL_HEIGHT, mainWindow,
+                    (HMENU)(INT_PTR)IDC_THIRD_PLACE_LABEL, instance, NULL);
     match->control = CreateWindowExW(0, L"ComboBox", NULL, PICK_STYLE, 0, 0, COLUMN_WIDTH, PICK_HEIGHT, mainWindow,
                                      (HMENU)(INT_PTR)IDC_THIRD_PLACE_COMBO, instance, NULL);
     if (match->control)
         addPickTooltip(mainWindow, match->control);
 }
 
-static void destroyThirdPlaceControls(ThirdPlaceMatch *match)
+static void destroyThirdPlaceControls(HWND mainWindow, BracketNode *match)
 {
     if (match->control)
         DestroyWindow(match->control);
-    if (match->label)
-        DestroyWindow(match->label);
     match->control = NULL;
-    match->label = NULL;
+    removeThirdPlaceHeading(mainWindow);
 }
 
 int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometry *geometry)
 {
-    ThirdPlaceMatch *match = &bracket->thirdPlace;
-    int wanted = match->on && bracket->slotCount >= 4;
+    BracketNode *match = &bracket->thirdPlace;
+    int wanted = bracket->thirdPlaceOn && bracket->slotCount >= 4;
     int changed = 0;
     if (wanted && !match->control) {
+        /* A heading left from a bracket emptied without the window (its
+         * drop-down went with the bracket) goes before the new pair comes. */
+        removeThirdPlaceHeading(mainWindow);
         createThirdPlaceControls(bracket, mainWindow);
         changed = 1;
-    } else if (!wanted && (match->control || match->label)) {
-        destroyThirdPlaceControls(match);
+    } else if (!wanted && (match->control || thirdPlaceHeading(mainWindow))) {
+        destroyThirdPlaceControls(mainWindow, match);
         changed = 1;
     }
-    moveThirdPlaceControls(bracket, geometry);
+    moveThirdPlaceControls(mainWindow, bracket, geometry);
     showThirdPlacePick(match);
     return changed;
 }

@@ -16,6 +16,10 @@ int placeThirdPlaceControls(HWND mainWindow, Bracket *bracket, const SlotGeometr
  * controls follow and the window is fitted to the bracket again. */
 void showThirdPlaceMatch(HWND mainWindow, Bracket *bracket);
 
+/* The bracket was emptied: its drop-down went with it, and the heading
+ * over it goes too. */
+void removeThirdPlaceHeading(HWND mainWindow);
+
 /* CBN_DROPDOWN: the two semi-final losers known so far. */
 void fillThirdPlaceChoices(HWND control, Bracket *bracket);
 

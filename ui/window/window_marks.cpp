@@ -322,7 +322,7 @@ static void gatherMarks(MarkGathering *gathering)
             if (node->left)
                 gatherMatchMarks(gathering, node, node->control, scores);
         }
-        if (bracket->thirdPlace.on)
+        if (bracket->thirdPlaceOn)
             gatherMatchMarks(gathering, &bracket->thirdPlace, bracket->thirdPlace.control, scores);
         if (bracket->losers.on)
             gatherLosersMarks(gathering, scores);
