@@ -162,6 +162,35 @@ start_display() {
   export DISPLAY=":$(cat "$WORK/display")"
 }
 
+# scaled_prefix NAME DPI: the screenshots' own copy of the prefix,
+# wineprefix-shot-NAME, at display scale DPI; registry lines given on
+# standard input go into it too. WINEPREFIX names the copy afterwards.
+scaled_prefix() {
+  local source_prefix="$WINEPREFIX" extra hex
+  extra=$(cat)
+  export WINEPREFIX="$DUELMARK_BUILD/wineprefix-shot-$1"
+  rm -rf "$WINEPREFIX"
+  cp -a "$source_prefix" "$WINEPREFIX"
+  rm -f "$WINEPREFIX"/.update-timestamp.lock
+  hex=$(printf %08x "$2")
+  cat > "$WORK/scale.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$hex
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$hex
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts]
+"LogPixels"=dword:$hex
+
+$extra
+REG
+  (unset DISPLAY; wine regedit /S "$(winepath -w "$WORK/scale.reg")") </dev/null >/dev/null 2>&1
+  wineserver -w
+}
+
 # shoot_editor LOCALE DESKTOP FILE: the editor, in the language LOCALE
 # selects, on FILE in a Wine virtual desktop of DESKTOP (WxH), photographed
 # into $OUT with the screen around it trimmed away.

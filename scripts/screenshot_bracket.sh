@@ -16,26 +16,7 @@ OUT="$ROOT/docs/bracket-16.png"
 begin_screenshots
 if [ "$DPI" != 96 ]; then
   OUT="$ROOT/docs/bracket-16-${DPI}dpi.png"
-  source_prefix="$WINEPREFIX"
-  export WINEPREFIX="$DUELMARK_BUILD/wineprefix-shot-$DPI"
-  rm -rf "$WINEPREFIX"
-  cp -a "$source_prefix" "$WINEPREFIX"
-  rm -f "$WINEPREFIX"/.update-timestamp.lock
-  hex=$(printf %08x "$DPI")
-  cat > "$WORK/dpi.reg" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Control Panel\\Desktop]
-"LogPixels"=dword:$hex
-
-[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
-"LogPixels"=dword:$hex
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Fonts]
-"LogPixels"=dword:$hex
-REG
-  (unset DISPLAY; wine regedit /S "$(winepath -w "$WORK/dpi.reg")") </dev/null >/dev/null 2>&1
-  wineserver -w
+  scaled_prefix "$DPI" "$DPI" </dev/null
 fi
 
 # Sixteen teams with Chinese names, as the first-round boxes (edit controls)

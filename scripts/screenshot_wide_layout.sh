@@ -14,29 +14,10 @@ prepare_prefix
 DPI=144
 OUT="$ROOT/docs/bracket-wide-144dpi.png"
 begin_screenshots
-source_prefix="$WINEPREFIX"
-export WINEPREFIX="$DUELMARK_BUILD/wineprefix-shot-wide-$DPI"
-rm -rf "$WINEPREFIX"
-cp -a "$source_prefix" "$WINEPREFIX"
-rm -f "$WINEPREFIX"/.update-timestamp.lock
-hex=$(printf %08x "$DPI")
-cat > "$WORK/wide.reg" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Control Panel\\Desktop]
-"LogPixels"=dword:$hex
-
-[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
-"LogPixels"=dword:$hex
-
-[HKEY_CURRENT_USER\\Software\\Wine\\Fonts]
-"LogPixels"=dword:$hex
-
-[HKEY_CURRENT_USER\\Software\\Duelmark\\View]
+scaled_prefix "wide-$DPI" "$DPI" <<'REG'
+[HKEY_CURRENT_USER\Software\Duelmark\View]
 "WideLayout"=dword:00000001
 REG
-(unset DISPLAY; wine regedit /S "$(winepath -w "$WORK/wide.reg")") </dev/null >/dev/null 2>&1
-wineserver -w
 
 python3 - "$WORK/event.xml" <<'PY'
 import sys
