@@ -162,6 +162,28 @@ start_display() {
   export DISPLAY=":$(cat "$WORK/display")"
 }
 
+# shoot_hall_display DESKTOP FILE TITLE NAME: the English editor on FILE in
+# a Wine virtual desktop of DESKTOP (WxH); View > Hall display is sent as
+# the menu sends it once the window titled TITLE is there, from the same
+# desktop (windows of another are not found), and the screen is
+# photographed into $OUT/NAME when the dialog tool says the display is up.
+shoot_hall_display() {
+  local ready="$WORK/hall.ready" wine_pid
+  LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine explorer /desktop=hall,"$1" "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
+    "$(winepath -w "$2")" </dev/null >/dev/null 2>&1 &
+  wine_pid=$!
+  wine explorer /desktop=hall,"$1" "$(winepath -w "$DUELMARK_BUILD/res/show_dialogs.exe")" hall-display \
+    "$(winepath -w "$ready")" "$3" </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 600); do [ -f "$ready" ] && break; sleep 0.1; done
+  [ -f "$ready" ] || { echo "the hall display never appeared" >&2; exit 1; }
+  /usr/bin/import -window root "$WORK/screen.png"
+  rm -f "$ready"
+  /usr/bin/convert "$WORK/screen.png" -crop "$1+0+0" +repage -strip -define png:exclude-chunks=date,time "$OUT/$4"
+  wineserver -k 2>/dev/null || true
+  wait "$wine_pid" 2>/dev/null || true
+  echo "docs/$4"
+}
+
 # scaled_prefix NAME DPI: the screenshots' own copy of the prefix,
 # wineprefix-shot-NAME, at display scale DPI; registry lines given on
 # standard input go into it too. WINEPREFIX names the copy afterwards.

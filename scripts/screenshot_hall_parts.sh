@@ -11,7 +11,6 @@ prepare_prefix
 . "$ROOT/cmake/wine-env.sh"
 
 OUT="$ROOT/docs"
-TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
 begin_screenshots
 
 # Sixty-four clubs; the first round decided with scores, the second
@@ -39,18 +38,4 @@ open(sys.argv[1], "w", encoding="utf-8").write(xml + "</Games>")
 PY
 
 start_display 1920x1080x24
-READY="$WORK/hall.ready"
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine explorer /desktop=hall,1920x1080 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
-  "$(winepath -w "$WORK/county-open.xml")" </dev/null >/dev/null 2>&1 &
-WINE_PID=$!
-wine explorer /desktop=hall,1920x1080 "$(winepath -w "$TOOL")" hall-display "$(winepath -w "$READY")" \
-  "Duelmark - County Open 2026" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 600); do [ -f "$READY" ] && break; sleep 0.1; done
-[ -f "$READY" ] || { echo "the hall display never appeared" >&2; exit 1; }
-/usr/bin/import -window root "$WORK/screen.png"
-rm -f "$READY"
-/usr/bin/convert "$WORK/screen.png" -crop 1920x1080+0+0 +repage -strip -define png:exclude-chunks=date,time \
-  "$OUT/hall-display-parts.png"
-wineserver -k 2>/dev/null || true
-wait "$WINE_PID" 2>/dev/null || true
-echo "docs/hall-display-parts.png"
+shoot_hall_display 1920x1080 "$WORK/county-open.xml" "Duelmark - County Open 2026" hall-display-parts.png

@@ -14,7 +14,6 @@ prepare_prefix
 
 PAGE=${1:-1}
 OUT="$ROOT/docs"
-TOOL="$DUELMARK_BUILD/res/show_dialogs.exe"
 mkdir -p "$OUT"
 begin_screenshots
 
@@ -56,21 +55,4 @@ open(sys.argv[1], "w", encoding="utf-8").write(xml + "</Games>")
 PY
 
 start_display 1600x900x24
-READY="$WORK/hall.ready"
-LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine explorer /desktop=hall,1280x720 "$(winepath -w "$DUELMARK_BUILD/duelmark.exe")" \
-  "$(winepath -w "$WORK/city-league.xml")" </dev/null >/dev/null 2>&1 &
-WINE_PID=$!
-# View > Hall display, sent as the menu sends it once the editor is there,
-# from the same virtual desktop (windows of another are not found); the
-# tool says when the display is up.
-wine explorer /desktop=hall,1280x720 "$(winepath -w "$TOOL")" hall-display "$(winepath -w "$READY")" \
-  "Duelmark - City League Cup 2026" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 600); do [ -f "$READY" ] && break; sleep 0.1; done
-[ -f "$READY" ] || { echo "the hall display never appeared" >&2; exit 1; }
-/usr/bin/import -window root "$WORK/screen.png"
-rm -f "$READY"
-/usr/bin/convert "$WORK/screen.png" -crop 1280x720+0+0 +repage -strip -define png:exclude-chunks=date,time \
-  "$OUT/hall-display.png"
-wineserver -k 2>/dev/null || true
-wait "$WINE_PID" 2>/dev/null || true
-echo "docs/hall-display.png"
+shoot_hall_display 1280x720 "$WORK/city-league.xml" "Duelmark - City League Cup 2026" hall-display.png
