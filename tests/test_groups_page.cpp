@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "support/dialog_script.h"
 #include "support/editor_window.h"
+#include "ui/command_table.h"
 #include "ui/common/group_marks.h"
 #include "ui/document/document.h"
 
@@ -178,6 +179,9 @@ TEST_F(GroupsPageTest, AnOpenedEventShowsItsResultsOverAHiddenKnockout)
     EXPECT_FALSE(GetWindowLongPtrW(control(1), GWL_STYLE) & WS_VISIBLE) << "a knockout slot shows over the page";
     EXPECT_EQ(L"11:4 11:5", text(cell(0, 3, 1)));
     EXPECT_EQ(L"4:11 5:11", text(cell(0, 1, 3)));
+    // The knockout's first round is the groups' to fill.
+    EXPECT_FALSE(commandCanAct(window, &state, IDM_EDIT_PASTE_LIST));
+    EXPECT_FALSE(commandCanAct(window, &state, IDM_EDIT_DRAW_TEAMS));
 }
 
 // Group A played out through the keyboard alone: Tab from the tab strip

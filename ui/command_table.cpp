@@ -45,7 +45,8 @@ enum {
     NEEDS_SINGLE_ELIMINATION = 1 << 8,
     NEEDS_DOUBLE_ELIMINATION = 1 << 9,
     NEEDS_NAMED_FOCUS = 1 << 10,    /* the focused slot shows a first-round entrant's name */
-    NEEDS_LEVEL_GROUP = 1 << 11     /* a decided group has entrants its rules leave level */
+    NEEDS_LEVEL_GROUP = 1 << 11,    /* a decided group has entrants its rules leave level */
+    NEEDS_OWN_FIRST_ROUND = 1 << 12 /* the first round is not filled from groups */
 };
 
 /* How the command runs. */
@@ -84,8 +85,8 @@ static const CommandRow COMMANDS[] = {
     {IDM_EDIT_UNDO, undoEdit, NEEDS_UNDO, RUNS_PLAIN},
     {IDM_EDIT_REDO, redoEdit, NEEDS_REDO, RUNS_PLAIN},
     {IDM_EDIT_COPY_PICTURE, copyPicture, NEEDS_BRACKET, RUNS_PLAIN},
-    {IDM_EDIT_PASTE_LIST, pasteTeamList, NEEDS_UNLOCKED_BASE, RUNS_PLAIN},
-    {IDM_EDIT_DRAW_TEAMS, drawTeams, NEEDS_UNLOCKED_BASE, ONE_UNDO_STEP},
+    {IDM_EDIT_PASTE_LIST, pasteTeamList, NEEDS_UNLOCKED_BASE | NEEDS_OWN_FIRST_ROUND, RUNS_PLAIN},
+    {IDM_EDIT_DRAW_TEAMS, drawTeams, NEEDS_UNLOCKED_BASE | NEEDS_OWN_FIRST_ROUND, ONE_UNDO_STEP},
     {IDM_EDIT_LOCK_BASE, lockBaseSlots, NEEDS_UNLOCKED_BASE, RUNS_PLAIN},
     {IDM_EDIT_UNLOCK_BASE, unlockBaseSlots, NEEDS_LOCKED_BASE, RUNS_PLAIN},
     {IDM_EDIT_CLEAR_PICKS, clearPicks, NEEDS_BRACKET, ONE_UNDO_STEP},
@@ -151,6 +152,10 @@ static int needsMet(HWND window, DocumentState *state, UINT needs)
     if ((needs & NEEDS_NAMED_FOCUS) && !renameEntrantCanAct(window, state))
         return 0;
     if ((needs & NEEDS_LEVEL_GROUP) && !tiedEntrantsToOrder(window, state))
+        return 0;
+    /* The groups' places fill it again at their next change: a list pasted
+     * or drawn into it would stand only until then. */
+    if ((needs & NEEDS_OWN_FIRST_ROUND) && bracket->groups.on)
         return 0;
     return 1;
 }
