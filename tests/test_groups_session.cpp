@@ -33,22 +33,6 @@ std::vector<HWND> groupMatchCells(HWND window)
     return cells;
 }
 
-// Moves the keyboard focus to control in the editor, taking the foreground
-// back first: another test's window may hold it in a full run.
-bool focusIn(HWND window, HWND control)
-{
-    DWORD thread = GetWindowThreadProcessId(window, NULL);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(20)) {
-        SetForegroundWindow(window);
-        SendMessageW(window, WM_NEXTDLGCTL, (WPARAM)control, TRUE);
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == control)
-            return true;
-    }
-    return false;
-}
-
 // Match result on the focused group match: the entrant with the lower
 // number wins (so every group ends in seed order) unless upset is set.
 std::string decideFocused(Editor &editor, bool upset, const std::function<void(DialogScript &)> &question = {})
@@ -103,7 +87,7 @@ TEST(GroupsSession, AGroupsDayFromListToReopenedResults)
         ASSERT_EQ(24u, cells.size()) << "four groups of four play six matches each";
 
         for (HWND cell : cells) {
-            ASSERT_TRUE(focusIn(editor.window, cell));
+            ASSERT_TRUE(editor.focus(cell));
             EXPECT_EQ("", decideFocused(editor, false));
         }
         // Seeds went into the groups in a snake (A: 1 8 9 16, B: 2 7 10 15,
@@ -136,7 +120,7 @@ TEST(GroupsSession, AGroupsDayFromListToReopenedResults)
         SendMessageW(tabs, TCM_SETCURFOCUS, 0, 0);
         HWND turned = NULL;
         for (HWND cell : groupMatchCells(editor.window)) {
-            ASSERT_TRUE(focusIn(editor.window, cell));
+            ASSERT_TRUE(editor.focus(cell));
             std::string asked;
             std::string failures = editor.command(IDM_EDIT_MATCH_RESULT, [&](DialogScript &s) {
                 HWND dialog = s.next("a group match's Match result dialog");
