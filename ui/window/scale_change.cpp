@@ -7,6 +7,18 @@
 #include "ui/window/losers_view.h"
 #include "ui/window/stage_tabs.h"
 
+/* Every slot, third-place and losers' control moved to geometry, drawn
+ * once at the end; returns the size the bracket then takes. */
+static SIZE placeEveryControl(HWND window, Bracket *bracket, const SlotGeometry *geometry)
+{
+    int paused = pauseDrawing(window);
+    placeSlotControls(bracket, geometry);
+    placeThirdPlaceControls(window, bracket, geometry);
+    placeLosersControls(window, bracket, geometry, 1);
+    resumeDrawing(window, paused);
+    return bracketContentSize(bracket, geometry);
+}
+
 /* The controls are moved rather than made again: what they show, the caret
  * and the focus all stay with them. */
 void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *suggested)
@@ -23,12 +35,7 @@ void followDisplayScale(HWND window, Bracket *bracket, int dpi, const RECT *sugg
     resetScrollView(window);
     placeStageTabs(window, bracket);
     SlotGeometry geometry = slotGeometryFor(window, bracket);
-    int paused = pauseDrawing(window);
-    placeSlotControls(bracket, &geometry);
-    placeThirdPlaceControls(window, bracket, &geometry);
-    placeLosersControls(window, bracket, &geometry, 1);
-    resumeDrawing(window, paused);
-    SIZE content = bracketContentSize(bracket, &geometry);
+    SIZE content = placeEveryControl(window, bracket, &geometry);
     fitStageTabs(window, geometry.font, content.cx);
     placeScrollViewNear(window, content.cx, content.cy, suggested);
     offset.x = MulDiv(offset.x, dpi, oldDpi);
@@ -42,12 +49,7 @@ void layOutAgain(HWND window, Bracket *bracket)
         return;
     resetScrollView(window);
     SlotGeometry geometry = slotGeometryFor(window, bracket);
-    int paused = pauseDrawing(window);
-    placeSlotControls(bracket, &geometry);
-    placeThirdPlaceControls(window, bracket, &geometry);
-    placeLosersControls(window, bracket, &geometry, 1);
-    resumeDrawing(window, paused);
-    SIZE content = bracketContentSize(bracket, &geometry);
+    SIZE content = placeEveryControl(window, bracket, &geometry);
     placeScrollView(window, content.cx, content.cy);
     HWND focus = GetFocus();
     if (focus && IsChild(window, focus))
