@@ -22,17 +22,26 @@ static void roundName(Bracket *bracket, int round, WCHAR *text)
     roundHeading(bracket, bracket->depth - round + 1, text, HEADING_CAPACITY);
 }
 
+/* The whole message and its list of lines; 0, with neither, when memory
+ * ran out. */
+static int allocMessageAndLines(WCHAR **text, WCHAR **lines)
+{
+    *text = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
+    *lines = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
+    if (*text && *lines)
+        return 1;
+    freeBlock(*text);
+    freeBlock(*lines);
+    return 0;
+}
+
 WCHAR *clubClashText(Bracket *bracket, const Entrant *field, const SeparatedDraw *draw)
 {
     if (draw->clashCount == 0)
         return NULL;
-    WCHAR *text = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
-    WCHAR *lines = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
-    if (!text || !lines) {
-        freeBlock(text);
-        freeBlock(lines);
+    WCHAR *text, *lines;
+    if (!allocMessageAndLines(&text, &lines))
         return NULL;
-    }
     HMODULE module = bracket->resourceModule;
     WCHAR lineForm[PART_CAPACITY], whole[PART_CAPACITY];
     loadStringPart(module, IDS_CLUB_MATES_MEET_EARLY, 1, L"%1 and %2 (%3): %4, not before %5", lineForm,
@@ -68,13 +77,9 @@ static const WCHAR *clubOf(Bracket *bracket, const WCHAR *name)
 
 WCHAR *groupClubClashText(Bracket *bracket)
 {
-    WCHAR *text = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
-    WCHAR *lines = (WCHAR *)allocBlock(TEXT_CAPACITY * sizeof(WCHAR));
-    if (!text || !lines) {
-        freeBlock(text);
-        freeBlock(lines);
+    WCHAR *text, *lines;
+    if (!allocMessageAndLines(&text, &lines))
         return NULL;
-    }
     HMODULE module = bracket->resourceModule;
     WCHAR lineForm[PART_CAPACITY], whole[PART_CAPACITY];
     loadStringPart(module, IDS_CLUB_MATES_SHARE_GROUP, 1, L"%1 and %2 (%3) in group %4", lineForm, PART_CAPACITY);
