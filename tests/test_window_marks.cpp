@@ -263,4 +263,38 @@ TEST_F(WindowMarksTest, TipsTellASeedAndAPicksMarksWhole)
     EXPECT_NE(std::wstring::npos, tipOf(bracket.nodeTable[4]->control).find(court)) << "the court whole";
 }
 
+// A first-round box's tip, hooked only once the pointer first comes over
+// the box, shows as the mouse rests there.
+TEST_F(WindowMarksTest, ASeedsTipShowsOnTheFirstHover)
+{
+    openOn(SEEDED_XML);
+    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    ASSERT_NE(nullptr, tooltip);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT seed;
+    GetWindowRect(control(1), &seed);
+    // As the system tells a window the pointer is over it: WM_SETCURSOR
+    // (which the box hands its parent), then the move itself.
+    auto hover = [&] {
+        SetCursorPos(seed.left + 5, seed.top + 5);
+        for (int x = 5; x < 8; x++) {
+            SendMessageW(control(1), WM_SETCURSOR, (WPARAM)control(1), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            SendMessageW(control(1), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+        }
+    };
+    hover();
+    bool shown = false;
+    for (DWORD start = GetTickCount(); !shown && GetTickCount() - start < 10000;) {
+        MSG message;
+        while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        shown = IsWindowVisible(tooltip) != FALSE;
+        POINT cursor;
+        if (!shown && GetCursorPos(&cursor) && !PtInRect(&seed, cursor))
+            hover();
+        Sleep(10);
+    }
+    EXPECT_TRUE(shown) << "the seed's tip never showed";
+}
+
 } // namespace

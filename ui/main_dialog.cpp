@@ -164,6 +164,8 @@ INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         else
             answerPickTooltip(window, state->bracket, (NMHDR *)lParam);
         break;
+    /* Left to the default afterwards: the cursor is not this window's to set. */
+    case WM_SETCURSOR: relayTipOnHover(window, (HWND)wParam); break;
     case WM_CONTEXTMENU: showPickMenu(window, state, (HWND)wParam, lParam); break;
     case WM_INITMENUPOPUP: prepareMenu(window, state, (HMENU)wParam); break;
     case WM_VSCROLL: scrollByBar(window, SB_VERT, wParam); break;

@@ -30,19 +30,52 @@ static LRESULT CALLBACK relayMouse(HWND control, UINT message, WPARAM wParam, LP
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-void addPickTooltip(HWND mainWindow, HWND control)
+/* The tool alone, its text asked for when the tip shows; 1 when added. */
+static int addTool(HWND tooltip, HWND mainWindow, HWND control)
 {
-    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
-    if (!tooltip || !control)
-        return;
-    SetWindowSubclass(control, relayMouse, RELAY_SUBCLASS_ID, (DWORD_PTR)tooltip);
     TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = mainWindow;
     tool.uId = (UINT_PTR)control;
     tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, (LPARAM)&tool);
+    return SendMessageW(tooltip, TTM_ADDTOOLW, 0, (LPARAM)&tool) != FALSE;
+}
+
+void addPickTooltip(HWND mainWindow, HWND control)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip || !control)
+        return;
+    SetWindowSubclass(control, relayMouse, RELAY_SUBCLASS_ID, (DWORD_PTR)tooltip);
+    addTool(tooltip, mainWindow, control);
+}
+
+/* A first-round box's tip is wanted on few of a bracket's many boxes, and
+ * hooking every box at each open, then unhooking each as it goes, cost
+ * more than a tenth of opening the file: the box gets its tool now and its
+ * relay when the pointer first comes over it (relayTipOnHover). */
+static void addHoverTooltip(HWND mainWindow, HWND control)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (tooltip && control)
+        addTool(tooltip, mainWindow, control);
+}
+
+void relayTipOnHover(HWND mainWindow, HWND control)
+{
+    HWND tooltip = (HWND)GetPropW(mainWindow, TOOLTIP_PROPERTY);
+    if (!tooltip || !control || GetParent(control) != mainWindow)
+        return;
+    WCHAR text[80];
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = mainWindow;
+    tool.uId = (UINT_PTR)control;
+    tool.lpszText = text;
+    /* A relay already there only has its tooltip named again. */
+    if (SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, (LPARAM)&tool))
+        SetWindowSubclass(control, relayMouse, RELAY_SUBCLASS_ID, (DWORD_PTR)tooltip);
 }
 
 /* The tools of the previous bracket name controls that are gone. */
@@ -73,8 +106,13 @@ void attachPickTooltips(HWND mainWindow, Bracket *bracket)
         return;
     /* A seed may find no room beside its box in the usual geometry; the
      * first-round box's tip tells it whole. */
-    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++)
-        addPickTooltip(mainWindow, bracket->nodeTable[id - 1]->control);
+    for (int id = 1; id <= 2 * bracket->slotCount - 1; id++) {
+        BracketNode *slot = bracket->nodeTable[id - 1];
+        if (slot->left)
+            addPickTooltip(mainWindow, slot->control);
+        else
+            addHoverTooltip(mainWindow, slot->control);
+    }
     addPickTooltip(mainWindow, bracket->thirdPlace.control);
     for (int k = 1; k <= bracket->slotCount; k++) {
         BracketNode *match = losersMatch(bracket, k);

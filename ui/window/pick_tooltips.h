@@ -7,12 +7,18 @@
 #include "model/bracket.h"
 
 /* Gives the window's tooltip control (made on first use) one tool for every
- * pick control of the bracket, the third-place one included, in place of
- * the previous bracket's. */
+ * slot control of the bracket, the third-place one included, in place of
+ * the previous bracket's; a first-round box's relay waits for the pointer
+ * (relayTipOnHover). */
 void attachPickTooltips(HWND mainWindow, Bracket *bracket);
 
 /* Adds one pick control to the window's tooltip control. */
 void addPickTooltip(HWND mainWindow, HWND control);
+
+/* WM_SETCURSOR naming the child under the pointer: a control whose tool
+ * waits for the pointer gets its relay, so the mouse message that follows
+ * already reaches the tooltip. */
+void relayTipOnHover(HWND mainWindow, HWND control);
 
 /* WM_PARENTNOTIFY of a control being destroyed: its tool goes while the
  * control still exists, so the tooltip can undo its subclassing (a tool
