@@ -1,5 +1,6 @@
 #include "model/team_list.h"
 #include "model/entrant_name.h"
+#include "model/heap.h"
 #include "model/pick_rules.h"
 
 static int isLineBreak(WCHAR c)
@@ -138,10 +139,55 @@ int findCutListLines(const WCHAR *text, int *lines, int capacity)
     return count;
 }
 
-const WCHAR *repeatedBaseName(Bracket *bracket)
+/* A base name as sameEntrantName reads it: without its outer spaces. */
+struct TrimmedName {
+    const WCHAR *start;
+    int length;
+    const WCHAR *name;
+    int order; /* the slot's place, left to right */
+};
+
+static TrimmedName trimmed(const WCHAR *name, int order)
 {
-    if (!bracket->slotCount || bracket->depth == 0)
-        return NULL;
+    TrimmedName entry = {name, 0, name, order};
+    while (*entry.start == L' ')
+        entry.start++;
+    entry.length = lstrlenW(entry.start);
+    while (entry.length > 0 && entry.start[entry.length - 1] == L' ')
+        entry.length--;
+    return entry;
+}
+
+/* sameEntrantName's own comparison, as an order. */
+static int entrantOrder(const TrimmedName *a, const TrimmedName *b)
+{
+    return CompareStringOrdinal(a->start, a->length, b->start, b->length, TRUE) - CSTR_EQUAL;
+}
+
+/* Sorts names[0..count) by entrantOrder, keeping the slots' order among
+ * names that read as one; spare holds count more. */
+static void sortNames(TrimmedName *names, TrimmedName *spare, int count)
+{
+    for (int width = 1; width < count; width *= 2) {
+        for (int low = 0; low < count; low += 2 * width) {
+            int middle = low + width < count ? low + width : count;
+            int high = low + 2 * width < count ? low + 2 * width : count;
+            int left = low, right = middle, out = low;
+            while (left < middle && right < high)
+                spare[out++] = entrantOrder(&names[right], &names[left]) < 0 ? names[right++] : names[left++];
+            while (left < middle)
+                spare[out++] = names[left++];
+            while (right < high)
+                spare[out++] = names[right++];
+        }
+        for (int i = 0; i < count; i++)
+            names[i] = spare[i];
+    }
+}
+
+/* Every pair compared: the way when no memory can be had for the sort. */
+static const WCHAR *repeatedBaseNameByPairs(Bracket *bracket)
+{
     for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node; node = nextInLevel(node)) {
         if (!node->name[0])
             continue;
@@ -151,6 +197,37 @@ const WCHAR *repeatedBaseName(Bracket *bracket)
         }
     }
     return NULL;
+}
+
+/* Comparing every pair of a 256-slot bracket's names took a tenth of its
+ * save; sorted, names that read as one stand together. The name told is
+ * the first slot's, in the slots' order, that another slot shares. */
+const WCHAR *repeatedBaseName(Bracket *bracket)
+{
+    if (!bracket->slotCount || bracket->depth == 0)
+        return NULL;
+    TrimmedName *names = (TrimmedName *)allocBlock(2 * sizeof(TrimmedName) * (SIZE_T)bracket->slotCount);
+    if (!names)
+        return repeatedBaseNameByPairs(bracket);
+    int count = 0, place = 0;
+    for (BracketNode *node = leftmostAtLevel(bracket, bracket->depth); node && count < bracket->slotCount;
+         node = nextInLevel(node)) {
+        TrimmedName entry = trimmed(node->name, place++);
+        if (entry.length)
+            names[count++] = entry;
+    }
+    sortNames(names, names + bracket->slotCount, count);
+    const TrimmedName *found = NULL;
+    for (int i = 0; i + 1 < count; i++) {
+        /* The first of a run of one name is its earliest slot. */
+        if (entrantOrder(&names[i], &names[i + 1]) == 0 && (!found || names[i].order < found->order))
+            found = &names[i];
+        while (i + 1 < count && entrantOrder(&names[i], &names[i + 1]) == 0)
+            i++;
+    }
+    const WCHAR *name = found ? found->name : NULL;
+    freeBlock(names);
+    return name;
 }
 
 BracketNode *baseNameTwin(Bracket *bracket, const BracketNode *node)

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "model/bracket.h"
+#include "model/entrant_name.h"
 #include "model/team_list.h"
+#include "tests/support/failing_allocation.h"
 
 namespace {
 
@@ -70,6 +73,39 @@ TEST(TeamListTest, ARepeatedNameIsFoundAsAPersonWouldReadIt)
         int count = findRepeatedListName(c.list, name, lines, 8);
         EXPECT_STREQ(c.repeated, name) << c.list;
         EXPECT_EQ(c.lines, std::vector<int>(lines, lines + count)) << c.list;
+    }
+}
+
+// The name two base slots share, case and outer spaces aside, is the one
+// the earliest such slot holds, over many brackets of a few look-alike
+// names (blank, all spaces, case and spaces apart), whether or not memory
+// can be had.
+TEST(TeamListTest, TheRepeatedBaseNameIsTheEarliestSlotsThatAnotherShares)
+{
+    const WCHAR *spellings[] = {L"", L"  ", L"Ann", L"ann ", L" ANN", L"Bob", L"bob", L"Cy", L"Cy\u00AD", L"Dee"};
+    const int spellingCount = sizeof spellings / sizeof spellings[0];
+    unsigned seed = 12345;
+    for (int round = 0; round < 400; round++) {
+        Bracket bracket;
+        initBracket(&bracket, NULL);
+        ASSERT_TRUE(buildBracket(&bracket, 2 << (round % 4)));
+        for (int id = 1; id <= bracket.slotCount; id++) {
+            seed = seed * 1103515245u + 12345u;
+            lstrcpyW(bracket.nodeTable[id - 1]->name, spellings[(seed >> 16) % spellingCount]);
+        }
+        const WCHAR *expected = NULL;
+        for (int a = 1; a <= bracket.slotCount && !expected; a++) {
+            for (int b = a + 1; b <= bracket.slotCount && !expected; b++) {
+                if (sameEntrantName(bracket.nodeTable[a - 1]->name, bracket.nodeTable[b - 1]->name))
+                    expected = bracket.nodeTable[a - 1]->name;
+            }
+        }
+        EXPECT_EQ(expected, repeatedBaseName(&bracket)) << "round " << round;
+        {
+            FailingAllocations noMemory;
+            EXPECT_EQ(expected, repeatedBaseName(&bracket)) << "round " << round << ", no memory";
+        }
+        resetBracket(&bracket);
     }
 }
 
