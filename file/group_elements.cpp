@@ -2,7 +2,9 @@
 
 #include "file/match_status.h"
 #include "file/parse_decimal.h"
+#include "model/change_cascade.h"
 #include "model/entrant_name.h"
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "model/match_fields.h"
 
@@ -297,7 +299,8 @@ int readGroupElements(IXMLDOMDocument *document, Bracket *staged, OpenReport *re
         return 0;
     /* The knockout follows its groups: a file another tool made may name
      * others in the first round, and the groups are what was played. */
-    fillKnockoutFromGroups(staged);
+    noteMatchPairings(staged);
+    carryChangeOn(staged, CHANGED_IN_GROUPS);
     staged->dirty = dirty;
     return 1;
 }

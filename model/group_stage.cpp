@@ -2,7 +2,6 @@
 
 #include "model/entrant_name.h"
 #include "model/heap.h"
-#include "model/pick_rules.h"
 #include "model/match_record.h"
 
 WCHAR groupLetter(int group)
@@ -168,67 +167,6 @@ int groupMatchTotal(Bracket *bracket)
     return total;
 }
 
-/* Cut to the field's room, never on half a surrogate pair. */
-static void copyResult(WCHAR *target, const WCHAR *text)
-{
-    int length = 0;
-    while (text[length] && length < RESULT_CAPACITY - 1)
-        length++;
-    if (text[length] && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF)
-        length--;
-    for (int k = 0; k < length; k++)
-        target[k] = text[k];
-    target[length] = 0;
-}
-
-/* The match's new values, or 0 when they do not go together. */
-static int groupMatchValues(Bracket *bracket, StageGroup *group, int match, int winner, const WCHAR *result,
-                            int outcome, const WCHAR **name, int *drawn)
-{
-    const WCHAR *home, *away;
-    groupMatchNames(group, match, &home, &away);
-    *drawn = 0;
-    *name = L"";
-    if (outcome < 0 || outcome >= OUTCOME_COUNT)
-        return 0;
-    switch (winner) {
-    case GROUP_HOME_WON:
-    case GROUP_AWAY_WON:
-        *name = winner == GROUP_HOME_WON ? home : away;
-        return outcome != OUTCOME_DOUBLE_WALKOVER;
-    case GROUP_DRAWN:
-        *drawn = 1;
-        return outcome == OUTCOME_PLAYED && groupRulesAllowDraws(bracket->groups.rules);
-    case GROUP_UNDECIDED:
-        return outcome == OUTCOME_PLAYED || outcome == OUTCOME_DOUBLE_WALKOVER;
-    }
-    (void)result;
-    return 0;
-}
-
-int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome)
-{
-    StageGroup *found = stageGroup(bracket, group);
-    const WCHAR *name;
-    int drawn;
-    if (!found || match < 0 || match >= found->matchCount ||
-        !groupMatchValues(bracket, found, match, winner, result, outcome, &name, &drawn))
-        return 0;
-    BracketNode *node = &found->match[match];
-    WCHAR taken[RESULT_CAPACITY];
-    copyResult(taken, winner == GROUP_UNDECIDED ? L"" : result);
-    if (!sameName(node->name, name) || !sameName(node->result, taken) || node->details.outcome != outcome ||
-        found->drawn[match] != drawn) {
-        lstrcpynW(node->name, name, NAME_CAPACITY);
-        lstrcpyW(node->result, taken);
-        node->details.outcome = outcome;
-        found->drawn[match] = drawn;
-        bracket->dirty = 1;
-    }
-    fillKnockoutFromGroups(bracket);
-    return 1;
-}
-
 void groupMatchRecord(const StageGroup *group, int match, GroupMatch *record)
 {
     record->home = 0;
@@ -269,29 +207,6 @@ int isGroupDecided(Bracket *bracket, int group)
     return groupStandingsOf(bracket, group, &standings) && standings.complete && !standings.awaitingLots;
 }
 
-int setGroupTiedOrder(Bracket *bracket, int group, const int *order, int count)
-{
-    StageGroup *found = stageGroup(bracket, group);
-    if (!found || count < 0 || count > found->count)
-        return 0;
-    WCHAR tied[MAX_GROUP_SIZE + 1];
-    for (int k = 0; k < count; k++) {
-        if (order[k] < 1 || order[k] > found->count)
-            return 0;
-        for (int j = 0; j < k; j++)
-            if (order[j] == order[k])
-                return 0;
-        tied[k] = (WCHAR)(L'0' + order[k]);
-    }
-    tied[count] = 0;
-    if (!sameName(tied, found->tied)) {
-        lstrcpyW(found->tied, tied);
-        bracket->dirty = 1;
-    }
-    fillKnockoutFromGroups(bracket);
-    return 1;
-}
-
 int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat)
 {
     GroupKnockout knockout;
@@ -317,36 +232,4 @@ const WCHAR *groupPlaceName(Bracket *bracket, int group, int place)
     if (!groupStandingsOf(bracket, group, &standings) || !standings.complete || standings.awaitingLots)
         return L"";
     return placeOfStandings(stageGroup(bracket, group), &standings, place);
-}
-
-int fillKnockoutFromGroups(Bracket *bracket)
-{
-    GroupStage *stage = &bracket->groups;
-    GroupKnockout knockout;
-    if (!stage->on || !placeGroupKnockout(stage->groupCount, stage->advancing, &knockout) ||
-        knockout.slotCount != bracket->slotCount)
-        return 0;
-    GroupStandings standings;
-    int decided[MAX_GROUP_COUNT];
-    for (int g = 0; g < stage->groupCount; g++)
-        decided[g] = groupStandingsOf(bracket, g, &standings) && standings.complete && !standings.awaitingLots;
-    int changed = 0;
-    for (int slot = 0; slot < knockout.slotCount; slot++) {
-        KnockoutSeat seat = knockout.seat[slot];
-        if (seat.group < 0)
-            continue;
-        const WCHAR *name = L"";
-        if (decided[seat.group]) {
-            groupStandingsOf(bracket, seat.group, &standings);
-            name = placeOfStandings(&stage->groups[seat.group], &standings, seat.place);
-        }
-        BracketNode *node = bracket->nodeTable[slot];
-        if (!sameName(node->name, name)) {
-            applySlotText(bracket, node, name);
-            changed = 1;
-        }
-    }
-    if (changed)
-        bracket->dirty = 1;
-    return changed;
 }
