@@ -73,6 +73,16 @@ BracketNode *groupMatchOfId(Bracket *bracket, UINT id);
 /* All group matches of the bracket. */
 int groupMatchTotal(Bracket *bracket);
 
+/* A group match's result as setGroupMatchResult (model/group_results.h)
+ * takes it, without carrying it on into the knockout: for a reader that
+ * settles the whole bracket once it is read. Returns 1, or 0 with nothing
+ * changed when the match cannot take it. */
+int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome);
+
+/* The organiser's order of a level run as setGroupTiedOrder takes it,
+ * without carrying it on. Returns 1, or 0 with nothing changed. */
+int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int count);
+
 /* A group match as computeStandings reads it. */
 void groupMatchRecord(const StageGroup *group, int match, GroupMatch *record);
 
