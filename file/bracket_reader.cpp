@@ -376,11 +376,11 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
  * the losers' bracket, then the knockout from its groups. */
 static void settleReadBracket(Bracket *staged)
 {
+    dropStrayResults(staged);
     /* Every empty pick a bye or a double walkover decides is made here, also
      * when the file lacks it; a pick the file gives someone who cannot be
      * there stays for the invalid-picks question. */
     settleSeedsAndByes(staged);
-    dropStrayResults(staged);
     settleLosersBracket(staged, SETTLE_KEEP_INVALID);
     /* The knockout follows its groups: a file another tool made may name
      * others in the first round, and the groups are what was played. */
