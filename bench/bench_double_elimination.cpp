@@ -16,6 +16,7 @@
 #include "bench/open_rounds.h"
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "res/resource.h"
 #include "ui/document/open_bracket.h"
 #include "ui/document/save_bracket.h"

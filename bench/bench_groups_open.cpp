@@ -15,6 +15,7 @@
 #include "bench/floor/bare_load.h"
 #include "bench/open_rounds.h"
 #include "model/group_event.h"
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"

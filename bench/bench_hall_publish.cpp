@@ -17,6 +17,7 @@
 #include "file/safe_replace.h"
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/match_outcome.h"
 #include "model/undo_history.h"
 #include "res/resource.h"

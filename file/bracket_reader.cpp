@@ -3,6 +3,7 @@
 #include "file/group_elements.h"
 #include "file/entrant_elements.h"
 #include "file/match_status.h"
+#include "model/change_cascade.h"
 #include "model/entrant_name.h"
 #include "model/match_fields.h"
 #include "file/xml_document.h"
@@ -339,8 +340,7 @@ static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const Ma
 /* <Losers Reset="1"> or <GrandFinal/> makes the bracket double
  * elimination, for brackets large enough to have one. Whether each name is
  * one of its match's entrants is the invalid-picks question, asked with
- * the winners' picks once the file is open; only the picks a bye decides
- * are made here. Returns 0 when memory ran out. */
+ * the winners' picks once the file is open. Returns 0 when memory ran out. */
 static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
 {
     if (!losersAllowed(staged))
@@ -369,8 +369,25 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
         readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), names);
     staged->losers.on = 1;
     staged->thirdPlaceOn = 0;
-    settleLosersBracket(staged, SETTLE_KEEP_INVALID);
     return 1;
+}
+
+/* The file read whole settles once, in the order entrants flow: the tree,
+ * the losers' bracket, then the knockout from its groups. */
+static void settleReadBracket(Bracket *staged)
+{
+    dropStrayResults(staged);
+    /* Every empty pick a bye or a double walkover decides is made here, also
+     * when the file lacks it; a pick the file gives someone who cannot be
+     * there stays for the invalid-picks question. */
+    settleSeedsAndByes(staged);
+    settleLosersBracket(staged, SETTLE_KEEP_INVALID);
+    /* The knockout follows its groups: a file another tool made may name
+     * others in the first round, and the groups are what was played. */
+    int dirty = staged->dirty;
+    noteMatchPairings(staged);
+    carryChangeOn(staged, CHANGED_IN_GROUPS);
+    staged->dirty = dirty;
 }
 
 int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
@@ -406,11 +423,6 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     if (named)
         readTeams(document, staged, &names);
     dropStrayDetails(staged);
-    /* Every empty pick a bye or a double walkover decides is made here, also
-     * when the file lacks it; a pick the file gives someone who cannot be
-     * there stays for the invalid-picks question. */
-    settleSeedsAndByes(staged);
-    dropStrayResults(staged);
     if (named)
         readThirdPlace(document, staged, &names);
     int losersRead = !named || readLosers(document, staged, &names);
@@ -422,6 +434,7 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         return 0;
     }
     document->Release();
+    settleReadBracket(staged);
     report->fault = OPEN_FAULT_NONE;
     report->error = 0;
     return 1;

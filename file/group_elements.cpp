@@ -143,8 +143,8 @@ static int readGroupMatch(IXMLDOMNode *element, Bracket *staged, int g, int inde
     lstrcpyW(result, node->result);
     node->result[0] = 0;
     node->details.outcome = OUTCOME_PLAYED;
-    if (!setGroupMatchResult(staged, g, place.match, side, result, outcome))
-        setGroupMatchResult(staged, g, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED);
+    if (!recordGroupMatchResult(staged, g, place.match, side, result, outcome))
+        recordGroupMatchResult(staged, g, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED);
     return 1;
 }
 
@@ -164,7 +164,7 @@ static int readTied(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenRepor
     }
     if (list)
         list->Release();
-    if (!valid || !setGroupTiedOrder(staged, g, order, taken))
+    if (!valid || !recordGroupTiedOrder(staged, g, order, taken))
         return refuse(report, GROUP_FAULT_TIED, g, 0);
     return 1;
 }
@@ -290,16 +290,9 @@ int readGroupElements(IXMLDOMDocument *document, Bracket *staged, OpenReport *re
     SysFreeString(query);
     if (!present)
         return 1;
-    int dirty = staged->dirty;
     int read = readStage(element, staged, report);
     element->Release();
-    if (!read)
-        return 0;
-    /* The knockout follows its groups: a file another tool made may name
-     * others in the first round, and the groups are what was played. */
-    fillKnockoutFromGroups(staged);
-    staged->dirty = dirty;
-    return 1;
+    return read;
 }
 
 /* ---- writing ---- */

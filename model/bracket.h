@@ -70,6 +70,7 @@ struct Bracket {
      * id. Off, and empty, in every new or emptied record. */
     int thirdPlaceOn;
     BracketNode thirdPlace;
+    UINT thirdPlacePairing; /* its pairing as last noted (model/change_cascade.h) */
     LosersBracket losers;  /* off, reset on, no nodes in every new or emptied record */
     GroupStage groups;     /* off, no groups in every new or emptied record */
     EntrantList entrants;  /* the people behind the names, reserves too; empty in every new or emptied record */

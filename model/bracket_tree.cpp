@@ -18,6 +18,7 @@ static void emptyRecord(Bracket *bracket)
     bracket->history = empty;
     emptyMatch(&bracket->thirdPlace, NULL, 0);
     bracket->thirdPlaceOn = 0;
+    bracket->thirdPlacePairing = 0;
     bracket->losers.on = 0;
     bracket->losers.reset = 1;
     bracket->losers.matches = NULL;

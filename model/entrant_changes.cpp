@@ -1,5 +1,6 @@
 #include "model/entrant_changes.h"
 #include "model/match_record.h"
+#include "model/change_cascade.h"
 #include "model/entrant_name.h"
 #include "model/group_stage.h"
 #include "model/losers_bracket.h"
@@ -111,9 +112,9 @@ int renameEntrant(Bracket *bracket, const WCHAR *oldName, const WCHAR *newName)
     int listed = findEntrant(&bracket->entrants, from);
     if (listed >= 0)
         lstrcpynW(bracket->entrants.items[listed].name, newName, NAME_CAPACITY);
-    /* The losers' pairings are noted by name: the same pairing under the
+    /* Pairings are noted by name: the same pairing under the
      * new name is no new pairing, so nothing is reopened later. */
-    noteLosersPairings(bracket);
+    noteMatchPairings(bracket);
     bracket->dirty = 1;
     return 1;
 }

@@ -1,6 +1,7 @@
 #include "model/entrant_draw.h"
 #include "model/pick_rules.h"
 #include "model/seeding.h"
+#include "model/tree_settling.h"
 
 int fieldHasClubs(const Entrant *field, int count)
 {

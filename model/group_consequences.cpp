@@ -1,6 +1,7 @@
 #include "model/group_consequences.h"
 
 #include "model/entrant_name.h"
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "model/heap.h"
 #include "model/losers_rounds.h"

@@ -6,8 +6,8 @@
 #define DUELMARK_MODEL_GROUP_DRAW_H
 
 #include "model/round_robin.h"
-#include "model/seeding.h"
-#include "model/team_draw.h"
+#include "model/random_source.h"
+#include "model/seed_placement.h"
 
 enum { MAX_GROUP_COUNT = 26 };  /* one letter each */
 

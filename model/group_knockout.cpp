@@ -1,5 +1,5 @@
 #include "model/group_knockout.h"
-#include "model/seeding.h"
+#include "model/seed_placement.h"
 
 /* The search for a placement that keeps every group apart: each place
  * below the winners takes one of the slots its pot's seeds stand in, so a

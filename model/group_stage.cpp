@@ -2,7 +2,6 @@
 
 #include "model/entrant_name.h"
 #include "model/heap.h"
-#include "model/pick_rules.h"
 #include "model/match_record.h"
 
 WCHAR groupLetter(int group)
@@ -206,7 +205,7 @@ static int groupMatchValues(Bracket *bracket, StageGroup *group, int match, int 
     return 0;
 }
 
-int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome)
+int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome)
 {
     StageGroup *found = stageGroup(bracket, group);
     const WCHAR *name;
@@ -225,7 +224,28 @@ int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, cons
         found->drawn[match] = drawn;
         bracket->dirty = 1;
     }
-    fillKnockoutFromGroups(bracket);
+    return 1;
+}
+
+int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int count)
+{
+    StageGroup *found = stageGroup(bracket, group);
+    if (!found || count < 0 || count > found->count)
+        return 0;
+    WCHAR tied[MAX_GROUP_SIZE + 1];
+    for (int k = 0; k < count; k++) {
+        if (order[k] < 1 || order[k] > found->count)
+            return 0;
+        for (int j = 0; j < k; j++)
+            if (order[j] == order[k])
+                return 0;
+        tied[k] = (WCHAR)(L'0' + order[k]);
+    }
+    tied[count] = 0;
+    if (!sameName(tied, found->tied)) {
+        lstrcpyW(found->tied, tied);
+        bracket->dirty = 1;
+    }
     return 1;
 }
 
@@ -269,29 +289,6 @@ int isGroupDecided(Bracket *bracket, int group)
     return groupStandingsOf(bracket, group, &standings) && standings.complete && !standings.awaitingLots;
 }
 
-int setGroupTiedOrder(Bracket *bracket, int group, const int *order, int count)
-{
-    StageGroup *found = stageGroup(bracket, group);
-    if (!found || count < 0 || count > found->count)
-        return 0;
-    WCHAR tied[MAX_GROUP_SIZE + 1];
-    for (int k = 0; k < count; k++) {
-        if (order[k] < 1 || order[k] > found->count)
-            return 0;
-        for (int j = 0; j < k; j++)
-            if (order[j] == order[k])
-                return 0;
-        tied[k] = (WCHAR)(L'0' + order[k]);
-    }
-    tied[count] = 0;
-    if (!sameName(tied, found->tied)) {
-        lstrcpyW(found->tied, tied);
-        bracket->dirty = 1;
-    }
-    fillKnockoutFromGroups(bracket);
-    return 1;
-}
-
 int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat)
 {
     GroupKnockout knockout;
@@ -317,36 +314,4 @@ const WCHAR *groupPlaceName(Bracket *bracket, int group, int place)
     if (!groupStandingsOf(bracket, group, &standings) || !standings.complete || standings.awaitingLots)
         return L"";
     return placeOfStandings(stageGroup(bracket, group), &standings, place);
-}
-
-int fillKnockoutFromGroups(Bracket *bracket)
-{
-    GroupStage *stage = &bracket->groups;
-    GroupKnockout knockout;
-    if (!stage->on || !placeGroupKnockout(stage->groupCount, stage->advancing, &knockout) ||
-        knockout.slotCount != bracket->slotCount)
-        return 0;
-    GroupStandings standings;
-    int decided[MAX_GROUP_COUNT];
-    for (int g = 0; g < stage->groupCount; g++)
-        decided[g] = groupStandingsOf(bracket, g, &standings) && standings.complete && !standings.awaitingLots;
-    int changed = 0;
-    for (int slot = 0; slot < knockout.slotCount; slot++) {
-        KnockoutSeat seat = knockout.seat[slot];
-        if (seat.group < 0)
-            continue;
-        const WCHAR *name = L"";
-        if (decided[seat.group]) {
-            groupStandingsOf(bracket, seat.group, &standings);
-            name = placeOfStandings(&stage->groups[seat.group], &standings, seat.place);
-        }
-        BracketNode *node = bracket->nodeTable[slot];
-        if (!sameName(node->name, name)) {
-            applySlotText(bracket, node, name);
-            changed = 1;
-        }
-    }
-    if (changed)
-        bracket->dirty = 1;
-    return changed;
 }

@@ -73,15 +73,15 @@ BracketNode *groupMatchOfId(Bracket *bracket, UINT id);
 /* All group matches of the bracket. */
 int groupMatchTotal(Bracket *bracket);
 
-/* Decides a group match: winner a GroupMatchWinner (GROUP_DRAWN only
- * where the rules allow draws; GROUP_UNDECIDED with
- * OUTCOME_DOUBLE_WALKOVER for both withdrawn, with OUTCOME_PLAYED to clear
- * it), result its text (cut to fit; none without a winner or draw) and
- * outcome a MatchOutcome (a walkover, retirement or disqualification needs
- * a winner). Then the knockout's base slots follow the groups
- * (fillKnockoutFromGroups). Returns 1 (dirty set when anything changed),
- * or 0 with nothing changed when the match cannot take it. */
-int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome);
+/* A group match's result as setGroupMatchResult (model/group_results.h)
+ * takes it, without carrying it on into the knockout: for a reader that
+ * settles the whole bracket once it is read. Returns 1, or 0 with nothing
+ * changed when the match cannot take it. */
+int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome);
+
+/* The organiser's order of a level run as setGroupTiedOrder takes it,
+ * without carrying it on. Returns 1, or 0 with nothing changed. */
+int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int count);
 
 /* A group match as computeStandings reads it. */
 void groupMatchRecord(const StageGroup *group, int match, GroupMatch *record);
@@ -98,11 +98,6 @@ int isGroupDecided(Bracket *bracket, int group);
  * numbers, best first) into order (MAX_GROUP_SIZE room). Returns how many. */
 int groupTiedOrder(const StageGroup *group, int *order);
 
-/* Sets that order (count 0 clears it; each number 1 .. count at most
- * once), then fills the knockout. Returns 1, or 0 with nothing changed for
- * a number out of range or given twice. */
-int setGroupTiedOrder(Bracket *bracket, int group, const int *order, int count);
-
 /* Who stands in a knockout base slot (0-based, left to right): the group
  * (0-based, -1 for a bye) and place (1 .. advancing). Returns 1, or 0
  * without a group stage or for a slot out of range. */
@@ -111,11 +106,5 @@ int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat);
 /* The entrant in place 1 .. count of a decided group, or L"" while the
  * group is not decided. */
 const WCHAR *groupPlaceName(Bracket *bracket, int group, int place);
-
-/* Puts into every knockout base slot the entrant its group and place give
- * (L"" while the group is not decided), running the knockout's cascade
- * (model/pick_rules.h) for each changed slot. Returns 1 when a slot changed
- * (dirty set). */
-int fillKnockoutFromGroups(Bracket *bracket);
 
 #endif

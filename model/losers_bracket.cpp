@@ -124,27 +124,6 @@ int isLosersChoice(Bracket *bracket, BracketNode *match, const WCHAR *name)
     return isChoiceAmong(names, states, name);
 }
 
-static void emptyLosersMatch(Bracket *bracket, BracketNode *match)
-{
-    clearPick(bracket, match);
-    match->details.court[0] = 0;
-    match->details.time[0] = 0;
-}
-
-static UINT hashText(UINT hash, const WCHAR *text)
-{
-    for (; *text; text++)
-        hash = (hash ^ *text) * 16777619u;
-    return (hash ^ 0xFFFFu) * 16777619u;
-}
-
-static UINT pairingOf(const WCHAR *names[2], const int states[2])
-{
-    UINT hash = 2166136261u;
-    for (int side = 0; side < 2; side++)
-        hash = hashText((hash ^ (UINT)states[side]) * 16777619u, names[side]);
-    return hash;
-}
 
 void noteLosersPairings(Bracket *bracket)
 {
@@ -236,69 +215,4 @@ void clearLosersPicks(Bracket *bracket)
         clearPick(bracket, losersMatch(bracket, k));
     settleLosersBracket(bracket, SETTLE_ONLY);
     bracket->dirty = 1;
-}
-
-int setDoubleEliminationOn(Bracket *bracket, int on)
-{
-    LosersBracket *losers = &bracket->losers;
-    on = on != 0;
-    if (losers->on == on || (on && !losers->matches) || !losersAllowed(bracket))
-        return 0;
-    for (int k = 1; k <= bracket->slotCount; k++)
-        emptyLosersMatch(bracket, losersMatch(bracket, k));
-    losers->on = on;
-    /* Its place in the standings is the losers' final's. */
-    if (on)
-        setThirdPlaceOn(bracket, 0);
-    else
-        losers->reset = 1;
-    settleLosersBracket(bracket, SETTLE_ONLY);
-    bracket->dirty = 1;
-    return 1;
-}
-
-int setGrandFinalReset(Bracket *bracket, int on)
-{
-    LosersBracket *losers = &bracket->losers;
-    on = on != 0;
-    if (!losers->on || losers->reset == on)
-        return 0;
-    noteLosersPairings(bracket);
-    losers->reset = on;
-    if (!on)
-        emptyLosersMatch(bracket, grandFinalReset(bracket));
-    settleLosersBracket(bracket, SETTLE_REOPEN);
-    bracket->dirty = 1;
-    return 1;
-}
-
-int setLosersPick(Bracket *bracket, BracketNode *match, const WCHAR *name)
-{
-    if (!bracket->losers.on || !isLosersChoice(bracket, match, name))
-        return 0;
-    if (sameName(match->name, name) && match->details.outcome != OUTCOME_DOUBLE_WALKOVER)
-        return 1;
-    noteLosersPairings(bracket);
-    lstrcpynW(match->name, name, NAME_CAPACITY);
-    match->result[0] = 0;
-    match->details.outcome = OUTCOME_PLAYED;
-    settleLosersBracket(bracket, SETTLE_REOPEN);
-    bracket->dirty = 1;
-    return 1;
-}
-
-int setLosersWithdrawn(Bracket *bracket, BracketNode *match, int withdrawn)
-{
-    if (!bracket->losers.on || !losersNumberOf(bracket, match))
-        return 0;
-    withdrawn = withdrawn != 0;
-    if ((match->details.outcome == OUTCOME_DOUBLE_WALKOVER) == withdrawn)
-        return 1;
-    noteLosersPairings(bracket);
-    clearPick(bracket, match);
-    if (withdrawn)
-        match->details.outcome = OUTCOME_DOUBLE_WALKOVER;
-    settleLosersBracket(bracket, SETTLE_REOPEN);
-    bracket->dirty = 1;
-    return 1;
 }

@@ -1,7 +1,9 @@
 #include "model/match_outcome.h"
 #include "model/entrant_name.h"
 
+#include "model/group_results.h"
 #include "model/group_stage.h"
+#include "model/losers_picks.h"
 #include "model/pick_rules.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"

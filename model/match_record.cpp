@@ -31,3 +31,18 @@ int sendsNobody(const BracketNode *feeder)
 {
     return feeder->bye || isWithdrawn(feeder);
 }
+
+static UINT hashText(UINT hash, const WCHAR *text)
+{
+    for (; *text; text++)
+        hash = (hash ^ *text) * 16777619u;
+    return (hash ^ 0xFFFFu) * 16777619u;
+}
+
+UINT pairingOf(const WCHAR *const names[2], const int states[2])
+{
+    UINT hash = 2166136261u;
+    for (int side = 0; side < 2; side++)
+        hash = hashText((hash ^ (UINT)states[side]) * 16777619u, names[side]);
+    return hash;
+}

@@ -29,4 +29,9 @@ int isWithdrawn(const BracketNode *node);
 /* A feeder that sends nobody on: a bye, or a match both sides left. */
 int sendsNobody(const BracketNode *feeder);
 
+/* A fingerprint of who meets whom: each side's state (the caller's own
+ * numbering) and name. Noted before a change, it tells a match whose
+ * pairing changed, whose score and outcome then go, from one whose did not. */
+UINT pairingOf(const WCHAR *const names[2], const int states[2]);
+
 #endif

@@ -1,6 +1,7 @@
 #include "model/match_result.h"
 #include "model/entrant_name.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/match_kind.h"
 #include "model/pick_rules.h"
 #include "model/third_place.h"

@@ -1,7 +1,8 @@
-/* The rules that keep picks consistent: a pick is valid when it is empty or
- * equal to one of its two children's names (case-sensitive). Each rule
- * updates the model and tells the window of every pick it set itself
- * (tellPickRuled). */
+/* The rules that keep the tree's picks consistent: a pick is valid when it
+ * is empty or equal to one of its two children's names (case-sensitive).
+ * Each rule updates the model, carries the change on to every match that
+ * follows (model/change_cascade.h) and tells the window of every pick it
+ * set itself (tellPickRuled). */
 #ifndef DUELMARK_MODEL_PICK_RULES_H
 #define DUELMARK_MODEL_PICK_RULES_H
 
@@ -26,17 +27,6 @@ int validatePicks(Bracket *bracket, int clear);
 /* Empties every pick (not the base slots) except those a bye decides, and
  * marks the bracket dirty. */
 void clearNonBasePicks(Bracket *bracket);
-
-/* Every pick whose other feeder sends nobody (a bye, or a double walkover)
- * takes its entrant's name, and every match both of whose feeders are
- * double walkovers becomes one itself, from the first round up (the window
- * told of each). The dirty flag is left to the caller. */
-void advanceUncontestedPicks(Bracket *bracket);
-
-/* The same for the picks that are empty only: a pick that names someone
- * else stays as it is, for the pick rules to judge (a file may name an
- * entrant who cannot be there, and the user is asked before it goes). */
-void fillUncontestedPicks(Bracket *bracket);
 
 /* Makes the match node decides a double walkover (withdrawn 1): its pick
  * emptied with the cascade, the next match's other entrant through at

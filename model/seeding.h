@@ -5,23 +5,10 @@
 #define DUELMARK_MODEL_SEEDING_H
 
 #include "model/bracket.h"
+#include "model/seed_placement.h"
 #include "model/team_draw.h"
 
 enum { MIN_ENTRANT_COUNT = 2 };
-
-enum EntrantPlacement {
-    PLACE_SEEDED,     /* seed 1 first slot, seed 2 last, sections kept apart */
-    PLACE_RANDOM,     /* the seeded byes, entrants drawn into the other slots */
-    PLACE_AS_LISTED   /* the seeded byes, entrants in list order */
-};
-
-/* The seed (1 .. slotCount) that stands in each base slot of a bracket of
- * slotCount slots (a power of two, 2 .. MAX_TEAM_COUNT), in base-slot
- * order: down the left column, then down the right. Pairs of a first-round
- * match add up to slotCount + 1, and seeds 1 .. 2^k lie in 2^k different
- * sections, so they cannot meet before the round of 2^k. Returns 1, or 0
- * for any other slotCount. */
-int seedPlacement(int slotCount, int *seedOfSlot);
 
 /* The number of names a list holds, by nextListName's rules. */
 int countEntrants(const WCHAR *text);

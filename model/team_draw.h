@@ -3,13 +3,7 @@
 #define DUELMARK_MODEL_TEAM_DRAW_H
 
 #include "model/bracket.h"
-
-/* A uniformly random value below bound (bound > 0) into *value. Returns 1,
- * or 0 when no random value could be had. */
-typedef int (*RandomBelow)(UINT bound, UINT *value, void *context);
-
-/* The platform's cryptographic random source, unbiased by rejection. */
-int cryptoRandomBelow(UINT bound, UINT *value, void *context);
+#include "model/random_source.h"
 
 /* Shuffles the base slots' names (Fisher-Yates; byes keep their places) and
  * clears every pick but those a bye decides.

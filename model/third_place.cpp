@@ -39,16 +39,34 @@ int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name)
     return 0;
 }
 
-int settleThirdPlace(Bracket *bracket)
+static UINT thirdPlacePairing(Bracket *bracket)
+{
+    const WCHAR *first = semiFinalLoser(bracket, 0), *second = semiFinalLoser(bracket, 1);
+    const WCHAR *names[2] = {first ? first : L"", second ? second : L""};
+    const int states[2] = {0, 0};
+    return pairingOf(names, states);
+}
+
+void noteThirdPlacePairing(Bracket *bracket)
+{
+    bracket->thirdPlacePairing = thirdPlacePairing(bracket);
+}
+
+void settleThirdPlace(Bracket *bracket)
 {
     BracketNode *match = &bracket->thirdPlace;
-    if (!match->name[0] && !match->result[0])
-        return 0;
-    if (match->name[0] && isThirdPlaceChoice(bracket, match->name))
-        return 0;
-    clearPick(bracket, match);
-    bracket->dirty = 1;
-    return 1;
+    if ((match->name[0] || match->result[0]) && !(match->name[0] && isThirdPlaceChoice(bracket, match->name))) {
+        clearPick(bracket, match);
+        bracket->dirty = 1;
+    }
+    UINT pairing = thirdPlacePairing(bracket);
+    if (pairing == bracket->thirdPlacePairing)
+        return;
+    bracket->thirdPlacePairing = pairing;
+    if (match->result[0] || match->details.outcome != OUTCOME_PLAYED)
+        bracket->dirty = 1;
+    match->result[0] = 0;
+    match->details.outcome = OUTCOME_PLAYED;
 }
 
 int setThirdPlaceOn(Bracket *bracket, int on)

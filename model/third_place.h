@@ -21,9 +21,13 @@ const WCHAR *matchLoser(const BracketNode *match);
 /* Whether name may stand as the third-place pick: empty, or a loser. */
 int isThirdPlaceChoice(Bracket *bracket, const WCHAR *name);
 
-/* Clears the third-place pick and its result when the pick no longer names
- * a loser (clearPick). Returns 1 when it cleared something. */
-int settleThirdPlace(Bracket *bracket);
+/* Before a change: notes who meets whom for third place. */
+void noteThirdPlacePairing(Bracket *bracket);
+
+/* After a change: clears the third-place pick and its result when the pick
+ * no longer names a loser (clearPick), and the score and outcome when the
+ * pairing changed since the note (dirty set when either went). */
+void settleThirdPlace(Bracket *bracket);
 
 /* Adds (on) or removes the match; a removed match takes its pick and result
  * with it. Returns 1 when the state changed (dirty set), 0 when it was

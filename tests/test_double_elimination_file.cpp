@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/match_outcome.h"
 #include "model/pick_rules.h"
 #include "res/resource.h"

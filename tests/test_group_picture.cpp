@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/group_event.h"
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "model/match_outcome.h"
 #include "support/bracket_file_fixture.h"

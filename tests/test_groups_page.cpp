@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "model/change_cascade.h"
 #include "model/group_stage.h"
 #include "model/match_details.h"
 #include "res/resource.h"
@@ -33,7 +34,7 @@ int buildTwoGroups(Bracket *bracket, void *context)
         return 0;
     for (int i = 0; i < 8; i++)
         lstrcpyW(stageGroup(bracket, i / 4)->entrant[i % 4], event->names[i]);
-    fillKnockoutFromGroups(bracket);
+    carryChangeOn(bracket, CHANGED_IN_GROUPS);
     return 1;
 }
 

@@ -13,11 +13,13 @@
 #include "model/entrant_changes.h"
 #include "model/entrant_name.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "model/pick_rules.h"
 #include "model/played_results.h"
 #include "model/third_place.h"
+#include "model/tree_settling.h"
 #include "model/undo_history.h"
 #include "support/bracket_invariants.h"
 

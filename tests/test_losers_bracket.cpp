@@ -10,6 +10,7 @@
 
 #include "model/bracket.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/match_outcome.h"
 #include "model/match_schedule.h"
 #include "model/pick_rules.h"

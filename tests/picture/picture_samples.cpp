@@ -34,6 +34,7 @@
 
 #include <string>
 
+#include "model/losers_picks.h"
 #include "model/match_result.h"
 #include "model/bracket.h"
 #include "res/resource.h"

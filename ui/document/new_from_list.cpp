@@ -4,6 +4,7 @@
 #include "model/entrant_draw.h"
 #include "model/heap.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/seeding.h"
 #include "ui/document/document.h"
 #include "ui/dialogs/new_from_list_dialog.h"

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "model/bracket.h"
+#include "model/group_results.h"
 
 /* Asks, owned by window, when deciding match of group as given (see
  * setGroupMatchResult) would clear knockout results, and lists them.

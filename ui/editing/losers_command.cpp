@@ -1,6 +1,7 @@
 #include "ui/editing/losers_command.h"
 
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
 #include "ui/window/losers_view.h"

@@ -1,6 +1,7 @@
 #include "ui/editing/match_result_command.h"
 
 #include "model/entrant_name.h"
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "model/losers_bracket.h"
 #include "model/match_kind.h"

@@ -1,5 +1,6 @@
 #include "ui/editing/order_tied_command.h"
 
+#include "model/group_results.h"
 #include "model/group_stage.h"
 #include "ui/dialogs/order_tied_dialog.h"
 #include "ui/editing/edit_history.h"

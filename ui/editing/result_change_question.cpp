@@ -2,6 +2,7 @@
 
 #include "model/heap.h"
 #include "model/losers_bracket.h"
+#include "model/losers_picks.h"
 #include "model/played_results.h"
 #include "model/slot_control.h"
 #include "model/undo_history.h"
