@@ -28,7 +28,7 @@ int isGroupEntrant(Bracket *bracket, const WCHAR *name);
 int renameEntrant(Bracket *bracket, const WCHAR *oldName, const WCHAR *newName);
 
 /* Two first-round entrants change places, each taking its seed along; the
- * picks that carried either are cleared by the pick rules' cascade. No
+ * picks that carried either are cleared by the one cascade. No
  * name stands twice at any moment. Returns 1, or 0 for the same slot, a
  * slot that is no first-round slot or holds no name. */
 int swapEntrants(Bracket *bracket, BracketNode *first, BracketNode *second);

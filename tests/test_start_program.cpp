@@ -911,16 +911,28 @@ namespace {
 // The Match result dialog of a pick, with steps in it before OK. The focus
 // is moved until it is seen on the pick: on a busy machine the window's
 // late activation after the last dialog could put it back where it was.
+// Match result acts on the focused pick. In a full run another test's
+// window can take the session's foreground between the focus and the
+// command, and the command then finds no pick and opens nothing: that
+// changes nothing, so it is tried again.
 std::string matchResult(Editor &editor, HWND pick, std::function<void(DialogScript &, HWND)> steps)
 {
-    editor.focus(pick);
-    return editor.command(IDM_EDIT_MATCH_RESULT, [&](DialogScript &s) {
-        HWND dialog = s.next("the Match result dialog");
-        if (!dialog)
-            return;
-        steps(s, dialog);
-        s.press(dialog, IDOK);
-    });
+    std::string failure;
+    for (int attempt = 0; attempt < 3; attempt++) {
+        editor.focus(pick);
+        bool opened = false;
+        failure = editor.command(IDM_EDIT_MATCH_RESULT, [&](DialogScript &s) {
+            HWND dialog = s.next("the Match result dialog");
+            if (!dialog)
+                return;
+            opened = true;
+            steps(s, dialog);
+            s.press(dialog, IDOK);
+        });
+        if (opened)
+            break;
+    }
+    return failure;
 }
 
 std::vector<std::wstring> split(const std::wstring &text, const std::wstring &separator)
