@@ -390,6 +390,46 @@ static void settleReadBracket(Bracket *staged)
     staged->dirty = dirty;
 }
 
+/* The parts of a file a plain knockout does without. */
+enum { PART_THIRD_PLACE = 1, PART_LOSERS = 2, PART_ENTRANTS = 4, PART_GROUPS = 8 };
+
+/* Which of those parts the file holds, from one walk over the elements in
+ * Games: a lookup of a part that is not there reads past every Team again,
+ * and the read-back of every save pays for it. */
+static int presentParts(IXMLDOMDocument *document)
+{
+    static const struct {
+        const WCHAR *name;
+        int part;
+    } PARTS[] = {{L"ThirdPlace", PART_THIRD_PLACE}, {L"Losers", PART_LOSERS}, {L"GrandFinal", PART_LOSERS},
+                 {L"Entrants", PART_ENTRANTS},      {L"Groups", PART_GROUPS}};
+    BSTR query = SysAllocString(L"Games");
+    IXMLDOMNode *games = NULL, *child = NULL;
+    if (query && SUCCEEDED(document->selectSingleNode(query, &games)) && games)
+        games->get_firstChild(&child);
+    SysFreeString(query);
+    if (games)
+        games->Release();
+    int parts = 0;
+    while (child) {
+        DOMNodeType type = NODE_INVALID;
+        BSTR name = NULL;
+        if (SUCCEEDED(child->get_nodeType(&type)) && type == NODE_ELEMENT && SUCCEEDED(child->get_nodeName(&name)) &&
+            name) {
+            for (const auto &known : PARTS)
+                if (sameName(name, known.name))
+                    parts |= known.part;
+        }
+        SysFreeString(name);
+        IXMLDOMNode *next = NULL;
+        if (FAILED(child->get_nextSibling(&next)))
+            next = NULL;
+        child->Release();
+        child = next;
+    }
+    return parts;
+}
+
 int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
 {
     report->fault = OPEN_FAULT_NOT_FOUND;
@@ -423,12 +463,13 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     if (named)
         readTeams(document, staged, &names);
     dropStrayDetails(staged);
-    if (named)
+    int parts = presentParts(document);
+    if (named && (parts & PART_THIRD_PLACE))
         readThirdPlace(document, staged, &names);
-    int losersRead = !named || readLosers(document, staged, &names);
+    int losersRead = !named || !(parts & PART_LOSERS) || readLosers(document, staged, &names);
     freeMatchAttributes(&names);
-    if (!losersRead || !readEntrantElements(document, staged) ||
-        !readGroupElements(document, staged, report)) {
+    if (!losersRead || ((parts & PART_ENTRANTS) && !readEntrantElements(document, staged)) ||
+        ((parts & PART_GROUPS) && !readGroupElements(document, staged, report))) {
         resetBracket(staged);
         document->Release();
         return 0;
