@@ -16,10 +16,8 @@ void noteMatchPairings(Bracket *bracket)
  * then. Returns 1 when a seat changed hands. */
 static int seatGroupPlaces(Bracket *bracket)
 {
-    GroupStage *stage = &bracket->groups;
     GroupKnockout knockout;
-    if (!stage->on || !placeGroupKnockout(stage->groupCount, stage->advancing, &knockout) ||
-        knockout.slotCount != bracket->slotCount)
+    if (!groupKnockoutOf(bracket, &knockout))
         return 0;
     int changed = 0;
     for (int slot = 0; slot < knockout.slotCount; slot++) {

@@ -289,15 +289,11 @@ int isGroupDecided(Bracket *bracket, int group)
     return groupStandingsOf(bracket, group, &standings) && standings.complete && !standings.awaitingLots;
 }
 
-int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat)
+int groupKnockoutOf(Bracket *bracket, GroupKnockout *knockout)
 {
-    GroupKnockout knockout;
-    if (!bracket->groups.on ||
-        !placeGroupKnockout(bracket->groups.groupCount, bracket->groups.advancing, &knockout) || slot < 0 ||
-        slot >= knockout.slotCount || slot >= bracket->slotCount)
-        return 0;
-    *seat = knockout.seat[slot];
-    return 1;
+    const GroupStage *stage = &bracket->groups;
+    return stage->on && placeGroupKnockout(stage->groupCount, stage->advancing, knockout) &&
+           knockout->slotCount == bracket->slotCount;
 }
 
 /* Who stands in a place of a group already known decided. */

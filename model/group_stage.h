@@ -98,10 +98,11 @@ int isGroupDecided(Bracket *bracket, int group);
  * numbers, best first) into order (MAX_GROUP_SIZE room). Returns how many. */
 int groupTiedOrder(const StageGroup *group, int *order);
 
-/* Who stands in a knockout base slot (0-based, left to right): the group
- * (0-based, -1 for a bye) and place (1 .. advancing). Returns 1, or 0
- * without a group stage or for a slot out of range. */
-int knockoutSeatOf(Bracket *bracket, int slot, KnockoutSeat *seat);
+/* Who stands in each knockout base slot (0-based, left to right): the
+ * group (0-based, -1 for a bye) and place (1 .. advancing). The seats take
+ * a search to place: a caller that walks the slots asks once. Returns 1,
+ * or 0 without a group stage or when its seats are not the first round's. */
+int groupKnockoutOf(Bracket *bracket, GroupKnockout *knockout);
 
 /* The entrant in place 1 .. count of a decided group, or L"" while the
  * group is not decided. */

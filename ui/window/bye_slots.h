@@ -6,9 +6,14 @@
 #define DUELMARK_UI_WINDOW_BYE_SLOTS_H
 
 #include "model/bracket.h"
+#include "model/group_knockout.h"
+
+/* Whether a base slot is closed to input: a bye, or a seat the groups fill.
+ * seats: the bracket's group knockout (groupKnockoutOf), or NULL. */
+int isHeldBaseSlot(const BracketNode *slot, const GroupKnockout *seats);
 
 /* Marks the edit of every bye and every slot the groups fill among the
- * laid-out base slots. */
-void showByeSlots(Bracket *bracket);
+ * laid-out base slots; seats as for isHeldBaseSlot. */
+void showByeSlots(Bracket *bracket, const GroupKnockout *seats);
 
 #endif

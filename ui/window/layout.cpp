@@ -1,4 +1,5 @@
 #include "ui/window/layout.h"
+#include "model/group_stage.h"
 #include "model/slot_control.h"
 #include "res/resource.h"
 #include "ui/window/scroll_view.h"
@@ -27,7 +28,7 @@ static void bindControl(HWND control, BracketNode *node, HFONT font)
 }
 
 HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNode *node,
-                       const SlotGeometry *geometry, int isPick, int editable)
+                       const SlotGeometry *geometry, int isPick, int editable, int held)
 {
     int left = x + geometry->margin;
     int top = y + geometry->margin;
@@ -35,7 +36,10 @@ HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNod
     if (isPick) {
         control = createPickControl(instance, parent, left, top, node, geometry, IDC_PICK_COMBO);
     } else {
-        DWORD style = EDIT_STYLE | (editable ? 0 : ES_READONLY);
+        /* Disabled from the start: disabling a made edit costs a round of
+         * messages, which a group event's whole first round paid at every
+         * open. */
+        DWORD style = EDIT_STYLE | (editable ? 0 : ES_READONLY) | (held ? WS_DISABLED : 0);
         control = CreateWindowExW(EDIT_EX_STYLE, L"Edit", node->name, style, left, top, geometry->columnWidth,
                                   geometry->editHeight, parent, (HMENU)(INT_PTR)IDC_TEAM_EDIT, instance, NULL);
         if (control)
@@ -50,13 +54,14 @@ struct SlotCreation {
     HWND parent;
     const SlotGeometry *geometry;
     int editable;
+    const GroupKnockout *seats; /* the groups' seats, or NULL */
 };
 
 static void createPlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
 {
     SlotCreation *creation = (SlotCreation *)context;
     keepHeldWindowDrawn(createSlotControl(creation->instance, creation->parent, x, y, node, creation->geometry,
-                                          isPick, creation->editable));
+                                          isPick, creation->editable, !isPick && isHeldBaseSlot(node, creation->seats)));
 }
 
 static void movePlacedSlot(BracketNode *node, int x, int y, int isPick, void *context)
@@ -105,7 +110,9 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
     placeStageTabs(mainWindow, bracket);
     SlotGeometry geometry = slotGeometryFor(mainWindow, bracket);
-    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase};
+    GroupKnockout seats;
+    int seated = groupKnockoutOf(bracket, &seats);
+    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase, seated ? &seats : NULL};
     showRuledPicks(bracket);
     resetScrollView(mainWindow);
     /* The largest brackets take seconds to lay out: the caption names the
@@ -117,7 +124,7 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
      * is made; the window is drawn now and then instead. */
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
-    showByeSlots(bracket);
+    showByeSlots(bracket, creation.seats);
     placeThirdPlaceControls(mainWindow, bracket, &geometry);
     placeLosersControls(mainWindow, bracket, &geometry, 0);
     attachPickTooltips(mainWindow, bracket);

@@ -11,9 +11,10 @@ void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase);
 
 /* Creates one slot's control with its top-left corner one margin right of
  * and below the column origin (x, y), and links control and node both
- * ways. Returns the control or NULL. */
+ * ways; a held base slot (isHeldBaseSlot) is made disabled. Returns the
+ * control or NULL. */
 HWND createSlotControl(HINSTANCE instance, HWND parent, int x, int y, BracketNode *node,
-                       const SlotGeometry *geometry, int isPick, int editable);
+                       const SlotGeometry *geometry, int isPick, int editable, int held);
 
 /* Moves and resizes every slot control of the laid-out bracket for the
  * geometry and gives it the geometry's font; contents and focus stay. The
