@@ -56,6 +56,46 @@ struct WindowMarksTest : EditorWindowTest {
         MapWindowPoints(NULL, window, (POINT *)&r, 2);
         return r;
     }
+    // The window's tooltip, with the window kept above every other window
+    // of the session, so the point under the cursor is this test's
+    // whatever else a test beside this one shows.
+    HWND tooltipOnTop()
+    {
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    }
+    // The pointer rests on control id as the system tells a window so:
+    // WM_SETCURSOR (which a box hands its parent), then the moves.
+    void hover(int id)
+    {
+        RECT r;
+        GetWindowRect(control(id), &r);
+        SetCursorPos(r.left + 5, r.top + 5);
+        for (int x = 5; x < 8; x++) {
+            SendMessageW(control(id), WM_SETCURSOR, (WPARAM)control(id), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            SendMessageW(control(id), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+        }
+    }
+    // Whether the tip shows within limit ms of a hover over control id.
+    // The cursor is the whole session's: a test running beside this one may
+    // move it away, so it is put back on the control while the tip is awaited.
+    bool tipShownWithin(HWND tooltip, int id, DWORD limit)
+    {
+        RECT r;
+        GetWindowRect(control(id), &r);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < limit;) {
+            MSG message;
+            while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            if (IsWindowVisible(tooltip))
+                return true;
+            POINT cursor;
+            if (GetCursorPos(&cursor) && !PtInRect(&r, cursor))
+                hover(id);
+            Sleep(10);
+        }
+        return false;
+    }
     // The row of text under (or above) a pick's box, less the outer side
     // where the seeds stand.
     RECT row(int id, int top)
@@ -163,42 +203,14 @@ TEST_F(WindowMarksTest, AClearedScoreLeavesNothingOfItself)
 TEST_F(WindowMarksTest, NoTipShowsOverADroppedList)
 {
     openOn(SEEDED_XML);
-    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    HWND tooltip = tooltipOnTop();
     ASSERT_NE(nullptr, tooltip);
-    // Kept above every other window of the session, so the point under the
-    // cursor is this pick's whatever else a test beside this one shows.
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    RECT pick;
-    GetWindowRect(control(9), &pick);
-    SetCursorPos(pick.left + 5, pick.top + 5);
-    auto hover = [&] {
-        for (int x = 5; x < 8; x++)
-            SendMessageW(control(9), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
-    };
-    // The cursor is the whole session's: a test running beside this one may
-    // move it away, so it is put back on the pick while the tip is awaited.
-    auto tipShownWithin = [&](DWORD limit) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < limit;) {
-            MSG message;
-            while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
-                DispatchMessageW(&message);
-            if (IsWindowVisible(tooltip))
-                return true;
-            POINT cursor;
-            if (GetCursorPos(&cursor) && !PtInRect(&pick, cursor)) {
-                SetCursorPos(pick.left + 5, pick.top + 5);
-                hover();
-            }
-            Sleep(10);
-        }
-        return false;
-    };
-    hover();
-    ASSERT_TRUE(tipShownWithin(10000)) << "the score's tip never showed";
+    hover(9);
+    ASSERT_TRUE(tipShownWithin(tooltip, 9, 10000)) << "the score's tip never showed";
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_DROPDOWN), (LPARAM)control(10));
     EXPECT_FALSE(IsWindowVisible(tooltip)) << "the tip stayed over the dropped list";
-    hover();
-    EXPECT_FALSE(tipShownWithin(1000)) << "a tip came back while the list was down";
+    hover(9);
+    EXPECT_FALSE(tipShownWithin(tooltip, 9, 1000)) << "a tip came back while the list was down";
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_PICK_COMBO, CBN_CLOSEUP), (LPARAM)control(10));
     // That the tip comes back once the list closes is not asserted here: in a
     // full run the session's other windows and cursor made it unreliable.
@@ -268,33 +280,10 @@ TEST_F(WindowMarksTest, TipsTellASeedAndAPicksMarksWhole)
 TEST_F(WindowMarksTest, ASeedsTipShowsOnTheFirstHover)
 {
     openOn(SEEDED_XML);
-    HWND tooltip = (HWND)GetPropW(window, L"DuelmarkPickTooltips");
+    HWND tooltip = tooltipOnTop();
     ASSERT_NE(nullptr, tooltip);
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    RECT seed;
-    GetWindowRect(control(1), &seed);
-    // As the system tells a window the pointer is over it: WM_SETCURSOR
-    // (which the box hands its parent), then the move itself.
-    auto hover = [&] {
-        SetCursorPos(seed.left + 5, seed.top + 5);
-        for (int x = 5; x < 8; x++) {
-            SendMessageW(control(1), WM_SETCURSOR, (WPARAM)control(1), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            SendMessageW(control(1), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
-        }
-    };
-    hover();
-    bool shown = false;
-    for (DWORD start = GetTickCount(); !shown && GetTickCount() - start < 10000;) {
-        MSG message;
-        while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        shown = IsWindowVisible(tooltip) != FALSE;
-        POINT cursor;
-        if (!shown && GetCursorPos(&cursor) && !PtInRect(&seed, cursor))
-            hover();
-        Sleep(10);
-    }
-    EXPECT_TRUE(shown) << "the seed's tip never showed";
+    hover(1);
+    EXPECT_TRUE(tipShownWithin(tooltip, 1, 10000)) << "the seed's tip never showed";
 }
 
 } // namespace
