@@ -307,9 +307,11 @@ static int readSingleMatch(IXMLDOMDocument *document, const WCHAR *xpath, Bracke
     return found;
 }
 
-/* The Team children of Losers, by id; an id outside 1 .. N-2 is passed over
- * and a later element for the same id overwrites an earlier one. */
-static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const MatchAttributes *names)
+/* The Team children of Losers, by id into matches (id k at k - 1); an id
+ * outside 1 .. matchCount is passed over and a later element for the same id
+ * overwrites an earlier one. */
+static void readLosersTeams(IXMLDOMDocument *document, BracketNode *const *matches, int matchCount,
+                            const MatchAttributes *names)
 {
     BSTR query = SysAllocString(L"Games/Losers/Team");
     IXMLDOMNodeList *teams = NULL;
@@ -326,8 +328,8 @@ static void readLosersTeams(IXMLDOMDocument *document, Bracket *staged, const Ma
                 id = attributeValue(attributes, names->id);
                 attributes->Release();
             }
-            if (id && parseDecimal(id, &k) && k >= 1 && k <= losersMatchCount(staged))
-                readLosersMatch(losersMatch(staged, k), team, names);
+            if (id && parseDecimal(id, &k) && k >= 1 && k <= matchCount)
+                readLosersMatch(matches[k - 1], team, names);
             SysFreeString(id);
             team->Release();
         }
@@ -360,13 +362,20 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
         return 1;
     if (!prepareLosersBracket(staged))
         return 0;
+    /* The matches the elements go into, found before any is read: from here
+     * the file's part fills the model's without asking it again. */
+    BracketNode *matches[MAX_TEAM_COUNT];
+    int count = losersMatchCount(staged);
+    for (int k = 1; k <= count; k++)
+        matches[k - 1] = losersMatch(staged, k);
+    BracketNode *final = grandFinal(staged), *reset = grandFinalReset(staged);
     BSTR resetFlag = NULL;
     staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) && sameName(resetFlag, L"1");
     SysFreeString(resetFlag);
-    readLosersTeams(document, staged, names);
-    readSingleMatch(document, L"Games/GrandFinal", grandFinal(staged), names);
+    readLosersTeams(document, matches, count, names);
+    readSingleMatch(document, L"Games/GrandFinal", final, names);
     if (staged->losers.reset)
-        readSingleMatch(document, L"Games/GrandFinalReset", grandFinalReset(staged), names);
+        readSingleMatch(document, L"Games/GrandFinalReset", reset, names);
     staged->losers.on = 1;
     staged->thirdPlaceOn = 0;
     return 1;

@@ -96,9 +96,9 @@ static int refuse(OpenReport *report, int fault, int group, int item)
 
 /* One <Match>: its pairing found in the table, its fields taken as a
  * Team's, each only when valid. */
-static int readGroupMatch(IXMLDOMNode *element, Bracket *staged, int g, int index, int *seen, OpenReport *report)
+static int readGroupMatch(IXMLDOMNode *element, GroupStage *stage, int g, int index, int *seen, OpenReport *report)
 {
-    StageGroup *group = stageGroup(staged, g);
+    StageGroup *group = &stage->groups[g];
     int home, away;
     PairingPlace place;
     if (!readNumber(element, L"Home", &home) || !readNumber(element, L"Away", &away) ||
@@ -143,13 +143,14 @@ static int readGroupMatch(IXMLDOMNode *element, Bracket *staged, int g, int inde
     lstrcpyW(result, node->result);
     node->result[0] = 0;
     node->details.outcome = OUTCOME_PLAYED;
-    if (!recordGroupMatchResult(staged, g, place.match, side, result, outcome))
-        recordGroupMatchResult(staged, g, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED);
+    int changed;
+    if (!recordGroupMatchResult(group, stage->rules, place.match, side, result, outcome, &changed))
+        recordGroupMatchResult(group, stage->rules, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED, &changed);
     return 1;
 }
 
 /* <Tied><Entrant Number="3"/>...</Tied> */
-static int readTied(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenReport *report)
+static int readTied(IXMLDOMNode *groupElement, GroupStage *stage, int g, OpenReport *report)
 {
     long count = 0;
     IXMLDOMNodeList *list = selectAll(groupElement, L"Tied/Entrant", &count);
@@ -164,7 +165,8 @@ static int readTied(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenRepor
     }
     if (list)
         list->Release();
-    if (!valid || !recordGroupTiedOrder(staged, g, order, taken))
+    int changed;
+    if (!valid || !recordGroupTiedOrder(&stage->groups[g], order, taken, &changed))
         return refuse(report, GROUP_FAULT_TIED, g, 0);
     return 1;
 }
@@ -188,9 +190,9 @@ static int readGroupSizes(IXMLDOMNodeList *groups, long groupCount, int advancin
     return 1;
 }
 
-static int readEntrants(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenReport *report)
+static int readEntrants(IXMLDOMNode *groupElement, GroupStage *stage, int g, OpenReport *report)
 {
-    StageGroup *group = stageGroup(staged, g);
+    StageGroup *group = &stage->groups[g];
     long count = 0;
     IXMLDOMNodeList *list = selectAll(groupElement, L"Entrant", &count);
     for (long i = 0; list && i < count && i < group->count; i++) {
@@ -209,7 +211,7 @@ static int readEntrants(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenR
      * one is a match of the other, in this group or another. */
     for (int k = 0; k < group->count; k++)
         for (int h = 0; h <= g; h++) {
-            StageGroup *other = stageGroup(staged, h);
+            StageGroup *other = &stage->groups[h];
             for (int j = 0; group->entrant[k][0] && j < (h == g ? k : other->count); j++)
                 if (sameEntrantName(group->entrant[k], other->entrant[j])) {
                     lstrcpyW(report->name, group->entrant[k]);
@@ -219,9 +221,10 @@ static int readEntrants(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenR
     return 1;
 }
 
-static int readGroup(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenReport *report)
+/* Into the stage made for the file: the groups' part of it alone. */
+static int readGroup(IXMLDOMNode *groupElement, GroupStage *stage, int g, OpenReport *report)
 {
-    if (!readEntrants(groupElement, staged, g, report))
+    if (!readEntrants(groupElement, stage, g, report))
         return 0;
     long count = 0;
     IXMLDOMNodeList *list = selectAll(groupElement, L"Match", &count);
@@ -229,13 +232,13 @@ static int readGroup(IXMLDOMNode *groupElement, Bracket *staged, int g, OpenRepo
     int read = 1;
     for (long i = 0; list && read && i < count; i++) {
         IXMLDOMNode *item = itemOf(list, i);
-        read = item && readGroupMatch(item, staged, g, (int)i, seen, report);
+        read = item && readGroupMatch(item, stage, g, (int)i, seen, report);
         if (item)
             item->Release();
     }
     if (list)
         list->Release();
-    return read && readTied(groupElement, staged, g, report);
+    return read && readTied(groupElement, stage, g, report);
 }
 
 /* Everything but the memory: the counts and rules of Groups. */
@@ -272,7 +275,7 @@ static int readStage(IXMLDOMNode *groupsElement, Bracket *staged, OpenReport *re
     staged->groups.on = 0;
     for (long g = 0; read && g < groupCount; g++) {
         IXMLDOMNode *group = itemOf(groups, g);
-        read = group && readGroup(group, staged, (int)g, report);
+        read = group && readGroup(group, &staged->groups, (int)g, report);
         if (group)
             group->Release();
     }

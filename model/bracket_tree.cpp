@@ -155,8 +155,8 @@ BracketNode *nextInLevel(BracketNode *node)
 void destroyBracket(Bracket *bracket)
 {
     destroySlotControls(bracket);
-    freeLosersBracket(bracket);
-    freeGroupStage(bracket);
+    freeLosersBracket(&bracket->losers);
+    freeGroupStage(&bracket->groups);
     freeEntrantList(&bracket->entrants);
     discardUndoHistory(bracket);
     freeBlock(bracket->nodeTable);

@@ -4,8 +4,11 @@
 int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome)
 {
     noteMatchPairings(bracket);
-    if (!recordGroupMatchResult(bracket, group, match, winner, result, outcome))
+    int changed;
+    if (!recordGroupMatchResult(stageGroup(bracket, group), bracket->groups.rules, match, winner, result, outcome,
+                                &changed))
         return 0;
+    bracket->dirty |= changed;
     carryChangeOn(bracket, CHANGED_IN_GROUPS);
     return 1;
 }
@@ -13,8 +16,10 @@ int setGroupMatchResult(Bracket *bracket, int group, int match, int winner, cons
 int setGroupTiedOrder(Bracket *bracket, int group, const int *order, int count)
 {
     noteMatchPairings(bracket);
-    if (!recordGroupTiedOrder(bracket, group, order, count))
+    int changed;
+    if (!recordGroupTiedOrder(stageGroup(bracket, group), order, count, &changed))
         return 0;
+    bracket->dirty |= changed;
     carryChangeOn(bracket, CHANGED_IN_GROUPS);
     return 1;
 }

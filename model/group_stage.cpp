@@ -58,9 +58,8 @@ int prepareGroupStage(Bracket *bracket, int groupCount, const int *sizes, int ru
     return 1;
 }
 
-void freeGroupStage(Bracket *bracket)
+void freeGroupStage(GroupStage *stage)
 {
-    GroupStage *stage = &bracket->groups;
     freeBlock(stage->groups);
     stage->on = 0;
     stage->groupCount = 0;
@@ -181,8 +180,8 @@ static void copyResult(WCHAR *target, const WCHAR *text)
 }
 
 /* The match's new values, or 0 when they do not go together. */
-static int groupMatchValues(Bracket *bracket, StageGroup *group, int match, int winner, const WCHAR *result,
-                            int outcome, const WCHAR **name, int *drawn)
+static int groupMatchValues(StageGroup *group, int rules, int match, int winner, const WCHAR *result, int outcome,
+                            const WCHAR **name, int *drawn)
 {
     const WCHAR *home, *away;
     groupMatchNames(group, match, &home, &away);
@@ -197,7 +196,7 @@ static int groupMatchValues(Bracket *bracket, StageGroup *group, int match, int 
         return outcome != OUTCOME_DOUBLE_WALKOVER;
     case GROUP_DRAWN:
         *drawn = 1;
-        return outcome == OUTCOME_PLAYED && groupRulesAllowDraws(bracket->groups.rules);
+        return outcome == OUTCOME_PLAYED && groupRulesAllowDraws(rules);
     case GROUP_UNDECIDED:
         return outcome == OUTCOME_PLAYED || outcome == OUTCOME_DOUBLE_WALKOVER;
     }
@@ -205,13 +204,14 @@ static int groupMatchValues(Bracket *bracket, StageGroup *group, int match, int 
     return 0;
 }
 
-int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome)
+int recordGroupMatchResult(StageGroup *found, int rules, int match, int winner, const WCHAR *result, int outcome,
+                           int *changed)
 {
-    StageGroup *found = stageGroup(bracket, group);
     const WCHAR *name;
     int drawn;
+    *changed = 0;
     if (!found || match < 0 || match >= found->matchCount ||
-        !groupMatchValues(bracket, found, match, winner, result, outcome, &name, &drawn))
+        !groupMatchValues(found, rules, match, winner, result, outcome, &name, &drawn))
         return 0;
     BracketNode *node = &found->match[match];
     WCHAR taken[RESULT_CAPACITY];
@@ -222,14 +222,14 @@ int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, c
         lstrcpyW(node->result, taken);
         node->details.outcome = outcome;
         found->drawn[match] = drawn;
-        bracket->dirty = 1;
+        *changed = 1;
     }
     return 1;
 }
 
-int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int count)
+int recordGroupTiedOrder(StageGroup *found, const int *order, int count, int *changed)
 {
-    StageGroup *found = stageGroup(bracket, group);
+    *changed = 0;
     if (!found || count < 0 || count > found->count)
         return 0;
     WCHAR tied[MAX_GROUP_SIZE + 1];
@@ -244,7 +244,7 @@ int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int coun
     tied[count] = 0;
     if (!sameName(tied, found->tied)) {
         lstrcpyW(found->tied, tied);
-        bracket->dirty = 1;
+        *changed = 1;
     }
     return 1;
 }

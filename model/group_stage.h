@@ -36,9 +36,9 @@ StageGroup *stageGroup(Bracket *bracket, int group);
  * nothing held when the counts are out of range or memory ran out. */
 int prepareGroupStage(Bracket *bracket, int groupCount, const int *sizes, int rules, int advancing);
 
-/* Destroys the group matches' controls and frees the groups; the stage is
- * off again. destroyBracket calls it. */
-void freeGroupStage(Bracket *bracket);
+/* Frees the groups (destroyBracket, once their matches' controls are
+ * gone); the stage is off again. */
+void freeGroupStage(GroupStage *stage);
 
 /* Home and away entrant numbers (1 .. count) of match 0 .. matchCount-1.
  * Returns 1, or 0 for a match out of range. */
@@ -74,14 +74,17 @@ BracketNode *groupMatchOfId(Bracket *bracket, UINT id);
 int groupMatchTotal(Bracket *bracket);
 
 /* A group match's result as setGroupMatchResult (model/group_results.h)
- * takes it, without carrying it on into the knockout: for a reader that
- * settles the whole bracket once it is read. Returns 1, or 0 with nothing
- * changed when the match cannot take it. */
-int recordGroupMatchResult(Bracket *bracket, int group, int match, int winner, const WCHAR *result, int outcome);
+ * takes it under the stage's rules, without carrying it on into the
+ * knockout: for a reader that fills the groups and settles the whole
+ * bracket once it is read. Returns 1 (*changed 1 when a value changed), or
+ * 0 with nothing changed when the match cannot take it. */
+int recordGroupMatchResult(StageGroup *group, int rules, int match, int winner, const WCHAR *result, int outcome,
+                           int *changed);
 
 /* The organiser's order of a level run as setGroupTiedOrder takes it,
- * without carrying it on. Returns 1, or 0 with nothing changed. */
-int recordGroupTiedOrder(Bracket *bracket, int group, const int *order, int count);
+ * without carrying it on. Returns 1 (*changed as above), or 0 with nothing
+ * changed. */
+int recordGroupTiedOrder(StageGroup *group, const int *order, int count, int *changed);
 
 /* A group match as computeStandings reads it. */
 void groupMatchRecord(const StageGroup *group, int match, GroupMatch *record);

@@ -32,9 +32,8 @@ int prepareLosersBracket(Bracket *bracket)
     return 1;
 }
 
-void freeLosersBracket(Bracket *bracket)
+void freeLosersBracket(LosersBracket *losers)
 {
-    LosersBracket *losers = &bracket->losers;
     freeBlock(losers->matches);
     freeBlock(losers->pairings);
     losers->matches = NULL;

@@ -51,7 +51,8 @@ struct LosersFeeder {
 /* The two feeders of match k (1 .. N), upper first. */
 void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2]);
 
-/* Frees the nodes (destroyBracket, once their controls are gone). */
-void freeLosersBracket(Bracket *bracket);
+/* Frees the nodes (destroyBracket, once their controls are gone): the
+ * losers' part alone, as freeEntrantList frees the entrants'. */
+void freeLosersBracket(LosersBracket *losers);
 
 #endif
