@@ -6,9 +6,9 @@
 
 static void losersEntrantStates(Bracket *bracket, int k, const WCHAR *names[2], int states[2]);
 
-static int winnerState(Bracket *bracket, BracketNode *match, const WCHAR **name)
+/* The winner of a winners' match, or of losers' match k. */
+static int winnerState(Bracket *bracket, BracketNode *match, int k, const WCHAR **name)
 {
-    int k = losersNumberOf(bracket, match);
     if (!k) {
         if (isWithdrawn(match))
             return ENTRANT_NOBODY;
@@ -46,7 +46,8 @@ int feederEntrant(Bracket *bracket, const LosersFeeder *feeder, const WCHAR **na
     *name = L"";
     if (!feeder->match)
         return ENTRANT_NOBODY;
-    return feeder->loser ? loserState(feeder->match, name) : winnerState(bracket, feeder->match, name);
+    return feeder->loser ? loserState(feeder->match, name)
+                         : winnerState(bracket, feeder->match, feeder->number, name);
 }
 
 /* The reset's entrants are the grand final's, but only while it is to be

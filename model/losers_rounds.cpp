@@ -147,16 +147,10 @@ void winnersRoundOf(const Bracket *bracket, const BracketNode *node, int *round,
     }
 }
 
-void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
+/* Match k's feeders within the rounds (k .. N-2). */
+static void losersRoundFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
 {
-    feeders[0].match = feeders[1].match = NULL;
-    feeders[0].loser = feeders[1].loser = 0;
     int count = bracket->slotCount;
-    if (k >= count - 1) {
-        feeders[0].match = &bracket->root;
-        feeders[1].match = losersMatch(bracket, count - 2);
-        return;
-    }
     int round, i;
     losersRoundOf(bracket, k, &round, &i);
     if (round == 1) {
@@ -174,4 +168,19 @@ void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
         feeders[0].match = losersMatch(bracket, before + 2 * i - 2);
         feeders[1].match = losersMatch(bracket, before + 2 * i - 1);
     }
+}
+
+void losersFeeders(Bracket *bracket, int k, LosersFeeder feeders[2])
+{
+    feeders[0].match = feeders[1].match = NULL;
+    feeders[0].loser = feeders[1].loser = 0;
+    int count = bracket->slotCount;
+    if (k >= count - 1) {
+        feeders[0].match = &bracket->root;
+        feeders[1].match = losersMatch(bracket, count - 2);
+    } else {
+        losersRoundFeeders(bracket, k, feeders);
+    }
+    for (int side = 0; side < 2; side++)
+        feeders[side].number = losersNumberOf(bracket, feeders[side].match);
 }

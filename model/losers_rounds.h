@@ -46,6 +46,7 @@ void winnersRoundOf(const Bracket *bracket, const BracketNode *node, int *round,
 struct LosersFeeder {
     BracketNode *match;
     int loser;
+    int number;   /* k of match when it is a losers' match, else 0 */
 };
 
 /* The two feeders of match k (1 .. N), upper first. */
