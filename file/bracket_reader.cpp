@@ -227,8 +227,8 @@ static void readTeams(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
 
 /* Before byes and withdrawals are passed on, so a double walkover takes
  * effect with the rest. A first-round slot is no match: it keeps only its
- * name and, until dropStrayResults, its result; every other field goes
- * back to its empty value (an outcome's is "played"). */
+ * name and, until dropStrayResults just after, its result; every other
+ * field goes back to its empty value (an outcome's is "played"). */
 static void dropStrayDetails(Bracket *staged)
 {
     for (int id = 1; id <= 2 * staged->slotCount - 1; id++) {
@@ -381,24 +381,6 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
     return 1;
 }
 
-/* The file read whole settles once, in the order entrants flow: the tree,
- * the losers' bracket, then the knockout from its groups. */
-static void settleReadBracket(Bracket *staged)
-{
-    dropStrayResults(staged);
-    /* Every empty pick a bye or a double walkover decides is made here, also
-     * when the file lacks it; a pick the file gives someone who cannot be
-     * there stays for the invalid-picks question. */
-    settleSeedsAndByes(staged);
-    settleLosersBracket(staged, SETTLE_KEEP_INVALID);
-    /* The knockout follows its groups: a file another tool made may name
-     * others in the first round, and the groups are what was played. */
-    int dirty = staged->dirty;
-    noteMatchPairings(staged);
-    carryChangeOn(staged, CHANGED_IN_GROUPS);
-    staged->dirty = dirty;
-}
-
 /* The parts of a file a plain knockout does without. */
 enum { PART_THIRD_PLACE = 1, PART_LOSERS = 2, PART_ENTRANTS = 4, PART_GROUPS = 8 };
 
@@ -472,6 +454,7 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
     if (named)
         readTeams(document, staged, &names);
     dropStrayDetails(staged);
+    dropStrayResults(staged);
     int parts = presentParts(document);
     if (named && (parts & PART_THIRD_PLACE))
         readThirdPlace(document, staged, &names);
@@ -484,7 +467,19 @@ int readBracketFile(const WCHAR *path, Bracket *staged, OpenReport *report)
         return 0;
     }
     document->Release();
-    settleReadBracket(staged);
+    /* The file read whole settles once, in the order entrants flow: the
+     * tree, the losers' bracket, then the knockout from its groups. Every
+     * empty pick a bye or a double walkover decides is made here, also when
+     * the file lacks it; a pick the file gives someone who cannot be there
+     * stays for the invalid-picks question. */
+    settleSeedsAndByes(staged);
+    settleLosersBracket(staged, SETTLE_KEEP_INVALID);
+    /* The knockout follows its groups: a file another tool made may name
+     * others in the first round, and the groups are what was played. */
+    int dirty = staged->dirty;
+    noteMatchPairings(staged);
+    carryChangeOn(staged, CHANGED_IN_GROUPS);
+    staged->dirty = dirty;
     report->fault = OPEN_FAULT_NONE;
     report->error = 0;
     return 1;
