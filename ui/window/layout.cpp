@@ -108,28 +108,28 @@ void setBracketCaption(HWND mainWindow, Bracket *bracket)
  * teams, so the client area is at most 2580 high at 96 DPI. */
 void layoutBracket(Bracket *bracket, HWND mainWindow, int editableBase)
 {
-    placeStageTabs(mainWindow, bracket);
-    SlotGeometry geometry = slotGeometryFor(mainWindow, bracket);
-    GroupKnockout seats;
-    int seated = groupKnockoutOf(bracket, &seats);
-    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase, seated ? &seats : NULL};
-    showRuledPicks(bracket);
-    resetScrollView(mainWindow);
     /* The largest brackets take seconds to lay out: the caption names the
      * bracket from the start. The window keeps its size until the end:
      * resized first, each drawing on the way would cover the whole of it. */
     if (bracket->slotCount != 0)
         setBracketCaption(mainWindow, bracket);
+    showRuledPicks(bracket);
+    placeStageTabs(mainWindow, bracket);
+    SlotGeometry geometry = slotGeometryFor(mainWindow, bracket);
+    GroupKnockout seats;
+    int seated = groupKnockoutOf(bracket, &seats);
+    SlotCreation creation = {GetModuleHandleW(NULL), mainWindow, &geometry, editableBase, seated ? &seats : NULL};
+    resetScrollView(mainWindow);
     /* On a shown window (New) every control would otherwise be drawn as it
      * is made; the window is drawn now and then instead. */
     int paused = pauseDrawing(mainWindow);
     walkSlotPlaces(bracket, &geometry, createPlacedSlot, &creation);
+    SIZE content = bracketContentSize(bracket, &geometry);
     showByeSlots(bracket, creation.seats);
     placeThirdPlaceControls(mainWindow, bracket, &geometry);
     placeLosersControls(mainWindow, bracket, &geometry, 0);
     attachPickTooltips(mainWindow, bracket);
     resumeDrawing(mainWindow, paused);
-    SIZE content = bracketContentSize(bracket, &geometry);
     fitStageTabs(mainWindow, geometry.font, content.cx);
     placeScrollView(mainWindow, content.cx, content.cy);
 }

@@ -59,6 +59,12 @@ static int widestColumnText(HWND window, HFONT font, Bracket *bracket)
     TEXTMETRICW metrics;
     int room = GetTextMetricsW(dc, &metrics) ? WIDE_NAME_ROOM * metrics.tmAveCharWidth : 0;
     int widest = 0, withDate = bracketSpansDays(bracket);
+    for (int level = 0; level <= bracket->depth; level++) {
+        WCHAR heading[64];
+        roundHeading(bracket, level, heading, 64);
+        int width = textWidth(dc, heading);
+        widest = width > widest ? width : widest;
+    }
     int matches = 2 * bracket->slotCount - 1;
     int losers = bracket->losers.on && losersAllowed(bracket) ? bracket->slotCount : 0;
     for (int i = 0; i < matches + 1 + losers; i++) {
@@ -75,12 +81,6 @@ static int widestColumnText(HWND window, HFONT font, Bracket *bracket)
             width = textWidth(dc, text);
             widest = width > widest ? width : widest;
         }
-    }
-    for (int level = 0; level <= bracket->depth; level++) {
-        WCHAR heading[64];
-        roundHeading(bracket, level, heading, 64);
-        int width = textWidth(dc, heading);
-        widest = width > widest ? width : widest;
     }
     SelectObject(dc, replaced);
     ReleaseDC(window, dc);
