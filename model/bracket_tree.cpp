@@ -158,7 +158,7 @@ void destroyBracket(Bracket *bracket)
     freeLosersBracket(&bracket->losers);
     freeGroupStage(&bracket->groups);
     freeEntrantList(&bracket->entrants);
-    discardUndoHistory(bracket);
+    discardUndoHistory(&bracket->history);
     freeBlock(bracket->nodeTable);
     /* Deepest level first: the walk climbs through parents, which must
      * still be allocated. */

@@ -50,7 +50,7 @@ static BracketNode *knockoutMatchOf(Bracket *bracket, UINT id)
     if (ref.thirdPlace)
         return &bracket->thirdPlace;
     int group, match;
-    if (!ref.slot || findGroupMatch(bracket, ref.slot, &group, &match) || (!ref.slot->left && !losersNumberOf(bracket, ref.slot)))
+    if (!ref.slot || findGroupMatch(&bracket->groups, ref.slot, &group, &match) || (!ref.slot->left && !losersNumberOf(bracket, ref.slot)))
         return NULL;
     return ref.slot;
 }

@@ -184,7 +184,7 @@ int scheduleEventMatches(Bracket *bracket, const ScheduleRequest *request)
     for (const WCHAR *list = request->courts; list && courtCount < SCHEDULE_COURT_LIMIT &&
                                               nextCourtName(&list, courts[courtCount], &length);)
         courtCount++;
-    int capacity = groupMatchTotal(bracket) + 3 * bracket->slotCount + 2;
+    int capacity = groupMatchTotal(&bracket->groups) + 3 * bracket->slotCount + 2;
     SlotMatch *items = (SlotMatch *)allocBlock(3 * (SIZE_T)capacity * sizeof(SlotMatch));
     if (!items)
         return 0;

@@ -123,9 +123,8 @@ int isGroupMatchDecided(const StageGroup *group, int match)
             group->match[match].details.outcome == OUTCOME_DOUBLE_WALKOVER);
 }
 
-int findGroupMatch(const Bracket *bracket, const BracketNode *node, int *group, int *match)
+int findGroupMatch(const GroupStage *stage, const BracketNode *node, int *group, int *match)
 {
-    const GroupStage *stage = &bracket->groups;
     for (int g = 0; node && stage->groups && g < stage->groupCount; g++) {
         const BracketNode *first = stage->groups[g].match;
         if (node >= first && node < first + stage->groups[g].matchCount) {
@@ -158,11 +157,11 @@ BracketNode *groupMatchOfId(Bracket *bracket, UINT id)
     return NULL;
 }
 
-int groupMatchTotal(Bracket *bracket)
+int groupMatchTotal(const GroupStage *stage)
 {
     int total = 0;
-    for (int g = 0; g < bracket->groups.groupCount && bracket->groups.groups; g++)
-        total += bracket->groups.groups[g].matchCount;
+    for (int g = 0; g < stage->groupCount && stage->groups; g++)
+        total += stage->groups[g].matchCount;
     return total;
 }
 

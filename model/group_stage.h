@@ -59,8 +59,8 @@ int groupWinnerOfName(const StageGroup *group, int match, const WCHAR *name);
 int isGroupMatchDecided(const StageGroup *group, int match);
 
 /* The group and match a node stands for. Returns 1, or 0 when node is no
- * group match of bracket (NULL included). */
-int findGroupMatch(const Bracket *bracket, const BracketNode *node, int *group, int *match);
+ * group match of the stage (NULL included). */
+int findGroupMatch(const GroupStage *stage, const BracketNode *node, int *group, int *match);
 
 /* A group match's stable id: after the tree's (1 .. 2N-1) and the losers'
  * bracket's (2N .. 3N-1), group by group in table order. 0 when out of
@@ -70,8 +70,8 @@ UINT groupMatchId(Bracket *bracket, int group, int match);
 /* The group match with that id, or NULL. */
 BracketNode *groupMatchOfId(Bracket *bracket, UINT id);
 
-/* All group matches of the bracket. */
-int groupMatchTotal(Bracket *bracket);
+/* All group matches of the stage. */
+int groupMatchTotal(const GroupStage *stage);
 
 /* A group match's result as setGroupMatchResult (model/group_results.h)
  * takes it under the stage's rules, without carrying it on into the

@@ -10,7 +10,7 @@ MatchKind matchKindOf(const Bracket *bracket, const BracketNode *node)
     if (k)
         return k == bracket->slotCount ? MATCH_RESET : k == bracket->slotCount - 1 ? MATCH_GRAND_FINAL : MATCH_LOSERS;
     int group, match;
-    if (findGroupMatch(bracket, node, &group, &match))
+    if (findGroupMatch(&bracket->groups, node, &group, &match))
         return MATCH_GROUP;
     return node->left ? MATCH_WINNERS : MATCH_NONE;
 }

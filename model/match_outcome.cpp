@@ -17,7 +17,7 @@ MatchDetails *matchDetailsOf(Bracket *, BracketNode *node)
 int isMatchDecided(Bracket *bracket, BracketNode *node)
 {
     int group, match;
-    if (findGroupMatch(bracket, node, &group, &match))
+    if (findGroupMatch(&bracket->groups, node, &group, &match))
         return isGroupMatchDecided(stageGroup(bracket, group), match);
     return node->name[0] || node->details.outcome == OUTCOME_DOUBLE_WALKOVER;
 }
@@ -29,7 +29,7 @@ static int setGroupOutcome(Bracket *bracket, BracketNode *node, const WCHAR *win
                            int outcome)
 {
     int group, match;
-    findGroupMatch(bracket, node, &group, &match);
+    findGroupMatch(&bracket->groups, node, &group, &match);
     int side = groupWinnerOfName(stageGroup(bracket, group), match, winner);
     if (side < 0)
         return 0;

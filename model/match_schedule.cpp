@@ -24,7 +24,7 @@ void matchEntrants(Bracket *bracket, BracketNode *node, const WCHAR **first, con
         return;
     case MATCH_GROUP: {
         int group, match;
-        findGroupMatch(bracket, node, &group, &match);
+        findGroupMatch(&bracket->groups, node, &group, &match);
         groupMatchNames(stageGroup(bracket, group), match, first, second);
         return;
     }

@@ -368,9 +368,8 @@ void dropRedoSteps(Bracket *bracket)
     freeSteps(history, history->position);
 }
 
-void discardUndoHistory(Bracket *bracket)
+void discardUndoHistory(UndoHistory *history)
 {
-    UndoHistory *history = &bracket->history;
     if (history->steps)
         freeSteps(history, 0);
     freeBlock(history->steps);

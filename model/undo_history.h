@@ -71,7 +71,8 @@ void tellUndoWatchers(Bracket *bracket, BracketNode *node);
  * user cancelled it, is no step to redo. */
 void dropRedoSteps(Bracket *bracket);
 
-/* Frees every step; the history is empty and its start is the save point. */
-void discardUndoHistory(Bracket *bracket);
+/* Frees every step; the history is empty and its start is the save point.
+ * The history alone, as destroyBracket frees each part of the record. */
+void discardUndoHistory(UndoHistory *history);
 
 #endif

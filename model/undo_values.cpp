@@ -22,7 +22,7 @@ enum { THIRD_VALUE_COUNT = 1 + MATCH_FIELD_COUNT, TIED_CAPACITY = MAX_GROUP_SIZE
 
 static UINT groupMatches(Bracket *bracket)
 {
-    return (UINT)groupMatchTotal(bracket);
+    return (UINT)groupMatchTotal(&bracket->groups);
 }
 
 static UINT groupValueCount(Bracket *bracket)

@@ -15,7 +15,7 @@ TEST(InvalidPicksPromptTest, ReturnsTheButtonClickedInAYesNoBoxOwnedByTheWindow)
     ASSERT_NE(nullptr, owner);
     for (int button : {IDYES, IDNO}) {
         ScopedDialogAnswer answer(button);
-        EXPECT_EQ(button, askClearInvalidPicks(owner, &bracket));
+        EXPECT_EQ(button, askClearInvalidPicks(owner, bracket.resourceModule));
         EXPECT_EQ(1, answer.answer.count);
         EXPECT_EQ(button, answer.answer.clicked);
         EXPECT_EQ(owner, answer.answer.owner);

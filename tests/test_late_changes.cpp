@@ -120,7 +120,7 @@ struct LateChangesTest : ::testing::Test {
                 setMatchOutcome(&bracket, match, winner.c_str(), score.c_str(), outcome);
             }
         }
-        discardUndoHistory(&bracket);
+        discardUndoHistory(&bracket.history);
     }
 
     BracketNode *anyNamedSlot()

@@ -245,7 +245,7 @@ TEST_F(MatchResultsTest, RandomStepsKeepTheInvariantsAndUndoAndRedoExactly)
 {
     for (unsigned seed : {1u, 2u, 3u, 4u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        discardUndoHistory(&bracket);
+        discardUndoHistory(&bracket.history);
         std::mt19937 random(seed);
         std::vector<std::wstring> passed = {state()};
         for (int op = 0; op < 120; op++) {

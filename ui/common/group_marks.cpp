@@ -64,7 +64,7 @@ void groupCellText(Bracket *bracket, const StageGroup *group, int match, int sid
         UINT word = winner == GROUP_DRAWN ? IDS_RESULT_DRAW : sideWon ? IDS_GROUP_CELL_WON : IDS_GROUP_CELL_LOST;
         loadStringWithFallback(bracket->resourceModule, word, result, RESULT_CAPACITY);
     }
-    matchScoreText(bracket, result, node->details.outcome, text);
+    matchScoreText(bracket->resourceModule, result, node->details.outcome, text);
     if (unreadable) {
         WCHAR plain[MARK_CAPACITY];
         lstrcpyW(plain, text);

@@ -23,7 +23,7 @@ int groupMatchRoundName(Bracket *bracket, const BracketNode *node, WCHAR *name, 
 {
     int group, match, home, away;
     PairingPlace place;
-    if (!findGroupMatch(bracket, node, &group, &match))
+    if (!findGroupMatch(&bracket->groups, node, &group, &match))
         return 0;
     StageGroup *stage = stageGroup(bracket, group);
     if (!groupMatchEntrants(stage, match, &home, &away) || !findPairing(stage->count, home, away, &place))

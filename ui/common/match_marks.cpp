@@ -16,7 +16,7 @@ static void appendPart(WCHAR *text, const WCHAR *part)
     lstrcpynW(text + length, part, MARK_CAPACITY - length);
 }
 
-void matchScoreText(Bracket *bracket, const WCHAR *result, int outcome, WCHAR *text)
+void matchScoreText(HMODULE resources, const WCHAR *result, int outcome, WCHAR *text)
 {
     static const UINT MARKS[OUTCOME_COUNT] = {0, IDS_MARK_WALKOVER, IDS_MARK_RETIRED, IDS_MARK_DISQUALIFIED,
                                               IDS_MARK_DOUBLE_WALKOVER};
@@ -24,7 +24,7 @@ void matchScoreText(Bracket *bracket, const WCHAR *result, int outcome, WCHAR *t
     if (outcome <= OUTCOME_PLAYED || outcome >= OUTCOME_COUNT)
         return;
     WCHAR mark[32];
-    if (loadStringWithFallback(bracket->resourceModule, MARKS[outcome], mark, 32))
+    if (loadStringWithFallback(resources, MARKS[outcome], mark, 32))
         appendPart(text, mark);
 }
 
@@ -76,7 +76,7 @@ int matchMarkText(Bracket *bracket, BracketNode *node, int withDate, WCHAR *text
 {
     MatchDetails *details = matchDetailsOf(bracket, node);
     if (isMatchDecided(bracket, node)) {
-        matchScoreText(bracket, node->result, details->outcome, text);
+        matchScoreText(bracket->resourceModule, node->result, details->outcome, text);
         return 1;
     }
     matchScheduleText(details, withDate, text);

@@ -11,7 +11,7 @@ enum { MARK_CAPACITY = 96 };  /* a score, a mark, a date, a time and a court */
 /* "6:3 6:4 w/o": the score and the outcome's mark (either may be missing),
  * into text (MARK_CAPACITY units). Empty for a match played without a
  * score. */
-void matchScoreText(Bracket *bracket, const WCHAR *result, int outcome, WCHAR *text);
+void matchScoreText(HMODULE resources, const WCHAR *result, int outcome, WCHAR *text);
 
 /* "14:30", the date before the time when withDate is set, in the user's
  * formats; empty when the match has no time. */

@@ -3,13 +3,13 @@
 #include "model/undo_history.h"
 #include "res/resource.h"
 
-int askClearInvalidPicks(HWND window, Bracket *bracket)
+int askClearInvalidPicks(HWND window, HMODULE resources)
 {
     WCHAR caption[128];
     WCHAR text[256];
-    if (!LoadStringW(bracket->resourceModule, IDS_APP_TITLE, caption, 128))
+    if (!LoadStringW(resources, IDS_APP_TITLE, caption, 128))
         caption[0] = 0;
-    if (!LoadStringW(bracket->resourceModule, IDS_INVALID_PICKS, text, 256))
+    if (!LoadStringW(resources, IDS_INVALID_PICKS, text, 256))
         text[0] = 0;
     return MessageBoxW(window, text, caption, MB_YESNO | MB_ICONQUESTION);
 }
@@ -18,7 +18,7 @@ int settleInvalidPicks(HWND window, Bracket *bracket)
 {
     if (validatePicks(bracket, CHECK_PICKS_ONLY))
         return 1;
-    if (askClearInvalidPicks(window, bracket) != IDYES)
+    if (askClearInvalidPicks(window, bracket->resourceModule) != IDYES)
         return 0;
     beginUndoStep(bracket, 0);
     validatePicks(bracket, CLEAR_INVALID_PICKS);

@@ -5,8 +5,9 @@
 
 #include "model/bracket.h"
 
-/* The question, owned by window. Returns the button pressed (IDYES or IDNO). */
-int askClearInvalidPicks(HWND window, Bracket *bracket);
+/* The question, owned by window, in the language of resources. Returns the
+ * button pressed (IDYES or IDNO). */
+int askClearInvalidPicks(HWND window, HMODULE resources);
 
 /* Asks only when some pick is invalid, and on Yes clears those picks as one
  * undo step. Returns 1 when every pick is valid afterwards, 0 when the user

@@ -63,7 +63,7 @@ static void showRestored(Bracket *bracket, BracketNode *node, void *window)
 {
     int group, match;
     int sentinel = node == UNDO_THIRD_PLACE_SHOWN || node == UNDO_FORMAT_SHOWN || node == UNDO_ALL_SHOWN;
-    if (node && !sentinel && findGroupMatch(bracket, node, &group, &match))
+    if (node && !sentinel && findGroupMatch(&bracket->groups, node, &group, &match))
         return;
     if (node == UNDO_THIRD_PLACE_SHOWN)
         showThirdPlaceMatch((HWND)window, bracket);

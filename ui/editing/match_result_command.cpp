@@ -161,7 +161,7 @@ void editMatchResult(HWND window, DocumentState *state)
     if (!matchOfControl(window, bracket, GetFocus(), &node) || !hasTwoEntrants(bracket, node))
         return;
     int group, match;
-    if (findGroupMatch(bracket, node, &group, &match))
+    if (findGroupMatch(&bracket->groups, node, &group, &match))
         return editGroupMatchResult(window, bracket, group, match);
     MatchResultChoice choice;
     fillChoice(bracket, node, &choice);

@@ -28,7 +28,7 @@ static void resultLine(Bracket *bracket, const PlayedResult *noted, WCHAR *line,
         loadStringWithFallback(bracket->resourceModule, IDS_THIRD_PLACE_LABEL, match, 64);
     else
         shortMatchName(bracket, noted->match, match, 64);
-    matchScoreText(bracket, noted->result, noted->outcome, score);
+    matchScoreText(bracket->resourceModule, noted->result, noted->outcome, score);
     const WCHAR *inserts[] = {match, noted->winner, score};
     loadMessageText(bracket->resourceModule, IDS_CLEARED_RESULT_LINE, inserts, 3, line, capacity);
 }

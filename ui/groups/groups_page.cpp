@@ -438,5 +438,5 @@ int groupMatchOfCell(Bracket *bracket, HWND control, int *group, int *match)
 {
     if (!control || GetDlgCtrlID(control) != IDC_GROUP_CELL)
         return 0;
-    return findGroupMatch(bracket, slotOfControl(control), group, match);
+    return findGroupMatch(&bracket->groups, slotOfControl(control), group, match);
 }

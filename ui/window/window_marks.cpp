@@ -195,7 +195,7 @@ static void keepOutcomeMark(MarkGathering *gathering, WindowMark *mark, BracketN
         return;
     MatchDetails *details = matchDetailsOf(gathering->bracket, node);
     WCHAR outcome[MARK_CAPACITY];
-    matchScoreText(gathering->bracket, L"", details->outcome, outcome);
+    matchScoreText(gathering->bracket->resourceModule, L"", details->outcome, outcome);
     int length = lstrlenW(mark->text), markLength = lstrlenW(outcome);
     if (!markLength || markLength > length ||
         CompareStringOrdinal(mark->text + length - markLength, markLength, outcome, markLength, FALSE) != CSTR_EQUAL)
