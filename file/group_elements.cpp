@@ -143,9 +143,8 @@ static int readGroupMatch(IXMLDOMNode *element, GroupStage *stage, int g, int in
     lstrcpyW(result, node->result);
     node->result[0] = 0;
     node->details.outcome = OUTCOME_PLAYED;
-    int changed;
-    if (!recordGroupMatchResult(group, stage->rules, place.match, side, result, outcome, &changed))
-        recordGroupMatchResult(group, stage->rules, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED, &changed);
+    if (!recordGroupMatchResult(group, stage->rules, place.match, side, result, outcome, NULL))
+        recordGroupMatchResult(group, stage->rules, place.match, GROUP_UNDECIDED, L"", OUTCOME_PLAYED, NULL);
     return 1;
 }
 
@@ -165,8 +164,7 @@ static int readTied(IXMLDOMNode *groupElement, GroupStage *stage, int g, OpenRep
     }
     if (list)
         list->Release();
-    int changed;
-    if (!valid || !recordGroupTiedOrder(&stage->groups[g], order, taken, &changed))
+    if (!valid || !recordGroupTiedOrder(&stage->groups[g], order, taken, NULL))
         return refuse(report, GROUP_FAULT_TIED, g, 0);
     return 1;
 }

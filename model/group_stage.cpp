@@ -208,6 +208,9 @@ int recordGroupMatchResult(StageGroup *found, int rules, int match, int winner, 
 {
     const WCHAR *name;
     int drawn;
+    int unused;
+    if (!changed)
+        changed = &unused;
     *changed = 0;
     if (!found || match < 0 || match >= found->matchCount ||
         !groupMatchValues(found, rules, match, winner, result, outcome, &name, &drawn))
@@ -228,6 +231,9 @@ int recordGroupMatchResult(StageGroup *found, int rules, int match, int winner, 
 
 int recordGroupTiedOrder(StageGroup *found, const int *order, int count, int *changed)
 {
+    int unused;
+    if (!changed)
+        changed = &unused;
     *changed = 0;
     if (!found || count < 0 || count > found->count)
         return 0;

@@ -76,8 +76,8 @@ int groupMatchTotal(const GroupStage *stage);
 /* A group match's result as setGroupMatchResult (model/group_results.h)
  * takes it under the stage's rules, without carrying it on into the
  * knockout: for a reader that fills the groups and settles the whole
- * bracket once it is read. Returns 1 (*changed 1 when a value changed), or
- * 0 with nothing changed when the match cannot take it. */
+ * bracket once it is read. Returns 1 (*changed, unless NULL, 1 when a value
+ * changed), or 0 with nothing changed when the match cannot take it. */
 int recordGroupMatchResult(StageGroup *group, int rules, int match, int winner, const WCHAR *result, int outcome,
                            int *changed);
 
