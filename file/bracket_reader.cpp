@@ -310,7 +310,7 @@ static int readSingleMatch(IXMLDOMDocument *document, const WCHAR *xpath, Bracke
 /* The Team children of Losers, by id into matches (id k at k - 1); an id
  * outside 1 .. matchCount is passed over and a later element for the same id
  * overwrites an earlier one. */
-static void readLosersTeams(IXMLDOMDocument *document, BracketNode *const *matches, int matchCount,
+static void readLosersTeams(IXMLDOMDocument *document, BracketNode *matches, int matchCount,
                             const MatchAttributes *names)
 {
     BSTR query = SysAllocString(L"Games/Losers/Team");
@@ -329,7 +329,7 @@ static void readLosersTeams(IXMLDOMDocument *document, BracketNode *const *match
                 attributes->Release();
             }
             if (id && parseDecimal(id, &k) && k >= 1 && k <= matchCount)
-                readLosersMatch(matches[k - 1], team, names);
+                readLosersMatch(&matches[k - 1], team, names);
             SysFreeString(id);
             team->Release();
         }
@@ -364,15 +364,12 @@ static int readLosers(IXMLDOMDocument *document, Bracket *staged, const MatchAtt
         return 0;
     /* The matches the elements go into, found before any is read: from here
      * the file's part fills the model's without asking it again. */
-    BracketNode *matches[MAX_TEAM_COUNT];
     int count = losersMatchCount(staged);
-    for (int k = 1; k <= count; k++)
-        matches[k - 1] = losersMatch(staged, k);
     BracketNode *final = grandFinal(staged), *reset = grandFinalReset(staged);
     BSTR resetFlag = NULL;
     staged->losers.reset = selectText(document, L"Games/Losers/@Reset", &resetFlag) && sameName(resetFlag, L"1");
     SysFreeString(resetFlag);
-    readLosersTeams(document, matches, count, names);
+    readLosersTeams(document, staged->losers.matches, count, names);
     readSingleMatch(document, L"Games/GrandFinal", final, names);
     if (staged->losers.reset)
         readSingleMatch(document, L"Games/GrandFinalReset", reset, names);

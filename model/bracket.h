@@ -35,7 +35,7 @@ struct BracketNode {
 struct LosersBracket {
     int on;                /* double elimination */
     int reset;             /* the grand final is played again when the losers' champion wins it */
-    BracketNode *matches;  /* N nodes, or NULL before the format was first turned on */
+    BracketNode *matches;  /* N nodes, match k at k - 1, or NULL before the format was first turned on */
     UINT *pairings;        /* N entries: each match's pairing as last noted */
 };
 
