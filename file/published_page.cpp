@@ -77,10 +77,14 @@ static const char PAGE_STYLE[] =
     ".written{margin-top:20px;color:#555;font-size:.9em}\n"
     "@media (min-width:1200px){body{padding:16px 24px;font-size:18px}}\n";
 
-static void appendPicture(Utf8Text *page, const PictureDescription *picture)
+static void appendPicture(Utf8Text *page, const PictureDescription *picture, const SvgEarlier *earlier,
+                          SvgItemSpans *spans)
 {
-    if (!picture || picture->size.cx <= 0 || picture->size.cy <= 0)
+    if (!picture || picture->size.cx <= 0 || picture->size.cy <= 0) {
+        if (spans)
+            spans->count = -1;
         return;
+    }
     /* Scaled down to a narrow screen only as far as names stay about 12
      * pixels tall; below that the picture scrolls sideways instead. */
     int nameHeight = picture->fonts[PICTURE_FONT_NAME].height;
@@ -92,7 +96,10 @@ static void appendPicture(Utf8Text *page, const PictureDescription *picture)
     appendLiteral(page, "px\">\n");
     /* The picture's element alone: inside a page the SVG file's XML
      * declaration would be stray markup. */
-    appendSvgElement(page, picture);
+    if (spans)
+        appendSvgElementAgain(page, picture, earlier, spans);
+    else
+        appendSvgElement(page, picture);
     appendLiteral(page, "</div></div>\n");
 }
 
@@ -126,7 +133,8 @@ static void appendTable(Utf8Text *page, const PublishedTable *table, const char 
     appendLiteral(page, "</tbody></table></div>\n");
 }
 
-static void appendPage(Utf8Text *text, const PublishedPage *page)
+static void appendPage(Utf8Text *text, const PublishedPage *page, const SvgEarlier *earlier = NULL,
+                       SvgItemSpans *spans = NULL)
 {
     appendLiteral(text, "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                   "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -137,7 +145,7 @@ static void appendPage(Utf8Text *text, const PublishedPage *page)
     appendLiteral(text, "</style>\n</head>\n<body>\n<h1>");
     appendEscaped(text, page->title);
     appendLiteral(text, "</h1>\n");
-    appendPicture(text, page->picture);
+    appendPicture(text, page->picture, earlier, spans);
     if (page->orderOfPlay.rows > 0)
         appendTable(text, &page->orderOfPlay, "2");
     if (page->standingsCount > 0) {
@@ -169,21 +177,63 @@ static int noteTemporaryWritten(const WCHAR *, void *context)
     return 1;
 }
 
-/* The page goes in as folder\index.html by one rename over the old one:
- * the folder is the program's own for this purpose, so there is nothing of
- * the old file to keep, and a browser reloading meanwhile never finds the
- * name missing. */
 int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
 {
-    Utf8Text scratch = {NULL, 0, 0, 0};
-    int written = writePublishedPageWith(folder, page, &scratch);
+    PageMemory memory = {};
+    int written = writePublishedPageFrom(folder, page, &memory);
     DWORD reason = GetLastError();
-    freeBlock(scratch.bytes);
+    freePageMemory(&memory);
     SetLastError(reason);
     return written;
 }
 
-int writePublishedPageWith(const WCHAR *folder, const PublishedPage *page, Utf8Text *scratch)
+PictureDescription *nextPagePicture(PageMemory *memory)
+{
+    return &memory->pictures[memory->remembered ? 1 - memory->last : 0];
+}
+
+void freePageMemory(PageMemory *memory)
+{
+    for (int i = 0; i < 2; i++) {
+        freePictureDescription(&memory->pictures[i]);
+        freeBlock(memory->texts[i].bytes);
+        freeSvgItemSpans(&memory->spans[i]);
+    }
+    *memory = {};
+}
+
+/* The new page is made in the text the last page is not in, copying from
+ * it every picture item that did not change. */
+static Utf8Text *encodeAgain(const PublishedPage *page, PageMemory *memory)
+{
+    int next = memory->remembered ? 1 - memory->last : 0;
+    Utf8Text *text = &memory->texts[next];
+    SvgEarlier earlier = {};
+    if (memory->remembered && page->picture != &memory->pictures[memory->last]) {
+        earlier.picture = &memory->pictures[memory->last];
+        earlier.text = memory->texts[memory->last].bytes;
+        earlier.spans = &memory->spans[memory->last];
+    }
+    text->length = 0;
+    appendPage(text, page, &earlier, &memory->spans[next]);
+    /* Only a page made from the memory's own picture can be compared with
+     * later; a block that failed to grow is given up, so the next page
+     * starts afresh. */
+    memory->last = next;
+    memory->remembered = page->picture == &memory->pictures[next] && !text->failed;
+    if (text->failed) {
+        freeBlock(text->bytes);
+        *text = {NULL, 0, 0, 0};
+        return NULL;
+    }
+    return text;
+}
+
+/* The page goes in as folder\index.html by one rename over the old one:
+ * the folder is the program's own for this purpose, so there is nothing of
+ * the old file to keep, and a browser reloading meanwhile never finds the
+ * name missing. */
+int writePublishedPageFrom(const WCHAR *folder, const PublishedPage *page, PageMemory *memory)
 {
     static const WCHAR NAME[] = L"\\index.html";
     WCHAR path[1024];
@@ -194,13 +244,8 @@ int writePublishedPageWith(const WCHAR *folder, const PublishedPage *page, Utf8T
     }
     lstrcpyW(path, folder);
     lstrcpyW(path + length, folder[length - 1] == L'\\' ? NAME + 1 : NAME);
-    /* The block stays with the scratch for the next page; one that failed
-     * to grow is given up, so the next page starts afresh. */
-    scratch->length = 0;
-    appendPage(scratch, page);
-    if (scratch->failed) {
-        freeBlock(scratch->bytes);
-        *scratch = {NULL, 0, 0, 0};
+    Utf8Text *scratch = encodeAgain(page, memory);
+    if (!scratch) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }

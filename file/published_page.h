@@ -7,6 +7,7 @@
 #define DUELMARK_FILE_PUBLISHED_PAGE_H
 
 #include "file/picture_description.h"
+#include "file/svg_picture.h"
 #include "file/utf8_text.h"
 
 /* A table of texts: columns headings over rows of cells, row after row
@@ -43,10 +44,26 @@ int encodePublishedPage(const PublishedPage *page, char **bytes, DWORD *size);
  * and the reason as the thread's last error. */
 int writePublishedPage(const WCHAR *folder, const PublishedPage *page);
 
-/* The same, encoding into scratch, whose block the caller keeps from one
- * page to the next (a page is written every few seconds: a fresh half
- * megabyte each time costs more than encoding into it) and frees with
- * freeBlock(scratch->bytes). Starts empty as {NULL, 0, 0, 0}. */
-int writePublishedPageWith(const WCHAR *folder, const PublishedPage *page, Utf8Text *scratch);
+/* What a writer of page after page keeps between them: two pictures and
+ * two texts that take turns, so the next page is laid out and encoded
+ * while the last one is still there to compare with, and only the picture
+ * items that changed are encoded again. Starts as {} (all zero). */
+struct PageMemory {
+    PictureDescription pictures[2];
+    Utf8Text texts[2];
+    SvgItemSpans spans[2];
+    int last;          /* the pair the last page was made in ... */
+    int remembered;    /* ... when 1: it may be compared with */
+};
+
+/* The description to lay the next page's picture out into. */
+PictureDescription *nextPagePicture(PageMemory *memory);
+
+/* writePublishedPage for a page whose picture is nextPagePicture's (or
+ * none): encodes only what changed since the last page written this way.
+ * The result is byte for byte the same. */
+int writePublishedPageFrom(const WCHAR *folder, const PublishedPage *page, PageMemory *memory);
+
+void freePageMemory(PageMemory *memory);
 
 #endif

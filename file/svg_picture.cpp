@@ -201,7 +201,7 @@ static void appendText(Utf8Text *svg, const PictureDescription *picture, const P
     appendLiteral(svg, "</text></svg>\n");
 }
 
-void appendSvgElement(Utf8Text *svg, const PictureDescription *picture)
+static void appendHead(Utf8Text *svg, const PictureDescription *picture)
 {
     appendLiteral(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
     appendNumber(svg, picture->size.cx);
@@ -221,16 +221,102 @@ void appendSvgElement(Utf8Text *svg, const PictureDescription *picture)
         appendColour(svg, picture->paper);
         appendLiteral(svg, "\"/>\n");
     }
-    for (int i = 0; i < picture->count; i++) {
-        const PictureItem *item = &picture->items[i];
-        if (item->kind == PICTURE_BOX)
-            appendBox(svg, item);
-        else if (item->kind == PICTURE_LINE)
-            appendLine(svg, item);
-        else
-            appendText(svg, picture, item);
-    }
+}
+
+static void appendItem(Utf8Text *svg, const PictureDescription *picture, const PictureItem *item)
+{
+    if (item->kind == PICTURE_BOX)
+        appendBox(svg, item);
+    else if (item->kind == PICTURE_LINE)
+        appendLine(svg, item);
+    else
+        appendText(svg, picture, item);
+}
+
+void appendSvgElement(Utf8Text *svg, const PictureDescription *picture)
+{
+    appendHead(svg, picture);
+    for (int i = 0; i < picture->count; i++)
+        appendItem(svg, picture, &picture->items[i]);
     appendLiteral(svg, "</svg>\n");
+}
+
+static int sameText(const WCHAR *a, const WCHAR *b)
+{
+    while (*a && *a == *b) {
+        a++;
+        b++;
+    }
+    return *a == *b;
+}
+
+/* Equal items give equal markup, wherever their texts stand in the pools. */
+static int sameItem(const PictureDescription *picture, const PictureItem *item, const PictureDescription *earlier,
+                    const PictureItem *was)
+{
+    if (item->kind != was->kind || item->area.left != was->area.left || item->area.top != was->area.top ||
+        item->area.right != was->area.right || item->area.bottom != was->area.bottom ||
+        item->lineWidth != was->lineWidth || item->ink != was->ink || item->fill != was->fill)
+        return 0;
+    if (item->kind != PICTURE_TEXT)
+        return 1;
+    const PictureFontSpec &font = picture->fonts[item->font], &wasFont = earlier->fonts[was->font];
+    return font.height == wasFont.height && font.weight == wasFont.weight && item->align == was->align &&
+           sameText(pictureItemText(picture, item), pictureItemText(earlier, was));
+}
+
+/* Room for an end per item; a record that cannot grow is simply not kept. */
+static int readySpans(SvgItemSpans *spans, int count)
+{
+    if (count > spans->capacity) {
+        DWORD *bigger = (DWORD *)allocBlock((SIZE_T)count * sizeof(DWORD));
+        if (!bigger)
+            return 0;
+        freeBlock(spans->ends);
+        spans->ends = bigger;
+        spans->capacity = count;
+    }
+    return 1;
+}
+
+void appendSvgElementAgain(Utf8Text *svg, const PictureDescription *picture, const SvgEarlier *earlier,
+                           SvgItemSpans *spans)
+{
+    appendHead(svg, picture);
+    int keep = readySpans(spans, picture->count);
+    spans->count = -1;
+    spans->start = svg->length;
+    const SvgItemSpans *was = earlier && earlier->picture ? earlier->spans : NULL;
+    int reusable = was && was->count == earlier->picture->count ? was->count : 0;
+    for (int i = 0; i < picture->count;) {
+        /* A run of unchanged items is one copy of their old markup. */
+        int end = i;
+        while (end < picture->count && end < reusable &&
+               sameItem(picture, &picture->items[end], earlier->picture, &earlier->picture->items[end]))
+            end++;
+        if (end > i) {
+            DWORD from = i ? was->ends[i - 1] : was->start, to = was->ends[end - 1];
+            DWORD shift = svg->length - from;
+            appendBytes(svg, earlier->text + from, to - from);
+            for (; keep && i < end; i++)
+                spans->ends[i] = was->ends[i] + shift;
+            i = end;
+            continue;
+        }
+        appendItem(svg, picture, &picture->items[i]);
+        if (keep)
+            spans->ends[i] = svg->length;
+        i++;
+    }
+    if (keep && !svg->failed)
+        spans->count = picture->count;
+    appendLiteral(svg, "</svg>\n");
+}
+
+void freeSvgItemSpans(SvgItemSpans *spans)
+{
+    freeBlock(spans->ends);
+    *spans = {};
 }
 
 int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *size)

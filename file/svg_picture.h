@@ -17,6 +17,33 @@ int encodeSvgPicture(const PictureDescription *picture, char **bytes, DWORD *siz
  * text: a page carries it inline. */
 void appendSvgElement(Utf8Text *text, const PictureDescription *picture);
 
+/* Where each item's markup ends in the text an element went into, so
+ * that the same picture a little changed (the live page after a result)
+ * copies the markup of what did not change. */
+struct SvgItemSpans {
+    DWORD start;    /* where the first item's markup starts */
+    DWORD *ends;    /* item i's markup ends at ends[i] */
+    int count;      /* -1 when not recorded */
+    int capacity;
+};
+
+/* An element appended before: its picture, the text it went into and
+ * where each item stands there. */
+struct SvgEarlier {
+    const PictureDescription *picture;
+    const char *text;
+    const SvgItemSpans *spans;
+};
+
+/* appendSvgElement, noting in spans where each item's markup ends; an item
+ * equal to the one at the same place in earlier (which may be NULL) is
+ * copied from earlier's text, not encoded again. The bytes are the same
+ * either way. */
+void appendSvgElementAgain(Utf8Text *text, const PictureDescription *picture, const SvgEarlier *earlier,
+                           SvgItemSpans *spans);
+
+void freeSvgItemSpans(SvgItemSpans *spans);
+
 /* Encodes the picture and puts it in path's place crash-safely. Returns 1
  * when path holds the SVG; 0 with the old file untouched and the reason as
  * the thread's last error. */

@@ -74,12 +74,12 @@ static void writtenAtText(Bracket *bracket, WCHAR *text, int capacity)
 
 /* What a page is made in: kept from one write to the next while the page
  * is published (one every few seconds), since half a megabyte of fresh
- * memory for each costs more than the encoding that fills it. */
+ * memory for each costs more than the encoding that fills it, and most of
+ * the picture is as the last page had it. */
 struct PageScratch {
     OrderTable *order;
     GroupTables *groups;
-    PictureDescription picture;
-    Utf8Text page;
+    PageMemory memory;
 };
 
 static PageScratch scratch;
@@ -88,8 +88,7 @@ void releaseLivePageScratch(void)
 {
     freeBlock(scratch.order);
     freeBlock(scratch.groups);
-    freePictureDescription(&scratch.picture);
-    freeBlock(scratch.page.bytes);
+    freePageMemory(&scratch.memory);
     scratch = {};
 }
 
@@ -101,7 +100,7 @@ int writeLivePage(Bracket *bracket, const WCHAR *folder)
         scratch.order = (OrderTable *)allocBlock(sizeof(OrderTable));
     if (bracket->groups.on && !scratch.groups)
         scratch.groups = (GroupTables *)allocBlock(sizeof(GroupTables));
-    PictureDescription *picture = &scratch.picture;
+    PictureDescription *picture = nextPagePicture(&scratch.memory);
     int ready = scratch.order && (!bracket->groups.on || scratch.groups);
     int described = ready && describeBracketPictureAgain(bracket, picture);
     if (!ready || (!described && picture->size.cx)) {
@@ -123,5 +122,5 @@ int writeLivePage(Bracket *bracket, const WCHAR *folder)
     page.standings = groups ? groups->tables : NULL;
     page.standingsCount = groups ? fillGroupTables(bracket, groups) : 0;
     page.writtenAt = writtenAt;
-    return writePublishedPageWith(folder, &page, &scratch.page);
+    return writePublishedPageFrom(folder, &page, &scratch.memory);
 }
