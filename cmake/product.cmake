@@ -22,4 +22,7 @@ target_link_libraries(duelmark_core PUBLIC ${DUELMARK_SYSTEM_LIBS})
 # small pieces, every few seconds while a page is published: built for
 # speed, where the size-optimised build takes half as long again.
 set_source_files_properties(${PROJECT_SOURCE_DIR}/file/svg_picture.cpp ${PROJECT_SOURCE_DIR}/file/published_page.cpp
-    ${PROJECT_SOURCE_DIR}/file/utf8_text.cpp PROPERTIES COMPILE_OPTIONS -O2)
+    ${PROJECT_SOURCE_DIR}/file/utf8_text.cpp ${PROJECT_SOURCE_DIR}/file/picture_description.cpp
+    ${PROJECT_SOURCE_DIR}/ui/picture/picture_layout.cpp ${PROJECT_SOURCE_DIR}/ui/picture/picture_pieces.cpp
+    ${PROJECT_SOURCE_DIR}/ui/picture/losers_picture.cpp ${PROJECT_SOURCE_DIR}/ui/picture/name_widths.cpp
+    PROPERTIES COMPILE_OPTIONS -O2)

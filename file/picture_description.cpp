@@ -58,7 +58,7 @@ static PictureItem *newItem(PictureDescription *picture, int kind)
     if (!growBlock((void **)&picture->items, &picture->capacity, picture->count + 1, sizeof(PictureItem)))
         return NULL;
     PictureItem *item = &picture->items[picture->count++];
-    ZeroMemory(item, sizeof *item);
+    *item = {};
     item->kind = kind;
     return item;
 }
@@ -91,7 +91,11 @@ int addPictureLine(PictureDescription *picture, int x1, int y1, int x2, int y2, 
 
 int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, int font, int align, COLORREF ink)
 {
-    int length = lstrlenW(text);
+    /* Thousands of short texts a picture: a loop here costs less than the
+     * calls to measure and copy each. */
+    int length = 0;
+    while (text[length])
+        length++;
     if (!growBlock((void **)&picture->texts, &picture->textCapacity, picture->textLength + length + 1, sizeof(WCHAR)))
         return 0;
     PictureItem *item = newItem(picture, PICTURE_TEXT);
@@ -102,7 +106,9 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
     item->align = align;
     item->ink = ink;
     item->text = picture->textLength;
-    CopyMemory(picture->texts + picture->textLength, text, (length + 1) * sizeof(WCHAR));
+    WCHAR *copy = picture->texts + picture->textLength;
+    for (int i = 0; i <= length; i++)
+        copy[i] = text[i];
     picture->textLength += length + 1;
     return 1;
 }

@@ -6,16 +6,19 @@
 enum { SLOT_COUNT = 2048, SLOTS_FILLED_AT_MOST = SLOT_COUNT * 3 / 4, KEY_CAPACITY = 48 };
 
 struct NameWidth {
-    WCHAR text[KEY_CAPACITY];  /* empty: a free place */
+    WCHAR text[KEY_CAPACITY];
     int width;
 };
 
 static NameWidth slots[SLOT_COUNT];
+/* Each place's text's hash, side by side: a lookup steps through these and
+ * compares a text only where the hash agrees. 0: a free place. */
+static unsigned int hashes[SLOT_COUNT];
 static int filled;
 
 /* The place holding text, or the free place where it would go; NULL for
  * a text too long to keep. */
-static NameWidth *placeOf(const WCHAR *text)
+static NameWidth *placeOf(const WCHAR *text, unsigned int *hashOut)
 {
     unsigned int hash = 2166136261u;
     int length = 0;
@@ -24,10 +27,14 @@ static NameWidth *placeOf(const WCHAR *text)
             return NULL;
         hash = (hash ^ text[length]) * 16777619u;
     }
+    hash |= 1;
+    *hashOut = hash;
     for (unsigned int at = hash % SLOT_COUNT;; at = (at + 1) % SLOT_COUNT) {
+        if (!hashes[at])
+            return &slots[at];
+        if (hashes[at] != hash)
+            continue;
         NameWidth *slot = &slots[at];
-        if (!slot->text[0])
-            return slot;
         int same = 1;
         for (int i = 0; i <= length && same; i++)
             same = slot->text[i] == text[i];
@@ -42,8 +49,9 @@ int knownNameWidth(const WCHAR *text, int *width)
         *width = 0;
         return 1;
     }
-    NameWidth *slot = placeOf(text);
-    if (!slot || !slot->text[0])
+    unsigned int hash;
+    NameWidth *slot = placeOf(text, &hash);
+    if (!slot || !hashes[slot - slots])
         return 0;
     *width = slot->width;
     return 1;
@@ -55,10 +63,12 @@ void keepNameWidth(const WCHAR *text, int width)
         return;
     if (filled >= SLOTS_FILLED_AT_MOST)
         forgetNameWidths();
-    NameWidth *slot = placeOf(text);
-    if (!slot || slot->text[0])
+    unsigned int hash;
+    NameWidth *slot = placeOf(text, &hash);
+    if (!slot || hashes[slot - slots])
         return;
     lstrcpyW(slot->text, text);
+    hashes[slot - slots] = hash;
     slot->width = width;
     filled++;
 }
@@ -66,6 +76,6 @@ void keepNameWidth(const WCHAR *text, int width)
 void forgetNameWidths(void)
 {
     for (int i = 0; i < SLOT_COUNT; i++)
-        slots[i].text[0] = 0;
+        hashes[i] = 0;
     filled = 0;
 }
