@@ -28,24 +28,35 @@ void losersMatchHeading(Bracket *bracket, int k, WCHAR *text, int capacity)
     loadMessageText(module, IDS_LOSERS_ROUND, inserts, 1, text, capacity);
 }
 
+void loadMatchWords(HMODULE module, MatchWords *words)
+{
+    loadStringWithFallback(module, IDS_LOSERS_FINAL, words->losersFinal, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_SHORT_LOSERS, words->losersRound, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_SHORT_FINAL, words->final, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_SHORT_SEMI_FINAL, words->semiFinal, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_SHORT_QUARTER_FINAL, words->quarterFinal, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_SHORT_ROUND, words->round, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_LOSER_OF, words->loserOf, MATCH_WORD_CAPACITY);
+    loadStringWithFallback(module, IDS_WINNER_OF, words->winnerOf, MATCH_WORD_CAPACITY);
+}
+
 /* Winners' rounds are named by the entrants still in, as their headings
  * are: the final, SF, QF, then "R16", "R32" and so on. */
-void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capacity)
+void shortMatchNameIn(Bracket *bracket, const MatchWords *words, BracketNode *match, WCHAR *text, int capacity)
 {
-    HMODULE module = bracket->resourceModule;
     WCHAR round[16], position[16];
     int k = losersNumberOf(bracket, match), r, p;
     text[0] = 0;
     if (k) {
         losersRoundOf(bracket, k, &r, &p);
         if (r == losersRoundCount(bracket)) {
-            loadStringWithFallback(module, IDS_LOSERS_FINAL, text, capacity);
+            lstrcpynW(text, words->losersFinal, capacity);
             return;
         }
         wsprintfW(round, L"%d", r);
         wsprintfW(position, L"%d", p);
         const WCHAR *inserts[] = {round, position};
-        loadMessageText(module, IDS_SHORT_LOSERS, inserts, 2, text, capacity);
+        formatMessageText(words->losersRound, inserts, 2, text, capacity);
         return;
     }
     winnersRoundOf(bracket, match, &r, &p);
@@ -53,27 +64,39 @@ void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capac
     wsprintfW(position, L"%d", p);
     const WCHAR *inserts[] = {position, position};
     if (level <= 1) {
-        loadStringWithFallback(module, IDS_SHORT_FINAL, text, capacity);
+        lstrcpynW(text, words->final, capacity);
     } else if (level <= 3) {
-        loadMessageText(module, level == 2 ? IDS_SHORT_SEMI_FINAL : IDS_SHORT_QUARTER_FINAL, inserts, 1, text,
-                        capacity);
+        formatMessageText(level == 2 ? words->semiFinal : words->quarterFinal, inserts, 1, text, capacity);
     } else {
         wsprintfW(round, L"%d", 1 << level);
         inserts[0] = round;
-        loadMessageText(module, IDS_SHORT_ROUND, inserts, 2, text, capacity);
+        formatMessageText(words->round, inserts, 2, text, capacity);
     }
 }
 
-void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text)
+void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capacity)
+{
+    MatchWords words;
+    loadMatchWords(bracket->resourceModule, &words);
+    shortMatchNameIn(bracket, &words, match, text, capacity);
+}
+
+void feederTextIn(Bracket *bracket, const MatchWords *words, const LosersFeeder *feeder, WCHAR *text)
 {
     text[0] = 0;
     if (!feeder->match)
         return;
     WCHAR name[32];
-    shortMatchName(bracket, feeder->match, name, 32);
+    shortMatchNameIn(bracket, words, feeder->match, name, 32);
     const WCHAR *inserts[] = {name};
-    loadMessageText(bracket->resourceModule, feeder->loser ? IDS_LOSER_OF : IDS_WINNER_OF, inserts, 1, text,
-                    FEEDER_TEXT_CAPACITY);
+    formatMessageText(feeder->loser ? words->loserOf : words->winnerOf, inserts, 1, text, FEEDER_TEXT_CAPACITY);
+}
+
+void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text)
+{
+    MatchWords words;
+    loadMatchWords(bracket->resourceModule, &words);
+    feederTextIn(bracket, &words, feeder, text);
 }
 
 void dropInText(Bracket *bracket, int k, int brief, WCHAR *text)

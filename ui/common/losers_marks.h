@@ -20,6 +20,22 @@ void shortMatchName(Bracket *bracket, BracketNode *match, WCHAR *text, int capac
 /* "Loser of QF 2" or "Winner of L3 1" (FEEDER_TEXT_CAPACITY units). */
 void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text);
 
+enum { MATCH_WORD_CAPACITY = 64 };
+
+/* The words those names are made of, loaded once for the hundreds of
+ * feeders a large picture labels. */
+struct MatchWords {
+    WCHAR losersFinal[MATCH_WORD_CAPACITY], losersRound[MATCH_WORD_CAPACITY], final[MATCH_WORD_CAPACITY],
+        semiFinal[MATCH_WORD_CAPACITY], quarterFinal[MATCH_WORD_CAPACITY], round[MATCH_WORD_CAPACITY],
+        loserOf[MATCH_WORD_CAPACITY], winnerOf[MATCH_WORD_CAPACITY];
+};
+
+void loadMatchWords(HMODULE module, MatchWords *words);
+
+/* shortMatchName and feederText with the words already loaded. */
+void shortMatchNameIn(Bracket *bracket, const MatchWords *words, BracketNode *match, WCHAR *text, int capacity);
+void feederTextIn(Bracket *bracket, const MatchWords *words, const LosersFeeder *feeder, WCHAR *text);
+
 /* What a losers' match's drop-down says of where its entrants drop in from
  * the winners' bracket: "Loser of QF 2", both such feeders joined by
  * " / " in the first round, or with short set only the matches' names

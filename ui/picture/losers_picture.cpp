@@ -129,21 +129,27 @@ static void layoutHeadings(PictureLayout *layout, int top, const FinalPlaces &pl
     layoutHeading(layout, places.championColumn, rowsTop, text);
 }
 
+/* What the entrants' boxes and labels say, loaded once a picture. */
+struct LosersWords {
+    WCHAR bye[64];
+    MatchWords match;
+};
+
 /* One entrant of a losers' match or the grand final. Who comes from the
  * winners' bracket is labelled with the match it comes from, and shown as
  * a bye when nobody will; who won a losers' match carries its marks. */
-static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box, const WCHAR *byeWord)
+static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box, const LosersWords *words)
 {
     Bracket *bracket = layout->bracket;
     const WCHAR *name;
     int state = feederEntrant(bracket, feeder, &name);
     if (!losersNumberOf(bracket, feeder->match)) {
         WCHAR from[FEEDER_TEXT_CAPACITY];
-        feederText(bracket, feeder, from);
+        feederTextIn(bracket, &words->match, feeder, from);
         RECT line = {box.left, box.top - PICTURE_RESULT_LINE, box.right, box.top};
         layoutText(layout, line, from, PICTURE_FONT_SMALL, PICTURE_ALIGN_LEFT, PICTURE_HEADING_INK);
         if (state == ENTRANT_NOBODY) {
-            layoutByeBox(layout, box, byeWord);
+            layoutByeBox(layout, box, words->bye);
             return;
         }
         layoutNameBox(layout, name, box, 0);
@@ -155,13 +161,13 @@ static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box,
 
 /* Losers' match k and the grand final (k = N-1): its two entrants in
  * column, and the connector to where its winner stands. */
-static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int lower, const WCHAR *byeWord)
+static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int lower, const LosersWords *words)
 {
     LosersFeeder feeders[2];
     losersFeeders(layout->bracket, k, feeders);
     RECT first = pictureBoxAt(column, upper), second = pictureBoxAt(column, lower);
-    layoutEntrant(layout, &feeders[0], first, byeWord);
-    layoutEntrant(layout, &feeders[1], second, byeWord);
+    layoutEntrant(layout, &feeders[0], first, words);
+    layoutEntrant(layout, &feeders[1], second, words);
     layoutConnector(layout, first, second, pictureBoxAt(column + 1, (upper + lower) / 2));
 }
 
@@ -227,16 +233,17 @@ void layoutLosersPicture(PictureLayout *layout, int top)
     Bracket *bracket = layout->bracket;
     int rowsTop = losersRowsTop(top);
     FinalPlaces places = finalPlaces(bracket, rowsTop);
-    WCHAR byeWord[64];
-    loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
+    LosersWords words;
+    loadStringWithFallback(bracket->resourceModule, IDS_BYE, words.bye, 64);
+    loadMatchWords(bracket->resourceModule, &words.match);
     layoutHeadings(layout, top, places);
     int k = 1;
     for (int round = 1; round <= losersRoundCount(bracket); round++) {
         for (int i = 1; i <= losersRoundSize(bracket, round); i++, k++)
             layoutMatch(layout, k, round - 1, entrantCentre(rowsTop, round, i, 0),
-                        entrantCentre(rowsTop, round, i, 1), byeWord);
+                        entrantCentre(rowsTop, round, i, 1), &words);
     }
     layoutMatch(layout, bracket->slotCount - 1, places.finalColumn, places.finalCentre - DROP_SPREAD / 2,
-                places.finalCentre + DROP_SPREAD / 2, byeWord);
+                places.finalCentre + DROP_SPREAD / 2, &words);
     layoutFinish(layout, places);
 }
