@@ -33,7 +33,10 @@ int formatMessageText(const WCHAR *text, const WCHAR *const *inserts, int insert
             insert = nextInTurn++;
         if (insert >= 0) {
             const WCHAR *value = insert < insertCount && inserts[insert] ? inserts[insert] : L"";
-            if (!appendPart(out, &used, capacity, value, lstrlenW(value)))
+            int length = 0;
+            while (value[length])
+                length++;
+            if (!appendPart(out, &used, capacity, value, length))
                 break;
             p++;
         } else if (*p == L'%' && p[1] == L'%') {

@@ -121,11 +121,12 @@ SIZE bracketPictureSize(Bracket *bracket)
 /* A seeded entrant is shown with the seed before the name, "(3) Name". */
 static void addSlot(PictureLayout *layout, const BracketNode *node, RECT box, int champion)
 {
-    WCHAR shown[NAME_CAPACITY + 16];
-    if (node->seed > 0 && node->name[0] && !node->left)
-        wsprintfW(shown, L"(%d) %s", node->seed, node->name);
-    else
-        lstrcpynW(shown, node->name, NAME_CAPACITY);
+    WCHAR seeded[NAME_CAPACITY + 16];
+    const WCHAR *shown = node->name;
+    if (node->seed > 0 && node->name[0] && !node->left) {
+        wsprintfW(seeded, L"(%d) %s", node->seed, node->name);
+        shown = seeded;
+    }
     layoutNameBox(layout, shown, box, champion);
 }
 
