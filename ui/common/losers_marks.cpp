@@ -99,7 +99,7 @@ void feederText(Bracket *bracket, const LosersFeeder *feeder, WCHAR *text)
     feederTextIn(bracket, &words, feeder, text);
 }
 
-void dropInText(Bracket *bracket, int k, int brief, WCHAR *text)
+void dropInText(Bracket *bracket, const MatchWords *words, int k, int brief, WCHAR *text)
 {
     LosersFeeder feeders[2];
     losersFeeders(bracket, k, feeders);
@@ -111,9 +111,9 @@ void dropInText(Bracket *bracket, int k, int brief, WCHAR *text)
             continue;
         WCHAR part[FEEDER_TEXT_CAPACITY];
         if (brief)
-            shortMatchName(bracket, feeders[side].match, part, FEEDER_TEXT_CAPACITY);
+            shortMatchNameIn(bracket, words, feeders[side].match, part, FEEDER_TEXT_CAPACITY);
         else
-            feederText(bracket, &feeders[side], part);
+            feederTextIn(bracket, words, &feeders[side], part);
         if (text[0] && lstrlenW(text) + 3 + lstrlenW(part) < FEEDER_TEXT_CAPACITY)
             lstrcatW(text, L" / ");
         if (lstrlenW(text) + lstrlenW(part) < FEEDER_TEXT_CAPACITY)

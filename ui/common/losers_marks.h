@@ -39,7 +39,8 @@ void feederTextIn(Bracket *bracket, const MatchWords *words, const LosersFeeder 
 /* What a losers' match's drop-down says of where its entrants drop in from
  * the winners' bracket: "Loser of QF 2", both such feeders joined by
  * " / " in the first round, or with short set only the matches' names
- * ("QF 1 / QF 2"); empty for a match fed by the losers' bracket alone. */
-void dropInText(Bracket *bracket, int k, int brief, WCHAR *text);
+ * ("QF 1 / QF 2"); empty for a match fed by the losers' bracket alone.
+ * The window asks it of every losers' match: the words come loaded. */
+void dropInText(Bracket *bracket, const MatchWords *words, int k, int brief, WCHAR *text);
 
 #endif

@@ -259,6 +259,9 @@ static void gatherLosersHeadings(MarkGathering *gathering)
 static void gatherLosersMarks(MarkGathering *gathering, int scores)
 {
     Bracket *bracket = gathering->bracket;
+    MatchWords words;
+    if (!scores)
+        loadMatchWords(bracket->resourceModule, &words);
     for (int k = 1; k <= bracket->slotCount; k++) {
         BracketNode *match = losersMatch(bracket, k);
         if (!match || !match->control)
@@ -281,9 +284,9 @@ static void gatherLosersMarks(MarkGathering *gathering, int scores)
         if (scores)
             continue;
         OffsetRect(&line, 0, box.top - gathering->lineHeight - line.top);
-        dropInText(bracket, k, 0, text);
+        dropInText(bracket, &words, k, 0, text);
         if (textWidthIn(gathering->dc, text) > line.right - line.left)
-            dropInText(bracket, k, 1, text);
+            dropInText(bracket, &words, k, 1, text);
         addMark(gathering, WINDOW_MARK_DROP_IN, text, line, box.left, RUN_ON);
     }
 }
