@@ -113,6 +113,42 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
     return 1;
 }
 
+int addPictureItemsFrom(PictureDescription *picture, const PictureDescription *from, int first, int count)
+{
+    /* The items' texts lie side by side in from's pool: from the first
+     * text item's to the end of the last one's. */
+    int textsFrom = -1, textsTo = -1;
+    for (int i = first; i < first + count; i++) {
+        if (from->items[i].kind != PICTURE_TEXT)
+            continue;
+        if (textsFrom < 0)
+            textsFrom = from->items[i].text;
+        textsTo = from->items[i].text;
+    }
+    int textUnits = 0;
+    if (textsFrom >= 0) {
+        while (from->texts[textsTo])
+            textsTo++;
+        textUnits = textsTo + 1 - textsFrom;
+    }
+    if (!growBlock((void **)&picture->items, &picture->capacity, picture->count + count, sizeof(PictureItem)) ||
+        !growBlock((void **)&picture->texts, &picture->textCapacity, picture->textLength + textUnits, sizeof(WCHAR)))
+        return 0;
+    int moved = picture->textLength - textsFrom;
+    PictureItem *item = picture->items + picture->count;
+    for (int i = first; i < first + count; i++, item++) {
+        *item = from->items[i];
+        if (item->kind == PICTURE_TEXT)
+            item->text += moved;
+    }
+    WCHAR *text = picture->texts + picture->textLength;
+    for (int i = 0; i < textUnits; i++)
+        text[i] = from->texts[textsFrom + i];
+    picture->count += count;
+    picture->textLength += textUnits;
+    return 1;
+}
+
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item)
 {
     return picture->texts + item->text;

@@ -77,6 +77,11 @@ int addPictureBox(PictureDescription *picture, RECT box, int lineWidth, COLORREF
 int addPictureLine(PictureDescription *picture, int x1, int y1, int x2, int y2, int lineWidth, COLORREF ink);
 int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, int font, int align, COLORREF ink);
 
+/* Items first .. first + count - 1 of from added as they are, their texts
+ * with them; 0 when memory ran out. from holds each item's text right
+ * after the text of the item before, as the add functions leave it. */
+int addPictureItemsFrom(PictureDescription *picture, const PictureDescription *from, int first, int count);
+
 /* A text item's text. */
 const WCHAR *pictureItemText(const PictureDescription *picture, const PictureItem *item);
 

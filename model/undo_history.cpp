@@ -243,6 +243,14 @@ int watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
     return 0;
 }
 
+int isWatchingUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
+{
+    for (UndoWatcher &place : bracket->watchers)
+        if (place.told == watcher && place.context == context)
+            return 1;
+    return 0;
+}
+
 void unwatchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context)
 {
     for (UndoWatcher &place : bracket->watchers)

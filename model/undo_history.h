@@ -60,6 +60,9 @@ int redoStep(Bracket *bracket, UndoSlotShown shown, void *context);
  * or 0 when UNDO_WATCHER_LIMIT watch already. */
 int watchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
 
+/* 1 while watcher with that context is told of changes to this record. */
+int isWatchingUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
+
 /* The watcher with that context is told nothing more. */
 void unwatchUndoSteps(Bracket *bracket, UndoSlotShown watcher, void *context);
 

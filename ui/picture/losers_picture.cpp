@@ -6,6 +6,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/losers_marks.h"
 #include "ui/common/match_marks.h"
+#include "ui/picture/layout_memory.h"
 
 /* Every box may have a line of small text over it (where an entrant drops
  * in from, or an open match's time) and the winners' boxes one under it
@@ -163,12 +164,17 @@ static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box,
  * column, and the connector to where its winner stands. */
 static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int lower, const LosersWords *words)
 {
+    BracketNode *match = losersMatch(layout->bracket, k);
+    if (copyUntouchedPiece(layout->memory, layout->bracket, layout->picture, match))
+        return;
+    int firstItem = layout->picture->count;
     LosersFeeder feeders[2];
     losersFeeders(layout->bracket, k, feeders);
     RECT first = pictureBoxAt(column, upper), second = pictureBoxAt(column, lower);
     layoutEntrant(layout, &feeders[0], first, words);
     layoutEntrant(layout, &feeders[1], second, words);
     layoutConnector(layout, first, second, pictureBoxAt(column + 1, (upper + lower) / 2));
+    notePiece(layout->memory, match, layout->picture, firstItem);
 }
 
 /* The entrant of a match that its winner is not; NULL while undecided. */

@@ -6,6 +6,7 @@
 #include "ui/common/fallback_string.h"
 #include "ui/common/match_marks.h"
 #include "ui/picture/group_picture.h"
+#include "ui/picture/layout_memory.h"
 #include "ui/picture/losers_picture.h"
 
 enum {
@@ -157,6 +158,9 @@ static void addSlots(PictureLayout *layout)
     for (int level = 0; level <= depth; level++) {
         int index = 0;
         for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
+            if (copyUntouchedPiece(layout->memory, bracket, layout->picture, node))
+                continue;
+            int first = layout->picture->count;
             RECT box = slotBox(depth, level, index);
             if (level == 0 && depth > 0) {
                 RECT left = slotBox(depth, 1, 0), right = slotBox(depth, 1, 1);
@@ -173,6 +177,7 @@ static void addSlots(PictureLayout *layout)
                 addSlot(layout, node, box, level == 0 && championBox);
             if (level < depth)
                 layoutMatchMarks(layout, node, box);
+            notePiece(layout->memory, node, layout->picture, first);
         }
     }
 }
@@ -235,8 +240,10 @@ static int endLayout(PictureLayout *layout)
     return layout->complete;
 }
 
-/* The knockout as it stands alone, into picture (its memory reused). */
-static int describeKnockout(Bracket *bracket, PictureDescription *picture)
+/* The knockout as it stands alone, into picture (its memory reused), with
+ * what memory kept of the last layout copied where no change touched it
+ * (memory NULL: nothing kept). */
+static int describeKnockout(Bracket *bracket, PictureDescription *picture, LayoutMemory *memory)
 {
     SIZE size = knockoutPictureSize(bracket);
     resetPictureDescription(picture, size, PICTURE_PAPER);
@@ -244,7 +251,13 @@ static int describeKnockout(Bracket *bracket, PictureDescription *picture)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1};
+    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1, memory};
+    if (memory) {
+        LayoutShape shape = {bracket->slotCount,      bracket->depth,  losersPictureShown(bracket),
+                             bracket->losers.reset,   showsThirdPlace(bracket), layout.withDate,
+                             bracket->resourceModule, size};
+        beginFollowing(memory, bracket, picture, &shape);
+    }
     addTitle(&layout);
     addHeadings(&layout);
     addSlots(&layout);
@@ -252,7 +265,10 @@ static int describeKnockout(Bracket *bracket, PictureDescription *picture)
         addThirdPlaceMatch(&layout);
     if (losersPictureShown(bracket))
         layoutLosersPicture(&layout, winnersBottom(bracket) + LOSERS_GAP);
-    return endLayout(&layout);
+    int complete = endLayout(&layout);
+    if (memory)
+        endFollowing(memory, picture, complete);
+    return complete;
 }
 
 /* Every item of from but its title, moved by dx, dy. Returns 1, or 0 when
@@ -291,20 +307,20 @@ int describeBracketPicture(Bracket *bracket, PictureDescription *picture)
 int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture)
 {
     if (!bracket || bracket->slotCount <= 0 || !groupPictureShown(bracket))
-        return describeKnockout(bracket, picture);
+        return describeKnockout(bracket, picture, NULL);
     /* The knockout is laid out as it stands alone and moved under the
      * groups, so a change to it reads the same with groups or without. */
     PictureDescription knockout;
     SIZE none = {0, 0};
     initPictureDescription(&knockout, none, PICTURE_PAPER);
-    int described = describeKnockout(bracket, &knockout);
+    int described = describeKnockout(bracket, &knockout, NULL);
     SIZE size = bracketPictureSize(bracket);
     resetPictureDescription(picture, size, PICTURE_PAPER);
     if (!described) {
         freePictureDescription(&knockout);
         return 0;
     }
-    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1};
+    PictureLayout layout = {bracket, picture, NULL, NULL, NULL, bracketSpansDays(bracket), 1, NULL};
     addTitle(&layout);
     layoutGroupPicture(&layout, PICTURE_MARGIN + PICTURE_TITLE_BAND);
     int dy = size.cy - knockout.size.cy;
@@ -312,4 +328,14 @@ int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture)
         layout.complete = 0;
     freePictureDescription(&knockout);
     return endLayout(&layout);
+}
+
+int describeBracketPictureFollowing(Bracket *bracket, PictureDescription *picture, LayoutMemory *memory)
+{
+    /* A group's block reads the whole stage: an event with groups is laid
+     * out afresh, and the next layout without them starts afresh too. */
+    if (bracket && bracket->slotCount > 0 && !bracket->groups.on && !groupPictureShown(bracket))
+        return describeKnockout(bracket, picture, memory);
+    memory->laidOut = NULL;
+    return describeBracketPictureAgain(bracket, picture);
 }

@@ -13,6 +13,7 @@
 
 #include "file/picture_description.h"
 #include "model/bracket.h"
+#include "ui/picture/layout_memory.h"
 #include "ui/picture/picture_pieces.h"
 
 /* The picture's natural size; grows with the bracket. An empty record
@@ -27,5 +28,10 @@ int describeBracketPicture(Bracket *bracket, PictureDescription *picture);
 /* The same into a description that holds an earlier picture (or none,
  * from initPictureDescription), reusing its memory. */
 int describeBracketPictureAgain(Bracket *bracket, PictureDescription *picture);
+
+/* The same, copying from the picture last laid out with memory whatever
+ * no change since touched (ui/picture/layout_memory.h); that picture must
+ * be another description than picture, left as it was. */
+int describeBracketPictureFollowing(Bracket *bracket, PictureDescription *picture, LayoutMemory *memory);
 
 #endif

@@ -40,6 +40,9 @@ struct PictureLayout {
     HGDIOBJ measureFontWas;
     int withDate;      /* times carry their date: the matches span days */
     int complete;      /* 0 once an item could not be added */
+    /* What the last layout kept (ui/picture/layout_memory.h), or NULL:
+     * every piece is laid out. */
+    struct LayoutMemory *memory;
 };
 
 /* A font of the picture's face, height units tall: it scales with the

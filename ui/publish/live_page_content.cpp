@@ -80,6 +80,7 @@ struct PageScratch {
     OrderTable *order;
     GroupTables *groups;
     PageMemory memory;
+    LayoutMemory layout;
 };
 
 static PageScratch scratch;
@@ -89,6 +90,7 @@ void releaseLivePageScratch(void)
     freeBlock(scratch.order);
     freeBlock(scratch.groups);
     freePageMemory(&scratch.memory);
+    forgetLayoutMemory(&scratch.layout);
     scratch = {};
 }
 
@@ -102,7 +104,7 @@ int writeLivePage(Bracket *bracket, const WCHAR *folder)
         scratch.groups = (GroupTables *)allocBlock(sizeof(GroupTables));
     PictureDescription *picture = nextPagePicture(&scratch.memory);
     int ready = scratch.order && (!bracket->groups.on || scratch.groups);
-    int described = ready && describeBracketPictureAgain(bracket, picture);
+    int described = ready && describeBracketPictureFollowing(bracket, picture, &scratch.layout);
     if (!ready || (!described && picture->size.cx)) {
         releaseLivePageScratch();
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
