@@ -115,32 +115,32 @@ int addPictureText(PictureDescription *picture, RECT band, const WCHAR *text, in
 
 int addPictureItemsFrom(PictureDescription *picture, const PictureDescription *from, int first, int count)
 {
-    /* The items' texts lie side by side in from's pool: from the first
-     * text item's to the end of the last one's. */
-    int textsFrom = -1, textsTo = -1;
-    for (int i = first; i < first + count; i++) {
-        if (from->items[i].kind != PICTURE_TEXT)
-            continue;
-        if (textsFrom < 0)
-            textsFrom = from->items[i].text;
-        textsTo = from->items[i].text;
-    }
-    int textUnits = 0;
-    if (textsFrom >= 0) {
-        while (from->texts[textsTo])
-            textsTo++;
-        textUnits = textsTo + 1 - textsFrom;
-    }
-    if (!growBlock((void **)&picture->items, &picture->capacity, picture->count + count, sizeof(PictureItem)) ||
-        !growBlock((void **)&picture->texts, &picture->textCapacity, picture->textLength + textUnits, sizeof(WCHAR)))
+    if (!growBlock((void **)&picture->items, &picture->capacity, picture->count + count, sizeof(PictureItem)))
         return 0;
-    int moved = picture->textLength - textsFrom;
+    /* One pass: the items' texts lie side by side in from's pool, so the
+     * first text item tells how far they all move. */
+    int textsFrom = -1, lastText = 0, moved = 0;
     PictureItem *item = picture->items + picture->count;
     for (int i = first; i < first + count; i++, item++) {
         *item = from->items[i];
-        if (item->kind == PICTURE_TEXT)
-            item->text += moved;
+        if (item->kind != PICTURE_TEXT)
+            continue;
+        if (textsFrom < 0) {
+            textsFrom = item->text;
+            moved = picture->textLength - textsFrom;
+        }
+        lastText = item->text;
+        item->text += moved;
     }
+    int textUnits = 0;
+    if (textsFrom >= 0) {
+        while (from->texts[lastText])
+            lastText++;
+        textUnits = lastText + 1 - textsFrom;
+    }
+    /* Until count grows, the items written above are not the picture's. */
+    if (!growBlock((void **)&picture->texts, &picture->textCapacity, picture->textLength + textUnits, sizeof(WCHAR)))
+        return 0;
     WCHAR *text = picture->texts + picture->textLength;
     for (int i = 0; i < textUnits; i++)
         text[i] = from->texts[textsFrom + i];

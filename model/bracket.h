@@ -96,6 +96,10 @@ BracketNode *leftmostAtLevel(Bracket *bracket, int k);
 /* The right-hand neighbour on the same level, or NULL at the right end. */
 BracketNode *nextInLevel(BracketNode *node);
 
+/* The id of level k's leftmost slot; the level's other slots have the ids
+ * that follow, left to right, up to 2^k of them. */
+UINT firstIdAtLevel(const Bracket *bracket, int k);
+
 /* Destroys every slot control and frees every node, the node table and
  * the undo history.
  * Leaves the record's fields as they were: follow it with resetBracket. */

@@ -124,6 +124,13 @@ BracketNode *leftmostAtLevel(Bracket *bracket, int k)
     return node;
 }
 
+/* Ids are given level by level from the first round up (buildBracket), so
+ * the levels below k hold 2N - 2^(k+1) of them. */
+UINT firstIdAtLevel(const Bracket *bracket, int k)
+{
+    return (UINT)(2 * bracket->slotCount - (2 << k) + 1);
+}
+
 BracketNode *nextInLevel(BracketNode *node)
 {
     BracketNode *parent = node->parent;

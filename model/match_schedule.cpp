@@ -56,13 +56,15 @@ static int isMatchHeld(Bracket *bracket, BracketNode *node)
     return bracket->losers.on;
 }
 
+/* Most matches of a running event are decided: that is asked first, since
+ * a losers' match's entrants are worked out through its feeders. */
 int isMatchReady(Bracket *bracket, BracketNode *node)
 {
-    if (!isMatchHeld(bracket, node))
+    if (!isMatchHeld(bracket, node) || isMatchDecided(bracket, node))
         return 0;
     const WCHAR *first, *second;
     matchEntrants(bracket, node, &first, &second);
-    return first[0] && second[0] && !isMatchDecided(bracket, node);
+    return first[0] && second[0];
 }
 
 static int isBlank(WCHAR c)

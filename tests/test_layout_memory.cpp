@@ -68,6 +68,7 @@ struct LayoutMemoryTest : ::testing::Test {
     void draw()
     {
         int teams = 4 << (random() % 4);
+        resetBracket(&bracket);
         ASSERT_EQ(1, buildBracket(&bracket, teams));
         for (int i = 0; i < teams; i++) {
             BracketNode *slot = bracket.nodeTable[i];

@@ -6,9 +6,10 @@
  * entrants with their labels and marks, and the line to where its winner
  * goes). A piece reads its own slots and those that feed them, nothing
  * downstream, so one no told slot feeds is copied from the last picture as
- * it stands. The title, the headings, the places and what stands around
- * the champion are laid out every time: a few dozen items. The result is
- * item for item the picture laid out afresh. */
+ * it stands, without reading the bracket. The title, the headings, the
+ * places and what stands around the champion are laid out every time: a
+ * few dozen items. The result is item for item the picture laid out
+ * afresh. */
 #ifndef DUELMARK_UI_PICTURE_LAYOUT_MEMORY_H
 #define DUELMARK_UI_PICTURE_LAYOUT_MEMORY_H
 
@@ -41,9 +42,12 @@ struct LayoutMemory {
     LayoutShape shape;                  /* ... what that picture was laid out for */
     PieceSpan *spans;                   /* by slot id - 1, where each piece is in laidOut */
     BYTE *touched;                      /* by slot id - 1: told of since, or fed by a slot that was */
+    UINT *feeders;                      /* the slot ids feeding losers' match k at 2k - 2 and 2k - 1; 0: none */
     int slots;                          /* entries of spans and touched */
     int everything;                     /* told of a change that may reach any piece */
     int following;                      /* this layout copies from laidOut */
+    int runFirst, runCount;             /* the items of laidOut still to be copied */
+    int failed;                         /* a copy found no memory: the picture is short */
 };
 
 /* Before laying bracket out into picture (already reset to shape's size):
@@ -54,17 +58,24 @@ struct LayoutMemory {
 void beginFollowing(LayoutMemory *memory, Bracket *bracket, const PictureDescription *picture,
                     const LayoutShape *shape);
 
-/* 1 when node's piece was added to picture from the last picture: nothing
- * to lay out. 0 when it must be laid out, followed by notePiece. memory
- * may be NULL: nothing is kept. */
-int copyUntouchedPiece(LayoutMemory *memory, Bracket *bracket, PictureDescription *picture, const BracketNode *node);
+/* 1 when the piece of slot id goes into picture from the last picture:
+ * nothing to lay out. Copies wait to be made in one go, until the next
+ * piece that is laid out or flushUntouchedPieces. 0 when the piece must be
+ * laid out, followed by notePiece. memory may be NULL: nothing is kept. */
+int copyUntouchedPiece(LayoutMemory *memory, PictureDescription *picture, UINT id);
+
+/* Makes the copies still waiting: before anything but a piece is laid out
+ * after pieces. 0 when memory ran out. */
+int flushUntouchedPieces(LayoutMemory *memory, PictureDescription *picture);
 
 /* node's piece was laid out into picture from item first on. */
-void notePiece(LayoutMemory *memory, const BracketNode *node, const PictureDescription *picture, int first);
+void notePiece(LayoutMemory *memory, Bracket *bracket, const BracketNode *node, const PictureDescription *picture,
+               int first);
 
-/* After the layout: a complete picture is what the next one copies from;
- * it must stay as it is until then. */
-void endFollowing(LayoutMemory *memory, const PictureDescription *picture, int complete);
+/* After the layout, which was complete or not: a complete picture is what
+ * the next one copies from, and must stay as it is until then. Returns
+ * whether the picture is complete, copies included. */
+int endFollowing(LayoutMemory *memory, PictureDescription *picture, int complete);
 
 /* Frees what memory holds; the next layout with it is made afresh. */
 void forgetLayoutMemory(LayoutMemory *memory);

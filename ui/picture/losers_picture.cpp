@@ -165,7 +165,7 @@ static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box,
 static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int lower, const LosersWords *words)
 {
     BracketNode *match = losersMatch(layout->bracket, k);
-    if (copyUntouchedPiece(layout->memory, layout->bracket, layout->picture, match))
+    if (copyUntouchedPiece(layout->memory, layout->picture, 2 * layout->bracket->slotCount - 1 + k))
         return;
     int firstItem = layout->picture->count;
     LosersFeeder feeders[2];
@@ -174,7 +174,7 @@ static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int
     layoutEntrant(layout, &feeders[0], first, words);
     layoutEntrant(layout, &feeders[1], second, words);
     layoutConnector(layout, first, second, pictureBoxAt(column + 1, (upper + lower) / 2));
-    notePiece(layout->memory, match, layout->picture, firstItem);
+    notePiece(layout->memory, layout->bracket, match, layout->picture, firstItem);
 }
 
 /* The entrant of a match that its winner is not; NULL while undecided. */
@@ -244,12 +244,14 @@ void layoutLosersPicture(PictureLayout *layout, int top)
     loadMatchWords(bracket->resourceModule, &words.match);
     layoutHeadings(layout, top, places);
     int k = 1;
-    for (int round = 1; round <= losersRoundCount(bracket); round++) {
-        for (int i = 1; i <= losersRoundSize(bracket, round); i++, k++)
+    for (int round = 1, rounds = losersRoundCount(bracket); round <= rounds; round++) {
+        for (int i = 1, size = losersRoundSize(bracket, round); i <= size; i++, k++)
             layoutMatch(layout, k, round - 1, entrantCentre(rowsTop, round, i, 0),
                         entrantCentre(rowsTop, round, i, 1), &words);
     }
     layoutMatch(layout, bracket->slotCount - 1, places.finalColumn, places.finalCentre - DROP_SPREAD / 2,
                 places.finalCentre + DROP_SPREAD / 2, &words);
+    if (!flushUntouchedPieces(layout->memory, layout->picture))
+        layout->complete = 0;
     layoutFinish(layout, places);
 }

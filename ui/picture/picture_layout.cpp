@@ -155,11 +155,14 @@ static void addSlots(PictureLayout *layout)
     loadStringWithFallback(bracket->resourceModule, IDS_BYE, byeWord, 64);
     /* The losers' bracket's part draws the one champion box there is. */
     int championBox = !losersPictureShown(bracket);
+    /* By id, not through the tree: a piece copied from the last picture
+     * reads nothing of its slot. */
     for (int level = 0; level <= depth; level++) {
-        int index = 0;
-        for (BracketNode *node = leftmostAtLevel(bracket, level); node; node = nextInLevel(node), index++) {
-            if (copyUntouchedPiece(layout->memory, bracket, layout->picture, node))
+        UINT firstId = firstIdAtLevel(bracket, level);
+        for (int index = 0; index < 1 << level; index++) {
+            if (copyUntouchedPiece(layout->memory, layout->picture, firstId + index))
                 continue;
+            BracketNode *node = bracket->nodeTable[firstId + index - 1];
             int first = layout->picture->count;
             RECT box = slotBox(depth, level, index);
             if (level == 0 && depth > 0) {
@@ -177,9 +180,11 @@ static void addSlots(PictureLayout *layout)
                 addSlot(layout, node, box, level == 0 && championBox);
             if (level < depth)
                 layoutMatchMarks(layout, node, box);
-            notePiece(layout->memory, node, layout->picture, first);
+            notePiece(layout->memory, bracket, node, layout->picture, first);
         }
     }
+    if (!flushUntouchedPieces(layout->memory, layout->picture))
+        layout->complete = 0;
 }
 
 /* The semi-final loser the third-place pick did not name. */
@@ -265,10 +270,9 @@ static int describeKnockout(Bracket *bracket, PictureDescription *picture, Layou
         addThirdPlaceMatch(&layout);
     if (losersPictureShown(bracket))
         layoutLosersPicture(&layout, winnersBottom(bracket) + LOSERS_GAP);
-    int complete = endLayout(&layout);
-    if (memory)
-        endFollowing(memory, picture, complete);
-    return complete;
+    if (memory && !endFollowing(memory, picture, layout.complete))
+        layout.complete = 0;
+    return endLayout(&layout);
 }
 
 /* Every item of from but its title, moved by dx, dy. Returns 1, or 0 when
