@@ -166,19 +166,20 @@ TEST_F(PrefixFontsTest, TheSetupDialogShowsAChineseTitleWithGlyphs)
         SendMessageW(edit, EM_SETSEL, 0, 0);
         SendMessageW(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDCANCEL), TRUE);
         // The first dialog in a fresh display prefix can draw its text blank,
-        // now and then, for a while as Wine sets up its fonts: the four
-        // texts are read again until one round of readings has ink in every
-        // box (the focus is elsewhere, so no caret counts), and that round is
-        // judged.
+        // now and then, for a while as Wine sets up its fonts, and on a busy
+        // machine the screen can be read while the dialog's thread still
+        // draws: the four texts are read again until one round of readings
+        // has ink in every box (the focus is elsewhere, so no caret counts)
+        // and reads the same twice, and that round is judged.
         std::vector<DWORD> texts[4];
         const WCHAR *shown[4] = {TAIPEI, KAOHSIUNG, PRIVATE_A, PRIVATE_B};
         for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(50)) {
-            int inked = IsWindowVisible(dialog);
+            int settled = IsWindowVisible(dialog);
             for (int i = 0; i < 4; i++) {
                 texts[i] = editShowing(edit, shown[i]);
-                inked = inked && inkOf(texts[i]) > 0;
+                settled = settled && inkOf(texts[i]) > 0 && texts[i] == pixelsOf(edit);
             }
-            if (inked)
+            if (settled)
                 break;
         }
         expectGlyphs(texts[0], texts[1], texts[2], texts[3]);
