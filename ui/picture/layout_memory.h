@@ -4,12 +4,12 @@
  * undo history told of since. A piece is one slot of the tree (its box,
  * name and marks, and the lines to it) or one losers' match (its two
  * entrants with their labels and marks, and the line to where its winner
- * goes). A piece reads its own slots and those that feed them, nothing
- * downstream, so one no told slot feeds is copied from the last picture as
- * it stands, without reading the bracket. The title, the headings, the
- * places and what stands around the champion are laid out every time: a
- * few dozen items. The result is item for item the picture laid out
- * afresh. */
+ * goes). A piece shows its own slot and what it is fed from, nothing
+ * downstream, so one whose slots no change reached is copied from the
+ * last picture as it stands, without reading the bracket. The title, the
+ * headings, the places and what stands around the champion are laid out
+ * every time: a few dozen items. The result is item for item the picture
+ * laid out afresh. */
 #ifndef DUELMARK_UI_PICTURE_LAYOUT_MEMORY_H
 #define DUELMARK_UI_PICTURE_LAYOUT_MEMORY_H
 
