@@ -44,22 +44,10 @@ struct LateChangesTest : ::testing::Test {
         resetBracket(&bracket);
     }
 
-    std::vector<BracketNode *> matches()
-    {
-        std::vector<BracketNode *> all;
-        for (int i = bracket.slotCount; i < 2 * bracket.slotCount - 1; i++)
-            all.push_back(bracket.nodeTable[i]);
-        if (bracket.thirdPlaceOn)
-            all.push_back(&bracket.thirdPlace);
-        for (int k = 0; bracket.losers.on && k < bracket.slotCount; k++)
-            all.push_back(&bracket.losers.matches[k]);
-        return all;
-    }
-
     std::vector<MatchState> states()
     {
         std::vector<MatchState> all;
-        for (BracketNode *match : matches()) {
+        for (BracketNode *match : heldMatches(&bracket)) {
             const WCHAR *first, *second;
             matchEntrants(&bracket, match, &first, &second);
             bool played = isMatchDecided(&bracket, match) && first[0] && second[0];
@@ -109,7 +97,7 @@ struct LateChangesTest : ::testing::Test {
             setThirdPlaceOn(&bracket, 1);
         }
         for (int pass = 0; pass < 4 * bracket.depth + 4; pass++) {
-            for (BracketNode *match : matches()) {
+            for (BracketNode *match : heldMatches(&bracket)) {
                 if (!isMatchReady(&bracket, match) || random() % 4 == 0)
                     continue;
                 const WCHAR *first, *second;

@@ -18,6 +18,7 @@
 #include "model/third_place.h"
 #include "model/tree_settling.h"
 #include "model/undo_history.h"
+#include "support/bracket_invariants.h"
 #include "ui/picture/picture_layout.h"
 
 namespace {
@@ -47,18 +48,6 @@ struct LayoutMemoryTest : ::testing::Test {
         ASSERT_EQ(1, describeBracketPictureFollowing(&bracket, next, &memory)) << change;
         ASSERT_EQ(1, describeBracketPictureAgain(&bracket, &fresh)) << change;
         ASSERT_TRUE(samePictureDescription(next, &fresh)) << change;
-    }
-
-    std::vector<BracketNode *> matches()
-    {
-        std::vector<BracketNode *> all;
-        for (int i = bracket.slotCount; i < 2 * bracket.slotCount - 1; i++)
-            all.push_back(bracket.nodeTable[i]);
-        if (bracket.thirdPlaceOn)
-            all.push_back(&bracket.thirdPlace);
-        for (int k = 0; bracket.losers.on && k < bracket.slotCount; k++)
-            all.push_back(&bracket.losers.matches[k]);
-        return all;
     }
 
     BracketNode *anyOf(const std::vector<BracketNode *> &nodes) { return nodes[random() % nodes.size()]; }
@@ -93,7 +82,7 @@ struct LayoutMemoryTest : ::testing::Test {
     // was, for the failure's message.
     std::string change()
     {
-        std::vector<BracketNode *> all = matches();
+        std::vector<BracketNode *> all = heldMatches(&bracket);
         BracketNode *match = anyOf(all);
         int kind = random() % 8;
         if (kind == 6)

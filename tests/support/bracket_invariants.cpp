@@ -59,6 +59,18 @@ static void addMatch(std::wstring &text, MatchValues values)
     }
 }
 
+std::vector<BracketNode *> heldMatches(Bracket *bracket)
+{
+    std::vector<BracketNode *> all;
+    for (int i = bracket->slotCount; i < 2 * bracket->slotCount - 1; i++)
+        all.push_back(bracket->nodeTable[i]);
+    if (bracket->thirdPlaceOn)
+        all.push_back(&bracket->thirdPlace);
+    for (int k = 0; bracket->losers.on && k < bracket->slotCount; k++)
+        all.push_back(&bracket->losers.matches[k]);
+    return all;
+}
+
 std::wstring matchFingerprint(Bracket *b)
 {
     std::wstring text;

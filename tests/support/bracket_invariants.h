@@ -17,6 +17,10 @@
 // its node (when withControls is set).
 ::testing::AssertionResult bracketIsConsistent(Bracket *bracket, bool withControls);
 
+// Every match the bracket holds: the tree's, the third-place match while
+// it is on, the losers' while double elimination is.
+std::vector<BracketNode *> heldMatches(Bracket *bracket);
+
 // Every field of every match (the tree's, the third-place match with its
 // switch, the losers' while their nodes exist), as one text, from the one
 // table of a match's fields: a field added there is compared at once.
