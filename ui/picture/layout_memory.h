@@ -77,7 +77,9 @@ void notePiece(LayoutMemory *memory, Bracket *bracket, const BracketNode *node, 
  * whether the picture is complete, copies included. */
 int endFollowing(LayoutMemory *memory, PictureDescription *picture, int complete);
 
-/* Frees what memory holds; the next layout with it is made afresh. */
+/* Frees what memory holds; the next layout with it is made afresh. The
+ * record it heard still tells it of changes, which it no longer takes:
+ * it never reaches back into a record that may be gone by then. */
 void forgetLayoutMemory(LayoutMemory *memory);
 
 #endif
