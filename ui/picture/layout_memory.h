@@ -78,8 +78,10 @@ void notePiece(LayoutMemory *memory, Bracket *bracket, const BracketNode *node, 
 int endFollowing(LayoutMemory *memory, PictureDescription *picture, int complete);
 
 /* Frees what memory holds; the next layout with it is made afresh. The
- * record it heard still tells it of changes, which it no longer takes:
- * it never reaches back into a record that may be gone by then. */
+ * record it heard keeps it among its watchers and tells it of changes it
+ * no longer takes, so a memory lives as long as the records it lays out
+ * (the live page's is static): forgetting never reaches back into a
+ * record that may be gone by then. */
 void forgetLayoutMemory(LayoutMemory *memory);
 
 #endif
