@@ -187,9 +187,16 @@ int writePublishedPage(const WCHAR *folder, const PublishedPage *page)
     return written;
 }
 
+/* The pair the next page is made in: the one the last page is not in,
+ * while that can be compared with. */
+static int nextPair(const PageMemory *memory)
+{
+    return memory->remembered ? 1 - memory->last : 0;
+}
+
 PictureDescription *nextPagePicture(PageMemory *memory)
 {
-    return &memory->pictures[memory->remembered ? 1 - memory->last : 0];
+    return &memory->pictures[nextPair(memory)];
 }
 
 void freePageMemory(PageMemory *memory)
@@ -206,7 +213,7 @@ void freePageMemory(PageMemory *memory)
  * it every picture item that did not change. */
 static Utf8Text *encodeAgain(const PublishedPage *page, PageMemory *memory)
 {
-    int next = memory->remembered ? 1 - memory->last : 0;
+    int next = nextPair(memory);
     Utf8Text *text = &memory->texts[next];
     SvgEarlier earlier = {};
     if (memory->remembered && page->picture != &memory->pictures[memory->last]) {

@@ -164,9 +164,9 @@ static void layoutEntrant(PictureLayout *layout, LosersFeeder *feeder, RECT box,
  * column, and the connector to where its winner stands. */
 static void layoutMatch(PictureLayout *layout, int k, int column, int upper, int lower, const LosersWords *words)
 {
-    BracketNode *match = losersMatch(layout->bracket, k);
     if (copyUntouchedPiece(layout->memory, layout->picture, 2 * layout->bracket->slotCount - 1 + k))
         return;
+    BracketNode *match = losersMatch(layout->bracket, k);
     int firstItem = layout->picture->count;
     LosersFeeder feeders[2];
     losersFeeders(layout->bracket, k, feeders);
